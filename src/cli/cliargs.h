@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The arguments of one tollmark-cli subcommand: positional values in order and
+// "--name value" options (a flag option listed in `flags` takes no value).
+class CliArgs
+{
+public:
+    // Parses argv after the subcommand name. Returns false with `error` set on an
+    // option without its value.
+    bool parse(int argc, char **argv, const std::vector<std::string> &flags = {});
+
+    const std::vector<std::string> &positional() const { return positional_; }
+    bool has(const std::string &name) const { return options_.count(name) != 0; }
+    std::string value(const std::string &name, const std::string &fallback = {}) const;
+    const std::string &error() const { return error_; }
+
+private:
+    std::vector<std::string> positional_;
+    std::map<std::string, std::string> options_;
+    std::string error_;
+};
+
+// Exit codes of every subcommand.
+enum CliExit { ExitOk = 0, ExitInputFailure = 1, ExitUsage = 2 };
+
+// Prints a usage failure to standard error and gives ExitUsage.
+int UsageError(const std::string &text);
+
+// Prints one of the program's own failure texts (Windows-1252 bytes) to standard error
+// as UTF-8 and gives ExitInputFailure.
+int InputFailure(const std::string &text);

@@ -1,0 +1,28 @@
+#pragma once
+
+// The tollmark-cli subcommands. Each takes the arguments after its own name and returns
+// the exit code (0 success, 1 failure of the input, 2 usage error).
+
+// Record and tax-rate files.
+int CmdDumpRecord(int argc, char **argv);
+int CmdDumpRates(int argc, char **argv);
+int CmdEntries(int argc, char **argv);
+int CmdRates(int argc, char **argv);
+int CmdUpdateRates(int argc, char **argv);
+
+// Report, CSV import and merging.
+int CmdReport(int argc, char **argv);
+int CmdImport(int argc, char **argv);
+int CmdMerge(int argc, char **argv);
+
+// Profiles.
+int CmdDumpProfiles(int argc, char **argv);
+int CmdProfilesAdd(int argc, char **argv);
+int CmdProfilesDelete(int argc, char **argv);
+
+// Rate chart.
+int CmdParseChart(int argc, char **argv);
+int CmdDownload(int argc, char **argv);
+
+// Printing to PDF.
+int CmdPrint(int argc, char **argv);

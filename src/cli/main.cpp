@@ -1,0 +1,65 @@
+// tollmark-cli: the program's logic without a window, for scripts, accountants and tests.
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+struct Subcommand {
+    const char *name;
+    int (*run)(int argc, char **argv);
+    const char *usage;
+};
+
+const Subcommand kSubcommands[] = {
+    {"dump-record", CmdDumpRecord, "dump-record FILE.irc"},
+    {"dump-rates", CmdDumpRates, "dump-rates FILE.itx"},
+    {"dump-profiles", CmdDumpProfiles, "dump-profiles FILE.usr"},
+    {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
+    {"report", CmdReport, "report FILE.irc --rates T.itx"},
+    {"rates", CmdRates, "rates T.itx"},
+    {"import", CmdImport,
+     "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
+     "[--country C] [--province P]"},
+    {"merge", CmdMerge, "merge --out NEW.irc A.irc B.irc ..."},
+    {"update-rates", CmdUpdateRates, "update-rates FILE.irc --rates T.itx"},
+    {"parse-chart", CmdParseChart, "parse-chart CHART.txt --rates T.itx --country US|Canada --out NEW.itx"},
+    {"download", CmdDownload,
+     "download --year Y --quarter Q --country C --rates T.itx --out NEW.itx [--base URL]"},
+    {"profiles-add", CmdProfilesAdd,
+     "profiles-add FILE.usr [--companyName T] [--address T] [--city T] [--provinceState T] "
+     "[--country T] [--postalCode T] [--phone T] [--iftaNumber T] [--fuelType 1|2]"},
+    {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
+    {"print", CmdPrint,
+     "print FILE.irc --rates T.itx --what entries|report|rates --pdf OUT.pdf [--landscape] "
+     "[--page-size Letter|A4]"},
+};
+
+int usage(std::ostream &out)
+{
+    out << "usage: tollmark-cli SUBCOMMAND ...\n";
+    for (const Subcommand &s : kSubcommands)
+        out << "  tollmark-cli " << s.usage << '\n';
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return usage(std::cerr);
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        usage(std::cout);
+        return ExitOk;
+    }
+    for (const Subcommand &s : kSubcommands) {
+        if (std::strcmp(argv[1], s.name) == 0)
+            return s.run(argc - 2, argv + 2);
+    }
+    std::cerr << "tollmark-cli: unknown subcommand " << argv[1] << '\n';
+    return usage(std::cerr);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "records/ciftadoc.h"
+#include "records/result.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The record file (*.irc): a binary header of fixed size, then one text line per trip
+// line. Two header layouts, told apart by the first 32-bit value; files are always
+// written in the current one.
+constexpr uint32_t kCurrentRecordLayout = 61475; // 508-byte header
+constexpr uint32_t kOlderRecordLayout = 61474;   // 332-byte header
+constexpr size_t kCurrentHeaderSize = 508;
+constexpr size_t kOlderHeaderSize = 332;
+
+constexpr const char *kRecordFileFilter = "IFTA record files (*.irc)|*.irc||";
+constexpr const char *kIncompatibleFileFormat = "Incompatible file format";
+
+// A header as read from a file, before it is applied to a document.
+struct RecordHeader {
+    uint32_t layout = kCurrentRecordLayout;
+    CompanyInfo company;      // texts, dates, startOdometer; fuel type only in the current layout
+    uint32_t fuelCode = 1;    // current layout only
+    int32_t year = 0;         // already checked: 0 when out of range
+    int32_t quarter = 0;
+};
+
+// Reads a header from the start of `bytes`. False for an unknown layout value or for
+// bytes shorter than the layout's header.
+bool ParseRecordHeader(const std::string &bytes, RecordHeader &header);
+
+// Copies a read header into the document: company texts, dates, period, start and
+// current odometer, and (current layout only) the fuel type.
+void ApplyHeader(CIftaDoc &doc, const RecordHeader &header);
+
+// The 508 bytes of the current header for the document; over-long texts are cut to the
+// field width minus one.
+std::string BuildHeader(const CIftaDoc &doc);
+
+// Trip lines of the text part that starts at `offset` of `bytes`, each line as it was
+// stored (trip numbers included).
+std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset);
+
+// One stored trip line, with its line feed.
+std::string FormatTripLine(const TripEntry &entry);
+
+// Reads a record file into the document, as File Open does: on an unknown or short
+// header the company data are cleared, no lines are kept and the result carries
+// "Incompatible file format". Clears the modified flag in both cases.
+Result ReadRecordFile(CIftaDoc &doc, const std::string &path);
+
+// Writes the document as a record file (header and lines), through a temporary file
+// renamed into place, so a failed write leaves the previous file untouched. On success
+// clears the modified flag and forceCompanyDialog. Does not show the company dialog:
+// the caller does that first when the company name is empty or a merge forces it.
+Result WriteRecordFile(CIftaDoc &doc, const std::string &path);

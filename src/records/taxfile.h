@@ -1,0 +1,26 @@
+#pragma once
+
+#include "records/result.h"
+#include "records/taxperiod.h"
+#include "records/taxratetable.h"
+
+#include <string>
+
+// The tax-rate file (*.itx): a "#TAXHEAD#" header line with the table's period, then one
+// tab-separated line per slot.
+constexpr const char *kTaxFileFilter = "IFTA tax files (*.itx)|*.itx||";
+constexpr const char *kWrongTaxFileFormat = "Wrong file format. Tax not loaded.";
+
+// Reads tax-file text into the table and its period. Without "#TAXHEAD#" at the very
+// start the table and period are left as they were and the result carries
+// "Wrong file format. Tax not loaded.".
+Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &period);
+
+// The file text of a table: header from `period`, then all 72 slot lines.
+std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period);
+
+// Reads a tax-rate file; a file that cannot be opened fails with an empty message.
+Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &period);
+
+// Writes a tax-rate file through a temporary file renamed into place.
+Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const TaxPeriod &period);

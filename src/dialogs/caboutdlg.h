@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+// The string values of the program's version resource.
+struct VersionResource {
+    std::string fileVersion;    // "3, 0, 0, 1"
+    std::string productVersion; // "3, 0, 0, 0"
+    std::string specialBuild;   // "1Q2006"
+
+    // This program's own values.
+    static VersionResource Program();
+};
+
+// "3, 0, 0, 1" gives "3.001": the first part, a dot, the later parts without separator.
+// Empty for an empty text or a text without a comma.
+std::string DottedVersion(const std::string &version);
+
+// The About box text: "FileVersion: Version %s (Build %s)\r\nProductVersion: %s\r\n".
+// For this program's own resource it is built once and kept for the run.
+std::string VersionText(const VersionResource &resource);
+const std::string &ProgramVersionText();
+
+// "About Tollmark": the program icon, one line about the program and the version text.
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CAboutDlg(QWidget *parent = nullptr);
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class UserPrompts;
+class QLineEdit;
+
+// The two remembered paths.
+struct PreferencesData {
+    std::string taxFile;      // default tax file
+    std::string profilesFile; // default user profiles file
+};
+
+// "Preferences": edits the default tax file and the default user-profiles file, each
+// with a "Browse" button. Gives both paths back on OK; the caller stores them and
+// reloads the tax file and the profiles file.
+class CPreferencesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CPreferencesDlg(UserPrompts &prompts, const PreferencesData &data, QWidget *parent = nullptr);
+
+    const PreferencesData &data() const { return data_; }
+
+    void accept() override;
+
+private:
+    void transferToControls();
+    void transferFromControls();
+    void OnBrowse(bool taxFile);
+
+    UserPrompts &prompts_;
+    PreferencesData data_;
+    QLineEdit *taxFile_ = nullptr;
+    QLineEdit *profilesFile_ = nullptr;
+};

@@ -46,10 +46,21 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset);
 // One stored trip line, with its line feed.
 std::string FormatTripLine(const TripEntry &entry);
 
-// Reads a record file into the document, as File Open does: on an unknown or short
-// header the company data are cleared, no lines are kept and the result carries
-// "Incompatible file format". Clears the modified flag in both cases.
-Result ReadRecordFile(CIftaDoc &doc, const std::string &path);
+// Applies the bytes of a whole record file to the document, as File Open does: the lines
+// are replaced, `sourcePath` becomes `path`, and the odometer state follows the last line
+// (or the start odometer when there is none). On an unknown or short header the company
+// data are cleared, no lines are kept and the result carries "Incompatible file format".
+// Clears the modified flag in both cases. `layout`, when given, receives the header value
+// of a file that was read.
+Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::string &path,
+                       uint32_t *layout = nullptr);
+
+// Reads a record file into the document (ReadRecordBytes). A file that cannot be opened
+// leaves the document untouched and fails with a message naming it.
+Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout = nullptr);
+
+// The whole file image of the document: the current header and one line per trip line.
+std::string BuildRecordBytes(const CIftaDoc &doc);
 
 // Writes the document as a record file (header and lines), through a temporary file
 // renamed into place, so a failed write leaves the previous file untouched. On success

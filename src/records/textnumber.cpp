@@ -1,0 +1,106 @@
+#include "records/textnumber.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <locale.h>
+#include <system_error>
+
+namespace {
+
+// The characters isspace accepts in the C locale.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+const char *skipBlanks(const char *p, const char *end)
+{
+    while (p < end && isBlank(*p))
+        ++p;
+    return p;
+}
+
+// strtod in the C locale, for the texts the fast path leaves out (hexadecimal numbers,
+// values beyond the double range). Works on a zero-terminated copy so it cannot run past
+// the field.
+double slowStrtod(const char *begin, const char *end)
+{
+    static locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    const std::string copy(begin, end);
+    return ::strtod_l(copy.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+int32_t TextToInt(const char *begin, const char *end)
+{
+    const char *p = skipBlanks(begin, end);
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    int64_t value = 0;
+    const int64_t limit = negative ? -static_cast<int64_t>(INT32_MIN) : INT32_MAX;
+    for (; p < end && *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > limit) {
+            value = limit;
+            // The rest of the digits cannot bring it back into range.
+            break;
+        }
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+double TextToDouble(const char *begin, const char *end)
+{
+    const char *p = skipBlanks(begin, end);
+    const char *number = p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    if (p + 1 < end && p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+        return slowStrtod(number, end);
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(p, end, value);
+    if (result.ec == std::errc::result_out_of_range)
+        return slowStrtod(number, end);
+    if (result.ec != std::errc())
+        return negative ? -0.0 : 0.0;
+    return negative ? -value : value;
+}
+
+void AppendInt(std::string &out, long long value)
+{
+    char buffer[24];
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+void AppendFixed(std::string &out, double value, int decimals)
+{
+    if (!std::isfinite(value)) {
+        // What printf writes for these; a file never holds them from the program itself.
+        out += std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                 : (value < 0 ? "-inf" : "inf");
+        return;
+    }
+    char buffer[400];
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                      std::chars_format::fixed, decimals);
+    out.append(buffer, result.ptr);
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    std::string out;
+    AppendFixed(out, value, decimals);
+    return out;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Number reading and writing for the program's text formats (record-file lines, tax-rate
+// files, CSV). Reading works like the C library's atoi and atof on the bytes [begin, end):
+// leading white space is skipped, conversion stops at the first character that does not
+// fit, an empty or non-numeric text gives 0. Unlike the C functions they never read past
+// `end`, never depend on the user's locale, and a whole number too large for 32 bits
+// gives the nearest 32-bit value instead of undefined behaviour.
+//
+// Writing gives what printf's "%d" and "%.Nf" give in the C locale, whatever locale the
+// window toolkit has set, so files stay the same on every machine.
+int32_t TextToInt(const char *begin, const char *end);
+double TextToDouble(const char *begin, const char *end);
+
+inline int32_t TextToInt(const std::string &text)
+{
+    return TextToInt(text.data(), text.data() + text.size());
+}
+inline double TextToDouble(const std::string &text)
+{
+    return TextToDouble(text.data(), text.data() + text.size());
+}
+
+void AppendInt(std::string &out, long long value);
+// "%.<decimals>f" of `value`.
+void AppendFixed(std::string &out, double value, int decimals);
+std::string FormatFixed(double value, int decimals);

@@ -1,9 +1,9 @@
 #include "report/report.h"
 
+#include "records/textnumber.h"
 #include "records/units.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -82,25 +82,20 @@ ReportRow BuildRow(int slot, const CIftaDoc &doc, const ReportInput &input)
     return row;
 }
 
-std::string Format(const char *format, double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
+// Numbers as printf's "%d" and "%.Nf" write them in the C locale, whatever locale the
+// window toolkit has set: a report reads the same on every machine.
 std::string FormatInt(int32_t value)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d", value);
-    return buffer;
+    std::string text;
+    AppendInt(text, value);
+    return text;
 }
 
 std::string FormatAverage(float fleetAverage)
 {
     if (fleetAverage == kInvalidFleetAverage)
         return "Invalid";
-    return Format("%1.2f", fleetAverage);
+    return FormatFixed(fleetAverage, 2);
 }
 
 ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, const CIftaDoc &doc)
@@ -112,11 +107,11 @@ ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, const CI
                     row.surcharge ? std::string("0") : distance,
                     distance,
                     FormatAverage(doc.reportTotals.fleetAverage),
-                    Format("%.2f", figures.taxableFuel),
-                    Format("%.2f", row.fuelPaid),
-                    Format("%.2f", figures.difference),
-                    Format("%1.4f", row.rate),
-                    Format("%.2f", figures.tax)};
+                    FormatFixed(figures.taxableFuel, 2),
+                    FormatFixed(row.fuelPaid, 2),
+                    FormatFixed(figures.difference, 2),
+                    FormatFixed(row.rate, 4),
+                    FormatFixed(figures.tax, 2)};
 }
 
 ListLine TotalsLine(const ReportTotals &totals)
@@ -126,11 +121,11 @@ ListLine TotalsLine(const ReportTotals &totals)
                     FormatInt(totals.totalDistance),
                     FormatInt(totals.taxableDistance),
                     FormatAverage(totals.fleetAverage),
-                    Format("%.2f", totals.totalTaxableFuel),
-                    Format("%.2f", totals.totalFuelPaid),
-                    Format("%.2f", totals.totalDifference),
+                    FormatFixed(totals.totalTaxableFuel, 2),
+                    FormatFixed(totals.totalFuelPaid, 2),
+                    FormatFixed(totals.totalDifference, 2),
                     std::string(),
-                    Format("%.2f", totals.totalTax)};
+                    FormatFixed(totals.totalTax, 2)};
 }
 
 } // namespace

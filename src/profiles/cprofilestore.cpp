@@ -1,0 +1,235 @@
+#include "profiles/cprofilestore.h"
+
+#include <cstring>
+
+namespace {
+
+// Widths and offsets of the profile record.
+struct TextField {
+    std::string ProfileRecord::*member;
+    size_t offset;
+    size_t width;
+};
+
+const TextField kTextFields[] = {
+    {&ProfileRecord::companyName, 20, 48}, {&ProfileRecord::address, 68, 48},
+    {&ProfileRecord::city, 116, 24},       {&ProfileRecord::provinceState, 140, 24},
+    {&ProfileRecord::country, 164, 24},    {&ProfileRecord::postalCode, 188, 8},
+    {&ProfileRecord::phone, 196, 20},      {&ProfileRecord::iftaNumber, 216, 24},
+};
+constexpr size_t kNotesOffset = 380;
+constexpr size_t kNotesWidth = 128;
+constexpr size_t kRecordIndexOffset = 256;
+
+std::array<uint8_t, CFixedLenRecDoc::kExtraHeaderSize> ProfileExtraHeader()
+{
+    std::array<uint8_t, CFixedLenRecDoc::kExtraHeaderSize> header{};
+    PutUint32(header.data(), CProfileStore::kSignature);
+    return header;
+}
+
+void PutText(uint8_t *at, size_t width, const std::string &text)
+{
+    const size_t length = std::min(text.size(), width - 1);
+    std::memcpy(at, text.data(), length);
+    std::memset(at + length, 0, width - length);
+}
+
+std::string GetText(const uint8_t *at, size_t width)
+{
+    const void *end = std::memchr(at, 0, width);
+    const size_t length = end ? static_cast<size_t>(static_cast<const uint8_t *>(end) - at) : width;
+    return std::string(reinterpret_cast<const char *>(at), length);
+}
+
+void PutInt32(uint8_t *at, int32_t value)
+{
+    PutUint32(at, static_cast<uint32_t>(value));
+}
+
+int32_t GetInt32(const uint8_t *at)
+{
+    return static_cast<int32_t>(GetUint32(at));
+}
+
+void PutDate(uint8_t *at, const PeriodDate &date)
+{
+    PutUint16(at, date.year);
+    PutUint16(at + 2, date.month);
+    PutUint16(at + 4, date.day);
+}
+
+PeriodDate GetDate(const uint8_t *at)
+{
+    return PeriodDate{GetUint16(at), GetUint16(at + 2), GetUint16(at + 4)};
+}
+
+} // namespace
+
+CProfileStore::CProfileStore() : CFixedLenRecDoc(kRecordLength, kExtraHeaderLength, ProfileExtraHeader())
+{
+    profiles_.reserve(10);
+}
+
+std::array<uint8_t, CProfileStore::kRecordLength> CProfileStore::ToFileRecord(const ProfileRecord &profile)
+{
+    std::array<uint8_t, kRecordLength> record{};
+    uint8_t *r = record.data();
+    PutUint32(r, kSignature);
+    PutDate(r + 8, profile.periodFrom);
+    PutDate(r + 14, profile.periodTo);
+    for (const TextField &field : kTextFields)
+        PutText(r + field.offset, field.width, profile.*field.member);
+    PutInt32(r + 240, profile.startOdometer);
+    PutInt32(r + 244, profile.year);
+    PutInt32(r + 248, profile.quarter);
+    PutInt32(r + 252, profile.fuelType);
+    PutInt32(r + kRecordIndexOffset, profile.recordIndex);
+    PutInt32(r + 260, profile.useOdometer);
+    PutUint32(r + 264, 0);
+    PutText(r + kNotesOffset, kNotesWidth, profile.notes);
+    return record;
+}
+
+ProfileRecord CProfileStore::FromFileRecord(const uint8_t *r)
+{
+    ProfileRecord profile;
+    profile.signature = GetUint32(r);
+    profile.periodFrom = GetDate(r + 8);
+    profile.periodTo = GetDate(r + 14);
+    for (const TextField &field : kTextFields)
+        profile.*field.member = GetText(r + field.offset, field.width);
+    profile.startOdometer = GetInt32(r + 240);
+    profile.year = GetInt32(r + 244);
+    profile.quarter = GetInt32(r + 248);
+    profile.fuelType = GetInt32(r + 252);
+    profile.recordIndex = GetInt32(r + kRecordIndexOffset);
+    profile.useOdometer = GetInt32(r + 260);
+    return profile;
+}
+
+const uint8_t *CProfileStore::OnCreateNewRecord(int index, void *source)
+{
+    auto *profile = static_cast<ProfileRecord *>(source);
+    profile->recordIndex = index;
+    recordBuffer_ = ToFileRecord(*profile);
+    lastRecordIndex_ = index;
+    return recordBuffer_.data();
+}
+
+bool CProfileStore::ReadHeader()
+{
+    if (!CFixedLenRecDoc::ReadHeader()) {
+        setError("The profiles file " + path_ + " is not a user profiles file.");
+        return false;
+    }
+    // The profile layout needs exactly these lengths; a file of another layout would be
+    // misread and, on the next change, overwritten.
+    if (recordLength_ != kRecordLength || extraHeaderLength_ != kExtraHeaderLength) {
+        setError("The profiles file " + path_ + " is not a user profiles file.");
+        return false;
+    }
+    return true;
+}
+
+bool CProfileStore::GetRecord(int n, uint8_t *buffer)
+{
+    if (!CFixedLenRecDoc::GetRecord(n, buffer))
+        return false;
+    PutInt32(buffer + kRecordIndexOffset, n);
+    return true;
+}
+
+bool CProfileStore::UpdateRecord(int n, uint8_t *buffer)
+{
+    PutInt32(buffer + kRecordIndexOffset, n);
+    return CFixedLenRecDoc::UpdateRecord(n, buffer);
+}
+
+bool CProfileStore::OnOpenDocument(const std::string &path)
+{
+    path_ = path;
+    return CFixedLenRecDoc::OnOpenDocument(path);
+}
+
+bool CProfileStore::LoadList()
+{
+    profiles_.clear();
+    std::array<uint8_t, kRecordLength> record{};
+    for (uint32_t n = 0; n < recordCount_; ++n) {
+        if (!GetRecord(static_cast<int>(n), record.data())) {
+            setError("The profiles file " + path_ + " cannot be read.");
+            return false;
+        }
+        profiles_.push_back(FromFileRecord(record.data()));
+    }
+    return true;
+}
+
+bool CProfileStore::RewriteFromList()
+{
+    if (!isOpen() && !OnOpenDocument(path_))
+        return false;
+    // The same bytes as counting no records and appending every profile again, without
+    // letting go of the file in between.
+    recordCount_ = 0;
+    if (!WriteHeader())
+        return false;
+    for (ProfileRecord &profile : profiles_) {
+        if (AddRecord(&profile) < 0)
+            return false;
+    }
+    return true;
+}
+
+Result CProfileStore::open(const std::string &path)
+{
+    profiles_.clear();
+    if (!OnOpenDocument(path) || !LoadList()) {
+        const std::string message = lastError();
+        close();
+        return Result::failure(message);
+    }
+    return Result::success();
+}
+
+void CProfileStore::close()
+{
+    closeFile();
+    resetLayout();
+    profiles_.clear();
+    path_.clear();
+}
+
+int CProfileStore::AddRecord(void *source)
+{
+    // After the file has been let go (its contents deleted), adding takes it again.
+    if (!isOpen() && (path_.empty() || !OnOpenDocument(path_)))
+        return -1;
+    return CFixedLenRecDoc::AddRecord(source);
+}
+
+Result CProfileStore::addProfile(ProfileRecord profile)
+{
+    if (path_.empty())
+        return Result::failure("No user profiles file is open.");
+    // The list mirrors the file: when the file has to be taken again, read it again.
+    if (!isOpen() && !(OnOpenDocument(path_) && LoadList()))
+        return Result::failure(lastError());
+    profiles_.push_back(profile);
+    if (AddRecord(&profiles_.back()) < 0) {
+        profiles_.pop_back();
+        return Result::failure(lastError());
+    }
+    return Result::success();
+}
+
+Result CProfileStore::deleteProfile(size_t index)
+{
+    if (index >= profiles_.size())
+        return Result::failure("There is no profile at that position.");
+    profiles_.erase(profiles_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (!RewriteFromList())
+        return Result::failure(lastError());
+    return Result::success();
+}

@@ -1,0 +1,272 @@
+#include "records/csvimport.h"
+
+#include "records/cp1252.h"
+#include "records/entryresolver.h"
+#include "records/safefile.h"
+#include "records/textnumber.h"
+#include "records/units.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+// The lines of a file image. A line ends at a line feed; the carriage return of a CR LF
+// line end is not part of the line.
+class LineReader
+{
+public:
+    explicit LineReader(std::string_view text) : rest_(text) {}
+
+    bool next(std::string_view &line)
+    {
+        if (rest_.empty())
+            return false;
+        const size_t end = rest_.find('\n');
+        line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return true;
+    }
+
+    bool nextNonEmpty(std::string_view &line)
+    {
+        while (next(line)) {
+            if (!line.empty())
+                return true;
+        }
+        return false;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+// The separator of the whole file, from its first data line: the tab when a non-empty
+// text stands before the line's first tab, else the comma when one stands before its
+// first comma; 0 when neither. A line without the character has no text "before" it.
+char DetectSeparator(std::string_view line)
+{
+    for (const char separator : {'\t', ','}) {
+        const size_t position = line.find(separator);
+        if (position != std::string_view::npos && position > 0)
+            return separator;
+    }
+    return 0;
+}
+
+// The text before the next separator, which is removed together with it. Without a
+// following separator the field is empty and nothing is removed.
+std::string_view TakeField(std::string_view &rest, char separator)
+{
+    const size_t position = rest.find(separator);
+    if (position == std::string_view::npos)
+        return {};
+    const std::string_view field = rest.substr(0, position);
+    rest.remove_prefix(position + 1);
+    return field;
+}
+
+// As TakeField, but an empty field reads all that is left of the line (so a line with
+// fewer fields than columns repeats its last text, and ",45.5" reads as 0).
+std::string_view TakeNumberField(std::string_view &rest, char separator)
+{
+    if (rest.empty())
+        return {};
+    const std::string_view whole = rest;
+    const std::string_view field = TakeField(rest, separator);
+    return field.empty() ? whole : field;
+}
+
+int32_t TakeInt(std::string_view &rest, char separator)
+{
+    const std::string_view field = TakeNumberField(rest, separator);
+    return TextToInt(field.data(), field.data() + field.size());
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string NormaliseAbbreviation(std::string_view field)
+{
+    while (!field.empty() && IsBlank(field.front()))
+        field.remove_prefix(1);
+    while (!field.empty() && IsBlank(field.back()))
+        field.remove_suffix(1);
+    std::string text(field);
+    for (char &c : text) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+// First slot of each two-character abbreviation, so a million lines do not each search
+// the 72 slots.
+class AbbreviationIndex
+{
+public:
+    explicit AbbreviationIndex(const TaxRateTable &table)
+    {
+        slots_.fill(-1);
+        for (int slot = TaxRateTable::kSlotCount - 1; slot >= 0; --slot) {
+            const std::string &abbreviation = table[slot].abbreviation;
+            if (abbreviation.size() == 2)
+                slots_[key(abbreviation)] = static_cast<int8_t>(slot);
+        }
+    }
+    // The slot, or -1; `abbreviation` has two characters.
+    int find(const std::string &abbreviation) const { return slots_[key(abbreviation)]; }
+
+private:
+    static size_t key(const std::string &text)
+    {
+        return static_cast<unsigned char>(text[0]) << 8 | static_cast<unsigned char>(text[1]);
+    }
+    std::array<int8_t, 65536> slots_;
+};
+
+std::string WrongAbbreviation(const std::string &text)
+{
+    return "Wrong State abbreviation field:<" + text + ">.\nEdit the file and try again. Exit.";
+}
+
+// What every line of one import shares.
+struct ImportContext {
+    const CIftaDoc &doc;
+    const AbbreviationIndex &index;
+    ImportOptions options;
+    char separator;
+};
+
+// Reads one data line into `entry` (its number aside). Fails with the message to show.
+Result ParseLine(std::string_view rest, const ImportContext &context, TripEntry &entry)
+{
+    const ImportOptions options = context.options;
+    const char separator = context.separator;
+    if (options & ImportDate)
+        entry.date = std::string(TakeField(rest, separator));
+
+    const std::string abbreviation = NormaliseAbbreviation(TakeField(rest, separator));
+    const int slot = abbreviation.size() == 2 ? context.index.find(abbreviation) : -1;
+    if (slot < 0)
+        return Result::failure(WrongAbbreviation(abbreviation));
+    entry.slot = slot;
+    entry.rate = SlotRate(context.doc.taxTable()[slot], context.doc.isDiesel());
+
+    if (options & ImportDistance) {
+        // A negative distance in a spreadsheet is a typing error; kept as it reads it
+        // would count as some four billion kilometres in the report.
+        const int32_t distance = TakeInt(rest, separator);
+        entry.distance = distance > 0 ? static_cast<uint32_t>(distance) : 0;
+    }
+    if (options & ImportFuel) {
+        const std::string_view field = TakeNumberField(rest, separator);
+        entry.fuel = static_cast<float>(TextToDouble(field.data(), field.data() + field.size()));
+    }
+    if (options & ImportOdometerIn)
+        entry.odometerIn = TakeInt(rest, separator);
+    if (options & ImportOdometerOut)
+        entry.odometerOut = TakeInt(rest, separator);
+    entry.distanceInMiles = (options & ImportDistanceInKm) ? 0 : 1;
+    entry.fuelInGallons = (options & ImportFuelInLitres) ? 0 : 1;
+    return Result::success();
+}
+
+std::string LockedFile(const std::string &path)
+{
+    // Messages are Windows-1252 like every text of the program; paths are UTF-8.
+    return "The file " + Utf8ToCp1252(path) + " is locked.\nClose the file and try again.";
+}
+
+// Odometer out minus odometer in, never below 0: readings that run backwards give no
+// distance rather than one that wraps round to some four billion.
+uint32_t OdometerDistance(const TripEntry &line)
+{
+    const int64_t difference = int64_t{line.odometerOut} - int64_t{line.odometerIn};
+    return difference > 0 ? static_cast<uint32_t>(difference) : 0;
+}
+
+} // namespace
+
+ImportOptions &LastImportOptions()
+{
+    static ImportOptions options = kDefaultImportOptions;
+    return options;
+}
+
+Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
+{
+    doc.removeAllEntries();
+    std::string bytes;
+    if (!SafeFile::readAll(path, bytes))
+        return Result::failure(LockedFile(path));
+
+    LineReader reader(bytes);
+    std::string_view line;
+    if ((options & ImportHeader) && !reader.nextNonEmpty(line))
+        return Result::success();
+    if (!reader.nextNonEmpty(line))
+        return Result::success();
+    const char separator = DetectSeparator(line);
+    if (!separator)
+        return Result::failure("Only coma and tab separator supported. Exit.");
+
+    CurrentEntryUnits() = EntryUnits{(options & ImportDistanceInKm) ? 0 : 1,
+                                     (options & ImportFuelInLitres) ? 0 : 1};
+    const AbbreviationIndex index(doc.taxTable());
+    const ImportContext context{doc, index, options | ImportState, separator};
+    int32_t number = 1;
+    do {
+        if (line.empty())
+            continue;
+        TripEntry entry;
+        const Result parsed = ParseLine(line, context, entry);
+        if (!parsed)
+            return parsed;
+        entry.tripNumber = number++;
+        doc.appendEntry(entry);
+    } while (reader.next(line));
+
+    CompleteImportedLines(doc);
+    return Result::success();
+}
+
+void CompleteImportedLines(CIftaDoc &doc)
+{
+    std::vector<TripEntry> &lines = doc.undoLines;
+    lines = std::move(doc.entries);
+    doc.removeAllEntries();
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        TripEntry &line = lines[i];
+        TripEntry &next = lines[i + 1];
+        if (line.odometerOut == 0)
+            line.odometerOut = next.odometerIn;
+        if (next.odometerIn == 0)
+            next.odometerIn = line.odometerOut;
+        if (line.distance == 0 && line.odometerIn != 0)
+            line.distance = OdometerDistance(line);
+    }
+
+    const TaxRateTable &table = doc.taxTable();
+    doc.entries.reserve(lines.size());
+    int32_t number = 1;
+    for (TripEntry &line : lines) {
+        line.tripNumber = number++;
+        const int surchargeSlot = FindSurchargeSlot(line, table);
+        doc.appendEntry(line);
+        if (surchargeSlot < 0)
+            continue;
+        TripEntry surcharge = line;
+        surcharge.tripNumber = number++;
+        surcharge.slot = surchargeSlot;
+        surcharge.rate = SlotRate(table[surchargeSlot], doc.isDiesel());
+        surcharge.surcharge = table[surchargeSlot].surcharge;
+        surcharge.fuel = 0.0f;
+        doc.appendEntry(surcharge);
+    }
+    lines.clear();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "records/ciftadoc.h"
+#include "records/result.h"
+
+#include <cstdint>
+#include <string>
+
+// Import of trip lines from comma- or tab-separated text (a spreadsheet export). The
+// carrier says which columns the file has, always in this order: date, state
+// abbreviation, distance, fuel, odometer in, odometer out; and in which units.
+
+// The import options: one integer of these bits.
+using ImportOptions = uint32_t;
+enum ImportOptionBit : uint32_t {
+    ImportDate = 1,
+    ImportState = 2, // always set: every line names its jurisdiction
+    ImportDistance = 4,
+    ImportFuel = 8,
+    ImportOdometerIn = 16,
+    ImportOdometerOut = 32,
+    ImportFuelInLitres = 64,
+    ImportDistanceInKm = 128,
+    ImportHeader = 256, // the first non-empty line is a heading
+};
+
+// Date, state, fuel, odometer in, litres, kilometres and header.
+constexpr ImportOptions kDefaultImportOptions = 475;
+
+constexpr const char *kImportFileFilter = "Excel files (*.csv)|*.csv||";
+
+// The options last confirmed in the import dialog; they fill it the next time. Starts as
+// kDefaultImportOptions and lives until the program ends (never stored in the settings).
+ImportOptions &LastImportOptions();
+
+// Replaces the document's trip lines by those of the CSV file at `path`: each line's
+// jurisdiction is found by abbreviation in the document's tax table and gets the slot's
+// rate for the document's fuel type; then odometer readings and distances are completed
+// from neighbouring lines and surcharge lines are added, all numbered from 1. Sets the
+// program-wide entry units from the options.
+//
+// On failure the result carries the message to show; the lines read before the failing
+// line stay in the document, without completion and surcharge lines. A file without any
+// data line imports as no lines.
+Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options);
+
+// The completion step on its own, over the document's lines in order: a missing odometer
+// out is the next line's odometer in and a missing odometer in the previous line's
+// odometer out; a missing distance is odometer out minus odometer in (0 when out lies
+// below in). Then every line is renumbered and followed by its surcharge line where the
+// table has one. The document's undo list serves as scratch and is left empty.
+void CompleteImportedLines(CIftaDoc &doc);

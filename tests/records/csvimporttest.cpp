@@ -1,0 +1,221 @@
+// CSV import: small inline files, each with a comment on the trap it sets.
+
+#include "records/csvimport.h"
+#include "records/units.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+enum Slot { QC = 0, ON = 1, KY = 2, KX = 3 };
+
+TaxRateTable ImportTable()
+{
+    TaxRateTable table;
+    table[QC] = TaxRate{"Quebec", "QC", 0.2020, 0.1920, 0, QC};
+    table[ON] = TaxRate{"Ontario", "ON", 0.1430, 0.1470, 0, ON};
+    table[KY] = TaxRate{"Kentucky", "KY", 0.2850, 0.2600, 0, KY};
+    table[KX] = TaxRate{"KY Surcharge", "KX", 0.0470, 0.0310, 1, KX};
+    return table;
+}
+
+constexpr ImportOptions kStateOdometer = ImportState | ImportOdometerIn;
+constexpr ImportOptions kMetric = ImportDistanceInKm | ImportFuelInLitres;
+
+class CsvImportTest : public ::testing::Test
+{
+protected:
+    CsvImportTest() : doc(&table) {}
+
+    Result Import(const std::string &text, ImportOptions options)
+    {
+        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path = (std::filesystem::path(::testing::TempDir()) /
+                (std::string("csvimport-") + info->name() + ".csv"))
+                   .string();
+        std::ofstream(path, std::ios::binary) << text;
+        return ImportCsv(doc, path, options);
+    }
+
+    TaxRateTable table = ImportTable();
+    CIftaDoc doc;
+    std::string path;
+};
+
+} // namespace
+
+TEST(ImportOptionsTest, StartWithTheUsualSpreadsheetColumns)
+{
+    EXPECT_EQ(kDefaultImportOptions, ImportDate | ImportState | ImportFuel | ImportOdometerIn |
+                                         ImportFuelInLitres | ImportDistanceInKm | ImportHeader);
+    EXPECT_EQ(LastImportOptions(), kDefaultImportOptions);
+}
+
+TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
+{
+    // The blank after "qc" is trimmed away; the empty distance field is replaced by
+    // ",45.5,1000", which begins with a comma and reads as 0. The odometer field has no
+    // comma after it and reads the rest, "1000".
+    const Result result = Import("2005/01/03,qc ,,45.5,1000\n",
+                                 ImportDate | ImportState | ImportDistance | ImportFuel |
+                                     ImportOdometerIn);
+    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_EQ(doc.entries.size(), 1u);
+    const TripEntry &line = doc.entries[0];
+    EXPECT_EQ(line.tripNumber, 1);
+    EXPECT_EQ(line.date, "2005/01/03");
+    EXPECT_EQ(line.slot, QC);
+    EXPECT_DOUBLE_EQ(line.rate, 0.2020); // diesel, the document's fuel type
+    EXPECT_EQ(line.distance, 0u);
+    EXPECT_FLOAT_EQ(line.fuel, 45.5f);
+    EXPECT_EQ(line.odometerIn, 1000);
+    EXPECT_EQ(line.odometerOut, 0);
+    // Neither "Km" nor "Litre" chosen: miles and US gallons, for the new lines too.
+    EXPECT_EQ(line.distanceInMiles, 1);
+    EXPECT_EQ(line.fuelInGallons, 1);
+    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 1);
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(CsvImportTest, ShortLineRepeatsItsLastTextAndTabsAreSkippedLikeBlanks)
+{
+    // Distance, fuel and odometer in all read the last text "120".
+    ASSERT_TRUE(Import("QC,120\n", ImportState | ImportDistance | ImportFuel |
+                                       ImportOdometerIn | kMetric));
+    EXPECT_EQ(doc.entries[0].distance, 120u);
+    EXPECT_FLOAT_EQ(doc.entries[0].fuel, 120.0f);
+    EXPECT_EQ(doc.entries[0].odometerIn, 120);
+    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 0);
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+
+    // In a tab file the rest of the line after an empty distance begins with a tab, which
+    // the number reading skips like a blank: the distance reads the fuel column.
+    ASSERT_TRUE(Import("QC\t\t45\t7\n", ImportState | ImportDistance | ImportFuel | kMetric));
+    EXPECT_EQ(doc.entries[0].distance, 45u);
+    EXPECT_FLOAT_EQ(doc.entries[0].fuel, 45.0f);
+}
+
+TEST_F(CsvImportTest, SeparatorComesFromTheFirstDataLine)
+{
+    // A tab-separated first line that starts with a tab has nothing before its tab, so the
+    // comma decides, and the tab stays in the date text.
+    ASSERT_TRUE(Import("\t2005/01/03,QC,5\n", ImportDate | ImportState | ImportDistance));
+    EXPECT_EQ(doc.entries[0].date, "\t2005/01/03");
+    EXPECT_EQ(doc.entries[0].distance, 5u);
+
+    ASSERT_TRUE(Import("2005/01/03\tON\t7\n", ImportDate | ImportState | ImportDistance));
+    EXPECT_EQ(doc.entries[0].slot, ON);
+    EXPECT_EQ(doc.entries[0].distance, 7u);
+
+    const Result none = Import("QC 100 20\n", ImportState | ImportDistance);
+    EXPECT_FALSE(none.ok);
+    EXPECT_EQ(none.message, "Only coma and tab separator supported. Exit.");
+    const Result leadingTabOnly = Import("\tQC\t5\n", ImportState | ImportDistance);
+    EXPECT_EQ(leadingTabOnly.message, "Only coma and tab separator supported. Exit.");
+    EXPECT_TRUE(doc.entries.empty());
+}
+
+TEST_F(CsvImportTest, HeaderAndEmptyLinesAreSkippedAndCrLfIsAccepted)
+{
+    const std::string text = "\r\n\r\nDate,State,Fuel,Odometer\r\n\r\n"
+                             "2005/01/03,QC,45.5,1000\r\n\r\n2005/01/04,ON,20,1100\r\n";
+    ASSERT_TRUE(Import(text, kDefaultImportOptions));
+    ASSERT_EQ(doc.entries.size(), 2u);
+    EXPECT_EQ(doc.entries[1].date, "2005/01/04");
+    EXPECT_EQ(doc.entries[1].slot, ON);
+    EXPECT_EQ(doc.entries[0].odometerOut, 1100);
+    EXPECT_EQ(doc.entries[0].distance, 100u);
+    EXPECT_EQ(doc.entries[1].odometerIn, 1100);
+
+    // Only a header, or nothing at all: no lines, and nothing to complain about.
+    EXPECT_TRUE(Import("Date,State,Fuel,Odometer\n", kDefaultImportOptions).ok);
+    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_TRUE(Import("", kDefaultImportOptions).ok);
+    EXPECT_TRUE(doc.entries.empty());
+}
+
+TEST_F(CsvImportTest, OdometersAndDistancesAreCompletedFromTheNextLine)
+{
+    ASSERT_TRUE(Import("QC,1000\nQC,1200\nON,1500\n", kStateOdometer | kMetric));
+    ASSERT_EQ(doc.entries.size(), 3u);
+    EXPECT_EQ(doc.entries[0].odometerOut, 1200);
+    EXPECT_EQ(doc.entries[0].distance, 200u);
+    EXPECT_EQ(doc.entries[1].odometerOut, 1500);
+    EXPECT_EQ(doc.entries[1].distance, 300u);
+    // The last line has no follower.
+    EXPECT_EQ(doc.entries[2].odometerOut, 0);
+    EXPECT_EQ(doc.entries[2].distance, 0u);
+    EXPECT_TRUE(doc.undoLines.empty());
+
+    // A missing odometer in comes from the line before; a given distance is kept.
+    ASSERT_TRUE(Import("QC,50,1000,1300\nON,60,0,1500\n",
+                       ImportState | ImportDistance | ImportOdometerIn | ImportOdometerOut));
+    EXPECT_EQ(doc.entries[0].distance, 50u);
+    EXPECT_EQ(doc.entries[1].odometerIn, 1300);
+}
+
+TEST_F(CsvImportTest, OdometerRunningBackwardsGivesNoDistance)
+{
+    // 1500 then 1200: out lies below in. The distance must not wrap to 4294966996.
+    ASSERT_TRUE(Import("QC,1500\nQC,1200\n", kStateOdometer | kMetric));
+    EXPECT_EQ(doc.entries[0].odometerOut, 1200);
+    EXPECT_EQ(doc.entries[0].distance, 0u);
+    // Nor does a negative distance typed into the sheet.
+    ASSERT_TRUE(Import("QC,-40\n", ImportState | ImportDistance));
+    EXPECT_EQ(doc.entries[0].distance, 0u);
+}
+
+TEST_F(CsvImportTest, SurchargeLinesFollowTheirJurisdictionAndNumbersRunOn)
+{
+    doc.company.diesel = 0;
+    doc.company.gasoline = 1;
+    ASSERT_TRUE(Import("QC,100,30\nKY,250,40\nON,80,10\n",
+                       ImportState | ImportDistance | ImportFuel | kMetric));
+    ASSERT_EQ(doc.entries.size(), 4u);
+    const TripEntry &kentucky = doc.entries[1];
+    const TripEntry &surcharge = doc.entries[2];
+    EXPECT_EQ(kentucky.slot, KY);
+    EXPECT_DOUBLE_EQ(kentucky.rate, 0.2600); // gasoline
+    EXPECT_EQ(surcharge.slot, KX);
+    EXPECT_EQ(surcharge.surcharge, 1);
+    EXPECT_DOUBLE_EQ(surcharge.rate, 0.0310);
+    EXPECT_EQ(surcharge.distance, 250u);
+    EXPECT_EQ(surcharge.fuel, 0.0f);
+    for (size_t i = 0; i < doc.entries.size(); ++i)
+        EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(doc.entries[3].slot, ON);
+}
+
+TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
+{
+    // The lines before the bad one stay, uncompleted and without surcharge lines.
+    const Result result = Import("KY,1000\nQC,1200\nq,1300\nON,1400\n", kStateOdometer);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              "Wrong State abbreviation field:<Q>.\nEdit the file and try again. Exit.");
+    ASSERT_EQ(doc.entries.size(), 2u);
+    EXPECT_EQ(doc.entries[0].odometerOut, 0);
+    EXPECT_EQ(doc.entries[1].tripNumber, 2);
+
+    // Two letters that name no slot.
+    EXPECT_EQ(Import("ZZ,1\n", kStateOdometer).message,
+              "Wrong State abbreviation field:<ZZ>.\nEdit the file and try again. Exit.");
+    // The abbreviation is taken only up to a separator: a line ending with it reads empty.
+    EXPECT_EQ(Import("2005/01/03,QC\n", ImportDate | ImportState).message,
+              "Wrong State abbreviation field:<>.\nEdit the file and try again. Exit.");
+}
+
+TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)
+{
+    doc.entries.resize(3);
+    const std::string missing = ::testing::TempDir() + "/no-such-folder/trips.csv";
+    const Result result = ImportCsv(doc, missing, kDefaultImportOptions);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              "The file " + missing + " is locked.\nClose the file and try again.");
+    EXPECT_TRUE(doc.entries.empty());
+}

@@ -1,5 +1,7 @@
 #include "records/ciftadoc.h"
 
+#include "records/entryresolver.h"
+
 TaxRateTable &TheTaxRateTable()
 {
     static TaxRateTable table;
@@ -42,4 +44,19 @@ void CIftaDoc::ClearCompany()
     company.diesel = diesel;
     company.gasoline = gasoline;
     currentOdometer = 0;
+}
+
+void CIftaDoc::UpdateRatesFromTable()
+{
+    const TaxRateTable &table = taxTable();
+    for (TripEntry &entry : entries) {
+        if (!TaxRateTable::isValidSlot(entry.slot))
+            continue;
+        const TaxRate &rate = table[entry.slot];
+        entry.rate = SlotRate(rate, isDiesel());
+        entry.surcharge = rate.surcharge;
+    }
+    recordPeriod.year = tablePeriod.year;
+    recordPeriod.quarter = tablePeriod.quarter;
+    modified_ = true;
 }

@@ -40,6 +40,13 @@ public:
     // All texts empty, odometers 0, both period dates zero.
     void ClearCompany();
 
+    // The Yes answer of "Save/Update Tax Rates": every trip line takes the rate of its
+    // slot in the loaded table by the record's fuel type and the slot's surcharge flag,
+    // and the record's period becomes the table's year and quarter. A line whose slot is
+    // outside the table keeps its rate. Marks the document modified; saving is the
+    // caller's next step.
+    void UpdateRatesFromTable();
+
     // Members, in the order the document has always declared them.
     ReportTotals reportTotals;
     std::vector<ReportRow> reportRows;

@@ -1,0 +1,41 @@
+#include "records/entrylist.h"
+
+#include "records/textnumber.h"
+#include "records/units.h"
+
+std::vector<ListColumn> EntryListColumns(const std::string &country)
+{
+    const bool canada = IsCanada(country);
+    return {
+        {"Trip", 30, true},
+        {"Date", 70, true},
+        {"State", 120, true},
+        {"Abbrev", 50, true},
+        {canada ? "Distance (Km)" : "Distance (Mil)", 120, false},
+        {"Odometer IN", 120, false},
+        {"Odometer OUT", 120, false},
+        {canada ? "Fuel (L)" : "Fuel (Gal)", 120, false},
+        {"Surtax", 50, false},
+    };
+}
+
+ListLine EntryListLine(const TripEntry &entry, const TaxRateTable &table,
+                       const std::string &country)
+{
+    ListLine line(EntryColumnCount);
+    line[EntryColumnTrip] = std::to_string(entry.tripNumber);
+    line[EntryColumnDate] = entry.date;
+    if (TaxRateTable::isValidSlot(entry.slot)) {
+        line[EntryColumnState] = table[entry.slot].name;
+        line[EntryColumnAbbrev] = table[entry.slot].abbreviation;
+    }
+    // The distance is shown as the signed number "%d" makes of it.
+    const uint32_t distance = ConvertDistance(entry.distance, entry.distanceInMiles, country);
+    line[EntryColumnDistance] = std::to_string(static_cast<int32_t>(distance));
+    line[EntryColumnOdometerIn] = std::to_string(entry.odometerIn);
+    line[EntryColumnOdometerOut] = std::to_string(entry.odometerOut);
+    const float fuel = ConvertFuel(entry.fuel, entry.fuelInGallons, country);
+    line[EntryColumnFuel] = FormatFixed(static_cast<double>(fuel), 2);
+    line[EntryColumnSurtax] = entry.surcharge == 1 ? "X" : "";
+    return line;
+}

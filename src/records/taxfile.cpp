@@ -1,0 +1,158 @@
+#include "records/taxfile.h"
+
+#include "records/safefile.h"
+#include "records/textnumber.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr const char kTaxHead[] = "#TAXHEAD#";
+
+// Walks a text line by line; a line feed or a carriage return ends a line (so CR LF gives
+// an empty line after each line, which the reader skips).
+class LineReader
+{
+public:
+    explicit LineReader(const std::string &text) : p_(text.data()), end_(p_ + text.size()) {}
+
+    bool next(const char *&begin, const char *&end)
+    {
+        if (p_ >= end_)
+            return false;
+        begin = p_;
+        while (p_ < end_ && *p_ != '\n' && *p_ != '\r')
+            ++p_;
+        end = p_;
+        if (p_ < end_)
+            ++p_;
+        return true;
+    }
+
+private:
+    const char *p_;
+    const char *end_;
+};
+
+// The text from `p` up to the next tab (or the end), and `p` moved past that tab.
+std::string takeField(const char *&p, const char *end)
+{
+    const char *tab = static_cast<const char *>(std::memchr(p, '\t', static_cast<size_t>(end - p)));
+    const char *fieldEnd = tab ? tab : end;
+    std::string field(p, fieldEnd);
+    p = tab ? tab + 1 : end;
+    return field;
+}
+
+// The end of the first `n` characters from `p`, never past `end`.
+const char *firstChars(const char *p, const char *end, long n)
+{
+    return end - p < n ? end : p + n;
+}
+
+// Position just after the n-th tab of [begin, end), or null when the line has fewer.
+const char *afterTab(const char *begin, const char *end, int n)
+{
+    const char *p = begin;
+    for (int i = 0; i < n; ++i) {
+        p = static_cast<const char *>(std::memchr(p, '\t', static_cast<size_t>(end - p)));
+        if (!p)
+            return nullptr;
+        ++p;
+    }
+    return p;
+}
+
+// The header keeps the year in the four characters after the first tab and the quarter
+// in the one character after the second; a two-digit year "06" therefore reads as 6.
+void parseHeader(const char *begin, const char *end, TaxPeriod &period)
+{
+    const char *year = afterTab(begin, end, 1);
+    const char *quarter = afterTab(begin, end, 2);
+    const char *country = afterTab(begin, end, 3);
+    period.year = year ? TextToInt(year, firstChars(year, end, 4)) : 0;
+    period.quarter = quarter ? TextToInt(quarter, firstChars(quarter, end, 1)) : 0;
+    period.country = country ? takeField(country, end) : std::string();
+}
+
+void parseSlot(const char *p, const char *end, TaxRate &rate)
+{
+    rate.name = takeField(p, end);
+    rate.abbreviation = takeField(p, end);
+    rate.dieselRate = TextToDouble(takeField(p, end));
+    rate.gasolineRate = TextToDouble(takeField(p, end));
+    // The flag is the first character of what follows, whatever comes after it.
+    rate.surcharge = TextToInt(p, firstChars(p, end, 1));
+}
+
+// Texts of a slot may not hold the tab and line ends that delimit the file's fields.
+void appendField(std::string &out, const std::string &text)
+{
+    for (char c : text)
+        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    out += '\t';
+}
+
+} // namespace
+
+Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &period)
+{
+    LineReader lines(text);
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    const size_t headLength = sizeof kTaxHead - 1;
+    if (!lines.next(begin, end) || static_cast<size_t>(end - begin) < headLength
+        || std::memcmp(begin, kTaxHead, headLength) != 0)
+        return Result::failure(kWrongTaxFileFormat);
+    parseHeader(begin, end, period);
+
+    // A file written by the program has exactly 72 slot lines; anything after them has
+    // no slot to go to and is ignored.
+    int slot = 0;
+    while (slot < TaxRateTable::kSlotCount && lines.next(begin, end)) {
+        if (begin == end)
+            continue;
+        TaxRate &rate = table[slot];
+        parseSlot(begin, end, rate);
+        rate.slot = slot;
+        ++slot;
+    }
+    return Result::success();
+}
+
+std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period)
+{
+    std::string out = kTaxHead;
+    out += '\t';
+    AppendInt(out, period.year);
+    out += '\t';
+    AppendInt(out, period.quarter);
+    out += '\t';
+    appendField(out, period.country);
+    out += '\n';
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        const TaxRate &rate = table[slot];
+        appendField(out, rate.name);
+        appendField(out, rate.abbreviation);
+        AppendFixed(out, rate.dieselRate, 4);
+        out += '\t';
+        AppendFixed(out, rate.gasolineRate, 4);
+        out += '\t';
+        AppendInt(out, rate.surcharge);
+        out += "\t\n";
+    }
+    return out;
+}
+
+Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &period)
+{
+    std::string text;
+    if (!SafeFile::readAll(path, text))
+        return Result::failure({});
+    return ParseTaxText(text, table, period);
+}
+
+Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const TaxPeriod &period)
+{
+    return SafeFile::writeAll(path, FormatTaxText(table, period));
+}

@@ -1,0 +1,41 @@
+#include "records/taxlist.h"
+
+#include "records/textnumber.h"
+
+#include <string>
+
+std::vector<ListColumn> TaxListColumns()
+{
+    return {
+        {"Index", 40, true},       {"State", 100, true},    {"Abbrev", 60, true},
+        {"Diesel tax", 100, false}, {"Gas tax", 100, false}, {"SurTax", 60, false},
+    };
+}
+
+bool IsTaxTableLoaded(const TaxRateTable &table)
+{
+    return table[1].slot != 0;
+}
+
+int ShownTaxSlotCount(const TaxRateTable &table)
+{
+    if (!IsTaxTableLoaded(table))
+        return 0;
+    // Slot 0 is shown whatever its name; the list goes on while the next slot is named.
+    int count = 1;
+    while (count < TaxRateTable::kSlotCount && !table[count].name.empty())
+        ++count;
+    return count;
+}
+
+ListLine TaxListLine(const TaxRate &rate)
+{
+    ListLine line(TaxColumnCount);
+    line[TaxColumnIndex] = std::to_string(static_cast<long long>(rate.slot) + 1);
+    line[TaxColumnState] = rate.name;
+    line[TaxColumnAbbrev] = rate.abbreviation;
+    line[TaxColumnDiesel] = FormatFixed(rate.dieselRate, 4);
+    line[TaxColumnGasoline] = FormatFixed(rate.gasolineRate, 4);
+    line[TaxColumnSurtax] = rate.surcharge == 1 ? "X" : "";
+    return line;
+}

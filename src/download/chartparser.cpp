@@ -1,0 +1,237 @@
+#include "download/chartparser.h"
+
+#include "records/textnumber.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string TrimTrailingBlanks(std::string text)
+{
+    while (!text.empty() && IsBlank(text.back()))
+        text.pop_back();
+    return text;
+}
+
+std::string Upper(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool EndsWith(const std::string &text, const std::string &tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool StartsWith(const std::string &text, const std::string &head)
+{
+    return text.compare(0, head.size(), head) == 0;
+}
+
+// The name without trailing blanks and footnote markers ("ALBERTA #14", "INDIANA SurChg
+// #31"): a '#' followed by digits at the end.
+std::string StripFootnote(std::string name)
+{
+    name = TrimTrailingBlanks(std::move(name));
+    for (;;) {
+        size_t digits = name.size();
+        while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1])))
+            --digits;
+        if (digits == name.size() || digits == 0 || name[digits - 1] != '#')
+            return name;
+        name = TrimTrailingBlanks(name.substr(0, digits - 1));
+    }
+}
+
+bool IsSurchargeName(const std::string &upperName)
+{
+    return EndsWith(upperName, "SURCHG") || EndsWith(upperName, "SURCHARGE");
+}
+
+// The slots that carry a surcharge pseudo-jurisdiction: flagged, or named so.
+bool IsSurchargeSlot(const TaxRate &rate, const std::string &upperName)
+{
+    return rate.surcharge != 0 || IsSurchargeName(upperName);
+}
+
+std::string SurchargeSlotName(const std::string &upperName)
+{
+    static const struct {
+        const char *state;
+        const char *slot;
+    } kRenames[] = {
+        {"KENTUCKY", "KY Surcharge"}, {"INDIANA", "IN Surcharge"}, {"VIRGINIA", "VA Surcharge"},
+        {"OHIO", "OH Surcharge"},     {"MICHIGAN", "MI Surcharge"},
+    };
+    const size_t blank = upperName.find(' ');
+    const std::string firstWord = blank == std::string::npos ? std::string() : upperName.substr(0, blank);
+    for (const auto &rename : kRenames) {
+        if (firstWord == rename.state)
+            return Upper(rename.slot);
+    }
+    return upperName;
+}
+
+// Walks the chart from the front. "Dropping through" a string moves past its first
+// occurrence (or nowhere when it does not occur); "the field up to" a string is the text
+// before its first occurrence.
+class ChartWalker
+{
+public:
+    ChartWalker(const std::string &text, char separator) : text_(text), sep_(separator) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+    // Moves past the next `c`; true when there was one. Without one the walk is at its end,
+    // so that a last line without a line end still ends the walk.
+    bool dropThrough(char c)
+    {
+        const size_t found = text_.find(c, pos_);
+        pos_ = found == std::string::npos ? text_.size() : found + 1;
+        return found != std::string::npos;
+    }
+
+    // The next name: the field up to the separator (which may reach over line ends) without
+    // leading blanks, and on a comma chart without the cell's quotes. Empty when there is
+    // no separator left.
+    std::string nameField() const
+    {
+        const size_t found = text_.find(sep_, pos_);
+        if (found == std::string::npos)
+            return {};
+        size_t begin = pos_;
+        while (begin < found && IsBlank(text_[begin]))
+            ++begin;
+        std::string name = text_.substr(begin, found - begin);
+        if (sep_ == ',' && name.size() >= 2 && name.front() == '"' && name.back() == '"')
+            name = name.substr(1, name.size() - 2);
+        return name;
+    }
+
+    // The amount after the next "$": its decimal value up to the separator. A rate that is
+    // the last cell of the text reads up to the end.
+    double amount()
+    {
+        if (!dropThrough('$'))
+            return 0.0;
+        size_t end = text_.find(sep_, pos_);
+        if (end == std::string::npos)
+            end = text_.size();
+        return TextToDouble(text_.data() + pos_, text_.data() + end);
+    }
+
+    // The title line (up to the line end or the end of the text), then past it.
+    std::string takeLine()
+    {
+        size_t end = text_.find('\n', pos_);
+        if (end == std::string::npos)
+            end = text_.size();
+        std::string line = text_.substr(pos_, end - pos_);
+        pos_ = end == text_.size() ? end : end + 1;
+        return line;
+    }
+
+private:
+    const std::string &text_;
+    const char sep_;
+    size_t pos_ = 0;
+};
+
+// Line ends as one "\n", without the byte-order mark.
+std::string Normalise(const std::string &text)
+{
+    std::string out;
+    out.reserve(text.size());
+    size_t i = StartsWith(text, "\xEF\xBB\xBF") ? 3 : 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i];
+    }
+    return out;
+}
+
+// Quarter: the title's first character; year: from the first "2" after it.
+void ReadTitle(const std::string &title, const std::string &country, TaxPeriod &period)
+{
+    period.quarter = title.empty() ? 0 : TextToInt(title.substr(0, 1));
+    std::string rest = title.empty() ? std::string() : title.substr(1);
+    const size_t two = rest.find('2');
+    if (two != std::string::npos)
+        rest = rest.substr(two);
+    period.year = TextToInt(rest);
+    period.country = country;
+}
+
+} // namespace
+
+int FindRateRow(const std::string &chartName, const TaxRateTable &table)
+{
+    std::string name = Upper(StripFootnote(chartName));
+    const bool surcharge = IsSurchargeName(name);
+    if (surcharge)
+        name = SurchargeSlotName(name);
+
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        const std::string slotName = Upper(TrimTrailingBlanks(table[slot].name));
+        if (slotName.empty())
+            continue;
+        // A surcharge amount must never overwrite a state's own rates.
+        if (surcharge && !IsSurchargeSlot(table[slot], slotName))
+            continue;
+        if (StartsWith(name, slotName))
+            return slot;
+    }
+    return -1;
+}
+
+int ParseChart(const std::string &rawText, const std::string &country, TaxRateTable &table,
+               TaxPeriod &period, ChartParseReport *report, const ChartProgress &progress,
+               int firstStep)
+{
+    const std::string text = Normalise(rawText);
+    const bool commaForm = text.find('\t') == std::string::npos && text.find(',') != std::string::npos;
+    ChartWalker walk(text, commaForm ? ',' : '\t');
+    ReadTitle(walk.takeLine(), country, period);
+
+    const bool canadianUnits = country == "Canada";
+    int step = firstStep;
+    int status = 0;
+    while (!walk.atEnd()) {
+        std::string name = walk.nameField();
+        while (name.empty() && !walk.atEnd()) {
+            walk.dropThrough('\n');
+            name = walk.nameField();
+        }
+        if (name.empty())
+            break;
+
+        const int slot = FindRateRow(name, table);
+        if (slot < 0) {
+            // Headings, footnotes and jurisdictions the table does not carry.
+            if (report)
+                report->unmatchedNames.push_back(TrimTrailingBlanks(name));
+            status = -1;
+            walk.dropThrough('\n');
+            continue;
+        }
+        if (progress)
+            progress(step);
+        ++step;
+        if (canadianUnits)
+            walk.dropThrough('\n');
+        table[slot].gasolineRate = walk.amount();
+        table[slot].dieselRate = walk.amount();
+        walk.dropThrough('\n');
+        if (report)
+            report->filledSlots.push_back(slot);
+    }
+    return status;
+}

@@ -1,0 +1,267 @@
+#include "download/chartparser.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+const std::string kCharts = TOLLMARK_TEST_DATA "/charts/";
+
+std::string ReadFixture(const std::string &name)
+{
+    std::ifstream in(kCharts + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> SplitTabs(const std::string &line)
+{
+    std::vector<std::string> cells;
+    std::stringstream in(line);
+    std::string cell;
+    while (std::getline(in, cell, '\t'))
+        cells.push_back(cell);
+    return cells;
+}
+
+// The carrier's table of the fixture: named slots with rates 1.1111 / 2.2222, so that a
+// slot the chart did not reach is easy to see.
+TaxRateTable FixtureTable()
+{
+    TaxRateTable table;
+    std::istringstream in(ReadFixture("table-2026.itx"));
+    std::string line;
+    std::getline(in, line); // #TAXHEAD#
+    for (int slot = 0; slot < TaxRateTable::kSlotCount && std::getline(in, line); ++slot) {
+        const std::vector<std::string> cells = SplitTabs(line);
+        table[slot].name = cells.at(0);
+        table[slot].abbreviation = cells.at(1);
+        table[slot].dieselRate = std::stod(cells.at(2));
+        table[slot].gasolineRate = std::stod(cells.at(3));
+        table[slot].surcharge = std::stoi(cells.at(4));
+        table[slot].slot = slot;
+    }
+    return table;
+}
+
+int SlotNamed(const TaxRateTable &table, const std::string &name)
+{
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        if (table[slot].name == name)
+            return slot;
+    }
+    return -1;
+}
+
+struct Published {
+    std::string slotName;
+    double usGas, usDiesel, canGas, canDiesel;
+};
+
+// The published rates of the quarter, keyed by the table's slot names.
+std::vector<Published> PublishedRates()
+{
+    std::vector<Published> rates;
+    std::istringstream in(ReadFixture("rates-2Q2026.tsv"));
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const std::vector<std::string> c = SplitTabs(line);
+        const std::string name = c.at(2) == "surcharge" ? c.at(0) + " Surcharge" : c.at(1);
+        rates.push_back({name, std::stod(c.at(4)), std::stod(c.at(5)), std::stod(c.at(6)),
+                         std::stod(c.at(7))});
+    }
+    EXPECT_EQ(rates.size(), 61u);
+    return rates;
+}
+
+// Every published jurisdiction has its rates, in the units the chart was read in; the
+// slots the chart does not list (MI and OH Surcharge) kept theirs.
+void ExpectPublishedRates(const TaxRateTable &table, bool canadian)
+{
+    for (const Published &p : PublishedRates()) {
+        const int slot = SlotNamed(table, p.slotName);
+        ASSERT_GE(slot, 0) << p.slotName;
+        EXPECT_DOUBLE_EQ(table[slot].gasolineRate, canadian ? p.canGas : p.usGas) << p.slotName;
+        EXPECT_DOUBLE_EQ(table[slot].dieselRate, canadian ? p.canDiesel : p.usDiesel) << p.slotName;
+    }
+    for (const char *untouched : {"MI Surcharge", "OH Surcharge"}) {
+        const int slot = SlotNamed(table, untouched);
+        EXPECT_DOUBLE_EQ(table[slot].gasolineRate, 2.2222) << untouched;
+        EXPECT_DOUBLE_EQ(table[slot].dieselRate, 1.1111) << untouched;
+    }
+}
+
+void ExpectNamesUnchanged(const TaxRateTable &table)
+{
+    const TaxRateTable original = FixtureTable();
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        EXPECT_EQ(table[slot].name, original[slot].name);
+        EXPECT_EQ(table[slot].abbreviation, original[slot].abbreviation);
+        EXPECT_EQ(table[slot].surcharge, original[slot].surcharge);
+    }
+}
+
+} // namespace
+
+// The clearinghouse's .csv chart: byte-order mark, CR LF, headings over two lines every
+// ten jurisdictions, two lines and a spacer per jurisdiction, "$-", footnote markers.
+TEST(ParseChartTest, CommaChartInBothUnits)
+{
+    for (const bool canadian : {false, true}) {
+        SCOPED_TRACE(canadian ? "Canada" : "US");
+        TaxRateTable table = FixtureTable();
+        TaxPeriod period{2005, 1, "Canada"};
+        ChartParseReport report;
+        EXPECT_EQ(ParseChart(ReadFixture("2Q2026.csv"), canadian ? "Canada" : "US", table, period,
+                             &report),
+                  0);
+        EXPECT_EQ(period, (TaxPeriod{2026, 2, canadian ? "Canada" : "US"}));
+        EXPECT_EQ(report.filledSlots.size(), 61u);
+        EXPECT_TRUE(report.unmatchedNames.empty());
+        ExpectPublishedRates(table, canadian);
+        ExpectNamesUnchanged(table);
+    }
+}
+
+// "INDIANA SurChg #31" carries "$-" for both fuels: it must fill the surcharge slot with
+// 0 and leave Indiana's own 0.3700 / 0.6300 alone.
+TEST(ParseChartTest, FootnotedSurchargeNeverOverwritesItsState)
+{
+    TaxRateTable table = FixtureTable();
+    TaxPeriod period;
+    ParseChart(ReadFixture("2Q2026.csv"), "US", table, period);
+    const TaxRate &indiana = table[SlotNamed(table, "Indiana")];
+    const TaxRate &surcharge = table[SlotNamed(table, "IN Surcharge")];
+    EXPECT_DOUBLE_EQ(indiana.gasolineRate, 0.37);
+    EXPECT_DOUBLE_EQ(indiana.dieselRate, 0.63);
+    EXPECT_DOUBLE_EQ(surcharge.gasolineRate, 0.0);
+    EXPECT_DOUBLE_EQ(surcharge.dieselRate, 0.0);
+}
+
+// Tab chart in US units: one line per jurisdiction, headings and spacers with a blank first
+// field, surcharges spelt "SURCHARGE", and three blank lines at the end.
+TEST(ParseChartTest, TabChartInUsUnits)
+{
+    TaxRateTable table = FixtureTable();
+    TaxPeriod period{2005, 1, "Canada"};
+    ChartParseReport report;
+    EXPECT_EQ(ParseChart(ReadFixture("2Q2026-us.txt"), "US", table, period, &report), 0);
+    EXPECT_EQ(period, (TaxPeriod{2026, 2, "US"}));
+    EXPECT_TRUE(report.unmatchedNames.empty());
+    ExpectPublishedRates(table, false);
+    ExpectNamesUnchanged(table);
+}
+
+// Tab chart in Canadian units: the rates stand on the line after the name line. Read as
+// "US" the same chart gives the name lines' US amounts: other units, not a failure.
+TEST(ParseChartTest, TabChartInCanadianUnits)
+{
+    TaxRateTable table = FixtureTable();
+    TaxPeriod period;
+    EXPECT_EQ(ParseChart(ReadFixture("2Q2026-can.txt"), "Canada", table, period), 0);
+    EXPECT_EQ(period, (TaxPeriod{2026, 2, "Canada"}));
+    ExpectPublishedRates(table, true);
+
+    table = FixtureTable();
+    EXPECT_EQ(ParseChart(ReadFixture("2Q2026-can.txt"), "US", table, period), 0);
+    ExpectPublishedRates(table, false);
+}
+
+// A page that is not a chart fills nothing; only the period comes from its first line.
+TEST(ParseChartTest, ErrorPageChangesNoRate)
+{
+    TaxRateTable table = FixtureTable();
+    TaxPeriod period;
+    ChartParseReport report;
+    ParseChart(ReadFixture("error-page.html"), "US", table, period, &report);
+    EXPECT_TRUE(report.filledSlots.empty());
+    EXPECT_EQ(table, FixtureTable());
+    EXPECT_EQ(period.quarter, 0);
+}
+
+TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
+{
+    TaxRateTable table;
+    table[0].name = "Alabama";
+    table[2].name = "Wyoming"; // slot 1 has no name
+    TaxPeriod period;
+    ChartParseReport report;
+    std::vector<int> steps;
+    const std::string chart = "1st Quarter 2005\t\n"
+                              "Footnotes continue here\n"       // text without a tab
+                              "ALABAMA\t$0.1700\t$0.1800\t\n"
+                              "GUAM\t$9.0000\t$9.0000\t\n"      // no slot of that name
+                              "\t\t\n"
+                              "WYOMING #32\t$-\t$0.1400";       // no tab nor line end at the end
+    EXPECT_EQ(ParseChart(chart, "US", table, period, &report, [&](int s) { steps.push_back(s); }),
+              -1);
+    EXPECT_EQ(period, (TaxPeriod{2005, 1, "US"}));
+    // The tab-less line reads together with the next name and is passed over; ALABAMA on
+    // its own line is still found.
+    EXPECT_DOUBLE_EQ(table[0].gasolineRate, 0.17);
+    EXPECT_DOUBLE_EQ(table[0].dieselRate, 0.18);
+    EXPECT_EQ(table[1], TaxRate{});
+    EXPECT_DOUBLE_EQ(table[2].gasolineRate, 0.0);
+    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.14);
+    ASSERT_EQ(report.unmatchedNames.size(), 2u);
+    EXPECT_EQ(report.unmatchedNames[1], "GUAM");
+    EXPECT_EQ(report.filledSlots, (std::vector<int>{0, 2}));
+    EXPECT_EQ(steps, (std::vector<int>{50, 51}));
+}
+
+TEST(ParseChartTest, TitleGivesQuarterDigitAndYearFromTheFirstTwo)
+{
+    TaxRateTable table;
+    TaxPeriod period;
+    ParseChart("4Q2009\t\n", "Canada", table, period);
+    EXPECT_EQ(period, (TaxPeriod{2009, 4, "Canada"}));
+    ParseChart("3rd Quarter of year 2011,,,\r\n", "US", table, period);
+    EXPECT_EQ(period, (TaxPeriod{2011, 3, "US"}));
+    ParseChart("", "US", table, period);
+    EXPECT_EQ(period, (TaxPeriod{0, 0, "US"}));
+}
+
+TEST(FindRateRowTest, MatchesByBeginningWithoutChangingTheTable)
+{
+    TaxRateTable table;
+    table[0].name = "Kentucky";
+    table[1].name = "KY Surcharge";
+    table[1].surcharge = 1;
+    table[2].name = "New Mexico  "; // trailing blanks do not count
+    table[3].name = "West Virginia";
+    table[4].name = "Newfoundland";
+    table[5].name = "Quebec";
+    const TaxRateTable before = table;
+
+    EXPECT_EQ(FindRateRow("KENTUCKY", table), 0);
+    EXPECT_EQ(FindRateRow("kentucky  ", table), 0);
+    EXPECT_EQ(FindRateRow("KENTUCKY SURCHARGE", table), 1);
+    EXPECT_EQ(FindRateRow("KENTUCKY SurChg ", table), 1);
+    EXPECT_EQ(FindRateRow("New Mexico #33", table), 2);
+    EXPECT_EQ(FindRateRow("NEWFOUNDLAND", table), 4);
+    EXPECT_EQ(FindRateRow("QUEBEC", table), 5);
+    EXPECT_EQ(FindRateRow("QUEBEC #4 ", table), 5);
+    // A surcharge with no surcharge slot is not taken for the state's own rates.
+    EXPECT_EQ(FindRateRow("WEST VIRGINIA SURCHARGE", table), -1);
+    EXPECT_EQ(FindRateRow("INDIANA SurChg #31", table), -1);
+    EXPECT_EQ(FindRateRow("GUAM", table), -1);
+    EXPECT_EQ(FindRateRow("", table), -1);
+    EXPECT_EQ(table, before); // letter case of the stored names kept
+}
+
+TEST(FindRateRowTest, FirstSlotWhoseNameBeginsTheChartNameWins)
+{
+    TaxRateTable table;
+    table[3].name = "New";
+    table[7].name = "New Mexico";
+    table[8].name = "Ohio";
+    table[9].name = "OH Surcharge"; // known by its name, flag not set
+    EXPECT_EQ(FindRateRow("NEW MEXICO", table), 3);
+    EXPECT_EQ(FindRateRow("OHIO SURCHG", table), 9);
+    EXPECT_EQ(FindRateRow("OHIO", table), 8);
+}

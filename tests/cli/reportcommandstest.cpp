@@ -1,0 +1,174 @@
+// tollmark-cli report, import and merge, run as a program: golden report output for an
+// imported quarter in both unit systems, failure texts on standard error, exit codes.
+
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string kData = TOLLMARK_TEST_DATA;
+const std::string kRates = kData + "/report/rates.itx";
+
+std::string ReadText(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Quoted(const std::string &text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class ReportCommandsTest : public ::testing::Test
+{
+protected:
+    std::string Temp(const std::string &name) const
+    {
+        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return (std::filesystem::path(::testing::TempDir()) /
+                (std::string("cli-") + info->name() + "-" + name))
+            .string();
+    }
+
+    CliRun Run(const std::vector<std::string> &args) const
+    {
+        const std::string errPath = Temp("stderr.txt");
+        std::string command = Quoted(TOLLMARK_CLI);
+        for (const std::string &arg : args)
+            command += " " + Quoted(arg);
+        command += " 2>" + Quoted(errPath);
+        CliRun run;
+        FILE *pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return run;
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, got);
+        const int status = ::pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadText(errPath);
+        return run;
+    }
+
+    // Imports the sample trips (header, date, state, litres, odometer in, kilometres).
+    std::string ImportTrips(const std::vector<std::string> &extra = {}) const
+    {
+        const std::string out = Temp("trips.irc");
+        std::vector<std::string> args = {"import", kData + "/import/trips.csv", "--rates",
+                                         kRates, "--out", out};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(ReportCommandsTest, ImportedQuarterReportsInKilometres)
+{
+    // Odometers complete the distances, Kentucky gets its surcharge line, and the report
+    // prints headings, rows, the empty line and the totals.
+    const CliRun run = Run({"report", ImportTrips(), "--rates", kRates});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, ReadText(kData + "/report/trips-report-km.txt"));
+}
+
+TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
+{
+    // The same kilometre and litre lines in a US carrier's report: miles truncated,
+    // gasoline rates from the table.
+    const std::string file =
+        ImportTrips({"--country", "US", "--province", "NY", "--fuel", "gasoline", "--options",
+                     "475"});
+    const CliRun run = Run({"report", file, "--rates", kRates});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, ReadText(kData + "/report/trips-report-miles.txt"));
+
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    ASSERT_TRUE(ReadRecordFile(doc, file).ok);
+    EXPECT_EQ(doc.company.country, "US");
+    EXPECT_EQ(doc.company.provinceState, "NY");
+    EXPECT_EQ(doc.company.gasoline, 1);
+    EXPECT_EQ(doc.recordPeriod.year, 2026); // the table's period
+    EXPECT_EQ(doc.recordPeriod.quarter, 2);
+    ASSERT_EQ(doc.entries.size(), 6u);
+    EXPECT_EQ(doc.entries[3].surcharge, 1);
+}
+
+TEST_F(ReportCommandsTest, FailedImportPrintsTheTextAndWritesNothing)
+{
+    const std::string out = Temp("bad.irc");
+    const CliRun bad = Run({"import", kData + "/import/bad-state.csv", "--rates", kRates, "--out", out});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "Wrong State abbreviation field:<Q>.\nEdit the file and try again. Exit.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const std::string missing = Temp("missing.csv");
+    const CliRun locked = Run({"import", missing, "--rates", kRates, "--out", out});
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_EQ(locked.err, "The file " + missing + " is locked.\nClose the file and try again.\n");
+}
+
+TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
+{
+    const std::string trips = ImportTrips();
+    const std::string out = Temp("merged.irc");
+    // The tax-rate file is no record file: reported, and the merge goes on.
+    const CliRun run = Run({"merge", "--out", out, trips, kRates, trips});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, kRates + ": Incompatible file format\n");
+
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    ASSERT_TRUE(ReadRecordFile(doc, out).ok);
+    ASSERT_EQ(doc.entries.size(), 12u);
+    for (size_t i = 0; i < doc.entries.size(); ++i)
+        EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(doc.entries[6].slot, doc.entries[0].slot);
+    // The last file's header holds.
+    EXPECT_EQ(doc.company.country, "Canada");
+
+    EXPECT_EQ(Run({"merge", "--out", Temp("again.irc"), trips}).exitCode, 0);
+}
+
+TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(Run({"report", kData + "/import/trips.csv"}).exitCode, 2);
+    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates}).exitCode, 2);
+    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out",
+                   Temp("x.irc"), "--options", "many"})
+                  .exitCode,
+              2);
+    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out",
+                   Temp("x.irc"), "--fuel", "propane"})
+                  .exitCode,
+              2);
+    EXPECT_EQ(Run({"merge", "--out", Temp("x.irc")}).exitCode, 2);
+    // A record file that is not one is a failure of the input.
+    const CliRun notRecord = Run({"report", kRates, "--rates", kRates});
+    EXPECT_EQ(notRecord.exitCode, 1);
+    EXPECT_EQ(notRecord.err, "Incompatible file format\n");
+}

@@ -59,8 +59,9 @@ public:
 private:
     void buildControls();
     void transferToControls();
-    void transferFromControls();
-    bool validate();
+    // False, with the validation prompt shown and the field focused, for a bad odometer.
+    bool transferFromControls();
+    void limitNotes();
     void OnDiesel();
     void OnGas();
     void OnCountrySelected(int index);
@@ -88,5 +89,4 @@ private:
     QPlainTextEdit *notes_ = nullptr;
     QPushButton *addProfile_ = nullptr;
     QPushButton *goToProfiles_ = nullptr;
-    QString odometerText_;
 };

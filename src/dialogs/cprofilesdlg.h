@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class CProfileStore;
+class UserPrompts;
 class QCheckBox;
 class QLineEdit;
 
@@ -16,7 +17,8 @@ class CProfilesDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CProfilesDlg(CProfileStore &store, QWidget *parent = nullptr);
+    // `prompts` tells of a profiles file that could not be rewritten after a delete.
+    CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *parent = nullptr);
 
     // The fields shown when "Select" was pressed: the eight texts, `useOdometer`, and
     // `fuelType` 1 when "Diesel" is on, else 2 when "Gas" is on, else 0. The other
@@ -41,6 +43,7 @@ private:
     void OnDiesel();
     void OnGas();
 
+    UserPrompts &prompts_;
     CProfileStore &store_;
     int current_ = -1;
     // The members the controls exchange with: the eight texts and the three boxes.

@@ -6,6 +6,8 @@
 
 #include <string>
 
+class UserPrompts;
+
 // The six texts "Tax Rates Info" shows.
 struct TaxInfoData {
     std::string loadedYear, loadedQuarter, loadedCountry;       // "Loaded Tax Rates"
@@ -18,11 +20,12 @@ struct TaxInfoData {
 };
 
 // "Tax Rates Info": the period of the tax-rate table in memory beside the period of the
-// open record file, read-only. Nothing is given back.
+// open record file, read-only. Nothing is given back. "Help" asks the prompts for the
+// help window on the tax-info topic.
 class CTaxInfoDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CTaxInfoDlg(const TaxInfoData &data, QWidget *parent = nullptr);
+    CTaxInfoDlg(UserPrompts &prompts, const TaxInfoData &data, QWidget *parent = nullptr);
 };

@@ -6,6 +6,7 @@
 #include "records/textnumber.h"
 #include "records/units.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -190,6 +191,51 @@ uint32_t OdometerDistance(const TripEntry &line)
     return difference > 0 ? static_cast<uint32_t>(difference) : 0;
 }
 
+// Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
+// the slot's rate and flag and no fuel. The list grows once and the lines move back from
+// its end, so a large import is not copied into a second list.
+void InsertSurchargeLines(CIftaDoc &doc)
+{
+    const TaxRateTable &table = doc.taxTable();
+    // The surcharge slot depends only on the line's slot and its own flag: look it up once
+    // per slot rather than once per line.
+    std::array<int, TaxRateTable::kSlotCount> surchargeOf;
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        TripEntry probe;
+        probe.slot = slot;
+        surchargeOf[static_cast<size_t>(slot)] = FindSurchargeSlot(probe, table);
+    }
+    const auto surchargeSlot = [&](const TripEntry &line) {
+        return line.surcharge || !TaxRateTable::isValidSlot(line.slot)
+                   ? -1
+                   : surchargeOf[static_cast<size_t>(line.slot)];
+    };
+
+    std::vector<TripEntry> &lines = doc.entries;
+    const size_t count = lines.size();
+    const size_t added =
+        static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const TripEntry &line) {
+            return surchargeSlot(line) >= 0;
+        }));
+    if (added == 0)
+        return;
+    lines.resize(count + added);
+    size_t write = count + added;
+    for (size_t read = count; read-- > 0;) {
+        const int slot = surchargeSlot(lines[read]);
+        if (slot >= 0) {
+            TripEntry &surcharge = lines[--write];
+            surcharge = lines[read];
+            surcharge.slot = slot;
+            surcharge.rate = SlotRate(table[slot], doc.isDiesel());
+            surcharge.surcharge = table[slot].surcharge;
+            surcharge.fuel = 0.0f;
+        }
+        if (--write != read)
+            lines[write] = std::move(lines[read]);
+    }
+}
+
 } // namespace
 
 ImportOptions &LastImportOptions()
@@ -215,20 +261,26 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
     if (!separator)
         return Result::failure("Only coma and tab separator supported. Exit.");
 
-    CurrentEntryUnits() = EntryUnits{(options & ImportDistanceInKm) ? 0 : 1,
-                                     (options & ImportFuelInLitres) ? 0 : 1};
+    CurrentEntryUnits() =
+        EntryUnits{(options & ImportDistanceInKm) ? 0 : 1, (options & ImportFuelInLitres) ? 0 : 1};
     const AbbreviationIndex index(doc.taxTable());
     const ImportContext context{doc, index, options | ImportState, separator};
+    // At most one trip line per text line, and room for surcharge lines after some: one
+    // allocation spares a large file the repeated moves of a growing list.
+    const size_t textLines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    doc.entries.reserve(textLines + textLines / 8);
     int32_t number = 1;
     do {
         if (line.empty())
             continue;
-        TripEntry entry;
+        TripEntry &entry = doc.entries.emplace_back();
         const Result parsed = ParseLine(line, context, entry);
-        if (!parsed)
+        if (!parsed) {
+            doc.entries.pop_back();
             return parsed;
+        }
         entry.tripNumber = number++;
-        doc.appendEntry(entry);
+        doc.setModified();
     } while (reader.next(line));
 
     CompleteImportedLines(doc);
@@ -237,9 +289,10 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
 
 void CompleteImportedLines(CIftaDoc &doc)
 {
-    std::vector<TripEntry> &lines = doc.undoLines;
-    lines = std::move(doc.entries);
-    doc.removeAllEntries();
+    // The lines are completed where they stand; the undo list, which this step has
+    // always used as scratch, ends up empty as before.
+    doc.undoLines.clear();
+    std::vector<TripEntry> &lines = doc.entries;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         TripEntry &line = lines[i];
         TripEntry &next = lines[i + 1];
@@ -250,23 +303,9 @@ void CompleteImportedLines(CIftaDoc &doc)
         if (line.distance == 0 && line.odometerIn != 0)
             line.distance = OdometerDistance(line);
     }
-
-    const TaxRateTable &table = doc.taxTable();
-    doc.entries.reserve(lines.size());
-    int32_t number = 1;
-    for (TripEntry &line : lines) {
-        line.tripNumber = number++;
-        const int surchargeSlot = FindSurchargeSlot(line, table);
-        doc.appendEntry(line);
-        if (surchargeSlot < 0)
-            continue;
-        TripEntry surcharge = line;
-        surcharge.tripNumber = number++;
-        surcharge.slot = surchargeSlot;
-        surcharge.rate = SlotRate(table[surchargeSlot], doc.isDiesel());
-        surcharge.surcharge = table[surchargeSlot].surcharge;
-        surcharge.fuel = 0.0f;
-        doc.appendEntry(surcharge);
-    }
-    lines.clear();
+    InsertSurchargeLines(doc);
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i].tripNumber = static_cast<int32_t>(i + 1);
+    if (!lines.empty())
+        doc.setModified();
 }

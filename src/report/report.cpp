@@ -71,13 +71,18 @@ ReportRow BuildRow(int slot, const CIftaDoc &doc, const ReportInput &input)
     row.surcharge = taxRate.surcharge;
     const int8_t key = static_cast<int8_t>(slot);
     const size_t count = input.key.size();
+    size_t last = count;
     for (size_t i = 0; i < count; ++i) {
         if (input.key[i] != key)
             continue;
         row.distance += input.distance[i];
         row.fuelPaid = input.fuel[i] + row.fuelPaid;
-        row.rate = doc.entries[i].rate;
-        row.surcharge = doc.entries[i].surcharge;
+        last = i;
+    }
+    // Each contributing line replaces rate and flag in turn, so the last one's stand.
+    if (last < count) {
+        row.rate = doc.entries[last].rate;
+        row.surcharge = doc.entries[last].surcharge;
     }
     return row;
 }

@@ -75,8 +75,8 @@ protected:
     std::string ImportTrips(const std::vector<std::string> &extra = {}) const
     {
         const std::string out = Temp("trips.irc");
-        std::vector<std::string> args = {"import", kData + "/import/trips.csv", "--rates",
-                                         kRates, "--out", out};
+        std::vector<std::string> args = {
+            "import", kData + "/import/trips.csv", "--rates", kRates, "--out", out};
         args.insert(args.end(), extra.begin(), extra.end());
         const CliRun run = Run(args);
         EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -99,9 +99,8 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
 {
     // The same kilometre and litre lines in a US carrier's report: miles truncated,
     // gasoline rates from the table.
-    const std::string file =
-        ImportTrips({"--country", "US", "--province", "NY", "--fuel", "gasoline", "--options",
-                     "475"});
+    const std::string file = ImportTrips(
+        {"--country", "US", "--province", "NY", "--fuel", "gasoline", "--options", "475"});
     const CliRun run = Run({"report", file, "--rates", kRates});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, ReadText(kData + "/report/trips-report-miles.txt"));
@@ -121,7 +120,8 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
 TEST_F(ReportCommandsTest, FailedImportPrintsTheTextAndWritesNothing)
 {
     const std::string out = Temp("bad.irc");
-    const CliRun bad = Run({"import", kData + "/import/bad-state.csv", "--rates", kRates, "--out", out});
+    const CliRun bad =
+        Run({"import", kData + "/import/bad-state.csv", "--rates", kRates, "--out", out});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, "Wrong State abbreviation field:<Q>.\nEdit the file and try again. Exit.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -158,12 +158,12 @@ TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)
 {
     EXPECT_EQ(Run({"report", kData + "/import/trips.csv"}).exitCode, 2);
     EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates}).exitCode, 2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out",
-                   Temp("x.irc"), "--options", "many"})
+    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
+                   "--options", "many"})
                   .exitCode,
               2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out",
-                   Temp("x.irc"), "--fuel", "propane"})
+    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
+                   "--fuel", "propane"})
                   .exitCode,
               2);
     EXPECT_EQ(Run({"merge", "--out", Temp("x.irc")}).exitCode, 2);

@@ -59,9 +59,9 @@ TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
     // The blank after "qc" is trimmed away; the empty distance field is replaced by
     // ",45.5,1000", which begins with a comma and reads as 0. The odometer field has no
     // comma after it and reads the rest, "1000".
-    const Result result = Import("2005/01/03,qc ,,45.5,1000\n",
-                                 ImportDate | ImportState | ImportDistance | ImportFuel |
-                                     ImportOdometerIn);
+    const Result result =
+        Import("2005/01/03,qc ,,45.5,1000\n",
+               ImportDate | ImportState | ImportDistance | ImportFuel | ImportOdometerIn);
     ASSERT_TRUE(result.ok) << result.message;
     ASSERT_EQ(doc.entries.size(), 1u);
     const TripEntry &line = doc.entries[0];
@@ -84,8 +84,8 @@ TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
 TEST_F(CsvImportTest, ShortLineRepeatsItsLastTextAndTabsAreSkippedLikeBlanks)
 {
     // Distance, fuel and odometer in all read the last text "120".
-    ASSERT_TRUE(Import("QC,120\n", ImportState | ImportDistance | ImportFuel |
-                                       ImportOdometerIn | kMetric));
+    ASSERT_TRUE(
+        Import("QC,120\n", ImportState | ImportDistance | ImportFuel | ImportOdometerIn | kMetric));
     EXPECT_EQ(doc.entries[0].distance, 120u);
     EXPECT_FLOAT_EQ(doc.entries[0].fuel, 120.0f);
     EXPECT_EQ(doc.entries[0].odometerIn, 120);
@@ -188,6 +188,16 @@ TEST_F(CsvImportTest, SurchargeLinesFollowTheirJurisdictionAndNumbersRunOn)
     for (size_t i = 0; i < doc.entries.size(); ++i)
         EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
     EXPECT_EQ(doc.entries[3].slot, ON);
+
+    // Surcharge lines at both ends and side by side.
+    ASSERT_TRUE(Import("KY,10\nKY,20\nQC,30\nKY,40\n", ImportState | ImportDistance | kMetric));
+    std::vector<std::pair<int32_t, uint32_t>> slotsAndDistances;
+    for (const TripEntry &line : doc.entries)
+        slotsAndDistances.emplace_back(line.slot, line.distance);
+    EXPECT_EQ(slotsAndDistances,
+              (std::vector<std::pair<int32_t, uint32_t>>{
+                  {KY, 10}, {KX, 10}, {KY, 20}, {KX, 20}, {QC, 30}, {KY, 40}, {KX, 40}}));
+    EXPECT_EQ(doc.entries.back().tripNumber, 7);
 }
 
 TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
@@ -215,7 +225,6 @@ TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)
     const std::string missing = ::testing::TempDir() + "/no-such-folder/trips.csv";
     const Result result = ImportCsv(doc, missing, kDefaultImportOptions);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message,
-              "The file " + missing + " is locked.\nClose the file and try again.");
+    EXPECT_EQ(result.message, "The file " + missing + " is locked.\nClose the file and try again.");
     EXPECT_TRUE(doc.entries.empty());
 }

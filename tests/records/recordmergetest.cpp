@@ -1,7 +1,7 @@
 // Merging record files into one return: numbering, which header holds, refused files.
 
-#include "records/recordfile.h"
 #include "records/recordmerge.h"
+#include "records/recordfile.h"
 
 #include <gtest/gtest.h>
 

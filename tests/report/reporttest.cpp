@@ -36,8 +36,8 @@ TaxRateTable MakeTable()
 
 enum Slot { QC = 0, ON = 1, KY = 2, KX = 3 };
 
-TripEntry Line(int slot, uint32_t distance, float fuel, double rate, int miles = 0,
-               int gallons = 0, int surcharge = 0)
+TripEntry Line(int slot, uint32_t distance, float fuel, double rate, int miles = 0, int gallons = 0,
+               int surcharge = 0)
 {
     TripEntry entry;
     entry.slot = slot;
@@ -106,8 +106,8 @@ TEST(RoundCentsTest, HalvesGoUpwardAlsoForNegatives)
 TEST_F(ReportTest, KilometreReportWithCreditAndDue)
 {
     // 1500 km on 250 L: 6.00 km/L. Quebec bought more than it used, Ontario nothing.
-    const auto lines = Report("Canada", {Line(QC, 1000, 250.0f, 0.1520),
-                                         Line(ON, 500, 0.0f, 0.1430)});
+    const auto lines =
+        Report("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
     const std::vector<std::string> expected = {
         "States|Abbrev|Total distance(Km)|Taxable distance(Km)|Km/L|Fuel taxable|Fuel paid|"
         "Difference|Tax|To pay(+)/Credit(-)",
@@ -127,7 +127,8 @@ TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
 {
     // 12 miles on 3 gallons: 4.00 MPG. Line A: 10/4 = 2.50 taxable, 0.50 more than paid,
     // times 0.25 is exactly 0.125, shown 0.13; line B gives exactly -0.125, shown -0.12.
-    const auto lines = Report("US", {Line(QC, 10, 2.0f, 0.25, 1, 1), Line(ON, 2, 1.0f, 0.25, 1, 1)});
+    const auto lines =
+        Report("US", {Line(QC, 10, 2.0f, 0.25, 1, 1), Line(ON, 2, 1.0f, 0.25, 1, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|10|10|4.00|2.50|2.00|0.50|0.2500|0.13",
         "Ontario|ON|2|2|4.00|0.50|1.00|-0.50|0.2500|-0.12",
@@ -142,8 +143,8 @@ TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
 TEST_F(ReportTest, KilometreReportConvertsMilesRoundedAndGallons)
 {
     // 10 miles are 16.09 km -> 16; 1 mile is 1.61 km -> 2; 10 US gallons are 37.85 L.
-    const auto lines = Report("Canada", {Line(QC, 10, 10.0f, 0.1520, 1, 1),
-                                         Line(ON, 1, 0.0f, 0.1430, 1, 0)});
+    const auto lines =
+        Report("Canada", {Line(QC, 10, 10.0f, 0.1520, 1, 1), Line(ON, 1, 0.0f, 0.1430, 1, 0)});
     // 18 km on 37.85412 L: 0.4755 -> 0.48 km/L.
     const std::vector<std::string> expected = {
         "Quebec|QC|16|16|0.48|33.33|37.85|-4.52|0.1520|-0.69",
@@ -172,8 +173,7 @@ TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
 TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)
 {
     // Kentucky 400 km with its surcharge line repeating the 400 km without fuel.
-    const auto lines = Report("Canada", {Line(QC, 600, 100.0f, 0.1520),
-                                         Line(KY, 400, 0.0f, 0.2850),
+    const auto lines = Report("Canada", {Line(QC, 600, 100.0f, 0.1520), Line(KY, 400, 0.0f, 0.2850),
                                          Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
     // The average takes 1000 km, not 1400: 10.00 km/L.
     const std::vector<std::string> expected = {
@@ -213,23 +213,21 @@ TEST_F(ReportTest, KilometreReportSkipsZeroRateLinesMileReportCountsThem)
     const std::vector<TripEntry> input = {Line(QC, 500, 50.0f, 0.1520),
                                           Line(ON, 300, 30.0f, 0.0, 0, 0)};
     // Ontario's zero-rate line counts nowhere in the kilometre report, not even the totals.
-    EXPECT_EQ(Report("Canada", input),
-              (std::vector<std::string>{
-                  "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
-                  kEmptyLine,
-                  "Total||500|500|10.00|50.00|50.00|0.00||0.00",
-              }));
+    EXPECT_EQ(Report("Canada", input), (std::vector<std::string>{
+                                           "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
+                                           kEmptyLine,
+                                           "Total||500|500|10.00|50.00|50.00|0.00||0.00",
+                                       }));
     // The same lines in miles and gallons (both given so): the rate is not looked at.
     std::vector<TripEntry> imperial = input;
     for (TripEntry &e : imperial)
         e.distanceInMiles = e.fuelInGallons = 1;
-    EXPECT_EQ(Report("US", imperial),
-              (std::vector<std::string>{
-                  "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
-                  "Ontario|ON|300|300|10.00|30.00|30.00|0.00|0.0000|0.00",
-                  kEmptyLine,
-                  "Total||800|800|10.00|80.00|80.00|0.00||0.00",
-              }));
+    EXPECT_EQ(Report("US", imperial), (std::vector<std::string>{
+                                          "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
+                                          "Ontario|ON|300|300|10.00|30.00|30.00|0.00|0.0000|0.00",
+                                          kEmptyLine,
+                                          "Total||800|800|10.00|80.00|80.00|0.00||0.00",
+                                      }));
 }
 
 TEST_F(ReportTest, LastLineOfAJurisdictionDecidesRateAndSurcharge)
@@ -242,9 +240,9 @@ TEST_F(ReportTest, LastLineOfAJurisdictionDecidesRateAndSurcharge)
     EXPECT_EQ(lines[0], "Quebec|QC|200|200|10.00|20.00|20.00|0.00|0.1700|0.00");
     // A surcharge flag on the last Ontario line makes the whole Ontario line a surcharge
     // line.
-    const auto flagged = Report("Canada", {Line(ON, 100, 0.0f, 0.1430),
-                                           Line(ON, 100, 0.0f, 0.0470, 0, 0, 1),
-                                           Line(QC, 100, 10.0f, 0.1520)});
+    const auto flagged =
+        Report("Canada", {Line(ON, 100, 0.0f, 0.1430), Line(ON, 100, 0.0f, 0.0470, 0, 0, 1),
+                          Line(QC, 100, 10.0f, 0.1520)});
     ASSERT_EQ(flagged.size(), 4u);
     EXPECT_EQ(flagged[1], "Ontario|ON|0|200|10.00|20.00|0.00|20.00|0.0470|0.94");
     EXPECT_EQ(flagged[3], "Total||100|300|10.00|30.00|10.00|20.00||0.94");
@@ -254,8 +252,8 @@ TEST_F(ReportTest, ZeroAverageWhileFuelExistsTaxesNothing)
 {
     // All distance lies on a surcharge line while Quebec bought fuel: 0 km on 50 L is an
     // average of 0.00, and no line is divided by it.
-    const auto lines = Report("Canada", {Line(QC, 0, 50.0f, 0.1520),
-                                         Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
+    const auto lines =
+        Report("Canada", {Line(QC, 0, 50.0f, 0.1520), Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|0|0|0.00|0.00|50.00|-50.00|0.1520|-7.60",
         "KY Surcharge|KX|0|400|0.00|0.00|0.00|0.00|0.0470|0.00",

@@ -1,0 +1,72 @@
+// CSV import of 1,000,000 lines (date, state, fuel, odometer in; header; kilometres and
+// litres), completion and surcharge lines included. Target: under 1 s.
+
+#include "records/csvimport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr int kUsedSlots = 64;
+
+std::string Abbreviation(int slot)
+{
+    return {static_cast<char>('A' + slot / 26), static_cast<char>('A' + slot % 26)};
+}
+
+TaxRateTable BenchTable()
+{
+    TaxRateTable table;
+    for (int slot = 0; slot < kUsedSlots; ++slot) {
+        TaxRate &rate = table[slot];
+        rate.slot = slot;
+        rate.abbreviation = Abbreviation(slot);
+        rate.name = rate.abbreviation + (slot % 16 == 15 ? " Surcharge" : " Jurisdiction");
+        rate.surcharge = slot % 16 == 15 ? 1 : 0;
+        rate.dieselRate = 0.1 + slot * 0.001;
+    }
+    return table;
+}
+
+std::string WriteCsv(size_t lines)
+{
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "tollmark-bench-import.csv").string();
+    std::ofstream out(path, std::ios::binary);
+    out << "Date,State,Fuel,Odometer\n";
+    uint32_t seed = 987;
+    int32_t odometer = 100000;
+    char line[96];
+    for (size_t i = 0; i < lines; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        odometer += static_cast<int32_t>((seed >> 8) % 700);
+        const int slot = static_cast<int>((seed >> 16) % kUsedSlots);
+        std::snprintf(line, sizeof line, "2026/%02u/%02u,%s,%u.%02u,%d\n", 4 + (seed >> 4) % 3,
+                      1 + (seed >> 6) % 28, Abbreviation(slot).c_str(), (seed >> 10) % 500,
+                      (seed >> 3) % 100, odometer);
+        out << line;
+    }
+    return path;
+}
+
+void BM_ImportCsv(benchmark::State &state)
+{
+    static TaxRateTable table = BenchTable();
+    static const std::string path = WriteCsv(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        CIftaDoc doc(&table);
+        const Result result = ImportCsv(doc, path, kDefaultImportOptions);
+        if (!result)
+            state.SkipWithError(result.message.c_str());
+        benchmark::DoNotOptimize(doc.entries.data());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+} // namespace
+
+BENCHMARK(BM_ImportCsv)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,71 @@
+#pragma once
+
+// Small helpers of the record-file, tax-file and list tests: temporary folders, whole
+// files as bytes, fixture paths.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace recordtest {
+
+inline std::string fixture(const std::string &name)
+{
+    return std::string(TOLLMARK_TEST_DATA) + "/records/" + name;
+}
+
+inline std::string sample(const std::string &name)
+{
+    return std::string(TOLLMARK_SAMPLE_DATA) + "/" + name;
+}
+
+inline std::string slurp(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void spit(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// A fresh folder under the test's temporary directory, removed again at the end.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::string pattern = ::testing::TempDir() + "tollmark-records-XXXXXX";
+        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+
+    const std::string &path() const { return path_; }
+    std::string file(const std::string &name) const { return path_ + "/" + name; }
+    size_t entryCount() const
+    {
+        size_t count = 0;
+        for (auto it = std::filesystem::directory_iterator(path_);
+             it != std::filesystem::directory_iterator(); ++it)
+            ++count;
+        return count;
+    }
+
+private:
+    std::string path_;
+};
+
+} // namespace recordtest

@@ -1,0 +1,71 @@
+#include "app/cinfodlgbar.h"
+
+#include "records/cp1252.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QLineEdit *makeInfoBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    // 86 dialog units wide: room for "2006Q1 for Canada" with a margin.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("2099Q4 for Canada"))
+                         + 24);
+    box->setMaximumWidth(box->minimumWidth() + 40);
+    return box;
+}
+
+} // namespace
+
+QString PeriodText(int year, int quarter, const std::string &country)
+{
+    return QStringLiteral("%1Q%2 for %3")
+        .arg(year)
+        .arg(quarter)
+        .arg(QString::fromStdString(Cp1252ToUtf8(country)));
+}
+
+CInfoDlgBar::CInfoDlgBar(QWidget *parent)
+    : QDockWidget(parent)
+{
+    setObjectName(QStringLiteral("infoDlgBar"));
+    setWindowTitle(QStringLiteral("Dialog Bar"));
+    setAllowedAreas(Qt::TopDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetMovable);
+
+    auto *panel = new QWidget(this);
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(10, 4, 10, 4);
+    layout->setSpacing(6);
+    recordInfo_ = makeInfoBox(panel, "recordInfo");
+    loadedRates_ = makeInfoBox(panel, "loadedRates");
+    layout->addWidget(new QLabel(QStringLiteral("Record Info:"), panel));
+    layout->addWidget(recordInfo_);
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(QStringLiteral("Loaded Tax rates:"), panel));
+    layout->addWidget(loadedRates_);
+    layout->addStretch(1);
+    setWidget(panel);
+}
+
+void CInfoDlgBar::setTexts(const QString &recordInfo, const QString &loadedRates)
+{
+    recordInfo_->setText(recordInfo);
+    loadedRates_->setText(loadedRates);
+}
+
+QString CInfoDlgBar::recordInfo() const
+{
+    return recordInfo_->text();
+}
+
+QString CInfoDlgBar::loadedRates() const
+{
+    return loadedRates_->text();
+}

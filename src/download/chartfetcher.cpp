@@ -1,0 +1,161 @@
+#include "download/chartfetcher.h"
+
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+bool IsThisMachine(const QUrl &url)
+{
+    const QString host = url.host();
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    QHostAddress address;
+    return address.setAddress(host) && address.isLoopback();
+}
+
+bool EndsWithTxt(const std::string &address)
+{
+    return address.size() >= 4 && address.compare(address.size() - 4, 4, ".txt") == 0;
+}
+
+} // namespace
+
+std::string ChartFetcher::ChartAddress(const std::string &base, int quarter, int year)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%dQ%d.txt", quarter, year);
+    return base + name;
+}
+
+void ChartFetcher::fail(int code)
+{
+    char message[64];
+    std::snprintf(message, sizeof message, "Connection to server fail (error: %d)", code);
+    errorMessage_ = message;
+    errorCode_ = code;
+}
+
+ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
+{
+    QNetworkAccessManager manager;
+    if (IsThisMachine(url))
+        manager.setProxy(QNetworkProxy::NoProxy);
+
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray("My Session"));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply *reply = manager.get(request);
+
+    QEventLoop loop;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(timeoutMs_);
+    bool timedOut = false;
+    bool tooLarge = false;
+
+    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        reply->abort();
+    });
+    // Only the final answer's body counts, not that of a redirect.
+    QObject::connect(reply, &QNetworkReply::redirected, &loop, [&] { body.clear(); });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        body += reply->readAll();
+        if (body.size() > maxBytes_) {
+            tooLarge = true;
+            reply->abort();
+            return;
+        }
+        idle.start();
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    idle.start();
+    if (!reply->isFinished())
+        loop.exec();
+    idle.stop();
+
+    Answer answer;
+    if (!timedOut && !tooLarge)
+        body += reply->readAll();
+    answer.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (timedOut)
+        answer.networkError = kTimeoutCode;
+    else if (tooLarge || body.size() > maxBytes_)
+        answer.networkError = kTooLargeCode;
+    else if (reply->error() != QNetworkReply::NoError && answer.httpStatus < 400)
+        answer.networkError = reply->error();
+    delete reply;
+    return answer;
+}
+
+void ChartFetcher::collectLines(const QByteArray &body)
+{
+    // The answer as lines, each without its line end and followed by one "\n".
+    text_.clear();
+    text_.reserve(static_cast<size_t>(body.size()) + 1);
+    int counter = 0;
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = body.indexOf('\n', start);
+        if (end < 0)
+            end = body.size();
+        qsizetype lineEnd = end;
+        if (lineEnd > start && body[lineEnd - 1] == '\r')
+            --lineEnd;
+        notify(counter++);
+        text_.append(body.constData() + start, static_cast<size_t>(lineEnd - start));
+        text_ += '\n';
+        start = end + 1;
+    }
+}
+
+int ChartFetcher::FetchChart(const std::string &address)
+{
+    text_.clear();
+    fetchedAddress_.clear();
+    errorMessage_.clear();
+    errorCode_ = 0;
+
+    std::string current = address;
+    for (;;) {
+        QByteArray body;
+        const Answer answer = get(QUrl(QString::fromStdString(current)), body);
+        if (answer.networkError != 0) {
+            fail(answer.networkError);
+            return -1;
+        }
+        if (answer.httpStatus >= 400) {
+            // The older ".txt" name is gone for recent quarters; the same chart is
+            // published under ".csv".
+            if (EndsWithTxt(current)) {
+                current.replace(current.size() - 4, 4, ".csv");
+                continue;
+            }
+            fail(answer.httpStatus);
+            return -1;
+        }
+        collectLines(body);
+        fetchedAddress_ = current;
+        return 0;
+    }
+}
+
+int ChartFetcher::DownloadChart(const std::string &address, const std::string &country,
+                                TaxRateTable &table, TaxPeriod &period, ChartParseReport *report)
+{
+    if (FetchChart(address) < 0)
+        return -1;
+    notify(50);
+    ParseChart(text_, country, table, period, report, progress_, 50);
+    return 0;
+}

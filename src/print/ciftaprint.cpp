@@ -1,0 +1,151 @@
+#include "print/ciftaprint.h"
+
+#include "print/englishform.h"
+#include "print/listings.h"
+#include "print/pagesetup.h"
+#include "print/painterformcanvas.h"
+#include "print/quebecform.h"
+#include "records/units.h"
+
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Row slots of a form page.
+constexpr int kPortraitRowSlots = 32;
+constexpr int kLandscapeRowSlots = 16;
+
+// One form unit of room below the lowest line or text, for the lines' own width.
+constexpr int kFormBottomSlack = 1;
+
+} // namespace
+
+ReportForm ChooseReportForm(const CompanyInfo &company)
+{
+    if (!IsCanada(company.country))
+        return ReportForm::EnglishMiles;
+    return company.provinceState == "QC" ? ReportForm::Quebec : ReportForm::EnglishKilometres;
+}
+
+CIftaPrint::CIftaPrint(int mode, const CIftaDoc &doc, PrintState &state)
+    : mode_(mode), doc_(doc), state_(state)
+{
+}
+
+void CIftaPrint::OnPreparePrinting(PrintInfo &) {}
+
+void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &currentFont,
+                                 PrintInfo &info)
+{
+    state_.setup.pageWidth = device->width();
+    state_.setup.pageHeight = device->height();
+    const bool portrait = state_.setup.pageWidth <= state_.setup.pageHeight;
+    info.minPage = 1;
+
+    if (mode_ == PrintReportForm) {
+        state_.linesPerPage = portrait ? kPortraitRowSlots : kLandscapeRowSlots;
+        const double rows = static_cast<double>(doc_.reportRows.size());
+        info.maxPage = static_cast<int>(std::ceil(rows / state_.linesPerPage));
+        return;
+    }
+
+    // Measure the listing page as its set-up will, on a copy of the state so the page
+    // state of the job is not touched before its first page.
+    PrintState measured = state_;
+    PrintInfo page = info;
+    page.drawRect = QRect(0, 0, device->width(), device->height());
+    SetUpPage(device, currentFont, PageKind::Listing, page, measured);
+    state_.linesPerPage = ListingLinesPerPage(page.drawRect.height(), measured.setup.lineHeight);
+    const int lines = mode_ == PrintEntryList ? static_cast<int>(doc_.entries.size())
+                                              : TaxRateTable::kSlotCount;
+    info.maxPage = ListingPageCount(lines, state_.linesPerPage);
+}
+
+void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
+{
+    const QFont previous = painter.font();
+    painter.setPen(Qt::black);
+    switch (mode_) {
+    case PrintEntryList:
+        SetUpListingPage(painter, info, state_);
+        PrintRecordListing(painter, info, state_, doc_);
+        break;
+    case PrintReportForm:
+        printForm(painter, info, printing);
+        break;
+    case PrintTaxRateList:
+        SetUpListingPage(painter, info, state_);
+        PrintTaxRateListing(painter, info, state_, doc_.taxTable());
+        break;
+    default:
+        break;
+    }
+    painter.setFont(previous);
+}
+
+void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
+{
+    SetUpFormPage(painter, info, state_);
+    const ReportForm form = ChooseReportForm(doc_.company);
+    const int bottom = form == ReportForm::Quebec ? QuebecFormBottom(state_.linesPerPage)
+                                                  : EnglishFormBottom(state_.linesPerPage);
+    FitFormToPage(state_, bottom + kFormBottomSlack);
+
+    PainterFormCanvas canvas(painter, state_, painter.font(), info.drawRect, printing);
+    switch (form) {
+    case ReportForm::Quebec:
+        PrintQuebecForm(canvas, doc_, state_, info.currentPage);
+        break;
+    case ReportForm::EnglishKilometres:
+        PrintEnglishForm(canvas, doc_, state_, info.currentPage, FormUnits::KilometresLitres);
+        break;
+    case ReportForm::EnglishMiles:
+        PrintEnglishForm(canvas, doc_, state_, info.currentPage, FormUnits::MilesGallons);
+        break;
+    }
+    lastFormBounds_ = canvas.drawnBounds();
+}
+
+void CIftaPrint::OnEndPrinting() {}
+
+Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *pagesPrinted)
+{
+    if (pagesPrinted)
+        *pagesPrinted = 0;
+    CIftaPrint job(mode, doc);
+    PrintInfo info;
+    job.OnPreparePrinting(info);
+    job.OnBeginPrinting(&printer, QGuiApplication::font(), info);
+
+    // The page range chosen in the print dialog, within the job's pages.
+    int first = std::max(info.minPage, printer.fromPage());
+    int last = printer.toPage() > 0 ? std::min(info.maxPage, printer.toPage()) : info.maxPage;
+    if (last < first) {
+        job.OnEndPrinting();
+        return Result::success();
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        job.OnEndPrinting();
+        return Result::failure("The printer could not be started.");
+    }
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
+            printer.newPage();
+        info.currentPage = page;
+        info.drawRect = QRect(0, 0, printer.width(), printer.height());
+        job.OnPrint(painter, info);
+    }
+    painter.end();
+    job.OnEndPrinting();
+    if (pagesPrinted)
+        *pagesPrinted = last - first + 1;
+    return Result::success();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "print/printsetup.h"
+#include "records/ciftadoc.h"
+#include "records/result.h"
+
+#include <QRectF>
+
+class QFont;
+class QPaintDevice;
+class QPainter;
+class QPrinter;
+
+// What a printout shows, by the view's mode: the record listing, the report as the return
+// form, or the tax-rate listing.
+enum PrintMode { PrintEntryList = 0, PrintReportForm = 1, PrintTaxRateList = 2 };
+
+// The return form of a report: the Quebec form for a Canadian carrier in "QC", else the
+// English form in kilometres and litres for any Canadian carrier, in miles and US gallons
+// for all others (both comparisons exact).
+enum class ReportForm { EnglishMiles, EnglishKilometres, Quebec };
+ReportForm ChooseReportForm(const CompanyInfo &company);
+
+// The print hooks of the view for one job, driven by PrintDocument (or a test): prepare,
+// begin (page count), one call per page, end. The document's report rows and totals must
+// be those of the last report computation.
+class CIftaPrint
+{
+public:
+    CIftaPrint(int mode, const CIftaDoc &doc, PrintState &state = ViewPrintState());
+
+    // Nothing to do before the print dialog: the page count needs the chosen printer.
+    void OnPreparePrinting(PrintInfo &info);
+    // Counts the job's pages on the device into info.maxPage. A listing page holds as many
+    // lines as the listing font measures on that device, so the count never leaves a line
+    // beyond the last page; a form page holds 32 row slots in portrait, 16 in landscape.
+    // `currentFont` is the font the pages will start from.
+    void OnBeginPrinting(const QPaintDevice *device, const QFont &currentFont, PrintInfo &info);
+    // Prints page info.currentPage; info.drawRect is the printable page and comes back
+    // without the margins. On a painter that is not a printer's, `printing` false leaves
+    // the form pages blank.
+    void OnPrint(QPainter &painter, PrintInfo &info, bool printing = true);
+    void OnEndPrinting();
+
+    // Device rectangle that held everything drawn on the last form page.
+    QRectF lastFormBounds() const { return lastFormBounds_; }
+
+private:
+    void printForm(QPainter &painter, PrintInfo &info, bool printing);
+
+    int mode_;
+    const CIftaDoc &doc_;
+    PrintState &state_;
+    QRectF lastFormBounds_;
+};
+
+// Prints the mode's printout of the document on the printer: every page of the job (or
+// the page range chosen in the print dialog). `pagesPrinted` gets the number of pages;
+// with nothing to print (no entries, no report rows) no page is started and the result is
+// still a success with 0 pages. Fails when the printer cannot be started.
+Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *pagesPrinted = nullptr);

@@ -1,0 +1,328 @@
+#include "print/englishform.h"
+
+#include "print/formpoints.h"
+#include "print/printtext.h"
+
+namespace {
+
+// A fixed text of the form, drawn with DrawFormText and alignment 8.
+struct FixedText {
+    const char *text;
+    int x;
+    int y;
+    double size;
+    int style;
+};
+
+void DrawTexts(FormCanvas &canvas, const FixedText *texts, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        const FixedText &t = texts[i];
+        canvas.DrawFormText(t.x, t.y, QString::fromUtf8(t.text), t.style, t.size,
+                            AlignLeftBottom);
+    }
+}
+
+template <size_t N> void DrawTexts(FormCanvas &canvas, const FixedText (&texts)[N])
+{
+    DrawTexts(canvas, texts, N);
+}
+
+const FixedText kHeaderTexts[] = {
+    {"IFTA Registration", 24, 100, 0.64, FormItalic},
+    {"Name", 115, 100, 0.64, FormItalic},
+    {"IFTA Quarterly Fuel Use Tax Report", 240, 40, 1.1, FormBold},
+    {"Fuel used", 492, 75, 0.7, FormPlain},
+    {"1         Diesel", 495, 90, 0.6, FormPlain},
+    {"2         Gasoline", 567, 90, 0.6, FormPlain},
+    {"4         Propane", 567, 100, 0.6, FormPlain},
+    {"3         Ethanol", 495, 100, 0.6, FormPlain},
+    {"5         _________________________________", 495, 110, 0.6, FormPlain},
+};
+
+const FixedText kMileHeadings[] = {
+    {"Total", 194, 204, 0.7, 0},          {"Miles", 194, 214, 0.7, 0},
+    {"Taxables", 246, 202, 0.7, 0},       {"Miles", 252, 212, 0.7, 0},
+    {"MPG", 306, 206, 0.7, 0},            {"Taxable Fuel", 340, 202, 0.66, 0},
+    {"(Gallons)", 346, 212, 0.67, 0},     {"Tax Paid", 414, 204, 0.7, 0},
+    {"Gallons", 416, 212, 0.7, 0},        {"Net Taxable", 476, 202, 0.7, 0},
+    {"Gallons", 482, 212, 0.7, 0},
+};
+
+const FixedText kKilometreHeadings[] = {
+    {"Total", 192, 204, 0.7, 0},          {"Kilometers", 186, 214, 0.7, 0},
+    {"Taxables", 246, 202, 0.7, 0},       {"Kilometers", 244, 212, 0.7, 0},
+    {"Kilometers", 296, 202, 0.68, 0},    {"per Litre", 298, 212, 0.68, 0},
+    {"Taxable Fuel", 340, 202, 0.66, 0},  {"(Litres)", 354, 212, 0.67, 0},
+    {"Tax Paid", 414, 204, 0.7, 0},       {"Litres", 420, 212, 0.7, 0},
+    {"Net Taxable", 476, 202, 0.7, 0},    {"Litres", 486, 212, 0.7, 0},
+};
+
+const FixedText kCommonHeadings[] = {
+    {"Juristdiction", 58, 212, 0.8, 0}, {"Tax", 537, 202, 0.7, 0},
+    {"Rates", 534, 212, 0.7, 0},        {"Tax Due", 588, 202, 0.7, 0},
+    {"or Credit", 588, 212, 0.7, 0},    {"Interest", 656, 204, 0.7, 0},
+    {"Due", 662, 212, 0.7, 0},          {"Total", 728, 204, 0.7, 0},
+    {"Due", 730, 212, 0.7, 0},
+};
+
+const FixedText kMileBoxTexts[] = {
+    {"(A)", 84, 133, 0.7, 0},
+    {"(B)", 238, 133, 0.7, 0},
+    {"(C)", 388, 133, 0.7, 0},
+    {"(D)", 560, 133, 0.7, 0},
+    {"(E)", 724, 133, 0.7, 0},
+    {"Total IFTA miles", 52, 144, 0.7, 0},
+    {"Total NON IFTA miles", 198, 144, 0.7, 0},
+    {"Total miles", 370, 140, 0.68, 0},
+    {"(A+B)", 384, 149, 0.7, 0},
+    {"Total fuel consumed (Gallons)", 524, 144, 0.7, 0},
+    {"Miles per gallon(MPG)", 688, 140, 0.68, 0},
+    {"(C \u00f7 D)", 718, 149, 0.64, 0},
+    {"M   +", 148, 168, 0.7, 0},
+    {"M   =", 298, 168, 0.7, 0},
+    {"M   \u00f7", 440, 168, 0.7, 0},
+    {"G    =", 663, 168, 0.7, 0},
+    {"MPG", 753, 168, 0.7, 0},
+};
+
+const FixedText kKilometreBoxTexts[] = {
+    {"(A)", 84, 134, 0.7, 0},
+    {"(B)", 238, 134, 0.7, 0},
+    {"(C)", 388, 134, 0.7, 0},
+    {"(D)", 560, 134, 0.7, 0},
+    {"(E)", 724, 134, 0.7, 0},
+    {"Total IFTA kilometers", 38, 146, 0.7, 0},
+    {"Total NON IFTA kilometers", 188, 144, 0.7, 0},
+    {"Total kilometers", 364, 142, 0.7, 0},
+    {"(A+B)", 384, 150, 0.7, 0},
+    {"Total fuel consumed (Litres)", 524, 144, 0.7, 0},
+    {"Kilometers per litre", 694, 142, 0.7, 0},
+    {"(C \u00f7 D)", 718, 150, 0.64, 0},
+    {"km   +", 148, 168, 0.7, 0},
+    {"km   =", 298, 168, 0.7, 0},
+    {"km   \u00f7", 440, 168, 0.7, 0},
+    {"L    =", 663, 168, 0.7, 0},
+    {"km/L", 753, 168, 0.7, 0},
+};
+
+const FixedText kTotalsLabels[] = {
+    {"Total (IFTA members)", 20, 18, 0.7, 0},
+    {"Total (NON IFTA members)", 20, 44, 0.7, 0},
+    {"Total General", 20, 70, 0.7, 0},
+};
+
+void DrawFormulaLine(FormCanvas &canvas, int y)
+{
+    const FixedText formulas[] = {
+        {"(J = E)", 302, y, 0.7, 0},        {"(I \u00f7 J)", 356, y, 0.7, 0},
+        {"(K \u2013 L)", 486, y, 0.7, 0}, {"(M x N)", 592, y, 0.7, 0},
+        {"(O + P)", 728, y, 0.7, 0},
+    };
+    DrawTexts(canvas, formulas);
+}
+
+void DrawEnglishHeader(FormCanvas &canvas, const CompanyInfo &company)
+{
+    DrawTexts(canvas, kHeaderTexts);
+    FormParts::DrawFuelCheckBoxes(canvas);
+    FormParts::DrawHeaderCells(canvas, company);
+}
+
+void DrawEnglishHeadings(FormCanvas &canvas, FormUnits units)
+{
+    FormParts::DrawHeadingBand(canvas);
+    DrawTexts(canvas, kCommonHeadings);
+    if (units == FormUnits::MilesGallons) {
+        DrawTexts(canvas, kMileHeadings);
+        DrawFormulaLine(canvas, 222);
+    } else {
+        DrawTexts(canvas, kKilometreHeadings);
+        DrawFormulaLine(canvas, 224);
+    }
+}
+
+void DrawEnglishTotals(FormCanvas &canvas, const ReportTotals &totals, int c)
+{
+    FormParts::DrawTotalsBlock(canvas, totals, c);
+    for (const FixedText &t : kTotalsLabels)
+        canvas.DrawFormText(t.x, c + t.y, QString::fromUtf8(t.text), 0, t.size, AlignLeftBottom);
+}
+
+void DrawRight(FormCanvas &canvas, int x, int y, const QString &text)
+{
+    canvas.DrawFormText(x, y, text, 0, 0.7, AlignRightBottom);
+}
+
+} // namespace
+
+FormLineFigures ComputeFormLineFigures(const ReportRow &row, float fleetAverage)
+{
+    FormLineFigures figures;
+    figures.taxableFuel = static_cast<float>(row.distance) / fleetAverage;
+    figures.difference = figures.taxableFuel - row.fuelPaid;
+    figures.tax = static_cast<float>(figures.difference * row.rate);
+    return figures;
+}
+
+QString FormAverageText(float fleetAverage)
+{
+    if (fleetAverage == kInvalidFleetAverage)
+        return QStringLiteral("INVALID");
+    return FormatNumber("%.2f", static_cast<double>(fleetAverage));
+}
+
+int EnglishFormBottom(int rowSlots)
+{
+    return FormGrid::TotalsTop(rowSlots) + 80;
+}
+
+void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page,
+                      FormUnits units)
+{
+    state.setup.currentPage = page;
+    if (!canvas.isPrinting())
+        return;
+    canvas.DrawPageLabel(QString::asprintf("%dQ%d-Page %d", doc.recordPeriod.quarter,
+                                           doc.recordPeriod.year, page));
+    DrawEnglishHeader(canvas, doc.company);
+    DrawEnglishHeadings(canvas, units);
+    if (units == FormUnits::MilesGallons)
+        DrawTexts(canvas, kMileBoxTexts);
+    else
+        DrawTexts(canvas, kKilometreBoxTexts);
+    FormParts::DrawAverageBoxes(canvas, doc.reportTotals);
+    PrintFormRows(canvas, doc, state, page);
+    DrawEnglishTotals(canvas, doc.reportTotals, FormGrid::TotalsTop(state.formRowSlots));
+}
+
+void PrintFormRows(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page)
+{
+    state.setup.currentPage = page;
+    const long long perPage = state.linesPerPage;
+    const long long n = static_cast<long long>(doc.reportRows.size());
+    int slot = 0;
+    for (long long i = (page - 1) * perPage; i < n && i < page * perPage; ++i, ++slot) {
+        // The list's last row comes first.
+        PrintFormRow(canvas, doc, state, &doc.reportRows[static_cast<size_t>(n - i - 1)], slot);
+        if (i + 1 == n) {
+            for (int empty = slot + 1; empty < perPage; ++empty)
+                PrintFormRow(canvas, doc, state, nullptr, empty);
+        }
+    }
+    state.formRowSlots = state.linesPerPage;
+}
+
+void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &state,
+                  const ReportRow *row, int slot)
+{
+    const int rowHeight = state.setup.formRowHeight;
+    canvas.DrawFormPolyline(FormGrid::RowGrid(slot, rowHeight), 0);
+    if (!row)
+        return;
+
+    const int y = FormGrid::kRowsTop + slot * rowHeight + 14;
+    const TaxRateTable &table = doc.taxTable();
+    const bool known = TaxRateTable::isValidSlot(row->slot);
+    const TaxRate empty;
+    const TaxRate &rate = known ? table[row->slot] : empty;
+    const float average = doc.reportTotals.fleetAverage;
+    const FormLineFigures figures = ComputeFormLineFigures(*row, average);
+    const int distance = static_cast<int>(row->distance);
+    const QString tax = FormatNumber("%.2f", static_cast<double>(figures.tax));
+
+    canvas.DrawFormText(24, y, FromCp1252(rate.name), 0, 0.7, AlignLeftBottom);
+    canvas.DrawFormText(124, y, FromCp1252(rate.abbreviation), 0, 0.7, AlignLeftBottom);
+    DrawRight(canvas, 220, y, rate.surcharge ? QStringLiteral("0") : FormatNumber("%d", distance));
+    DrawRight(canvas, 280, y, FormatNumber("%d", distance));
+    DrawRight(canvas, 324, y, FormAverageText(average));
+    DrawRight(canvas, 380, y, FormatNumber("%.2f", static_cast<double>(figures.taxableFuel)));
+    DrawRight(canvas, 450, y, FormatNumber("%.2f", static_cast<double>(row->fuelPaid)));
+    DrawRight(canvas, 509, y, FormatNumber("%.2f", static_cast<double>(figures.difference)));
+    DrawRight(canvas, 559, y, FormatNumber("%.4f", row->rate));
+    DrawRight(canvas, 619, y, tax);
+    DrawRight(canvas, 682, y, QStringLiteral("0.00"));
+    DrawRight(canvas, 754, y, tax);
+}
+
+namespace FormParts {
+
+void DrawFuelCheckBoxes(FormCanvas &canvas)
+{
+    canvas.DrawFormBox(504, 82, 510, 89, 0);
+    canvas.DrawFormBox(576, 82, 582, 89, 0);
+    canvas.DrawFormBox(576, 92, 582, 99, 0);
+    canvas.DrawFormBox(504, 92, 510, 99, 0);
+    canvas.DrawFormBox(504, 102, 510, 109, 0);
+}
+
+void DrawHeaderCells(FormCanvas &canvas, const CompanyInfo &company)
+{
+    canvas.DrawFormPolyline(FormGrid::HeaderCells(), 0);
+    canvas.DrawFormPolyline(FormGrid::FuelBox(), 0);
+    if (company.diesel)
+        canvas.DrawFormText(505, 90, QStringLiteral("X"), 0, 0.7, AlignLeftBottom);
+    if (company.gasoline)
+        canvas.DrawFormText(577, 90, QStringLiteral("X"), 0, 0.7, AlignLeftBottom);
+    canvas.DrawFormPlainText(30, 110, FromCp1252(company.iftaNumber), 0.7, AlignLeftBottom);
+    canvas.DrawFormPlainText(170, 110, FromCp1252(company.companyName), 1.0, AlignLeftBottom);
+}
+
+void DrawHeadingBand(FormCanvas &canvas)
+{
+    canvas.DrawFormPolyline(FormGrid::HeadingBand(), 0);
+    const FixedText letters[] = {
+        {"(F)", 76, 193, 0.7, 0},  {"(H)", 198, 193, 0.7, 0}, {"(I)", 260, 193, 0.7, 0},
+        {"(J)", 310, 193, 0.7, 0}, {"(K)", 360, 193, 0.7, 0}, {"(L)", 428, 193, 0.7, 0},
+        {"(M)", 490, 193, 0.7, 0}, {"(N)", 540, 193, 0.7, 0}, {"(O)", 598, 193, 0.7, 0},
+        {"(P)", 664, 193, 0.7, 0}, {"(Q)", 732, 193, 0.7, 0},
+    };
+    DrawTexts(canvas, letters);
+}
+
+void DrawAverageBoxes(FormCanvas &canvas, const ReportTotals &totals)
+{
+    for (char box : {'A', 'B', 'C', 'D', 'E'})
+        canvas.DrawFormPolyline(FormGrid::AverageBox(box), 0);
+    const auto centred = [&canvas](int x, const QString &text) {
+        canvas.DrawFormText(x, 168, text, 0, 0.7, AlignCentreBottom);
+    };
+    centred(88, FormatNumber("%d", totals.totalDistance));
+    centred(240, FormatNumber("%d", 0));
+    centred(394, FormatNumber("%d", totals.totalDistance));
+    centred(575, FormatNumber("%.2f", static_cast<double>(totals.totalFuelPaid)));
+    centred(727, FormAverageText(totals.fleetAverage));
+}
+
+void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c)
+{
+    for (int part = 0; part < 3; ++part)
+        canvas.DrawFormPolyline(FormGrid::TotalsGrid(c, part), 0);
+    for (int x : {168, 328}) {
+        canvas.DrawFormText(x, c + 20, QStringLiteral("="), 0, 0.6, AlignLeftBottom);
+        canvas.DrawFormText(x, c + 48, QStringLiteral("+"), 0, 0.6, AlignLeftBottom);
+        canvas.DrawFormText(x, c + 77, QStringLiteral("="), 0, 0.6, AlignLeftBottom);
+    }
+    const QString distance = FormatNumber("%d", totals.totalDistance);
+    const QString taxable = FormatNumber("%.2f", static_cast<double>(totals.totalTaxableFuel));
+    const QString paid = FormatNumber("%.2f", static_cast<double>(totals.totalFuelPaid));
+    const QString difference = FormatNumber("%.2f", static_cast<double>(totals.totalDifference));
+    const QString tax = FormatNumber("%.2f", static_cast<double>(totals.totalTax));
+    const QString zero = QStringLiteral("0.00");
+
+    for (int y : {c + 17, c + 74}) {
+        DrawRight(canvas, 220, y, distance);
+        DrawRight(canvas, 380, y, taxable);
+        DrawRight(canvas, 450, y, paid);
+        DrawRight(canvas, 509, y, difference);
+    }
+    DrawRight(canvas, 619, c + 17, tax);
+    DrawRight(canvas, 682, c + 17, FormatNumber("%.2f", 0.0));
+    DrawRight(canvas, 754, c + 17, tax);
+
+    DrawRight(canvas, 220, c + 44, FormatNumber("%d", 0));
+    for (int x : {380, 450, 509})
+        DrawRight(canvas, x, c + 44, zero);
+}
+
+} // namespace FormParts

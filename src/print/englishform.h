@@ -1,0 +1,52 @@
+#pragma once
+
+#include "print/formcanvas.h"
+#include "print/printsetup.h"
+#include "records/ciftadoc.h"
+
+// The IFTA quarterly fuel-use tax report form in English, one page at a time, from the
+// document's last report (its rows and totals). The rows are printed last first, N row
+// slots a page (the job's linesPerPage: 32 in portrait, 16 in landscape); every page
+// repeats the header, the headings, the fleet-average box and the totals block.
+
+enum class FormUnits { MilesGallons, KilometresLitres };
+
+// One page of the English form.
+void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page,
+                      FormUnits units);
+
+// The row slots of a page: its report rows in reverse order, then, on the page of the
+// last row, empty slots up to N. Sets formRowSlots to N for the totals block.
+void PrintFormRows(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page);
+
+// One row slot: its grid and, with a row, the row's values.
+void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &state,
+                  const ReportRow *row, int slot);
+
+// A printed line's figures, single precision and not rounded (the text rounds them).
+struct FormLineFigures {
+    float taxableFuel = 0.0f;
+    float difference = 0.0f;
+    float tax = 0.0f;
+};
+FormLineFigures ComputeFormLineFigures(const ReportRow &row, float fleetAverage);
+
+// "INVALID" for the no-average marker, else the average as "%.2f".
+QString FormAverageText(float fleetAverage);
+
+// Lowest form y any part of a form page with `rowSlots` slots reaches.
+int EnglishFormBottom(int rowSlots);
+
+// Parts both forms draw alike.
+namespace FormParts {
+// The five fuel-type check boxes.
+void DrawFuelCheckBoxes(FormCanvas &canvas);
+// Header cells, fuel box, the fuel-type "X" marks, IFTA number and company name.
+void DrawHeaderCells(FormCanvas &canvas, const CompanyInfo &company);
+// The heading band and the column letters (F) to (Q).
+void DrawHeadingBand(FormCanvas &canvas);
+// The five fleet-average boxes and their values.
+void DrawAverageBoxes(FormCanvas &canvas, const ReportTotals &totals);
+// The totals grid below the slots (top c), its signs and its values.
+void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c);
+} // namespace FormParts

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "print/formcanvas.h"
+#include "print/printsetup.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+
+class QPainter;
+
+// The form primitives on a QPainter (a printer, its preview or a PDF), after the page's
+// set-up: form points go to device point (trunc(x * scaleX) + drawLeft,
+// trunc(y * scaleY) + drawTop). Fonts are made from the state's reference font for each
+// text and dropped after it. Also keeps the bounds of everything drawn, in device units,
+// so a page can be checked against its printable rectangle.
+class PainterFormCanvas : public FormCanvas
+{
+public:
+    // `printingFont` is the page's printing font; `drawRect` the drawing rectangle.
+    PainterFormCanvas(QPainter &painter, PrintState &state, const QFont &printingFont,
+                      const QRect &drawRect, bool printing = true);
+
+    bool isPrinting() const override { return printing_; }
+    void DrawFormText(int x, int y, const QString &text, int style, double size,
+                      int align) override;
+    void DrawFormPlainText(int x, int y, const QString &text, double size, int align) override;
+    void DrawFormParagraph(int x1, int y1, int x2, int y2, const QString &text, int style,
+                           double size, int align) override;
+    void DrawFormPolyline(const FormPoints &points, int extraWidth) override;
+    void DrawFormBox(int x1, int y1, int x2, int y2, int extraWidth) override;
+    void DrawFormBitmap(int x1, int y1, int x2, int y2, int bitmap) override;
+    void DrawPageLabel(const QString &text) override;
+    void DrawCornerNote(const QString &text) override;
+
+    // Device rectangle that holds everything drawn so far (empty before the first draw).
+    QRectF drawnBounds() const { return bounds_; }
+
+private:
+    QPoint toDevice(int x, int y) const;
+    // Draws the text with the font's alignment point at the device point, turned upward
+    // when `upward`; the colour is the current text colour.
+    void drawAligned(const QFont &font, const QPoint &at, const QString &text, int align,
+                     bool upward);
+    void drawSegment(const QPoint &from, const QPoint &to, int extraWidth);
+    void addBounds(const QRectF &rect);
+
+    QPainter &painter_;
+    PrintState &state_;
+    QFont printingFont_;
+    QRect drawRect_;
+    bool printing_;
+    QColor textColour_;
+    QRectF bounds_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// Texts of the printouts. Record and tax files hold Windows-1252 bytes; the printed
+// program texts are written here in UTF-8.
+
+// A file text (Windows-1252 bytes) as printable text.
+QString FromCp1252(const std::string &bytes);
+
+// printf-style formatting of one number, as the printouts show it ("%.2f", "%d" ...).
+QString FormatNumber(const char *format, double value);
+QString FormatNumber(const char *format, int value);

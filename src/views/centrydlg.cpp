@@ -1,0 +1,340 @@
+#include "views/centrydlg.h"
+
+#include "app/userprompts.h"
+#include "records/cp1252.h"
+#include "records/taxlist.h"
+#include "records/units.h"
+#include "views/cunitedit.h"
+#include "views/entryrules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <climits>
+
+namespace {
+
+constexpr unsigned kAddNewHelpContext = 98317; // the "Add New" command's help
+
+// The jurisdiction box takes what is typed in upper case.
+class UpperCaseValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+QString fromBytes(const std::string &bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+std::string toBytes(const QString &text)
+{
+    return Utf8ToCp1252(text.toStdString());
+}
+
+const char *const kPositiveInteger = "Please enter a positive integer.";
+const char *const kNumber = "Please enter a number.";
+
+} // namespace
+
+CEntryDlg::CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget *parent)
+    : QDialog(parent)
+    , prompts_(prompts)
+    , data_(data)
+{
+    buildControls();
+    const TripEntry &e = data_.entry;
+    setWindowTitle((data_.add ? QStringLiteral("Add Item %1") : QStringLiteral("Modiffy Item %1"))
+                       .arg(e.tripNumber));
+    transferToControls();
+    fillJurisdictions();
+}
+
+void CEntryDlg::buildControls()
+{
+    setObjectName(QStringLiteral("CEntryDlg"));
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+
+    date_ = new QDateEdit(this);
+    date_->setObjectName(QStringLiteral("date"));
+    date_->setCalendarPopup(true);
+    date_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    date_->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
+    date_->setDate(QDate::currentDate());
+
+    state_ = new QComboBox(this);
+    state_->setObjectName(QStringLiteral("state"));
+    state_->setEditable(true);
+    state_->setInsertPolicy(QComboBox::NoInsert);
+    state_->setCompleter(nullptr);
+    state_->setMaxVisibleItems(12);
+    state_->lineEdit()->setValidator(new UpperCaseValidator(state_));
+    state_->installEventFilter(this);
+
+    stateName_ = new QLineEdit(this);
+    stateName_->setObjectName(QStringLiteral("stateName"));
+    stateName_->setReadOnly(true);
+    stateName_->setFrame(false);
+    stateName_->setFocusPolicy(Qt::NoFocus);
+    stateName_->setMinimumWidth(stateName_->fontMetrics().horizontalAdvance(
+                                    QStringLiteral("Prince Edward Island"))
+                                + 8);
+
+    distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
+    distance_->setObjectName(QStringLiteral("distance"));
+    fuel_ = new CUnitEdit(QLatin1Char('L'), QLatin1Char('G'), true, this);
+    fuel_->setObjectName(QStringLiteral("fuel"));
+    odometerIn_ = new QLineEdit(this);
+    odometerIn_->setObjectName(QStringLiteral("odometerIn"));
+    odometerIn_->installEventFilter(this);
+    odometerOut_ = new QLineEdit(this);
+    odometerOut_->setObjectName(QStringLiteral("odometerOut"));
+    odometerOut_->installEventFilter(this);
+    for (QLineEdit *edit : {static_cast<QLineEdit *>(distance_), static_cast<QLineEdit *>(fuel_),
+                            odometerIn_, odometerOut_})
+        edit->setMaximumWidth(90);
+
+    km_ = new QRadioButton(QStringLiteral("KM"), this);
+    miles_ = new QRadioButton(QStringLiteral("MIL"), this);
+    litres_ = new QRadioButton(QStringLiteral("L"), this);
+    gallons_ = new QRadioButton(QStringLiteral("GAL"), this);
+    // Each button is its own group; the dialog keeps the pairs exclusive itself.
+    for (QRadioButton *r : {km_, miles_, litres_, gallons_})
+        r->setAutoExclusive(false);
+    useOdometer_ = new QCheckBox(QStringLiteral("Use odometer"), this);
+    useOdometer_->setObjectName(QStringLiteral("useOdometer"));
+
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    grid->addWidget(new QLabel(QStringLiteral("Date:"), this), 0, 0);
+    grid->addWidget(date_, 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
+    grid->addWidget(state_, 3, 0);
+    grid->addWidget(stateName_, 4, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Distance:"), this), 0, 1);
+    grid->addWidget(distance_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Odometer in: "), this), 2, 1);
+    grid->addWidget(odometerIn_, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Odometer out:"), this), 4, 1);
+    grid->addWidget(odometerOut_, 5, 1);
+    auto *distanceUnits = new QVBoxLayout;
+    distanceUnits->addWidget(km_);
+    distanceUnits->addWidget(miles_);
+    grid->addLayout(distanceUnits, 0, 2, 2, 1);
+    grid->addWidget(useOdometer_, 3, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Fuel:"), this), 0, 3);
+    grid->addWidget(fuel_, 1, 3);
+    auto *fuelUnits = new QVBoxLayout;
+    fuelUnits->addWidget(litres_);
+    fuelUnits->addWidget(gallons_);
+    grid->addLayout(fuelUnits, 0, 4, 2, 1);
+    grid->addWidget(help, 4, 4, Qt::AlignRight);
+    grid->addWidget(buttons, 5, 3, 1, 2, Qt::AlignRight);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CEntryDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CEntryDlg::reject);
+    connect(help, &QPushButton::clicked, this, [this] { prompts_.showHelp(kAddNewHelpContext); });
+    connect(km_, &QRadioButton::clicked, this, [this] { setDistanceUnit(false); });
+    connect(miles_, &QRadioButton::clicked, this, [this] { setDistanceUnit(true); });
+    connect(litres_, &QRadioButton::clicked, this, [this] { setFuelUnit(false); });
+    connect(gallons_, &QRadioButton::clicked, this, [this] { setFuelUnit(true); });
+    connect(distance_, &CUnitEdit::unitKey, this, [this](int which) { setDistanceUnit(which == 1); });
+    connect(fuel_, &CUnitEdit::unitKey, this, [this](int which) { setFuelUnit(which == 1); });
+    connect(useOdometer_, &QCheckBox::toggled, this,
+            [this](bool on) { data_.useOdometer = on ? 1 : 0; });
+    connect(state_, QOverload<int>::of(&QComboBox::activated), this, &CEntryDlg::showSlotName);
+}
+
+void CEntryDlg::transferToControls()
+{
+    const TripEntry &e = data_.entry;
+    const TaxRateTable *table = data_.table;
+    const bool slotKnown = table && TaxRateTable::isValidSlot(e.slot);
+    state_->setEditText(slotKnown ? fromBytes((*table)[e.slot].abbreviation) : QString());
+    stateName_->setText(slotKnown ? fromBytes((*table)[e.slot].name) : QString());
+    distance_->setText(QString::number(e.distance));
+    fuel_->setText(QString::fromStdString(FormatFuelField(e.fuel)));
+    odometerIn_->setText(QString::number(static_cast<uint32_t>(e.odometerIn)));
+    odometerOut_->setText(QString::number(static_cast<uint32_t>(e.odometerOut)));
+    setDistanceUnit(e.distanceInMiles != 0);
+    setFuelUnit(e.fuelInGallons != 0);
+    useOdometer_->setChecked(data_.useOdometer != 0);
+    EntryDate d;
+    if (ParseEntryDate(e.date, d) && QDate(d.year, d.month, d.day).isValid())
+        date_->setDate(QDate(d.year, d.month, d.day));
+}
+
+void CEntryDlg::fillJurisdictions()
+{
+    const QString typed = state_->currentText();
+    state_->clear();
+    const TaxRateTable *table = data_.table;
+    if (table && IsTaxTableLoaded(*table)) {
+        const int used = table->usedCount();
+        for (int slot = 0; slot < used; ++slot)
+            state_->addItem(fromBytes((*table)[slot].abbreviation));
+        if (data_.entry.slot >= 0 && data_.entry.slot < used)
+            state_->setCurrentIndex(data_.entry.slot);
+        else
+            state_->setEditText(typed);
+    } else {
+        for (const std::string &name : BuiltInJurisdictionNames())
+            state_->addItem(fromBytes(name));
+        state_->setEditText(typed);
+    }
+}
+
+std::vector<std::string> CEntryDlg::comboItems() const
+{
+    std::vector<std::string> items;
+    items.reserve(static_cast<size_t>(state_->count()));
+    for (int i = 0; i < state_->count(); ++i)
+        items.push_back(toBytes(state_->itemText(i)));
+    return items;
+}
+
+void CEntryDlg::showSlotName(int item)
+{
+    const TaxRateTable *table = data_.table;
+    if (table && TaxRateTable::isValidSlot(item))
+        stateName_->setText(fromBytes((*table)[item].name));
+    else
+        stateName_->clear();
+}
+
+void CEntryDlg::matchTypedJurisdiction()
+{
+    const int item = MatchComboItem(comboItems(), toBytes(state_->currentText()));
+    if (item < 0) {
+        stateName_->clear(); // no slot carries that text
+        return;
+    }
+    state_->setCurrentIndex(item);
+    state_->setEditText(state_->itemText(item));
+    showSlotName(item);
+}
+
+void CEntryDlg::completeOdometerOut()
+{
+    uint32_t in = 0, out = 0;
+    if (!useOdometer_->isChecked()
+        || !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in)
+        || !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+        return;
+    odometerOut_->setText(QString::number(CompleteOdometerOut(out, in)));
+    recomputeDistance();
+}
+
+void CEntryDlg::recomputeDistance()
+{
+    uint32_t in = 0, out = 0;
+    if (!useOdometer_->isChecked()
+        || !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in)
+        || !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+        return;
+    distance_->setText(QString::number(OdometerDistance(in, out)));
+}
+
+void CEntryDlg::setDistanceUnit(bool miles)
+{
+    miles_->setChecked(miles);
+    km_->setChecked(!miles);
+}
+
+void CEntryDlg::setFuelUnit(bool gallons)
+{
+    gallons_->setChecked(gallons);
+    litres_->setChecked(!gallons);
+}
+
+bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (watched == state_ && reason != Qt::PopupFocusReason)
+            matchTypedJurisdiction();
+        else if (watched == odometerOut_)
+            completeOdometerOut();
+        else if (watched == odometerIn_)
+            recomputeDistance();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CEntryDlg::refuse(QWidget *field, const char *prompt)
+{
+    prompts_.warn(prompt);
+    field->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+}
+
+bool CEntryDlg::transferFromControls()
+{
+    // Odometer readings are kept as signed 32-bit numbers in the record.
+    const uint32_t odometerMax = INT32_MAX;
+    uint32_t distance = 0, in = 0, out = 0;
+    float fuel = 0.0f;
+    if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
+        refuse(distance_, kPositiveInteger);
+        return false;
+    }
+    if (!ParseFuelField(toBytes(fuel_->text()), fuel)) {
+        refuse(fuel_, kNumber);
+        return false;
+    }
+    if (!ParseUnsignedField(toBytes(odometerIn_->text()), odometerMax, in)) {
+        refuse(odometerIn_, kPositiveInteger);
+        return false;
+    }
+    if (!ParseUnsignedField(toBytes(odometerOut_->text()), odometerMax, out)) {
+        refuse(odometerOut_, kPositiveInteger);
+        return false;
+    }
+    TripEntry &e = data_.entry;
+    e.abbreviation = toBytes(state_->currentText());
+    e.distance = distance;
+    e.fuel = fuel;
+    e.odometerIn = static_cast<int32_t>(in);
+    e.odometerOut = static_cast<int32_t>(out);
+    const QDate d = date_->date();
+    e.date = FormatEntryDate(d.year(), d.month(), d.day());
+    e.distanceInMiles = miles_->isChecked() ? 1 : 0;
+    e.fuelInGallons = litres_->isChecked() ? 0 : 1;
+    data_.useOdometer = useOdometer_->isChecked() ? 1 : 0;
+    return true;
+}
+
+void CEntryDlg::accept()
+{
+    matchTypedJurisdiction();
+    completeOdometerOut();
+    if (!transferFromControls())
+        return;
+    QDialog::accept();
+}
+
+void CEntryDlg::done(int result)
+{
+    // OK and Cancel alike leave the unit buttons' state as the units of the next entry.
+    CurrentEntryUnits() = EntryUnits{miles_->isChecked() ? 1 : 0, litres_->isChecked() ? 0 : 1};
+    QDialog::done(result);
+}

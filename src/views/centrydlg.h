@@ -1,0 +1,81 @@
+#pragma once
+
+#include "records/taxratetable.h"
+#include "records/tripentry.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class CUnitEdit;
+class UserPrompts;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QRadioButton;
+
+// What the trip entry dialog edits.
+struct EntryDialogData {
+    // The working entry. In: the prepared or the existing line. Out on OK: date,
+    // distance, fuel, both odometer readings, the jurisdiction text as `abbreviation`
+    // and the unit flags; the caller completes slot, rate and surcharge from the table.
+    TripEntry entry;
+    bool add = true;          // "Add Item %d", else "Modiffy Item %d"
+    int32_t useOdometer = 0;  // in: the record's mode; out: the box's state at closing
+    const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
+};
+
+// "Add new entry": the date, jurisdiction, distance and fuel with their units and the
+// odometer readings of one trip line. Bad numbers are refused with the program's
+// validation prompts and the dialog stays open. Closing it in any way sets the program's
+// current entry units from the unit buttons.
+class CEntryDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget *parent = nullptr);
+
+    // The data given back; the entry fields are meaningful after OK.
+    const EntryDialogData &data() const { return data_; }
+
+    void accept() override;
+    void done(int result) override;
+
+    // The items of the jurisdiction box.
+    std::vector<std::string> comboItems() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void transferToControls();
+    bool transferFromControls();
+    void fillJurisdictions();
+    void showSlotName(int item);
+    void matchTypedJurisdiction();
+    void completeOdometerOut();
+    void recomputeDistance();
+    void setDistanceUnit(bool miles);
+    void setFuelUnit(bool gallons);
+    void refuse(QWidget *field, const char *prompt);
+
+    UserPrompts &prompts_;
+    EntryDialogData data_;
+
+    QDateEdit *date_ = nullptr;       // 1039
+    QComboBox *state_ = nullptr;      // 1004
+    QLineEdit *stateName_ = nullptr;  // 1013
+    CUnitEdit *distance_ = nullptr;   // 1006
+    CUnitEdit *fuel_ = nullptr;       // 1007
+    QLineEdit *odometerIn_ = nullptr; // 1034
+    QLineEdit *odometerOut_ = nullptr; // 1035
+    QRadioButton *km_ = nullptr;      // 1010
+    QRadioButton *miles_ = nullptr;   // 1009
+    QRadioButton *litres_ = nullptr;  // 1011
+    QRadioButton *gallons_ = nullptr; // 1012
+    QCheckBox *useOdometer_ = nullptr; // 1036
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The rules of the trip entry dialog, apart from any widget so that tests can call them.
+
+// A short odometer-out reading completed from odometer-in: a reading below 10 takes the
+// tens and above of odometer-in, below 100 the hundreds and above, and so on up to
+// below 1000000; larger readings stay as typed. 789 after 123456 gives 123789.
+uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn);
+
+// The distance between two odometer readings: out - in when out is greater, else 0.
+uint32_t OdometerDistance(uint32_t odometerIn, uint32_t odometerOut);
+
+// A date as the picker takes it.
+struct EntryDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// The years the picker accepts.
+constexpr int kFirstEntryYear = 2000;
+constexpr int kLastEntryYear = 2099;
+
+// Reads a stored date text "year/month/day" (each part read as atoi reads it). False when
+// the text is 3 characters or shorter, or the year lies outside 2000..2099, the month
+// outside 1..12 or the day outside 1..31: the picker then keeps today's date.
+bool ParseEntryDate(const std::string &text, EntryDate &date);
+
+// "%04d/%02d/%02d".
+std::string FormatEntryDate(int year, int month, int day);
+
+// The item a typed jurisdiction text selects when the box loses focus: the first item,
+// searching from the second item on and wrapping round to the first, whose text begins
+// with the typed text, ignoring case. -1 for an empty text or when no item matches.
+int MatchComboItem(const std::vector<std::string> &items, const std::string &typed);
+
+// The names the jurisdiction box offers while no tax-rate table is loaded.
+const std::vector<std::string> &BuiltInJurisdictionNames();
+
+// An unsigned whole number typed into a box: blanks around digits. False for anything
+// else (the dialog then shows "Please enter a positive integer.") or for a value above
+// `maximum`.
+bool ParseUnsignedField(const std::string &text, uint32_t maximum, uint32_t &value);
+
+// A fuel quantity typed into its box: a decimal number with blanks around it. False for
+// anything else (the dialog then shows "Please enter a number.").
+bool ParseFuelField(const std::string &text, float &value);
+
+// The fuel as the box shows it: the shortest decimal text that reads back as the same
+// value, without exponent (120.5, 45.55, 0).
+std::string FormatFuelField(float value);

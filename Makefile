@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -27,6 +27,14 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The Debian package, built in its own Release tree installed under /usr.
+BUILD_PACKAGE ?= build-package
+package: deps
+	@cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DTOLLMARK_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD_PACKAGE) -j$(JOBS) --target tollmark tollmark-cli tollmark_man_pages
+	@cd $(BUILD_PACKAGE) && cpack -G DEB >/dev/null && ls -1 $$PWD/tollmark_*.deb
 
 clean:
 	@rm -rf $(BUILD)

@@ -7,6 +7,7 @@
 #include "records/entryresolver.h"
 #include "records/textnumber.h"
 #include "views/centrydlg.h"
+#include "views/ciftaview.h"
 
 #include <QColor>
 
@@ -110,6 +111,8 @@ QVariant CEntryListCtrl::headerData(int section, Qt::Orientation orientation, in
         return QString::fromStdString(Cp1252ToUtf8(c.heading));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter | (c.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
+    if (role == kColumnWidthRole)
+        return c.width;
     return {};
 }
 

@@ -150,7 +150,7 @@ TripEntry parseLine(const char *begin, const char *end)
     entry.odometerIn = fields.nextInt();
     entry.odometerOut = fields.nextInt();
     entry.distance = static_cast<uint32_t>(fields.nextInt());
-    entry.fuel = static_cast<float>(fields.nextDouble());
+    entry.fuel = NarrowToFloat(fields.nextDouble());
     entry.rate = fields.nextDouble();
     entry.fuelInGallons = fields.nextInt();
     entry.distanceInMiles = fields.nextInt();
@@ -364,4 +364,13 @@ Result WriteRecordFile(CIftaDoc &doc, const std::string &path)
     doc.setModified(false);
     doc.forceCompanyDialog = false;
     return Result::success();
+}
+
+Result SaveWithCurrentRates(CIftaDoc &doc, const std::string &path, bool updateRates)
+{
+    if (path.empty())
+        return Result::success();
+    if (updateRates)
+        doc.UpdateRatesFromTable();
+    return WriteRecordFile(doc, path);
 }

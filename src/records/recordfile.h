@@ -67,3 +67,11 @@ std::string BuildRecordBytes(const CIftaDoc &doc);
 // clears the modified flag and forceCompanyDialog. Does not show the company dialog:
 // the caller does that first when the company name is empty or a merge forces it.
 Result WriteRecordFile(CIftaDoc &doc, const std::string &path);
+
+// "Save/Update Tax Rates" once its question is answered: with `updateRates` (Yes) every
+// trip line first takes its slot's rate and surcharge flag from the loaded table and the
+// record's period becomes the table's year and quarter (CIftaDoc::UpdateRatesFromTable);
+// with No the lines stay as they are. Then the record is written under `path`. A record
+// that has never been saved (empty `path`) is left alone: nothing changes, nothing is
+// written, and the result is a success.
+Result SaveWithCurrentRates(CIftaDoc &doc, const std::string &path, bool updateRates);

@@ -103,6 +103,11 @@ Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string temp = folder + "/." + name + ".XXXXXX";
 
+    // A file the user may not write stays as it is, as it would when written in place;
+    // renaming over it would replace it all the same.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return Result::failure(saveFailureText(path, errno));
+
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return Result::failure(saveFailureText(path, errno));

@@ -77,6 +77,23 @@ double TextToDouble(const char *begin, const char *end)
     return negative ? -value : value;
 }
 
+float NarrowToFloat(double value)
+{
+    // Beyond the float range the conversion is undefined; infinity is what every
+    // machine we know gives, and what a file written back shows ("inf").
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (value > kMax)
+        return std::numeric_limits<float>::infinity();
+    if (value < -kMax)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+float TextToFloat(const char *begin, const char *end)
+{
+    return NarrowToFloat(TextToDouble(begin, end));
+}
+
 void AppendInt(std::string &out, long long value)
 {
     char buffer[24];

@@ -14,6 +14,11 @@
 // window toolkit has set, so files stay the same on every machine.
 int32_t TextToInt(const char *begin, const char *end);
 double TextToDouble(const char *begin, const char *end);
+// TextToDouble narrowed to single precision; a value beyond the float range becomes
+// infinity (with its sign) rather than an undefined conversion.
+float TextToFloat(const char *begin, const char *end);
+// The same narrowing for a double already at hand.
+float NarrowToFloat(double value);
 
 inline int32_t TextToInt(const std::string &text)
 {
@@ -22,6 +27,10 @@ inline int32_t TextToInt(const std::string &text)
 inline double TextToDouble(const std::string &text)
 {
     return TextToDouble(text.data(), text.data() + text.size());
+}
+inline float TextToFloat(const std::string &text)
+{
+    return TextToFloat(text.data(), text.data() + text.size());
 }
 
 void AppendInt(std::string &out, long long value);

@@ -1,0 +1,145 @@
+#include "dialogs/cdownloaddlg.h"
+
+#include "app/userprompts.h"
+#include "dialogs/cstepedit.h"
+#include "dialogs/ctaxperioddlg.h"
+#include "dialogs/dialogtext.h"
+#include "dialogs/dialogvalidation.h"
+#include "download/chartfetcher.h"
+#include "records/ciftadoc.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char *kDownloadFail = "Download fail";
+constexpr const char *kRatesLoaded = "Tax rates loaded. Please check for errors";
+} // namespace
+
+CDownloadDlg::CDownloadDlg(UserPrompts &prompts, CIftaDoc &doc, const DownloadDialogData &data,
+                           QWidget *parent)
+    : QDialog(parent)
+    , prompts_(prompts)
+    , doc_(doc)
+    , data_(data)
+    , baseAddress_(ChartFetcher::kDefaultBase)
+{
+    setWindowTitle(tr("Download Tax Rates"));
+
+    quarter_ = new CStepEdit(this);
+    quarter_->setObjectName("quarter");
+    year_ = new CStepEdit(this);
+    year_->setObjectName("year");
+    country_ = new QComboBox(this);
+    country_->setObjectName("country");
+    country_->addItems({"Canada", "US"});
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progress");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("Quarter:"), quarter_);
+    form->addRow(tr("Year:"), year_);
+    form->addRow(tr("Country:"), country_);
+    form->addRow(tr("Progress:"), progress_);
+
+    auto *download = new QPushButton(tr("Download"), this);
+    download->setObjectName("download");
+    download->setDefault(true);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName("cancel");
+    cancel->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(download);
+    buttons->addWidget(cancel);
+
+    connect(download, &QPushButton::clicked, this, &CDownloadDlg::OnDownload);
+    connect(cancel, &QPushButton::clicked, this, &CDownloadDlg::reject);
+    connect(quarter_, &CStepEdit::stepped, this, &CDownloadDlg::OnQuarterStep);
+    connect(year_, &CStepEdit::stepped, this, &CDownloadDlg::OnYearStep);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setMinimumWidth(280);
+
+    // The chart's units follow the open record file's country; any country but Canada
+    // reports in US units.
+    data_.country = doc_.company.country == "Canada" ? "Canada" : "US";
+    transferToControls();
+}
+
+std::string CDownloadDlg::ChartAddress(const std::string &base, int quarter, int year)
+{
+    return ChartFetcher::ChartAddress(base, quarter, year);
+}
+
+void CDownloadDlg::transferToControls()
+{
+    quarter_->setValue(QString::number(data_.quarter));
+    year_->setValue(QString::number(data_.year));
+    country_->setCurrentIndex(country_->findText(FromBytes(data_.country)));
+}
+
+bool CDownloadDlg::transferFromControls()
+{
+    DownloadDialogData read = data_;
+    Result r = ParseIntegerField(quarter_->value().toStdString(), 1, 4, read.quarter);
+    CStepEdit *failed = quarter_;
+    if (r) {
+        failed = year_;
+        r = ParseIntegerField(year_->value().toStdString(), CTaxPeriodDlg::kFirstYear,
+                              CTaxPeriodDlg::kLastYear, read.year);
+    }
+    if (!r) {
+        prompts_.warn(r.message);
+        failed->setFocus();
+        failed->selectAll();
+        return false;
+    }
+    read.country = ToBytes(country_->currentText());
+    data_ = read;
+    return true;
+}
+
+void CDownloadDlg::OnQuarterStep(int delta)
+{
+    quarter_->setValue(QString::number(StepValue(quarter_->value().toStdString(), delta, 1, 4)));
+}
+
+void CDownloadDlg::OnYearStep(int delta)
+{
+    year_->setValue(QString::number(StepValue(year_->value().toStdString(), delta,
+                                              CTaxPeriodDlg::kFirstYear,
+                                              CTaxPeriodDlg::kLastYear)));
+}
+
+void CDownloadDlg::OnDownload()
+{
+    // A refused quarter or year leaves the dialog open without fetching: an address built
+    // from a bad value could only fail.
+    if (!transferFromControls())
+        return;
+    progress_->setValue(0);
+    ChartFetcher fetcher;
+    fetcher.setProgress([this](int value) {
+        if (value >= progress_->minimum() && value <= progress_->maximum())
+            progress_->setValue(value);
+    });
+    const std::string address = ChartAddress(baseAddress_, data_.quarter, data_.year);
+    if (fetcher.DownloadChart(address, data_.country, doc_.taxTable(), doc_.tablePeriod) < 0) {
+        prompts_.warn(fetcher.errorMessage());
+        prompts_.warn(kDownloadFail);
+        return;
+    }
+    prompts_.inform(kRatesLoaded);
+    accept();
+}

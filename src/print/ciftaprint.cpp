@@ -5,10 +5,13 @@
 #include "print/pagesetup.h"
 #include "print/painterformcanvas.h"
 #include "print/quebecform.h"
+#include "records/cp1252.h"
 #include "records/units.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -147,5 +150,39 @@ Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *page
     job.OnEndPrinting();
     if (pagesPrinted)
         *pagesPrinted = last - first + 1;
+    return Result::success();
+}
+
+void SetUpPdfPrinter(QPrinter &printer, const QString &pdfPath, const PdfOptions &options)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    printer.setResolution(options.resolution);
+    printer.setFullPage(false);
+    const double margin = options.unprintableMarginInches;
+    printer.setPageLayout(QPageLayout(QPageSize(options.pageSize),
+                                      options.landscape ? QPageLayout::Landscape
+                                                        : QPageLayout::Portrait,
+                                      QMarginsF(margin, margin, margin, margin),
+                                      QPageLayout::Inch));
+}
+
+Result PrintDocumentToPdf(const CIftaDoc &doc, int mode, const QString &pdfPath,
+                          const PdfOptions &options, int *pagesPrinted)
+{
+    if (pagesPrinted)
+        *pagesPrinted = 0;
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, pdfPath, options);
+    int pages = 0;
+    const Result printed = PrintDocument(mode, doc, printer, &pages);
+    if (!printed) {
+        return Result::failure(Utf8ToCp1252("The PDF file " + pdfPath.toStdString() +
+                                            " could not be written."));
+    }
+    if (pages == 0)
+        return Result::failure("Nothing to print.");
+    if (pagesPrinted)
+        *pagesPrinted = pages;
     return Result::success();
 }

@@ -4,7 +4,9 @@
 #include "records/ciftadoc.h"
 #include "records/result.h"
 
+#include <QPageSize>
 #include <QRectF>
+#include <QString>
 
 class QFont;
 class QPaintDevice;
@@ -59,3 +61,21 @@ private:
 // with nothing to print (no entries, no report rows) no page is started and the result is
 // still a success with 0 pages. Fails when the printer cannot be started.
 Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *pagesPrinted = nullptr);
+
+// How a printout is written as a PDF file: the paper and its orientation, and the margin
+// that a printer could not print on (kept free so the file prints as it shows).
+struct PdfOptions {
+    QPageSize::PageSizeId pageSize = QPageSize::Letter;
+    bool landscape = false;
+    double unprintableMarginInches = 0.25;
+    int resolution = 300; // device units per inch
+};
+
+// Writes the mode's printout of the document as a PDF file, page for page as Print draws
+// it. Fails with "Nothing to print." when the printout has no pages (no entries, no
+// report rows): no file is written then.
+Result PrintDocumentToPdf(const CIftaDoc &doc, int mode, const QString &pdfPath,
+                          const PdfOptions &options = {}, int *pagesPrinted = nullptr);
+
+// Sets the printer up for PDF output to `pdfPath` as the options say.
+void SetUpPdfPrinter(QPrinter &printer, const QString &pdfPath, const PdfOptions &options);

@@ -31,6 +31,14 @@ PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page)
     return plan;
 }
 
+// Right end of the date column after the listing's left edge, for five-digit width `f`.
+// A date ("2026/04/02") is about two five-digit widths long, so it ends one digit short of
+// the State column: ended at twice `f` it would run into the trip numbers.
+int DateRightEdge(int f)
+{
+    return 3 * f - f / 5;
+}
+
 void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page)
 {
     texts.push_back({drawRect.left(), drawRect.top(), QString::fromUtf8(title), false});
@@ -81,7 +89,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     AddTitle(texts, drawRect, "IFTA Record", page);
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     texts.push_back({l + f, headingY, QStringLiteral("Trip"), true});
-    texts.push_back({l + 2 * f, headingY, QStringLiteral("  Date"), true});
+    texts.push_back({l + DateRightEdge(f), headingY, QStringLiteral("  Date"), true});
     texts.push_back({l + 3 * f, headingY, QStringLiteral("State"), false});
     texts.push_back({l + 3 * f + 2 * t, headingY, QStringLiteral("Abbrev"), false});
     texts.push_back({l + 3 * f + 3 * t, headingY,
@@ -101,7 +109,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
         const double fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
         texts.push_back({l + f, y, FormatNumber("%d", e.tripNumber), true});
-        texts.push_back({l + 2 * f, y, FromCp1252(e.date), true});
+        texts.push_back({l + DateRightEdge(f), y, FromCp1252(e.date), true});
         texts.push_back({l + 3 * f, y, FromCp1252(rate.name), false});
         texts.push_back({l + 3 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({l + 3 * f + 4 * t, y, FormatNumber("%d", distance), true});

@@ -1,0 +1,106 @@
+#include "print/cprintcommands.h"
+
+#include "print/ciftaprint.h"
+
+#include <QSettings>
+
+namespace {
+
+// Where the print preview remembers how many pages it shows.
+const char kPreviewPagesKey[] = "Settings/PreviewPages";
+
+} // namespace
+
+CPrintCommands::CPrintCommands(std::unique_ptr<PrintDialogs> dialogs)
+    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtPrintDialogs>()),
+      settings_(DefaultPrinterSettings())
+{
+}
+
+CPrintCommands::~CPrintCommands() = default;
+
+void CPrintCommands::SelectDefaultPrinter()
+{
+    PrinterSettings settings = DefaultPrinterSettings();
+    settings.pageLayout.setOrientation(QPageLayout::Landscape);
+    settings_ = settings;
+}
+
+void CPrintCommands::CopyPrinterSettings(const PrinterSettings &settings)
+{
+    if (!settings.isNull())
+        settings_ = settings;
+}
+
+void CPrintCommands::TakePrinterSettings(PrinterSettings &documentSettings) const
+{
+    documentSettings = settings_;
+}
+
+bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
+                                 PrinterSettings &documentSettings, Result *error)
+{
+    if (error)
+        *error = Result::success();
+    CopyPrinterSettings(documentSettings);
+    QPrinter printer(QPrinter::HighResolution);
+    settings_.ApplyTo(printer);
+    bool printed = false;
+    if (dialogs_->runPrintDialog(printer, parent)) {
+        // The dialog's choice is the application's from now on; the job then hands it to
+        // the document as it begins.
+        settings_ = PrinterSettings::FromPrinter(printer);
+        TakePrinterSettings(documentSettings);
+        const Result result = PrintDocument(mode, doc, printer);
+        if (error)
+            *error = result;
+        printed = result.ok;
+    }
+    TakePrinterSettings(documentSettings);
+    return printed;
+}
+
+void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, int mode,
+                                        PrinterSettings &documentSettings, QSettings &settings)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    settings_.ApplyTo(printer);
+    int pages = settings.value(kPreviewPagesKey, 0).toInt();
+    const int before = pages;
+    dialogs_->runPreview(
+        printer, parent,
+        [&](QPrinter *target) {
+            TakePrinterSettings(documentSettings);
+            PrintDocument(mode, doc, *target);
+        },
+        pages);
+    if (pages != before)
+        settings.setValue(kPreviewPagesKey, pages);
+}
+
+bool CPrintCommands::OnFilePrintSetup(QWidget *parent)
+{
+    SelectDefaultPrinter();
+    QPrinter printer(QPrinter::HighResolution);
+    settings_.ApplyTo(printer);
+    if (!dialogs_->runPrintSetup(printer, parent))
+        return false;
+    settings_ = PrinterSettings::FromPrinter(printer);
+    return true;
+}
+
+Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, int mode,
+                                          PrinterSettings &documentSettings, int *pagesPrinted)
+{
+    CopyPrinterSettings(documentSettings);
+    QPrinter printer(QPrinter::HighResolution);
+    settings_.ApplyTo(printer);
+    TakePrinterSettings(documentSettings);
+    return PrintDocument(mode, doc, printer, pagesPrinted);
+}
+
+CPrintCommands &ThePrintCommands()
+{
+    static CPrintCommands commands;
+    return commands;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "print/printdialogs.h"
+#include "print/printersettings.h"
+#include "records/result.h"
+
+#include <memory>
+
+class CIftaDoc;
+class QSettings;
+class QWidget;
+
+// The program's print commands and the application's printer settings.
+//
+// The application keeps one PrinterSettings: at start the system default printer's in its
+// own orientation; every Print Setup starts again from the default printer turned to
+// landscape. Each open document keeps its own copy (the caller holds it next to the
+// document and starts it from printerSettings() when the document is made): Print starts
+// from the document's copy, and Print and Print Preview leave the document with the
+// settings they printed with.
+//
+// `mode` is the view's mode (PrintMode in ciftaprint.h). The document's report rows and
+// totals must be those of the last report computation.
+class CPrintCommands
+{
+public:
+    // `dialogs` null uses Qt's dialogs.
+    explicit CPrintCommands(std::unique_ptr<PrintDialogs> dialogs = nullptr);
+    ~CPrintCommands();
+
+    const PrinterSettings &printerSettings() const { return settings_; }
+
+    // The system default printer, without a dialog, turned to landscape, becomes the
+    // application's printer settings.
+    void SelectDefaultPrinter();
+    // The given settings, copied whole, become the application's.
+    void CopyPrinterSettings(const PrinterSettings &settings);
+    // The document's copy takes the application's settings.
+    void TakePrinterSettings(PrinterSettings &documentSettings) const;
+
+    // File Print: the print dialog over the document's printer settings, then the pages.
+    // Returns false when the dialog was cancelled or the printer failed (`error` gets the
+    // failure text); the document's copy takes the application's settings either way.
+    bool OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
+                     PrinterSettings &documentSettings, Result *error = nullptr);
+    // File Print Preview over the application's settings; the number of pages shown side
+    // by side is kept in `settings` under "Settings/PreviewPages".
+    void OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, int mode,
+                            PrinterSettings &documentSettings, QSettings &settings);
+    // File Print Setup: the default printer in landscape, then the set-up dialog; what the
+    // user confirms becomes the application's settings. False on Cancel.
+    bool OnFilePrintSetup(QWidget *parent);
+
+    // Prints without a dialog on the document's printer (the shell's print verb).
+    Result PrintWithoutDialog(const CIftaDoc &doc, int mode, PrinterSettings &documentSettings,
+                              int *pagesPrinted = nullptr);
+
+private:
+    std::unique_ptr<PrintDialogs> dialogs_;
+    PrinterSettings settings_;
+};
+
+// The application's print commands, one for the run.
+CPrintCommands &ThePrintCommands();

@@ -66,7 +66,8 @@ double TextToDouble(const char *begin, const char *end)
         negative = *p == '-';
         ++p;
     }
-    if (p + 1 < end && p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+    // Compared as a length: an empty field may come with null pointers.
+    if (end - p > 1 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
         return slowStrtod(number, end);
     double value = 0.0;
     const std::from_chars_result result = std::from_chars(p, end, value);

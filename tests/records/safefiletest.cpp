@@ -1,0 +1,178 @@
+// Saving never loses the previous file: a write that fails leaves it byte for byte,
+// leaves no temporary file behind and is reported as a failure.
+
+#include "recordtesthelpers.h"
+
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+#include "records/safefile.h"
+#include "records/taxfile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace recordtest;
+
+namespace {
+
+const std::string kOldBytes = std::string("old contents\0with a zero\r\n", 26);
+
+mode_t ModeOf(const std::string &path)
+{
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// Lowers the largest file this process may write for the life of the object, so that
+// any write beyond `limit` bytes fails with EFBIG, for root too.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        active_ = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    bool active() const { return active_; }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool active_ = false;
+};
+
+} // namespace
+
+TEST(SafeFileTest, WritesNewFilesAndReplacesOldOnesKeepingTheirMode)
+{
+    TempFolder folder;
+    const std::string path = folder.file("a.irc");
+    ASSERT_TRUE(SafeFile::writeAll(path, kOldBytes).ok);
+    EXPECT_EQ(slurp(path), kOldBytes);
+
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(SafeFile::writeAll(path, "new").ok);
+    EXPECT_EQ(slurp(path), "new");
+    EXPECT_EQ(ModeOf(path), 0640u);
+    EXPECT_EQ(folder.entryCount(), 1u); // no temporary file left
+
+    std::string bytes = "stale";
+    ASSERT_TRUE(SafeFile::readAll(path, bytes).ok);
+    EXPECT_EQ(bytes, "new");
+}
+
+TEST(SafeFileTest, AWriteCutShortLeavesTheOldFileByteForByte)
+{
+    TempFolder folder;
+    const std::string path = folder.file("quarter.irc");
+    spit(path, kOldBytes);
+
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    doc.company.companyName = "Carrier";
+    doc.entries.resize(5000); // far more than the limit below lets through
+    doc.setModified(true);
+    Result written;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        written = WriteRecordFile(doc, path);
+    }
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.message.find("quarter.irc"), std::string::npos);
+    EXPECT_EQ(slurp(path), kOldBytes);
+    EXPECT_EQ(folder.entryCount(), 1u);
+    // Nothing was saved, so the record still counts as changed.
+    EXPECT_TRUE(doc.isModified());
+
+    // The same for a tax-rate file.
+    const std::string taxPath = folder.file("rates.itx");
+    spit(taxPath, kOldBytes);
+    {
+        FileSizeLimit limit(100);
+        written = WriteTaxFile(taxPath, table, TaxPeriod{});
+    }
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(slurp(taxPath), kOldBytes);
+    EXPECT_EQ(folder.entryCount(), 2u);
+}
+
+TEST(SafeFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("quarter.irc");
+    spit(path, kOldBytes);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    const Result written = WriteRecordFile(doc, path);
+    ::chmod(folder.path().c_str(), 0755);
+    if (written.ok && ::geteuid() == 0)
+        GTEST_SKIP() << "running as root: the folder's permissions do not stop the write";
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.message.rfind("Cannot save the file \"", 0), 0u) << written.message;
+    EXPECT_EQ(slurp(path), kOldBytes);
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(SafeFileTest, AReadOnlyFileIsNotReplaced)
+{
+    TempFolder folder;
+    const std::string path = folder.file("locked.itx");
+    spit(path, kOldBytes);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const Result written = SafeFile::writeAll(path, "new");
+    if (written.ok && ::geteuid() == 0)
+        GTEST_SKIP() << "running as root: a read-only file is still writable";
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(slurp(path), kOldBytes);
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(SafeFileTest, FolderInTheWayOrMissingFailsCleanly)
+{
+    TempFolder folder;
+    // A folder where the file should go: the rename fails and the folder stays.
+    const std::string dir = folder.file("taken.irc");
+    ASSERT_TRUE(std::filesystem::create_directory(dir));
+    spit(dir + "/inside", "x");
+    EXPECT_FALSE(SafeFile::writeAll(dir, "new").ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir));
+    EXPECT_EQ(slurp(dir + "/inside"), "x");
+    EXPECT_EQ(folder.entryCount(), 1u);
+
+    EXPECT_FALSE(SafeFile::writeAll(folder.file("no/such/folder.irc"), "new").ok);
+
+    std::string bytes = "stale";
+    const Result missing = SafeFile::readAll(folder.file("none.irc"), bytes);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message.rfind("Cannot open the file \"", 0), 0u);
+    EXPECT_EQ(bytes, "");
+    EXPECT_FALSE(SafeFile::readAll(dir, bytes).ok);
+}
+
+TEST(SafeFileTest, ABareFileNameIsSavedInTheCurrentFolder)
+{
+    TempFolder folder;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    const Result written = SafeFile::writeAll("bare.itx", "bytes");
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(written.ok);
+    EXPECT_EQ(slurp(folder.file("bare.itx")), "bytes");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}

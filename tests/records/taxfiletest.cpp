@@ -1,0 +1,357 @@
+// Tax-rate files: the header's fixed-width quirks, blank and surplus lines, the 72-slot
+// writer, the default file's path rule, and updating a record's rates from the table.
+
+#include "recordtesthelpers.h"
+
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+#include "records/taxfile.h"
+#include "records/textnumber.h"
+
+#include <gtest/gtest.h>
+
+using namespace recordtest;
+
+namespace {
+
+// A table whose every slot differs from an empty one, to see which slots a read keeps.
+TaxRateTable MarkedTable()
+{
+    TaxRateTable table;
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        table[slot].name = "Old " + std::to_string(slot);
+        table[slot].abbreviation = "O" + std::to_string(slot);
+        table[slot].dieselRate = 0.5;
+        table[slot].slot = 100 + slot;
+    }
+    return table;
+}
+
+// 72 slots of varied texts and rates, each rate with four decimals, as a file holds them.
+TaxRateTable FullTable()
+{
+    TaxRateTable table;
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        TaxRate &rate = table[slot];
+        rate.name = slot == 3 ? "Qu\xe9" "bec" : "Jurisdiction " + std::to_string(slot);
+        rate.abbreviation = std::string(1, static_cast<char>('A' + slot % 26)) + std::to_string(slot);
+        rate.dieselRate = TextToDouble(FormatFixed(slot * 0.0137, 4));
+        rate.gasolineRate = TextToDouble(FormatFixed(0.9999 - slot * 0.0021, 4));
+        rate.surcharge = slot % 9 == 4 ? 1 : 0;
+        rate.slot = slot;
+    }
+    return table;
+}
+
+} // namespace
+
+TEST(TaxFileHeaderTest, YearIsFourCharactersAndQuarterOne)
+{
+    struct Case {
+        const char *header;
+        int32_t year, quarter;
+        const char *country;
+    } cases[] = {
+        {"#TAXHEAD#\t2026\t2\tCanada\t", 2026, 2, "Canada"},
+        // "06\t1" are the four characters after the first tab: atoi gives 6.
+        {"#TAXHEAD#\t06\t1\tCanada\t", 6, 1, "Canada"},
+        // Five digits: only the first four count.
+        {"#TAXHEAD#\t20261\t3\tUS\t", 2026, 3, "US"},
+        // Two quarter digits: only the first counts.
+        {"#TAXHEAD#\t2026\t23\tUS\t", 2026, 2, "US"},
+        // The country runs to the next tab, or to the end without one.
+        {"#TAXHEAD#\t2026\t4\tUS", 2026, 4, "US"},
+        {"#TAXHEAD#\t2026\t4\tNew Country\tgarbage\t", 2026, 4, "New Country"},
+        // Missing parts read as 0 and empty.
+        {"#TAXHEAD#", 0, 0, ""},
+        {"#TAXHEAD#trailing\t2026", 2026, 0, ""},
+    };
+    for (const Case &c : cases) {
+        TaxRateTable table;
+        TaxPeriod period;
+        ASSERT_TRUE(ParseTaxText(std::string(c.header) + "\n", table, period).ok) << c.header;
+        EXPECT_EQ(period.year, c.year) << c.header;
+        EXPECT_EQ(period.quarter, c.quarter) << c.header;
+        EXPECT_EQ(period.country, c.country) << c.header;
+    }
+}
+
+TEST(TaxFileHeaderTest, WithoutTheMarkAtTheStartNothingChanges)
+{
+    const std::string refused[] = {
+        "", "\n", " #TAXHEAD#\t2026\t2\tCanada\t\n", "#TAXHEAD\t2026\n",
+        "#taxhead#\t2026\t2\tUS\t\n", "Quebec\tQC\t0.2020\t0.1920\t0\t\n",
+        "\n#TAXHEAD#\t2026\t2\tUS\t\n", // the mark must be on the first line
+    };
+    for (const std::string &text : refused) {
+        TaxRateTable table = MarkedTable();
+        TaxPeriod period{2011, 3, "US"};
+        const Result read = ParseTaxText(text, table, period);
+        EXPECT_FALSE(read.ok);
+        EXPECT_EQ(read.message, "Wrong file format. Tax not loaded.");
+        EXPECT_EQ(table, MarkedTable());
+        EXPECT_EQ(period, (TaxPeriod{2011, 3, "US"}));
+    }
+}
+
+TEST(TaxFileSlotsTest, BlankLinesAreSkippedAndLaterSlotsKeepTheirValues)
+{
+    TaxRateTable table = MarkedTable();
+    TaxPeriod period;
+    const std::string text = "#TAXHEAD#\t2026\t2\tCanada\t\r\n"
+                             "Quebec\tQC\t0.2020\t0.1920\t0\t\r\n"
+                             "\n\n\r\n"
+                             "Ontario\tON\t0.0900\t0.0900\t0\t\r"
+                             "KY Surcharge\tKYS\t0.0379\t0.0163\t1\t";
+    ASSERT_TRUE(ParseTaxText(text, table, period).ok);
+    EXPECT_EQ(table[0].name, "Quebec");
+    EXPECT_EQ(table[0].slot, 0);
+    EXPECT_EQ(table[1].name, "Ontario");
+    EXPECT_EQ(table[1].slot, 1);
+    EXPECT_EQ(table[2].name, "KY Surcharge");
+    EXPECT_EQ(table[2].abbreviation, "KYS");
+    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.0379);
+    EXPECT_DOUBLE_EQ(table[2].gasolineRate, 0.0163);
+    EXPECT_EQ(table[2].surcharge, 1);
+    EXPECT_EQ(table[2].slot, 2);
+    const TaxRateTable before = MarkedTable();
+    for (int slot = 3; slot < TaxRateTable::kSlotCount; ++slot)
+        EXPECT_EQ(table[slot], before[slot]) << slot;
+}
+
+TEST(TaxFileSlotsTest, FieldsFollowTheReadingRules)
+{
+    TaxRateTable table;
+    TaxPeriod period;
+    const std::string text = "#TAXHEAD#\t2026\t2\tUS\t\n"
+                             "Only A Name\n"                 // the rest reads as empty and 0
+                             "Flag\tFL\t 0.5x\t-0.25\t12\t\n" // the flag is one character: 1
+                             "Letter\tLT\tabc\t\tx\n"         // not numbers: 0
+                             "\tEM\t0.1\t0.2\t1";             // an empty name is taken as is
+    ASSERT_TRUE(ParseTaxText(text, table, period).ok);
+    EXPECT_EQ(table[0].name, "Only A Name");
+    EXPECT_EQ(table[0].abbreviation, "");
+    EXPECT_EQ(table[0].surcharge, 0);
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_DOUBLE_EQ(table[1].gasolineRate, -0.25);
+    EXPECT_EQ(table[1].surcharge, 1);
+    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.0);
+    EXPECT_EQ(table[2].surcharge, 0);
+    EXPECT_EQ(table[3].name, "");
+    EXPECT_EQ(table[3].abbreviation, "EM");
+    EXPECT_EQ(table[3].surcharge, 1);
+    EXPECT_EQ(table[3].slot, 3);
+}
+
+TEST(TaxFileSlotsTest, LinesBeyondThe72ndAreIgnored)
+{
+    std::string text = "#TAXHEAD#\t2026\t2\tUS\t\n";
+    for (int line = 0; line < 100; ++line)
+        text += "Line " + std::to_string(line) + "\tL" + std::to_string(line) + "\t0.1\t0.2\t0\t\n";
+    TaxRateTable table;
+    TaxPeriod period;
+    ASSERT_TRUE(ParseTaxText(text, table, period).ok);
+    EXPECT_EQ(table[71].name, "Line 71");
+    EXPECT_EQ(table[71].slot, 71);
+    EXPECT_EQ(table[0].name, "Line 0");
+}
+
+TEST(TaxFileWriteTest, All72SlotsAreWrittenAndReadBackIdentical)
+{
+    TaxRateTable table = FullTable();
+    table[71] = TaxRate{}; // an empty slot
+    table[71].slot = 71;
+    const TaxPeriod period{2026, 2, "Canada"};
+    const std::string text = FormatTaxText(table, period);
+
+    size_t lines = 0;
+    for (char c : text)
+        lines += c == '\n';
+    EXPECT_EQ(lines, 73u);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_EQ(text.substr(0, 25), "#TAXHEAD#\t2026\t2\tCanada\t\n");
+    EXPECT_NE(text.find("\nJurisdiction 1\tB1\t0.0137\t0.9978\t0\t\n"), std::string::npos);
+    // An empty slot: tab, tab, both rates, the flag, tab.
+    EXPECT_EQ(text.substr(text.size() - 20), "\n\t\t0.0000\t0.0000\t0\t\n");
+
+    TaxRateTable read = MarkedTable();
+    TaxPeriod readPeriod;
+    ASSERT_TRUE(ParseTaxText(text, read, readPeriod).ok);
+    EXPECT_EQ(read, table);
+    EXPECT_EQ(readPeriod, period);
+}
+
+TEST(TaxFileWriteTest, FileRoundTripAndTheHandMadeFixture)
+{
+    TempFolder folder;
+    const TaxRateTable table = FullTable();
+    const std::string path = folder.file("table.itx");
+    ASSERT_TRUE(WriteTaxFile(path, table, TaxPeriod{2026, 1, "US"}).ok);
+    TaxRateTable read;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(path, read, period).ok);
+    EXPECT_EQ(read, table);
+    EXPECT_EQ(period, (TaxPeriod{2026, 1, "US"}));
+
+    // The fixture written by make-fixtures.py is exactly what the writer makes of it.
+    TaxRateTable hand;
+    TaxPeriod handPeriod;
+    ASSERT_TRUE(ReadTaxFile(fixture("hand.itx"), hand, handPeriod).ok);
+    EXPECT_EQ(hand[2].name, "ON Surcharge");
+    EXPECT_EQ(FormatTaxText(hand, handPeriod), slurp(fixture("hand.itx")));
+
+    // A file that cannot be opened fails without a message of its own.
+    const Result missing = ReadTaxFile(folder.file("none.itx"), read, period);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "");
+}
+
+TEST(TaxFileWriteTest, TabsAndLineEndsInTextsCannotShiftFields)
+{
+    TaxRateTable table;
+    table[0].name = "Bad\tName\r\n";
+    table[0].abbreviation = "B\tN";
+    const std::string text = FormatTaxText(table, TaxPeriod{2026, 2, "Can\tada"});
+    TaxRateTable read;
+    TaxPeriod period;
+    ASSERT_TRUE(ParseTaxText(text, read, period).ok);
+    EXPECT_EQ(read[0].name, "Bad Name  ");
+    EXPECT_EQ(read[0].abbreviation, "B N");
+    EXPECT_EQ(period.country, "Can ada");
+    EXPECT_EQ(read[1].name, "");
+    EXPECT_EQ(read[71].slot, 71);
+}
+
+TEST(DefaultTaxFileTest, SettingFirstElseIftaItxInTheCurrentDirectory)
+{
+    TempFolder folder;
+    const TaxRateTable table = FullTable();
+    ASSERT_TRUE(WriteTaxFile(folder.file("ifta.itx"), table, TaxPeriod{2026, 2, "Canada"}).ok);
+    ASSERT_TRUE(WriteTaxFile(folder.file("other.itx"), table, TaxPeriod{2025, 4, "US"}).ok);
+
+    // No setting: ifta.itx of the current directory, remembered as the default.
+    TaxRateTable read;
+    TaxPeriod period;
+    DefaultTaxFileLoad load = LoadDefaultTaxFile("", folder.path(), read, period);
+    EXPECT_TRUE(load.ok);
+    EXPECT_EQ(load.path, folder.file("ifta.itx"));
+    EXPECT_TRUE(load.rememberPath);
+    EXPECT_EQ(read, table);
+    EXPECT_EQ(period.year, 2026);
+
+    // A setting wins and is not stored again.
+    load = LoadDefaultTaxFile(folder.file("other.itx"), folder.path(), read, period);
+    EXPECT_TRUE(load.ok);
+    EXPECT_EQ(load.path, folder.file("other.itx"));
+    EXPECT_FALSE(load.rememberPath);
+    EXPECT_EQ(period, (TaxPeriod{2025, 4, "US"}));
+
+    // The process's own current directory is used by the short form.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    load = LoadDefaultTaxFile("", read, period);
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(load.ok);
+    EXPECT_EQ(std::filesystem::path(load.path).filename(), "ifta.itx");
+    EXPECT_EQ(period.year, 2026);
+}
+
+TEST(DefaultTaxFileTest, MissingFileFailsQuietlyAndARefusedFileCountsAsDone)
+{
+    TempFolder folder;
+    TaxRateTable table = MarkedTable();
+    TaxPeriod period{2005, 1, "Canada"};
+    DefaultTaxFileLoad load = LoadDefaultTaxFile("", folder.path(), table, period);
+    EXPECT_FALSE(load.ok);
+    EXPECT_FALSE(load.rememberPath);
+    EXPECT_EQ(load.read.message, "");
+    EXPECT_EQ(table, MarkedTable());
+
+    load = LoadDefaultTaxFile("", "", table, period); // no current directory known
+    EXPECT_FALSE(load.ok);
+
+    spit(folder.file("ifta.itx"), "not a tax file\n");
+    load = LoadDefaultTaxFile("", folder.path(), table, period);
+    EXPECT_TRUE(load.ok);
+    EXPECT_TRUE(load.rememberPath);
+    EXPECT_EQ(load.read.message, "Wrong file format. Tax not loaded.");
+    EXPECT_EQ(table, MarkedTable());
+    EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
+}
+
+namespace {
+
+// A Kentucky table of Canadian rates and a record made with other rates.
+struct RateUpdateFixture {
+    TaxRateTable table;
+    CIftaDoc doc{&table};
+
+    RateUpdateFixture()
+    {
+        const char *rows[][2] = {{"Quebec", "QC"}, {"Kentucky", "KY"}, {"KY Surcharge", "KYS"}};
+        for (int i = 0; i < 3; ++i) {
+            table[i].name = rows[i][0];
+            table[i].abbreviation = rows[i][1];
+            table[i].dieselRate = 0.2 + i;
+            table[i].gasolineRate = 0.1 + i;
+            table[i].slot = i;
+        }
+        table[2].surcharge = 1;
+        doc.tablePeriod = TaxPeriod{2026, 2, "Canada"};
+        doc.recordPeriod = TaxPeriod{2025, 4, "Canada"};
+        doc.company.companyName = "Carrier";
+        for (int32_t slot : {0, 1, 2, 200}) {
+            TripEntry entry;
+            entry.tripNumber = static_cast<int32_t>(doc.entries.size()) + 1;
+            entry.slot = slot;
+            entry.rate = 9.0;
+            doc.entries.push_back(entry);
+        }
+    }
+};
+
+} // namespace
+
+TEST(SaveWithCurrentRatesTest, YesCopiesRatesByFuelTypeAndThePeriod)
+{
+    for (bool diesel : {true, false}) {
+        RateUpdateFixture f;
+        f.doc.company.setFuelCode(diesel ? FuelCodeDiesel : FuelCodeGasoline);
+        TempFolder folder;
+        const std::string path = folder.file("update.irc");
+        ASSERT_TRUE(SaveWithCurrentRates(f.doc, path, true).ok);
+
+        CIftaDoc read(&f.table);
+        ASSERT_TRUE(ReadRecordFile(read, path).ok);
+        EXPECT_EQ(read.recordPeriod.year, 2026);
+        EXPECT_EQ(read.recordPeriod.quarter, 2);
+        ASSERT_EQ(read.entries.size(), 4u);
+        EXPECT_DOUBLE_EQ(read.entries[0].rate, diesel ? 0.2 : 0.1);
+        EXPECT_DOUBLE_EQ(read.entries[1].rate, diesel ? 1.2 : 1.1);
+        EXPECT_EQ(read.entries[1].surcharge, 0);
+        EXPECT_DOUBLE_EQ(read.entries[2].rate, diesel ? 2.2 : 2.1);
+        EXPECT_EQ(read.entries[2].surcharge, 1);
+        // A line whose slot lies outside the table keeps what it had.
+        EXPECT_DOUBLE_EQ(read.entries[3].rate, 9.0);
+        EXPECT_FALSE(f.doc.isModified());
+    }
+}
+
+TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordIsLeftAlone)
+{
+    RateUpdateFixture f;
+    TempFolder folder;
+    const std::string path = folder.file("keep.irc");
+    ASSERT_TRUE(SaveWithCurrentRates(f.doc, path, false).ok);
+    CIftaDoc read(&f.table);
+    ASSERT_TRUE(ReadRecordFile(read, path).ok);
+    EXPECT_EQ(read.recordPeriod.year, 2025);
+    EXPECT_DOUBLE_EQ(read.entries[0].rate, 9.0);
+
+    f.doc.setModified(true);
+    EXPECT_TRUE(SaveWithCurrentRates(f.doc, "", true).ok);
+    EXPECT_DOUBLE_EQ(f.doc.entries[0].rate, 9.0);
+    EXPECT_EQ(f.doc.recordPeriod.year, 2025);
+    EXPECT_TRUE(f.doc.isModified());
+    EXPECT_EQ(folder.entryCount(), 1u);
+}

@@ -78,6 +78,8 @@ ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
         }
         idle.start();
     });
+    // The answer's headers count as data too: the wait starts again when they arrive.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { idle.start(); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     idle.start();
     if (!reply->isFinished())

@@ -171,10 +171,15 @@ bool CProfileStore::RewriteFromList()
     if (!isOpen() && !OnOpenDocument(path_))
         return false;
     // The same bytes as counting no records and appending every profile again, without
-    // letting go of the file in between.
+    // letting go of the file in between. With no profile left the file is let go, as
+    // DeleteContents does; a later add takes it again.
     recordCount_ = 0;
     if (!WriteHeader())
         return false;
+    if (profiles_.empty()) {
+        closeFile();
+        return true;
+    }
     for (ProfileRecord &profile : profiles_) {
         if (AddRecord(&profile) < 0)
             return false;

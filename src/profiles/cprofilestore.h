@@ -46,7 +46,8 @@ public:
     bool LoadList();
     // Writes the list back as the file's records 0, 1, 2 ... in list order. The file keeps
     // its length; records past the new count are no longer counted. The lock is held
-    // throughout, so no other instance can take the file between the steps.
+    // throughout, so no other instance can take the file between the steps. When the list
+    // is empty the header counts 0 records and the file is closed.
     bool RewriteFromList();
 
     // Also opens the file again when it was closed by DeleteContents.

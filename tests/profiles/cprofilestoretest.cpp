@@ -156,6 +156,7 @@ TEST_F(ProfileStoreTest, DeletingTheLastThenAddingLosesNothing)
     EXPECT_EQ(u32(b, 0), 0u);
     EXPECT_EQ(b.size(), kHeader + kRecord);
     EXPECT_TRUE(store.profiles().empty());
+    EXPECT_FALSE(store.isOpen());
 
     ASSERT_TRUE(store.addProfile(profile("Delta", 2)));
     b = bytes();

@@ -1,0 +1,164 @@
+#include "views/ctaxlistctrl.h"
+
+#include "app/userprompts.h"
+#include "dialogs/dialogtext.h"
+#include "records/ciftadoc.h"
+#include "records/taxlist.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QSize>
+
+TaxRateTable &TheTaxUndoTable()
+{
+    static TaxRateTable table;
+    return table;
+}
+
+TaxRateTable &TheTaxRedoTable()
+{
+    static TaxRateTable table;
+    return table;
+}
+
+CTaxListCtrl::CTaxListCtrl(CIftaDoc &doc, UserPrompts &prompts, QObject *parent)
+    : QAbstractTableModel(parent)
+    , doc_(doc)
+    , prompts_(prompts)
+    , columns_(TaxListColumns())
+{
+}
+
+int CTaxListCtrl::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : shownCount_;
+}
+
+int CTaxListCtrl::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+std::string CTaxListCtrl::text(int row, int column) const
+{
+    if (row < 0 || row >= shownCount_ || column < 0 || column >= TaxColumnCount)
+        return {};
+    return TaxListLine(doc_.taxTable()[row])[static_cast<size_t>(column)];
+}
+
+QVariant CTaxListCtrl::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return FromBytes(text(index.row(), index.column()));
+    case Qt::TextAlignmentRole: {
+        const bool left = columns_[static_cast<size_t>(index.column())].leftAligned;
+        return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignRight));
+    }
+    case Qt::BackgroundRole:
+        return QBrush(QColor::fromRgb(kBackground));
+    case Qt::ForegroundRole:
+        return QBrush(Qt::black);
+    default:
+        return {};
+    }
+}
+
+QVariant CTaxListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0
+        || static_cast<size_t>(section) >= columns_.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const ListColumn &column = columns_[static_cast<size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return FromBytes(column.heading);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
+    if (role == Qt::SizeHintRole)
+        return QSize(column.width, 0);
+    return {};
+}
+
+Qt::ItemFlags CTaxListCtrl::flags(const QModelIndex &index) const
+{
+    // Rates are changed through the dialog only.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void CTaxListCtrl::Fill()
+{
+    beginResetModel();
+    shownCount_ = ShownTaxSlotCount(doc_.taxTable());
+    endResetModel();
+}
+
+bool CTaxListCtrl::ModifyRate(int row)
+{
+    if (row < 0 || row >= shownCount_)
+        return false;
+    TakeTaxSnapshot();
+    TaxRate &slot = doc_.taxTable()[row];
+    TaxRate edited = slot;
+    if (!prompts_.editTaxRate(edited, false))
+        return false;
+    slot.dieselRate = edited.dieselRate;
+    slot.gasolineRate = edited.gasolineRate;
+    slot.surcharge = edited.surcharge;
+    slot.name = edited.name;
+    slot.abbreviation = edited.abbreviation;
+    Fill();
+    modified_ = true;
+    emit lineChanged(row);
+    return true;
+}
+
+int CTaxListCtrl::AddRate()
+{
+    // The table has no slot after the 72nd: refuse rather than write past it.
+    if (shownCount_ >= TaxRateTable::kSlotCount) {
+        prompts_.warn(kTaxTableFull);
+        return -1;
+    }
+    TakeTaxSnapshot();
+    const int slotNumber = shownCount_;
+    TaxRate rate;
+    rate.slot = slotNumber;
+    if (!prompts_.editTaxRate(rate, true))
+        return -1;
+    TaxRate &slot = doc_.taxTable()[slotNumber];
+    slot.dieselRate = rate.dieselRate;
+    slot.gasolineRate = rate.gasolineRate;
+    slot.surcharge = rate.surcharge;
+    slot.name = rate.name;
+    slot.abbreviation = rate.abbreviation;
+    slot.slot = slotNumber;
+    ++shownCount_;
+    Fill();
+    modified_ = true;
+    emit lineChanged(slotNumber);
+    return slotNumber;
+}
+
+void CTaxListCtrl::TakeTaxSnapshot()
+{
+    TakeSnapshot(doc_.taxTable(), TheTaxUndoTable(), flags_.undoAvailable);
+}
+
+bool CTaxListCtrl::Undo()
+{
+    const bool done =
+        UndoSnapshot(doc_.taxTable(), TheTaxUndoTable(), TheTaxRedoTable(), flags_);
+    Fill();
+    return done;
+}
+
+bool CTaxListCtrl::Redo()
+{
+    const bool done =
+        RedoSnapshot(doc_.taxTable(), TheTaxUndoTable(), TheTaxRedoTable(), flags_);
+    Fill();
+    return done;
+}

@@ -4,6 +4,7 @@
 
 class CIftaDoc;
 class CProfileStore;
+class QPrinter;
 struct CompanyDialogData;
 struct DownloadDialogData;
 struct EntryDialogData;
@@ -68,6 +69,9 @@ public:
     virtual void showAbout() = 0;
     // The help window on the topic of a help context (0x10000 plus a command id).
     virtual void showHelp(unsigned context) = 0;
+    // "Print Setup" over the application's printer settings; true on OK. Prompts without
+    // a window keep the settings as they are.
+    virtual bool printSetup(QPrinter &) { return false; }
 };
 
 // Prompts that show nothing and answer every question with No or cancel; for the

@@ -1,0 +1,224 @@
+#include "app/cwindowprompts.h"
+
+#include "dialogs/caboutdlg.h"
+#include "dialogs/ccompanydlg.h"
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/chelpwindow.h"
+#include "dialogs/cimportdlg.h"
+#include "dialogs/cmergedlg.h"
+#include "dialogs/cpreferencesdlg.h"
+#include "dialogs/cprofilesdlg.h"
+#include "dialogs/ctaxinfodlg.h"
+#include "dialogs/ctaxperioddlg.h"
+#include "records/cp1252.h"
+#include "views/centrydlg.h"
+#include "views/ctaxratedlg.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+namespace {
+
+// Message boxes carry the program's title, as they always have.
+const QString kCaption = QStringLiteral("Tollmark");
+
+QWidget *Owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+QString FromBytes(const std::string &bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+std::string PathBytes(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+QString DialogFilter(const std::string &filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList lines;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i];
+        if (description.isEmpty())
+            break;
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        lines << (description.contains(QLatin1Char('('))
+                      ? description
+                      : QStringLiteral("%1 (%2)").arg(description, patterns));
+    }
+    return lines.join(QStringLiteral(";;"));
+}
+
+QString DefaultExtension(const std::string &filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    const QString pattern = parts[1].section(QLatin1Char(';'), 0, 0);
+    const QString extension = pattern.section(QLatin1Char('.'), 1);
+    return extension.contains(QLatin1Char('*')) ? QString() : extension;
+}
+
+void CWindowPrompts::warn(const std::string &text)
+{
+    QMessageBox::warning(Owner(), kCaption, FromBytes(text));
+}
+
+void CWindowPrompts::inform(const std::string &text)
+{
+    QMessageBox::information(Owner(), kCaption, FromBytes(text));
+}
+
+bool CWindowPrompts::askYesNo(const std::string &text)
+{
+    return QMessageBox::question(Owner(), kCaption, FromBytes(text),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
+{
+    const auto answer = QMessageBox::question(
+        Owner(), kCaption, FromBytes(text),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return Answer::Yes;
+    return answer == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+std::string CWindowPrompts::openFileName(const std::string &filter)
+{
+    const QString path = QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"),
+                                                      QString(), DialogFilter(filter));
+    return path.isEmpty() ? std::string() : PathBytes(path);
+}
+
+std::string CWindowPrompts::saveFileName(const std::string &filter, const std::string &proposal)
+{
+    QString path = QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"),
+                                                QFile::decodeName(proposal.c_str()),
+                                                DialogFilter(filter));
+    if (path.isEmpty())
+        return {};
+    const QString extension = DefaultExtension(filter);
+    if (!extension.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + extension;
+    return PathBytes(path);
+}
+
+bool CWindowPrompts::editEntry(EntryDialogData &data)
+{
+    CEntryDlg dialog(*this, data, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return true;
+}
+
+UserPrompts::CompanyResult CWindowPrompts::editCompany(CompanyDialogData &data,
+                                                       CProfileStore *store)
+{
+    CCompanyDlg dialog(*this, store, data, Owner());
+    const int result = dialog.exec();
+    if (result == CCompanyDlg::GoToProfiles)
+        return CompanyResult::GoToProfiles;
+    if (result != QDialog::Accepted)
+        return CompanyResult::Cancel;
+    data = dialog.data();
+    return CompanyResult::Ok;
+}
+
+bool CWindowPrompts::chooseProfile(CProfileStore &store, ProfileRecord &selected)
+{
+    CProfilesDlg dialog(*this, store, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    selected = dialog.selected();
+    return true;
+}
+
+bool CWindowPrompts::chooseImport(ImportDialogData &data)
+{
+    CImportDlg dialog(*this, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return true;
+}
+
+bool CWindowPrompts::runMerge(CIftaDoc &doc)
+{
+    CMergeDlg dialog(*this, doc, Owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CWindowPrompts::runDownload(CIftaDoc &doc, DownloadDialogData &data)
+{
+    CDownloadDlg dialog(*this, doc, data, Owner());
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (ok)
+        data = dialog.data();
+    return ok;
+}
+
+bool CWindowPrompts::editTaxPeriod(TaxPeriod &period)
+{
+    CTaxPeriodDlg dialog(*this, period, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    period = dialog.period();
+    return true;
+}
+
+bool CWindowPrompts::editTaxRate(TaxRate &rate, bool newRate)
+{
+    CTaxRateDlg dialog(*this, rate, newRate, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    rate = dialog.rate();
+    return true;
+}
+
+void CWindowPrompts::showTaxInfo(const TaxInfoData &data)
+{
+    CTaxInfoDlg dialog(*this, data, Owner());
+    dialog.exec();
+}
+
+bool CWindowPrompts::editPreferences(PreferencesData &data)
+{
+    CPreferencesDlg dialog(*this, data, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return true;
+}
+
+void CWindowPrompts::showAbout()
+{
+    CAboutDlg dialog(Owner());
+    dialog.exec();
+}
+
+void CWindowPrompts::showHelp(unsigned context)
+{
+    CHelpWindow::ShowHelp(context, Owner());
+}
+
+bool CWindowPrompts::printSetup(QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, Owner());
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/userprompts.h"
+
+#include <QString>
+
+class QWidget;
+
+// The prompts of the running program: message boxes, the file dialogs and the program's
+// own dialogs, each modal over the active window. The only class that shows QMessageBox
+// and QFileDialog.
+class CWindowPrompts : public UserPrompts
+{
+public:
+    void warn(const std::string &text) override;
+    void inform(const std::string &text) override;
+    bool askYesNo(const std::string &text) override;
+    Answer askYesNoCancel(const std::string &text) override;
+    std::string openFileName(const std::string &filter) override;
+    std::string saveFileName(const std::string &filter, const std::string &proposal) override;
+
+    bool editEntry(EntryDialogData &data) override;
+    CompanyResult editCompany(CompanyDialogData &data, CProfileStore *store) override;
+    bool chooseProfile(CProfileStore &store, ProfileRecord &selected) override;
+    bool chooseImport(ImportDialogData &data) override;
+    bool runMerge(CIftaDoc &doc) override;
+    bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override;
+    bool editTaxPeriod(TaxPeriod &period) override;
+    bool editTaxRate(TaxRate &rate, bool newRate) override;
+    void showTaxInfo(const TaxInfoData &data) override;
+    bool editPreferences(PreferencesData &data) override;
+    void showAbout() override;
+    void showHelp(unsigned context) override;
+    bool printSetup(QPrinter &printer) override;
+};
+
+// A filter of the program's own form ("IFTA record files (*.irc)|*.irc||") as a file
+// dialog takes it ("IFTA record files (*.irc)"), one line per description and pattern.
+QString DialogFilter(const std::string &filter);
+// The extension of the filter's first pattern ("irc"), empty for "*.*".
+QString DefaultExtension(const std::string &filter);

@@ -1,0 +1,104 @@
+// The entry list's headings and line texts: the record's units converted to the
+// carrier's country, names looked up through the slot in the table loaded now.
+
+#include "records/entrylist.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TaxRateTable SmallTable()
+{
+    TaxRateTable table;
+    const char *rows[][2] = {{"Quebec", "QC"}, {"Kentucky", "KY"}, {"KY Surcharge", "KYS"}};
+    for (int i = 0; i < 3; ++i) {
+        table[i].name = rows[i][0];
+        table[i].abbreviation = rows[i][1];
+        table[i].slot = i;
+    }
+    table[2].surcharge = 1;
+    return table;
+}
+
+TripEntry Entry(int32_t slot, uint32_t distance, int32_t miles, float fuel, int32_t gallons)
+{
+    TripEntry entry;
+    entry.tripNumber = 7;
+    entry.date = "2026/04/15";
+    entry.slot = slot;
+    entry.odometerIn = 1000;
+    entry.odometerOut = 1016;
+    entry.distance = distance;
+    entry.distanceInMiles = miles;
+    entry.fuel = fuel;
+    entry.fuelInGallons = gallons;
+    return entry;
+}
+
+std::string Joined(const ListLine &line)
+{
+    std::string text;
+    for (size_t i = 0; i < line.size(); ++i)
+        text += (i ? "|" : "") + line[i];
+    return text;
+}
+
+} // namespace
+
+TEST(EntryListTest, HeadingsNameTheCountrysUnits)
+{
+    const std::vector<ListColumn> canada = EntryListColumns("Canada");
+    ASSERT_EQ(canada.size(), 9u);
+    std::string headings;
+    for (const ListColumn &c : canada)
+        headings += c.heading + "|";
+    EXPECT_EQ(headings,
+              "Trip|Date|State|Abbrev|Distance (Km)|Odometer IN|Odometer OUT|Fuel (L)|Surtax|");
+    EXPECT_EQ(EntryListColumns("US")[4].heading, "Distance (Mil)");
+    EXPECT_EQ(EntryListColumns("canada")[7].heading, "Fuel (Gal)"); // only "Canada" exactly
+    // The first four columns left-aligned, the rest right-aligned, at their widths.
+    EXPECT_TRUE(canada[3].leftAligned);
+    EXPECT_FALSE(canada[4].leftAligned);
+    EXPECT_EQ(canada[0].width, 30);
+    EXPECT_EQ(canada[2].width, 120);
+    EXPECT_EQ(canada[8].width, 50);
+}
+
+TEST(EntryListTest, LinesConvertToTheCarriersUnits)
+{
+    const TaxRateTable table = SmallTable();
+    // A Canadian carrier sees 10 miles as 16 km and 1 gallon as 3.79 litres.
+    EXPECT_EQ(Joined(EntryListLine(Entry(1, 10, 1, 1.0f, 1), table, "Canada")),
+              "7|2026/04/15|Kentucky|KY|16|1000|1016|3.79|");
+    // A US carrier sees 16 km as 10 miles (rounded) and 10 litres as 2.64 gallons.
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 16, 0, 10.0f, 0), table, "US")),
+              "7|2026/04/15|Quebec|QC|10|1000|1016|2.64|");
+    // Values in the list's own units are shown as they are, fuel with two decimals.
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 161, 0, 12.345f, 0), table, "Canada")),
+              "7|2026/04/15|Quebec|QC|161|1000|1016|12.35|");
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 100, 1, 37.0f, 1), table, "Mexico")),
+              "7|2026/04/15|Quebec|QC|100|1000|1016|37.00|");
+    // 100 miles for Canada is 160.9344 km, shown as 161.
+    EXPECT_EQ(EntryListLine(Entry(0, 100, 1, 0.0f, 0), table, "Canada")[4], "161");
+}
+
+TEST(EntryListTest, SurchargeMarkAndSlotsOutsideTheTable)
+{
+    const TaxRateTable table = SmallTable();
+    TripEntry surcharge = Entry(2, 5, 0, 0.0f, 0);
+    surcharge.surcharge = 1;
+    EXPECT_EQ(Joined(EntryListLine(surcharge, table, "Canada")),
+              "7|2026/04/15|KY Surcharge|KYS|5|1000|1016|0.00|X");
+    surcharge.surcharge = 2; // only the flag value 1 shows the mark
+    EXPECT_EQ(EntryListLine(surcharge, table, "Canada")[8], "");
+
+    // A slot the table has no room for shows no name rather than reading past it.
+    for (int32_t slot : {-1, 72, 100000}) {
+        const ListLine line = EntryListLine(Entry(slot, 5, 0, 0.0f, 0), table, "Canada");
+        EXPECT_EQ(line[2], "");
+        EXPECT_EQ(line[3], "");
+    }
+    // A distance beyond 2^31 (from a damaged file) is shown as the signed number.
+    EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0.0f, 0), table, "Canada")[4],
+              "-1294967296");
+}

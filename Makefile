@@ -38,3 +38,37 @@ package: deps
 
 clean:
 	@rm -rf $(BUILD)
+
+# Fuzzing: the libFuzzer targets of fuzz/, built with clang in a folder of their own.
+#   make fuzz          each target for FUZZ_SECONDS (60) on a scratch copy of its corpus
+#   make fuzz-smoke    each target over its corpus and kept crash inputs, a few seconds
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 3
+FUZZ_TARGETS = recordfile taxfile csvimport profiles chartparser
+FUZZ_SCRATCH ?= $(shell mktemp -u /tmp/tollmark-fuzz.XXXXXX)
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTOLLMARK_FUZZ=ON -DTOLLMARK_GUI=OFF -DTOLLMARK_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_all
+
+fuzz: fuzz-build
+	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS) $(FUZZ_SCRATCH) $(FUZZ_TARGETS)
+
+fuzz-smoke: fuzz-build
+	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz $(FUZZ_SMOKE_SECONDS) $(FUZZ_SCRATCH) $(FUZZ_TARGETS)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer; leaks
+# are reported, except those of the Qt and font libraries listed in the suppressions.
+ASAN_BUILD ?= build-asan
+
+test-sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLMARK_SANITIZE=ON \
+		-DTOLLMARK_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j$(JOBS)

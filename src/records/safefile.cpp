@@ -52,7 +52,14 @@ mode_t defaultMode()
     return 0666 & ~mask;
 }
 
+SafeFile::BeforeRenameHook beforeRenameHook = nullptr;
+
 } // namespace
+
+void SafeFile::setBeforeRenameHook(BeforeRenameHook hook)
+{
+    beforeRenameHook = hook;
+}
 
 std::string SafeFile::openFailureText(const std::string &path, int error)
 {
@@ -124,6 +131,8 @@ Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;
+    if (!error && beforeRenameHook)
+        beforeRenameHook(temp, path);
     if (!error && ::rename(temp.c_str(), path.c_str()) != 0)
         error = errno;
     if (error) {

@@ -26,4 +26,11 @@ public:
     // a path before reading.
     static std::string openFailureText(const std::string &path, int error);
     static std::string saveFailureText(const std::string &path, int error);
+
+    // Test seam: called with the temporary file's path once it holds all the new bytes
+    // and is closed, just before it is renamed over the target. Fault tests stop the
+    // program there to show that an interrupted save leaves the old file whole. Null
+    // (the default) calls nothing.
+    using BeforeRenameHook = void (*)(const std::string &tempPath, const std::string &path);
+    static void setBeforeRenameHook(BeforeRenameHook hook);
 };

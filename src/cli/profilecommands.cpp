@@ -1,19 +1,200 @@
+// tollmark-cli subcommands on the user-profiles file: dump-profiles, profiles-add,
+// profiles-delete. Each opens the store as the program does at start-up (a missing or
+// empty file becomes an empty store; a held, unreadable or foreign file is refused and
+// left as it is), makes its one change and lets the file go at exit.
+
 #include "cli/cliargs.h"
 #include "cli/commands.h"
+#include "cli/jsonwriter.h"
 
-// TODO: not built yet.
-int CmdDumpProfiles(int, char **)
+#include "profiles/cprofilestore.h"
+#include "records/cp1252.h"
+
+#include <charconv>
+#include <iostream>
+#include <sys/stat.h>
+
+namespace {
+
+// The profile texts "Add Profile" takes from the company dialog, by their option names.
+struct TextOption {
+    const char *name;
+    std::string ProfileRecord::*member;
+};
+
+const TextOption kTextOptions[] = {
+    {"companyName", &ProfileRecord::companyName}, {"address", &ProfileRecord::address},
+    {"city", &ProfileRecord::city},               {"provinceState", &ProfileRecord::provinceState},
+    {"country", &ProfileRecord::country},         {"postalCode", &ProfileRecord::postalCode},
+    {"phone", &ProfileRecord::phone},             {"iftaNumber", &ProfileRecord::iftaNumber},
+};
+
+bool IsKnownAddOption(const std::string &name)
 {
-    return UsageError("not built yet");
+    if (name == "fuelType")
+        return true;
+    for (const TextOption &option : kTextOptions) {
+        if (name == option.name)
+            return true;
+    }
+    return false;
 }
 
-int CmdProfilesAdd(int, char **)
+// Checks the option names of argv, so that a misspelt one is a usage error rather than a
+// profile silently missing a field.
+bool UnknownOption(int argc, char **argv, std::string &unknown)
 {
-    return UsageError("not built yet");
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            if (!IsKnownAddOption(arg.substr(2))) {
+                unknown = arg;
+                return true;
+            }
+            ++i; // its value
+        }
+    }
+    return false;
 }
 
-int CmdProfilesDelete(int, char **)
+void WriteDate(JsonWriter &json, const std::string &name, const PeriodDate &date)
 {
-    return UsageError("not built yet");
+    json.beginArray(name);
+    json.arrayValue(date.year);
+    json.arrayValue(date.month);
+    json.arrayValue(date.day);
+    json.endArray();
 }
 
+void WriteProfile(JsonWriter &json, const ProfileRecord &p)
+{
+    json.beginObject();
+    json.field("signature", p.signature);
+    WriteDate(json, "periodFrom", p.periodFrom);
+    WriteDate(json, "periodTo", p.periodTo);
+    for (const TextOption &option : kTextOptions)
+        json.field(option.name, p.*option.member);
+    json.field("notes", p.notes);
+    json.field("startOdometer", p.startOdometer);
+    json.field("year", p.year);
+    json.field("quarter", p.quarter);
+    json.field("fuelType", p.fuelType);
+    json.field("recordIndex", p.recordIndex);
+    json.field("useOdometer", p.useOdometer);
+    json.endObject();
+}
+
+// The store of the one positional file name; a refusal is printed. False when the store
+// could not be opened.
+bool OpenStore(const std::string &path, CProfileStore &store, int &exitCode)
+{
+    const Result opened = store.open(path);
+    if (!opened) {
+        exitCode = InputFailure(opened.message);
+        return false;
+    }
+    return true;
+}
+
+bool FileExists(const std::string &path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+int CmdDumpProfiles(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (args.positional().size() != 1)
+        return UsageError("expected exactly one profiles file");
+    const std::string &path = args.positional()[0];
+    // Looking at a file must not make one.
+    if (!FileExists(path))
+        return InputFailure("The file " + path + " does not exist.");
+
+    CProfileStore store;
+    int exitCode = ExitOk;
+    if (!OpenStore(path, store, exitCode))
+        return exitCode;
+
+    JsonWriter json;
+    json.beginObject();
+    json.field("recordCount", store.recordCount());
+    json.field("recordLength", store.recordLength());
+    json.field("extraHeaderLength", store.extraHeaderLength());
+    json.beginArray("extraHeader");
+    const auto &extra = store.extraHeader();
+    for (size_t at = 0; at < extra.size(); at += 4)
+        json.arrayValue(GetUint32(extra.data() + at));
+    json.endArray();
+    json.beginArray("profiles");
+    for (const ProfileRecord &profile : store.profiles())
+        WriteProfile(json, profile);
+    json.endArray();
+    json.endObject();
+    std::cout << json.str();
+    return ExitOk;
+}
+
+int CmdProfilesAdd(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (args.positional().size() != 1)
+        return UsageError("expected exactly one profiles file");
+    std::string unknown;
+    if (UnknownOption(argc, argv, unknown))
+        return UsageError("unknown option " + unknown);
+
+    // As "Add Profile" fills it from the company dialog; the fields it does not set are 0.
+    ProfileRecord profile;
+    for (const TextOption &option : kTextOptions)
+        profile.*option.member = Utf8ToCp1252(args.value(option.name));
+    if (args.has("fuelType")) {
+        const std::string fuel = args.value("fuelType");
+        if (fuel != "1" && fuel != "2")
+            return UsageError("--fuelType takes 1 (diesel) or 2 (gasoline)");
+        profile.fuelType = fuel == "1" ? 1 : 2;
+    }
+
+    CProfileStore store;
+    int exitCode = ExitOk;
+    if (!OpenStore(args.positional()[0], store, exitCode))
+        return exitCode;
+    const Result added = store.addProfile(profile);
+    if (!added)
+        return InputFailure(added.message);
+    return ExitOk;
+}
+
+int CmdProfilesDelete(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (args.positional().size() != 2)
+        return UsageError("expected a profiles file and a position");
+    const std::string &text = args.positional()[1];
+    size_t index = 0;
+    const char *end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, index);
+    if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end)
+        return UsageError("INDEX is a position in the list, from 0");
+    const std::string &path = args.positional()[0];
+    if (!FileExists(path))
+        return InputFailure("The file " + path + " does not exist.");
+
+    CProfileStore store;
+    int exitCode = ExitOk;
+    if (!OpenStore(path, store, exitCode))
+        return exitCode;
+    const Result deleted = store.deleteProfile(index);
+    if (!deleted)
+        return InputFailure(deleted.message);
+    return ExitOk;
+}

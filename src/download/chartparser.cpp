@@ -124,7 +124,10 @@ public:
         size_t end = text_.find(sep_, pos_);
         if (end == std::string::npos)
             end = text_.size();
-        return TextToDouble(text_.data() + pos_, text_.data() + end);
+        const double value = TextToDouble(text_.data() + pos_, text_.data() + end);
+        // "$-" (no tax) reads as a negative zero, which a tax-rate file would show as
+        // "-0.0000"; it is plain 0.
+        return value == 0.0 ? 0.0 : value;
     }
 
     // The title line (up to the line end or the end of the text), then past it.

@@ -1,7 +1,9 @@
 #include "download/chartparser.h"
+#include "records/taxfile.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -128,6 +130,32 @@ TEST(ParseChartTest, CommaChartInBothUnits)
     }
 }
 
+// The tables shipped with the program name every member jurisdiction so that each line of
+// either chart form finds its slot, and every named slot gets rates.
+TEST(ParseChartTest, ShippedTablesTakeEveryChartLine)
+{
+    for (const char *shipped : {"ifta.itx", "ifta-us.itx"}) {
+        std::ifstream in(std::string(TOLLMARK_SAMPLE_DATA "/") + shipped, std::ios::binary);
+        ASSERT_TRUE(in) << shipped;
+        const std::string tableText(std::istreambuf_iterator<char>(in), {});
+        for (const char *chart : {"2Q2026.csv", "2Q2026-us.txt", "2Q2026-can.txt"}) {
+            SCOPED_TRACE(std::string(shipped) + " with " + chart);
+            TaxRateTable table;
+            TaxPeriod period;
+            ASSERT_TRUE(ParseTaxText(tableText, table, period));
+            int named = 0;
+            for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot)
+                named += table[slot].name.empty() ? 0 : 1;
+            ChartParseReport report;
+            // The US-units tab chart has no Canadian line after its name lines.
+            const std::string country = std::string(chart) == "2Q2026-us.txt" ? "US" : "Canada";
+            EXPECT_EQ(ParseChart(ReadFixture(chart), country, table, period, &report), 0);
+            EXPECT_TRUE(report.unmatchedNames.empty()) << report.unmatchedNames.front();
+            EXPECT_EQ(report.filledSlots.size(), static_cast<size_t>(named));
+        }
+    }
+}
+
 // "INDIANA SurChg #31" carries "$-" for both fuels: it must fill the surcharge slot with
 // 0 and leave Indiana's own 0.3700 / 0.6300 alone.
 TEST(ParseChartTest, FootnotedSurchargeNeverOverwritesItsState)
@@ -141,6 +169,9 @@ TEST(ParseChartTest, FootnotedSurchargeNeverOverwritesItsState)
     EXPECT_DOUBLE_EQ(indiana.dieselRate, 0.63);
     EXPECT_DOUBLE_EQ(surcharge.gasolineRate, 0.0);
     EXPECT_DOUBLE_EQ(surcharge.dieselRate, 0.0);
+    // "$-" is a plain zero, so the saved table shows "0.0000" and not "-0.0000".
+    EXPECT_FALSE(std::signbit(surcharge.gasolineRate));
+    EXPECT_FALSE(std::signbit(surcharge.dieselRate));
 }
 
 // Tab chart in US units: one line per jurisdiction, headings and spacers with a blank first

@@ -85,7 +85,12 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     updateActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Closing the window hides the information bar, whose visibility signal would
+    // otherwise call updateActions on a frame that is half destroyed.
+    disconnect(infoBar_, nullptr, this, nullptr);
+}
 
 void CMainFrame::buildToolBar()
 {

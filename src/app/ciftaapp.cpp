@@ -1,5 +1,6 @@
 #include "app/ciftaapp.h"
 
+#include "app/cfirststart.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
 #include "app/commandids.h"
@@ -14,6 +15,7 @@
 #include "records/recordfile.h"
 #include "views/ciftaview.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -112,8 +114,8 @@ bool CIftaApp::InitInstance(const QStringList &arguments)
     } else if (!OnFileNew()) {
         return false;
     }
-    // A first-start offer (no tax-rate file and no profiles yet) belongs here, once the
-    // first record file is set up and before the window shows.
+    // A new user without any tax-rate file is offered the shipped sample table.
+    CFirstStart::OfferSampleTable(*this, QCoreApplication::applicationDirPath());
 
     frame_->show();
     return true;

@@ -1,0 +1,132 @@
+// A new user's first start: no tax-rate file in the current folder or in the settings.
+#include "app/cfirststart.h"
+#include "app/ciftaapp.h"
+#include "app/userprompts.h"
+#include "records/ciftadoc.h"
+#include "records/taxratetable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Answers the yes/no questions from a list and keeps every text shown.
+class RecordingPrompts : public SilentPrompts
+{
+public:
+    std::deque<bool> answers;
+    std::vector<std::string> shown;
+
+    void warn(const std::string &text) override { shown.push_back(text); }
+    void inform(const std::string &text) override { shown.push_back(text); }
+    bool askYesNo(const std::string &text) override
+    {
+        shown.push_back(text);
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FirstStartTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!QApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "test_app";
+            static char *argv[] = {name, nullptr};
+            new QApplication(argc, argv);
+        }
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        TheTaxRateTable().clear();
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(previous);
+        TheTaxRateTable().clear();
+    }
+
+    static QString StoredDefaultTaxFile()
+    {
+        QSettings stored(QSettings::NativeFormat, QSettings::UserScope,
+                         QStringLiteral("Varnotec"), QStringLiteral("Tollmark"));
+        return stored.value(QStringLiteral("TaxFile/DefaultTaxFile")).toString();
+    }
+
+    QTemporaryDir folder;
+    QTemporaryDir settings;
+    QString previous;
+    RecordingPrompts prompts;
+};
+
+TEST_F(FirstStartTest, InstalledSampleComesBeforeTheBuildTimeFolders)
+{
+    const QStringList candidates = CFirstStart::SampleTaxFileCandidates(QStringLiteral("/opt/x/bin"));
+    ASSERT_FALSE(candidates.isEmpty());
+    EXPECT_EQ(QDir::cleanPath(candidates.first()), QStringLiteral("/opt/x/share/tollmark/ifta.itx"));
+    // A build that was never installed still finds its own sample table.
+    EXPECT_FALSE(CFirstStart::SampleTaxFile(QStringLiteral("/nonexistent/bin")).isEmpty());
+}
+
+TEST_F(FirstStartTest, YesLoadsTheSampleTableAndKeepsItAsTheDefault)
+{
+    prompts.answers = {true};
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({}));
+
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    const QString sample = CFirstStart::SampleTaxFile(QApplication::applicationDirPath());
+    // The question says where the sample lies.
+    EXPECT_NE(prompts.shown[0].find(QDir::toNativeSeparators(sample).toStdString()),
+              std::string::npos);
+    EXPECT_GT(app.document().taxTable().usedCount(), 50);
+    EXPECT_EQ(StoredDefaultTaxFile(), sample);
+    EXPECT_EQ(app.document().recordPeriod.year, app.document().tablePeriod.year);
+    EXPECT_EQ(app.document().recordPeriod.quarter, app.document().tablePeriod.quarter);
+}
+
+TEST_F(FirstStartTest, NoLeavesTheTableEmptyAndTheSettingsAlone)
+{
+    prompts.answers = {false};
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({}));
+
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(app.document().taxTable().usedCount(), 0);
+    EXPECT_TRUE(StoredDefaultTaxFile().isEmpty());
+}
+
+TEST_F(FirstStartTest, TableInTheCurrentFolderStartsSilently)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TOLLMARK_SAMPLE_DATA "/ifta-us.itx"),
+                            QDir(folder.path()).filePath(QStringLiteral("ifta.itx"))));
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({}));
+
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_GT(app.document().taxTable().usedCount(), 50);
+    EXPECT_EQ(app.document().tablePeriod.country, "US");
+}
+
+} // namespace

@@ -1,0 +1,64 @@
+// Opens a record file in the real main window and saves a picture of the window in the
+// entry list, the report and the tax-rate table:
+//   tollmark-screenshots FILE.irc OUTPUT_FOLDER
+// Run it in a folder holding ifta.itx, with a throw-away settings folder.
+#include "app/ciftaapp.h"
+#include "app/cmainframe.h"
+#include "app/commandids.h"
+#include "app/userprompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QThread>
+
+namespace {
+
+bool Grab(QWidget &window, const QString &path)
+{
+    // Let the list finish laying out and painting before the picture is taken.
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+    return window.grab().save(path);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication qt(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    QTextStream err(stderr);
+    if (arguments.size() != 3) {
+        err << "usage: tollmark-screenshots FILE.irc OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir out(arguments[2]);
+    SilentPrompts prompts;
+    CIftaApp app(&prompts);
+    if (!app.InitInstance({arguments[1]}) || !app.mainFrame()) {
+        err << "could not open " << arguments[1] << "\n";
+        return 1;
+    }
+    CMainFrame &frame = *app.mainFrame();
+    frame.resize(1100, 640);
+    const struct {
+        int command;
+        const char *file;
+    } shots[] = {{ID_VIEW_LIST, "entries.png"},
+                 {ID_VIEW_REPORT, "report.png"},
+                 {ID_VIEW_TAX_RATES, "rates.png"}};
+    for (const auto &shot : shots) {
+        frame.OnCommand(shot.command);
+        const QString path = out.filePath(QString::fromLatin1(shot.file));
+        if (!Grab(frame, path)) {
+            err << "could not write " << path << "\n";
+            return 1;
+        }
+        QTextStream(stdout) << path << "\n";
+    }
+    return 0;
+}

@@ -67,6 +67,15 @@ ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
         timedOut = true;
         reply->abort();
     });
+    // The idle wait starts again with every piece of data; the deadline does not, so an
+    // answer that never ends cannot hold the dialog for ever.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setInterval(deadlineMs_);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        reply->abort();
+    });
     // Only the final answer's body counts, not that of a redirect.
     QObject::connect(reply, &QNetworkReply::redirected, &loop, [&] { body.clear(); });
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
@@ -82,9 +91,11 @@ ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
     QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { idle.start(); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     idle.start();
+    deadline.start();
     if (!reply->isFinished())
         loop.exec();
     idle.stop();
+    deadline.stop();
 
     Answer answer;
     if (!timedOut && !tooLarge)

@@ -28,6 +28,7 @@ public:
     // The clearinghouse's chart folder; a chart is "<base><Q>Q<YYYY>.txt".
     static constexpr const char *kDefaultBase = "http://www.iftach.org/taxmatrix/charts/";
     static constexpr int kDefaultTimeoutMs = 30000;
+    static constexpr int kDefaultDeadlineMs = 120000;
     static constexpr qint64 kDefaultMaxBytes = 4 * 1024 * 1024;
     static constexpr int kTimeoutCode = 4;    // QNetworkReply::TimeoutError
     static constexpr int kTooLargeCode = 299; // QNetworkReply::UnknownContentError
@@ -42,6 +43,9 @@ public:
     void setProgress(std::function<void(int)> progress) { progress_ = std::move(progress); }
     // Longest wait for data before the transfer counts as failed (30 s unless told).
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
+    // Longest time one request may take in all, however steadily its data come (2 minutes
+    // unless told): a server that trickles bytes without end fails with kTimeoutCode.
+    void setDeadline(int milliseconds) { deadlineMs_ = milliseconds; }
     // Largest answer accepted (4 MiB unless told).
     void setMaxBytes(qint64 bytes) { maxBytes_ = bytes; }
 
@@ -80,6 +84,7 @@ private:
 
     std::function<void(int)> progress_;
     int timeoutMs_ = kDefaultTimeoutMs;
+    int deadlineMs_ = kDefaultDeadlineMs;
     qint64 maxBytes_ = kDefaultMaxBytes;
     std::string text_;
     std::string fetchedAddress_;

@@ -1,0 +1,273 @@
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "dialogs/ccompanydlg.h"
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/cimportdlg.h"
+#include "dialogs/cmergedlg.h"
+#include "dialogs/cstepedit.h"
+#include "dialogs/ctaxperioddlg.h"
+#include "records/ciftadoc.h"
+#include "records/csvimport.h"
+#include "records/recordfile.h"
+#include "views/ctaxratedlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class W>
+W *Child(QWidget &dialog, const char *name)
+{
+    W *w = dialog.findChild<W *>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void Click(QWidget &dialog, const char *name)
+{
+    Child<QPushButton>(dialog, name)->click();
+}
+
+} // namespace
+
+TEST(TaxRateDlg, RateAboveOneIsRefusedAndTheDialogStaysOpen)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    TaxRate rate{"Quebec", "QC", 0.2, 0.19, 0, 10};
+    CTaxRateDlg dlg(prompts, rate, false);
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), "Tax Rate Modify");
+    EXPECT_TRUE(Child<QLineEdit>(dlg, "name")->isReadOnly());
+    Child<QLineEdit>(dlg, "dieselRate")->setText("1.5");
+    dlg.accept();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], "Please enter a number between 0 and 1.");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.rate(), rate);
+
+    Child<QLineEdit>(dlg, "dieselRate")->setText("0.25");
+    Child<QCheckBox>(dlg, "surcharge")->setChecked(true);
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_DOUBLE_EQ(dlg.rate().dieselRate, 0.25);
+    EXPECT_EQ(dlg.rate().surcharge, 1);
+    EXPECT_EQ(dlg.rate().slot, 10);
+}
+
+TEST(TaxRateDlg, NewRateIsEditableUnderItsOwnCaption)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    CTaxRateDlg dlg(prompts, TaxRate{}, true);
+    EXPECT_EQ(dlg.windowTitle(), "New Tax");
+    EXPECT_FALSE(Child<QLineEdit>(dlg, "name")->isReadOnly());
+    EXPECT_FALSE(Child<QCheckBox>(dlg, "surcharge")->isChecked());
+}
+
+TEST(TaxPeriodDlg, YearOutsideTheRangeKeepsItOpenAndSpinsClamp)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    TaxPeriod period{2000, 2, "US"};
+    CTaxPeriodDlg dlg(prompts, period);
+    dlg.show();
+    auto *year = Child<CStepEdit>(dlg, "year");
+    EXPECT_EQ(year->value(), "2000");
+    year->stepBy(-1);
+    EXPECT_EQ(year->value(), "2000");
+    year->setValue("2099");
+    year->stepBy(1);
+    EXPECT_EQ(year->value(), "2099");
+    year->setValue("2015");
+    year->stepBy(1);
+    EXPECT_EQ(year->value(), "2016");
+
+    year->setValue("2100");
+    dlg.accept();
+    EXPECT_EQ(prompts.shown.back(), "Please enter an integer between 2000 and 2099.");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.period(), period);
+
+    year->setValue("2026");
+    Child<QComboBox>(dlg, "country")->setCurrentText("Canada");
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.period(), (TaxPeriod{2026, 2, "Canada"}));
+}
+
+TEST(CompanyDlg, BadOdometerKeepsItOpenAndOkGivesTheFieldsBack)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    CompanyDialogData data;
+    data.fuelChoice = true;
+    data.withPeriodDates = true;
+    data.company.periodFrom = {2026, 4, 1};
+    data.company.periodTo = {2026, 6, 30};
+    CCompanyDlg dlg(prompts, nullptr, data);
+    dlg.show();
+    Child<QLineEdit>(dlg, "companyName")->setText("Transport Nord");
+    Child<QLineEdit>(dlg, "startOdometer")->setText("10000001");
+    dlg.accept();
+    EXPECT_EQ(prompts.shown.back(), "Please enter an integer between 0 and 10000000.");
+    EXPECT_TRUE(dlg.isVisible());
+
+    Child<QLineEdit>(dlg, "startOdometer")->setText("1500");
+    Child<QCheckBox>(dlg, "gasoline")->click();
+    Child<QPlainTextEdit>(dlg, "notes")->setPlainText("line one\nline two");
+    dlg.accept();
+    ASSERT_EQ(dlg.result(), QDialog::Accepted);
+    const CompanyInfo &c = dlg.data().company;
+    EXPECT_EQ(c.companyName, "Transport Nord");
+    EXPECT_EQ(c.startOdometer, 1500);
+    EXPECT_EQ(c.gasoline, 1);
+    EXPECT_EQ(c.diesel, 0);
+    EXPECT_EQ(c.notes, "line one\rline two");
+    EXPECT_EQ(c.periodTo, (PeriodDate{2026, 6, 30}));
+}
+
+TEST(CompanyDlg, CountryChoiceRefillsTheStatesAndEntriesLockTheFuel)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    CompanyDialogData data; // fuel choice off: the record already has entries
+    CCompanyDlg dlg(prompts, nullptr, data);
+    EXPECT_FALSE(Child<QCheckBox>(dlg, "diesel")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(dlg, "goToProfiles")->isEnabled());
+    auto *states = Child<QComboBox>(dlg, "provinceState");
+    EXPECT_EQ(states->count(), 10);
+    auto *country = Child<QComboBox>(dlg, "country");
+    country->setCurrentIndex(1);
+    emit country->activated(1);
+    EXPECT_EQ(states->count(), 50);
+    Click(dlg, "help");
+    ASSERT_EQ(prompts.helpContexts.size(), 1u);
+    EXPECT_EQ(prompts.helpContexts[0], 0x18012u);
+}
+
+TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    LastImportOptions() = kDefaultImportOptions;
+    {
+        CImportDlg dlg(prompts);
+        dlg.show();
+        EXPECT_EQ(dlg.windowTitle(), "Import Fields Selection");
+        EXPECT_FALSE(Child<QCheckBox>(dlg, "state")->isEnabled());
+        dlg.accept();
+        EXPECT_EQ(prompts.shown.back(), "Select the file to import first");
+        EXPECT_TRUE(dlg.isVisible());
+
+        prompts.files.push_back("/tmp/trips.csv");
+        Click(dlg, "selectFile");
+        EXPECT_EQ(prompts.filters.back(), "Excel files (*.csv)|*.csv||");
+        Child<QCheckBox>(dlg, "distance")->setChecked(true);
+        Child<QCheckBox>(dlg, "header")->setChecked(false);
+        dlg.accept();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(dlg.data().filePath, "/tmp/trips.csv");
+        EXPECT_EQ(dlg.data().options, 475u + 4u - 256u);
+    }
+    EXPECT_EQ(LastImportOptions(), 223u);
+    CImportDlg again(prompts);
+    EXPECT_TRUE(Child<QCheckBox>(again, "distance")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(again, "header")->isChecked());
+    again.reject();
+    LastImportOptions() = kDefaultImportOptions;
+}
+
+TEST(ImportDlg, CancelLeavesTheRememberedOptions)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    LastImportOptions() = kDefaultImportOptions;
+    CImportDlg dlg(prompts);
+    Child<QCheckBox>(dlg, "date")->setChecked(false);
+    dlg.reject();
+    EXPECT_EQ(LastImportOptions(), kDefaultImportOptions);
+}
+
+TEST(DownloadDlg, BadQuarterKeepsItOpenWithoutFetching)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    CIftaDoc doc(new TaxRateTable);
+    doc.company.country = "US";
+    CDownloadDlg dlg(prompts, doc);
+    dlg.show();
+    EXPECT_EQ(Child<QComboBox>(dlg, "country")->currentText(), "US");
+    auto *quarter = Child<CStepEdit>(dlg, "quarter");
+    quarter->stepBy(-1);
+    EXPECT_EQ(quarter->value(), "1");
+    quarter->setValue("5");
+    dlg.OnDownload();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], "Please enter an integer between 1 and 4.");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(CDownloadDlg::ChartAddress("http://h/taxmatrix/charts/", 1, 2005),
+              "http://h/taxmatrix/charts/1Q2005.txt");
+}
+
+TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    CIftaDoc doc(new TaxRateTable);
+    const TaxPeriod before = doc.tablePeriod;
+    CDownloadDlg dlg(prompts, doc);
+    // Port 1 on this machine: nothing listens there.
+    dlg.setBaseAddress("http://127.0.0.1:1/taxmatrix/charts/");
+    dlg.show();
+    dlg.OnDownload();
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].rfind("Connection to server fail (error: ", 0), 0u);
+    EXPECT_EQ(prompts.shown[1], "Download fail");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(doc.tablePeriod, before);
+}
+
+TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
+{
+    GuiApp();
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    CIftaDoc source(new TaxRateTable);
+    source.recordPeriod = {2026, 2, "Canada"};
+    TripEntry trip;
+    trip.tripNumber = 7;
+    trip.distance = 120;
+    source.entries = {trip, trip};
+    const std::string good = dir.filePath("a.irc").toStdString();
+    ASSERT_TRUE(WriteRecordFile(source, good));
+    const std::string bad = dir.filePath("bad.irc").toStdString();
+    FILE *f = std::fopen(bad.c_str(), "wb");
+    std::fputs("not a record file", f);
+    std::fclose(f);
+
+    CIftaDoc doc(new TaxRateTable);
+    CMergeDlg dlg(prompts, doc);
+    EXPECT_EQ(dlg.windowTitle(), "Merge Files");
+    prompts.files = {good, bad, good};
+    EXPECT_TRUE(dlg.OnAdd());
+    EXPECT_FALSE(dlg.OnAdd());
+    EXPECT_EQ(prompts.shown.back(), "Incompatible file format");
+    EXPECT_TRUE(dlg.OnAdd());
+    EXPECT_FALSE(dlg.OnAdd()); // cancelled file dialog
+    EXPECT_EQ(prompts.filters[0], "IFTA record files (*.irc)|*.irc||");
+    ASSERT_EQ(dlg.rowCount(), 2);
+    EXPECT_EQ(dlg.list()->item(1, 1)->text(), "2026/2");
+    EXPECT_EQ(dlg.list()->horizontalHeaderItem(0)->text(), "File Name");
+    ASSERT_EQ(doc.entries.size(), 4u);
+    EXPECT_EQ(doc.entries[3].tripNumber, 4);
+}

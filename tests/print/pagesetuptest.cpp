@@ -1,0 +1,251 @@
+// Page set-up, page counts and the two listings on image devices of letter proportions:
+// margins, the 790-unit form scale, the landscape mark, and that the listing page count
+// leaves no line beyond the last counted page.
+
+#include "print/ciftaprint.h"
+#include "print/formbitmaps.h"
+#include "print/listings.h"
+#include "print/pagesetup.h"
+#include "printfixtures.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// Qt needs a GUI application for fonts; the test program makes one for its lifetime.
+QGuiApplication &App()
+{
+    static int argc = 1;
+    static char name[] = "test_print";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication *app = QGuiApplication::instance()
+                                      ? static_cast<QGuiApplication *>(QGuiApplication::instance())
+                                      : new QGuiApplication(argc, argv);
+    return *app;
+}
+
+QImage Page(int width, int height)
+{
+    App();
+    QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(11811); // 300 dots per inch
+    image.setDotsPerMeterY(11811);
+    return image;
+}
+
+PrintFixture EntriesDoc(int count, const std::string &country)
+{
+    PrintFixture f;
+    FillTable(*f.table);
+    f.doc->company.country = country;
+    for (int i = 0; i < count; ++i) {
+        TripEntry e;
+        e.tripNumber = i + 1;
+        e.date = "2026/04/02";
+        e.slot = i % 10;
+        e.distance = 161;
+        e.distanceInMiles = 0;
+        e.fuel = 10.0f;
+        e.fuelInGallons = 0;
+        f.doc->entries.push_back(e);
+    }
+    return f;
+}
+
+TEST(PageSetUp, FormMarginsScaleAndFonts)
+{
+    const QImage page = Page(2550, 3300);
+    PrintState state;
+    PrintInfo info;
+    info.drawRect = QRect(0, 0, 2550, 3300);
+    const QFont printing = SetUpPage(&page, QGuiApplication::font(), PageKind::Form, info, state);
+    EXPECT_EQ(info.drawRect, QRect(12, 11, 2550 - 24, 3300 - 22));
+    EXPECT_EQ(state.setup.drawLeft, 12);
+    EXPECT_EQ(state.setup.pageWidth, 2526);
+    EXPECT_DOUBLE_EQ(state.setup.scaleX, 2526 / 790.0);
+    EXPECT_DOUBLE_EQ(state.setup.scaleY, state.setup.scaleX);
+    EXPECT_EQ(state.setup.landscape, 1);
+    EXPECT_EQ(state.referenceFont.weight, 500);
+    // About 150 digits of the printing font across the page.
+    const double digits = 5.0 * 2550 / state.setup.fiveDigitWidth;
+    EXPECT_NEAR(digits, 150.0, 15.0);
+    EXPECT_FALSE(printing.fixedPitch());
+    EXPECT_GT(state.referenceFont.height, 0);
+}
+
+TEST(PageSetUp, ListingMarginsAndLandscapeMark)
+{
+    PrintState state;
+    const QImage wide = Page(3300, 2550);
+    PrintInfo info;
+    info.drawRect = QRect(0, 0, 3300, 2550);
+    SetUpPage(&wide, QGuiApplication::font(), PageKind::Listing, info, state);
+    EXPECT_EQ(info.drawRect, QRect(165, 85, 3300 - 330, 2550 - 170));
+    EXPECT_EQ(state.setup.landscape, 2);
+    EXPECT_NEAR(5.0 * 3300 / state.setup.fiveDigitWidth, 100.0, 10.0);
+
+    // A portrait page, and a square one, leave the mark as it was.
+    const QImage square = Page(2000, 2000);
+    info.drawRect = QRect(0, 0, 2000, 2000);
+    SetUpPage(&square, QGuiApplication::font(), PageKind::Listing, info, state);
+    EXPECT_EQ(state.setup.landscape, 2);
+}
+
+TEST(PageSetUp, FormShrinksOnlyWhenItWouldLeaveThePage)
+{
+    PrintState state;
+    state.setup.pageHeight = 600;
+    state.setup.scaleX = state.setup.scaleY = 1.0;
+    state.referenceFont.height = 100;
+    FitFormToPage(state, 600);
+    EXPECT_DOUBLE_EQ(state.setup.scaleY, 1.0);
+    FitFormToPage(state, 1200);
+    EXPECT_DOUBLE_EQ(state.setup.scaleX, 0.5);
+    EXPECT_DOUBLE_EQ(state.setup.scaleY, 0.5);
+    EXPECT_EQ(state.referenceFont.height, 50);
+}
+
+TEST(PageCount, FormsCountSlotsAndSquarePagesArePortrait)
+{
+    App();
+    PrintFixture f = MakeReportDoc(20, "US", "IA");
+    const auto pages = [&f](int width, int height, int *lines) {
+        const QImage page = Page(width, height);
+        PrintState state;
+        CIftaPrint job(PrintReportForm, *f.doc, state);
+        PrintInfo info;
+        job.OnBeginPrinting(&page, QGuiApplication::font(), info);
+        *lines = state.linesPerPage;
+        return info.maxPage;
+    };
+    int lines = 0;
+    EXPECT_EQ(pages(2550, 3300, &lines), 1);
+    EXPECT_EQ(lines, 32);
+    EXPECT_EQ(pages(3300, 2550, &lines), 2);
+    EXPECT_EQ(lines, 16);
+    EXPECT_EQ(pages(2000, 2000, &lines), 1);
+    EXPECT_EQ(lines, 32);
+    f.doc->reportRows.clear();
+    EXPECT_EQ(pages(2550, 3300, &lines), 0);
+}
+
+// Pages of the job, and for each entry the page it was printed on.
+struct ListingRun {
+    int pages = 0;
+    std::vector<int> pageOfTrip;
+};
+
+ListingRun RunRecordListing(const CIftaDoc &doc, int width, int height)
+{
+    const QImage device = Page(width, height);
+    PrintState state;
+    CIftaPrint job(PrintEntryList, doc, state);
+    PrintInfo info;
+    job.OnBeginPrinting(&device, QGuiApplication::font(), info);
+    ListingRun run;
+    run.pages = info.maxPage;
+    run.pageOfTrip.assign(doc.entries.size(), 0);
+    for (int page = 1; page <= info.maxPage; ++page) {
+        PrintInfo pageInfo = info;
+        pageInfo.currentPage = page;
+        pageInfo.drawRect = QRect(0, 0, width, height);
+        SetUpPage(&device, QGuiApplication::font(), PageKind::Listing, pageInfo, state);
+        for (const ListingText &t : RecordListingPage(doc, state.setup, pageInfo.drawRect, page)) {
+            bool number = false;
+            const int trip = t.text.toInt(&number);
+            if (number && t.x == pageInfo.drawRect.left() + state.setup.fiveDigitWidth &&
+                trip >= 1 && trip <= static_cast<int>(doc.entries.size()))
+                run.pageOfTrip[static_cast<size_t>(trip - 1)] = page;
+        }
+    }
+    return run;
+}
+
+TEST(RecordListing, EveryEntryLandsOnACountedPage)
+{
+    PrintFixture f = EntriesDoc(120, "Canada");
+    for (const QSize size : {QSize(2550, 3300), QSize(3300, 2550)}) {
+        const ListingRun run = RunRecordListing(*f.doc, size.width(), size.height());
+        EXPECT_GE(run.pages, 2) << size.width();
+        int previous = 1;
+        for (int page : run.pageOfTrip) {
+            EXPECT_GE(page, previous); // in record order, each on a counted page
+            EXPECT_LE(page, run.pages);
+            previous = page;
+        }
+        EXPECT_EQ(run.pageOfTrip.back(), run.pages); // the last page is not empty
+    }
+    EXPECT_EQ(RunRecordListing(*EntriesDoc(0, "Canada").doc, 2550, 3300).pages, 0);
+}
+
+TEST(RecordListing, MileHeadingsAndConvertedValues)
+{
+    PrintFixture f = EntriesDoc(2, "US");
+    PrintSetup setup;
+    setup.lineHeight = 40;
+    setup.fiveDigitWidth = 100;
+    setup.tenDigitWidth = 200;
+    const QRect rect(50, 60, 2000, 2800);
+    std::set<QString> texts;
+    int tripY = -1;
+    for (const ListingText &t : RecordListingPage(*f.doc, setup, rect, 1)) {
+        texts.insert(t.text);
+        if (t.text == "2" && t.rightAligned && t.x == 150)
+            tripY = t.y;
+        if (t.text == "Distance (Mil)") {
+            EXPECT_EQ(t.x, 50 + 300 + 600);
+        }
+    }
+    for (const char *expected : {"IFTA Record", "Page 1", "Distance (Mil)", "Fuel (Gal)",
+                                 "Surtax", "  Date", "100", "2.64", "State 1"})
+        EXPECT_TRUE(texts.count(expected)) << expected;
+    EXPECT_FALSE(texts.count("Distance (Km)"));
+    EXPECT_EQ(tripY, 60 + 5 * 40); // the second entry on the sixth line
+}
+
+TEST(TaxRateListing, EmptySlotLeavesItsLineBlank)
+{
+    PrintFixture f;
+    FillTable(*f.table, 10);
+    (*f.table)[3].name.clear();
+    PrintSetup setup;
+    setup.lineHeight = 40;
+    setup.fiveDigitWidth = 100;
+    setup.tenDigitWidth = 200;
+    const QRect rect(0, 0, 2000, 2800);
+    std::vector<int> slotLines;
+    for (const ListingText &t : TaxRateListingPage(*f.table, setup, rect, 1))
+        if (t.rightAligned && t.x == 100 && t.text != "Page 1")
+            slotLines.push_back(t.y / 40);
+    // Slots 1, 2, 3, 5 ... (shown from 1) on lines 4, 5, 6, 8 ...: slot 4's line is empty.
+    ASSERT_GE(slotLines.size(), 4u);
+    EXPECT_EQ(slotLines[2], 6);
+    EXPECT_EQ(slotLines[3], 8);
+    // 72 slots at 66 lines a page (70 - 1 - 3) take two pages.
+    EXPECT_EQ(ListingPageCount(72, ListingLinesPerPage(2800, 40)), 2);
+    EXPECT_EQ(ListingPageCount(72, 20), 5);
+    EXPECT_EQ(ListingPageCount(0, 20), 0);
+}
+
+TEST(FormBitmaps, SizesAndColours)
+{
+    const QImage flag = FormBitmap(134);
+    const QImage tag = FormBitmap(135);
+    EXPECT_EQ(flag.size(), QSize(34, 23));
+    EXPECT_EQ(tag.size(), QSize(25, 30));
+    EXPECT_TRUE(FormBitmap(136).isNull());
+    // The flag: blue corner, white cross at the middle.
+    EXPECT_EQ(flag.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(flag.pixel(16, 11), qRgb(255, 255, 255));
+    // The tag: black outline at the left, white inside, a black stroke of the 5.
+    EXPECT_EQ(tag.pixel(0, 15), qRgb(0, 0, 0));
+    EXPECT_EQ(tag.pixel(2, 3), qRgb(255, 255, 255));
+    EXPECT_EQ(tag.pixel(5, 8), qRgb(0, 0, 0));
+}
+
+} // namespace

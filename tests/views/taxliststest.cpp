@@ -1,0 +1,116 @@
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "records/ciftadoc.h"
+#include "records/taxfile.h"
+#include "views/ctaxlistctrl.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TaxListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GuiApp();
+        ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+        list.Fill();
+    }
+
+    TaxRateTable table;
+    CIftaDoc doc{&table};
+    ScriptedPrompts prompts;
+    CTaxListCtrl list{doc, prompts};
+};
+
+} // namespace
+
+TEST_F(TaxListTest, ShowsTheNamedSlotsUnderSixColumns)
+{
+    ASSERT_GT(list.shownCount(), 2);
+    EXPECT_EQ(list.columnCount(), 6);
+    EXPECT_EQ(list.headerData(3, Qt::Horizontal).toString(), "Diesel tax");
+    EXPECT_EQ(list.text(0, 0), "1"); // slot 0 shows index 1
+    EXPECT_EQ(list.text(0, 2), "QC");
+    EXPECT_EQ(list.text(0, 3), "0.2020");
+    const QModelIndex cell = list.index(0, 4);
+    EXPECT_EQ(list.data(cell, Qt::BackgroundRole).value<QBrush>().color(), QColor(200, 255, 200));
+    EXPECT_FALSE(list.flags(cell) & Qt::ItemIsEditable);
+    EXPECT_TRUE(list.data(cell, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+}
+
+TEST_F(TaxListTest, ModifyWritesTheSlotMarksModifiedAndUndoes)
+{
+    const TaxRateTable before = table;
+    prompts.taxRate = [](TaxRate &rate, bool newRate) {
+        EXPECT_FALSE(newRate);
+        EXPECT_EQ(rate.abbreviation, "ON");
+        rate.dieselRate = 0.5;
+        return true;
+    };
+    ASSERT_TRUE(list.ModifyRate(1));
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_TRUE(list.taxRatesModified());
+    EXPECT_EQ(list.undoFlags().undoAvailable, 1);
+    ASSERT_TRUE(list.Undo());
+    EXPECT_EQ(table, before);
+    ASSERT_TRUE(list.Redo());
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+}
+
+TEST_F(TaxListTest, CancelledModifyChangesNothing)
+{
+    const TaxRateTable before = table;
+    EXPECT_FALSE(list.ModifyRate(0));
+    EXPECT_EQ(table, before);
+    EXPECT_FALSE(list.taxRatesModified());
+}
+
+TEST_F(TaxListTest, AddNewFillsTheNextSlotAndAFullTableIsRefused)
+{
+    const int next = list.shownCount();
+    prompts.taxRate = [](TaxRate &rate, bool newRate) {
+        EXPECT_TRUE(newRate);
+        rate.name = "Nowhere";
+        rate.abbreviation = "NW";
+        rate.gasolineRate = 0.1;
+        return true;
+    };
+    ASSERT_EQ(list.AddRate(), next);
+    EXPECT_EQ(list.shownCount(), next + 1);
+    EXPECT_EQ(table[next].slot, next);
+    EXPECT_EQ(list.text(next, 1), "Nowhere");
+
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot)
+        table[slot].name = "J" + std::to_string(slot);
+    list.Fill();
+    ASSERT_EQ(list.shownCount(), 72);
+    const TaxRateTable full = table;
+    EXPECT_EQ(list.AddRate(), -1);
+    EXPECT_EQ(prompts.shown.back(), kTaxTableFull);
+    EXPECT_EQ(table, full);
+}
+
+TEST(TaxList, NoTableLoadedShowsNothingAndAddKeepsWritingSlotZero)
+{
+    GuiApp();
+    TaxRateTable table;
+    CIftaDoc doc{&table};
+    ScriptedPrompts prompts;
+    CTaxListCtrl list{doc, prompts};
+    prompts.taxRate = [](TaxRate &rate, bool) {
+        rate.name = "First";
+        return true;
+    };
+    list.Fill();
+    EXPECT_EQ(list.shownCount(), 0);
+    EXPECT_EQ(list.AddRate(), 0);
+    EXPECT_EQ(list.shownCount(), 0);
+    EXPECT_EQ(list.AddRate(), 0);
+    EXPECT_EQ(table[0].name, "First");
+}

@@ -1,0 +1,311 @@
+// tollmark-cli parse-chart and download, run as a program: a chart of either form into the
+// shipped tables, a download from an HTTP server on 127.0.0.1 that the test runs in a
+// thread of its own, failure texts and exit codes.
+
+#include "records/taxfile.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sstream>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+const std::string kCharts = TOLLMARK_TEST_DATA "/charts/";
+const std::string kShipped = TOLLMARK_SAMPLE_DATA "/ifta.itx";
+const std::string kShippedUs = TOLLMARK_SAMPLE_DATA "/ifta-us.itx";
+
+std::string ReadBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Quoted(const std::string &text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// An HTTP/1.0 server on 127.0.0.1 in its own thread: one request per connection, the
+// page of the request's path, or a 404 page.
+class ChartServer
+{
+public:
+    explicit ChartServer(std::map<std::string, std::string> pages) : pages_(std::move(pages))
+    {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+            || ::listen(listener_, 8) != 0
+            || ::getsockname(listener_, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~ChartServer()
+    {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        ::close(listener_);
+    }
+
+    std::string base() const
+    {
+        return "http://127.0.0.1:" + std::to_string(port_) + "/taxmatrix/charts/";
+    }
+    std::vector<std::string> requests() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return requests_;
+    }
+
+private:
+    void serve()
+    {
+        while (!stop_) {
+            pollfd waiting{listener_, POLLIN, 0};
+            if (::poll(&waiting, 1, 50) <= 0)
+                continue;
+            const int client = ::accept(listener_, nullptr, nullptr);
+            if (client >= 0) {
+                answer(client);
+                ::close(client);
+            }
+        }
+    }
+
+    void answer(int client)
+    {
+        std::string request;
+        char buffer[2048];
+        while (request.find("\r\n\r\n") == std::string::npos) {
+            pollfd readable{client, POLLIN, 0};
+            if (::poll(&readable, 1, 2000) <= 0)
+                return;
+            const ssize_t got = ::read(client, buffer, sizeof buffer);
+            if (got <= 0)
+                return;
+            request.append(buffer, static_cast<size_t>(got));
+        }
+        const size_t pathStart = request.find(' ') + 1;
+        const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            requests_.push_back(request.substr(0, request.find("\r\n\r\n")));
+        }
+        const auto page = pages_.find(path);
+        const bool found = page != pages_.end();
+        const std::string body = found ? page->second : "<html><h1>Not Found</h1></html>\n";
+        const std::string reply = std::string(found ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found")
+            + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+        size_t sent = 0;
+        while (sent < reply.size()) {
+            const ssize_t done = ::write(client, reply.data() + sent, reply.size() - sent);
+            if (done <= 0)
+                return;
+            sent += static_cast<size_t>(done);
+        }
+    }
+
+    const std::map<std::string, std::string> pages_;
+    int listener_ = -1;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> requests_;
+};
+
+class ChartCommandsTest : public ::testing::Test
+{
+protected:
+    std::string Temp(const std::string &name) const
+    {
+        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return (std::filesystem::path(::testing::TempDir()) /
+                (std::string("cli-") + info->name() + "-" + name))
+            .string();
+    }
+
+    CliRun Run(const std::vector<std::string> &args) const
+    {
+        const std::string errPath = Temp("stderr.txt");
+        std::string command = Quoted(TOLLMARK_CLI);
+        for (const std::string &arg : args)
+            command += " " + Quoted(arg);
+        command += " 2>" + Quoted(errPath);
+        CliRun run;
+        FILE *pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return run;
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, got);
+        const int status = ::pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadBytes(errPath);
+        return run;
+    }
+
+    // The shipped table with every rate set to 9, so that a filled rate is easy to see.
+    std::string BlankedTable(const std::string &shipped) const
+    {
+        TaxRateTable table;
+        TaxPeriod period;
+        EXPECT_TRUE(ParseTaxText(ReadBytes(shipped), table, period));
+        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+            if (!table[slot].name.empty())
+                table[slot].dieselRate = table[slot].gasolineRate = 9.0;
+        }
+        period = TaxPeriod{2005, 1, "Canada"};
+        const std::string path = Temp("blank.itx");
+        EXPECT_TRUE(WriteTaxFile(path, table, period));
+        return path;
+    }
+};
+
+} // namespace
+
+// The shipped tables hold the quarter's published rates: parsing the quarter's chart into
+// a blanked copy gives them back byte for byte, from either chart form.
+TEST_F(ChartCommandsTest, ChartsRebuildTheShippedTables)
+{
+    struct Case {
+        const char *chart;
+        const char *country;
+        std::string shipped;
+    };
+    for (const Case &c : {Case{"2Q2026.csv", "Canada", kShipped}, Case{"2Q2026-can.txt", "Canada", kShipped},
+                          Case{"2Q2026.csv", "US", kShippedUs}, Case{"2Q2026-us.txt", "US", kShippedUs}}) {
+        SCOPED_TRACE(std::string(c.chart) + " " + c.country);
+        const std::string out = Temp("out.itx");
+        const CliRun run = Run({"parse-chart", kCharts + c.chart, "--rates", BlankedTable(c.shipped),
+                                "--country", c.country, "--out", out});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(run.err.empty()) << run.err; // no chart line passed over
+        EXPECT_EQ(ReadBytes(out), ReadBytes(c.shipped));
+    }
+}
+
+TEST_F(ChartCommandsTest, ParseChartFailuresAndUsage)
+{
+    const std::string out = Temp("out.itx");
+    const std::string chart = kCharts + "2Q2026.csv";
+    EXPECT_EQ(Run({"parse-chart", chart, "--rates", kShipped, "--country", "Mexico", "--out", out}).exitCode, 2);
+    EXPECT_EQ(Run({"parse-chart", chart, "--rates", kShipped, "--country", "US"}).exitCode, 2);
+    EXPECT_EQ(Run({"parse-chart", "--rates", kShipped, "--country", "US", "--out", out}).exitCode, 2);
+
+    const CliRun notRates = Run({"parse-chart", chart, "--rates", chart, "--country", "US", "--out", out});
+    EXPECT_EQ(notRates.exitCode, 1);
+    EXPECT_EQ(notRates.err, "Wrong file format. Tax not loaded.\n");
+    const CliRun noChart =
+        Run({"parse-chart", Temp("missing.txt"), "--rates", kShipped, "--country", "US", "--out", out});
+    EXPECT_EQ(noChart.exitCode, 1);
+    EXPECT_FALSE(noChart.err.empty());
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // A jurisdiction the table lacks is named on standard error and passed over.
+    const std::string onlyAlberta = Temp("alberta.itx");
+    std::ofstream(onlyAlberta) << "#TAXHEAD#\t2026\t1\tUS\t\nAlberta\tAB\t0\t0\t0\t\n";
+    const CliRun partial =
+        Run({"parse-chart", chart, "--rates", onlyAlberta, "--country", "US", "--out", out});
+    EXPECT_EQ(partial.exitCode, 0);
+    EXPECT_NE(partial.err.find("BRITISH COLUMBIA"), std::string::npos) << partial.err;
+    EXPECT_NE(ReadBytes(out).find("Alberta\tAB\t0.3596\t0.3596\t0\t"), std::string::npos);
+}
+
+// The .txt name is gone for the quarter; the chart is fetched under .csv.
+TEST_F(ChartCommandsTest, DownloadFallsBackToTheCsvChart)
+{
+    ChartServer server({{"/taxmatrix/charts/2Q2026.csv", ReadBytes(kCharts + "2Q2026.csv")}});
+    const std::string out = Temp("out.itx");
+    const CliRun run = Run({"download", "--year", "2026", "--quarter", "2", "--country", "Canada",
+                            "--rates", BlankedTable(kShipped), "--out", out, "--base", server.base()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(out), ReadBytes(kShipped));
+
+    const std::vector<std::string> requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].substr(0, 35), "GET /taxmatrix/charts/2Q2026.txt HT");
+    EXPECT_EQ(requests[1].substr(0, 35), "GET /taxmatrix/charts/2Q2026.csv HT");
+    EXPECT_NE(requests[0].find("\r\nUser-Agent: My Session"), std::string::npos) << requests[0];
+}
+
+TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
+{
+    const std::string out = Temp("out.itx");
+    {
+        ChartServer server({});
+        const CliRun notFound = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
+                                     "--rates", kShipped, "--out", out, "--base", server.base()});
+        EXPECT_EQ(notFound.exitCode, 1);
+        EXPECT_EQ(notFound.err, "Connection to server fail (error: 404)\nDownload fail\n");
+    }
+    // The server is gone: the connection is refused.
+    int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    ::close(probe);
+    const CliRun refused = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
+                                "--rates", kShipped, "--out", out, "--base",
+                                "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "Connection to server fail (error: 1)\nDownload fail\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(ChartCommandsTest, DownloadUsageErrorsExitWithTwo)
+{
+    const std::string out = Temp("out.itx");
+    const std::vector<std::string> good = {"--year", "2026", "--quarter", "2", "--country", "US",
+                                           "--rates", kShipped, "--out", out, "--base",
+                                           "http://127.0.0.1:9/"};
+    auto with = [&](const std::string &option, const std::string &value) {
+        std::vector<std::string> args = {"download"};
+        for (size_t i = 0; i < good.size(); i += 2) {
+            args.push_back(good[i]);
+            args.push_back(good[i] == option ? value : good[i + 1]);
+        }
+        return Run(args).exitCode;
+    };
+    EXPECT_EQ(with("--year", "1999"), 2);
+    EXPECT_EQ(with("--year", "2100"), 2);
+    EXPECT_EQ(with("--year", "twenty"), 2);
+    EXPECT_EQ(with("--quarter", "0"), 2);
+    EXPECT_EQ(with("--quarter", "5"), 2);
+    EXPECT_EQ(with("--country", "canada"), 2);
+    EXPECT_EQ(Run({"download", "--year", "2026", "--quarter", "2", "--country", "US"}).exitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}

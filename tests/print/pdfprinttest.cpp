@@ -1,0 +1,256 @@
+// Printouts written as PDF files and read back with pdftotext: the English kilometre and
+// mile forms and the Quebec form with its accents, nothing drawn outside the printable
+// page in either orientation, and the print commands driven through scripted dialogs.
+
+#include "print/ciftaprint.h"
+#include "print/cprintcommands.h"
+#include "printfixtures.h"
+
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+QGuiApplication &App()
+{
+    static int argc = 1;
+    static char name[] = "test_print";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication *app = QGuiApplication::instance()
+                                      ? static_cast<QGuiApplication *>(QGuiApplication::instance())
+                                      : new QGuiApplication(argc, argv);
+    return *app;
+}
+
+// The text of a PDF file as pdftotext reads it (UTF-8).
+QString PdfText(const QString &path)
+{
+    const std::string command = "pdftotext -enc UTF-8 '" + path.toStdString() + "' -";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string text;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        text.append(buffer, got);
+    ::pclose(pipe);
+    return QString::fromUtf8(text.c_str());
+}
+
+void ExpectContains(const QString &text, const std::vector<const char *> &parts)
+{
+    for (const char *part : parts)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+}
+
+class PdfPrint : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App();
+        ASSERT_TRUE(dir.isValid());
+    }
+    QString Path(const char *name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(PdfPrint, EnglishKilometreForm)
+{
+    PrintFixture f = MakeReportDoc(3, "Canada", "ON");
+    int pages = 0;
+    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("km.pdf"), {}, &pages));
+    EXPECT_EQ(pages, 1);
+    const QString text = PdfText(Path("km.pdf"));
+    ExpectContains(text, {"IFTA Quarterly Fuel Use Tax Report", "3Q2005-Page 1",
+                          "Total IFTA kilometers", "Kilometers per litre", "(C ÷ D)", "(K – L)",
+                          "Juristdiction", "State 2", "Transport Boréal inc.", "2190", "-3.21"});
+    EXPECT_FALSE(text.contains("MPG"));
+}
+
+TEST_F(PdfPrint, EnglishMileForm)
+{
+    PrintFixture f = MakeReportDoc(3, "US", "QC");
+    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("miles.pdf")));
+    ExpectContains(PdfText(Path("miles.pdf")),
+                   {"Total IFTA miles", "Miles per gallon(MPG)", "Total fuel consumed (Gallons)",
+                    "(I ÷ J)", "State 1"});
+}
+
+TEST_F(PdfPrint, QuebecFormKeepsItsAccents)
+{
+    PrintFixture f = MakeReportDoc(3, "Canada", "QC");
+    PdfOptions options;
+    options.landscape = true;
+    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("qc.pdf"), options));
+    ExpectContains(PdfText(Path("qc.pdf")),
+                   {"MR-080-230605", "Québec", "Calcul de la taxe à payer selon le carburant utilisé",
+                    "Entente internationale concernant la taxe sur les carburants – IFTA",
+                    "Éthanol", "• Gaz naturel liquéfié (GNL)", "Carburant acheté",
+                    "kilomètres par litre (C ÷ D)", "Formulaire prescrit – Sous-ministre du Revenu",
+                    "Ministère du Revenu", "Définitions", "Intérêts"});
+}
+
+TEST_F(PdfPrint, NothingLeavesThePrintablePage)
+{
+    // Letter in both orientations, and A4 across, where the Quebec footnotes would run off
+    // the page unless the form is made smaller.
+    struct Case {
+        QPageSize::PageSizeId size;
+        bool landscape;
+    };
+    for (const std::string province : {"QC", "ON"}) {
+        PrintFixture f = MakeReportDoc(20, "Canada", province);
+        for (const Case c : {Case{QPageSize::Letter, false}, Case{QPageSize::Letter, true},
+                             Case{QPageSize::A4, true}}) {
+            QPrinter printer(QPrinter::HighResolution);
+            PdfOptions options;
+            options.pageSize = c.size;
+            options.landscape = c.landscape;
+            SetUpPdfPrinter(printer, Path("fit.pdf"), options);
+            PrintState state;
+            CIftaPrint job(PrintReportForm, *f.doc, state);
+            PrintInfo info;
+            job.OnBeginPrinting(&printer, QGuiApplication::font(), info);
+            QPainter painter(&printer);
+            for (int page = 1; page <= info.maxPage; ++page) {
+                if (page > 1)
+                    printer.newPage();
+                info.currentPage = page;
+                info.drawRect = QRect(0, 0, printer.width(), printer.height());
+                job.OnPrint(painter, info);
+                const QRectF page_(0, 0, printer.width(), printer.height());
+                EXPECT_TRUE(page_.contains(job.lastFormBounds()))
+                    << province << " landscape " << c.landscape << " page " << page;
+            }
+        }
+    }
+}
+
+TEST_F(PdfPrint, NothingToPrintWritesNoFile)
+{
+    PrintFixture f = MakeReportDoc(0, "US", "IA");
+    const Result result = PrintDocumentToPdf(*f.doc, PrintReportForm, Path("none.pdf"));
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.message, "Nothing to print.");
+    EXPECT_FALSE(QFile::exists(Path("none.pdf")));
+    // The tax-rate listing always has its pages.
+    EXPECT_TRUE(PrintDocumentToPdf(*f.doc, PrintTaxRateList, Path("rates.pdf")));
+    ExpectContains(PdfText(Path("rates.pdf")), {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
+}
+
+// Dialogs that answer from a script and remember what they were shown.
+class ScriptedDialogs : public PrintDialogs
+{
+public:
+    explicit ScriptedDialogs(const QString &pdf) : pdf_(pdf) {}
+
+    bool runPrintDialog(QPrinter &printer, QWidget *) override
+    {
+        shownLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        if (!acceptPrint)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf_);
+        printer.setPageOrientation(chooseLandscape ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
+        return true;
+    }
+    void runPreview(QPrinter &printer, QWidget *, const std::function<void(QPrinter *)> &paint,
+                    int &previewPages) override
+    {
+        startedWithPages = previewPages;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf_ + ".preview.pdf");
+        paint(&printer);
+        previewPages = 2;
+    }
+    bool runPrintSetup(QPrinter &printer, QWidget *) override
+    {
+        shownLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        printer.setPageOrientation(chooseLandscape ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
+        return true;
+    }
+
+    bool acceptPrint = true;
+    bool chooseLandscape = false;
+    bool shownLandscape = false;
+    int startedWithPages = -1;
+
+private:
+    QString pdf_;
+};
+
+TEST_F(PdfPrint, PrintSetupStartsFromTheDefaultPrinterInLandscape)
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>(Path("out.pdf"));
+    ScriptedDialogs &script = *dialogs;
+    CPrintCommands commands(std::move(dialogs));
+    script.chooseLandscape = false;
+    ASSERT_TRUE(commands.OnFilePrintSetup(nullptr));
+    EXPECT_TRUE(script.shownLandscape);
+    EXPECT_FALSE(commands.printerSettings().isLandscape());
+    // The portrait choice is not where the next set-up starts.
+    commands.OnFilePrintSetup(nullptr);
+    EXPECT_TRUE(script.shownLandscape);
+}
+
+TEST_F(PdfPrint, PrintUsesTheDocumentsSettingsAndKeepsTheChoice)
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>(Path("out.pdf"));
+    ScriptedDialogs &script = *dialogs;
+    CPrintCommands commands(std::move(dialogs));
+    PrintFixture f = MakeReportDoc(20, "US", "IA");
+
+    PrinterSettings documentSettings = commands.printerSettings();
+    documentSettings.pageLayout.setOrientation(QPageLayout::Portrait);
+    // A Print Setup in landscape since the document took its settings is overridden.
+    script.chooseLandscape = true;
+    commands.OnFilePrintSetup(nullptr);
+    ASSERT_TRUE(commands.printerSettings().isLandscape());
+
+    script.chooseLandscape = true;
+    ASSERT_TRUE(commands.OnFilePrint(nullptr, *f.doc, PrintReportForm, documentSettings));
+    EXPECT_FALSE(script.shownLandscape);
+    EXPECT_TRUE(documentSettings.isLandscape());
+    EXPECT_EQ(documentSettings, commands.printerSettings());
+    ExpectContains(PdfText(Path("out.pdf")), {"3Q2005-Page 1", "3Q2005-Page 2"});
+
+    // Cancelled: nothing printed, the document keeps the settings it had.
+    script.acceptPrint = false;
+    const PrinterSettings before = documentSettings;
+    EXPECT_FALSE(commands.OnFilePrint(nullptr, *f.doc, PrintReportForm, documentSettings));
+    EXPECT_EQ(documentSettings, before);
+}
+
+TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>(Path("out.pdf"));
+    ScriptedDialogs &script = *dialogs;
+    CPrintCommands commands(std::move(dialogs));
+    PrintFixture f = MakeReportDoc(3, "Canada", "QC");
+    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    PrinterSettings documentSettings;
+
+    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    EXPECT_EQ(script.startedWithPages, 0);
+    EXPECT_EQ(settings.value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_EQ(documentSettings, commands.printerSettings());
+    ExpectContains(PdfText(Path("out.pdf.preview.pdf")), {"Québec"});
+
+    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    EXPECT_EQ(script.startedWithPages, 2);
+}
+
+} // namespace

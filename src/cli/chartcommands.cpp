@@ -134,8 +134,7 @@ int CmdDownload(int argc, char **argv)
     ChartFetcher fetcher;
     ChartParseReport report;
     if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country, table,
-                              period, &report)
-        < 0) {
+                              period, &report) < 0) {
         std::cerr << fetcher.errorMessage() << '\n';
         return InputFailure(kDownloadFail);
     }

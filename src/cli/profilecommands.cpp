@@ -23,10 +23,14 @@ struct TextOption {
 };
 
 const TextOption kTextOptions[] = {
-    {"companyName", &ProfileRecord::companyName}, {"address", &ProfileRecord::address},
-    {"city", &ProfileRecord::city},               {"provinceState", &ProfileRecord::provinceState},
-    {"country", &ProfileRecord::country},         {"postalCode", &ProfileRecord::postalCode},
-    {"phone", &ProfileRecord::phone},             {"iftaNumber", &ProfileRecord::iftaNumber},
+    {"companyName", &ProfileRecord::companyName},
+    {"address", &ProfileRecord::address},
+    {"city", &ProfileRecord::city},
+    {"provinceState", &ProfileRecord::provinceState},
+    {"country", &ProfileRecord::country},
+    {"postalCode", &ProfileRecord::postalCode},
+    {"phone", &ProfileRecord::phone},
+    {"iftaNumber", &ProfileRecord::iftaNumber},
 };
 
 bool IsKnownAddOption(const std::string &name)
@@ -98,7 +102,7 @@ bool OpenStore(const std::string &path, CProfileStore &store, int &exitCode)
 
 bool FileExists(const std::string &path)
 {
-    struct stat info {};
+    struct stat info = {};
     return ::stat(path.c_str(), &info) == 0;
 }
 

@@ -61,9 +61,9 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
-        if (::bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-            || ::listen(listener_, 8) != 0
-            || ::getsockname(listener_, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        if (::bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+            ::listen(listener_, 8) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr *>(&address), &length) != 0)
             return;
         port_ = ntohs(address.sin_port);
         thread_ = std::thread([this] { serve(); });
@@ -115,7 +115,8 @@ private:
             request.append(buffer, static_cast<size_t>(got));
         }
         const size_t pathStart = request.find(' ') + 1;
-        const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
+        const std::string path =
+            request.substr(pathStart, request.find(' ', pathStart) - pathStart);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             requests_.push_back(request.substr(0, request.find("\r\n\r\n")));
@@ -123,8 +124,9 @@ private:
         const auto page = pages_.find(path);
         const bool found = page != pages_.end();
         const std::string body = found ? page->second : "<html><h1>Not Found</h1></html>\n";
-        const std::string reply = std::string(found ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found")
-            + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+        const std::string reply =
+            std::string(found ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found") +
+            "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
         size_t sent = 0;
         while (sent < reply.size()) {
             const ssize_t done = ::write(client, reply.data() + sent, reply.size() - sent);
@@ -146,6 +148,9 @@ private:
 class ChartCommandsTest : public ::testing::Test
 {
 protected:
+    // An output left by an earlier run would hide a file written by mistake.
+    void SetUp() override { std::filesystem::remove(Temp("out.itx")); }
+
     std::string Temp(const std::string &name) const
     {
         const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -203,12 +208,13 @@ TEST_F(ChartCommandsTest, ChartsRebuildTheShippedTables)
         const char *country;
         std::string shipped;
     };
-    for (const Case &c : {Case{"2Q2026.csv", "Canada", kShipped}, Case{"2Q2026-can.txt", "Canada", kShipped},
-                          Case{"2Q2026.csv", "US", kShippedUs}, Case{"2Q2026-us.txt", "US", kShippedUs}}) {
+    for (const Case &c :
+         {Case{"2Q2026.csv", "Canada", kShipped}, Case{"2Q2026-can.txt", "Canada", kShipped},
+          Case{"2Q2026.csv", "US", kShippedUs}, Case{"2Q2026-us.txt", "US", kShippedUs}}) {
         SCOPED_TRACE(std::string(c.chart) + " " + c.country);
         const std::string out = Temp("out.itx");
-        const CliRun run = Run({"parse-chart", kCharts + c.chart, "--rates", BlankedTable(c.shipped),
-                                "--country", c.country, "--out", out});
+        const CliRun run = Run({"parse-chart", kCharts + c.chart, "--rates",
+                                BlankedTable(c.shipped), "--country", c.country, "--out", out});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.err.empty()) << run.err; // no chart line passed over
         EXPECT_EQ(ReadBytes(out), ReadBytes(c.shipped));
@@ -219,15 +225,19 @@ TEST_F(ChartCommandsTest, ParseChartFailuresAndUsage)
 {
     const std::string out = Temp("out.itx");
     const std::string chart = kCharts + "2Q2026.csv";
-    EXPECT_EQ(Run({"parse-chart", chart, "--rates", kShipped, "--country", "Mexico", "--out", out}).exitCode, 2);
+    EXPECT_EQ(Run({"parse-chart", chart, "--rates", kShipped, "--country", "Mexico", "--out", out})
+                  .exitCode,
+              2);
     EXPECT_EQ(Run({"parse-chart", chart, "--rates", kShipped, "--country", "US"}).exitCode, 2);
-    EXPECT_EQ(Run({"parse-chart", "--rates", kShipped, "--country", "US", "--out", out}).exitCode, 2);
+    EXPECT_EQ(Run({"parse-chart", "--rates", kShipped, "--country", "US", "--out", out}).exitCode,
+              2);
 
-    const CliRun notRates = Run({"parse-chart", chart, "--rates", chart, "--country", "US", "--out", out});
+    const CliRun notRates =
+        Run({"parse-chart", chart, "--rates", chart, "--country", "US", "--out", out});
     EXPECT_EQ(notRates.exitCode, 1);
     EXPECT_EQ(notRates.err, "Wrong file format. Tax not loaded.\n");
-    const CliRun noChart =
-        Run({"parse-chart", Temp("missing.txt"), "--rates", kShipped, "--country", "US", "--out", out});
+    const CliRun noChart = Run(
+        {"parse-chart", Temp("missing.txt"), "--rates", kShipped, "--country", "US", "--out", out});
     EXPECT_EQ(noChart.exitCode, 1);
     EXPECT_FALSE(noChart.err.empty());
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -247,8 +257,9 @@ TEST_F(ChartCommandsTest, DownloadFallsBackToTheCsvChart)
 {
     ChartServer server({{"/taxmatrix/charts/2Q2026.csv", ReadBytes(kCharts + "2Q2026.csv")}});
     const std::string out = Temp("out.itx");
-    const CliRun run = Run({"download", "--year", "2026", "--quarter", "2", "--country", "Canada",
-                            "--rates", BlankedTable(kShipped), "--out", out, "--base", server.base()});
+    const CliRun run =
+        Run({"download", "--year", "2026", "--quarter", "2", "--country", "Canada", "--rates",
+             BlankedTable(kShipped), "--out", out, "--base", server.base()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(out), ReadBytes(kShipped));
 
@@ -264,8 +275,9 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
     const std::string out = Temp("out.itx");
     {
         ChartServer server({});
-        const CliRun notFound = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
-                                     "--rates", kShipped, "--out", out, "--base", server.base()});
+        const CliRun notFound =
+            Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates",
+                 kShipped, "--out", out, "--base", server.base()});
         EXPECT_EQ(notFound.exitCode, 1);
         EXPECT_EQ(notFound.err, "Connection to server fail (error: 404)\nDownload fail\n");
     }
@@ -278,9 +290,10 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
     ASSERT_EQ(::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
     ASSERT_EQ(::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length), 0);
     ::close(probe);
-    const CliRun refused = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
-                                "--rates", kShipped, "--out", out, "--base",
-                                "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"});
+    const CliRun refused =
+        Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates", kShipped,
+             "--out", out, "--base",
+             "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Connection to server fail (error: 1)\nDownload fail\n");
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -289,9 +302,9 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
 TEST_F(ChartCommandsTest, DownloadUsageErrorsExitWithTwo)
 {
     const std::string out = Temp("out.itx");
-    const std::vector<std::string> good = {"--year", "2026", "--quarter", "2", "--country", "US",
-                                           "--rates", kShipped, "--out", out, "--base",
-                                           "http://127.0.0.1:9/"};
+    const std::vector<std::string> good = {"--year",    "2026", "--quarter", "2",
+                                           "--country", "US",   "--rates",   kShipped,
+                                           "--out",     out,    "--base",    "http://127.0.0.1:9/"};
     auto with = [&](const std::string &option, const std::string &value) {
         std::vector<std::string> args = {"download"};
         for (size_t i = 0; i < good.size(); i += 2) {

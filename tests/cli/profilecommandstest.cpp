@@ -94,9 +94,9 @@ protected:
 
     void Add(const std::string &name, const std::string &fuel = "1")
     {
-        const CliRun run = Run({"profiles-add", path_, "--companyName", name, "--city", "Laval",
-                                "--provinceState", "QC", "--country", "Canada", "--iftaNumber",
-                                "IFTA-" + name, "--fuelType", fuel});
+        const CliRun run =
+            Run({"profiles-add", path_, "--companyName", name, "--city", "Laval", "--provinceState",
+                 "QC", "--country", "Canada", "--iftaNumber", "IFTA-" + name, "--fuelType", fuel});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.out.empty());
     }

@@ -125,7 +125,6 @@ TaxRateTable SmallTable()
 class ChartFetcherTest : public ::testing::Test
 {
 protected:
-
     // Downloads quarter 2 of 2026 from `base` into the small table.
     int download(ChartFetcher &fetcher, const std::string &base, const std::string &country = "US")
     {
@@ -158,7 +157,8 @@ TEST(ChartAddressTest, QuarterThenYearAfterTheBase)
 
 TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
 {
-    server.setPage("/taxmatrix/charts/2Q2026.txt", {200, QByteArray::fromStdString(ReadFixture("2Q2026-can.txt")), {}});
+    server.setPage("/taxmatrix/charts/2Q2026.txt",
+                   {200, QByteArray::fromStdString(ReadFixture("2Q2026-can.txt")), {}});
     ChartFetcher fetcher;
     std::vector<int> progress;
     fetcher.setProgress([&](int value) { progress.push_back(value); });
@@ -179,7 +179,8 @@ TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
 
     // The line counter 0, 1, 2 ..., then 50 for the read text, then 50, 51 ... per
     // jurisdiction.
-    const size_t lines = static_cast<size_t>(std::count(fetcher.text().begin(), fetcher.text().end(), '\n'));
+    const size_t lines =
+        static_cast<size_t>(std::count(fetcher.text().begin(), fetcher.text().end(), '\n'));
     ASSERT_EQ(progress.size(), lines + 1 + 5);
     for (size_t i = 0; i < lines; ++i)
         ASSERT_EQ(progress[i], static_cast<int>(i));
@@ -189,7 +190,8 @@ TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
 
 TEST_F(ChartFetcherTest, HttpErrorOnTxtFallsBackToCsv)
 {
-    server.setPage("/taxmatrix/charts/2Q2026.csv", {200, QByteArray::fromStdString(ReadFixture("2Q2026.csv")), {}});
+    server.setPage("/taxmatrix/charts/2Q2026.csv",
+                   {200, QByteArray::fromStdString(ReadFixture("2Q2026.csv")), {}});
     ChartFetcher fetcher;
     ASSERT_EQ(download(fetcher, server.base()), 0) << fetcher.errorMessage();
     EXPECT_EQ(server.paths, (std::vector<std::string>{"/taxmatrix/charts/2Q2026.txt",
@@ -202,8 +204,10 @@ TEST_F(ChartFetcherTest, HttpErrorOnTxtFallsBackToCsv)
 
 TEST_F(ChartFetcherTest, RedirectIsFollowed)
 {
-    server.setPage("/taxmatrix/charts/2Q2026.txt",
-                   {301, "moved\n", "Location: " + QByteArray::fromStdString(server.base()) + "new/2Q2026.txt\r\n"});
+    server.setPage(
+        "/taxmatrix/charts/2Q2026.txt",
+        {301, "moved\n",
+         "Location: " + QByteArray::fromStdString(server.base()) + "new/2Q2026.txt\r\n"});
     server.setPage("/taxmatrix/charts/new/2Q2026.txt",
                    {200, QByteArray::fromStdString(ReadFixture("2Q2026-us.txt")), {}});
     ChartFetcher fetcher;
@@ -246,8 +250,8 @@ TEST_F(ChartFetcherTest, SlowButSteadyAnswerIsRead)
     qsizetype sent = 0;
     QObject::connect(&slow, &QTcpServer::newConnection, [&] {
         client = slow.nextPendingConnection();
-        client->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: "
-                      + QByteArray::number(chart.size()) + "\r\n\r\n");
+        client->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " +
+                      QByteArray::number(chart.size()) + "\r\n\r\n");
         drip.start();
     });
     QObject::connect(&drip, &QTimer::timeout, [&] {

@@ -1,0 +1,161 @@
+// tollmark-cli print, run as a program on the sample quarters: the three printouts as
+// PDF files, their paper and orientation, and the usage and input failures.
+
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string kSample = TOLLMARK_SAMPLE_DATA;
+
+std::string Quoted(const std::string &text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Standard output of a shell command and its exit code.
+std::string Capture(const std::string &command, int *exitCode = nullptr)
+{
+    std::string out;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return out;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, got);
+    const int status = ::pclose(pipe);
+    if (exitCode)
+        *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+class PrintCommandsTest : public ::testing::Test
+{
+protected:
+    std::string Temp(const std::string &name) const
+    {
+        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return (std::filesystem::path(::testing::TempDir()) /
+                (std::string("cli-print-") + info->name() + "-" + name))
+            .string();
+    }
+
+    // Runs tollmark-cli print with the arguments; standard error goes to `err`.
+    int Print(const std::vector<std::string> &args, std::string *err = nullptr) const
+    {
+        const std::string errPath = Temp("stderr.txt");
+        std::string command = Quoted(TOLLMARK_CLI) + " print";
+        for (const std::string &arg : args)
+            command += " " + Quoted(arg);
+        int code = -1;
+        Capture(command + " 2>" + Quoted(errPath), &code);
+        if (err)
+            *err = Capture("cat " + Quoted(errPath));
+        return code;
+    }
+
+    static std::string PdfText(const std::string &pdf)
+    {
+        return Capture("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
+    }
+    static std::string PdfInfo(const std::string &pdf)
+    {
+        return Capture("pdfinfo " + Quoted(pdf));
+    }
+};
+
+TEST_F(PrintCommandsTest, QuebecReportPrintsTheFrenchForm)
+{
+    const std::string pdf = Temp("qc.pdf");
+    ASSERT_EQ(Print({kSample + "/sample.irc", "--rates", kSample + "/ifta.itx", "--what",
+                     "report", "--pdf", pdf, "--landscape"}),
+              0);
+    const std::string text = PdfText(pdf);
+    for (const char *part : {"MR-080-230605", "Québec", "Réservé à", "Carburant acheté",
+                             "Ministère du Revenu", "Transport Boréal inc."})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_NE(PdfInfo(pdf).find("792 x 612"), std::string::npos);
+}
+
+TEST_F(PrintCommandsTest, OtherProvinceAndUsCarrierPrintTheEnglishForms)
+{
+    // The sample record with its province changed to Ontario.
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    ASSERT_TRUE(ReadRecordFile(doc, kSample + "/sample.irc"));
+    doc.company.provinceState = "ON";
+    const std::string ontario = Temp("on.irc");
+    ASSERT_TRUE(WriteRecordFile(doc, ontario));
+
+    const std::string km = Temp("km.pdf");
+    ASSERT_EQ(Print({ontario, "--rates", kSample + "/ifta.itx", "--what", "report", "--pdf", km,
+                     "--page-size", "A4"}),
+              0);
+    EXPECT_NE(PdfText(km).find("Total IFTA kilometers"), std::string::npos);
+    EXPECT_NE(PdfInfo(km).find("(A4)"), std::string::npos) << PdfInfo(km);
+
+    const std::string miles = Temp("miles.pdf");
+    ASSERT_EQ(Print({kSample + "/sample-us.irc", "--rates", kSample + "/ifta-us.itx", "--what",
+                     "report", "--pdf", miles}),
+              0);
+    EXPECT_NE(PdfText(miles).find("Miles per gallon(MPG)"), std::string::npos);
+    EXPECT_NE(PdfInfo(miles).find("612 x 792"), std::string::npos);
+}
+
+TEST_F(PrintCommandsTest, Listings)
+{
+    const std::string entries = Temp("entries.pdf");
+    ASSERT_EQ(Print({kSample + "/sample-us.irc", "--rates", kSample + "/ifta-us.itx", "--what",
+                     "entries", "--pdf", entries}),
+              0);
+    const std::string text = PdfText(entries);
+    EXPECT_NE(text.find("IFTA Record"), std::string::npos);
+    EXPECT_NE(text.find("Distance (Mil)"), std::string::npos);
+
+    const std::string rates = Temp("rates.pdf");
+    ASSERT_EQ(Print({kSample + "/sample.irc", "--rates", kSample + "/ifta.itx", "--what", "rates",
+                     "--pdf", rates}),
+              0);
+    EXPECT_NE(PdfText(rates).find("IFTA Tax Rates."), std::string::npos);
+}
+
+TEST_F(PrintCommandsTest, UsageAndInputFailures)
+{
+    const std::string rec = kSample + "/sample.irc";
+    const std::string rates = kSample + "/ifta.itx";
+    const std::string pdf = Temp("out.pdf");
+    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "form", "--pdf", pdf}), 2);
+    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report"}), 2);
+    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report", "--pdf", pdf, "--page-size",
+                     "B5"}),
+              2);
+    EXPECT_EQ(Print({"--rates", rates, "--what", "report", "--pdf", pdf}), 2);
+
+    std::string err;
+    EXPECT_EQ(Print({Temp("missing.irc"), "--rates", rates, "--what", "report", "--pdf", pdf},
+                    &err),
+              1);
+    EXPECT_FALSE(err.empty());
+
+    // A record without entries has nothing to print: no file, a message, exit 1.
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    doc.company.country = "Canada";
+    const std::string empty = Temp("empty.irc");
+    ASSERT_TRUE(WriteRecordFile(doc, empty));
+    EXPECT_EQ(Print({empty, "--rates", rates, "--what", "entries", "--pdf", pdf}, &err), 1);
+    EXPECT_NE(err.find("Nothing to print."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+} // namespace

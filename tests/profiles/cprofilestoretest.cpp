@@ -175,6 +175,25 @@ TEST_F(ProfileStoreTest, DeletingTheLastThenAddingLosesNothing)
     EXPECT_EQ(store.profiles()[0].companyName, "Echo");
 }
 
+// Once the last profile is deleted the file is let go; when another instance has taken it
+// meanwhile, the add is refused with a reason and the other's file is not touched.
+TEST_F(ProfileStoreTest, AddAfterTheFileWasTakenElsewhereIsRefused)
+{
+    CProfileStore store;
+    ASSERT_TRUE(store.open(path_));
+    ASSERT_TRUE(store.addProfile(profile("Alpha")));
+    ASSERT_TRUE(store.deleteProfile(0));
+
+    CProfileStore other;
+    ASSERT_TRUE(other.open(path_));
+    const std::string held = bytes();
+    const Result added = store.addProfile(profile("Bravo"));
+    EXPECT_FALSE(added);
+    EXPECT_NE(added.message.find("in use"), std::string::npos) << added.message;
+    EXPECT_TRUE(store.profiles().empty());
+    EXPECT_EQ(bytes(), held);
+}
+
 TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
 {
     CProfileStore first;

@@ -3,6 +3,7 @@
 #include "records/safefile.h"
 #include "records/textnumber.h"
 
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 
@@ -161,35 +162,52 @@ TripEntry parseLine(const char *begin, const char *end)
 // shift every later field of the line, or split it in two, when the file is read back.
 void appendFieldText(std::string &out, const std::string &text)
 {
+    if (text.find_first_of(",\n\r") == std::string::npos) {
+        out += text;
+        out += ',';
+        return;
+    }
     for (char c : text)
         out += (c == ',' || c == '\n' || c == '\r') ? ' ' : c;
     out += ',';
 }
 
-void appendIntField(std::string &out, long long value)
+// The numbers of a line go through a buffer on the stack: a million lines are written
+// at every save of a large quarter.
+char *putInt(char *p, long long value)
 {
-    AppendInt(out, value);
-    out += ',';
+    p = std::to_chars(p, p + 24, value).ptr;
+    *p++ = ',';
+    return p;
+}
+
+char *putFixed(char *p, double value, int decimals)
+{
+    p = WriteFixed(p, value, decimals);
+    *p++ = ',';
+    return p;
 }
 
 void appendTripLine(std::string &out, const TripEntry &entry)
 {
-    appendIntField(out, entry.tripNumber);
+    // Seven whole numbers, two fixed-point ones, commas and the line feed.
+    char buffer[7 * 25 + 2 * (kFixedTextRoom + 1) + 1];
+    char *p = putInt(buffer, entry.tripNumber);
+    out.append(buffer, p);
     appendFieldText(out, entry.date);
     appendFieldText(out, entry.reservedText);
-    appendIntField(out, entry.slot);
-    appendIntField(out, entry.surcharge);
-    appendIntField(out, entry.odometerIn);
-    appendIntField(out, entry.odometerOut);
+    p = putInt(buffer, entry.slot);
+    p = putInt(p, entry.surcharge);
+    p = putInt(p, entry.odometerIn);
+    p = putInt(p, entry.odometerOut);
     // Written as the signed number it is read back as.
-    appendIntField(out, static_cast<int32_t>(entry.distance));
-    AppendFixed(out, static_cast<double>(entry.fuel), 2);
-    out += ',';
-    AppendFixed(out, entry.rate, 4);
-    out += ',';
-    appendIntField(out, entry.fuelInGallons);
-    appendIntField(out, entry.distanceInMiles);
-    out += '\n';
+    p = putInt(p, static_cast<int32_t>(entry.distance));
+    p = putFixed(p, static_cast<double>(entry.fuel), 2);
+    p = putFixed(p, entry.rate, 4);
+    p = putInt(p, entry.fuelInGallons);
+    p = putInt(p, entry.distanceInMiles);
+    *p++ = '\n';
+    out.append(buffer, p);
 }
 
 std::string fullPath(const std::string &path)
@@ -281,6 +299,13 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
     std::vector<TripEntry> entries;
     const char *p = bytes.data() + (offset < bytes.size() ? offset : bytes.size());
     const char *const end = bytes.data() + bytes.size();
+    // One line per line feed (and one more for a last line without one): counting them
+    // first saves moving a million entries while the list grows.
+    size_t lineFeeds = 0;
+    for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q)));
+         ++q)
+        ++lineFeeds;
+    entries.reserve(lineFeeds + 1);
     while (p < end) {
         const char *lineEnd = p;
         while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')

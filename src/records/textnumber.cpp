@@ -34,6 +34,41 @@ double slowStrtod(const char *begin, const char *end)
     return ::strtod_l(copy.c_str(), nullptr, cLocale);
 }
 
+// "%.<decimals>f" for up to four decimals without the general conversion. With a 64-bit
+// long double mantissa the product of a double (53 bits) and 10^4 = 2^4 * 625 (625 takes
+// 10 bits) is exact, so is its split into whole and fraction, and rounding the fraction
+// with ties to even gives exactly what printf gives. Null when the value or the machine
+// does not allow it.
+char *writeFixedExact(char *p, double value, int decimals)
+{
+    static const long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L};
+    static const uint64_t kDivisor[] = {1, 10, 100, 1000, 10000};
+    if (std::numeric_limits<long double>::digits < 64 || decimals < 0 || decimals > 4)
+        return nullptr;
+    const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[decimals];
+    if (!(scaled < 9.0e18L))
+        return nullptr;
+    const long double whole = std::floor(scaled);
+    const long double fraction = scaled - whole;
+    uint64_t units = static_cast<uint64_t>(whole);
+    if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0))
+        ++units;
+
+    if (std::signbit(value))
+        *p++ = '-';
+    p = std::to_chars(p, p + 24, units / kDivisor[decimals]).ptr;
+    if (decimals > 0) {
+        *p++ = '.';
+        uint64_t rest = units % kDivisor[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            p[i] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        p += decimals;
+    }
+    return p;
+}
+
 } // namespace
 
 int32_t TextToInt(const char *begin, const char *end)
@@ -102,12 +137,26 @@ void AppendInt(std::string &out, long long value)
     out.append(buffer, result.ptr);
 }
 
-void AppendFixed(std::string &out, double value, int decimals)
+char *WriteFixed(char *p, double value, int decimals)
 {
     if (!std::isfinite(value)) {
         // What printf writes for these; a file never holds them from the program itself.
-        out += std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
-                                 : (value < 0 ? "-inf" : "inf");
+        const char *text = std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                             : (value < 0 ? "-inf" : "inf");
+        const size_t length = std::strlen(text);
+        std::memcpy(p, text, length);
+        return p + length;
+    }
+    if (char *end = writeFixedExact(p, value, decimals))
+        return end;
+    return std::to_chars(p, p + kFixedTextRoom, value, std::chars_format::fixed, decimals).ptr;
+}
+
+void AppendFixed(std::string &out, double value, int decimals)
+{
+    if (decimals >= 0 && decimals <= 4) {
+        char buffer[kFixedTextRoom];
+        out.append(buffer, WriteFixed(buffer, value, decimals));
         return;
     }
     char buffer[400];

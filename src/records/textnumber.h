@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,10 @@ inline float TextToFloat(const std::string &text)
 }
 
 void AppendInt(std::string &out, long long value);
+// Room WriteFixed needs: the longest double with four decimals and its sign.
+constexpr size_t kFixedTextRoom = 320;
+// "%.<decimals>f" of `value` for 0 to 4 decimals, written at `p`; gives the end.
+char *WriteFixed(char *p, double value, int decimals);
 // "%.<decimals>f" of `value`.
 void AppendFixed(std::string &out, double value, int decimals);
 std::string FormatFixed(double value, int decimals);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -637,4 +638,29 @@ TEST(RecordFileRoundTripTest, AFileThatCannotBeOpenedLeavesTheDocumentAlone)
     EXPECT_EQ(doc.entries.size(), 3u);
     EXPECT_EQ(doc.company.companyName, "Hand Made Haulage");
     EXPECT_TRUE(doc.isModified());
+}
+
+TEST(RecordFileNumbersTest, FixedDecimalsAreExactlyWhatPrintfWrites)
+{
+    // Fuel and rates are written with "%.2f" and "%1.4f": the exact binary value is
+    // rounded, halves to even. Compared with the C library on ties, near-ties, signs,
+    // tiny and large values and random doubles and floats.
+    std::vector<double> values = {0.0,      -0.0,    0.125,    0.375,   2.675,  0.15205,
+                                  0.00005,  0.00015, -0.125,   -0.001,  1e-320, 0.99995,
+                                  9.99995,  123456789.123456, 8.9e14, 9.5e18, 1e300,
+                                  std::numeric_limits<double>::max(), 4503599627370497.5};
+    std::mt19937_64 random(42);
+    for (int i = 0; i < 20000; ++i) {
+        const double unit = static_cast<double>(random() >> 11) / 9007199254740992.0;
+        values.push_back((unit - 0.5) * std::pow(10.0, static_cast<int>(random() % 12) - 4));
+        values.push_back(static_cast<float>(unit * 1000.0)); // fuel is a float
+        values.push_back(static_cast<double>(random() % 2000000) / 8.0); // exact ties
+    }
+    for (double value : values) {
+        for (int decimals : {0, 2, 4}) {
+            char expected[400];
+            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+            ASSERT_EQ(FormatFixed(value, decimals), expected) << value << " " << decimals;
+        }
+    }
 }

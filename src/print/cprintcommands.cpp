@@ -19,6 +19,23 @@ CPrintCommands::CPrintCommands(std::unique_ptr<PrintDialogs> dialogs)
 
 CPrintCommands::~CPrintCommands() = default;
 
+void CPrintCommands::setApplicationPrinter(std::function<QPrinter &()> printer)
+{
+    applicationPrinter_ = std::move(printer);
+}
+
+void CPrintCommands::pullApplicationPrinter()
+{
+    if (applicationPrinter_)
+        settings_ = PrinterSettings::FromPrinter(applicationPrinter_());
+}
+
+void CPrintCommands::pushApplicationPrinter()
+{
+    if (applicationPrinter_)
+        settings_.ApplyTo(applicationPrinter_());
+}
+
 void CPrintCommands::SelectDefaultPrinter()
 {
     PrinterSettings settings = DefaultPrinterSettings();
@@ -42,6 +59,7 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
 {
     if (error)
         *error = Result::success();
+    pullApplicationPrinter();
     CopyPrinterSettings(documentSettings);
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
@@ -57,12 +75,14 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
         printed = result.ok;
     }
     TakePrinterSettings(documentSettings);
+    pushApplicationPrinter();
     return printed;
 }
 
 void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, int mode,
                                         PrinterSettings &documentSettings, QSettings &settings)
 {
+    pullApplicationPrinter();
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
     int pages = settings.value(kPreviewPagesKey, 0).toInt();
@@ -86,16 +106,19 @@ bool CPrintCommands::OnFilePrintSetup(QWidget *parent)
     if (!dialogs_->runPrintSetup(printer, parent))
         return false;
     settings_ = PrinterSettings::FromPrinter(printer);
+    pushApplicationPrinter();
     return true;
 }
 
 Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, int mode,
                                           PrinterSettings &documentSettings, int *pagesPrinted)
 {
+    pullApplicationPrinter();
     CopyPrinterSettings(documentSettings);
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
     TakePrinterSettings(documentSettings);
+    pushApplicationPrinter();
     return PrintDocument(mode, doc, printer, pagesPrinted);
 }
 

@@ -4,6 +4,7 @@
 #include "print/printersettings.h"
 #include "records/result.h"
 
+#include <functional>
 #include <memory>
 
 class CIftaDoc;
@@ -29,6 +30,11 @@ public:
     ~CPrintCommands();
 
     const PrinterSettings &printerSettings() const { return settings_; }
+
+    // Lets the application's own printer object hold the application's settings: each
+    // command starts from it and leaves what it chose in it (Print Setup of the
+    // application and these commands then share one printer).
+    void setApplicationPrinter(std::function<QPrinter &()> printer);
 
     // The system default printer, without a dialog, turned to landscape, becomes the
     // application's printer settings.
@@ -56,7 +62,11 @@ public:
                               int *pagesPrinted = nullptr);
 
 private:
+    void pullApplicationPrinter();
+    void pushApplicationPrinter();
+
     std::unique_ptr<PrintDialogs> dialogs_;
+    std::function<QPrinter &()> applicationPrinter_;
     PrinterSettings settings_;
 };
 

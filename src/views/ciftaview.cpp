@@ -1,6 +1,8 @@
 #include "views/ciftaview.h"
 
 #include "app/commandids.h"
+#include "app/userprompts.h"
+#include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "views/centrylistctrl.h"
 
@@ -9,6 +11,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -300,6 +303,23 @@ void CIftaView::buildEntryCommands()
     shared_.add(ID_TB_VIEW_REPORT, [this] { ShowReport(); });
     shared_.add(ID_VIEW_TAX_RATES, [this] { ShowTaxRates(); });
     shared_.add(ID_TB_VIEW_TAX_RATES, [this] { ShowTaxRates(); });
+    shared_.add(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    shared_.add(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+}
+
+void CIftaView::OnFilePrint()
+{
+    Result error;
+    if (!ThePrintCommands().OnFilePrint(this, doc_, mode_, printerSetup_, &error) &&
+        !error.ok)
+        prompts_.warn(error.message);
+}
+
+void CIftaView::OnFilePrintPreview()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"),
+                       QStringLiteral("Tollmark"));
+    ThePrintCommands().OnFilePrintPreview(this, doc_, mode_, printerSetup_, settings);
 }
 
 void CIftaView::scrollToEntryRow(int row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ccommandtable.h"
+#include "print/printersettings.h"
 
 #include <QWidget>
 
@@ -119,6 +120,9 @@ private:
     void OnContextMenu(const QPoint &pos);
     void OnHeaderClick(int column);
     void scrollToEntryRow(int row);
+    // Printing of the mode shown: Print and Print Preview.
+    void OnFilePrint();
+    void OnFilePrintPreview();
 
     CIftaDoc &doc_;
     UserPrompts &prompts_;
@@ -129,4 +133,7 @@ private:
     CCommandTable tables_[3];
     CCommandTable shared_;
     int mode_ = ModeEntryList;
+    // The printer settings the open record file prints with (empty until its first print:
+    // the application's settings are used then).
+    PrinterSettings printerSetup_;
 };

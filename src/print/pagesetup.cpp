@@ -52,7 +52,9 @@ QFont CreatePrintFont(const ReferenceFont &description, const QPaintDevice *devi
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Helvetica"),
                       QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif, QFont::PreferOutline);
+    // Outline fonts, and no ligatures: every character of a form text prints as itself.
+    font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
     font.setFixedPitch(false);
     font.setWeight(static_cast<QFont::Weight>(description.weight));
     font.setItalic(description.italic);

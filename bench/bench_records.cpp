@@ -25,7 +25,8 @@ void FillEntries(CIftaDoc &doc, size_t count)
         seed = seed * 1103515245u + 12345u;
         TripEntry &entry = doc.entries[i];
         entry.tripNumber = static_cast<int32_t>(i + 1);
-        entry.date = "2026/0" + std::to_string(4 + (seed >> 28) % 3) + "/1" + std::to_string((seed >> 24) % 10);
+        entry.date = "2026/0" + std::to_string(4 + (seed >> 28) % 3) + "/1" +
+                     std::to_string((seed >> 24) % 10);
         entry.slot = static_cast<int32_t>((seed >> 8) % 61);
         entry.surcharge = (seed >> 3) % 20 == 0 ? 1 : 0;
         entry.distance = (seed >> 4) % 900;
@@ -42,8 +43,8 @@ void FillEntries(CIftaDoc &doc, size_t count)
 std::string BenchPath()
 {
     const char *tmp = std::getenv("TMPDIR");
-    return std::string(tmp && *tmp ? tmp : "/tmp") + "/tollmark-bench-" + std::to_string(::getpid())
-        + ".irc";
+    return std::string(tmp && *tmp ? tmp : "/tmp") + "/tollmark-bench-" +
+           std::to_string(::getpid()) + ".irc";
 }
 
 void BM_WriteRecordFile(benchmark::State &state)

@@ -14,10 +14,10 @@ namespace {
 // notes field.
 struct HeaderLayout {
     size_t size;
-    size_t periodFrom;      // year, month, day as 16-bit values; periodTo follows
-    size_t firstText;       // the eight company texts, back to back
-    size_t startOdometer;   // then year and quarter as 32-bit values
-    size_t fuelCode;        // 0 when the layout has none
+    size_t periodFrom;    // year, month, day as 16-bit values; periodTo follows
+    size_t firstText;     // the eight company texts, back to back
+    size_t startOdometer; // then year and quarter as 32-bit values
+    size_t fuelCode;      // 0 when the layout has none
     size_t notes;
     size_t notesWidth;
 };
@@ -31,9 +31,9 @@ constexpr size_t kTextWidths[8] = {48, 48, 24, 24, 24, 8, 20, 24};
 
 std::string *companyText(CompanyInfo &company, int index)
 {
-    std::string *texts[8] = {&company.companyName, &company.address,  &company.city,
-                             &company.provinceState, &company.country, &company.postalCode,
-                             &company.phone,       &company.iftaNumber};
+    std::string *texts[8] = {&company.companyName,   &company.address,   &company.city,
+                             &company.provinceState, &company.country,   &company.postalCode,
+                             &company.phone,         &company.iftaNumber};
     return texts[index];
 }
 
@@ -72,8 +72,8 @@ std::string readText(const std::string &bytes, size_t offset, size_t width)
 {
     const char *start = bytes.data() + offset;
     const void *zero = std::memchr(start, 0, width);
-    const size_t length = zero ? static_cast<size_t>(static_cast<const char *>(zero) - start)
-                               : width;
+    const size_t length =
+        zero ? static_cast<size_t>(static_cast<const char *>(zero) - start) : width;
     return std::string(start, length);
 }
 
@@ -302,8 +302,7 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
     // One line per line feed (and one more for a last line without one): counting them
     // first saves moving a million entries while the list grows.
     size_t lineFeeds = 0;
-    for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q)));
-         ++q)
+    for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q))); ++q)
         ++lineFeeds;
     entries.reserve(lineFeeds + 1);
     while (p < end) {

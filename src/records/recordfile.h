@@ -21,9 +21,9 @@ constexpr const char *kIncompatibleFileFormat = "Incompatible file format";
 // A header as read from a file, before it is applied to a document.
 struct RecordHeader {
     uint32_t layout = kCurrentRecordLayout;
-    CompanyInfo company;      // texts, dates, startOdometer; fuel type only in the current layout
-    uint32_t fuelCode = 1;    // current layout only
-    int32_t year = 0;         // already checked: 0 when out of range
+    CompanyInfo company;   // texts, dates, startOdometer; fuel type only in the current layout
+    uint32_t fuelCode = 1; // current layout only
+    int32_t year = 0;      // already checked: 0 when out of range
     int32_t quarter = 0;
 };
 

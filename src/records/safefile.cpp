@@ -77,7 +77,8 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return Result::failure(openFailureText(path, errno));
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
         return Result::failure(openFailureText(path, EISDIR));
@@ -119,9 +120,10 @@ Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
     if (fd < 0)
         return Result::failure(saveFailureText(path, errno));
 
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                               : defaultMode();
+    struct stat existing {
+    };
+    const mode_t mode =
+        ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : defaultMode();
     int error = 0;
     if (::fchmod(fd, mode) != 0 && errno != EPERM)
         error = errno;

@@ -103,8 +103,8 @@ Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &per
     const char *begin = nullptr;
     const char *end = nullptr;
     const size_t headLength = sizeof kTaxHead - 1;
-    if (!lines.next(begin, end) || static_cast<size_t>(end - begin) < headLength
-        || std::memcmp(begin, kTaxHead, headLength) != 0)
+    if (!lines.next(begin, end) || static_cast<size_t>(end - begin) < headLength ||
+        std::memcmp(begin, kTaxHead, headLength) != 0)
         return Result::failure(kWrongTaxFileFormat);
     parseHeader(begin, end, period);
 

@@ -28,10 +28,10 @@ Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const Ta
 // What loading the default tax-rate file did (at the first document, at every later
 // File New and after the Preferences dialog).
 struct DefaultTaxFileLoad {
-    bool ok = false;             // a file was opened and read (a refused file counts)
-    std::string path;            // the file tried
-    bool rememberPath = false;   // the settings had no default: store `path` as it
-    Result read;                 // the reading's own result, "Wrong file format. ..." when refused
+    bool ok = false;           // a file was opened and read (a refused file counts)
+    std::string path;          // the file tried
+    bool rememberPath = false; // the settings had no default: store `path` as it
+    Result read;               // the reading's own result, "Wrong file format. ..." when refused
 };
 
 // Loads the default tax-rate file: `defaultTaxFile` (the settings' "TaxFile" /

@@ -160,8 +160,8 @@ void AppendFixed(std::string &out, double value, int decimals)
         return;
     }
     char buffer[400];
-    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                                      std::chars_format::fixed, decimals);
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     out.append(buffer, result.ptr);
 }
 

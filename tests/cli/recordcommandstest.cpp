@@ -59,8 +59,8 @@ protected:
     std::string Temp(const std::string &name) const
     {
         const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return (std::filesystem::path(::testing::TempDir())
-                / (std::string("cli-records-") + info->name() + "-" + name))
+        return (std::filesystem::path(::testing::TempDir()) /
+                (std::string("cli-records-") + info->name() + "-" + name))
             .string();
     }
 
@@ -244,9 +244,9 @@ TEST_F(RecordCommandsTest, RefusedFilesFailWithTheProgramsText)
     EXPECT_EQ(notRates.err, "Wrong file format. Tax not loaded.\n");
     EXPECT_EQ(Run({"dump-rates", kSamples + "/sample.irc"}).err,
               "Wrong file format. Tax not loaded.\n");
-    EXPECT_EQ(Run({"entries", kSamples + "/sample.irc", "--rates", kSamples + "/sample.irc"})
-                  .exitCode,
-              1);
+    EXPECT_EQ(
+        Run({"entries", kSamples + "/sample.irc", "--rates", kSamples + "/sample.irc"}).exitCode,
+        1);
 
     // A known layout value on a file shorter than its header.
     const std::string truncated = Temp("truncated.irc");

@@ -99,6 +99,5 @@ TEST(EntryListTest, SurchargeMarkAndSlotsOutsideTheTable)
         EXPECT_EQ(line[3], "");
     }
     // A distance beyond 2^31 (from a damaged file) is shown as the signed number.
-    EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0.0f, 0), table, "Canada")[4],
-              "-1294967296");
+    EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0.0f, 0), table, "Canada")[4], "-1294967296");
 }

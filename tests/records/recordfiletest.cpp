@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <random>
 
@@ -111,7 +111,8 @@ std::string HandOlderHeader()
         .date(10, 2005, 3, 31)
         .text(16, "Older Carrier Ltd")
         .text(64, "12 Main St")
-        .text(112, "Qu\xe9" "bec")
+        .text(112, "Qu\xe9"
+                   "bec")
         .text(136, "QC")
         .text(160, "Canada")
         .text(184, "G1K 3A9")
@@ -135,9 +136,12 @@ const char kHandLines[] =
 std::vector<TripEntry> HandEntries()
 {
     std::vector<TripEntry> entries(3);
-    entries[0] = TripEntry{1, "2026/04/03", "", 0, "QC", 0.202, 98765, 99100, 335, 150.25f, 0, 0, 0};
-    entries[1] = TripEntry{2, "2026/04/04", "kept", 1, "ON", 0.15205, 99100, 99300, 124, 2.675f, 1, 1, 0};
-    entries[2] = TripEntry{3, "2026/04/04", "", 2, "", 0.0379, 99100, 99300, 3000000000u, 0.0f, 1, 0, 1};
+    entries[0] =
+        TripEntry{1, "2026/04/03", "", 0, "QC", 0.202, 98765, 99100, 335, 150.25f, 0, 0, 0};
+    entries[1] =
+        TripEntry{2, "2026/04/04", "kept", 1, "ON", 0.15205, 99100, 99300, 124, 2.675f, 1, 1, 0};
+    entries[2] =
+        TripEntry{3, "2026/04/04", "", 2, "", 0.0379, 99100, 99300, 3000000000u, 0.0f, 1, 0, 1};
     return entries;
 }
 
@@ -257,7 +261,8 @@ TEST(RecordFileOlderLayoutTest, ReadsKeepsTheFuelTypeAndWritesBackCurrent)
     ASSERT_TRUE(ReadRecordBytes(doc, HandOlderHeader() + lines, "old.irc", &layout).ok);
     EXPECT_EQ(layout, kOlderRecordLayout);
     EXPECT_EQ(doc.company.companyName, "Older Carrier Ltd");
-    EXPECT_EQ(doc.company.city, "Qu\xe9" "bec");
+    EXPECT_EQ(doc.company.city, "Qu\xe9"
+                                "bec");
     EXPECT_EQ(doc.company.iftaNumber, "QC-998877");
     EXPECT_EQ(doc.company.notes, "Line one\r\nLine two");
     EXPECT_EQ(doc.company.startOdometer, 150000);
@@ -307,8 +312,8 @@ TEST(RecordFileHeaderTest, YearAbove2099OrQuarterAbove4ReadsAsZero)
         uint32_t year, quarter;
         int32_t wantYear, wantQuarter;
     } cases[] = {
-        {2099, 4, 2099, 4}, {2026, 0, 2026, 0}, {2100, 2, 0, 0},
-        {2026, 5, 0, 0},    {0xFFFFFFFFu, 1, 0, 0}, // -1 compared unsigned is huge
+        {2099, 4, 2099, 4},        {2026, 0, 2026, 0},     {2100, 2, 0, 0},
+        {2026, 5, 0, 0},           {0xFFFFFFFFu, 1, 0, 0}, // -1 compared unsigned is huge
         {2026, 0xFFFFFFFFu, 0, 0},
     };
     TaxRateTable table;
@@ -331,13 +336,13 @@ TEST(RecordFileHeaderTest, UnknownOrShortHeadersAreRefusedAndClearTheDocument)
     const std::string older = HandOlderHeader();
     const std::string refused[] = {
         "",
-        std::string("\x23\xf0\x00", 3),              // not even the layout value
-        current.substr(0, 4),                        // value only
-        current.substr(0, 507),                      // one byte short
-        current.substr(0, 400),                       // long enough for the older, not this
+        std::string("\x23\xf0\x00", 3), // not even the layout value
+        current.substr(0, 4),           // value only
+        current.substr(0, 507),         // one byte short
+        current.substr(0, 400),         // long enough for the older, not this
         older.substr(0, 331),
         std::string("\x24\xf0\x00\x00", 4) + current.substr(4), // unknown value 61476
-        "1,2026/04/03,,0,0,0,0,10,1.00,0.1000,0,0,\n", // lines without any header
+        "1,2026/04/03,,0,0,0,0,10,1.00,0.1000,0,0,\n",          // lines without any header
     };
     TaxRateTable table;
     for (const std::string &bytes : refused) {
@@ -427,12 +432,12 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
 {
     const std::string header = HandCurrentHeader();
     const std::string text =
-        "\n"                          // an empty line is a line of zeros
-        "12345\n"                     // no comma at all: the rest is the trip number
-        "abc,def\n"                   // not a number: 0; the date takes what follows
-        "7,2026/05/01,,4\n"           // runs out of fields: the rest stay 0
-        " +8, d,r, 9x,1,-5,  6,7,1.5e1,.25,1,0\n" // atoi/atof rules: blanks, signs, stops
-        "9,,,,,,,,,,,,,,,,,\n"        // more commas than fields: ignored
+        "\n"                                         // an empty line is a line of zeros
+        "12345\n"                                    // no comma at all: the rest is the trip number
+        "abc,def\n"                                  // not a number: 0; the date takes what follows
+        "7,2026/05/01,,4\n"                          // runs out of fields: the rest stay 0
+        " +8, d,r, 9x,1,-5,  6,7,1.5e1,.25,1,0\n"    // atoi/atof rules: blanks, signs, stops
+        "9,,,,,,,,,,,,,,,,,\n"                       // more commas than fields: ignored
         "10,2026/05/02,,3,0,0,0,5,1.00,0.1000,0,0,"; // no line feed at the end
     TaxRateTable table;
     CIftaDoc doc(&table);
@@ -472,9 +477,9 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
 TEST(RecordFileLinesTest, HugeNumbersSaturateAndFuelBeyondFloatIsInfinite)
 {
     const std::string lines = "99999999999,,,-99999999999,0,2147483648,0,4294967296,"
-                              "1e39,1e400,0,0,\n"
-                              + std::string(20000, '9') + "," + std::string(20000, '7') + "\n"
-                              + "1,,,0,0,0,0,0,-1e39," + "0." + std::string(5000, '1') + ",0,0,\n";
+                              "1e39,1e400,0,0,\n" +
+                              std::string(20000, '9') + "," + std::string(20000, '7') + "\n" +
+                              "1,,,0,0,0,0,0,-1e39," + "0." + std::string(5000, '1') + ",0,0,\n";
     TaxRateTable table;
     CIftaDoc doc(&table);
     ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader() + lines, "huge.irc").ok);
@@ -645,15 +650,30 @@ TEST(RecordFileNumbersTest, FixedDecimalsAreExactlyWhatPrintfWrites)
     // Fuel and rates are written with "%.2f" and "%1.4f": the exact binary value is
     // rounded, halves to even. Compared with the C library on ties, near-ties, signs,
     // tiny and large values and random doubles and floats.
-    std::vector<double> values = {0.0,      -0.0,    0.125,    0.375,   2.675,  0.15205,
-                                  0.00005,  0.00015, -0.125,   -0.001,  1e-320, 0.99995,
-                                  9.99995,  123456789.123456, 8.9e14, 9.5e18, 1e300,
-                                  std::numeric_limits<double>::max(), 4503599627370497.5};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.125,
+                                  0.375,
+                                  2.675,
+                                  0.15205,
+                                  0.00005,
+                                  0.00015,
+                                  -0.125,
+                                  -0.001,
+                                  1e-320,
+                                  0.99995,
+                                  9.99995,
+                                  123456789.123456,
+                                  8.9e14,
+                                  9.5e18,
+                                  1e300,
+                                  std::numeric_limits<double>::max(),
+                                  4503599627370497.5};
     std::mt19937_64 random(42);
     for (int i = 0; i < 20000; ++i) {
         const double unit = static_cast<double>(random() >> 11) / 9007199254740992.0;
         values.push_back((unit - 0.5) * std::pow(10.0, static_cast<int>(random() % 12) - 4));
-        values.push_back(static_cast<float>(unit * 1000.0)); // fuel is a float
+        values.push_back(static_cast<float>(unit * 1000.0));             // fuel is a float
         values.push_back(static_cast<double>(random() % 2000000) / 8.0); // exact ties
     }
     for (double value : values) {

@@ -33,8 +33,11 @@ TaxRateTable FullTable()
     TaxRateTable table;
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
         TaxRate &rate = table[slot];
-        rate.name = slot == 3 ? "Qu\xe9" "bec" : "Jurisdiction " + std::to_string(slot);
-        rate.abbreviation = std::string(1, static_cast<char>('A' + slot % 26)) + std::to_string(slot);
+        rate.name = slot == 3 ? "Qu\xe9"
+                                "bec"
+                              : "Jurisdiction " + std::to_string(slot);
+        rate.abbreviation =
+            std::string(1, static_cast<char>('A' + slot % 26)) + std::to_string(slot);
         rate.dieselRate = TextToDouble(FormatFixed(slot * 0.0137, 4));
         rate.gasolineRate = TextToDouble(FormatFixed(0.9999 - slot * 0.0021, 4));
         rate.surcharge = slot % 9 == 4 ? 1 : 0;
@@ -79,8 +82,12 @@ TEST(TaxFileHeaderTest, YearIsFourCharactersAndQuarterOne)
 TEST(TaxFileHeaderTest, WithoutTheMarkAtTheStartNothingChanges)
 {
     const std::string refused[] = {
-        "", "\n", " #TAXHEAD#\t2026\t2\tCanada\t\n", "#TAXHEAD\t2026\n",
-        "#taxhead#\t2026\t2\tUS\t\n", "Quebec\tQC\t0.2020\t0.1920\t0\t\n",
+        "",
+        "\n",
+        " #TAXHEAD#\t2026\t2\tCanada\t\n",
+        "#TAXHEAD\t2026\n",
+        "#taxhead#\t2026\t2\tUS\t\n",
+        "Quebec\tQC\t0.2020\t0.1920\t0\t\n",
         "\n#TAXHEAD#\t2026\t2\tUS\t\n", // the mark must be on the first line
     };
     for (const std::string &text : refused) {
@@ -124,7 +131,7 @@ TEST(TaxFileSlotsTest, FieldsFollowTheReadingRules)
     TaxRateTable table;
     TaxPeriod period;
     const std::string text = "#TAXHEAD#\t2026\t2\tUS\t\n"
-                             "Only A Name\n"                 // the rest reads as empty and 0
+                             "Only A Name\n"                  // the rest reads as empty and 0
                              "Flag\tFL\t 0.5x\t-0.25\t12\t\n" // the flag is one character: 1
                              "Letter\tLT\tabc\t\tx\n"         // not numbers: 0
                              "\tEM\t0.1\t0.2\t1";             // an empty name is taken as is

@@ -254,3 +254,29 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PdfPrint, CommandsShareTheApplicationsPrinterObject)
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>(Path("shared.pdf"));
+    ScriptedDialogs &script = *dialogs;
+    CPrintCommands commands(std::move(dialogs));
+    QPrinter appPrinter(QPrinter::HighResolution);
+    appPrinter.setPageOrientation(QPageLayout::Portrait);
+    commands.setApplicationPrinter([&appPrinter]() -> QPrinter & { return appPrinter; });
+
+    // Print Setup leaves its choice in the application's printer ...
+    script.chooseLandscape = true;
+    ASSERT_TRUE(commands.OnFilePrintSetup(nullptr));
+    EXPECT_EQ(appPrinter.pageLayout().orientation(), QPageLayout::Landscape);
+    // ... and a preview starts from whatever that printer holds now.
+    appPrinter.setPageOrientation(QPageLayout::Portrait);
+    PrintFixture f = MakeReportDoc(3, "US", "IA");
+    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    PrinterSettings documentSettings;
+    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    EXPECT_FALSE(documentSettings.isLandscape());
+}
+
+} // namespace

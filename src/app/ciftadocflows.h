@@ -55,6 +55,9 @@ public:
     // "Save changes to %s?" for a changed record file: Yes saves, No drops, Cancel stops.
     // True when the caller may go on.
     bool SaveModified();
+    // The framework's plain new-document step, used by Merge Files: no path, "Untitled",
+    // the caller clears the modified flag; no company dialog, no tax file read.
+    void OnPlainNewDocument() { setDefaultTitle(); }
     // Closing: "Save the modified tax?" when the tax-rate table was changed and not saved,
     // then SaveModified.
     bool CanCloseFrame();

@@ -7,6 +7,7 @@
 #include "app/commandids.h"
 #include "records/ciftadoc.h"
 #include "views/ciftaview.h"
+#include "views/cviewmodes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +61,22 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     view_ = new CIftaView(app_.document(), app_.prompts(), this);
     setCentralWidget(view_);
     app_.flows().setView(view_);
+    // Report and tax-rate modes, tax-rate, download and merge commands (views/cviewmodes).
+    {
+        FlowHooks hooks;
+        hooks.defaultTaxFile = [this] {
+            return app_.GetDefaultTaxFile() ? app_.defaultTaxFile() : std::string();
+        };
+        hooks.setDefaultTaxFile = [this](const std::string &p) { app_.SetDefaultTaxFile(p); };
+        hooks.documentPath = [this] { return app_.flows().pathName().toStdString(); };
+        hooks.saveDocument = [this] { return app_.flows().DoSave(app_.flows().pathName()); };
+        hooks.saveModified = [this] { return app_.flows().SaveModified(); };
+        hooks.newDocumentStep = [this] {
+            app_.flows().OnPlainNewDocument();
+            app_.document().setModified(false);
+        };
+        new CViewModes(*view_, hooks, view_);
+    }
 
     buildToolBar();
     buildStatusBar();

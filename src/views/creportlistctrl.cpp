@@ -4,6 +4,8 @@
 #include "records/ciftadoc.h"
 #include "report/report.h"
 
+#include "views/ciftaview.h"
+
 #include <QBrush>
 #include <QColor>
 
@@ -65,8 +67,8 @@ QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == Qt::SizeHintRole)
-        return QSize(column.width, 0);
+    if (role == kColumnWidthRole)
+        return column.width;
     return {};
 }
 

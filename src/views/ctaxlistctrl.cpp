@@ -5,6 +5,8 @@
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
 
+#include "views/ciftaview.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QSize>
@@ -77,8 +79,8 @@ QVariant CTaxListCtrl::headerData(int section, Qt::Orientation orientation, int 
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == Qt::SizeHintRole)
-        return QSize(column.width, 0);
+    if (role == kColumnWidthRole)
+        return column.width;
     return {};
 }
 

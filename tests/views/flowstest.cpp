@@ -1,0 +1,288 @@
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/cstepedit.h"
+#include "dialogs/ctaxinfodlg.h"
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+#include "records/recordmerge.h"
+#include "records/taxfile.h"
+#include "views/cmergeflow.h"
+#include "views/creportlistctrl.h"
+#include "views/ctaxflows.h"
+#include "views/ctaxlistctrl.h"
+
+#include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string ReadAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Answers every request on this machine with the given chart text.
+class ChartServer
+{
+public:
+    explicit ChartServer(QByteArray body)
+        : body_(std::move(body))
+    {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray head = socket->readAll();
+                    paths.push_back(head.split(' ').value(1).toStdString());
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: "
+                                  + QByteArray::number(body_.size())
+                                  + "\r\nConnection: close\r\n\r\n" + body_);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    std::string base() const
+    {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/taxmatrix/charts/";
+    }
+    std::vector<std::string> paths;
+
+private:
+    QByteArray body_;
+    QTcpServer server_;
+};
+
+class FlowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GuiApp();
+        hooks.defaultTaxFile = [this] { return defaultTax; };
+        hooks.setDefaultTaxFile = [this](const std::string &p) { defaultTax = p; };
+        hooks.showTaxRates = [this] { ++taxShown; };
+        hooks.documentPath = [this] { return docPath; };
+        hooks.saveDocument = [this] { return static_cast<bool>(WriteRecordFile(doc, docPath)); };
+    }
+    std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+    TaxRateTable table;
+    CIftaDoc doc{&table};
+    ScriptedPrompts prompts;
+    CTaxListCtrl list{doc, prompts};
+    FlowHooks hooks;
+    std::string defaultTax, docPath;
+    int taxShown = 0;
+};
+
+} // namespace
+
+TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
+{
+    CTaxFlows flows(doc, list, prompts, hooks);
+    EXPECT_FALSE(flows.OnLoadTaxRates()); // file dialog cancelled
+    EXPECT_EQ(taxShown, 0);
+    prompts.files = {TOLLMARK_TEST_DATA "/charts/table-2026.itx"};
+    list.setTaxRatesModified(true);
+    ASSERT_TRUE(flows.OnLoadTaxRates());
+    EXPECT_EQ(prompts.filters.back(), "IFTA tax files (*.itx)|*.itx||");
+    EXPECT_FALSE(list.taxRatesModified());
+    EXPECT_EQ(taxShown, 1);
+    EXPECT_GT(list.shownCount(), 60);
+    EXPECT_EQ(defaultTax, TOLLMARK_TEST_DATA "/charts/table-2026.itx");
+
+    // Cancelling the tax period writes nothing.
+    const std::string out = path("saved.itx");
+    prompts.files = {out};
+    list.setTaxRatesModified(true);
+    EXPECT_FALSE(flows.OnSaveTaxRates());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+    EXPECT_TRUE(list.taxRatesModified());
+    EXPECT_EQ(prompts.proposals.back(), defaultTax);
+
+    prompts.files = {out};
+    prompts.taxPeriod = [](TaxPeriod &p) {
+        p = TaxPeriod{2026, 3, "US"};
+        return true;
+    };
+    ASSERT_TRUE(flows.OnSaveTaxRates());
+    EXPECT_FALSE(list.taxRatesModified());
+    EXPECT_EQ(defaultTax, out);
+    EXPECT_EQ(ReadAll(out).substr(0, 21), "#TAXHEAD#\t2026\t3\tUS\t\n");
+}
+
+TEST_F(FlowsTest, WrongTaxFileIsRefusedButRemembered)
+{
+    const std::string bad = path("bad.itx");
+    std::ofstream(bad) << "no header\n";
+    CTaxFlows flows(doc, list, prompts, hooks);
+    prompts.files = {bad};
+    EXPECT_FALSE(flows.OnLoadTaxRates());
+    EXPECT_EQ(prompts.shown.back(), "Wrong file format. Tax not loaded.");
+    EXPECT_EQ(defaultTax, bad);
+    prompts.files = {path("missing.itx")};
+    EXPECT_FALSE(flows.OnLoadTaxRates());
+    EXPECT_EQ(defaultTax, bad);
+}
+
+TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
+{
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+    CTaxFlows flows(doc, list, prompts, hooks);
+    EXPECT_FALSE(flows.OnSaveWithCurrentRates()); // never saved: nothing asked
+    EXPECT_TRUE(prompts.shown.empty());
+
+    docPath = path("trips.irc");
+    TripEntry trip;
+    trip.slot = 0;
+    trip.rate = 0.9;
+    doc.entries = {trip};
+    doc.tablePeriod = {2026, 2, "Canada"};
+    prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
+                       UserPrompts::Answer::Yes};
+    EXPECT_FALSE(flows.OnSaveWithCurrentRates());
+    EXPECT_EQ(prompts.shown.back(), "Do you want to update the tax rate for the saved file?");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(docPath)));
+    ASSERT_TRUE(flows.OnSaveWithCurrentRates());
+    EXPECT_DOUBLE_EQ(doc.entries[0].rate, 0.9);
+    ASSERT_TRUE(flows.OnSaveWithCurrentRates());
+    EXPECT_DOUBLE_EQ(doc.entries[0].rate, table[0].dieselRate);
+    EXPECT_EQ(doc.recordPeriod.year, 2026);
+    EXPECT_EQ(doc.recordPeriod.quarter, 2);
+}
+
+TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
+{
+    doc.tablePeriod = {2026, 2, "US"};
+    doc.recordPeriod = {2025, 4, "Canada"};
+    doc.company.country = "Canada";
+    TaxInfoData seen;
+    prompts.taxInfo = [&seen](const TaxInfoData &d) { seen = d; };
+    CTaxFlows(doc, list, prompts, hooks).OnTaxRatesInfo();
+    EXPECT_EQ(seen.loadedYear, "2026");
+    EXPECT_EQ(seen.loadedCountry, "US");
+    EXPECT_EQ(seen.documentQuarter, "4");
+    EXPECT_EQ(seen.documentCountry, "Canada");
+}
+
+TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
+{
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/charts/table-2026.itx", table, doc.tablePeriod));
+    const int quebec = table.findAbbreviation("QC");
+    ASSERT_GE(quebec, 0);
+    ChartServer server(QByteArray::fromStdString(ReadAll(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")));
+    doc.company.country = "Canada";
+    prompts.download = [&](CIftaDoc &d, DownloadDialogData &data) {
+        CDownloadDlg dlg(prompts, d, data);
+        dlg.setBaseAddress(server.base());
+        dlg.show();
+        dlg.findChild<CStepEdit *>("quarter")->setValue("2");
+        dlg.findChild<CStepEdit *>("year")->setValue("2026");
+        dlg.OnDownload();
+        return dlg.result() == QDialog::Accepted;
+    };
+    CTaxFlows flows(doc, list, prompts, hooks);
+    ASSERT_TRUE(flows.OnDownload());
+    ASSERT_EQ(server.paths.size(), 1u);
+    EXPECT_EQ(server.paths[0], "/taxmatrix/charts/2Q2026.txt");
+    EXPECT_EQ(prompts.shown.back(), "Tax rates loaded. Please check for errors");
+    EXPECT_TRUE(list.taxRatesModified());
+    EXPECT_EQ(taxShown, 1);
+    EXPECT_EQ(doc.tablePeriod, (TaxPeriod{2026, 2, "Canada"}));
+    EXPECT_NE(table[quebec].gasolineRate, 1.1111);
+}
+
+TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
+{
+    CIftaDoc source(new TaxRateTable);
+    TripEntry trip;
+    trip.distance = 50;
+    source.entries = {trip, trip, trip};
+    const std::string file = path("a.irc");
+    ASSERT_TRUE(WriteRecordFile(source, file));
+    bool asked = false;
+    hooks.saveModified = [&asked] { asked = true; return true; };
+    CMergeFlow flow(doc, prompts, hooks);
+    prompts.merge = [&](CIftaDoc &d) {
+        EXPECT_EQ(d.mergeCounter, 0);
+        EXPECT_TRUE(d.entries.empty());
+        return static_cast<bool>(MergeFile(d, file));
+    };
+    doc.entries = {trip};
+    ASSERT_TRUE(flow.OnMergeFiles());
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(doc.entries.size(), 3u);
+    EXPECT_TRUE(doc.forceCompanyDialog);
+
+    prompts.merge = [&](CIftaDoc &d) {
+        MergeFile(d, file);
+        return false;
+    };
+    EXPECT_FALSE(flow.OnMergeFiles());
+    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_FALSE(doc.isModified());
+
+    hooks.saveModified = [] { return false; };
+    doc.entries = {trip};
+    EXPECT_FALSE(CMergeFlow(doc, prompts, hooks).OnMergeFiles());
+    EXPECT_EQ(doc.entries.size(), 1u);
+}
+
+TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
+{
+    const std::string rates = TOLLMARK_TEST_DATA "/report/rates.itx";
+    ASSERT_TRUE(ReadTaxFile(rates, table, doc.tablePeriod));
+    TripEntry a;
+    a.slot = 0;
+    a.rate = table[0].dieselRate;
+    a.distance = 400;
+    a.fuel = 120.0f;
+    a.tripNumber = 1;
+    TripEntry b = a;
+    b.slot = 1;
+    b.rate = table[1].dieselRate;
+    b.distance = 250;
+    b.fuel = 20.0f;
+    b.tripNumber = 2;
+    doc.entries = {a, b};
+    const std::string record = path("q.irc");
+    ASSERT_TRUE(WriteRecordFile(doc, record));
+
+    CReportListCtrl report(doc);
+    report.Fill();
+    std::string shown;
+    for (int c = 0; c < report.columnCount(); ++c)
+        shown += (c ? "\t" : "") + report.headerData(c, Qt::Horizontal).toString().toStdString();
+    shown += "\n";
+    for (int r = 0; r < report.rowCount(); ++r) {
+        for (int c = 0; c < report.columnCount(); ++c)
+            shown += (c ? "\t" : "") + report.text(r, c);
+        shown += "\n";
+    }
+    const std::string command =
+        std::string(TOLLMARK_CLI) + " report '" + record + "' --rates '" + rates + "'";
+    std::string printed;
+    FILE *pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[4096];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        printed.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(report.rowCount(), 4); // two rows, the empty line, the totals
+    EXPECT_EQ(shown, printed);
+    EXPECT_FALSE(report.flags(report.index(0, 0)) & Qt::ItemIsEditable);
+}

@@ -6,6 +6,7 @@
 #include "profiles/cprofilestore.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <sys/stat.h>
 
@@ -43,8 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t expected = store.profiles().size();
     store.close();
     CProfileStore reopened;
-    if (!reopened.open(path))
+    const Result again = reopened.open(path);
+    if (!again) {
+        std::fprintf(stderr, "fuzz: %s\n", again.message.c_str());
         fuzzinput::Fail("a profiles file the store wrote cannot be opened again");
+    }
     if (reopened.profiles().size() != expected)
         fuzzinput::Fail("a profiles file reads back with another number of profiles");
     if (reopened.profiles().back().companyName != added.companyName)

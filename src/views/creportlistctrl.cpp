@@ -8,6 +8,10 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <algorithm>
 
 CReportListCtrl::CReportListCtrl(CIftaDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
@@ -67,8 +71,12 @@ QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == kColumnWidthRole)
-        return column.width;
+    if (role == kColumnWidthRole) {
+        // The long distance headings would be cut at their nominal widths on most fonts.
+        const int heading = QFontMetrics(QGuiApplication::font())
+                                .horizontalAdvance(FromBytes(column.heading)) + 16;
+        return std::max(column.width, heading);
+    }
     return {};
 }
 

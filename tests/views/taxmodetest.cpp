@@ -1,0 +1,54 @@
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "app/commandids.h"
+#include "records/ciftadoc.h"
+#include "records/taxfile.h"
+#include "views/ciftaview.h"
+#include "views/cviewmodes.h"
+
+#include <QMenu>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+// The report and tax-rate modes installed into the real form view, driven by command id.
+TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
+{
+    GuiApp();
+    TaxRateTable table;
+    CIftaDoc doc(&table);
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+    ScriptedPrompts prompts;
+    CIftaView view(doc, prompts);
+    CViewModes modes(view, FlowHooks{});
+
+    view.ShowReport();
+    EXPECT_EQ(view.mode(), CIftaView::ModeReport);
+    EXPECT_EQ(view.list()->model(), &modes.reportList());
+    EXPECT_FALSE(view.isCommandEnabled(ID_EDIT_UNDO));
+
+    ASSERT_TRUE(view.OnCmdMsg(ID_VIEW_TAX_RATES));
+    EXPECT_EQ(view.list()->model(), &modes.taxList());
+    EXPECT_EQ(view.list()->model()->rowCount(), 5);
+    EXPECT_FALSE(view.isCommandEnabled(ID_TAX_CTX_MODIFY)); // nothing selected
+
+    std::unique_ptr<QMenu> menu(modes.BuildTaxContextMenu(&view, false));
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_FALSE(menu->actions()[0]->isEnabled());
+    EXPECT_EQ(menu->actions()[1]->data().toInt(), ID_TAX_CTX_ADD_NEW);
+
+    prompts.taxRate = [](TaxRate &rate, bool newRate) {
+        EXPECT_TRUE(newRate);
+        rate.name = "Ohio";
+        rate.abbreviation = "OH";
+        return true;
+    };
+    ASSERT_TRUE(view.OnCmdMsg(ID_TAX_CTX_ADD_NEW));
+    EXPECT_EQ(table[5].name, "Ohio");
+    EXPECT_TRUE(view.taxRatesModified);
+    EXPECT_TRUE(view.isCommandEnabled(ID_EDIT_UNDO));
+    ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_UNDO));
+    EXPECT_TRUE(table[5].name.empty());
+    EXPECT_EQ(view.list()->model()->rowCount(), 5);
+}

@@ -43,6 +43,14 @@ std::string ToPath(const QString &path)
 
 } // namespace
 
+// The window library is static: its resources (toolbar images, help pages) are linked in
+// only when something names them.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(tollmark);
+    Q_INIT_RESOURCE(help);
+}
+
 CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     : QObject(parent)
     , profiles_(std::make_unique<CProfileStore>())
@@ -55,6 +63,7 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     prompts_ = prompts;
     flows_ = std::make_unique<CIftaDocFlows>(*doc_, *prompts_, *this);
     connect(flows_.get(), &CIftaDocFlows::recentFile, this, &CIftaApp::AddToRecentFileList);
+    InitResources();
     buildCommands();
     theApp = this;
 }

@@ -1,0 +1,265 @@
+// The main window driven as a carrier uses it: start-up with the shipped tax-rate file in
+// the current folder, trips added, changed, deleted, undone, sorted, saved and reopened.
+
+#include "app/apptesthelpers.h"
+
+#include "app/actiontable.h"
+#include "app/ciftaapp.h"
+#include "app/ciftadocflows.h"
+#include "app/cinfodlgbar.h"
+#include "app/cmainframe.h"
+#include "app/commandids.h"
+#include "records/ciftadoc.h"
+#include "views/centrylistctrl.h"
+#include "views/ciftaview.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+
+using namespace apptest;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        rates = box.copySample("ifta.itx");
+        app = std::make_unique<CIftaApp>(&prompts);
+        ASSERT_TRUE(app->InitInstance({}));
+        frame = app->mainFrame();
+        view = frame->view();
+    }
+
+    CIftaDoc &doc() { return app->document(); }
+    QString cell(int row, int column) { return view->list()->model()->index(row, column).data().toString(); }
+    int rows() { return view->list()->model()->rowCount(); }
+    QStringList column(int c)
+    {
+        QStringList texts;
+        for (int r = 0; r < rows(); ++r)
+            texts << cell(r, c);
+        return texts;
+    }
+    void addTrip(const QString &state, const QString &distance, const QString &fuel, QDate date)
+    {
+        prompts.entries.push_back(TypeTrip(prompts, state, distance, fuel, date));
+        ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+    }
+
+    Sandbox box;
+    QString rates;
+    ScriptedPrompts prompts;
+    std::unique_ptr<CIftaApp> app;
+    CMainFrame *frame = nullptr;
+    CIftaView *view = nullptr;
+};
+
+TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
+{
+    EXPECT_EQ(frame->windowTitle(), "Untitled - IFTA");
+    // The first record file shows no company dialog and takes the table's quarter.
+    EXPECT_TRUE(prompts.companyDialogsShown.empty());
+    EXPECT_EQ(frame->infoBar()->recordInfo(), "2026Q2 for Canada");
+    EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for Canada");
+    EXPECT_EQ(frame->statusText(1), QFileInfo(rates).absoluteFilePath());
+    EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), QFileInfo(rates).absoluteFilePath());
+    // No profiles file yet: an empty one is made in the current folder and remembered.
+    EXPECT_TRUE(QFileInfo::exists(box.work("ifta.usr")));
+    EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(),
+              QFileInfo(box.work("ifta.usr")).absoluteFilePath());
+    EXPECT_EQ(view->mode(), CIftaView::ModeEntryList);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(view->list()->model()->headerData(4, Qt::Horizontal).toString(), "Distance (Km)");
+    EXPECT_TRUE(prompts.texts.empty());
+}
+
+TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
+{
+    addTrip("QC", "232", "455", QDate(2024, 4, 2));
+    prompts.yesNo.push_back(true); // the surcharge offer for Kentucky
+    prompts.entries.push_back(TypeTrip(prompts, "KY", "289", "0", QDate(2026, 4, 5)));
+    prompts.entries.push_back([this](EntryDialogData &data) {
+        // The surcharge line comes prepared: its slot, no fuel, the distance kept.
+        EXPECT_EQ(data.entry.fuel, 0.0f);
+        EXPECT_EQ(data.entry.distance, 289u);
+        EXPECT_EQ(data.useOdometer, 0);
+        EXPECT_EQ(data.entry.tripNumber, 3);
+        return RunEntryDialog(prompts, data, {});
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+    addTrip("ON", "818", "380.5", QDate(2025, 4, 3));
+    EXPECT_EQ(std::count(prompts.texts.begin(), prompts.texts.end(),
+                         std::string(kAddSurchargeQuestion)), 1);
+    ASSERT_EQ(rows(), 4);
+    EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));
+    EXPECT_EQ(column(8), QStringList({"", "", "X", ""}));
+    EXPECT_EQ(cell(2, 4), "289");
+    EXPECT_EQ(cell(3, 7), "380.50");
+    EXPECT_TRUE(doc().isModified());
+
+    view->selectRow(3);
+    prompts.entries.push_back([this](EntryDialogData &data) {
+        return RunEntryDialog(prompts, data, [](CEntryDlg &d) { SetField(d, "distance", "820"); });
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
+    EXPECT_EQ(prompts.entryDialogsShown.back().add, false);
+    EXPECT_EQ(cell(3, 4), "820");
+
+    view->selectRow(0);
+    prompts.yesNo.push_back(true);
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_DELETE));
+    EXPECT_EQ(prompts.texts.back(), kDeleteItemQuestion);
+    EXPECT_EQ(column(0), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+
+    ASSERT_TRUE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_REDO));
+    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_REDO)->isEnabled());
+
+    // One direction flag for the whole program: every click flips it.
+    const bool firstAscending = EntrySortDirection() == 0;
+    QHeaderView *header = view->list()->horizontalHeader();
+    emit header->sectionClicked(1);
+    const QStringList byDate = column(1);
+    EXPECT_EQ(byDate.first().left(4), firstAscending ? "2025" : "2026");
+    emit header->sectionClicked(1);
+    EXPECT_EQ(column(1).first().left(4), firstAscending ? "2026" : "2025");
+    emit header->sectionClicked(3); // "Abbrev" orders by the state name
+    // By the first four letters, case ignored: "KENT" comes before "KY S".
+    EXPECT_EQ(column(2), firstAscending ? QStringList({"Kentucky", "KY Surcharge", "Ontario"})
+                                        : QStringList({"Ontario", "KY Surcharge", "Kentucky"}));
+    // Sorting changes the display only.
+    EXPECT_EQ(doc().entries[2].tripNumber, 3);
+
+    const QString saved = box.work("trips.irc");
+    prompts.saveNames.push_back(saved.toStdString());
+    CompanyInfo company = CompanyDialogData::DialogDefaults();
+    company.companyName = "Acme Haulage";
+    prompts.companies.push_back(AcceptCompany(company));
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
+    ASSERT_EQ(prompts.companyDialogsShown.size(), 1u); // no company name yet
+    EXPECT_TRUE(prompts.companyDialogsShown[0].withPeriodDates);
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_EQ(frame->windowTitle(), "trips.irc - IFTA");
+    EXPECT_EQ(Sandbox::setting("Recent File List/File1").toString(), QFileInfo(saved).absoluteFilePath());
+    const QByteArray bytes = ReadBytes(saved);
+    ASSERT_GT(bytes.size(), 508);
+
+    ASSERT_TRUE(app->OpenDocumentFile(saved));
+    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE)); // has a name now: no dialogs
+    EXPECT_EQ(prompts.companyDialogsShown.size(), 1u);
+    EXPECT_EQ(ReadBytes(saved), bytes);
+    EXPECT_TRUE(prompts.unanswered.empty());
+}
+
+TEST_F(MainWindowTest, CancelledDialogsAndRefusedQuestionsLeaveTheRecordAsItWas)
+{
+    prompts.yesNo.push_back(false); // no surcharge
+    addTrip("KY", "100", "50", QDate(2026, 5, 1));
+    ASSERT_EQ(rows(), 1);
+    const std::vector<TripEntry> before = doc().entries;
+
+    prompts.entries.push_back(CancelEntry(prompts));
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+    // An empty jurisdiction counts as cancelled.
+    prompts.entries.push_back(TypeTrip(prompts, "", "5", "5", QDate(2026, 5, 2)));
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+    view->selectRow(0);
+    prompts.entries.push_back(CancelEntry(prompts));
+    frame->OnCommand(ID_EDIT_MODIFY);
+    prompts.yesNo.push_back(false);
+    frame->OnCommand(ID_EDIT_DELETE);
+    // Surcharge accepted, its dialog then cancelled: only the first line is added.
+    prompts.yesNo.push_back(true);
+    prompts.entries.push_back(TypeTrip(prompts, "KY", "70", "20", QDate(2026, 5, 3)));
+    prompts.entries.push_back(CancelEntry(prompts));
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+
+    ASSERT_EQ(doc().entries.size(), 2u);
+    EXPECT_EQ(doc().entries[0].distance, before[0].distance);
+    EXPECT_EQ(doc().entries[0].abbreviation, before[0].abbreviation);
+    EXPECT_EQ(doc().entries[1].distance, 70u);
+    EXPECT_EQ(doc().entries[1].surcharge, 0);
+    EXPECT_TRUE(prompts.unanswered.empty());
+
+    // Without a selection, Modify and Delete are greyed and do nothing.
+    view->selectRow(-1);
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_MODIFY)->isEnabled());
+    EXPECT_FALSE(frame->OnCommand(ID_EDIT_DELETE));
+}
+
+TEST_F(MainWindowTest, OdometerButtonsFollowTheRecordsMode)
+{
+    QAction *on = frame->actions().action(ID_ODOMETER_ON);
+    QAction *off = frame->actions().action(ID_ODOMETER_OFF);
+    EXPECT_FALSE(on->isChecked());
+    EXPECT_TRUE(off->isChecked());
+    on->trigger();
+    EXPECT_EQ(doc().company.useOdometer, 1);
+    EXPECT_TRUE(on->isChecked());
+    EXPECT_FALSE(off->isChecked());
+    // The mode is what the next entry dialog starts from.
+    prompts.entries.push_back(CancelEntry(prompts));
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+    EXPECT_EQ(prompts.entryDialogsShown.back().useOdometer, 1);
+    off->trigger();
+    EXPECT_EQ(doc().company.useOdometer, 0);
+    EXPECT_TRUE(off->isChecked());
+
+    // A record whose last line has an odometer-out reading turns the mode on.
+    ASSERT_TRUE(app->OpenDocumentFile(box.copySample("sample.irc")));
+    EXPECT_EQ(doc().company.useOdometer, 1);
+    EXPECT_TRUE(on->isChecked());
+    EXPECT_FALSE(off->isChecked());
+}
+
+TEST_F(MainWindowTest, ModeSwitchesChangeTheEditMenu)
+{
+    const auto editTexts = [this] {
+        QStringList texts;
+        for (QAction *a : frame->editMenu()->actions())
+            if (!a->isSeparator())
+                texts << a->text();
+        return texts;
+    };
+    EXPECT_TRUE(editTexts().contains("&Delete\tCtrl+D"));
+    frame->OnCommand(ID_VIEW_REPORT);
+    EXPECT_EQ(view->mode(), CIftaView::ModeReport);
+    EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
+    EXPECT_FALSE(editTexts().contains("&Modify\tCtrl+E"));
+    EXPECT_FALSE(editTexts().contains("Add New\tCtrl+A"));
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
+    frame->OnCommand(ID_TB_VIEW_TAX_RATES);
+    EXPECT_EQ(view->mode(), CIftaView::ModeTaxRates);
+    EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
+    EXPECT_TRUE(editTexts().contains("Add New\tCtrl+A"));
+    frame->OnCommand(ID_VIEW_LIST);
+    EXPECT_EQ(view->mode(), CIftaView::ModeEntryList);
+    EXPECT_TRUE(editTexts().contains("&Delete\tCtrl+D"));
+}
+
+TEST_F(MainWindowTest, DialogBarHidesAndShows)
+{
+    frame->show();
+    ASSERT_TRUE(frame->infoBar()->isVisible());
+    frame->OnCommand(ID_VIEW_DIALOGBAR);
+    EXPECT_FALSE(frame->infoBar()->isVisible());
+    EXPECT_FALSE(frame->actions().action(ID_VIEW_DIALOGBAR)->isChecked());
+    frame->OnCommand(ID_VIEW_DIALOGBAR);
+    EXPECT_TRUE(frame->infoBar()->isVisible());
+    EXPECT_TRUE(frame->actions().action(ID_VIEW_DIALOGBAR)->isChecked());
+    frame->hide();
+}
+
+} // namespace

@@ -107,19 +107,19 @@ const CommandSpec kCommands[] = {
 CActionTable::CActionTable(QObject *parent)
     : QObject(parent)
 {
-    for (const CommandSpec &spec : kCommands) {
-        auto *a = new QAction(QString::fromLatin1(spec.text), this);
-        const QString prompt = QString::fromLatin1(spec.prompt);
+    for (const CommandSpec &entry : kCommands) {
+        auto *a = new QAction(QString::fromLatin1(entry.text), this);
+        const QString prompt = QString::fromLatin1(entry.prompt);
         const int newline = prompt.indexOf(QLatin1Char('\n'));
         a->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
         a->setToolTip(newline < 0 ? prompt : prompt.mid(newline + 1));
-        a->setData(spec.id);
-        a->setCheckable(spec.checkable);
-        if (*spec.shortcut)
-            a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-        if (spec.icon)
-            a->setIcon(QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(spec.icon))));
-        const int id = spec.id;
+        a->setData(entry.id);
+        a->setCheckable(entry.checkable);
+        if (*entry.shortcut)
+            a->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        if (entry.icon)
+            a->setIcon(QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(entry.icon))));
+        const int id = entry.id;
         connect(a, &QAction::triggered, this, [this, id] { emit command(id); });
         actions_.insert(id, a);
         order_.append(id);

@@ -4,6 +4,8 @@
 
 #include "records/taxfile.h"
 
+#include "cli/clirun.h"
+
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -26,28 +28,6 @@ namespace {
 const std::string kCharts = TOLLMARK_TEST_DATA "/charts/";
 const std::string kShipped = TOLLMARK_SAMPLE_DATA "/ifta.itx";
 const std::string kShippedUs = TOLLMARK_SAMPLE_DATA "/ifta-us.itx";
-
-std::string ReadBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string &text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 // An HTTP/1.0 server on 127.0.0.1 in its own thread: one request per connection, the
 // page of the request's path, or a 404 page.
@@ -151,33 +131,11 @@ protected:
     // An output left by an earlier run would hide a file written by mistake.
     void SetUp() override { std::filesystem::remove(Temp("out.itx")); }
 
-    std::string Temp(const std::string &name) const
-    {
-        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return (std::filesystem::path(::testing::TempDir()) /
-                (std::string("cli-") + info->name() + "-" + name))
-            .string();
-    }
+    std::string Temp(const std::string &name) const { return CliTempPath(name); }
 
     CliRun Run(const std::vector<std::string> &args) const
     {
-        const std::string errPath = Temp("stderr.txt");
-        std::string command = Quoted(TOLLMARK_CLI);
-        for (const std::string &arg : args)
-            command += " " + Quoted(arg);
-        command += " 2>" + Quoted(errPath);
-        CliRun run;
-        FILE *pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return run;
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, got);
-        const int status = ::pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadBytes(errPath);
-        return run;
+        return RunCli(args, Temp("stderr.txt"));
     }
 
     // The shipped table with every rate set to 9, so that a filled rate is easy to see.

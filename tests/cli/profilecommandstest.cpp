@@ -4,6 +4,8 @@
 
 #include "profiles/cprofilestore.h"
 
+#include "cli/clirun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -21,25 +23,9 @@ const std::string kEmptyHeader("\x00\x00\x00\x00\xfc\x01\x00\x00\x0c\x00\x00\x00
                                "\x23\xf0\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00",
                                24);
 
-std::string ReadBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void WriteBytes(const std::string &path, const std::string &bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Quoted(const std::string &text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
 }
 
 uint32_t U32(const std::string &bytes, size_t at)
@@ -51,12 +37,6 @@ std::string TextAt(const std::string &bytes, size_t at)
 {
     return std::string(bytes.c_str() + at);
 }
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 class ProfileCommandsTest : public ::testing::Test
 {
@@ -73,23 +53,7 @@ protected:
 
     CliRun Run(const std::vector<std::string> &args) const
     {
-        const std::string errPath = (dir_ / "stderr.txt").string();
-        std::string command = Quoted(TOLLMARK_CLI);
-        for (const std::string &arg : args)
-            command += " " + Quoted(arg);
-        command += " 2>" + Quoted(errPath);
-        CliRun run;
-        FILE *pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return run;
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, got);
-        const int status = ::pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadBytes(errPath);
-        return run;
+        return RunCli(args, (dir_ / "stderr.txt").string());
     }
 
     void Add(const std::string &name, const std::string &fuel = "1")

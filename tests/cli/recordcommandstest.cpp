@@ -5,6 +5,8 @@
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 
+#include "cli/clirun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,28 +17,13 @@
 
 namespace {
 
+
 const std::string kData = std::string(TOLLMARK_TEST_DATA) + "/records";
 const std::string kSamples = TOLLMARK_SAMPLE_DATA;
-
-std::string ReadText(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void WriteText(const std::string &path, const std::string &bytes)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Quoted(const std::string &text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
 }
 
 size_t Count(const std::string &text, const std::string &part)
@@ -46,12 +33,6 @@ size_t Count(const std::string &text, const std::string &part)
         ++count;
     return count;
 }
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 class RecordCommandsTest : public ::testing::Test
 {
@@ -68,29 +49,13 @@ protected:
     std::string Copy(const std::string &from, const std::string &name) const
     {
         const std::string to = Temp(name);
-        WriteText(to, ReadText(from));
+        WriteText(to, ReadBytes(from));
         return to;
     }
 
     CliRun Run(const std::vector<std::string> &args) const
     {
-        const std::string errPath = Temp("stderr.txt");
-        std::string command = Quoted(TOLLMARK_CLI);
-        for (const std::string &arg : args)
-            command += " " + Quoted(arg);
-        command += " 2>" + Quoted(errPath);
-        CliRun run;
-        FILE *pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return run;
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, got);
-        const int status = ::pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadText(errPath);
-        return run;
+        return RunCli(args, Temp("stderr.txt"));
     }
 };
 
@@ -102,7 +67,7 @@ TEST_F(RecordCommandsTest, DumpRecordShowsBothLayouts)
     // type (the file has none), every stored trip field in file order.
     const CliRun older = Run({"dump-record", kData + "/older-layout.irc"});
     EXPECT_EQ(older.exitCode, 0) << older.err;
-    EXPECT_EQ(older.out, ReadText(kData + "/older-layout.json"));
+    EXPECT_EQ(older.out, ReadBytes(kData + "/older-layout.json"));
 
     const CliRun current = Run({"dump-record", kData + "/current-layout.irc"});
     EXPECT_EQ(current.exitCode, 0) << current.err;
@@ -153,7 +118,7 @@ TEST_F(RecordCommandsTest, EntriesInTheCarriersUnits)
     const CliRun hand =
         Run({"entries", kData + "/current-layout.irc", "--rates", kData + "/hand.itx"});
     EXPECT_EQ(hand.exitCode, 0) << hand.err;
-    EXPECT_EQ(hand.out, ReadText(kData + "/current-layout-entries.txt"));
+    EXPECT_EQ(hand.out, ReadBytes(kData + "/current-layout-entries.txt"));
 
     // The older layout reads through the same lines.
     const CliRun older =
@@ -203,7 +168,7 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     const CliRun run = Run({"update-rates", older, "--rates", kData + "/hand.itx"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    const std::string bytes = ReadText(older);
+    const std::string bytes = ReadBytes(older);
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x23\xf0\x00\x00", 4));
 
@@ -250,18 +215,18 @@ TEST_F(RecordCommandsTest, RefusedFilesFailWithTheProgramsText)
 
     // A known layout value on a file shorter than its header.
     const std::string truncated = Temp("truncated.irc");
-    WriteText(truncated, ReadText(kData + "/current-layout.irc").substr(0, 400));
+    WriteText(truncated, ReadBytes(kData + "/current-layout.irc").substr(0, 400));
     const CliRun shortRun = Run({"entries", truncated, "--rates", kData + "/hand.itx"});
     EXPECT_EQ(shortRun.exitCode, 1);
     EXPECT_EQ(shortRun.err, "Incompatible file format\n");
     EXPECT_EQ(shortRun.out, "");
 
     // update-rates on a refused file leaves it as it was.
-    const std::string before = ReadText(truncated);
+    const std::string before = ReadBytes(truncated);
     const CliRun update = Run({"update-rates", truncated, "--rates", kData + "/hand.itx"});
     EXPECT_EQ(update.exitCode, 1);
     EXPECT_EQ(update.err, "Incompatible file format\n");
-    EXPECT_EQ(ReadText(truncated), before);
+    EXPECT_EQ(ReadBytes(truncated), before);
 
     // A file that does not exist is a failure of the input, with its name.
     const std::string missing = Temp("missing.irc");
@@ -286,5 +251,5 @@ TEST_F(RecordCommandsTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(Run({"entries", record, "--rates"}).exitCode, 2);
     const std::string copy = Copy(record, "unchanged.irc");
     EXPECT_EQ(Run({"update-rates", copy}).exitCode, 2);
-    EXPECT_EQ(ReadText(copy), ReadText(record));
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(record));
 }

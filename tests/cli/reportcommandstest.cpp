@@ -4,6 +4,8 @@
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 
+#include "cli/clirun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,61 +16,18 @@
 
 namespace {
 
+
 const std::string kData = TOLLMARK_TEST_DATA;
 const std::string kRates = kData + "/report/rates.itx";
-
-std::string ReadText(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string &text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 class ReportCommandsTest : public ::testing::Test
 {
 protected:
-    std::string Temp(const std::string &name) const
-    {
-        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return (std::filesystem::path(::testing::TempDir()) /
-                (std::string("cli-") + info->name() + "-" + name))
-            .string();
-    }
+    std::string Temp(const std::string &name) const { return CliTempPath(name); }
 
     CliRun Run(const std::vector<std::string> &args) const
     {
-        const std::string errPath = Temp("stderr.txt");
-        std::string command = Quoted(TOLLMARK_CLI);
-        for (const std::string &arg : args)
-            command += " " + Quoted(arg);
-        command += " 2>" + Quoted(errPath);
-        CliRun run;
-        FILE *pipe = ::popen(command.c_str(), "r");
-        if (!pipe)
-            return run;
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, got);
-        const int status = ::pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadText(errPath);
-        return run;
+        return RunCli(args, Temp("stderr.txt"));
     }
 
     // Imports the sample trips (header, date, state, litres, odometer in, kilometres).
@@ -92,7 +51,7 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInKilometres)
     // prints headings, rows, the empty line and the totals.
     const CliRun run = Run({"report", ImportTrips(), "--rates", kRates});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ReadText(kData + "/report/trips-report-km.txt"));
+    EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-km.txt"));
 }
 
 TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
@@ -103,7 +62,7 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
         {"--country", "US", "--province", "NY", "--fuel", "gasoline", "--options", "475"});
     const CliRun run = Run({"report", file, "--rates", kRates});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ReadText(kData + "/report/trips-report-miles.txt"));
+    EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-miles.txt"));
 
     TaxRateTable table;
     CIftaDoc doc(&table);

@@ -1,0 +1,66 @@
+#pragma once
+
+// Running the built tollmark-cli from a test: its standard output, its standard error
+// and its exit code, with every argument quoted for the shell.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline std::string Quoted(const std::string &text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// A file name in the test folder, unique to the running test.
+inline std::string CliTempPath(const std::string &name)
+{
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return (std::filesystem::path(::testing::TempDir()) /
+            (std::string("cli-") + info->name() + "-" + name))
+        .string();
+}
+
+// Runs tollmark-cli with `args`; its standard error goes through `errPath`.
+inline CliRun RunCli(const std::vector<std::string> &args, const std::string &errPath)
+{
+    std::string command = Quoted(TOLLMARK_CLI);
+    for (const std::string &arg : args)
+        command += " " + Quoted(arg);
+    command += " 2>" + Quoted(errPath);
+    CliRun run;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, got);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadBytes(errPath);
+    return run;
+}

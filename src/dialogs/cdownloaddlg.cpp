@@ -84,42 +84,24 @@ std::string CDownloadDlg::ChartAddress(const std::string &base, int quarter, int
 
 void CDownloadDlg::transferToControls()
 {
-    quarter_->setValue(QString::number(data_.quarter));
-    year_->setValue(QString::number(data_.year));
-    country_->setCurrentIndex(country_->findText(FromBytes(data_.country)));
+    CTaxPeriodDlg::ShowPeriodControls(quarter_, year_, country_, data_.quarter, data_.year,
+                                      data_.country);
 }
 
 bool CDownloadDlg::transferFromControls()
 {
-    DownloadDialogData read = data_;
-    Result r = ParseIntegerField(quarter_->value().toStdString(), 1, 4, read.quarter);
-    CStepEdit *failed = quarter_;
-    if (r) {
-        failed = year_;
-        r = ParseIntegerField(year_->value().toStdString(), CTaxPeriodDlg::kFirstYear,
-                              CTaxPeriodDlg::kLastYear, read.year);
-    }
-    if (!r) {
-        prompts_.warn(r.message);
-        failed->setFocus();
-        failed->selectAll();
-        return false;
-    }
-    read.country = ToBytes(country_->currentText());
-    data_ = read;
-    return true;
+    return CTaxPeriodDlg::ReadPeriodControls(quarter_, year_, country_, prompts_, data_.quarter,
+                                             data_.year, data_.country);
 }
 
 void CDownloadDlg::OnQuarterStep(int delta)
 {
-    quarter_->setValue(QString::number(StepValue(quarter_->value().toStdString(), delta, 1, 4)));
+    CTaxPeriodDlg::StepQuarter(quarter_, delta);
 }
 
 void CDownloadDlg::OnYearStep(int delta)
 {
-    year_->setValue(QString::number(StepValue(year_->value().toStdString(), delta,
-                                              CTaxPeriodDlg::kFirstYear,
-                                              CTaxPeriodDlg::kLastYear)));
+    CTaxPeriodDlg::StepYear(year_, delta);
 }
 
 void CDownloadDlg::OnDownload()

@@ -48,40 +48,67 @@ CTaxPeriodDlg::CTaxPeriodDlg(UserPrompts &prompts, const TaxPeriod &period, QWid
 
 void CTaxPeriodDlg::transferToControls()
 {
-    quarter_->setValue(QString::number(period_.quarter));
-    year_->setValue(QString::number(period_.year));
-    country_->setCurrentIndex(country_->findText(FromBytes(period_.country)));
+    ShowPeriodControls(quarter_, year_, country_, period_.quarter, period_.year, period_.country);
 }
 
 bool CTaxPeriodDlg::transferFromControls()
 {
-    TaxPeriod read = period_;
-    Result r = ParseIntegerField(quarter_->value().toStdString(), 1, 4, read.quarter);
-    CStepEdit *failed = quarter_;
+    return ReadPeriodControls(quarter_, year_, country_, prompts_, period_.quarter, period_.year,
+                              period_.country);
+}
+
+void CTaxPeriodDlg::ShowPeriodControls(CStepEdit *quarter, CStepEdit *year, QComboBox *country,
+                                       int quarterValue, int yearValue,
+                                       const std::string &countryText)
+{
+    quarter->setValue(QString::number(quarterValue));
+    year->setValue(QString::number(yearValue));
+    country->setCurrentIndex(country->findText(FromBytes(countryText)));
+}
+
+bool CTaxPeriodDlg::ReadPeriodControls(CStepEdit *quarter, CStepEdit *year, QComboBox *country,
+                                       UserPrompts &prompts, int &quarterValue, int &yearValue,
+                                       std::string &countryText)
+{
+    int readQuarter = quarterValue;
+    int readYear = yearValue;
+    Result r = ParseIntegerField(quarter->value().toStdString(), 1, 4, readQuarter);
+    CStepEdit *failed = quarter;
     if (r) {
-        r = ParseIntegerField(year_->value().toStdString(), kFirstYear, kLastYear, read.year);
-        failed = year_;
+        r = ParseIntegerField(year->value().toStdString(), kFirstYear, kLastYear, readYear);
+        failed = year;
     }
     if (!r) {
-        prompts_.warn(r.message);
+        prompts.warn(r.message);
         failed->setFocus();
         failed->selectAll();
         return false;
     }
-    read.country = ToBytes(country_->currentText());
-    period_ = read;
+    quarterValue = readQuarter;
+    yearValue = readYear;
+    countryText = ToBytes(country->currentText());
     return true;
+}
+
+void CTaxPeriodDlg::StepQuarter(CStepEdit *quarter, int delta)
+{
+    quarter->setValue(QString::number(StepValue(quarter->value().toStdString(), delta, 1, 4)));
+}
+
+void CTaxPeriodDlg::StepYear(CStepEdit *year, int delta)
+{
+    year->setValue(
+        QString::number(StepValue(year->value().toStdString(), delta, kFirstYear, kLastYear)));
 }
 
 void CTaxPeriodDlg::OnQuarterStep(int delta)
 {
-    quarter_->setValue(QString::number(StepValue(quarter_->value().toStdString(), delta, 1, 4)));
+    StepQuarter(quarter_, delta);
 }
 
 void CTaxPeriodDlg::OnYearStep(int delta)
 {
-    year_->setValue(
-        QString::number(StepValue(year_->value().toStdString(), delta, kFirstYear, kLastYear)));
+    StepYear(year_, delta);
 }
 
 void CTaxPeriodDlg::accept()

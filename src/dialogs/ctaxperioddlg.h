@@ -20,6 +20,18 @@ public:
     static constexpr int kFirstYear = 2000;
     static constexpr int kLastYear = 2099;
 
+    // The quarter, year and country controls this dialog shares with the download
+    // dialog. ReadPeriodControls checks the quarter (1 to 4) and the year (kFirstYear to
+    // kLastYear) with the program's prompt and puts the focus on the first bad one; false
+    // leaves the values untouched.
+    static void ShowPeriodControls(CStepEdit *quarter, CStepEdit *year, QComboBox *country,
+                                   int quarterValue, int yearValue, const std::string &countryText);
+    static bool ReadPeriodControls(CStepEdit *quarter, CStepEdit *year, QComboBox *country,
+                                   UserPrompts &prompts, int &quarterValue, int &yearValue,
+                                   std::string &countryText);
+    static void StepQuarter(CStepEdit *quarter, int delta);
+    static void StepYear(CStepEdit *year, int delta);
+
     // A year of 0 shows 2005; the caller passes 2000 for a table year of 2000 or less.
     CTaxPeriodDlg(UserPrompts &prompts, const TaxPeriod &period, QWidget *parent = nullptr);
 

@@ -5,13 +5,9 @@
 #include "report/report.h"
 
 #include "views/ciftaview.h"
+#include "views/listcolumndata.h"
 
-#include <QBrush>
-#include <QColor>
-#include <QFontMetrics>
-#include <QGuiApplication>
 
-#include <algorithm>
 
 CReportListCtrl::CReportListCtrl(CIftaDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
@@ -43,21 +39,8 @@ QVariant CReportListCtrl::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return FromBytes(text(index.row(), index.column()));
-    case Qt::TextAlignmentRole: {
-        const bool left = static_cast<size_t>(index.column()) < columns_.size()
-            && columns_[static_cast<size_t>(index.column())].leftAligned;
-        return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignRight));
-    }
-    case Qt::BackgroundRole:
-        return QBrush(QColor::fromRgb(kBackground));
-    case Qt::ForegroundRole:
-        return QBrush(Qt::black);
-    default:
-        return {};
-    }
+    return ListColumnData::Cell(columns_, index.column(), text(index.row(), index.column()),
+                                kBackground, role);
 }
 
 QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
@@ -65,19 +48,7 @@ QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || section < 0
         || static_cast<size_t>(section) >= columns_.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const ListColumn &column = columns_[static_cast<size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return FromBytes(column.heading);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter
-                                   | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == kColumnWidthRole) {
-        // The long distance headings would be cut at their nominal widths on most fonts.
-        const int heading = QFontMetrics(QGuiApplication::font())
-                                .horizontalAdvance(FromBytes(column.heading)) + 16;
-        return std::max(column.width, heading);
-    }
-    return {};
+    return ListColumnData::Heading(columns_, section, role, true);
 }
 
 Qt::ItemFlags CReportListCtrl::flags(const QModelIndex &index) const

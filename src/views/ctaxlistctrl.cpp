@@ -6,9 +6,8 @@
 #include "records/taxlist.h"
 
 #include "views/ciftaview.h"
+#include "views/listcolumndata.h"
 
-#include <QBrush>
-#include <QColor>
 #include <QSize>
 
 TaxRateTable &TheTaxUndoTable()
@@ -52,20 +51,8 @@ QVariant CTaxListCtrl::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return FromBytes(text(index.row(), index.column()));
-    case Qt::TextAlignmentRole: {
-        const bool left = columns_[static_cast<size_t>(index.column())].leftAligned;
-        return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignRight));
-    }
-    case Qt::BackgroundRole:
-        return QBrush(QColor::fromRgb(kBackground));
-    case Qt::ForegroundRole:
-        return QBrush(Qt::black);
-    default:
-        return {};
-    }
+    return ListColumnData::Cell(columns_, index.column(), text(index.row(), index.column()),
+                                kBackground, role);
 }
 
 QVariant CTaxListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
@@ -73,15 +60,7 @@ QVariant CTaxListCtrl::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || section < 0
         || static_cast<size_t>(section) >= columns_.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const ListColumn &column = columns_[static_cast<size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return FromBytes(column.heading);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter
-                                   | (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == kColumnWidthRole)
-        return column.width;
-    return {};
+    return ListColumnData::Heading(columns_, section, role, false);
 }
 
 Qt::ItemFlags CTaxListCtrl::flags(const QModelIndex &index) const

@@ -9,6 +9,7 @@
 #include "dialogs/cimportdlg.h"
 #include "dialogs/cpreferencesdlg.h"
 #include "print/ciftaprint.h"
+#include "print/cprintcommands.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/csvimport.h"
@@ -65,6 +66,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     connect(flows_.get(), &CIftaDocFlows::recentFile, this, &CIftaApp::AddToRecentFileList);
     InitResources();
     buildCommands();
+    // Print and Print Preview start from the same printer settings as Print Setup.
+    ThePrintCommands().setApplicationPrinter([this]() -> QPrinter & { return printer(); });
     theApp = this;
 }
 
@@ -72,6 +75,7 @@ CIftaApp::~CIftaApp()
 {
     frame_.reset();
     flows_->setView(nullptr);
+    ThePrintCommands().setApplicationPrinter({});
     if (theApp == this)
         theApp = nullptr;
 }
@@ -147,13 +151,16 @@ bool CIftaApp::printFromCommandLine(const QStringList &arguments)
     }
     if (!flows_->OpenDocumentFile(file))
         return false;
-    QPrinter printer(QPrinter::HighResolution);
-    if (!pdf.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    }
+    // A PDF comes out exactly as tollmark-cli print writes it; otherwise the default
+    // printer prints the entry listing the window would show first.
     int pages = 0;
-    const Result printed = PrintDocument(PrintEntryList, *doc_, printer, &pages);
+    Result printed;
+    if (!pdf.isEmpty()) {
+        printed = PrintDocumentToPdf(*doc_, PrintEntryList, pdf, PdfOptions{}, &pages);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        printed = PrintDocument(PrintEntryList, *doc_, printer, &pages);
+    }
     if (!printed.ok) {
         prompts_->warn(printed.message);
         return false;

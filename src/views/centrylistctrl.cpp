@@ -8,8 +8,11 @@
 #include "records/textnumber.h"
 #include "views/centrydlg.h"
 #include "views/ciftaview.h"
+#include "views/listcolumndata.h"
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -103,17 +106,16 @@ QVariant CEntryListCtrl::data(const QModelIndex &index, int role) const
 
 QVariant CEntryListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0
-        || static_cast<size_t>(section) >= columns_.size())
+    if (orientation != Qt::Horizontal)
         return {};
-    const ListColumn &c = columns_[static_cast<size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return QString::fromStdString(Cp1252ToUtf8(c.heading));
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter | (c.leftAligned ? Qt::AlignLeft : Qt::AlignRight));
-    if (role == kColumnWidthRole)
-        return c.width;
-    return {};
+    const QVariant answer = ListColumnData::Heading(columns_, section, role, true);
+    if (role == kColumnWidthRole && section == EntryColumnDate) {
+        // A whole date, not only its heading, must fit in the date column.
+        const int date = QFontMetrics(QGuiApplication::font())
+                             .horizontalAdvance(QStringLiteral("0000/00/00")) + 16;
+        return std::max(answer.toInt(), date);
+    }
+    return answer;
 }
 
 void CEntryListCtrl::SetColumns()

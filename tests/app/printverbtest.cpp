@@ -29,8 +29,11 @@ protected:
         ASSERT_TRUE(folder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         previous = QDir::currentPath();
-        // The sample folder holds ifta.itx, so the listing names its jurisdictions.
-        QDir::setCurrent(QStringLiteral(TOLLMARK_SAMPLE_DATA));
+        // A folder of its own with the sample table, so the listing names its
+        // jurisdictions and the profiles file the start-up makes stays out of data/.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TOLLMARK_SAMPLE_DATA "/ifta.itx"),
+                                QDir(folder.path()).filePath(QStringLiteral("ifta.itx"))));
+        QDir::setCurrent(folder.path());
     }
     void TearDown() override { QDir::setCurrent(previous); }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
@@ -59,8 +61,11 @@ protected:
             command += " " + Quoted(arg);
         int code = -1;
         Capture(command + " 2>" + Quoted(errPath), &code);
+        const std::string said = Capture("cat " + Quoted(errPath));
         if (err)
-            *err = Capture("cat " + Quoted(errPath));
+            *err = said;
+        else if (code != 0)
+            std::cerr << "tollmark-cli print exited " << code << ": " << said << "\n";
         return code;
     }
 

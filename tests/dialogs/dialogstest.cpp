@@ -202,7 +202,8 @@ TEST(DownloadDlg, BadQuarterKeepsItOpenWithoutFetching)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    CIftaDoc doc(new TaxRateTable);
+    TaxRateTable docTable;
+    CIftaDoc doc(&docTable);
     doc.company.country = "US";
     CDownloadDlg dlg(prompts, doc);
     dlg.show();
@@ -223,7 +224,8 @@ TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    CIftaDoc doc(new TaxRateTable);
+    TaxRateTable docTable;
+    CIftaDoc doc(&docTable);
     const TaxPeriod before = doc.tablePeriod;
     CDownloadDlg dlg(prompts, doc);
     // Port 1 on this machine: nothing listens there.
@@ -242,7 +244,8 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     GuiApp();
     QTemporaryDir dir;
     ScriptedPrompts prompts;
-    CIftaDoc source(new TaxRateTable);
+    TaxRateTable sourceTable;
+    CIftaDoc source(&sourceTable);
     source.recordPeriod = {2026, 2, "Canada"};
     TripEntry trip;
     trip.tripNumber = 7;
@@ -255,7 +258,9 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     std::fputs("not a record file", f);
     std::fclose(f);
 
-    CIftaDoc doc(new TaxRateTable);
+    TaxRateTable docTable;
+
+    CIftaDoc doc(&docTable);
     CMergeDlg dlg(prompts, doc);
     EXPECT_EQ(dlg.windowTitle(), "Merge Files");
     prompts.files = {good, bad, good};

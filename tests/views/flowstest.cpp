@@ -208,7 +208,8 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
 
 TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
 {
-    CIftaDoc source(new TaxRateTable);
+    TaxRateTable sourceTable;
+    CIftaDoc source(&sourceTable);
     TripEntry trip;
     trip.distance = 50;
     source.entries = {trip, trip, trip};

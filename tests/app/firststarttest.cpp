@@ -1,4 +1,5 @@
 // A new user's first start: no tax-rate file in the current folder or in the settings.
+#include "app/apptesthelpers.h"
 #include "app/cfirststart.h"
 #include "app/ciftaapp.h"
 #include "app/userprompts.h"
@@ -7,9 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -41,42 +39,15 @@ public:
 class FirstStartTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "test_app";
-            static char *argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(settings.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        TheTaxRateTable().clear();
-    }
-
-    void TearDown() override
-    {
-        QDir::setCurrent(previous);
-        TheTaxRateTable().clear();
-    }
+    void SetUp() override { TheTaxRateTable().clear(); }
+    void TearDown() override { TheTaxRateTable().clear(); }
 
     static QString StoredDefaultTaxFile()
     {
-        QSettings stored(QSettings::NativeFormat, QSettings::UserScope,
-                         QStringLiteral("Varnotec"), QStringLiteral("Tollmark"));
-        return stored.value(QStringLiteral("TaxFile/DefaultTaxFile")).toString();
+        return apptest::Sandbox::setting(QStringLiteral("TaxFile/DefaultTaxFile")).toString();
     }
 
-    QTemporaryDir folder;
-    QTemporaryDir settings;
-    QString previous;
+    apptest::Sandbox sandbox;
     RecordingPrompts prompts;
 };
 
@@ -119,8 +90,7 @@ TEST_F(FirstStartTest, NoLeavesTheTableEmptyAndTheSettingsAlone)
 
 TEST_F(FirstStartTest, TableInTheCurrentFolderStartsSilently)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOLLMARK_SAMPLE_DATA "/ifta-us.itx"),
-                            QDir(folder.path()).filePath(QStringLiteral("ifta.itx"))));
+    sandbox.copySample(QStringLiteral("ifta-us.itx"), QStringLiteral("ifta.itx"));
     CIftaApp app(&prompts);
     ASSERT_TRUE(app.InitInstance({}));
 

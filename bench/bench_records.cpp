@@ -1,51 +1,18 @@
 // Reading and writing a record file of 1,000,000 trip lines through the disk, as File
 // Open and File Save do. Target: each under 0.5 s.
 
+#include "benchrecords.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
-// A quarter of varied lines: dates, slots, odometer runs, fuel with cents, both units.
-void FillEntries(CIftaDoc &doc, size_t count)
-{
-    doc.company.companyName = "Benchmark Freight";
-    doc.company.startOdometer = 100000;
-    doc.entries.resize(count);
-    uint32_t seed = 2026;
-    int32_t odometer = 100000;
-    for (size_t i = 0; i < count; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        TripEntry &entry = doc.entries[i];
-        entry.tripNumber = static_cast<int32_t>(i + 1);
-        entry.date = "2026/0" + std::to_string(4 + (seed >> 28) % 3) + "/1" +
-                     std::to_string((seed >> 24) % 10);
-        entry.slot = static_cast<int32_t>((seed >> 8) % 61);
-        entry.surcharge = (seed >> 3) % 20 == 0 ? 1 : 0;
-        entry.distance = (seed >> 4) % 900;
-        entry.odometerIn = odometer;
-        odometer += static_cast<int32_t>(entry.distance);
-        entry.odometerOut = odometer;
-        entry.fuel = entry.surcharge ? 0.0f : static_cast<float>((seed >> 12) % 50000) / 100.0f;
-        entry.rate = 0.05 + static_cast<double>((seed >> 16) % 2000) / 10000.0;
-        entry.distanceInMiles = (seed >> 20) & 1;
-        entry.fuelInGallons = (seed >> 21) & 1;
-    }
-}
-
-std::string BenchPath()
-{
-    const char *tmp = std::getenv("TMPDIR");
-    return std::string(tmp && *tmp ? tmp : "/tmp") + "/tollmark-bench-" +
-           std::to_string(::getpid()) + ".irc";
-}
+using bench::BenchPath;
+using bench::FillEntries;
 
 void BM_WriteRecordFile(benchmark::State &state)
 {

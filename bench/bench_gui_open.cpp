@@ -1,6 +1,7 @@
-// File Open of a record file of 1,000,000 trip lines in the main window: the file read
-// into the document, the entry list refilled and the window painted with the first rows.
-// Target: under 1.5 s.
+// The main window with a record file of 1,000,000 trip lines. File Open: the file read into
+// the document, the entry list refilled and the window painted with the first rows (target:
+// under 1.5 s). Then the two other things a carrier does with the whole list: a sort by
+// date and the report view; the window must stay responsive for both.
 
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
@@ -9,6 +10,7 @@
 #include "benchrecords.h"
 #include "records/recordfile.h"
 #include "records/taxratetable.h"
+#include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
 #include <QAbstractItemModel>
@@ -53,42 +55,94 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-void BM_OpenRecordInWindow(benchmark::State &state)
-{
+// The window of the run, started once, and the 1,000,000-line record file it opens.
+struct Window {
     GuiSandbox sandbox;
-    const QString path = sandbox.path("quarter.irc");
+    QString path = sandbox.path("quarter.irc");
+    SilentPrompts prompts;
+    std::unique_ptr<CIftaApp> app;
+    CMainFrame *frame = nullptr;
+    bool ready = false;
+
+    explicit Window(size_t lines)
     {
         TaxRateTable table;
         CIftaDoc source(&table);
-        bench::FillEntries(source, static_cast<size_t>(state.range(0)));
-        if (!WriteRecordFile(source, path.toStdString())) {
-            state.SkipWithError("could not write the record file to open");
+        bench::FillEntries(source, lines);
+        if (!WriteRecordFile(source, path.toStdString()))
             return;
-        }
+        app = std::make_unique<CIftaApp>(&prompts);
+        if (!app->InitInstance({}))
+            return;
+        frame = app->mainFrame();
+        frame->resize(1000, 700);
+        QApplication::processEvents();
+        ready = true;
     }
 
-    SilentPrompts prompts;
-    CIftaApp app(&prompts);
-    if (!app.InitInstance({})) {
-        state.SkipWithError("the window did not start");
-        return;
-    }
-    CMainFrame *frame = app.mainFrame();
-    frame->resize(1000, 700);
-    QApplication::processEvents();
-
-    for (auto _ : state) {
-        if (!app.flows().OpenDocumentFile(path))
-            state.SkipWithError("open failed");
+    void paint()
+    {
         QApplication::processEvents();
         frame->repaint();
     }
-    const int rows = frame->view()->list()->model()->rowCount();
-    if (rows != state.range(0))
+    int rowsShown() const { return frame->view()->list()->model()->rowCount(); }
+};
+
+Window &TheWindow()
+{
+    static Window window(1000000);
+    return window;
+}
+
+void BM_OpenRecordInWindow(benchmark::State &state)
+{
+    Window &w = TheWindow();
+    if (!w.ready) {
+        state.SkipWithError("the window or its record file could not be made");
+        return;
+    }
+    for (auto _ : state) {
+        if (!w.app->flows().OpenDocumentFile(w.path))
+            state.SkipWithError("open failed");
+        w.paint();
+    }
+    if (w.rowsShown() != 1000000)
         state.SkipWithError("the list does not show every trip line");
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A click on the Date heading re-orders the million rows shown.
+void BM_SortByDateInWindow(benchmark::State &state)
+{
+    Window &w = TheWindow();
+    if (!w.ready || !w.app->flows().OpenDocumentFile(w.path)) {
+        state.SkipWithError("the record file could not be opened");
+        return;
+    }
+    for (auto _ : state) {
+        w.frame->view()->entryList().SortByColumn(1);
+        w.paint();
+    }
+}
+
+// "View Report" over the million lines, and back to the entry list.
+void BM_ViewReportInWindow(benchmark::State &state)
+{
+    Window &w = TheWindow();
+    if (!w.ready || !w.app->flows().OpenDocumentFile(w.path)) {
+        state.SkipWithError("the record file could not be opened");
+        return;
+    }
+    for (auto _ : state) {
+        w.frame->view()->ShowReport();
+        w.paint();
+        state.PauseTiming();
+        w.frame->view()->ShowList();
+        state.ResumeTiming();
+    }
 }
 
 } // namespace
 
-BENCHMARK(BM_OpenRecordInWindow)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenRecordInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SortByDateInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ViewReportInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,11 +1,16 @@
 // Opens a record file in the real main window and saves a picture of the window in the
-// entry list, the report and the tax-rate table:
+// entry list, the report and the tax-rate table, and of the company and trip dialogs
+// filled from that record:
 //   tollmark-screenshots FILE.irc OUTPUT_FOLDER
 // Run it in a folder holding ifta.itx, with a throw-away settings folder.
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
 #include "app/commandids.h"
 #include "app/userprompts.h"
+#include "dialogs/ccompanydlg.h"
+#include "profiles/cprofilestore.h"
+#include "records/ciftadoc.h"
+#include "views/centrydlg.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +28,31 @@ bool Grab(QWidget &window, const QString &path)
         QThread::msleep(30);
     }
     return window.grab().save(path);
+}
+
+// The company dialog as Company Info opens it, and the trip dialog as Modify opens it on
+// the record's first line.
+bool GrabDialogs(CIftaApp &app, const QDir &out)
+{
+    CIftaDoc &doc = app.document();
+    CompanyDialogData company;
+    company.company = doc.company;
+    company.fuelChoice = doc.entries.empty();
+    company.withPeriodDates = true;
+    CCompanyDlg companyDialog(app.prompts(), &app.profileStore(), company, app.mainFrame());
+    companyDialog.show();
+    if (!Grab(companyDialog, out.filePath("company.png")))
+        return false;
+
+    EntryDialogData entry;
+    if (!doc.entries.empty())
+        entry.entry = doc.entries.front();
+    entry.add = false;
+    entry.useOdometer = doc.company.useOdometer;
+    entry.table = &doc.taxTable();
+    CEntryDlg entryDialog(app.prompts(), entry, app.mainFrame());
+    entryDialog.show();
+    return Grab(entryDialog, out.filePath("entry.png"));
 }
 
 } // namespace
@@ -60,5 +90,10 @@ int main(int argc, char **argv)
         }
         QTextStream(stdout) << path << "\n";
     }
+    if (!GrabDialogs(app, out)) {
+        err << "could not write the dialog pictures\n";
+        return 1;
+    }
+    QTextStream(stdout) << out.filePath("company.png") << "\n" << out.filePath("entry.png") << "\n";
     return 0;
 }

@@ -188,7 +188,11 @@ void CEntryDlg::fillJurisdictions()
     state_->clear();
     const TaxRateTable *table = data_.table;
     if (table && IsTaxTableLoaded(*table)) {
-        const int used = table->usedCount();
+        // Slot 0 is offered whatever it holds; the list runs on to the first slot after it
+        // without an abbreviation, so that an item's index stays its slot number.
+        int used = 1;
+        while (used < TaxRateTable::kSlotCount && !(*table)[used].abbreviation.empty())
+            ++used;
         for (int slot = 0; slot < used; ++slot)
             state_->addItem(fromBytes((*table)[slot].abbreviation));
         if (data_.entry.slot >= 0 && data_.entry.slot < used)

@@ -1,0 +1,348 @@
+// The trip entry dialog driven through its own widgets: keys typed into its boxes, focus
+// moved between them, OK pressed with Enter and Cancel with Escape.
+
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "records/taxfile.h"
+#include "records/units.h"
+#include "views/centrydlg.h"
+#include "views/entryrules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class EntryDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GuiApp();
+        savedUnits = CurrentEntryUnits();
+        ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, period));
+        data.table = &table;
+        data.entry.tripNumber = 4;
+        data.entry.slot = 2; // Kentucky
+    }
+    void TearDown() override { CurrentEntryUnits() = savedUnits; }
+
+    // Opens the dialog as the active window, so that focus moves send their events.
+    CEntryDlg &open()
+    {
+        dialog = std::make_unique<CEntryDlg>(prompts, data);
+        dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        return *dialog;
+    }
+    QLineEdit *edit(const char *name) { return dialog->findChild<QLineEdit *>(name); }
+    QComboBox *state() { return dialog->findChild<QComboBox *>("state"); }
+    QDateEdit *picker() { return dialog->findChild<QDateEdit *>("date"); }
+    QCheckBox *useOdometer() { return dialog->findChild<QCheckBox *>("useOdometer"); }
+    QRadioButton *radio(const QString &text)
+    {
+        for (QRadioButton *r : dialog->findChildren<QRadioButton *>())
+            if (r->text() == text)
+                return r;
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
+    // The unit buttons checked, in the order KM, MIL, L, GAL.
+    QString units()
+    {
+        QStringList on;
+        for (const char *text : {"KM", "MIL", "L", "GAL"})
+            if (radio(text)->isChecked())
+                on << text;
+        return on.join(' ');
+    }
+    // Types `text` over the box's contents with the box focused, then moves the focus on
+    // to the date picker, which does nothing when it gains focus.
+    void typeAndLeave(QWidget *box, const QString &text)
+    {
+        box->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(box->hasFocus());
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            line->selectAll();
+        else if (auto *combo = qobject_cast<QComboBox *>(box))
+            combo->lineEdit()->selectAll();
+        QTest::keyClicks(box, text);
+        picker()->setFocus(Qt::TabFocusReason);
+    }
+
+    TaxRateTable table;
+    TaxPeriod period;
+    EntryDialogData data;
+    ScriptedPrompts prompts;
+    std::unique_ptr<CEntryDlg> dialog;
+    EntryUnits savedUnits;
+};
+
+TEST_F(EntryDlgTest, TitleNamesTheTripAndTheKindOfEdit)
+{
+    data.entry.tripNumber = 7;
+    EXPECT_EQ(CEntryDlg(prompts, data).windowTitle(), "Add Item 7");
+    data.add = false;
+    data.entry.tripNumber = 3;
+    EXPECT_EQ(CEntryDlg(prompts, data).windowTitle(), "Modiffy Item 3");
+}
+
+TEST_F(EntryDlgTest, OdometerOutIsCompletedFromOdometerInAndGivesTheDistance)
+{
+    data.useOdometer = 1;
+    data.entry.odometerIn = 123456;
+    data.entry.odometerOut = 123456;
+    open();
+    typeAndLeave(edit("odometerOut"), "789"); // only the last three digits typed
+    EXPECT_EQ(edit("odometerOut")->text(), "123789");
+    EXPECT_EQ(edit("distance")->text(), "333");
+    typeAndLeave(edit("odometerOut"), "400"); // completed below odometer-in: no distance
+    EXPECT_EQ(edit("odometerOut")->text(), "123400");
+    EXPECT_EQ(edit("distance")->text(), "0");
+    typeAndLeave(edit("odometerOut"), "7");
+    EXPECT_EQ(edit("odometerOut")->text(), "123457");
+    EXPECT_EQ(edit("distance")->text(), "1");
+    typeAndLeave(edit("odometerOut"), "2000000"); // long readings stay as typed
+    EXPECT_EQ(edit("odometerOut")->text(), "2000000");
+    // Odometer-in losing focus works the distance out again, without completing anything.
+    typeAndLeave(edit("odometerIn"), "1999990");
+    EXPECT_EQ(edit("distance")->text(), "10");
+
+    // Enter presses OK straight from the odometer-out box: the completion still applies.
+    edit("odometerOut")->setFocus(Qt::TabFocusReason);
+    edit("odometerOut")->selectAll();
+    QTest::keyClicks(edit("odometerOut"), "5");
+    QTest::keyClick(edit("odometerOut"), Qt::Key_Return);
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.odometerIn, 1999990);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 1999995);
+    EXPECT_EQ(dialog->data().entry.distance, 5u);
+    EXPECT_EQ(dialog->data().useOdometer, 1);
+}
+
+TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays)
+{
+    data.useOdometer = 0;
+    data.entry.odometerIn = 123456;
+    data.entry.distance = 50;
+    open();
+    typeAndLeave(edit("odometerOut"), "789");
+    typeAndLeave(edit("odometerIn"), "100");
+    EXPECT_EQ(edit("odometerOut")->text(), "789");
+    EXPECT_EQ(edit("distance")->text(), "50");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.odometerIn, 100);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 789);
+    EXPECT_EQ(dialog->data().entry.distance, 50u);
+    EXPECT_EQ(dialog->data().useOdometer, 0);
+
+    // Ticking the box in the dialog turns the rule on, and the box's state comes back.
+    data.entry.odometerIn = 123456;
+    open();
+    useOdometer()->click();
+    typeAndLeave(edit("odometerOut"), "789");
+    EXPECT_EQ(edit("distance")->text(), "333");
+    dialog->accept();
+    EXPECT_EQ(dialog->data().useOdometer, 1);
+}
+
+TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
+{
+    data.entry.distance = 12;
+    data.entry.fuel = 3.5f;
+    open();
+    EXPECT_EQ(units(), "KM L");
+    QLineEdit *distance = edit("distance");
+    QLineEdit *fuel = edit("fuel");
+    distance->setFocus();
+    distance->end(false);
+    QTest::keyClicks(distance, "m");
+    EXPECT_EQ(units(), "MIL L");
+    QTest::keyClicks(distance, "k");
+    EXPECT_EQ(units(), "KM L");
+    QTest::keyClicks(distance, "M");
+    EXPECT_EQ(units(), "MIL L");
+    QTest::keyClicks(distance, "xg4"); // other letters, the fuel's among them, are refused
+    EXPECT_EQ(distance->text(), "124");
+    EXPECT_EQ(units(), "MIL L");
+
+    fuel->setFocus();
+    fuel->end(false);
+    QTest::keyClicks(fuel, "G");
+    EXPECT_EQ(units(), "MIL GAL");
+    QTest::keyClicks(fuel, "k0");
+    EXPECT_EQ(units(), "MIL GAL"); // "k" is the distance box's letter, not the fuel box's
+    QTest::keyClicks(fuel, "l");
+    EXPECT_EQ(units(), "MIL L");
+    EXPECT_EQ(fuel->text(), "3.50");
+
+    // The buttons themselves exclude their partner.
+    radio("KM")->click();
+    radio("GAL")->click();
+    EXPECT_EQ(units(), "KM GAL");
+    radio("GAL")->click(); // a checked button stays checked
+    EXPECT_EQ(units(), "KM GAL");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.distance, 124u);
+    EXPECT_FLOAT_EQ(dialog->data().entry.fuel, 3.5f);
+    EXPECT_EQ(dialog->data().entry.distanceInMiles, 0);
+    EXPECT_EQ(dialog->data().entry.fuelInGallons, 1);
+}
+
+TEST_F(EntryDlgTest, ClosingInAnyWaySetsTheCurrentEntryUnitsFromTheButtons)
+{
+    // The dialog opens on the entry's own units, whatever the current units are.
+    CurrentEntryUnits() = EntryUnits{1, 1};
+    data.entry.distanceInMiles = 0;
+    data.entry.fuelInGallons = 0;
+    open();
+    EXPECT_EQ(units(), "KM L");
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 0);
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+
+    open();
+    radio("MIL")->click();
+    dialog->reject();
+    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+
+    data.entry.distanceInMiles = 1;
+    open();
+    EXPECT_EQ(units(), "MIL L");
+    radio("GAL")->click();
+    // A refused OK keeps the dialog open and the units where they were.
+    edit("fuel")->setText("x");
+    dialog->accept();
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+    edit("fuel")->setText("1");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
+    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 1);
+}
+
+TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
+{
+    const char *const positive = "Please enter a positive integer.";
+    const char *const number = "Please enter a number.";
+    const struct {
+        const char *field;
+        const char *text;
+        const char *prompt;
+    } cases[] = {
+        {"distance", "", positive},          {"distance", "-5", positive},
+        {"distance", "4294967296", positive}, {"distance", "12.5", positive},
+        {"fuel", "", number},                {"fuel", "1,5", number},
+        {"fuel", "abc", number},             {"odometerIn", "1.5", positive},
+        {"odometerOut", "x7", positive},
+    };
+    data.useOdometer = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " \"" + c.text + "\"");
+        open();
+        edit(c.field)->setText(QString::fromLatin1(c.text));
+        const size_t before = prompts.shown.size();
+        QTest::keyClick(edit(c.field), Qt::Key_Return);
+        EXPECT_NE(dialog->result(), QDialog::Accepted);
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_EQ(prompts.shown.size(), before + 1);
+        EXPECT_EQ(prompts.shown.back(), c.prompt);
+        EXPECT_EQ(QApplication::focusWidget(), edit(c.field)); // back in the bad box
+    }
+    // Blanks around a number are accepted.
+    open();
+    edit("distance")->setText(" 42 ");
+    edit("fuel")->setText("10.25 ");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.distance, 42u);
+    EXPECT_FLOAT_EQ(dialog->data().entry.fuel, 10.25f);
+}
+
+TEST_F(EntryDlgTest, PickerTakesDatesFrom2000To2099)
+{
+    const QDate today = QDate::currentDate();
+    open();
+    EXPECT_EQ(picker()->minimumDate().toString(Qt::ISODate), "2000-01-01");
+    EXPECT_EQ(picker()->maximumDate().toString(Qt::ISODate), "2099-12-31");
+
+    const struct {
+        const char *stored;
+        QDate shown;
+    } cases[] = {
+        {"2000/01/01", QDate(2000, 1, 1)}, {"2021/01/01", QDate(2021, 1, 1)},
+        {"2099/12/31", QDate(2099, 12, 31)}, {"1999/12/31", today},
+        {"2100/01/01", today},             {"2026/02/31", today}, // no such day
+        {"2026/13/01", today},             {"", today},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        data.entry.date = c.stored;
+        open();
+        const std::string shown = c.shown.toString("yyyy/MM/dd").toStdString();
+        EXPECT_EQ(picker()->date().toString("yyyy/MM/dd").toStdString(), shown);
+        dialog->accept();
+        ASSERT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(dialog->data().entry.date, shown); // the picker's date, whatever was stored
+    }
+}
+
+TEST_F(EntryDlgTest, JurisdictionBoxOffersTheLoadedTableOrTheBuiltInNames)
+{
+    open();
+    EXPECT_EQ(dialog->comboItems(), (std::vector<std::string>{"QC", "ON", "KY", "KX", "ME"}));
+    EXPECT_EQ(state()->currentText(), "KY"); // the entry's slot
+    EXPECT_EQ(edit("stateName")->text(), "Kentucky");
+
+    // Typed text is upper case; on leaving, the first item after the first one that begins
+    // with it is chosen, the first item last.
+    typeAndLeave(state(), "k");
+    EXPECT_EQ(state()->currentText(), "KY");
+    typeAndLeave(state(), "q");
+    EXPECT_EQ(state()->currentText(), "QC");
+    EXPECT_EQ(edit("stateName")->text(), "Quebec");
+    typeAndLeave(state(), "zz"); // no item: no name shown, the text stays
+    EXPECT_EQ(state()->currentText(), "ZZ");
+    EXPECT_EQ(edit("stateName")->text(), "");
+    state()->setEditText("m");
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.abbreviation, "ME");
+    EXPECT_EQ(MatchComboItem({"KX", "KY"}, "k"), 1);
+
+    // A first slot without an abbreviation still counts: the list runs on to the first
+    // empty abbreviation after it.
+    table[0].abbreviation.clear();
+    open();
+    EXPECT_EQ(dialog->comboItems(), (std::vector<std::string>{"", "ON", "KY", "KX", "ME"}));
+
+    // No table loaded (slot 1 carries no index): the 63 built-in names.
+    const TaxRateTable empty;
+    for (const TaxRateTable *none : {static_cast<const TaxRateTable *>(nullptr), &empty}) {
+        data.table = none;
+        open();
+        const std::vector<std::string> items = dialog->comboItems();
+        ASSERT_EQ(items.size(), 63u);
+        EXPECT_EQ(items.front(), "Alabama");
+        EXPECT_EQ(items[13], "IN Surcharge");
+        EXPECT_EQ(items[23], "Massachussetts");
+        EXPECT_EQ(items.back(), "Wyoming");
+        EXPECT_EQ(state()->currentText(), "");
+    }
+}
+
+} // namespace

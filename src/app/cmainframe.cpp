@@ -6,6 +6,7 @@
 #include "app/cinfodlgbar.h"
 #include "app/commandids.h"
 #include "records/ciftadoc.h"
+#include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
 
@@ -74,6 +75,9 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
         hooks.newDocumentStep = [this] {
             app_.flows().OnPlainNewDocument();
             app_.document().setModified(false);
+            // The merged record is another record: the trip lines' undo and redo copies
+            // of the one just emptied must not come back into it.
+            view_->entryList().ClearUndo();
         };
         new CViewModes(*view_, hooks, view_);
     }

@@ -45,7 +45,10 @@ inline QApplication &App()
     static int argc = 1;
     static char name[] = "test";
     static char *argv[] = {name, nullptr};
-    static QApplication *app = new QApplication(argc, argv);
+    // A program that also runs dialog tests may have made its application object already.
+    static QApplication *app = qobject_cast<QApplication *>(QCoreApplication::instance())
+        ? qobject_cast<QApplication *>(QCoreApplication::instance())
+        : new QApplication(argc, argv);
     return *app;
 }
 

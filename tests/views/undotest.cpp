@@ -1,0 +1,274 @@
+// Undo and Redo of the form view: one level each way over the trip lines and over the
+// tax-rate table, run by command id through the view's tables, and the window's record
+// changes that drop the trip lines' undo state.
+
+#include "app/apptesthelpers.h"
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "app/actiontable.h"
+#include "app/ciftaapp.h"
+#include "app/cmainframe.h"
+#include "app/commandids.h"
+#include "records/ciftadoc.h"
+#include "records/taxfile.h"
+#include "views/centrylistctrl.h"
+#include "views/ciftaview.h"
+#include "views/cviewmodes.h"
+
+#include <QAction>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char *const kRates = TOLLMARK_TEST_DATA "/report/rates.itx";
+
+class UndoTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GuiApp();
+        ASSERT_TRUE(ReadTaxFile(kRates, table, doc.tablePeriod));
+        view.ShowList();
+    }
+
+    // "Add New" with the dialog answering `abbreviation` (a state without a surcharge).
+    void add(const std::string &abbreviation)
+    {
+        prompts.entry = [abbreviation](EntryDialogData &d) {
+            d.entry.abbreviation = abbreviation;
+            d.entry.distance = 10;
+            return true;
+        };
+        ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_ADD_NEW));
+        prompts.entry = nullptr;
+    }
+    // The record's lines by abbreviation, and the lines the list shows.
+    std::string lines() const
+    {
+        std::string all;
+        for (const TripEntry &e : doc.entries)
+            all += (all.empty() ? "" : " ") + e.abbreviation;
+        return all;
+    }
+    int shown() const { return view.list()->model()->rowCount(); }
+    bool canUndo() const { return view.isCommandEnabled(ID_EDIT_UNDO); }
+    bool canRedo() const { return view.isCommandEnabled(ID_EDIT_REDO); }
+    void modifyRate(int slot, double diesel)
+    {
+        view.selectRow(slot);
+        prompts.taxRate = [diesel](TaxRate &rate, bool) {
+            rate.dieselRate = diesel;
+            return true;
+        };
+        ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_MODIFY));
+        prompts.taxRate = nullptr;
+    }
+
+    TaxRateTable table;
+    CIftaDoc doc{&table};
+    ScriptedPrompts prompts;
+    CIftaView view{doc, prompts};
+    CViewModes modes{view, FlowHooks{}};
+};
+
+TEST_F(UndoTest, EntryUndoAndRedoGoOneLevelEachWay)
+{
+    EXPECT_FALSE(canUndo());
+    EXPECT_FALSE(canRedo());
+    add("QC");
+    add("ON");
+    doc.setModified(false); // as a save leaves it: undo and redo do not mark the record
+    ASSERT_TRUE(canUndo());
+    EXPECT_FALSE(canRedo());
+
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC"); // only the last change
+    EXPECT_EQ(shown(), 1);
+    EXPECT_FALSE(canUndo());
+    EXPECT_TRUE(canRedo());
+    view.OnCmdMsg(ID_EDIT_UNDO); // greyed: nothing happens
+    EXPECT_EQ(lines(), "QC");
+
+    view.OnCmdMsg(ID_EDIT_REDO);
+    EXPECT_EQ(lines(), "QC ON");
+    EXPECT_EQ(shown(), 2);
+    EXPECT_TRUE(canUndo());
+    EXPECT_FALSE(canRedo());
+    EXPECT_FALSE(doc.isModified());
+
+    // After an undo, a further edit replaces the undo copy but keeps the redo copy.
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    add("ME");
+    EXPECT_EQ(lines(), "QC ME");
+    ASSERT_TRUE(canRedo());
+    view.OnCmdMsg(ID_EDIT_REDO);
+    EXPECT_EQ(lines(), "QC ON");
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC ME");
+}
+
+TEST_F(UndoTest, SnapshotIsTakenBeforeTheDialogButAfterTheDeleteQuestion)
+{
+    add("QC");
+    add("ON");
+    // A refused delete takes no snapshot: Undo still takes back the last add.
+    view.selectRow(1);
+    ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_DELETE));
+    EXPECT_EQ(prompts.shown.back(), kDeleteItemQuestion);
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC");
+
+    // A cancelled dialog has already taken its snapshot: Undo then restores the state it
+    // found, and the add before it can no longer be taken back.
+    view.OnCmdMsg(ID_EDIT_REDO);
+    view.OnCmdMsg(ID_EDIT_ADD_NEW); // no answer: cancelled
+    EXPECT_EQ(lines(), "QC ON");
+    ASSERT_TRUE(canUndo());
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC ON");
+    view.selectRow(0);
+    view.OnCmdMsg(ID_EDIT_MODIFY); // cancelled too
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC ON");
+}
+
+TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
+{
+    const double before = table[1].dieselRate;
+    view.ShowTaxRates();
+    EXPECT_FALSE(canUndo());
+    modifyRate(1, 0.5);
+    ASSERT_TRUE(canUndo());
+    EXPECT_TRUE(view.taxRatesModified);
+
+    // In the entry list Undo concerns the trip lines only.
+    view.ShowList();
+    EXPECT_FALSE(canUndo());
+    add("QC");
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "");
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+
+    // The report has no undo, whatever the flags hold.
+    view.ShowReport();
+    EXPECT_FALSE(canUndo());
+    EXPECT_FALSE(canRedo());
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    view.OnCmdMsg(ID_EDIT_REDO);
+    EXPECT_EQ(lines(), "");
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+
+    view.ShowTaxRates();
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, before);
+    EXPECT_TRUE(view.taxRatesModified); // undo leaves the unsaved mark alone
+    EXPECT_FALSE(canUndo());
+    ASSERT_TRUE(canRedo());
+    view.OnCmdMsg(ID_EDIT_REDO);
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(view.mode(), CIftaView::ModeTaxRates);
+
+    // Adding a rate is an undo point as well.
+    prompts.taxRate = [](TaxRate &rate, bool) {
+        rate.name = "Ohio";
+        rate.abbreviation = "OH";
+        return true;
+    };
+    ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_ADD_NEW));
+    EXPECT_EQ(table[5].abbreviation, "OH");
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_TRUE(table[5].abbreviation.empty());
+    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+}
+
+TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
+{
+    view.ShowTaxRates();
+    modifyRate(1, 0.5);
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    modifyRate(2, 0.6);
+    ASSERT_TRUE(canUndo());
+    ASSERT_TRUE(canRedo());
+    prompts.files = {kRates};
+    view.OnCmdMsg(ID_LOAD_TAX_RATES);
+    EXPECT_FALSE(canUndo());
+    EXPECT_FALSE(canRedo());
+
+    QTemporaryDir dir;
+    modifyRate(1, 0.5);
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    modifyRate(2, 0.6);
+    prompts.files = {dir.filePath("saved.itx").toStdString()};
+    prompts.taxPeriod = [](TaxPeriod &) { return true; };
+    view.OnCmdMsg(ID_SAVE_TAX_RATES);
+    EXPECT_FALSE(view.taxRatesModified);
+    EXPECT_FALSE(canUndo());
+    EXPECT_FALSE(canRedo());
+}
+
+// The window's File Open, File New and Merge Files start another record: the trip lines'
+// undo and redo copies belong to the record they were taken from and must not be
+// restored into the next one.
+TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
+{
+    apptest::Sandbox box;
+    box.copySample("ifta.itx");
+    apptest::ScriptedPrompts prompts;
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame &frame = *app.mainFrame();
+    QAction *undo = frame.actions().action(ID_EDIT_UNDO);
+    QAction *redo = frame.actions().action(ID_EDIT_REDO);
+    const auto addTrip = [&] {
+        prompts.entries.push_back([](EntryDialogData &d) {
+            d.entry.abbreviation = "QC";
+            d.entry.distance = 10;
+            return true;
+        });
+        frame.OnCommand(ID_EDIT_ADD_NEW);
+    };
+    // Two edits, an undo and a third edit: both copies held, neither of them empty.
+    const auto holdBoth = [&] {
+        addTrip();
+        addTrip();
+        frame.OnCommand(ID_EDIT_UNDO);
+        addTrip();
+        ASSERT_TRUE(undo->isEnabled());
+        ASSERT_TRUE(redo->isEnabled());
+    };
+
+    holdBoth();
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No); // "Save changes to ...?"
+    ASSERT_TRUE(app.OpenDocumentFile(box.copySample("sample.irc")));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    // File New refused at the save question: the record stays, and so does its undo.
+    holdBoth();
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::Cancel);
+    frame.OnCommand(ID_FILE_NEW);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No);
+    prompts.companies.push_back(apptest::AcceptCompany(CompanyDialogData::DialogDefaults()));
+    frame.OnCommand(ID_FILE_NEW);
+    EXPECT_TRUE(app.document().entries.empty());
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    // Merge Files empties the record for the merged one, even when the dialog is cancelled.
+    holdBoth();
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No);
+    frame.OnCommand(ID_MERGE_FILES);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    frame.OnCommand(ID_EDIT_UNDO);
+    EXPECT_TRUE(app.document().entries.empty());
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
+#include "app/clockindicators.h"
 #include "app/commandids.h"
 #include "records/ciftadoc.h"
 #include "views/centrylistctrl.h"
@@ -142,6 +143,7 @@ void CMainFrame::buildStatusBar()
     const int quarter = screen ? screen->geometry().width() / 4 : 320;
     panes_[1]->setFixedWidth(quarter);
     bar->addPermanentWidget(panes_[1]);
+    lockIndicators_ = new CLockIndicators(*bar);
 }
 
 void CMainFrame::buildCommands()

@@ -8,12 +8,14 @@ class CActionTable;
 class CIftaApp;
 class CIftaView;
 class CInfoDlgBar;
+class CLockIndicators;
 class QLabel;
 class QMenu;
 class QToolBar;
 
 // The program's main window: menu 128 and its accelerators, toolbar 128, the status bar
-// (pane 0 for prompts and messages, pane 1 for the tax file's path), the information bar
+// (pane 0 for prompts and messages, pane 1 for the tax file's path, then the CAP, NUM and
+// SCRL panes where the platform reports the lock keys), the information bar
 // docked at the top and the form view filling the rest. Every command of the menu, the
 // toolbar and the accelerators goes through OnCommand, which asks the view, the
 // document, the frame and the application in turn; updateActions greys and checks the
@@ -30,6 +32,7 @@ public:
     CInfoDlgBar *infoBar() const { return infoBar_; }
     CActionTable &actions() const { return *actions_; }
     QToolBar *toolBar() const { return toolBar_; }
+    CLockIndicators *lockIndicators() const { return lockIndicators_; }
     QMenu *editMenu() const { return editMenu_; }
 
     // Runs a command id as if its menu item was chosen; false when nobody handles it or
@@ -73,6 +76,7 @@ private:
     QMenu *fileMenu_ = nullptr;
     QMenu *editMenu_ = nullptr;
     QLabel *panes_[2] = {};
+    CLockIndicators *lockIndicators_ = nullptr;
     CCommandTable commands_;
     bool contextHelpMode_ = false;
 };

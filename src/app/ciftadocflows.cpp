@@ -46,6 +46,8 @@ CIftaDocFlows::CIftaDocFlows(CIftaDoc &doc, UserPrompts &prompts, CIftaApp &app,
     commands_.add(ID_FILE_SAVE, [this] { DoFileSave(); });
     commands_.add(ID_FILE_SAVE_AS, [this] { DoSave(QString()); });
     commands_.add(ID_COMPANY_INFO, [this] { OnCompanyInfo(); });
+    // Edit, Profiles: a stored profile starts a new record file.
+    commands_.add(ID_PROFILES, [this] { RunProfileFlow(); });
 }
 
 void CIftaDocFlows::setPathName(const QString &path)

@@ -76,7 +76,7 @@ public:
     // none.
     bool LoadDefaultTaxFile();
 
-    // Commands of the document: Save, Save As and Company Info.
+    // Commands of the document: Save, Save As, Company Info and Profiles.
     CCommandTable &commands() { return commands_; }
 
 signals:

@@ -40,7 +40,7 @@ QVariant CReportListCtrl::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     return ListColumnData::Cell(columns_, index.column(), text(index.row(), index.column()),
-                                kBackground, role);
+                                kBackground, role, true);
 }
 
 QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, int role) const

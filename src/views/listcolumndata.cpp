@@ -17,14 +17,42 @@ QVariant Alignment(bool left)
     return QVariant::fromValue(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignRight));
 }
 
+int TextWidth(const QString &text)
+{
+    return QFontMetrics(QGuiApplication::font()).horizontalAdvance(text);
+}
+
+// The width the view gives the column: its own, or its heading's when that is wider and
+// the list widens to headings.
+int ShownWidth(const ListColumn &column, bool widenToHeading)
+{
+    if (!widenToHeading)
+        return column.width;
+    // The long distance headings would be cut at their nominal widths on most fonts.
+    return std::max(column.width, TextWidth(FromBytes(column.heading)) + 16);
+}
+
+// Room a cell takes beside its text: the list's margins on both sides.
+constexpr int kCellMargins = 8;
+
 } // namespace
 
 QVariant ListColumnData::Cell(const std::vector<ListColumn> &columns, int column,
-                              const std::string &text, QRgb background, int role)
+                              const std::string &text, QRgb background, int role,
+                              bool widenToHeading)
 {
     switch (role) {
     case Qt::DisplayRole:
         return FromBytes(text);
+    case Qt::ToolTipRole: {
+        // Columns keep their widths; a text they cut ("New Hampshire" in a 100-pixel
+        // column) is shown whole under the pointer.
+        if (column < 0 || static_cast<size_t>(column) >= columns.size() || text.empty())
+            return {};
+        const QString shown = FromBytes(text);
+        const int room = ShownWidth(columns[static_cast<size_t>(column)], widenToHeading);
+        return TextWidth(shown) + kCellMargins > room ? QVariant(shown) : QVariant();
+    }
     case Qt::TextAlignmentRole:
         return Alignment(column >= 0 && static_cast<size_t>(column) < columns.size() &&
                          columns[static_cast<size_t>(column)].leftAligned);
@@ -47,13 +75,7 @@ QVariant ListColumnData::Heading(const std::vector<ListColumn> &columns, int sec
         return FromBytes(column.heading);
     if (role == Qt::TextAlignmentRole)
         return Alignment(column.leftAligned);
-    if (role == kColumnWidthRole) {
-        if (!widenToHeading)
-            return column.width;
-        // The long distance headings would be cut at their nominal widths on most fonts.
-        const int heading =
-            QFontMetrics(QGuiApplication::font()).horizontalAdvance(FromBytes(column.heading)) + 16;
-        return std::max(column.width, heading);
-    }
+    if (role == kColumnWidthRole)
+        return ShownWidth(column, widenToHeading);
     return {};
 }

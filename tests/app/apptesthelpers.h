@@ -6,18 +6,25 @@
 
 #include "app/userprompts.h"
 #include "dialogs/ccompanydlg.h"
+#include "dialogs/cdownloaddlg.h"
 #include "dialogs/cimportdlg.h"
 #include "dialogs/cpreferencesdlg.h"
+#include "dialogs/cstepedit.h"
+#include "dialogs/ctaxinfodlg.h"
 #include "profiles/profilerecord.h"
+#include "records/taxperiod.h"
+#include "records/taxrate.h"
 #include "views/centrydlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -108,6 +115,15 @@ class ScriptedPrompts : public UserPrompts
 public:
     using EntryScript = std::function<bool(EntryDialogData &)>;
     using CompanyScript = std::function<CompanyResult(CompanyDialogData &)>;
+    // The other dialogs: each answer gets what the dialog would and returns its result,
+    // by filling the data itself or by running the real dialog.
+    using ProfilesScript = std::function<bool(CProfileStore &, ProfileRecord &)>;
+    using ImportScript = std::function<bool(ImportDialogData &)>;
+    using MergeScript = std::function<bool(CIftaDoc &)>;
+    using DownloadScript = std::function<bool(CIftaDoc &, DownloadDialogData &)>;
+    using TaxPeriodScript = std::function<bool(TaxPeriod &)>;
+    using TaxRateScript = std::function<bool(TaxRate &, bool newRate)>;
+    using PreferencesScript = std::function<bool(PreferencesData &)>;
 
     std::vector<std::string> texts;      // every message and question, in order
     std::vector<std::string> unanswered; // questions that found no answer queued
@@ -117,12 +133,20 @@ public:
     std::deque<std::string> saveNames;
     std::deque<EntryScript> entries;
     std::deque<CompanyScript> companies;
-    std::deque<ProfileRecord> profiles; // chooseProfile answers Select with the front one
-    std::deque<ImportDialogData> imports;
-    std::deque<PreferencesData> preferences;
+    std::deque<ProfilesScript> profiles;
+    std::deque<ImportScript> imports;
+    std::deque<MergeScript> merges;
+    std::deque<DownloadScript> downloads;
+    std::deque<TaxPeriodScript> taxPeriods;
+    std::deque<TaxRateScript> taxRates;
+    std::deque<PreferencesScript> preferences;
+    std::function<void()> about; // runs when the About box is asked for
     std::vector<EntryDialogData> entryDialogsShown;
     std::vector<CompanyDialogData> companyDialogsShown;
+    std::vector<TaxInfoData> taxInfoShown;
     std::vector<unsigned> helpShown;
+    // The profile store the last company dialog was given ("Add Profile" writes there).
+    CProfileStore *companyStore = nullptr;
 
     void warn(const std::string &text) override { texts.push_back(text); }
     void inform(const std::string &text) override { texts.push_back(text); }
@@ -150,46 +174,55 @@ public:
         EntryScript script = take(entries, EntryScript(), "entry dialog");
         return script ? script(data) : false;
     }
-    CompanyResult editCompany(CompanyDialogData &data, CProfileStore *) override
+    CompanyResult editCompany(CompanyDialogData &data, CProfileStore *store) override
     {
         companyDialogsShown.push_back(data);
+        companyStore = store;
         CompanyScript script = take(companies, CompanyScript(), "company dialog");
         return script ? script(data) : CompanyResult::Cancel;
     }
-    bool chooseProfile(CProfileStore &, ProfileRecord &selected) override
+    bool chooseProfile(CProfileStore &store, ProfileRecord &selected) override
     {
-        if (profiles.empty()) {
-            unanswered.push_back("profiles dialog");
-            return false;
-        }
-        selected = profiles.front();
-        profiles.pop_front();
-        return true;
+        ProfilesScript script = take(profiles, ProfilesScript(), "profiles dialog");
+        return script && script(store, selected);
     }
     bool chooseImport(ImportDialogData &data) override
     {
-        if (imports.empty()) {
-            unanswered.push_back("import dialog");
-            return false;
-        }
-        data = imports.front();
-        imports.pop_front();
-        return true;
+        ImportScript script = take(imports, ImportScript(), "import dialog");
+        return script && script(data);
     }
-    bool runMerge(CIftaDoc &) override { return false; }
-    bool runDownload(CIftaDoc &, DownloadDialogData &) override { return false; }
-    bool editTaxPeriod(TaxPeriod &) override { return false; }
-    bool editTaxRate(TaxRate &, bool) override { return false; }
-    void showTaxInfo(const TaxInfoData &) override {}
+    bool runMerge(CIftaDoc &doc) override
+    {
+        MergeScript script = take(merges, MergeScript(), "merge dialog");
+        return script && script(doc);
+    }
+    bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override
+    {
+        DownloadScript script = take(downloads, DownloadScript(), "download dialog");
+        return script && script(doc, data);
+    }
+    bool editTaxPeriod(TaxPeriod &period) override
+    {
+        TaxPeriodScript script = take(taxPeriods, TaxPeriodScript(), "tax period dialog");
+        return script && script(period);
+    }
+    bool editTaxRate(TaxRate &rate, bool newRate) override
+    {
+        TaxRateScript script = take(taxRates, TaxRateScript(), "tax rate dialog");
+        return script && script(rate, newRate);
+    }
+    void showTaxInfo(const TaxInfoData &data) override { taxInfoShown.push_back(data); }
     bool editPreferences(PreferencesData &data) override
     {
-        if (preferences.empty())
-            return false;
-        data = preferences.front();
-        preferences.pop_front();
-        return true;
+        PreferencesScript script = take(preferences, PreferencesScript(), "preferences dialog");
+        return script && script(data);
     }
-    void showAbout() override { texts.push_back("About"); }
+    void showAbout() override
+    {
+        texts.push_back("About");
+        if (about)
+            about();
+    }
     void showHelp(unsigned context) override { helpShown.push_back(context); }
 
 private:
@@ -279,6 +312,73 @@ inline ScriptedPrompts::CompanyScript AcceptCompany(CompanyInfo company)
 inline ScriptedPrompts::CompanyScript CancelCompany()
 {
     return [](CompanyDialogData &) { return UserPrompts::CompanyResult::Cancel; };
+}
+
+// Controls of a real dialog, found by name: text typed into an edit, a list, the notes
+// or a step edit, read back, buttons clicked.
+inline void Type(QWidget &dialog, const char *name, const QString &text)
+{
+    QWidget *w = dialog.findChild<QWidget *>(name);
+    ASSERT_NE(w, nullptr) << name;
+    if (auto *step = qobject_cast<CStepEdit *>(w))
+        step->setValue(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->setEditText(text);
+    else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+    else if (auto *notes = qobject_cast<QPlainTextEdit *>(w))
+        notes->setPlainText(text);
+    else
+        ADD_FAILURE() << name << " takes no text";
+}
+
+inline QString Text(QWidget &dialog, const char *name)
+{
+    QWidget *w = dialog.findChild<QWidget *>(name);
+    if (auto *step = qobject_cast<CStepEdit *>(w))
+        return step->value();
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->currentText();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    ADD_FAILURE() << name << " shows no text";
+    return {};
+}
+
+inline QAbstractButton *Button(QWidget &dialog, const char *name)
+{
+    auto *button = dialog.findChild<QAbstractButton *>(name);
+    EXPECT_NE(button, nullptr) << name;
+    return button;
+}
+
+inline void Click(QWidget &dialog, const char *name)
+{
+    QAbstractButton *button = Button(dialog, name);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isEnabled()) << name;
+    button->click();
+}
+
+inline void SetPicker(QWidget &dialog, const char *name, const QDate &date)
+{
+    auto *picker = dialog.findChild<QDateEdit *>(name);
+    ASSERT_NE(picker, nullptr) << name;
+    picker->setDate(date);
+}
+
+// The real company dialog over `data`: `fill` works its controls, then OK is pressed.
+inline UserPrompts::CompanyResult RunCompanyDialog(ScriptedPrompts &prompts,
+                                                   CompanyDialogData &data,
+                                                   const std::function<void(CCompanyDlg &)> &fill)
+{
+    CCompanyDlg dialog(prompts, prompts.companyStore, data);
+    fill(dialog);
+    dialog.accept();
+    if (dialog.result() != QDialog::Accepted)
+        return UserPrompts::CompanyResult::Cancel;
+    data = dialog.data();
+    return UserPrompts::CompanyResult::Ok;
 }
 
 } // namespace apptest

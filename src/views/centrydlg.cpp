@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,8 @@ std::string toBytes(const QString &text)
 
 const char *const kPositiveInteger = "Please enter a positive integer.";
 const char *const kNumber = "Please enter a number.";
+// A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
+const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
 
 } // namespace
 
@@ -78,6 +81,7 @@ void CEntryDlg::buildControls()
     date_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     date_->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
     date_->setDate(QDate::currentDate());
+    date_->installEventFilter(this);
 
     state_ = new QComboBox(this);
     state_->setObjectName(QStringLiteral("state"));
@@ -236,6 +240,16 @@ void CEntryDlg::matchTypedJurisdiction()
     showSlotName(item);
 }
 
+bool CEntryDlg::jurisdictionListed() const
+{
+    // Without a loaded table there are no slots to match; the caller keeps its rules.
+    const TaxRateTable *table = data_.table;
+    if (!table || !IsTaxTableLoaded(*table))
+        return true;
+    const QString text = state_->currentText();
+    return !text.isEmpty() && state_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0;
+}
+
 void CEntryDlg::completeOdometerOut()
 {
     uint32_t in = 0, out = 0;
@@ -271,6 +285,17 @@ void CEntryDlg::setFuelUnit(bool gallons)
 
 bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
 {
+    // Tab leaves the date picker, as it leaves every other box, instead of walking
+    // through the year, month and day; the arrow keys still move between them.
+    if (watched == date_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab
+                               && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (watched == state_ && reason != Qt::PopupFocusReason)
@@ -331,6 +356,10 @@ void CEntryDlg::accept()
 {
     matchTypedJurisdiction();
     completeOdometerOut();
+    if (!jurisdictionListed()) {
+        refuse(state_, kChooseJurisdiction);
+        return;
+    }
     if (!transferFromControls())
         return;
     QDialog::accept();

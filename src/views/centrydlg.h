@@ -29,7 +29,8 @@ struct EntryDialogData {
 
 // "Add new entry": the date, jurisdiction, distance and fuel with their units and the
 // odometer readings of one trip line. Bad numbers are refused with the program's
-// validation prompts and the dialog stays open. Closing it in any way sets the program's
+// validation prompts and the dialog stays open; so is, while a table is loaded, a
+// jurisdiction that is not one of its abbreviations. Closing it in any way sets the program's
 // current entry units from the unit buttons.
 class CEntryDlg : public QDialog
 {
@@ -57,6 +58,7 @@ private:
     void fillJurisdictions();
     void showSlotName(int item);
     void matchTypedJurisdiction();
+    bool jurisdictionListed() const;
     void completeOdometerOut();
     void recomputeDistance();
     void setDistanceUnit(bool miles);

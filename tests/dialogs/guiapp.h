@@ -11,6 +11,8 @@ inline QApplication &GuiApp()
     static int argc = 1;
     static char name[] = "test";
     static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's input devices would outlive the application object
+    // and crash in their destructors.
+    static QApplication *app = new QApplication(argc, argv);
+    return *app;
 }

@@ -273,6 +273,43 @@ TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
     EXPECT_FLOAT_EQ(dialog->data().entry.fuel, 10.25f);
 }
 
+TEST_F(EntryDlgTest, JurisdictionOutsideTheLoadedTableIsRefused)
+{
+    // Such a trip would keep slot 0 and be taxed as Quebec's; an empty one would be
+    // dropped without a word.
+    const char *const choose = "Please choose a state or province from the list.";
+    for (const char *text : {"ZZ", ""}) {
+        SCOPED_TRACE(text);
+        open();
+        state()->setEditText(QString::fromLatin1(text));
+        const size_t before = prompts.shown.size();
+        dialog->accept();
+        EXPECT_NE(dialog->result(), QDialog::Accepted);
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_EQ(prompts.shown.size(), before + 1);
+        EXPECT_EQ(prompts.shown.back(), choose);
+        EXPECT_EQ(QApplication::focusWidget(), state());
+    }
+    // Without a loaded table every text is let through, as before.
+    data.table = nullptr;
+    open();
+    state()->setEditText("ZZ");
+    dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.abbreviation, "ZZ");
+}
+
+TEST_F(EntryDlgTest, TabLeavesTheDatePickerForTheNextBox)
+{
+    open();
+    picker()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(picker()->hasFocus());
+    QTest::keyClick(picker(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), state());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_TRUE(picker()->hasFocus());
+}
+
 TEST_F(EntryDlgTest, PickerTakesDatesFrom2000To2099)
 {
     const QDate today = QDate::currentDate();

@@ -365,5 +365,6 @@ bool CIftaDocFlows::LoadDefaultTaxFile()
         prompts_.warn(read.message);
     if (!remembered)
         app_.SetDefaultTaxFile(path.toStdString());
+    emit taxTableReloaded();
     return true;
 }

@@ -84,6 +84,8 @@ signals:
     void titleChanged(const QString &title);
     // A recent-file entry: a record file was opened or saved under `path`.
     void recentFile(const QString &path);
+    // The default tax-rate file was read again into the table (File New, Options).
+    void taxTableReloaded();
 
 private:
     void firstDocumentSteps();

@@ -80,7 +80,7 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
             // of the one just emptied must not come back into it.
             view_->entryList().ClearUndo();
         };
-        new CViewModes(*view_, hooks, view_);
+        modes_ = new CViewModes(*view_, hooks, view_);
     }
 
     buildToolBar();
@@ -101,6 +101,7 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     connect(view_, &CIftaView::statusTextRequested, this,
             [this](int pane, const QString &text) { SetStatusText(pane, text, true); });
     connect(&app_.flows(), &CIftaDocFlows::titleChanged, this, &CMainFrame::setDocumentTitle);
+    connect(&app_.flows(), &CIftaDocFlows::taxTableReloaded, this, &CMainFrame::OnTaxTableReloaded);
     connect(infoBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions);
 
     resize(900, 600);
@@ -287,6 +288,12 @@ void CMainFrame::SetStatusText(int pane, const QString &text, bool update)
 QString CMainFrame::statusText(int pane) const
 {
     return pane >= 0 && pane <= 1 ? panes_[pane]->text() : QString();
+}
+
+void CMainFrame::OnTaxTableReloaded()
+{
+    modes_->OnTaxTableReloaded();
+    updateActions();
 }
 
 void CMainFrame::OnViewDialogBar()

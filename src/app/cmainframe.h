@@ -9,6 +9,7 @@ class CIftaApp;
 class CIftaView;
 class CInfoDlgBar;
 class CLockIndicators;
+class CViewModes;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -46,6 +47,8 @@ public:
     // Writes `text` into status pane `pane` (0 or 1); `update` repaints at once.
     void SetStatusText(int pane, const QString &text, bool update = false);
     QString statusText(int pane) const;
+    // The default tax-rate file was read again: the tax-rate list and its undo follow.
+    void OnTaxTableReloaded();
     // "View Dialog Bar": shows or hides the information bar.
     void OnViewDialogBar();
 
@@ -77,6 +80,7 @@ private:
     QMenu *editMenu_ = nullptr;
     QLabel *panes_[2] = {};
     CLockIndicators *lockIndicators_ = nullptr;
+    CViewModes *modes_ = nullptr;
     CCommandTable commands_;
     bool contextHelpMode_ = false;
 };

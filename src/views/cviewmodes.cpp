@@ -120,6 +120,15 @@ void CViewModes::addNew()
         syncModified();
 }
 
+void CViewModes::OnTaxTableReloaded()
+{
+    tax_.ClearUndo();
+    tax_.setTaxRatesModified(false);
+    syncModified();
+    if (view_.mode() == CIftaView::ModeTaxRates)
+        view_.ShowTaxRates();
+}
+
 void CViewModes::syncModified()
 {
     // The document asks the view about unsaved rates when the record is closed.

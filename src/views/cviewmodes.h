@@ -29,6 +29,11 @@ public:
     CTaxFlows &taxFlows() { return taxFlows_; }
     CMergeFlow &mergeFlow() { return mergeFlow_; }
 
+    // The table was read again from the default tax-rate file (File New, Options). As
+    // after Load Tax Rates: the list shows it, nothing is marked changed, and an undo can
+    // no longer bring back the replaced rates.
+    void OnTaxTableReloaded();
+
     // Context menu 137 of the tax-rate list: "&Modify" (greyed without a selection) and
     // "&Add New"; each item carries its command id in data(). The caller owns the menu.
     QMenu *BuildTaxContextMenu(QWidget *parent, bool selected);

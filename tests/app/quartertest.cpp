@@ -498,7 +498,16 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     EXPECT_TRUE(prompts.profiles.empty());
     EXPECT_EQ(doc().company.companyName, "Green Mountain Haul");
 
-    // Options: another tax file by Browse, another profiles file typed in.
+    // Options: another tax file by Browse, another profiles file typed in. The tax-rate
+    // list is open with a changed rate, whose undo must not survive the new table.
+    ASSERT_TRUE(frame->OnCommand(ID_VIEW_TAX_RATES));
+    view->selectRow(0);
+    prompts.taxRates.push_back([](TaxRate &rate, bool) {
+        rate.dieselRate = 0.5;
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
+    ASSERT_TRUE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     const QString usRates = box.copySample("ifta-us.itx");
     ASSERT_TRUE(QDir().mkpath(box.path("elsewhere")));
     const QString otherProfiles = box.path("elsewhere/fleet.usr");
@@ -519,6 +528,14 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for US");
     EXPECT_EQ(frame->statusText(1), usRates);
+    // The list shows the new file's rates, not the one changed before.
+    EXPECT_NE(doc().taxTable()[0].dieselRate, 0.5);
+    EXPECT_EQ(view->list()->model()->index(0, 3).data().toString(),
+              QString::number(doc().taxTable()[0].dieselRate, 'f', 4));
+    EXPECT_FALSE(view->taxRatesModified);
+    EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_FALSE(frame->OnCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(store.path(), otherProfiles.toStdString());
     EXPECT_TRUE(store.profiles().empty());
     EXPECT_TRUE(QFileInfo::exists(otherProfiles));

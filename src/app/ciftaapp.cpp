@@ -286,6 +286,11 @@ void CIftaApp::OnOptions()
     PreferencesData data{defaultTaxFile_, defaultProfilesFile_};
     if (!prompts_->editPreferences(data))
         return;
+    // Changed rates are offered for saving before the new default replaces them (saving
+    // remembers the saved file, so it comes before the dialog's path is stored).
+    flows_->OfferToSaveModifiedTax(data.taxFile.empty()
+                                       ? QDir::currentPath() + QStringLiteral("/ifta.itx")
+                                       : QFile::decodeName(data.taxFile.c_str()));
     SetDefaultTaxFile(data.taxFile);
     SetDefaultProfilesFile(data.profilesFile);
     flows_->LoadDefaultTaxFile();

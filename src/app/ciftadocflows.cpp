@@ -152,9 +152,8 @@ bool CIftaDocFlows::OnNewDocument()
     doc_.newDocumentPending = false;
     if (!doc_.initialised) {
         firstDocumentSteps();
-    } else if (LoadDefaultTaxFile()) {
-        doc_.recordPeriod.year = doc_.tablePeriod.year;
-        doc_.recordPeriod.quarter = doc_.tablePeriod.quarter;
+    } else {
+        reloadDefaultTaxFile();
     }
     doc_.initialised = true;
     doc_.busy = false;
@@ -350,14 +349,39 @@ bool CIftaDocFlows::RunProfileFlow()
     return made;
 }
 
-bool CIftaDocFlows::LoadDefaultTaxFile()
+QString CIftaDocFlows::defaultTaxFilePath(bool &remembered)
 {
     const QString current = QDir::currentPath();
-    if (current.isEmpty())
+    remembered = app_.GetDefaultTaxFile();
+    if (remembered)
+        return QString::fromStdString(app_.defaultTaxFile());
+    return current.isEmpty() ? QString() : current + QStringLiteral("/ifta.itx");
+}
+
+void CIftaDocFlows::reloadDefaultTaxFile()
+{
+    bool remembered = false;
+    OfferToSaveModifiedTax(defaultTaxFilePath(remembered));
+    if (LoadDefaultTaxFile()) {
+        doc_.recordPeriod.year = doc_.tablePeriod.year;
+        doc_.recordPeriod.quarter = doc_.tablePeriod.quarter;
+    }
+}
+
+void CIftaDocFlows::OfferToSaveModifiedTax(const QString &replacement)
+{
+    // Only a file that will really be read replaces the table.
+    if (view_ && view_->taxRatesModified && QFileInfo(replacement).isReadable()
+        && prompts_.askYesNo(kSaveModifiedTax))
+        view_->OnCmdMsg(ID_SAVE_TAX_RATES);
+}
+
+bool CIftaDocFlows::LoadDefaultTaxFile()
+{
+    if (QDir::currentPath().isEmpty())
         return false;
-    const bool remembered = app_.GetDefaultTaxFile();
-    const QString path = remembered ? QString::fromStdString(app_.defaultTaxFile())
-                                    : current + QStringLiteral("/ifta.itx");
+    bool remembered = false;
+    const QString path = defaultTaxFilePath(remembered);
     const Result read = ReadTaxFile(ToPath(path), doc_.taxTable(), doc_.tablePeriod);
     if (!read.ok && read.message.empty())
         return false; // no such file: the program runs without rates, silently

@@ -75,6 +75,9 @@ public:
     // folder). True when a file was read; a wrong file shows its message, a missing one
     // none.
     bool LoadDefaultTaxFile();
+    // Before the table is read again from `replacement`: changed rates that are in no file
+    // yet are offered for saving ("Save the modified tax?", then Save Tax Rates).
+    void OfferToSaveModifiedTax(const QString &replacement);
 
     // Commands of the document: Save, Save As, Company Info and Profiles.
     CCommandTable &commands() { return commands_; }
@@ -90,6 +93,11 @@ signals:
 private:
     void firstDocumentSteps();
     bool newDocumentFromProfile();
+    // A later File New's table: the default tax file read again, after the offer to save
+    // changed rates; the record file takes its period.
+    void reloadDefaultTaxFile();
+    // The remembered default tax file, else ifta.itx in the current folder.
+    QString defaultTaxFilePath(bool &remembered);
     void takeCompanyValues(const CompanyInfo &values, bool withDates);
     int runCompanyDialog(CompanyDialogData &data);
     void setPathName(const QString &path);

@@ -263,3 +263,59 @@ TEST_F(MainWindowTest, DialogBarHidesAndShows)
 }
 
 } // namespace
+
+namespace {
+
+// A changed rate that is in no file yet is offered for saving before the default tax file
+// is read over it, by File New as by Options; before, it was replaced without a word.
+TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
+{
+    const auto changeFirstRate = [this](double rate) {
+        ASSERT_TRUE(frame->OnCommand(ID_VIEW_TAX_RATES));
+        view->selectRow(0);
+        prompts.taxRates.push_back([rate](TaxRate &r, bool) {
+            r.dieselRate = rate;
+            return true;
+        });
+        ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
+        ASSERT_TRUE(view->taxRatesModified);
+    };
+    const auto asked = [this] {
+        return std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kSaveModifiedTax));
+    };
+
+    // File New, Yes: the table is saved under a new name, which becomes the default, so the
+    // table read again is the one just saved.
+    changeFirstRate(0.5);
+    const QString saved = box.work("changed.itx");
+    prompts.yesNo.push_back(true);
+    prompts.saveNames.push_back(saved.toStdString());
+    prompts.taxPeriods.push_back([](TaxPeriod &) { return true; });
+    prompts.companies.push_back(AcceptCompany(doc().company));
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
+    EXPECT_EQ(asked(), 1);
+    EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), saved);
+    EXPECT_DOUBLE_EQ(doc().taxTable()[0].dieselRate, 0.5);
+    EXPECT_FALSE(view->taxRatesModified);
+
+    // Options, No: asked once, then the chosen file replaces the change.
+    changeFirstRate(0.75);
+    prompts.yesNo.push_back(false);
+    prompts.preferences.push_back([this](PreferencesData &data) {
+        data.taxFile = rates.toStdString();
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_OPTIONS));
+    EXPECT_EQ(asked(), 2);
+    EXPECT_NE(doc().taxTable()[0].dieselRate, 0.75);
+    EXPECT_FALSE(view->taxRatesModified);
+
+    // An unchanged table is read again without a question.
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No); // the new record's own changes
+    prompts.companies.push_back(AcceptCompany(doc().company));
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
+    EXPECT_EQ(asked(), 2);
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+} // namespace

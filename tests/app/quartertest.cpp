@@ -522,7 +522,10 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
         data = dialog.data();
         return true;
     });
+    prompts.yesNo.push_back(false); // the changed rate is not kept
     ASSERT_TRUE(frame->OnCommand(ID_OPTIONS));
+    EXPECT_NE(std::find(prompts.texts.begin(), prompts.texts.end(), kSaveModifiedTax),
+              prompts.texts.end());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), usRates);
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(), otherProfiles);
     EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "US"}));

@@ -262,10 +262,6 @@ TEST_F(MainWindowTest, DialogBarHidesAndShows)
     frame->hide();
 }
 
-} // namespace
-
-namespace {
-
 // A changed rate that is in no file yet is offered for saving before the default tax file
 // is read over it, by File New as by Options; before, it was replaced without a word.
 TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)

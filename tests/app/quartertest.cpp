@@ -6,6 +6,7 @@
 
 #include "app/apptesthelpers.h"
 #include "cli/clirun.h"
+#include "net/chartserver.h"
 
 #include "app/actiontable.h"
 #include "app/ciftaapp.h"
@@ -28,49 +29,16 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTextBrowser>
 
 using namespace apptest;
 
 namespace {
-
-// Answers every request with the chart text and keeps the paths asked for.
-class ChartServer
-{
-public:
-    explicit ChartServer(QByteArray body) : body_(std::move(body))
-    {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *socket = server_.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    paths.push_back(socket->readAll().split(' ').value(1).toStdString());
-                    socket->write(
-                        "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
-                        QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    std::string base() const
-    {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/taxmatrix/charts/";
-    }
-    std::vector<std::string> paths;
-
-private:
-    QByteArray body_;
-    QTcpServer server_;
-};
 
 QStringList CliLines(const CliRun &run)
 {

@@ -1,4 +1,5 @@
 #include "dialogs/guiapp.h"
+#include "net/chartserver.h"
 #include "dialogs/scriptedprompts.h"
 
 #include "dialogs/cdownloaddlg.h"
@@ -14,9 +15,6 @@
 #include "views/ctaxlistctrl.h"
 
 #include <QFile>
-#include <QHostAddress>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -32,38 +30,6 @@ std::string ReadAll(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
-// Answers every request on this machine with the given chart text.
-class ChartServer
-{
-public:
-    explicit ChartServer(QByteArray body)
-        : body_(std::move(body))
-    {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *socket = server_.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    const QByteArray head = socket->readAll();
-                    paths.push_back(head.split(' ').value(1).toStdString());
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: "
-                                  + QByteArray::number(body_.size())
-                                  + "\r\nConnection: close\r\n\r\n" + body_);
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    std::string base() const
-    {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/taxmatrix/charts/";
-    }
-    std::vector<std::string> paths;
-
-private:
-    QByteArray body_;
-    QTcpServer server_;
-};
 
 class FlowsTest : public ::testing::Test
 {

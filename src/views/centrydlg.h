@@ -29,9 +29,9 @@ struct EntryDialogData {
 
 // "Add new entry": the date, jurisdiction, distance and fuel with their units and the
 // odometer readings of one trip line. Bad numbers are refused with the program's
-// validation prompts and the dialog stays open; so is, while a table is loaded, a
-// jurisdiction that is not one of its abbreviations. Closing it in any way sets the program's
-// current entry units from the unit buttons.
+// validation prompts, and so, while a table is loaded, is a jurisdiction that is not one
+// of its abbreviations; the dialog then stays open. Closing it in any way sets the
+// program's current entry units from the unit buttons.
 class CEntryDlg : public QDialog
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The main window driven as a carrier uses it: start-up with the shipped tax-rate file in
 // the current folder, trips added, changed, deleted, undone, sorted, saved and reopened.
 
-#include "app/apptesthelpers.h"
+#include "app/windowtest.h"
 
 #include "app/actiontable.h"
 #include "app/ciftaapp.h"
@@ -23,41 +23,7 @@ using namespace apptest;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        rates = box.copySample("ifta.itx");
-        app = std::make_unique<CIftaApp>(&prompts);
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->mainFrame();
-        view = frame->view();
-    }
-
-    CIftaDoc &doc() { return app->document(); }
-    QString cell(int row, int column) { return view->list()->model()->index(row, column).data().toString(); }
-    int rows() { return view->list()->model()->rowCount(); }
-    QStringList column(int c)
-    {
-        QStringList texts;
-        for (int r = 0; r < rows(); ++r)
-            texts << cell(r, c);
-        return texts;
-    }
-    void addTrip(const QString &state, const QString &distance, const QString &fuel, QDate date)
-    {
-        prompts.entries.push_back(TypeTrip(prompts, state, distance, fuel, date));
-        ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
-    }
-
-    Sandbox box;
-    QString rates;
-    ScriptedPrompts prompts;
-    std::unique_ptr<CIftaApp> app;
-    CMainFrame *frame = nullptr;
-    CIftaView *view = nullptr;
-};
+using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
 {

@@ -4,7 +4,7 @@
 // then a CSV imported into a new record and merged with another, stored profiles that
 // start a record, new default paths, About and the help.
 
-#include "app/apptesthelpers.h"
+#include "app/windowtest.h"
 #include "cli/clirun.h"
 #include "net/chartserver.h"
 
@@ -54,36 +54,10 @@ QByteArray TripLines(const QString &record)
     return ReadBytes(record).mid(508);
 }
 
-class QuarterTest : public ::testing::Test
+class QuarterTest : public WindowTest
 {
 protected:
-    void SetUp() override
-    {
-        TheTaxRateTable().clear();
-        shippedRates = box.copySample("ifta.itx");
-        app = std::make_unique<CIftaApp>(&prompts);
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->mainFrame();
-        view = frame->view();
-    }
-    void TearDown() override
-    {
-        app.reset();
-        TheTaxRateTable().clear();
-    }
-
-    CIftaDoc &doc() { return app->document(); }
     TaxRateTable &table() { return doc().taxTable(); }
-    QAbstractItemModel *model() { return view->list()->model(); }
-    int rows() { return model()->rowCount(); }
-    QString cell(int row, int column) { return model()->index(row, column).data().toString(); }
-    QStringList column(int c)
-    {
-        QStringList texts;
-        for (int r = 0; r < rows(); ++r)
-            texts << cell(r, c);
-        return texts;
-    }
     int rowOf(int c, const QString &text) { return static_cast<int>(column(c).indexOf(text)); }
     // The list as tollmark-cli prints it: the headings, then every line, tab-joined.
     QStringList shownLines()
@@ -104,22 +78,10 @@ protected:
     {
         return RunCli(args, box.path("cli.err").toStdString());
     }
-    void addTrip(const QString &state, const QString &distance, const QString &fuel, QDate date)
-    {
-        prompts.entries.push_back(TypeTrip(prompts, state, distance, fuel, date));
-        ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
-    }
     size_t shown(const std::string &text)
     {
         return static_cast<size_t>(std::count(prompts.texts.begin(), prompts.texts.end(), text));
     }
-
-    Sandbox box;
-    QString shippedRates;
-    ScriptedPrompts prompts;
-    std::unique_ptr<CIftaApp> app;
-    CMainFrame *frame = nullptr;
-    CIftaView *view = nullptr;
 };
 
 TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
@@ -329,7 +291,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
     // The same lines as tollmark-cli's import of the file with the same options.
     const QString cliImported = box.work("cli-imported.irc");
-    const CliRun import = cli({"import", csv.toStdString(), "--rates", shippedRates.toStdString(),
+    const CliRun import = cli({"import", csv.toStdString(), "--rates", rates.toStdString(),
                                "--out", cliImported.toStdString(), "--options", "475"});
     ASSERT_EQ(import.exitCode, 0) << import.err;
     EXPECT_EQ(TripLines(imported), TripLines(cliImported));
@@ -482,7 +444,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     prompts.openNames.push_back(usRates.toStdString());
     prompts.preferences.push_back([this, otherProfiles](PreferencesData &data) {
         CPreferencesDlg dialog(prompts, data);
-        EXPECT_EQ(Text(dialog, "taxFile"), shippedRates);
+        EXPECT_EQ(Text(dialog, "taxFile"), rates);
         EXPECT_EQ(Text(dialog, "profilesFile"), box.work("ifta.usr"));
         Click(dialog, "browseTax");
         Type(dialog, "profilesFile", otherProfiles);

@@ -1,0 +1,66 @@
+#pragma once
+
+// The fixture of the tests that drive the whole main window: the program started in a
+// sandbox whose current folder holds the shipped tax-rate file, with scripted prompts.
+
+#include "app/apptesthelpers.h"
+
+#include "app/ciftaapp.h"
+#include "app/cmainframe.h"
+#include "app/commandids.h"
+#include "records/ciftadoc.h"
+#include "views/ciftaview.h"
+
+#include <QAbstractItemModel>
+#include <QStringList>
+#include <QTableView>
+
+#include <memory>
+
+namespace apptest {
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheTaxRateTable().clear();
+        rates = box.copySample("ifta.itx");
+        app = std::make_unique<CIftaApp>(&prompts);
+        ASSERT_TRUE(app->InitInstance({}));
+        frame = app->mainFrame();
+        view = frame->view();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        TheTaxRateTable().clear(); // the program's one table outlives the application
+    }
+
+    CIftaDoc &doc() { return app->document(); }
+    QAbstractItemModel *model() { return view->list()->model(); }
+    int rows() { return model()->rowCount(); }
+    QString cell(int row, int column) { return model()->index(row, column).data().toString(); }
+    QStringList column(int c)
+    {
+        QStringList texts;
+        for (int r = 0; r < rows(); ++r)
+            texts << cell(r, c);
+        return texts;
+    }
+    // A trip typed into the real entry dialog by Add New.
+    void addTrip(const QString &state, const QString &distance, const QString &fuel, QDate date)
+    {
+        prompts.entries.push_back(TypeTrip(prompts, state, distance, fuel, date));
+        ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+    }
+
+    Sandbox box;
+    QString rates; // the shipped table, as ifta.itx of the current folder
+    ScriptedPrompts prompts;
+    std::unique_ptr<CIftaApp> app;
+    CMainFrame *frame = nullptr;
+    CIftaView *view = nullptr;
+};
+
+} // namespace apptest

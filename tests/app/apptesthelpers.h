@@ -33,6 +33,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Readable failure output for Qt texts.
@@ -183,39 +184,32 @@ public:
     }
     bool chooseProfile(CProfileStore &store, ProfileRecord &selected) override
     {
-        ProfilesScript script = take(profiles, ProfilesScript(), "profiles dialog");
-        return script && script(store, selected);
+        return answer(profiles, "profiles dialog", store, selected);
     }
     bool chooseImport(ImportDialogData &data) override
     {
-        ImportScript script = take(imports, ImportScript(), "import dialog");
-        return script && script(data);
+        return answer(imports, "import dialog", data);
     }
     bool runMerge(CIftaDoc &doc) override
     {
-        MergeScript script = take(merges, MergeScript(), "merge dialog");
-        return script && script(doc);
+        return answer(merges, "merge dialog", doc);
     }
     bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override
     {
-        DownloadScript script = take(downloads, DownloadScript(), "download dialog");
-        return script && script(doc, data);
+        return answer(downloads, "download dialog", doc, data);
     }
     bool editTaxPeriod(TaxPeriod &period) override
     {
-        TaxPeriodScript script = take(taxPeriods, TaxPeriodScript(), "tax period dialog");
-        return script && script(period);
+        return answer(taxPeriods, "tax period dialog", period);
     }
     bool editTaxRate(TaxRate &rate, bool newRate) override
     {
-        TaxRateScript script = take(taxRates, TaxRateScript(), "tax rate dialog");
-        return script && script(rate, newRate);
+        return answer(taxRates, "tax rate dialog", rate, newRate);
     }
     void showTaxInfo(const TaxInfoData &data) override { taxInfoShown.push_back(data); }
     bool editPreferences(PreferencesData &data) override
     {
-        PreferencesScript script = take(preferences, PreferencesScript(), "preferences dialog");
-        return script && script(data);
+        return answer(preferences, "preferences dialog", data);
     }
     void showAbout() override
     {
@@ -226,6 +220,14 @@ public:
     void showHelp(unsigned context) override { helpShown.push_back(context); }
 
 private:
+    // Runs the front script of `queue` on the dialog's data; false when none is queued.
+    template <class Script, class... Args>
+    bool answer(std::deque<Script> &queue, const std::string &what, Args &&...args)
+    {
+        Script script = take(queue, Script(), what);
+        return script && script(std::forward<Args>(args)...);
+    }
+
     template <class T>
     T take(std::deque<T> &queue, T fallback, const std::string &what)
     {

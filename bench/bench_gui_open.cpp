@@ -6,7 +6,7 @@
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "benchrecords.h"
 #include "records/recordfile.h"
 #include "records/taxratetable.h"

@@ -1,6 +1,6 @@
 #include "app/actiontable.h"
 
-#include "app/commandids.h"
+#include "ui/commandids.h"
 
 #include <QAction>
 #include <QIcon>

@@ -3,7 +3,7 @@
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "views/ciftaview.h"
 #include "records/ciftadoc.h"
 

@@ -1,8 +1,8 @@
 #include "app/ciftadocflows.h"
 
 #include "app/ciftaapp.h"
-#include "app/commandids.h"
-#include "app/userprompts.h"
+#include "ui/commandids.h"
+#include "ui/userprompts.h"
 #include "dialogs/ccompanydlg.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ccommandtable.h"
+#include "ui/ccommandtable.h"
 
 #include <QObject>
 #include <QString>

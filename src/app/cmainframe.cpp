@@ -5,7 +5,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/clockindicators.h"
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"

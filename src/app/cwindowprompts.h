@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 
 #include <QString>
 

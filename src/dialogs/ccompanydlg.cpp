@@ -1,6 +1,6 @@
 #include "dialogs/ccompanydlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"

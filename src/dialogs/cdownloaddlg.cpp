@@ -1,6 +1,6 @@
 #include "dialogs/cdownloaddlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxperioddlg.h"
 #include "dialogs/dialogtext.h"

@@ -1,6 +1,6 @@
 #include "dialogs/chelpwindow.h"
 
-#include "app/helptopicmap.h"
+#include "ui/helptopicmap.h"
 
 #include <QFile>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "dialogs/cpreferencesdlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "dialogs/ctaxinfodlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 

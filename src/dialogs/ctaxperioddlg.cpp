@@ -1,6 +1,6 @@
 #include "dialogs/ctaxperioddlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"

@@ -1,75 +1,155 @@
 #pragma once
 
-#include "profiles/profilerecord.h"
 #include "records/companyinfo.h"
+#include "records/loadedtaxtable.h"
+#include "records/snapshotundo.h"
 #include "records/taxperiod.h"
-#include "records/taxratetable.h"
 #include "records/tripentry.h"
-#include "report/reportrow.h"
+#include "records/units.h"
 
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+struct RecordHeader;
+
 // The record document: the trip lines of the open record file, the carrier's company
-// data, the record file's period and the loaded table's period, the odometer state for
-// new lines and the undo/redo snapshots. This is the window-free core of the document;
-// the application drives its flows (new, open, save, company dialog) around it.
+// data, the record file's period, the odometer state for new lines and one level of undo
+// over the trip lines. It is changed only through the methods below, each of which says
+// what it does; every change raises `revision()`, so anything derived from the document
+// (the report, a list) can tell that it is stale.
 //
-// The tax-rate table is program-wide and outlives documents; the document only points
-// at it.
+// The tax-rate table is program-wide and outlives documents; the document points at it.
+// A document made without one keeps a table of its own (tests, tollmark-cli).
 class CIftaDoc
 {
 public:
-    explicit CIftaDoc(TaxRateTable *table = nullptr);
+    using Entries = std::vector<TripEntry>;
 
-    TaxRateTable &taxTable() { return *taxTable_; }
-    const TaxRateTable &taxTable() const { return *taxTable_; }
-    void setTaxTable(TaxRateTable *table) { taxTable_ = table; }
+    explicit CIftaDoc(LoadedTaxTable *rates = nullptr);
+    ~CIftaDoc();
+    CIftaDoc(const CIftaDoc &) = delete;
+    CIftaDoc &operator=(const CIftaDoc &) = delete;
 
+    // The loaded tax-rate table and its period.
+    LoadedTaxTable &rates() { return *rates_; }
+    const LoadedTaxTable &rates() const { return *rates_; }
+    TaxRateTable &taxTable() { return rates_->table(); }
+    const TaxRateTable &taxTable() const { return rates_->table(); }
+    const TaxPeriod &tablePeriod() const { return rates_->period(); }
+
+    const Entries &entries() const { return entries_; }
+    const CompanyInfo &company() const { return company_; }
+    const TaxPeriod &recordPeriod() const { return recordPeriod_; }
+    // The full path of the file the record was last read from or merged from; empty for a
+    // new record.
+    const std::string &sourcePath() const { return sourcePath_; }
+    // Date and odometer reading a new trip line starts from.
+    const std::string &lastDate() const { return lastDate_; }
+    int32_t currentOdometer() const { return currentOdometer_; }
+    // Trip number of the last line merged in.
+    int32_t mergeCounter() const { return mergeCounter_; }
+
+    bool isDiesel() const { return company_.diesel != 0; }
+    bool usesOdometer() const { return company_.useOdometer != 0; }
     bool isModified() const { return modified_; }
-    void setModified(bool modified = true) { modified_ = modified; }
+    void setModified(bool modified = true);
+    // Raised by every change of the lines, the company data or the periods.
+    uint64_t revision() const { return revision_; }
 
-    // Fuel type shortcuts over `company`.
-    bool isDiesel() const { return company.diesel != 0; }
+    // --- Whole records. Each drops the undo state: it belongs to the record it was
+    // taken from.
 
-    // Entry-list operations of the view.
-    void appendEntry(const TripEntry &entry);
-    void replaceEntry(size_t index, const TripEntry &entry);
-    void removeAllEntries();
+    // No lines, no path, not modified; the company data stay. Merging starts from here.
+    void clearForMerge();
+    // A new record from the company dialog of File New (or a profile): the lines are
+    // removed and the company values taken without the period dates.
+    void startNew(const CompanyInfo &values);
+    // The record as a file holds it: header and lines, from `path` (already a full path).
+    // The odometer state follows the last line, or the start odometer when there is none.
+    void load(const RecordHeader &header, Entries lines, const std::string &path);
+    // A file that could not be read as a record: no lines, no path, company data cleared.
+    void loadRefused();
+    // Appends the lines of a merged file after those already here, numbered on from
+    // mergeCounter(), and makes its header the record's (the last file merged decides the
+    // company data). `path` becomes the source path.
+    void mergeFrom(const RecordHeader &header, Entries lines, const std::string &path);
+    // A merged file was refused: its company data are cleared, the lines merged stay.
+    void mergeRefused();
+    // The imported lines replace the record's (they are numbered already).
+    void replaceEntries(Entries lines);
+    // Written to a file: nothing is left unsaved.
+    void markSaved();
 
-    // All texts empty, odometers 0, both period dates zero.
-    void ClearCompany();
+    // --- Company data and periods.
+
+    // The company dialog's values: texts, start odometer, fuel type and, with
+    // `withDates`, the period dates. Lone carriage returns of the notes become CR LF, as
+    // the record file keeps them; the odometer is used when ticked or when a start
+    // odometer is given.
+    void applyCompanyInfo(const CompanyInfo &values, bool withDates);
+    // Every field as given, unchanged (a header read from a file, a test's set-up).
+    void setCompany(const CompanyInfo &company);
+    // All texts empty, odometers 0, both period dates zero; fuel type, country and
+    // odometer choice stay as they were (country and province are emptied too).
+    void clearCompany();
+    // The odometer buttons of the toolbar.
+    void setUseOdometer(bool on);
+    // The record's period becomes the loaded table's year and quarter.
+    void takeTablePeriod();
+    void setRecordPeriod(const TaxPeriod &period);
 
     // The Yes answer of "Save/Update Tax Rates": every trip line takes the rate of its
     // slot in the loaded table by the record's fuel type and the slot's surcharge flag,
-    // and the record's period becomes the table's year and quarter. A line whose slot is
-    // outside the table keeps its rate. Marks the document modified; saving is the
-    // caller's next step.
-    void UpdateRatesFromTable();
+    // and the record's period becomes the table's. A line whose slot is outside the table
+    // keeps its rate. Marks the document modified; saving is the caller's next step.
+    void updateRatesFromTable();
 
-    // Members, in the order the document has always declared them.
-    ReportTotals reportTotals;
-    std::vector<ReportRow> reportRows;
-    std::vector<TripEntry> entries;
-    std::vector<TripEntry> undoLines;
-    std::vector<TripEntry> redoLines;
-    bool newDocumentPending = false;
-    bool busy = false;
-    ProfileRecord chosenProfile;
-    TaxPeriod tablePeriod;
-    bool initialised = false;
-    int32_t mergeCounter = 0;
-    bool forceCompanyDialog = false;
-    std::string sourcePath;
-    TaxPeriod recordPeriod;
-    std::string lastDate;
-    int32_t currentOdometer = 0;
-    CompanyInfo company;
+    // --- Trip lines.
+
+    // A new line as the entry dialog starts it: numbered after the last line, dated like
+    // the last line entered, both odometer readings at the current reading (the start
+    // odometer for the first line), in `units`.
+    TripEntry prepareNewEntry(const EntryUnits &units) const;
+    // Appends a line the user entered: new lines then continue from its date and
+    // odometer out.
+    void addEntry(const TripEntry &entry);
+    // The line that follows `added` in its jurisdiction's surcharge slot, as the entry
+    // dialog is offered it ("Add surcharge?"): numbered next, no fuel, no rate. None when
+    // the jurisdiction has no surcharge slot in the loaded table.
+    std::optional<TripEntry> surchargeFollowUp(const TripEntry &added) const;
+    // Appends a surcharge line; the odometer state stays.
+    void addSurchargeEntry(const TripEntry &entry);
+    // Replaces the line at `index`; new lines then continue from its date and odometer.
+    void modifyEntry(size_t index, const TripEntry &entry);
+    // Removes the line at `index` and numbers the rest 1, 2, 3 ... again.
+    void deleteEntry(size_t index);
+    // Position of the line with this trip number, or -1.
+    int findTripNumber(int32_t tripNumber) const;
+
+    // One level of undo over the trip lines: take a snapshot before a change, then undo
+    // and redo whole states. Both true when something changed.
+    void takeSnapshot() { undo_.take(entries_); }
+    bool undoEntries();
+    bool redoEntries();
+    const SnapshotUndo<Entries> &undo() const { return undo_; }
 
 private:
-    TaxRateTable *taxTable_;
-    bool modified_ = false;
-};
+    void changed() { ++revision_; }
+    void applyHeader(const RecordHeader &header);
 
-// The one table of the program, from load to exit.
-TaxRateTable &TheTaxRateTable();
+    std::unique_ptr<LoadedTaxTable> ownRates_;
+    LoadedTaxTable *rates_;
+    Entries entries_;
+    CompanyInfo company_;
+    TaxPeriod recordPeriod_;
+    std::string sourcePath_;
+    std::string lastDate_;
+    int32_t currentOdometer_ = 0;
+    int32_t mergeCounter_ = 0;
+    bool modified_ = false;
+    uint64_t revision_ = 0;
+    SnapshotUndo<Entries> undo_;
+};

@@ -183,20 +183,11 @@ std::string LockedFile(const std::string &path)
     return "The file " + Utf8ToCp1252(path) + " is locked.\nClose the file and try again.";
 }
 
-// Odometer out minus odometer in, never below 0: readings that run backwards give no
-// distance rather than one that wraps round to some four billion.
-uint32_t OdometerDistance(const TripEntry &line)
-{
-    const int64_t difference = int64_t{line.odometerOut} - int64_t{line.odometerIn};
-    return difference > 0 ? static_cast<uint32_t>(difference) : 0;
-}
-
 // Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
 // the slot's rate and flag and no fuel. The list grows once and the lines move back from
 // its end, so a large import is not copied into a second list.
-void InsertSurchargeLines(CIftaDoc &doc)
+void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)
 {
-    const TaxRateTable &table = doc.taxTable();
     // The surcharge slot depends only on the line's slot and its own flag: look it up once
     // per slot rather than once per line.
     std::array<int, TaxRateTable::kSlotCount> surchargeOf;
@@ -211,7 +202,6 @@ void InsertSurchargeLines(CIftaDoc &doc)
                    : surchargeOf[static_cast<size_t>(line.slot)];
     };
 
-    std::vector<TripEntry> &lines = doc.entries;
     const size_t count = lines.size();
     const size_t added =
         static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const TripEntry &line) {
@@ -227,7 +217,7 @@ void InsertSurchargeLines(CIftaDoc &doc)
             TripEntry &surcharge = lines[--write];
             surcharge = lines[read];
             surcharge.slot = slot;
-            surcharge.rate = SlotRate(table[slot], doc.isDiesel());
+            surcharge.rate = SlotRate(table[slot], diesel);
             surcharge.surcharge = table[slot].surcharge;
             surcharge.fuel = 0.0f;
         }
@@ -238,18 +228,38 @@ void InsertSurchargeLines(CIftaDoc &doc)
 
 } // namespace
 
-ImportOptions &LastImportOptions()
+EntryUnits ImportUnits(ImportOptions options)
 {
-    static ImportOptions options = kDefaultImportOptions;
-    return options;
+    return EntryUnits{(options & ImportDistanceInKm) ? 0 : 1, (options & ImportFuelInLitres) ? 0 : 1};
 }
 
 Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
 {
-    doc.removeAllEntries();
+    std::vector<TripEntry> lines;
+    const Result read = ReadCsvLines(doc, path, options, lines);
+    if (!read) {
+        // The lines read before the failing one stay, without completion.
+        const bool any = !lines.empty();
+        doc.replaceEntries(std::move(lines));
+        if (any)
+            doc.setModified();
+        return read;
+    }
+    CompleteImportedLines(lines, doc.taxTable(), doc.isDiesel());
+    const bool any = !lines.empty();
+    doc.replaceEntries(std::move(lines));
+    if (any)
+        doc.setModified();
+    return Result::success();
+}
+
+Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions options,
+                    std::vector<TripEntry> &lines)
+{
+    lines.clear();
     std::string bytes;
     if (!SafeFile::readAll(path, bytes))
-        return Result::failure(LockedFile(path));
+        return Result::cannotOpen(LockedFile(path));
 
     LineReader reader(bytes);
     std::string_view line;
@@ -261,38 +271,29 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
     if (!separator)
         return Result::failure("Only coma and tab separator supported. Exit.");
 
-    CurrentEntryUnits() =
-        EntryUnits{(options & ImportDistanceInKm) ? 0 : 1, (options & ImportFuelInLitres) ? 0 : 1};
     const AbbreviationIndex index(doc.taxTable());
     const ImportContext context{doc, index, options | ImportState, separator};
     // At most one trip line per text line, and room for surcharge lines after some: one
     // allocation spares a large file the repeated moves of a growing list.
     const size_t textLines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-    doc.entries.reserve(textLines + textLines / 8);
+    lines.reserve(textLines + textLines / 8);
     int32_t number = 1;
     do {
         if (line.empty())
             continue;
-        TripEntry &entry = doc.entries.emplace_back();
+        TripEntry &entry = lines.emplace_back();
         const Result parsed = ParseLine(line, context, entry);
         if (!parsed) {
-            doc.entries.pop_back();
+            lines.pop_back();
             return parsed;
         }
         entry.tripNumber = number++;
-        doc.setModified();
     } while (reader.next(line));
-
-    CompleteImportedLines(doc);
     return Result::success();
 }
 
-void CompleteImportedLines(CIftaDoc &doc)
+void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)
 {
-    // The lines are completed where they stand; the undo list, which this step has
-    // always used as scratch, ends up empty as before.
-    doc.undoLines.clear();
-    std::vector<TripEntry> &lines = doc.entries;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         TripEntry &line = lines[i];
         TripEntry &next = lines[i + 1];
@@ -301,11 +302,9 @@ void CompleteImportedLines(CIftaDoc &doc)
         if (next.odometerIn == 0)
             next.odometerIn = line.odometerOut;
         if (line.distance == 0 && line.odometerIn != 0)
-            line.distance = OdometerDistance(line);
+            line.distance = OdometerDistance(line.odometerIn, line.odometerOut);
     }
-    InsertSurchargeLines(doc);
+    InsertSurchargeLines(lines, table, diesel);
     for (size_t i = 0; i < lines.size(); ++i)
         lines[i].tripNumber = static_cast<int32_t>(i + 1);
-    if (!lines.empty())
-        doc.setModified();
 }

@@ -2,9 +2,11 @@
 
 #include "records/ciftadoc.h"
 #include "records/result.h"
+#include "records/units.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Import of trip lines from comma- or tab-separated text (a spreadsheet export). The
 // carrier says which columns the file has, always in this order: date, state
@@ -29,24 +31,29 @@ constexpr ImportOptions kDefaultImportOptions = 475;
 
 constexpr const char *kImportFileFilter = "Excel files (*.csv)|*.csv||";
 
-// The options last confirmed in the import dialog; they fill it the next time. Starts as
-// kDefaultImportOptions and lives until the program ends (never stored in the settings).
-ImportOptions &LastImportOptions();
+// The units the options say the file's distances and fuel are in; new trip lines are
+// entered in them after an import.
+EntryUnits ImportUnits(ImportOptions options);
 
 // Replaces the document's trip lines by those of the CSV file at `path`: each line's
 // jurisdiction is found by abbreviation in the document's tax table and gets the slot's
 // rate for the document's fuel type; then odometer readings and distances are completed
-// from neighbouring lines and surcharge lines are added, all numbered from 1. Sets the
-// program-wide entry units from the options.
+// from neighbouring lines and surcharge lines are added, all numbered from 1. The lines
+// are in the units ImportUnits(options) gives.
 //
 // On failure the result carries the message to show; the lines read before the failing
 // line stay in the document, without completion and surcharge lines. A file without any
 // data line imports as no lines.
 Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options);
 
-// The completion step on its own, over the document's lines in order: a missing odometer
-// out is the next line's odometer in and a missing odometer in the previous line's
-// odometer out; a missing distance is odometer out minus odometer in (0 when out lies
-// below in). Then every line is renumbered and followed by its surcharge line where the
-// table has one. The document's undo list serves as scratch and is left empty.
-void CompleteImportedLines(CIftaDoc &doc);
+// The reading step on its own: the file's lines as trip lines, numbered from 1, with
+// slot, rate and units; `lines` holds those read before a failing line.
+Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions options,
+                    std::vector<TripEntry> &lines);
+
+// The completion step on its own, over the lines in order: a missing odometer out is the
+// next line's odometer in and a missing odometer in the previous line's odometer out; a
+// missing distance is odometer out minus odometer in (0 when out lies below in). Then
+// every line is followed by its surcharge line where the table has one, and all are
+// numbered from 1.
+void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);

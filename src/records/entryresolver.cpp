@@ -1,6 +1,5 @@
 #include "records/entryresolver.h"
 
-#include "records/units.h"
 
 int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
 {
@@ -23,7 +22,8 @@ double SlotRate(const TaxRate &rate, bool diesel)
     return diesel ? rate.dieselRate : rate.gasolineRate;
 }
 
-bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel)
+bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel,
+                  const EntryUnits &units)
 {
     const int found = table.findAbbreviation(entry.abbreviation);
     if (found < 0)
@@ -32,7 +32,7 @@ bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel)
     entry.slot = rate.slot;
     entry.rate = SlotRate(rate, diesel);
     entry.surcharge = rate.surcharge;
-    entry.distanceInMiles = CurrentEntryUnits().distanceInMiles;
-    entry.fuelInGallons = CurrentEntryUnits().fuelInGallons;
+    entry.distanceInMiles = units.distanceInMiles;
+    entry.fuelInGallons = units.fuelInGallons;
     return true;
 }

@@ -256,27 +256,10 @@ bool ParseRecordHeader(const std::string &bytes, RecordHeader &header)
     return true;
 }
 
-void ApplyHeader(CIftaDoc &doc, const RecordHeader &header)
-{
-    CompanyInfo &company = doc.company;
-    for (int i = 0; i < 8; ++i)
-        *companyText(company, i) = companyText(header.company, i);
-    company.notes = header.company.notes;
-    company.periodFrom = header.company.periodFrom;
-    company.periodTo = header.company.periodTo;
-    doc.recordPeriod.year = header.year;
-    doc.recordPeriod.quarter = header.quarter;
-    company.startOdometer = header.company.startOdometer;
-    doc.currentOdometer = header.company.startOdometer;
-    // The older layout has no fuel type: the document keeps the one it had.
-    if (header.layout == kCurrentRecordLayout)
-        company.setFuelCode(header.fuelCode);
-}
-
 std::string BuildHeader(const CIftaDoc &doc)
 {
     const HeaderLayout &layout = kCurrent;
-    const CompanyInfo &company = doc.company;
+    const CompanyInfo &company = doc.company();
     std::string bytes(layout.size, '\0');
     writeU32(bytes, 0, kCurrentRecordLayout);
     writeDate(bytes, layout.periodFrom, company.periodFrom);
@@ -287,8 +270,8 @@ std::string BuildHeader(const CIftaDoc &doc)
         offset += kTextWidths[i];
     }
     writeU32(bytes, layout.startOdometer, static_cast<uint32_t>(company.startOdometer));
-    writeU32(bytes, layout.startOdometer + 4, static_cast<uint32_t>(doc.recordPeriod.year));
-    writeU32(bytes, layout.startOdometer + 8, static_cast<uint32_t>(doc.recordPeriod.quarter));
+    writeU32(bytes, layout.startOdometer + 4, static_cast<uint32_t>(doc.recordPeriod().year));
+    writeU32(bytes, layout.startOdometer + 8, static_cast<uint32_t>(doc.recordPeriod().quarter));
     writeU32(bytes, layout.fuelCode, company.fuelCode());
     writeText(bytes, layout.notes, layout.notesWidth, company.notes);
     return bytes;
@@ -335,8 +318,8 @@ std::string FormatTripLine(const TripEntry &entry)
 std::string BuildRecordBytes(const CIftaDoc &doc)
 {
     std::string bytes = BuildHeader(doc);
-    bytes.reserve(bytes.size() + doc.entries.size() * 64);
-    for (const TripEntry &entry : doc.entries)
+    bytes.reserve(bytes.size() + doc.entries().size() * 64);
+    for (const TripEntry &entry : doc.entries())
         appendTripLine(bytes, entry);
     return bytes;
 }
@@ -344,30 +327,16 @@ std::string BuildRecordBytes(const CIftaDoc &doc)
 Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::string &path,
                        uint32_t *layout)
 {
-    doc.removeAllEntries();
-    doc.sourcePath.clear();
-    doc.forceCompanyDialog = false;
-
     RecordHeader header;
     if (!ParseRecordHeader(bytes, header)) {
-        doc.ClearCompany();
-        doc.setModified(false);
-        return Result::failure(kIncompatibleFileFormat);
+        doc.loadRefused();
+        return Result::badFormat(kIncompatibleFileFormat);
     }
     if (layout)
         *layout = header.layout;
-    doc.sourcePath = fullPath(path);
-    ApplyHeader(doc, header);
     const size_t headerSize =
         header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
-    doc.entries = ParseTripLines(bytes, headerSize);
-
-    // New lines continue from the last odometer reading; a file without lines continues
-    // from the start odometer its header has just set.
-    if (!doc.entries.empty())
-        doc.currentOdometer = doc.entries.back().odometerOut;
-    doc.company.useOdometer = doc.currentOdometer != 0 ? 1 : 0;
-    doc.setModified(false);
+    doc.load(header, ParseTripLines(bytes, headerSize), fullPath(path));
     return Result::success();
 }
 
@@ -385,16 +354,6 @@ Result WriteRecordFile(CIftaDoc &doc, const std::string &path)
     const Result written = SafeFile::writeAll(path, BuildRecordBytes(doc));
     if (!written)
         return written;
-    doc.setModified(false);
-    doc.forceCompanyDialog = false;
+    doc.markSaved();
     return Result::success();
-}
-
-Result SaveWithCurrentRates(CIftaDoc &doc, const std::string &path, bool updateRates)
-{
-    if (path.empty())
-        return Result::success();
-    if (updateRates)
-        doc.UpdateRatesFromTable();
-    return WriteRecordFile(doc, path);
 }

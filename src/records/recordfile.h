@@ -31,10 +31,6 @@ struct RecordHeader {
 // bytes shorter than the layout's header.
 bool ParseRecordHeader(const std::string &bytes, RecordHeader &header);
 
-// Copies a read header into the document: company texts, dates, period, start and
-// current odometer, and (current layout only) the fuel type.
-void ApplyHeader(CIftaDoc &doc, const RecordHeader &header);
-
 // The 508 bytes of the current header for the document; over-long texts are cut to the
 // field width minus one.
 std::string BuildHeader(const CIftaDoc &doc);
@@ -63,15 +59,7 @@ Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout =
 std::string BuildRecordBytes(const CIftaDoc &doc);
 
 // Writes the document as a record file (header and lines), through a temporary file
-// renamed into place, so a failed write leaves the previous file untouched. On success
-// clears the modified flag and forceCompanyDialog. Does not show the company dialog:
-// the caller does that first when the company name is empty or a merge forces it.
+// renamed into place, so a failed write leaves the previous file untouched. On success the
+// document is marked saved. Does not show the company dialog: the session does that first
+// when the company name is empty or a merge asks for it.
 Result WriteRecordFile(CIftaDoc &doc, const std::string &path);
-
-// "Save/Update Tax Rates" once its question is answered: with `updateRates` (Yes) every
-// trip line first takes its slot's rate and surcharge flag from the loaded table and the
-// record's period becomes the table's year and quarter (CIftaDoc::UpdateRatesFromTable);
-// with No the lines stay as they are. Then the record is written under `path`. A record
-// that has never been saved (empty `path`) is left alone: nothing changes, nothing is
-// written, and the result is a success.
-Result SaveWithCurrentRates(CIftaDoc &doc, const std::string &path, bool updateRates);

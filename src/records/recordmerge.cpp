@@ -23,22 +23,11 @@ Result MergeFile(CIftaDoc &doc, const std::string &path)
     if (!read)
         return read;
 
-    doc.sourcePath.clear();
     RecordHeader header;
     if (!ParseRecordHeader(bytes, header) || header.layout != kCurrentRecordLayout) {
-        doc.ClearCompany();
-        doc.setModified(false);
-        return Result::failure(kIncompatibleFileFormat);
+        doc.mergeRefused();
+        return Result::badFormat(kIncompatibleFileFormat);
     }
-    doc.sourcePath = FullPath(path);
-    ApplyHeader(doc, header);
-
-    std::vector<TripEntry> lines = ParseTripLines(bytes, kCurrentHeaderSize);
-    doc.entries.reserve(doc.entries.size() + lines.size());
-    for (TripEntry &line : lines) {
-        line.tripNumber = ++doc.mergeCounter;
-        doc.entries.push_back(std::move(line));
-    }
-    doc.setModified(true);
+    doc.mergeFrom(header, ParseTripLines(bytes, kCurrentHeaderSize), FullPath(path));
     return Result::success();
 }

@@ -76,12 +76,12 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes)
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return Result::failure(openFailureText(path, errno));
+        return Result::cannotOpen(openFailureText(path, errno));
     struct stat info {
     };
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        return Result::failure(openFailureText(path, EISDIR));
+        return Result::cannotOpen(openFailureText(path, EISDIR));
     }
     if (info.st_size > 0)
         bytes.reserve(static_cast<size_t>(info.st_size));
@@ -96,7 +96,7 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes)
             const int error = errno;
             ::close(fd);
             bytes.clear();
-            return Result::failure(openFailureText(path, error));
+            return Result::cannotOpen(openFailureText(path, error));
         }
         bytes.append(buffer, static_cast<size_t>(got));
     }

@@ -105,7 +105,7 @@ Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &per
     const size_t headLength = sizeof kTaxHead - 1;
     if (!lines.next(begin, end) || static_cast<size_t>(end - begin) < headLength ||
         std::memcmp(begin, kTaxHead, headLength) != 0)
-        return Result::failure(kWrongTaxFileFormat);
+        return Result::badFormat(kWrongTaxFileFormat);
     parseHeader(begin, end, period);
 
     // A file written by the program has exactly 72 slot lines; anything after them has
@@ -149,8 +149,9 @@ std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period)
 Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &period)
 {
     std::string text;
-    if (!SafeFile::readAll(path, text))
-        return Result::failure({});
+    const Result read = SafeFile::readAll(path, text);
+    if (!read)
+        return read;
     return ParseTaxText(text, table, period);
 }
 

@@ -30,3 +30,10 @@ struct TripEntry {
             && fuelInGallons == o.fuelInGallons && surcharge == o.surcharge;
     }
 };
+
+// The distance between two odometer readings: out minus in, never below 0 (readings that
+// run backwards give no distance rather than one that wraps round to four billion).
+inline uint32_t OdometerDistance(int64_t odometerIn, int64_t odometerOut)
+{
+    return odometerOut > odometerIn ? static_cast<uint32_t>(odometerOut - odometerIn) : 0;
+}

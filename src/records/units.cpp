@@ -40,14 +40,8 @@ float ConvertFuel(float fuel, int32_t fuelInGallons, const std::string &country)
     return fuelInGallons ? fuel : fuel / kLitresPerGallon;
 }
 
-EntryUnits &CurrentEntryUnits()
-{
-    static EntryUnits units;
-    return units;
-}
-
-void SetEntryUnitsForCountry(const std::string &country)
+EntryUnits EntryUnitsForCountry(const std::string &country)
 {
     const int32_t imperial = IsCanada(country) ? 0 : 1;
-    CurrentEntryUnits() = EntryUnits{imperial, imperial};
+    return EntryUnits{imperial, imperial};
 }

@@ -20,15 +20,17 @@ uint32_t ConvertDistance(uint32_t distance, int32_t distanceInMiles, const std::
 // A trip line's fuel in the carrier's country's unit (litres or US gallons), for display.
 float ConvertFuel(float fuel, int32_t fuelInGallons, const std::string &country);
 
-// The units new trip lines get: the entry list sets them by the carrier's country when it
-// is shown, the entry dialog from its unit buttons whenever it closes, and the CSV import
-// from its options. One set for the whole program.
+// The units a trip line's distance and fuel are entered in.
 struct EntryUnits {
     int32_t distanceInMiles = 0;
     int32_t fuelInGallons = 0;
+
+    bool operator==(const EntryUnits &o) const
+    {
+        return distanceInMiles == o.distanceInMiles && fuelInGallons == o.fuelInGallons;
+    }
 };
 
-EntryUnits &CurrentEntryUnits();
-
-// Sets the current entry units to the carrier's country: 0/0 for "Canada", else 1/1.
-void SetEntryUnitsForCountry(const std::string &country);
+// The units of the carrier's country: kilometres and litres for "Canada", else miles and
+// US gallons.
+EntryUnits EntryUnitsForCountry(const std::string &country);

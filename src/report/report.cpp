@@ -81,8 +81,8 @@ ReportRow BuildRow(int slot, const CIftaDoc &doc, const ReportInput &input)
     }
     // Each contributing line replaces rate and flag in turn, so the last one's stand.
     if (last < count) {
-        row.rate = doc.entries[last].rate;
-        row.surcharge = doc.entries[last].surcharge;
+        row.rate = doc.entries()[last].rate;
+        row.surcharge = doc.entries()[last].surcharge;
     }
     return row;
 }
@@ -103,7 +103,8 @@ std::string FormatAverage(float fleetAverage)
     return FormatFixed(fleetAverage, 2);
 }
 
-ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, const CIftaDoc &doc)
+ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, float fleetAverage,
+                 const CIftaDoc &doc)
 {
     const TaxRate &taxRate = doc.taxTable()[row.slot];
     const std::string distance = FormatInt(static_cast<int32_t>(row.distance));
@@ -111,7 +112,7 @@ ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, const CI
                     taxRate.abbreviation,
                     row.surcharge ? std::string("0") : distance,
                     distance,
-                    FormatAverage(doc.reportTotals.fleetAverage),
+                    FormatAverage(fleetAverage),
                     FormatFixed(figures.taxableFuel, 2),
                     FormatFixed(row.fuelPaid, 2),
                     FormatFixed(figures.difference, 2),
@@ -145,16 +146,15 @@ float RoundCents(float x)
     return static_cast<float>(c / 100.0);
 }
 
-void ComputeReport(CIftaDoc &doc)
+Report ComputeReport(const CIftaDoc &doc)
 {
-    doc.reportRows.clear();
-    doc.reportTotals = ReportTotals{};
-    if (doc.entries.empty())
-        return;
+    Report report;
+    if (doc.entries().empty())
+        return report;
 
-    const bool metric = IsCanada(doc.company.country);
-    const ReportInput input = PrepareInput(doc.entries, metric);
-    ReportTotals &totals = doc.reportTotals;
+    const bool metric = IsCanada(doc.company().country);
+    const ReportInput input = PrepareInput(doc.entries(), metric);
+    ReportTotals &totals = report.totals;
     // Distances add up as unsigned 32-bit numbers, so the totals wrap rather than overflow.
     uint32_t totalDistance = 0;
     uint32_t taxableDistance = 0;
@@ -165,7 +165,7 @@ void ComputeReport(CIftaDoc &doc)
         taxableDistance += row.distance;
         totals.totalFuelPaid += row.fuelPaid;
         if (static_cast<float>(row.distance) + row.fuelPaid != 0.0f)
-            doc.reportRows.push_back(row);
+            report.rows.push_back(row);
     }
     totals.totalDistance = static_cast<int32_t>(totalDistance);
     totals.taxableDistance = static_cast<int32_t>(taxableDistance);
@@ -178,6 +178,15 @@ void ComputeReport(CIftaDoc &doc)
     } else {
         totals.fleetAverage = kInvalidFleetAverage;
     }
+
+    // The columns' totals are the sums of the rows' derived figures, in row order.
+    for (const ReportRow &row : report.rows) {
+        const ReportRowFigures figures = ComputeRowFigures(row, totals.fleetAverage);
+        totals.totalTaxableFuel += figures.taxableFuel;
+        totals.totalDifference += figures.difference;
+        totals.totalTax += figures.tax;
+    }
+    return report;
 }
 
 ReportRowFigures ComputeRowFigures(const ReportRow &row, float fleetAverage)
@@ -210,26 +219,21 @@ std::vector<ListColumn> ReportColumns(const std::string &country)
     };
 }
 
-std::vector<ListLine> ListReport(CIftaDoc &doc)
+std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc)
 {
-    ReportTotals &totals = doc.reportTotals;
-    totals.totalTaxableFuel = 0.0f;
-    totals.totalDifference = 0.0f;
-    totals.totalTax = 0.0f;
-    ComputeReport(doc);
-
     std::vector<ListLine> lines;
-    if (doc.reportRows.empty())
+    if (report.rows.empty())
         return lines;
-    lines.reserve(doc.reportRows.size() + 2);
-    for (const ReportRow &row : doc.reportRows) {
-        const ReportRowFigures figures = ComputeRowFigures(row, totals.fleetAverage);
-        totals.totalTaxableFuel += figures.taxableFuel;
-        totals.totalDifference += figures.difference;
-        totals.totalTax += figures.tax;
-        lines.push_back(RowLine(row, figures, doc));
-    }
+    lines.reserve(report.rows.size() + 2);
+    const float average = report.totals.fleetAverage;
+    for (const ReportRow &row : report.rows)
+        lines.push_back(RowLine(row, ComputeRowFigures(row, average), average, doc));
     lines.push_back(ListLine(10));
-    lines.push_back(TotalsLine(totals));
+    lines.push_back(TotalsLine(report.totals));
     return lines;
+}
+
+std::vector<ListLine> ListReport(const CIftaDoc &doc)
+{
+    return ReportLines(ComputeReport(doc), doc);
 }

@@ -10,9 +10,17 @@
 // computed in double from the single-precision argument.
 float RoundCents(float x);
 
-// Builds the document's report rows and its distance, fuel and average totals from the
-// trip lines (72 passes over the entries, one per slot).
-void ComputeReport(CIftaDoc &doc);
+// The quarterly report of a record: one row per jurisdiction with distance or fuel, and
+// the totals of every column. It is derived from the document whenever it is needed, so
+// it can never be older than the trip lines or the rates.
+struct Report {
+    std::vector<ReportRow> rows;
+    ReportTotals totals;
+};
+
+// Builds the report from the trip lines (72 passes over the entries, one per slot) and
+// the loaded table.
+Report ComputeReport(const CIftaDoc &doc);
 
 // A row's derived figures, as the list and the printed forms show them.
 struct ReportRowFigures {
@@ -25,7 +33,9 @@ ReportRowFigures ComputeRowFigures(const ReportRow &row, float fleetAverage);
 // The ten report columns for the carrier's country.
 std::vector<ListColumn> ReportColumns(const std::string &country);
 
-// Computes the report and gives its list lines: one per row, then an empty line and the
-// totals line (no lines at all when the record has no rows). Also fills the document's
-// derived totals.
-std::vector<ListLine> ListReport(CIftaDoc &doc);
+// The list lines of a report: one per row, then an empty line and the totals line (no
+// lines at all when the record has no rows).
+std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc);
+
+// Computes the document's report and gives its list lines.
+std::vector<ListLine> ListReport(const CIftaDoc &doc);

@@ -1,6 +1,6 @@
 #include "views/centrydlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "records/cp1252.h"
 #include "records/taxlist.h"
 #include "records/units.h"

@@ -1,6 +1,6 @@
 #include "views/centrylistctrl.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/entrylist.h"

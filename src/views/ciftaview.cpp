@@ -1,7 +1,7 @@
 #include "views/ciftaview.h"
 
-#include "app/commandids.h"
-#include "app/userprompts.h"
+#include "ui/commandids.h"
+#include "ui/userprompts.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "views/centrylistctrl.h"

@@ -1,6 +1,6 @@
 #include "views/cmergeflow.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "records/ciftadoc.h"
 
 CMergeFlow::CMergeFlow(CIftaDoc &doc, UserPrompts &prompts, FlowHooks hooks)

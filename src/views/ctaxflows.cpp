@@ -1,6 +1,6 @@
 #include "views/ctaxflows.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/cdownloaddlg.h"
 #include "dialogs/ctaxinfodlg.h"
 #include "records/ciftadoc.h"

@@ -1,6 +1,6 @@
 #include "views/ctaxlistctrl.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"

@@ -1,6 +1,6 @@
 #include "views/ctaxratedlg.h"
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 

@@ -1,6 +1,6 @@
 #include "views/cviewmodes.h"
 
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "views/ciftaview.h"
 

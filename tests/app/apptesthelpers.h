@@ -4,7 +4,7 @@
 // the settings and the current folder at a temporary directory, and prompts that record
 // every text and answer from queues.
 
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cdownloaddlg.h"
 #include "dialogs/cimportdlg.h"

@@ -2,7 +2,7 @@
 #include "app/apptesthelpers.h"
 #include "app/cfirststart.h"
 #include "app/ciftaapp.h"
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
 

@@ -1,7 +1,7 @@
 // The shell's print verb: tollmark /p FILE.irc [--pdf OUT.pdf] prints without a window.
 #include "app/apptesthelpers.h"
 #include "app/ciftaapp.h"
-#include "app/userprompts.h"
+#include "ui/userprompts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -13,7 +13,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "dialogs/caboutdlg.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/cmergedlg.h"

@@ -7,7 +7,7 @@
 
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "views/ciftaview.h"
 

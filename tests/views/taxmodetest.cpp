@@ -1,7 +1,7 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "records/taxfile.h"
 #include "views/ciftaview.h"

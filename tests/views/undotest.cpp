@@ -9,7 +9,7 @@
 #include "app/actiontable.h"
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
-#include "app/commandids.h"
+#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "records/taxfile.h"
 #include "views/centrylistctrl.h"

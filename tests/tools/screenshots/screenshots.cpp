@@ -5,8 +5,8 @@
 // Run it in a folder holding ifta.itx, with a throw-away settings folder.
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
-#include "app/commandids.h"
-#include "app/userprompts.h"
+#include "ui/commandids.h"
+#include "ui/userprompts.h"
 #include "dialogs/ccompanydlg.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"

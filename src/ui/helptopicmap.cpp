@@ -1,6 +1,6 @@
-#include "app/helptopicmap.h"
+#include "ui/helptopicmap.h"
 
-#include "app/commandids.h"
+#include "ui/commandids.h"
 
 namespace {
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "records/companyinfo.h"
+
+#include <cstdint>
+#include <string>
+
+// The plain data the session's dialogs take in and give back. The dialogs themselves
+// belong to the window; the session asks for them through SessionPrompts.
+
+// What the company dialog edits and gives back.
+struct CompanyDialogData {
+    // The carrier's fields. Shown when the dialog opens; on OK every field comes back as
+    // typed, the notes with their lines separated by a single "\r", and, when the period
+    // dates were asked for, both dates from the pickers.
+    CompanyInfo company = DialogDefaults();
+    // Whether "Diesel" and "Gas" may be changed (only while the record file has no
+    // entries). "Go to profiles" needs both this and `goToProfiles`.
+    bool fuelChoice = false;
+    bool goToProfiles = true;
+    // Whether the "From:" and "To:" pickers show and give back `company.periodFrom` and
+    // `company.periodTo`. A date of year 0 shows today's date in its picker.
+    bool withPeriodDates = false;
+
+    // A dialog object's own defaults: country "Canada", province "QC", every other text
+    // empty, odometer 0, all three check boxes off.
+    static CompanyInfo DialogDefaults();
+
+    // The dialog of File New: the previous record's country, province, odometer choice
+    // and fuel type, everything else empty; the fuel type may be chosen.
+    static CompanyDialogData ForNewRecord(const CompanyInfo &previous);
+    // The dialog of Company Info (and of a save that needs company data): every field of
+    // the record with its period dates; the fuel type may be changed while the record has
+    // no trip lines.
+    static CompanyDialogData ForRecord(const CompanyInfo &company, bool hasEntries);
+};
+
+// What the import dialog takes in (the options last confirmed) and gives back on
+// "Import".
+struct ImportDialogData {
+    std::string filePath;   // the CSV file chosen with "Select import file" (never empty)
+    uint32_t options = 0;   // the ImportOptions bits of the ticked boxes
+};
+
+// The two remembered paths the Preferences dialog edits.
+struct PreferencesData {
+    std::string taxFile;      // default tax file
+    std::string profilesFile; // default user profiles file
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "report/report.h"
+#include "session/viewmode.h"
+
+class CIftaDoc;
+
+// Everything one printout draws from: the record, the view mode it prints and, for the
+// return form, the report computed from the record when the printout was prepared. A
+// printout is prepared for each print job, so it always shows the record as it is now.
+struct Printout {
+    const CIftaDoc *doc = nullptr;
+    ViewMode mode = ViewMode::EntryList;
+    Report report;
+
+    // The number of things the printout lists: trip lines, report rows or shown tax-rate
+    // slots. Nothing to print when 0.
+    size_t itemCount() const;
+};
+
+// The printout of `doc` in `mode`; the report is computed only for the return form.
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode);

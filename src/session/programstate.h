@@ -1,0 +1,28 @@
+#pragma once
+
+#include "records/csvimport.h"
+#include "records/loadedtaxtable.h"
+#include "records/units.h"
+
+#include <cstdint>
+
+// The program-wide state that outlives record documents, in one object: the window's
+// application owns one, each tollmark-cli subcommand builds its own, and whoever needs a
+// part of it is handed it explicitly.
+struct ProgramState {
+    // The loaded tax-rate table with its period, undo and changed flag.
+    LoadedTaxTable taxRates;
+    // The units new trip lines are entered in: the entry list sets them by the carrier's
+    // country when it is shown, the entry dialog from its unit buttons whenever it
+    // closes, an import from its options.
+    EntryUnits entryUnits;
+    // The units the last new trip line was entered in: the next one starts from them
+    // (kilometres and litres at program start).
+    EntryUnits lastNewEntryUnits;
+    // The direction of every sort of the entry list: 0 or all bits set, 0 at start; set
+    // means ascending. Each click on a heading flips it.
+    int32_t entrySortDirection = 0;
+    // The import options last confirmed in the import dialog; they fill it the next
+    // time. Never stored in the settings.
+    ImportOptions lastImportOptions = kDefaultImportOptions;
+};

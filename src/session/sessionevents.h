@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// What the session tells the front end after a use case changed something it shows. The
+// window refreshes its caption, lists, information bar and status bar; tollmark-cli
+// shows nothing and keeps the defaults, which do nothing.
+class SessionEvents
+{
+public:
+    virtual ~SessionEvents() = default;
+
+    // The caption's title ("Untitled" or the record file's name).
+    virtual void titleChanged(const std::string &) {}
+    // A record file was opened or saved under this full path.
+    virtual void recentFile(const std::string &) {}
+    // Another record is shown: a new one, or a file opened. Its first display.
+    virtual void recordReplaced() {}
+    // The record's lines or company data changed: show them again.
+    virtual void recordChanged() {}
+    // The record's or the table's period changed: the information bar.
+    virtual void periodsChanged() {}
+    // The tax-rate table was read from a file or otherwise replaced; `path` is the file
+    // now remembered as the default tax file (empty when unchanged).
+    virtual void taxTableReplaced(const std::string &) {}
+    // The merge dialog is about to open over an emptied record, or has closed.
+    virtual void showEntryList() {}
+    // The table's slots changed in place (a download): show the tax-rate list.
+    virtual void showTaxRates() {}
+};

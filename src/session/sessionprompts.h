@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+class CIftaDoc;
+class CProfileStore;
+struct CompanyDialogData;
+struct ImportDialogData;
+struct PreferencesData;
+struct ProfileRecord;
+struct TaxPeriod;
+
+// Every message box, question, file dialog and modal dialog of the session's use cases
+// goes through this interface. The window installs one that shows message boxes and the
+// program's dialogs, tollmark-cli one that answers as its subcommand says, tests one that
+// records each text and answers from a queue. Texts are the program's own, in
+// Windows-1252 bytes; paths are the file system's bytes.
+//
+// Each modal dialog has one hook: the caller passes the dialog's data in, the hook runs
+// the dialog and, on OK, gives the edited data back in the same struct. A cancelled
+// dialog leaves the struct as it was.
+class SessionPrompts
+{
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    // Result of the company dialog: OK, Cancel, or "Go to profiles".
+    enum class CompanyResult { Ok, Cancel, GoToProfiles };
+
+    virtual ~SessionPrompts() = default;
+
+    virtual void warn(const std::string &text) = 0;   // failure, warning icon
+    virtual void inform(const std::string &text) = 0; // completion, information icon
+    virtual bool askYesNo(const std::string &text) = 0;
+    virtual Answer askYesNoCancel(const std::string &text) = 0;
+
+    // An existing file to open, or empty on cancel. `filter` is the program's filter text
+    // ("IFTA record files (*.irc)|*.irc||").
+    virtual std::string openFileName(const std::string &filter) = 0;
+    // A file to write, starting from `proposal`, or empty on cancel.
+    virtual std::string saveFileName(const std::string &filter, const std::string &proposal) = 0;
+
+    // "Company Setup"; `store` (may be null) receives profiles added with "Add Profile".
+    virtual CompanyResult editCompany(CompanyDialogData &data, CProfileStore *store) = 0;
+    // "Users Profile Dialog"; true on "Select" with the chosen fields in `selected`.
+    virtual bool chooseProfile(CProfileStore &store, ProfileRecord &selected) = 0;
+    // "Import Fields Selection"; true on "Import" with a file chosen.
+    virtual bool chooseImport(ImportDialogData &data) = 0;
+    // "Merge Files" over the document, which each "Add" changes at once (MergeFile);
+    // true on OK.
+    virtual bool runMerge(CIftaDoc &doc) = 0;
+    // "Tax Period" for saving the tax-rate table; true on OK.
+    virtual bool editTaxPeriod(TaxPeriod &period) = 0;
+    // "Preferences"; true on OK.
+    virtual bool editPreferences(PreferencesData &data) = 0;
+};

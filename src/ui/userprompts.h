@@ -1,0 +1,69 @@
+#pragma once
+
+#include "session/sessionprompts.h"
+
+#include <string>
+
+class CIftaDoc;
+class CProfileStore;
+class QPrinter;
+struct DownloadDialogData;
+struct EntryDialogData;
+struct TaxInfoData;
+struct TaxRate;
+
+// The window's prompts: the session's questions and dialogs, and the dialogs that only
+// the window has (trip lines, tax rates, download, information, help, printing). The
+// application installs the real one (message boxes, file dialogs, the program's
+// dialogs); tests install a scripted one that records each text and answers from a queue.
+class UserPrompts : public SessionPrompts
+{
+public:
+    // The trip entry dialog. True on OK. On OK and on Cancel alike the dialog gives back
+    // the units of its unit buttons in `data.units`.
+    virtual bool editEntry(EntryDialogData &data) = 0;
+    // "Download Tax Rates" into the document's table and its period; true on OK.
+    virtual bool runDownload(CIftaDoc &doc, DownloadDialogData &data) = 0;
+    // "Tax Rate Modify" / "New Tax"; true on OK.
+    virtual bool editTaxRate(TaxRate &rate, bool newRate) = 0;
+    // "Tax Rates Info"; nothing comes back.
+    virtual void showTaxInfo(const TaxInfoData &data) = 0;
+    // "About Tollmark".
+    virtual void showAbout() = 0;
+    // The help window on the topic of a help context (0x10000 plus a command id).
+    virtual void showHelp(unsigned context) = 0;
+    // "Print Setup" over the application's printer settings; true on OK. Prompts without
+    // a window keep the settings as they are.
+    virtual bool printSetup(QPrinter &) { return false; }
+};
+
+// Prompts that show nothing and answer every question with No or cancel; for a window
+// run without a user (printing from the command line, benchmarks, screenshots).
+class SilentPrompts : public UserPrompts
+{
+public:
+    void warn(const std::string &text) override { lastMessage = text; }
+    void inform(const std::string &text) override { lastMessage = text; }
+    bool askYesNo(const std::string &) override { return false; }
+    Answer askYesNoCancel(const std::string &) override { return Answer::Cancel; }
+    std::string openFileName(const std::string &) override { return {}; }
+    std::string saveFileName(const std::string &, const std::string &) override { return {}; }
+
+    bool editEntry(EntryDialogData &) override { return false; }
+    CompanyResult editCompany(CompanyDialogData &, CProfileStore *) override
+    {
+        return CompanyResult::Cancel;
+    }
+    bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
+    bool chooseImport(ImportDialogData &) override { return false; }
+    bool runMerge(CIftaDoc &) override { return false; }
+    bool runDownload(CIftaDoc &, DownloadDialogData &) override { return false; }
+    bool editTaxPeriod(TaxPeriod &) override { return false; }
+    bool editTaxRate(TaxRate &, bool) override { return false; }
+    void showTaxInfo(const TaxInfoData &) override {}
+    bool editPreferences(PreferencesData &) override { return false; }
+    void showAbout() override {}
+    void showHelp(unsigned) override {}
+
+    std::string lastMessage;
+};

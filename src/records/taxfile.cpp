@@ -4,8 +4,6 @@
 #include "records/textnumber.h"
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -158,40 +156,4 @@ Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &peri
 Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const TaxPeriod &period)
 {
     return SafeFile::writeAll(path, FormatTaxText(table, period));
-}
-
-DefaultTaxFileLoad LoadDefaultTaxFile(const std::string &defaultTaxFile,
-                                      const std::string &currentDirectory, TaxRateTable &table,
-                                      TaxPeriod &period)
-{
-    DefaultTaxFileLoad load;
-    if (defaultTaxFile.empty()) {
-        if (currentDirectory.empty())
-            return load;
-        load.path = currentDirectory;
-        if (load.path.back() != '/')
-            load.path += '/';
-        load.path += "ifta.itx";
-        load.rememberPath = true;
-    } else {
-        load.path = defaultTaxFile;
-    }
-
-    std::string text;
-    if (!SafeFile::readAll(load.path, text)) {
-        load.rememberPath = false;
-        return load;
-    }
-    load.read = ParseTaxText(text, table, period);
-    load.ok = true;
-    return load;
-}
-
-DefaultTaxFileLoad LoadDefaultTaxFile(const std::string &defaultTaxFile, TaxRateTable &table,
-                                      TaxPeriod &period)
-{
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    return LoadDefaultTaxFile(defaultTaxFile, error ? std::string() : current.string(), table,
-                              period);
 }

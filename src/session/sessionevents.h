@@ -18,11 +18,17 @@ public:
     virtual void recordReplaced() {}
     // The record's lines or company data changed: show them again.
     virtual void recordChanged() {}
+    // The trip lines changed in place (their rates brought up to the table's): refresh
+    // whatever shows them, in the mode shown.
+    virtual void linesUpdated() {}
     // The record's or the table's period changed: the information bar.
     virtual void periodsChanged() {}
-    // The tax-rate table was read from a file or otherwise replaced; `path` is the file
-    // now remembered as the default tax file (empty when unchanged).
-    virtual void taxTableReplaced(const std::string &) {}
+    // The default tax-rate file was read again into the table (File New, Options).
+    virtual void taxTableReloaded() {}
+    // Load Tax Rates read `path` (now the default tax file): show the tax-rate list.
+    virtual void taxRatesLoaded(const std::string &) {}
+    // Save Tax Rates wrote `path` (now the default tax file).
+    virtual void taxRatesSaved(const std::string &) {}
     // The merge dialog is about to open over an emptied record, or has closed.
     virtual void showEntryList() {}
     // The table's slots changed in place (a download): show the tax-rate list.

@@ -1,0 +1,370 @@
+#include "session/crecordsession.h"
+
+#include "profiles/cprofilestore.h"
+#include "records/ciftadoc.h"
+#include "records/csvimport.h"
+#include "records/recordfile.h"
+#include "session/ctaxsession.h"
+#include "session/dialogdata.h"
+#include "session/pathnames.h"
+#include "session/profileactions.h"
+#include "session/programstate.h"
+#include "session/sessionsettings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool EndsWithIgnoringCase(const std::string &text, const std::string &end)
+{
+    if (end.size() > text.size())
+        return false;
+    return std::equal(end.rbegin(), end.rend(), text.rbegin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a))
+            == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+std::string WithName(const char *pattern, const std::string &name)
+{
+    std::string text = pattern;
+    const size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, name);
+    return text;
+}
+
+} // namespace
+
+CRecordSession::CRecordSession(CIftaDoc &doc, ProgramState &state, CTaxSession &tax,
+                               CProfileStore &profiles, SessionPrompts &prompts,
+                               SessionSettings &settings, SessionEvents *events)
+    : doc_(doc)
+    , state_(state)
+    , tax_(tax)
+    , profiles_(profiles)
+    , prompts_(prompts)
+    , settings_(settings)
+    , events_(events)
+{
+}
+
+void CRecordSession::setPathName(const std::string &path)
+{
+    pathName_ = FullPath(path);
+    title_ = FileNameOf(pathName_);
+    events().titleChanged(title_);
+    events().recentFile(pathName_);
+}
+
+void CRecordSession::setDefaultTitle()
+{
+    pathName_.clear();
+    title_ = "Untitled";
+    events().titleChanged(title_);
+}
+
+SessionPrompts::CompanyResult CRecordSession::runCompanyDialog(CompanyDialogData &data)
+{
+    return prompts_.editCompany(data, &profiles_);
+}
+
+void CRecordSession::startUpSteps()
+{
+    if (initialised_)
+        return;
+    OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
+    if (tax_.loadDefaultTaxFile())
+        doc_.takeTablePeriod();
+    initialised_ = true;
+}
+
+void CRecordSession::reloadDefaultTaxFile()
+{
+    tax_.offerToSaveModifiedTax(tax_.defaultTaxFilePath());
+    if (tax_.loadDefaultTaxFile())
+        doc_.takeTablePeriod();
+}
+
+bool CRecordSession::newRecord()
+{
+    if (!saveModified())
+        return false;
+    setDefaultTitle();
+    doc_.setModified(false);
+    if (!startNewRecord())
+        return false;
+    forceCompanyDialog_ = false;
+    events().recordReplaced();
+    return true;
+}
+
+bool CRecordSession::startNewRecord()
+{
+    // The first record of the run starts without a dialog, from the start-up steps.
+    if (!initialised_) {
+        startUpSteps();
+        return true;
+    }
+    CompanyDialogData data = CompanyDialogData::ForNewRecord(doc_.company());
+    switch (runCompanyDialog(data)) {
+    case SessionPrompts::CompanyResult::GoToProfiles: {
+        // "Go to profiles": the chosen profile's dialog decides about the new record.
+        ProfileRecord chosen;
+        if (!prompts_.chooseProfile(profiles_, chosen) || !fromProfile(chosen))
+            return false;
+        break;
+    }
+    case SessionPrompts::CompanyResult::Cancel:
+        return false;
+    case SessionPrompts::CompanyResult::Ok:
+        doc_.startNew(data.company);
+        break;
+    }
+    reloadDefaultTaxFile();
+    return true;
+}
+
+bool CRecordSession::fromProfile(const ProfileRecord &profile)
+{
+    CompanyDialogData data;
+    data.company = CompanyFromProfile(profile);
+    data.fuelChoice = true;
+    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
+        return false;
+    doc_.startNew(data.company);
+    events().recordChanged();
+    return true;
+}
+
+bool CRecordSession::newRecordFromProfile(const ProfileRecord &profile)
+{
+    if (!saveModified())
+        return false;
+    setDefaultTitle();
+    doc_.setModified(false);
+    if (!fromProfile(profile))
+        return false;
+    forceCompanyDialog_ = false;
+    events().recordReplaced();
+    return true;
+}
+
+bool CRecordSession::runProfileFlow()
+{
+    ProfileRecord chosen;
+    if (!prompts_.chooseProfile(profiles_, chosen))
+        return false;
+    return newRecordFromProfile(chosen);
+}
+
+void CRecordSession::startRecord(const CompanyInfo &values)
+{
+    doc_.startNew(values);
+    doc_.takeTablePeriod();
+    forceCompanyDialog_ = false;
+}
+
+bool CRecordSession::open(const std::string &path)
+{
+    if (!saveModified())
+        return false;
+    startUpSteps();
+    lastOpen_ = ReadRecordFile(doc_, path);
+    if (lastOpen_.status == Result::Status::CannotOpen) {
+        // The file could not be opened at all: the record stays as it was.
+        prompts_.warn(lastOpen_.message);
+        return false;
+    }
+    forceCompanyDialog_ = false;
+    if (!lastOpen_)
+        prompts_.warn(lastOpen_.message); // opened under its name, with no lines
+    setPathName(path);
+    events().recordReplaced();
+    return true;
+}
+
+bool CRecordSession::writeRecord(const std::string &path)
+{
+    if (doc_.company().companyName.empty() || forceCompanyDialog_)
+        editCompany(false); // whatever the answer, the file is written
+    const Result written = WriteRecordFile(doc_, path);
+    if (!written) {
+        prompts_.warn(written.message);
+        return false;
+    }
+    forceCompanyDialog_ = false;
+    return true;
+}
+
+bool CRecordSession::save()
+{
+    if (pathName_.empty() || (PathExists(pathName_) && !IsWritablePath(pathName_)))
+        return saveAs();
+    return saveTo(pathName_);
+}
+
+bool CRecordSession::saveTo(const std::string &path, bool replace)
+{
+    std::string target = path;
+    if (target.empty()) {
+        std::string proposal = pathName_.empty() ? title_ : pathName_;
+        if (!EndsWithIgnoringCase(proposal, ".irc"))
+            proposal += ".irc";
+        target = prompts_.saveFileName(kRecordFileFilter, proposal);
+        if (target.empty())
+            return false;
+    }
+    if (!writeRecord(target))
+        return false;
+    if (replace)
+        setPathName(target);
+    return true;
+}
+
+bool CRecordSession::saveModified()
+{
+    if (!doc_.isModified())
+        return true;
+    const std::string &name = pathName_.empty() ? title_ : pathName_;
+    switch (prompts_.askYesNoCancel(WithName(kSaveChangesTo, name))) {
+    case SessionPrompts::Answer::Yes:
+        return save();
+    case SessionPrompts::Answer::No:
+        return true;
+    case SessionPrompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool CRecordSession::canClose()
+{
+    tax_.offerToSaveOnClose();
+    return saveModified();
+}
+
+bool CRecordSession::editCompany(bool newFileMode)
+{
+    CompanyDialogData data = newFileMode
+        ? CompanyDialogData::ForNewRecord(doc_.company())
+        : CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
+    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
+        return false;
+    doc_.applyCompanyInfo(data.company, !newFileMode);
+    return true;
+}
+
+void CRecordSession::companyInfo()
+{
+    CompanyDialogData data = CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
+    const SessionPrompts::CompanyResult result = runCompanyDialog(data);
+    if (result == SessionPrompts::CompanyResult::GoToProfiles) {
+        runProfileFlow();
+        return;
+    }
+    if (result != SessionPrompts::CompanyResult::Ok)
+        return;
+    doc_.applyCompanyInfo(data.company, true);
+    events().recordChanged();
+}
+
+bool CRecordSession::importCsv()
+{
+    if (!newRecord())
+        return false; // the new record file was refused
+    ImportDialogData data;
+    data.options = state_.lastImportOptions;
+    if (!prompts_.chooseImport(data) || data.filePath.empty())
+        return false;
+    state_.lastImportOptions = data.options;
+    return importFile(data.filePath, data.options);
+}
+
+bool CRecordSession::importFile(const std::string &path, uint32_t options)
+{
+    const Result imported = ImportCsv(doc_, path, options);
+    if (imported.status != Result::Status::CannotOpen)
+        state_.entryUnits = ImportUnits(options);
+    if (!imported) {
+        // The lines read before the failing one stay; the list is not refreshed.
+        prompts_.warn(imported.message);
+        return false;
+    }
+    events().recordChanged();
+    return true;
+}
+
+bool CRecordSession::mergeFiles()
+{
+    if (!saveModified())
+        return false;
+    doc_.clearForMerge();
+    setDefaultTitle();
+    events().showEntryList();
+    const bool ok = prompts_.runMerge(doc_);
+    if (ok)
+        forceCompanyDialog_ = true;
+    else
+        doc_.clearForMerge();
+    // Also after Cancel: the list must not keep showing the lines just discarded.
+    events().showEntryList();
+    return ok;
+}
+
+bool CRecordSession::saveWithCurrentRates()
+{
+    if (pathName_.empty())
+        return false;
+    const SessionPrompts::Answer answer = prompts_.askYesNoCancel(kUpdateRatesQuestion);
+    if (answer == SessionPrompts::Answer::Cancel)
+        return false;
+    if (answer == SessionPrompts::Answer::Yes) {
+        doc_.updateRatesFromTable();
+        events().periodsChanged();
+        events().linesUpdated();
+    }
+    return save();
+}
+
+bool CRecordSession::options()
+{
+    PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile()};
+    if (!prompts_.editPreferences(data))
+        return false;
+    // Changed rates are offered for saving before the new default replaces them (saving
+    // remembers the saved file, so it comes before the dialog's path is stored).
+    tax_.offerToSaveModifiedTax(data.taxFile.empty() ? JoinPath(CurrentDirectory(), "ifta.itx")
+                                                     : data.taxFile);
+    settings_.setDefaultTaxFile(data.taxFile);
+    settings_.setDefaultProfilesFile(data.profilesFile);
+    tax_.loadDefaultTaxFile();
+    OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
+    events().periodsChanged();
+    return true;
+}
+
+bool CRecordSession::offerSampleTable(const std::string &sample)
+{
+    if (doc_.taxTable().usedCount() > 0)
+        return false;
+    if (sample.empty()) {
+        prompts_.inform(std::string(kNoTableText)
+                        + "\nLoad one with Tax Rates, Load Tax Rates, or download the "
+                          "quarter's rates with Tax Rates, Download.");
+        return false;
+    }
+    const std::string question = std::string(kNoTableText)
+        + "\n\nTollmark comes with a sample table:\n" + sample
+        + "\n\nLoad it and keep it as the default tax-rate file?";
+    if (!prompts_.askYesNo(question))
+        return false;
+    settings_.setDefaultTaxFile(sample);
+    if (!tax_.loadDefaultTaxFile() || doc_.taxTable().usedCount() == 0)
+        return false;
+    doc_.takeTablePeriod();
+    // Lines of an opened record name their jurisdictions through the new table.
+    events().recordChanged();
+    return true;
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "records/result.h"
+#include "session/sessionevents.h"
+#include "session/sessionprompts.h"
+
+#include <string>
+
+class CIftaDoc;
+class CProfileStore;
+class CTaxSession;
+class SessionPrompts;
+class SessionSettings;
+struct CompanyInfo;
+struct ProfileRecord;
+struct ProgramState;
+
+// The record file's use cases, each written once for the window and tollmark-cli: File
+// New (the first record without a dialog, later ones through the company dialog or from a
+// profile), File Open, Save and Save As with the company dialog before writing where it
+// is needed, the question before a changed record is dropped, Company Info, Import,
+// Merge Files, Save/Update Tax Rates and Options. It keeps what belongs to the open
+// record file beside the document: its path and title, whether the start-up steps have
+// run and whether the next save must show the company dialog.
+class CRecordSession
+{
+public:
+    CRecordSession(CIftaDoc &doc, ProgramState &state, CTaxSession &tax, CProfileStore &profiles,
+                   SessionPrompts &prompts, SessionSettings &settings,
+                   SessionEvents *events = nullptr);
+
+    void setEvents(SessionEvents *events) { events_ = events; }
+    CIftaDoc &document() { return doc_; }
+    CTaxSession &tax() { return tax_; }
+
+    // The record file's full path (empty for a new one) and the caption's title: the
+    // file's name, or "Untitled".
+    const std::string &pathName() const { return pathName_; }
+    const std::string &title() const { return title_; }
+    // After a merge the first save asks for the company data.
+    bool companyDialogBeforeSave() const { return forceCompanyDialog_; }
+
+    // The start-up steps of the first record (the profiles file, the default tax file)
+    // count as done: tollmark-cli loads its own table.
+    void skipStartUpSteps() { initialised_ = true; }
+
+    // File New: the question about a changed record, then the new record. False when the
+    // user cancelled (the previous record's lines and company data then stay).
+    bool newRecord();
+    // A chosen profile starts a new record: the question about a changed record, then
+    // the company dialog filled from the profile.
+    bool newRecordFromProfile(const ProfileRecord &profile);
+    // Edit, Profiles: the profiles dialog; on Select the profile starts a new record.
+    bool runProfileFlow();
+    // The company values of a new record given without the dialog (tollmark-cli): the
+    // lines go, the values are taken and the record takes the loaded table's period.
+    void startRecord(const CompanyInfo &values);
+
+    // File Open of `path`: the question about a changed record, then the file is read. A
+    // file that cannot be opened is told and leaves everything as it was (false); one that
+    // is no record file is told and opens under its name with no lines.
+    bool open(const std::string &path);
+    // What the last open read: its status and message.
+    const Result &lastOpen() const { return lastOpen_; }
+
+    // File Save (Save As for a new record or a file that may not be written), File Save
+    // As, and the save to a given path (`replace`: the record takes the path as its own).
+    // An empty path asks for one. True when the file was written.
+    bool save();
+    bool saveAs() { return saveTo(std::string()); }
+    bool saveTo(const std::string &path, bool replace = true);
+    // "Save changes to %s?" for a changed record: Yes saves, No drops, Cancel stops. True
+    // when the caller may go on.
+    bool saveModified();
+    // Closing: changed tax rates are offered for saving, then saveModified.
+    bool canClose();
+
+    // The company dialog over the record, in full mode or new-file mode. True on OK, with
+    // the values taken into the record.
+    bool editCompany(bool newFileMode);
+    // Edit, Company Info ("Go to profiles" hands over to the profile flow).
+    void companyInfo();
+
+    // File Import: a new record, the import dialog, then the file.
+    bool importCsv();
+    // The import of `path` with `options` into the record: true when every line was read.
+    // A failure is told; the lines before the failing one stay.
+    bool importFile(const std::string &path, uint32_t options);
+
+    // Merge Files: the record is offered for saving, then a new unnamed record is built
+    // from the files added in the merge dialog. OK keeps the merged lines and makes the
+    // first save show the company dialog; Cancel discards everything merged.
+    bool mergeFiles();
+
+    // "Save/Update Tax Rates" of a record saved before: Yes brings every trip line to the
+    // loaded table's rates and the record's period to the table's, then saves; No saves
+    // as it is; Cancel stops. True when the file was saved.
+    bool saveWithCurrentRates();
+
+    // Options: the Preferences dialog; on OK changed rates are offered for saving, both
+    // paths are remembered and the tax-rate and profiles files are read again.
+    bool options();
+
+    // A new user's first start: when the table is empty, the sample table at `sample`
+    // (empty when none ships) is offered; on Yes it becomes the default tax-rate file and
+    // is loaded, and the record takes its period. True when a table was loaded.
+    bool offerSampleTable(const std::string &sample);
+
+private:
+    bool startNewRecord();
+    bool fromProfile(const ProfileRecord &profile);
+    void startUpSteps();
+    void reloadDefaultTaxFile();
+    bool writeRecord(const std::string &path);
+    SessionPrompts::CompanyResult runCompanyDialog(CompanyDialogData &data);
+    void setPathName(const std::string &path);
+    void setDefaultTitle();
+    SessionEvents &events() { return events_ ? *events_ : quiet_; }
+
+    CIftaDoc &doc_;
+    ProgramState &state_;
+    CTaxSession &tax_;
+    CProfileStore &profiles_;
+    SessionPrompts &prompts_;
+    SessionSettings &settings_;
+    SessionEvents *events_;
+    SessionEvents quiet_;
+    std::string pathName_;
+    std::string title_ = "Untitled";
+    bool initialised_ = false;
+    bool forceCompanyDialog_ = false;
+    Result lastOpen_;
+};
+
+// The question before a changed record file is dropped; %1 is its path or title.
+constexpr const char *kSaveChangesTo = "Save changes to %1?";
+constexpr const char *kUpdateRatesQuestion =
+    "Do you want to update the tax rate for the saved file?";
+// Told at a first start without any tax-rate file.
+constexpr const char *kNoTableText =
+    "No tax-rate file was found in the current folder or in the settings, so the tax-rate "
+    "table is empty.";

@@ -121,10 +121,11 @@ std::string CWindowPrompts::saveFileName(const std::string &filter, const std::s
 bool CWindowPrompts::editEntry(EntryDialogData &data)
 {
     CEntryDlg dialog(*this, data, Owner());
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    data = dialog.data();
-    return true;
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (ok)
+        data = dialog.data();
+    data.units = dialog.data().units; // the next entry's units, however the dialog closed
+    return ok;
 }
 
 UserPrompts::CompanyResult CWindowPrompts::editCompany(CompanyDialogData &data,
@@ -151,7 +152,7 @@ bool CWindowPrompts::chooseProfile(CProfileStore &store, ProfileRecord &selected
 
 bool CWindowPrompts::chooseImport(ImportDialogData &data)
 {
-    CImportDlg dialog(*this, Owner());
+    CImportDlg dialog(*this, data, Owner());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.data();

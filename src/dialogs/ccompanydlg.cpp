@@ -5,6 +5,7 @@
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
+#include "session/profileactions.h"
 #include "records/jurisdictions.h"
 
 #include <QCheckBox>
@@ -73,18 +74,6 @@ QPushButton *Button(QWidget *parent, const QString &text, const char *name)
 }
 
 } // namespace
-
-CompanyInfo CompanyDialogData::DialogDefaults()
-{
-    CompanyInfo info;
-    info.country = "Canada";
-    info.provinceState = "QC";
-    info.diesel = 0;
-    info.gasoline = 0;
-    info.useOdometer = 0;
-    info.startOdometer = 0;
-    return info;
-}
 
 CCompanyDlg::CCompanyDlg(UserPrompts &prompts, CProfileStore *store,
                          const CompanyDialogData &data, QWidget *parent)
@@ -292,18 +281,18 @@ void CCompanyDlg::OnAddProfile()
 {
     if (!store_)
         return;
-    ProfileRecord profile;
-    profile.companyName = ToBytes(companyName_->text());
-    profile.address = ToBytes(address_->text());
-    profile.city = ToBytes(city_->text());
-    profile.provinceState = ToBytes(province_->currentText());
-    profile.country = ToBytes(country_->currentText());
-    profile.postalCode = ToBytes(postalCode_->text());
-    profile.phone = ToBytes(phone_->text());
-    profile.iftaNumber = ToBytes(iftaNumber_->text());
-    profile.fuelType = diesel_->isChecked() ? FuelCodeDiesel : FuelCodeGasoline;
-    profile.recordIndex = static_cast<int32_t>(store_->profiles().size());
-    const Result added = store_->addProfile(profile);
+    CompanyInfo identity;
+    identity.companyName = ToBytes(companyName_->text());
+    identity.address = ToBytes(address_->text());
+    identity.city = ToBytes(city_->text());
+    identity.provinceState = ToBytes(province_->currentText());
+    identity.country = ToBytes(country_->currentText());
+    identity.postalCode = ToBytes(postalCode_->text());
+    identity.phone = ToBytes(phone_->text());
+    identity.iftaNumber = ToBytes(iftaNumber_->text());
+    identity.diesel = diesel_->isChecked() ? 1 : 0;
+    identity.gasoline = diesel_->isChecked() ? 0 : 1;
+    const Result added = AddProfile(*store_, identity);
     if (added)
         prompts_.inform("Profile saved");
     else

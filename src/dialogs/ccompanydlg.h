@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/companyinfo.h"
+#include "session/dialogdata.h"
 
 #include <QDialog>
 
@@ -12,25 +13,6 @@ class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-
-// What the company dialog edits and gives back.
-struct CompanyDialogData {
-    // The carrier's fields. Shown when the dialog opens; on OK every field comes back as
-    // typed, the notes with their lines separated by a single "\r" (NotesFromControl),
-    // and, when the period dates were asked for, both dates from the pickers.
-    CompanyInfo company = DialogDefaults();
-    // Whether "Diesel" and "Gas" may be changed (only while the record file has no
-    // entries). "Go to profiles" needs both this and `goToProfiles`.
-    bool fuelChoice = false;
-    bool goToProfiles = true;
-    // Whether the "From:" and "To:" pickers show and give back `company.periodFrom` and
-    // `company.periodTo`. A date of year 0 shows today's date in its picker.
-    bool withPeriodDates = false;
-
-    // A dialog object's own defaults: country "Canada", province "QC", every other text
-    // empty, odometer 0, all three check boxes off.
-    static CompanyInfo DialogDefaults();
-};
 
 // "Company Setup": the carrier's identity, fuel, odometer, period dates and notes of a
 // record file. "Add Profile" stores the identity shown as a new user profile at once

@@ -73,7 +73,7 @@ CDownloadDlg::CDownloadDlg(UserPrompts &prompts, CIftaDoc &doc, const DownloadDi
 
     // The chart's units follow the open record file's country; any country but Canada
     // reports in US units.
-    data_.country = doc_.company.country == "Canada" ? "Canada" : "US";
+    data_.country = doc_.company().country == "Canada" ? "Canada" : "US";
     transferToControls();
 }
 
@@ -117,7 +117,10 @@ void CDownloadDlg::OnDownload()
             progress_->setValue(value);
     });
     const std::string address = ChartAddress(baseAddress_, data_.quarter, data_.year);
-    if (fetcher.DownloadChart(address, data_.country, doc_.taxTable(), doc_.tablePeriod) < 0) {
+    TaxPeriod period = doc_.tablePeriod();
+    const int fetched = fetcher.DownloadChart(address, data_.country, doc_.taxTable(), period);
+    doc_.rates().setPeriod(period);
+    if (fetched < 0) {
         prompts_.warn(fetcher.errorMessage());
         prompts_.warn(kDownloadFail);
         return;

@@ -49,9 +49,10 @@ QHBoxLayout *UnitPair(QRadioButton *first, QRadioButton *second, QObject *owner)
 
 } // namespace
 
-CImportDlg::CImportDlg(UserPrompts &prompts, QWidget *parent)
+CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
+    , data_(data)
 {
     setWindowTitle(tr("Import Fields Selection"));
 
@@ -119,7 +120,7 @@ CImportDlg::CImportDlg(UserPrompts &prompts, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &CImportDlg::reject);
     connect(help, &QPushButton::clicked, this, &CImportDlg::OnHelp);
 
-    transferToControls(LastImportOptions());
+    transferToControls(data_.options);
 }
 
 void CImportDlg::transferToControls(uint32_t options)
@@ -171,6 +172,5 @@ void CImportDlg::accept()
         return;
     }
     data_.options = optionsFromControls();
-    LastImportOptions() = data_.options;
     QDialog::accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/dialogdata.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -11,21 +13,15 @@ class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
-// What the import dialog gives back on "Import".
-struct ImportDialogData {
-    std::string filePath;   // the CSV file chosen with "Select import file" (never empty)
-    uint32_t options = 0;   // the ImportOptions bits of the ticked boxes
-};
-
 // "Import Fields Selection": which columns a CSV file has, in which units, and which
-// file. Opens with the options last confirmed in this run (475 at program start) and,
-// on "Import", makes the new options the remembered ones.
+// file. Opens with the options it is given (the ones last confirmed in this run) and, on
+// "Import", gives back the file and the options ticked.
 class CImportDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CImportDlg(UserPrompts &prompts, QWidget *parent = nullptr);
+    CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidget *parent = nullptr);
 
     const ImportDialogData &data() const { return data_; }
 

@@ -79,10 +79,10 @@ bool CMergeDlg::OnAdd()
         return false;
     }
     char period[32];
-    std::snprintf(period, sizeof period, "%d/%d", doc_.recordPeriod.year,
-                  doc_.recordPeriod.quarter);
+    std::snprintf(period, sizeof period, "%d/%d", doc_.recordPeriod().year,
+                  doc_.recordPeriod().quarter);
     list_->insertRow(rows_);
-    auto *name = new QTableWidgetItem(FromPath(doc_.sourcePath));
+    auto *name = new QTableWidgetItem(FromPath(doc_.sourcePath()));
     auto *when = new QTableWidgetItem(QString::fromLatin1(period));
     for (QTableWidgetItem *item : {name, when})
         item->setBackground(kListBackground);

@@ -1,17 +1,13 @@
 #pragma once
 
+#include "session/dialogdata.h"
+
 #include <QDialog>
 
 #include <string>
 
 class UserPrompts;
 class QLineEdit;
-
-// The two remembered paths.
-struct PreferencesData {
-    std::string taxFile;      // default tax file
-    std::string profilesFile; // default user profiles file
-};
 
 // "Preferences": edits the default tax file and the default user-profiles file, each
 // with a "Browse" button. Gives both paths back on OK; the caller stores them and

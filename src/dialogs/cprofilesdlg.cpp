@@ -4,6 +4,7 @@
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
+#include "session/profileactions.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -152,7 +153,7 @@ void CProfilesDlg::OnDeleteProfile()
         return;
     const size_t position = static_cast<size_t>(current_);
     current_ = -1;
-    const Result deleted = store_.deleteProfile(position);
+    const Result deleted = DeleteProfile(store_, position);
     if (!deleted)
         prompts_.warn(deleted.message);
     // The check boxes keep their states and the caption its text.

@@ -6,6 +6,7 @@
 #include "records/units.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
+#include "records/tripentry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -368,6 +369,6 @@ void CEntryDlg::accept()
 void CEntryDlg::done(int result)
 {
     // OK and Cancel alike leave the unit buttons' state as the units of the next entry.
-    CurrentEntryUnits() = EntryUnits{miles_->isChecked() ? 1 : 0, litres_->isChecked() ? 0 : 1};
+    data_.units = EntryUnits{miles_->isChecked() ? 1 : 0, litres_->isChecked() ? 0 : 1};
     QDialog::done(result);
 }

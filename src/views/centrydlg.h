@@ -2,6 +2,7 @@
 
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
+#include "records/units.h"
 
 #include <QDialog>
 
@@ -25,13 +26,14 @@ struct EntryDialogData {
     bool add = true;          // "Add Item %d", else "Modiffy Item %d"
     int32_t useOdometer = 0;  // in: the record's mode; out: the box's state at closing
     const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
+    EntryUnits units;         // out, on OK and on Cancel: the units of the unit buttons
 };
 
 // "Add new entry": the date, jurisdiction, distance and fuel with their units and the
 // odometer readings of one trip line. Bad numbers are refused with the program's
 // validation prompts, and so, while a table is loaded, is a jurisdiction that is not one
 // of its abbreviations; the dialog then stays open. Closing it in any way sets the
-// program's current entry units from the unit buttons.
+// units of the next entry (`data().units`) from the unit buttons.
 class CEntryDlg : public QDialog
 {
     Q_OBJECT

@@ -1,12 +1,10 @@
 #include "views/centrylistctrl.h"
 
-#include "ui/userprompts.h"
+#include "session/programstate.h"
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/entrylist.h"
-#include "records/entryresolver.h"
 #include "records/textnumber.h"
-#include "views/centrydlg.h"
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
 
@@ -16,18 +14,6 @@
 
 #include <algorithm>
 #include <cctype>
-
-int32_t &EntrySortDirection()
-{
-    static int32_t direction = 0;
-    return direction;
-}
-
-EntryUnits &LastNewEntryUnits()
-{
-    static EntryUnits units;
-    return units;
-}
 
 int32_t EntrySortKey(int column, const std::string &text)
 {
@@ -53,12 +39,12 @@ int32_t EntrySortKey(int column, const std::string &text)
     return static_cast<int32_t>(value);
 }
 
-CEntryListCtrl::CEntryListCtrl(CIftaDoc &doc, UserPrompts &prompts, QObject *parent)
+CEntryListCtrl::CEntryListCtrl(CIftaDoc &doc, ProgramState &state, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
-    , prompts_(prompts)
+    , state_(state)
 {
-    columns_ = EntryListColumns(doc_.company.country);
+    columns_ = EntryListColumns(doc_.company().country);
 }
 
 int CEntryListCtrl::rowCount(const QModelIndex &parent) const
@@ -77,10 +63,10 @@ std::string CEntryListCtrl::text(int row, int column) const
         || column >= EntryColumnCount)
         return {};
     const size_t entry = order_[static_cast<size_t>(row)];
-    if (entry >= doc_.entries.size())
+    if (entry >= doc_.entries().size())
         return {};
     if (entry != cachedEntry_) {
-        cachedLine_ = EntryListLine(doc_.entries[entry], doc_.taxTable(), doc_.company.country);
+        cachedLine_ = EntryListLine(doc_.entries()[entry], doc_.taxTable(), doc_.company().country);
         cachedEntry_ = entry;
     }
     return cachedLine_[static_cast<size_t>(column)];
@@ -121,8 +107,8 @@ QVariant CEntryListCtrl::headerData(int section, Qt::Orientation orientation, in
 void CEntryListCtrl::SetColumns()
 {
     beginResetModel();
-    columns_ = EntryListColumns(doc_.company.country);
-    SetEntryUnitsForCountry(doc_.company.country);
+    columns_ = EntryListColumns(doc_.company().country);
+    state_.entryUnits = EntryUnitsForCountry(doc_.company().country);
     cachedEntry_ = SIZE_MAX;
     endResetModel();
 }
@@ -130,7 +116,7 @@ void CEntryListCtrl::SetColumns()
 void CEntryListCtrl::Fill()
 {
     beginResetModel();
-    order_.resize(doc_.entries.size());
+    order_.resize(doc_.entries().size());
     for (size_t i = 0; i < order_.size(); ++i)
         order_[i] = i;
     shownCount_ = static_cast<int>(order_.size());
@@ -145,121 +131,42 @@ int CEntryListCtrl::TripNumberAt(int row) const
     return TextToInt(text(row, EntryColumnTrip));
 }
 
-int CEntryListCtrl::findTripNumber(int tripNumber) const
+int CEntryListCtrl::entryAtRow(int row) const
 {
-    for (size_t i = 0; i < doc_.entries.size(); ++i) {
-        if (doc_.entries[i].tripNumber == tripNumber)
-            return static_cast<int>(i);
+    return doc_.findTripNumber(TripNumberAt(row));
+}
+
+int CEntryListCtrl::rowOfEntry(size_t position) const
+{
+    for (size_t row = 0; row < order_.size(); ++row) {
+        if (order_[row] == position)
+            return static_cast<int>(row);
     }
     return -1;
 }
 
-bool CEntryListCtrl::runDialog(TripEntry &entry, bool add, int32_t useOdometerIn,
-                               int32_t &useOdometerOut)
-{
-    EntryDialogData data;
-    data.entry = entry;
-    data.add = add;
-    data.useOdometer = useOdometerIn;
-    data.table = &doc_.taxTable();
-    if (!prompts_.editEntry(data) || data.entry.abbreviation.empty())
-        return false;
-    entry = data.entry;
-    useOdometerOut = data.useOdometer;
-    ResolveEntry(entry, doc_.taxTable(), doc_.isDiesel());
-    return true;
-}
-
-int CEntryListCtrl::appendLine(const TripEntry &entry)
+int CEntryListCtrl::entryAppended()
 {
     const int row = static_cast<int>(order_.size());
     beginInsertRows(QModelIndex(), row, row);
-    order_.push_back(doc_.entries.size());
-    doc_.appendEntry(entry);
+    order_.push_back(doc_.entries().size() - 1);
     ++shownCount_;
     endInsertRows();
     return row;
 }
 
-int CEntryListCtrl::AddEntry()
+void CEntryListCtrl::entriesChanged()
 {
-    TakeEntrySnapshot();
-    TripEntry entry;
-    entry.tripNumber = shownCount_ + 1;
-    entry.date = doc_.lastDate;
-    const int32_t odometer = shownCount_ == 0 ? doc_.company.startOdometer : doc_.currentOdometer;
-    entry.odometerIn = odometer;
-    entry.odometerOut = odometer;
-    entry.distanceInMiles = LastNewEntryUnits().distanceInMiles;
-    entry.fuelInGallons = LastNewEntryUnits().fuelInGallons;
-
-    int32_t useOdometer = doc_.company.useOdometer;
-    if (!runDialog(entry, true, doc_.company.useOdometer, useOdometer))
-        return -1;
-    int row = appendLine(entry);
-    LastNewEntryUnits() = EntryUnits{entry.distanceInMiles, entry.fuelInGallons};
-    doc_.company.useOdometer = useOdometer;
-    doc_.currentOdometer = entry.odometerOut;
-    doc_.lastDate = entry.date;
-    doc_.setModified();
-
-    const int surchargeSlot = FindSurchargeSlot(entry, doc_.taxTable());
-    if (surchargeSlot < 0 || !prompts_.askYesNo(kAddSurchargeQuestion))
-        return row;
-    entry.slot = surchargeSlot;
-    entry.tripNumber = shownCount_ + 1;
-    entry.date = doc_.lastDate;
-    entry.fuel = 0.0f;
-    entry.rate = 0.0;
-    int32_t ignored = 0;
-    if (runDialog(entry, true, 0, ignored))
-        row = appendLine(entry);
-    return row;
-}
-
-bool CEntryListCtrl::ModifyEntry(int row)
-{
-    TakeEntrySnapshot();
-    const int position = findTripNumber(TripNumberAt(row));
-    if (position < 0)
-        return false; // the row shows no trip line of this record
-    TripEntry entry = doc_.entries[static_cast<size_t>(position)];
-    CurrentEntryUnits() = EntryUnits{entry.distanceInMiles, entry.fuelInGallons};
-    int32_t useOdometer = doc_.company.useOdometer;
-    if (!runDialog(entry, false, doc_.company.useOdometer, useOdometer))
-        return false;
-    doc_.company.useOdometer = useOdometer;
-    doc_.currentOdometer = entry.odometerOut;
-    doc_.lastDate = entry.date;
-    doc_.replaceEntry(static_cast<size_t>(position), entry);
-    doc_.setModified();
     cachedEntry_ = SIZE_MAX;
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    return true;
-}
-
-bool CEntryListCtrl::DeleteEntry(int row)
-{
-    if (row < 0 || row >= rowCount() || !prompts_.askYesNo(kDeleteItemQuestion))
-        return false;
-    TakeEntrySnapshot();
-    const int position = findTripNumber(TripNumberAt(row));
-    if (position >= 0) {
-        doc_.entries.erase(doc_.entries.begin() + position);
-        int32_t trip = 1;
-        for (TripEntry &e : doc_.entries)
-            e.tripNumber = trip++;
-        doc_.setModified();
-    }
-    Fill();
-    return position >= 0;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 void CEntryListCtrl::SortByColumn(int column)
 {
     if (column < 0 || column >= EntryColumnCount)
         return;
-    int32_t &direction = EntrySortDirection();
+    int32_t &direction = state_.entrySortDirection;
     direction = direction == 0 ? -1 : 0;
     const int keyColumn = column == EntryColumnAbbrev ? EntryColumnState : column;
     std::vector<std::pair<int32_t, size_t>> keyed(order_.size());
@@ -274,19 +181,4 @@ void CEntryListCtrl::SortByColumn(int column)
         order_[row] = keyed[row].second;
     cachedEntry_ = SIZE_MAX;
     endResetModel();
-}
-
-void CEntryListCtrl::TakeEntrySnapshot()
-{
-    TakeSnapshot(doc_.entries, doc_.undoLines, flags_.undoAvailable);
-}
-
-bool CEntryListCtrl::Undo()
-{
-    return UndoSnapshot(doc_.entries, doc_.undoLines, doc_.redoLines, flags_);
-}
-
-bool CEntryListCtrl::Redo()
-{
-    return RedoSnapshot(doc_.entries, doc_.undoLines, doc_.redoLines, flags_);
 }

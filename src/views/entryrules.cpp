@@ -17,11 +17,6 @@ uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn)
     return odometerOut;
 }
 
-uint32_t OdometerDistance(uint32_t odometerIn, uint32_t odometerOut)
-{
-    return odometerOut > odometerIn ? odometerOut - odometerIn : 0;
-}
-
 bool ParseEntryDate(const std::string &text, EntryDate &date)
 {
     if (text.size() <= 3)

@@ -11,9 +11,6 @@
 // below 1000000; larger readings stay as typed. 789 after 123456 gives 123789.
 uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn);
 
-// The distance between two odometer readings: out - in when out is greater, else 0.
-uint32_t OdometerDistance(uint32_t odometerIn, uint32_t odometerOut);
-
 // A date as the picker takes it.
 struct EntryDate {
     int year = 0;

@@ -1,0 +1,16 @@
+#include "session/csession.h"
+
+CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
+    : prompts_(prompts)
+    , settings_(settings)
+    , doc_(&state_.taxRates)
+    , tax_(state_.taxRates, prompts, settings)
+    , record_(doc_, state_, tax_, profiles_, prompts, settings)
+{
+}
+
+void CSession::setEvents(SessionEvents *events)
+{
+    tax_.setEvents(events);
+    record_.setEvents(events);
+}

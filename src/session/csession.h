@@ -1,0 +1,45 @@
+#pragma once
+
+#include "profiles/cprofilestore.h"
+#include "records/ciftadoc.h"
+#include "session/crecordsession.h"
+#include "session/ctaxsession.h"
+#include "session/programstate.h"
+
+class SessionEvents;
+class SessionPrompts;
+class SessionSettings;
+
+// One run of the program's logic: the program-wide state (the loaded tax-rate table and
+// the rest of ProgramState), the user-profile store, the open record and the use cases
+// over them. The window's application owns one for its whole run; each tollmark-cli
+// subcommand and each test builds its own. It talks to the user only through `prompts`
+// and remembers paths only through `settings`; both outlive it.
+class CSession
+{
+public:
+    CSession(SessionPrompts &prompts, SessionSettings &settings);
+    CSession(const CSession &) = delete;
+    CSession &operator=(const CSession &) = delete;
+
+    // Where the use cases tell what they changed (null: nobody).
+    void setEvents(SessionEvents *events);
+
+    ProgramState &state() { return state_; }
+    LoadedTaxTable &taxRates() { return state_.taxRates; }
+    CIftaDoc &document() { return doc_; }
+    CProfileStore &profiles() { return profiles_; }
+    CTaxSession &tax() { return tax_; }
+    CRecordSession &record() { return record_; }
+    SessionPrompts &prompts() { return prompts_; }
+    SessionSettings &settings() { return settings_; }
+
+private:
+    SessionPrompts &prompts_;
+    SessionSettings &settings_;
+    ProgramState state_;
+    CProfileStore profiles_;
+    CIftaDoc doc_;
+    CTaxSession tax_;
+    CRecordSession record_;
+};

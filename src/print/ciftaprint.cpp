@@ -36,8 +36,8 @@ ReportForm ChooseReportForm(const CompanyInfo &company)
     return company.provinceState == "QC" ? ReportForm::Quebec : ReportForm::EnglishKilometres;
 }
 
-CIftaPrint::CIftaPrint(int mode, const CIftaDoc &doc, PrintState &state)
-    : mode_(mode), doc_(doc), state_(state)
+CIftaPrint::CIftaPrint(const Printout &printout, PrintState &state)
+    : printout_(printout), state_(state)
 {
 }
 
@@ -50,10 +50,13 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
     state_.setup.pageHeight = device->height();
     const bool portrait = state_.setup.pageWidth <= state_.setup.pageHeight;
     info.minPage = 1;
+    info.maxPage = 0;
+    if (!printout_.doc)
+        return;
 
-    if (mode_ == PrintReportForm) {
+    if (printout_.mode == ViewMode::Report) {
         state_.linesPerPage = portrait ? kPortraitRowSlots : kLandscapeRowSlots;
-        const double rows = static_cast<double>(doc_.reportRows.size());
+        const double rows = static_cast<double>(printout_.report.rows.size());
         info.maxPage = static_cast<int>(std::ceil(rows / state_.linesPerPage));
         return;
     }
@@ -65,28 +68,30 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
     page.drawRect = QRect(0, 0, device->width(), device->height());
     SetUpPage(device, currentFont, PageKind::Listing, page, measured);
     state_.linesPerPage = ListingLinesPerPage(page.drawRect.height(), measured.setup.lineHeight);
-    const int lines = mode_ == PrintEntryList ? static_cast<int>(doc_.entries.size())
-                                              : TaxRateTable::kSlotCount;
+    // The tax-rate listing runs over every slot of the table, named or not.
+    const int lines = printout_.mode == ViewMode::EntryList
+                          ? static_cast<int>(printout_.doc->entries().size())
+                          : TaxRateTable::kSlotCount;
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
 void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
 {
+    if (!printout_.doc)
+        return;
     const QFont previous = painter.font();
     painter.setPen(Qt::black);
-    switch (mode_) {
-    case PrintEntryList:
+    switch (printout_.mode) {
+    case ViewMode::EntryList:
         SetUpListingPage(painter, info, state_);
-        PrintRecordListing(painter, info, state_, doc_);
+        PrintRecordListing(painter, info, state_, *printout_.doc);
         break;
-    case PrintReportForm:
+    case ViewMode::Report:
         printForm(painter, info, printing);
         break;
-    case PrintTaxRateList:
+    case ViewMode::TaxRates:
         SetUpListingPage(painter, info, state_);
-        PrintTaxRateListing(painter, info, state_, doc_.taxTable());
-        break;
-    default:
+        PrintTaxRateListing(painter, info, state_, printout_.doc->taxTable());
         break;
     }
     painter.setFont(previous);
@@ -95,21 +100,24 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
 void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
 {
     SetUpFormPage(painter, info, state_);
-    const ReportForm form = ChooseReportForm(doc_.company);
+    const CIftaDoc &doc = *printout_.doc;
+    const Report &report = printout_.report;
+    const ReportForm form = ChooseReportForm(doc.company());
     const int bottom = form == ReportForm::Quebec ? QuebecFormBottom(state_.linesPerPage)
                                                   : EnglishFormBottom(state_.linesPerPage);
     FitFormToPage(state_, bottom + kFormBottomSlack);
 
     PainterFormCanvas canvas(painter, state_, painter.font(), info.drawRect, printing);
+    const int page = info.currentPage;
     switch (form) {
     case ReportForm::Quebec:
-        PrintQuebecForm(canvas, doc_, state_, info.currentPage);
+        PrintQuebecForm(canvas, doc, report, state_, page);
         break;
     case ReportForm::EnglishKilometres:
-        PrintEnglishForm(canvas, doc_, state_, info.currentPage, FormUnits::KilometresLitres);
+        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::KilometresLitres);
         break;
     case ReportForm::EnglishMiles:
-        PrintEnglishForm(canvas, doc_, state_, info.currentPage, FormUnits::MilesGallons);
+        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::MilesGallons);
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();
@@ -117,11 +125,12 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
 
 void CIftaPrint::OnEndPrinting() {}
 
-Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *pagesPrinted)
+Result PrintDocument(const Printout &printout, QPrinter &printer, PrintState &state,
+                     int *pagesPrinted)
 {
     if (pagesPrinted)
         *pagesPrinted = 0;
-    CIftaPrint job(mode, doc);
+    CIftaPrint job(printout, state);
     PrintInfo info;
     job.OnPreparePrinting(info);
     job.OnBeginPrinting(&printer, QGuiApplication::font(), info);
@@ -167,7 +176,7 @@ void SetUpPdfPrinter(QPrinter &printer, const QString &pdfPath, const PdfOptions
                                       QPageLayout::Inch));
 }
 
-Result PrintDocumentToPdf(const CIftaDoc &doc, int mode, const QString &pdfPath,
+Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, PrintState &state,
                           const PdfOptions &options, int *pagesPrinted)
 {
     if (pagesPrinted)
@@ -175,7 +184,7 @@ Result PrintDocumentToPdf(const CIftaDoc &doc, int mode, const QString &pdfPath,
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, pdfPath, options);
     int pages = 0;
-    const Result printed = PrintDocument(mode, doc, printer, &pages);
+    const Result printed = PrintDocument(printout, printer, state, &pages);
     if (!printed) {
         return Result::failure(Utf8ToCp1252("The PDF file " + pdfPath.toStdString() +
                                             " could not be written."));

@@ -3,6 +3,7 @@
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
 #include "records/result.h"
+#include "session/printout.h"
 
 #include <QPageSize>
 #include <QRectF>
@@ -13,23 +14,20 @@ class QPaintDevice;
 class QPainter;
 class QPrinter;
 
-// What a printout shows, by the view's mode: the record listing, the report as the return
-// form, or the tax-rate listing.
-enum PrintMode { PrintEntryList = 0, PrintReportForm = 1, PrintTaxRateList = 2 };
-
 // The return form of a report: the Quebec form for a Canadian carrier in "QC", else the
 // English form in kilometres and litres for any Canadian carrier, in miles and US gallons
 // for all others (both comparisons exact).
 enum class ReportForm { EnglishMiles, EnglishKilometres, Quebec };
 ReportForm ChooseReportForm(const CompanyInfo &company);
 
-// The print hooks of the view for one job, driven by PrintDocument (or a test): prepare,
-// begin (page count), one call per page, end. The document's report rows and totals must
-// be those of the last report computation.
+// The print hooks of one job, driven by PrintDocument (or a test): prepare, begin (page
+// count), one call per page, end. What the pages show comes from the printout: its view
+// mode picks the record listing, the return form of its report or the tax-rate listing.
+// The job keeps its own copy of the printout; the document it points at must outlive it.
 class CIftaPrint
 {
 public:
-    CIftaPrint(int mode, const CIftaDoc &doc, PrintState &state = ViewPrintState());
+    CIftaPrint(const Printout &printout, PrintState &state);
 
     // Nothing to do before the print dialog: the page count needs the chosen printer.
     void OnPreparePrinting(PrintInfo &info);
@@ -50,17 +48,17 @@ public:
 private:
     void printForm(QPainter &painter, PrintInfo &info, bool printing);
 
-    int mode_;
-    const CIftaDoc &doc_;
+    Printout printout_;
     PrintState &state_;
     QRectF lastFormBounds_;
 };
 
-// Prints the mode's printout of the document on the printer: every page of the job (or
-// the page range chosen in the print dialog). `pagesPrinted` gets the number of pages;
-// with nothing to print (no entries, no report rows) no page is started and the result is
-// still a success with 0 pages. Fails when the printer cannot be started.
-Result PrintDocument(int mode, const CIftaDoc &doc, QPrinter &printer, int *pagesPrinted = nullptr);
+// Prints the printout on the printer: every page of the job (or the page range chosen in
+// the print dialog), with `state` as the job's print state. `pagesPrinted` gets the number
+// of pages; with nothing to print (no entries, no report rows) no page is started and the
+// result is still a success with 0 pages. Fails when the printer cannot be started.
+Result PrintDocument(const Printout &printout, QPrinter &printer, PrintState &state,
+                     int *pagesPrinted = nullptr);
 
 // How a printout is written as a PDF file: the paper and its orientation, and the margin
 // that a printer could not print on (kept free so the file prints as it shows).
@@ -71,10 +69,10 @@ struct PdfOptions {
     int resolution = 300; // device units per inch
 };
 
-// Writes the mode's printout of the document as a PDF file, page for page as Print draws
-// it. Fails with "Nothing to print." when the printout has no pages (no entries, no
-// report rows): no file is written then.
-Result PrintDocumentToPdf(const CIftaDoc &doc, int mode, const QString &pdfPath,
+// Writes the printout as a PDF file, page for page as Print draws it. Fails with "Nothing
+// to print." when the printout has no pages (no entries, no report rows): no file is
+// written then.
+Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, PrintState &state,
                           const PdfOptions &options = {}, int *pagesPrinted = nullptr);
 
 // Sets the printer up for PDF output to `pdfPath` as the options say.

@@ -1,6 +1,7 @@
 #include "print/cprintcommands.h"
 
 #include "print/ciftaprint.h"
+#include "session/printout.h"
 
 #include <QSettings>
 
@@ -54,7 +55,7 @@ void CPrintCommands::TakePrinterSettings(PrinterSettings &documentSettings) cons
     documentSettings = settings_;
 }
 
-bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
+bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
                                  PrinterSettings &documentSettings, Result *error)
 {
     if (error)
@@ -69,19 +70,21 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
         // the document as it begins.
         settings_ = PrinterSettings::FromPrinter(printer);
         TakePrinterSettings(documentSettings);
-        const Result result = PrintDocument(mode, doc, printer);
+        const Result result = PrintDocument(PreparePrintout(doc, mode), printer, printState_);
         if (error)
             *error = result;
-        printed = result.ok;
+        printed = result.ok();
     }
     TakePrinterSettings(documentSettings);
     pushApplicationPrinter();
     return printed;
 }
 
-void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, int mode,
+void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
                                         PrinterSettings &documentSettings, QSettings &settings)
 {
+    // The preview is modal: the document cannot change while it repaints its pages.
+    const Printout printout = PreparePrintout(doc, mode);
     pullApplicationPrinter();
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
@@ -91,7 +94,7 @@ void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, in
         printer, parent,
         [&](QPrinter *target) {
             TakePrinterSettings(documentSettings);
-            PrintDocument(mode, doc, *target);
+            PrintDocument(printout, *target, printState_);
         },
         pages);
     if (pages != before)
@@ -110,7 +113,7 @@ bool CPrintCommands::OnFilePrintSetup(QWidget *parent)
     return true;
 }
 
-Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, int mode,
+Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
                                           PrinterSettings &documentSettings, int *pagesPrinted)
 {
     pullApplicationPrinter();
@@ -119,11 +122,5 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, int mode,
     settings_.ApplyTo(printer);
     TakePrinterSettings(documentSettings);
     pushApplicationPrinter();
-    return PrintDocument(mode, doc, printer, pagesPrinted);
-}
-
-CPrintCommands &ThePrintCommands()
-{
-    static CPrintCommands commands;
-    return commands;
+    return PrintDocument(PreparePrintout(doc, mode), printer, printState_, pagesPrinted);
 }

@@ -2,7 +2,9 @@
 
 #include "print/printdialogs.h"
 #include "print/printersettings.h"
+#include "print/printsetup.h"
 #include "records/result.h"
+#include "session/viewmode.h"
 
 #include <functional>
 #include <memory>
@@ -11,7 +13,8 @@ class CIftaDoc;
 class QSettings;
 class QWidget;
 
-// The program's print commands and the application's printer settings.
+// The program's print commands, the application's printer settings and the print state
+// of its jobs. The application owns one and hands it to the view that prints.
 //
 // The application keeps one PrinterSettings: at start the system default printer's in its
 // own orientation; every Print Setup starts again from the default printer turned to
@@ -20,8 +23,8 @@ class QWidget;
 // from the document's copy, and Print and Print Preview leave the document with the
 // settings they printed with.
 //
-// `mode` is the view's mode (PrintMode in ciftaprint.h). The document's report rows and
-// totals must be those of the last report computation.
+// `mode` is the view's mode. Each command prepares the printout of the document in that
+// mode as its job starts, so a printout always shows the trip lines and rates as they are.
 class CPrintCommands
 {
 public:
@@ -30,6 +33,11 @@ public:
     ~CPrintCommands();
 
     const PrinterSettings &printerSettings() const { return settings_; }
+    // The print state every job of these commands prints with; it outlives the jobs, so a
+    // landscape page once set up keeps the Quebec form's landscape number (see
+    // PrintSetup::landscape).
+    PrintState &printState() { return printState_; }
+    const PrintState &printState() const { return printState_; }
 
     // Lets the application's own printer object hold the application's settings: each
     // command starts from it and leaves what it chose in it (Print Setup of the
@@ -47,19 +55,19 @@ public:
     // File Print: the print dialog over the document's printer settings, then the pages.
     // Returns false when the dialog was cancelled or the printer failed (`error` gets the
     // failure text); the document's copy takes the application's settings either way.
-    bool OnFilePrint(QWidget *parent, const CIftaDoc &doc, int mode,
+    bool OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
                      PrinterSettings &documentSettings, Result *error = nullptr);
     // File Print Preview over the application's settings; the number of pages shown side
     // by side is kept in `settings` under "Settings/PreviewPages".
-    void OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, int mode,
+    void OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
                             PrinterSettings &documentSettings, QSettings &settings);
     // File Print Setup: the default printer in landscape, then the set-up dialog; what the
     // user confirms becomes the application's settings. False on Cancel.
     bool OnFilePrintSetup(QWidget *parent);
 
     // Prints without a dialog on the document's printer (the shell's print verb).
-    Result PrintWithoutDialog(const CIftaDoc &doc, int mode, PrinterSettings &documentSettings,
-                              int *pagesPrinted = nullptr);
+    Result PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
+                              PrinterSettings &documentSettings, int *pagesPrinted = nullptr);
 
 private:
     void pullApplicationPrinter();
@@ -68,7 +76,5 @@ private:
     std::unique_ptr<PrintDialogs> dialogs_;
     std::function<QPrinter &()> applicationPrinter_;
     PrinterSettings settings_;
+    PrintState printState_;
 };
-
-// The application's print commands, one for the run.
-CPrintCommands &ThePrintCommands();

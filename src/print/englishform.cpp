@@ -177,44 +177,48 @@ int EnglishFormBottom(int rowSlots)
     return FormGrid::TotalsTop(rowSlots) + 80;
 }
 
-void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page,
-                      FormUnits units)
+void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
+                      PrintState &state, int page, FormUnits units)
 {
     state.setup.currentPage = page;
     if (!canvas.isPrinting())
         return;
-    canvas.DrawPageLabel(QString::asprintf("%dQ%d-Page %d", doc.recordPeriod.quarter,
-                                           doc.recordPeriod.year, page));
-    DrawEnglishHeader(canvas, doc.company);
+    const TaxPeriod &period = doc.recordPeriod();
+    canvas.DrawPageLabel(QString::asprintf("%dQ%d-Page %d", period.quarter, period.year, page));
+    DrawEnglishHeader(canvas, doc.company());
     DrawEnglishHeadings(canvas, units);
     if (units == FormUnits::MilesGallons)
         DrawTexts(canvas, kMileBoxTexts);
     else
         DrawTexts(canvas, kKilometreBoxTexts);
-    FormParts::DrawAverageBoxes(canvas, doc.reportTotals);
-    PrintFormRows(canvas, doc, state, page);
-    DrawEnglishTotals(canvas, doc.reportTotals, FormGrid::TotalsTop(state.formRowSlots));
+    FormParts::DrawAverageBoxes(canvas, report.totals);
+    PrintFormRows(canvas, doc.taxTable(), report, state, page);
+    DrawEnglishTotals(canvas, report.totals, FormGrid::TotalsTop(state.formRowSlots));
 }
 
-void PrintFormRows(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page)
+void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
+                   PrintState &state, int page)
 {
     state.setup.currentPage = page;
+    const float average = report.totals.fleetAverage;
+    const std::vector<ReportRow> &rows = report.rows;
     const long long perPage = state.linesPerPage;
-    const long long n = static_cast<long long>(doc.reportRows.size());
+    const long long n = static_cast<long long>(rows.size());
     int slot = 0;
     for (long long i = (page - 1) * perPage; i < n && i < page * perPage; ++i, ++slot) {
         // The list's last row comes first.
-        PrintFormRow(canvas, doc, state, &doc.reportRows[static_cast<size_t>(n - i - 1)], slot);
+        const ReportRow &row = rows[static_cast<size_t>(n - i - 1)];
+        PrintFormRow(canvas, table, average, state, &row, slot);
         if (i + 1 == n) {
             for (int empty = slot + 1; empty < perPage; ++empty)
-                PrintFormRow(canvas, doc, state, nullptr, empty);
+                PrintFormRow(canvas, table, average, state, nullptr, empty);
         }
     }
     state.formRowSlots = state.linesPerPage;
 }
 
-void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &state,
-                  const ReportRow *row, int slot)
+void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAverage,
+                  const PrintState &state, const ReportRow *row, int slot)
 {
     const int rowHeight = state.setup.formRowHeight;
     canvas.DrawFormPolyline(FormGrid::RowGrid(slot, rowHeight), 0);
@@ -222,12 +226,10 @@ void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &sta
         return;
 
     const int y = FormGrid::kRowsTop + slot * rowHeight + 14;
-    const TaxRateTable &table = doc.taxTable();
     const bool known = TaxRateTable::isValidSlot(row->slot);
     const TaxRate empty;
     const TaxRate &rate = known ? table[row->slot] : empty;
-    const float average = doc.reportTotals.fleetAverage;
-    const FormLineFigures figures = ComputeFormLineFigures(*row, average);
+    const FormLineFigures figures = ComputeFormLineFigures(*row, fleetAverage);
     const int distance = static_cast<int>(row->distance);
     const QString tax = FormatNumber("%.2f", static_cast<double>(figures.tax));
 
@@ -235,7 +237,7 @@ void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &sta
     canvas.DrawFormText(124, y, FromCp1252(rate.abbreviation), 0, 0.7, AlignLeftBottom);
     DrawRight(canvas, 220, y, rate.surcharge ? QStringLiteral("0") : FormatNumber("%d", distance));
     DrawRight(canvas, 280, y, FormatNumber("%d", distance));
-    DrawRight(canvas, 324, y, FormAverageText(average));
+    DrawRight(canvas, 324, y, FormAverageText(fleetAverage));
     DrawRight(canvas, 380, y, FormatNumber("%.2f", static_cast<double>(figures.taxableFuel)));
     DrawRight(canvas, 450, y, FormatNumber("%.2f", static_cast<double>(row->fuelPaid)));
     DrawRight(canvas, 509, y, FormatNumber("%.2f", static_cast<double>(figures.difference)));

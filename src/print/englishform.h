@@ -3,25 +3,29 @@
 #include "print/formcanvas.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
+#include "report/report.h"
 
-// The IFTA quarterly fuel-use tax report form in English, one page at a time, from the
-// document's last report (its rows and totals). The rows are printed last first, N row
+// The IFTA quarterly fuel-use tax report form in English, one page at a time, from a
+// report of the document (its rows and totals) and the document's company data, period
+// and tax-rate table. The rows are printed last first, N row
 // slots a page (the job's linesPerPage: 32 in portrait, 16 in landscape); every page
 // repeats the header, the headings, the fleet-average box and the totals block.
 
 enum class FormUnits { MilesGallons, KilometresLitres };
 
-// One page of the English form.
-void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page,
-                      FormUnits units);
+// One page of the English form of `report`.
+void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
+                      PrintState &state, int page, FormUnits units);
 
 // The row slots of a page: its report rows in reverse order, then, on the page of the
-// last row, empty slots up to N. Sets formRowSlots to N for the totals block.
-void PrintFormRows(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page);
+// last row, empty slots up to N. Sets formRowSlots to N for the totals block. The rows
+// are named from `table`.
+void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
+                   PrintState &state, int page);
 
-// One row slot: its grid and, with a row, the row's values.
-void PrintFormRow(FormCanvas &canvas, const CIftaDoc &doc, const PrintState &state,
-                  const ReportRow *row, int slot);
+// One row slot: its grid and, with a row, the row's values at the report's fleet average.
+void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAverage,
+                  const PrintState &state, const ReportRow *row, int slot);
 
 // A printed line's figures, single precision and not rounded (the text rounds them).
 struct FormLineFigures {

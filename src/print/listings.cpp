@@ -82,7 +82,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     const int f = setup.fiveDigitWidth;
     const int t = setup.tenDigitWidth;
     const PagePlan plan = PlanPage(setup, drawRect, page);
-    const std::string &country = doc.company.country;
+    const std::string &country = doc.company().country;
     const bool canada = IsCanada(country);
 
     std::vector<ListingText> texts;
@@ -101,8 +101,9 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
 
     const TaxRateTable &table = doc.taxTable();
     const TaxRate none;
-    for (int j = plan.first; j < static_cast<int>(doc.entries.size()) && plan.holds(j); ++j) {
-        const TripEntry &e = doc.entries[static_cast<size_t>(j)];
+    const CIftaDoc::Entries &entries = doc.entries();
+    for (int j = plan.first; j < static_cast<int>(entries.size()) && plan.holds(j); ++j) {
+        const TripEntry &e = entries[static_cast<size_t>(j)];
         const TaxRate &rate = TaxRateTable::isValidSlot(e.slot) ? table[e.slot] : none;
         const int y = plan.lineY(j);
         const int distance =

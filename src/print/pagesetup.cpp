@@ -41,12 +41,6 @@ double DigitsAcross(const PrintSetup &setup)
 
 } // namespace
 
-PrintState &ViewPrintState()
-{
-    static PrintState state;
-    return state;
-}
-
 QFont CreatePrintFont(const ReferenceFont &description, const QPaintDevice *device)
 {
     QFont font;

@@ -22,8 +22,9 @@ struct ReferenceFont {
 };
 
 // Print state of the page being printed, rewritten by each page's set-up. Only
-// `landscape` outlives a page: once a landscape page has been set up it stays 2 for the
-// rest of the run, so the Quebec form keeps its landscape form number.
+// `landscape` outlives a page: once a landscape page has been set up it stays 2 for as
+// long as the state is kept (the print commands keep theirs for the run), so the Quebec
+// form keeps its landscape form number.
 struct PrintSetup {
     int pageWidth = 0;   // device resolution, then the drawing rectangle's width
     int pageHeight = 0;
@@ -43,13 +44,11 @@ struct PrintSetup {
 };
 
 // The values shared between the begin step and the page printers of one job, with the
-// page state above. One job at a time uses them.
+// page state above. Its owner (the print commands, a test) hands it to each job; one job
+// at a time uses it.
 struct PrintState {
     PrintSetup setup;
     ReferenceFont referenceFont;
     int linesPerPage = 0; // listing lines or form row slots of a page
     int formRowSlots = 0; // row slots drawn on the current form page
 };
-
-// The program's print state, kept for the whole run like the view that prints.
-PrintState &ViewPrintState();

@@ -181,7 +181,8 @@ int QuebecFormBottom(int rowSlots)
     return FormGrid::TotalsTop(rowSlots) + kDefinitionsOffset + 20;
 }
 
-void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state, int page)
+void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
+                     PrintState &state, int page)
 {
     state.setup.currentPage = page;
     if (!canvas.isPrinting())
@@ -190,14 +191,14 @@ void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, PrintState &state,
     if (state.setup.landscape == 2)
         canvas.DrawPageLabel(QStringLiteral("MR-080-230605"));
 
-    DrawQuebecHeader(canvas, doc.company);
+    DrawQuebecHeader(canvas, doc.company());
     DrawQuebecHeadings(canvas);
     DrawTexts(canvas, kBoxTexts);
-    FormParts::DrawAverageBoxes(canvas, doc.reportTotals);
-    PrintFormRows(canvas, doc, state, page);
+    FormParts::DrawAverageBoxes(canvas, report.totals);
+    PrintFormRows(canvas, doc.taxTable(), report, state, page);
 
     const int c = FormGrid::TotalsTop(state.formRowSlots);
-    FormParts::DrawTotalsBlock(canvas, doc.reportTotals, c);
+    FormParts::DrawTotalsBlock(canvas, report.totals, c);
     DrawTexts(canvas, kTotalsLabels, c);
 
     canvas.DrawCornerNote(QStringLiteral("Formulaire prescrit – Sous-ministre du Revenu"));

@@ -36,10 +36,10 @@ void ExpectTexts(const RecordingCanvas &canvas, const std::vector<Expected> &exp
     }
 }
 
-RecordingCanvas PrintPage(const CIftaDoc &doc, PrintState &state, int page, FormUnits units)
+RecordingCanvas PrintPage(const PrintFixture &f, PrintState &state, int page, FormUnits units)
 {
     RecordingCanvas canvas;
-    PrintEnglishForm(canvas, doc, state, page, units);
+    PrintEnglishForm(canvas, *f.doc, f.report, state, page, units);
     return canvas;
 }
 
@@ -63,7 +63,7 @@ TEST(EnglishForm, HeaderIsTheSameInBothUnitSystems)
     PrintFixture f = MakeReportDoc(3, "US", "IA");
     for (FormUnits units : {FormUnits::MilesGallons, FormUnits::KilometresLitres}) {
         PrintState state = FormState(32);
-        const RecordingCanvas canvas = PrintPage(*f.doc, state, 2, units);
+        const RecordingCanvas canvas = PrintPage(f, state, 2, units);
         // The label names the quarter and year of the record and the page.
         ASSERT_FALSE(canvas.ofKind(CanvasCall::PageLabel).empty());
         EXPECT_EQ(canvas.ofKind(CanvasCall::PageLabel)[0].text, "3Q2005-Page 2");
@@ -104,15 +104,17 @@ TEST(EnglishForm, FuelMarksFollowTheCompanyFlags)
     PrintFixture f = MakeReportDoc(1, "US", "IA");
     const auto marks = [&f]() {
         PrintState state = FormState(32);
-        return PrintPage(*f.doc, state, 1, FormUnits::MilesGallons).texts("X");
+        return PrintPage(f, state, 1, FormUnits::MilesGallons).texts("X");
     };
-    f.doc->company.diesel = 0;
-    f.doc->company.gasoline = 0;
+    EditCompany(*f.doc, [](CompanyInfo &company) {
+        company.diesel = 0;
+        company.gasoline = 0;
+    });
     EXPECT_TRUE(marks().empty());
-    f.doc->company.gasoline = 1;
+    EditCompany(*f.doc, [](CompanyInfo &company) { company.gasoline = 1; });
     ASSERT_EQ(marks().size(), 1u);
     EXPECT_EQ(marks()[0].x, 577);
-    f.doc->company.diesel = 1;
+    EditCompany(*f.doc, [](CompanyInfo &company) { company.diesel = 1; });
     EXPECT_EQ(marks().size(), 2u);
 }
 
@@ -120,7 +122,7 @@ TEST(EnglishForm, MileHeadingsAndBox)
 {
     PrintFixture f = MakeReportDoc(3, "US", "IA");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::MilesGallons);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);
     ExpectTexts(canvas, {
         {"(F)", 76, 193, 0.7, 0, 8},   {"(H)", 198, 193, 0.7, 0, 8},
         {"(I)", 260, 193, 0.7, 0, 8},  {"(Q)", 732, 193, 0.7, 0, 8},
@@ -160,7 +162,7 @@ TEST(EnglishForm, KilometreHeadingsAndBox)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "ON");
     PrintState state = FormState(16, 2);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::KilometresLitres);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::KilometresLitres);
     ExpectTexts(canvas, {
         {"Total", 192, 204, 0.7, 0, 8}, {"Kilometers", 186, 214, 0.7, 0, 8},
         {"Taxables", 246, 202, 0.7, 0, 8}, {"Kilometers", 244, 212, 0.7, 0, 8},
@@ -189,7 +191,7 @@ TEST(EnglishForm, RowValuesAndSurchargeLine)
     // Row 1: 101 units, 11 paid at 0.11; average 5.62 gives 17.97 taxable, 6.97 more
     // than paid, 0.77 tax. Row 5 is the surcharge slot.
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::MilesGallons);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);
     // Six rows, last first: row 1 is in slot 4.
     const int slot = SlotOfName(canvas, "State 1");
     ASSERT_EQ(slot, 4);
@@ -211,10 +213,10 @@ TEST(EnglishForm, RowValuesAndSurchargeLine)
 TEST(EnglishForm, CreditsAndInvalidAverage)
 {
     PrintFixture f = MakeReportDoc(1, "US", "IA");
-    f.doc->reportRows[0].fuelPaid = 50.0f;
-    f.doc->reportTotals.fleetAverage = kInvalidFleetAverage;
+    f.report.rows[0].fuelPaid = 50.0f;
+    f.report.totals.fleetAverage = kInvalidFleetAverage;
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::MilesGallons);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);
     const int y = FormGrid::kRowsTop + 14;
     // No average: 100 / 100000 taxable, and the whole purchase is a credit.
     EXPECT_EQ(canvas.textAt(324, y), "INVALID");
@@ -229,9 +231,9 @@ TEST(EnglishForm, TwentyRowsOnLandscapePages)
 {
     PrintFixture f = MakeReportDoc(20, "US", "IA");
     PrintState state = FormState(16, 2);
-    const RecordingCanvas page1 = PrintPage(*f.doc, state, 1, FormUnits::MilesGallons);
+    const RecordingCanvas page1 = PrintPage(f, state, 1, FormUnits::MilesGallons);
     EXPECT_EQ(state.formRowSlots, 16);
-    const RecordingCanvas page2 = PrintPage(*f.doc, state, 2, FormUnits::MilesGallons);
+    const RecordingCanvas page2 = PrintPage(f, state, 2, FormUnits::MilesGallons);
     EXPECT_EQ(state.formRowSlots, 16);
 
     // Page 1: rows 19 down to 4 in slots 0 to 15; page 2: rows 3 down to 0, then empty
@@ -265,7 +267,7 @@ TEST(EnglishForm, TwentyRowsFitOnePortraitPage)
 {
     PrintFixture f = MakeReportDoc(20, "US", "IA");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::MilesGallons);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);
     EXPECT_EQ(SlotOfName(canvas, "State 19"), 0);
     EXPECT_EQ(SlotOfName(canvas, "State 0"), 19);
     int grids = 0;
@@ -280,7 +282,7 @@ TEST(EnglishForm, TotalsBlock)
 {
     PrintFixture f = MakeReportDoc(2, "Canada", "ON");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1, FormUnits::KilometresLitres);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::KilometresLitres);
     const int c = 229 + 16 * 32;
     ExpectTexts(canvas, {
         {"Total (IFTA members)", 20, c + 18, 0.7, 0, 8},
@@ -315,7 +317,7 @@ TEST(EnglishForm, PageWithoutRowsStillHasItsFrame)
 {
     PrintFixture f = MakeReportDoc(3, "US", "IA");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 2, FormUnits::MilesGallons);
+    const RecordingCanvas canvas = PrintPage(f, state, 2, FormUnits::MilesGallons);
     EXPECT_EQ(SlotOfName(canvas, "State 0"), -1);
     EXPECT_EQ(canvas.textAt(20, 229 + 512 + 18), "Total (IFTA members)");
     EXPECT_FALSE(canvas.texts("IFTA Quarterly Fuel Use Tax Report").empty());
@@ -326,7 +328,7 @@ TEST(EnglishForm, NothingOnADeviceThatIsNotAPrinter)
     PrintFixture f = MakeReportDoc(3, "US", "IA");
     PrintState state = FormState(32);
     RecordingCanvas canvas(false);
-    PrintEnglishForm(canvas, *f.doc, state, 1, FormUnits::MilesGallons);
+    PrintEnglishForm(canvas, *f.doc, f.report, state, 1, FormUnits::MilesGallons);
     EXPECT_TRUE(canvas.calls.empty());
 }
 

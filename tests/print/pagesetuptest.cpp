@@ -42,7 +42,8 @@ PrintFixture EntriesDoc(int count, const std::string &country)
 {
     PrintFixture f;
     FillTable(*f.table);
-    f.doc->company.country = country;
+    EditCompany(*f.doc, [&](CompanyInfo &company) { company.country = country; });
+    CIftaDoc::Entries entries;
     for (int i = 0; i < count; ++i) {
         TripEntry e;
         e.tripNumber = i + 1;
@@ -52,8 +53,9 @@ PrintFixture EntriesDoc(int count, const std::string &country)
         e.distanceInMiles = 0;
         e.fuel = 10.0f;
         e.fuelInGallons = 0;
-        f.doc->entries.push_back(e);
+        entries.push_back(e);
     }
+    f.doc->replaceEntries(entries);
     return f;
 }
 
@@ -119,7 +121,7 @@ TEST(PageCount, FormsCountSlotsAndSquarePagesArePortrait)
     const auto pages = [&f](int width, int height, int *lines) {
         const QImage page = Page(width, height);
         PrintState state;
-        CIftaPrint job(PrintReportForm, *f.doc, state);
+        CIftaPrint job(f.printout(ViewMode::Report), state);
         PrintInfo info;
         job.OnBeginPrinting(&page, QGuiApplication::font(), info);
         *lines = state.linesPerPage;
@@ -132,7 +134,7 @@ TEST(PageCount, FormsCountSlotsAndSquarePagesArePortrait)
     EXPECT_EQ(lines, 16);
     EXPECT_EQ(pages(2000, 2000, &lines), 1);
     EXPECT_EQ(lines, 32);
-    f.doc->reportRows.clear();
+    f.report.rows.clear();
     EXPECT_EQ(pages(2550, 3300, &lines), 0);
 }
 
@@ -146,12 +148,12 @@ ListingRun RunRecordListing(const CIftaDoc &doc, int width, int height)
 {
     const QImage device = Page(width, height);
     PrintState state;
-    CIftaPrint job(PrintEntryList, doc, state);
+    CIftaPrint job(PreparePrintout(doc, ViewMode::EntryList), state);
     PrintInfo info;
     job.OnBeginPrinting(&device, QGuiApplication::font(), info);
     ListingRun run;
     run.pages = info.maxPage;
-    run.pageOfTrip.assign(doc.entries.size(), 0);
+    run.pageOfTrip.assign(doc.entries().size(), 0);
     for (int page = 1; page <= info.maxPage; ++page) {
         PrintInfo pageInfo = info;
         pageInfo.currentPage = page;
@@ -161,7 +163,7 @@ ListingRun RunRecordListing(const CIftaDoc &doc, int width, int height)
             bool number = false;
             const int trip = t.text.toInt(&number);
             if (number && t.x == pageInfo.drawRect.left() + state.setup.fiveDigitWidth &&
-                trip >= 1 && trip <= static_cast<int>(doc.entries.size()))
+                trip >= 1 && trip <= static_cast<int>(doc.entries().size()))
                 run.pageOfTrip[static_cast<size_t>(trip - 1)] = page;
         }
     }

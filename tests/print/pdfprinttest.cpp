@@ -1,6 +1,7 @@
 // Printouts written as PDF files and read back with pdftotext: the English kilometre and
 // mile forms and the Quebec form with its accents, nothing drawn outside the printable
-// page in either orientation, and the print commands driven through scripted dialogs.
+// page in either orientation, and the print commands driven through scripted dialogs,
+// each job printing the record as it is when the job starts.
 
 #include "print/ciftaprint.h"
 #include "print/cprintcommands.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -63,13 +65,15 @@ protected:
     }
     QString Path(const char *name) const { return dir.filePath(name); }
     QTemporaryDir dir;
+    PrintState state;
 };
 
 TEST_F(PdfPrint, EnglishKilometreForm)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "ON");
     int pages = 0;
-    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("km.pdf"), {}, &pages));
+    ASSERT_TRUE(
+        PrintDocumentToPdf(f.printout(ViewMode::Report), Path("km.pdf"), state, {}, &pages));
     EXPECT_EQ(pages, 1);
     const QString text = PdfText(Path("km.pdf"));
     ExpectContains(text, {"IFTA Quarterly Fuel Use Tax Report", "3Q2005-Page 1",
@@ -81,7 +85,7 @@ TEST_F(PdfPrint, EnglishKilometreForm)
 TEST_F(PdfPrint, EnglishMileForm)
 {
     PrintFixture f = MakeReportDoc(3, "US", "QC");
-    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("miles.pdf")));
+    ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("miles.pdf"), state));
     ExpectContains(PdfText(Path("miles.pdf")),
                    {"Total IFTA miles", "Miles per gallon(MPG)", "Total fuel consumed (Gallons)",
                     "(I ÷ J)", "State 1"});
@@ -92,7 +96,7 @@ TEST_F(PdfPrint, QuebecFormKeepsItsAccents)
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PdfOptions options;
     options.landscape = true;
-    ASSERT_TRUE(PrintDocumentToPdf(*f.doc, PrintReportForm, Path("qc.pdf"), options));
+    ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("qc.pdf"), state, options));
     ExpectContains(PdfText(Path("qc.pdf")),
                    {"MR-080-230605", "Québec", "Calcul de la taxe à payer selon le carburant utilisé",
                     "Entente internationale concernant la taxe sur les carburants – IFTA",
@@ -118,8 +122,8 @@ TEST_F(PdfPrint, NothingLeavesThePrintablePage)
             options.pageSize = c.size;
             options.landscape = c.landscape;
             SetUpPdfPrinter(printer, Path("fit.pdf"), options);
-            PrintState state;
-            CIftaPrint job(PrintReportForm, *f.doc, state);
+            PrintState pageState;
+            CIftaPrint job(f.printout(ViewMode::Report), pageState);
             PrintInfo info;
             job.OnBeginPrinting(&printer, QGuiApplication::font(), info);
             QPainter painter(&printer);
@@ -140,12 +144,12 @@ TEST_F(PdfPrint, NothingLeavesThePrintablePage)
 TEST_F(PdfPrint, NothingToPrintWritesNoFile)
 {
     PrintFixture f = MakeReportDoc(0, "US", "IA");
-    const Result result = PrintDocumentToPdf(*f.doc, PrintReportForm, Path("none.pdf"));
+    const Result result = PrintDocumentToPdf(f.printout(ViewMode::Report), Path("none.pdf"), state);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, "Nothing to print.");
     EXPECT_FALSE(QFile::exists(Path("none.pdf")));
     // The tax-rate listing always has its pages.
-    EXPECT_TRUE(PrintDocumentToPdf(*f.doc, PrintTaxRateList, Path("rates.pdf")));
+    EXPECT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::TaxRates), Path("rates.pdf"), state));
     ExpectContains(PdfText(Path("rates.pdf")), {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
 }
 
@@ -221,7 +225,7 @@ TEST_F(PdfPrint, PrintUsesTheDocumentsSettingsAndKeepsTheChoice)
     ASSERT_TRUE(commands.printerSettings().isLandscape());
 
     script.chooseLandscape = true;
-    ASSERT_TRUE(commands.OnFilePrint(nullptr, *f.doc, PrintReportForm, documentSettings));
+    ASSERT_TRUE(commands.OnFilePrint(nullptr, *f.doc, ViewMode::Report, documentSettings));
     EXPECT_FALSE(script.shownLandscape);
     EXPECT_TRUE(documentSettings.isLandscape());
     EXPECT_EQ(documentSettings, commands.printerSettings());
@@ -230,7 +234,7 @@ TEST_F(PdfPrint, PrintUsesTheDocumentsSettingsAndKeepsTheChoice)
     // Cancelled: nothing printed, the document keeps the settings it had.
     script.acceptPrint = false;
     const PrinterSettings before = documentSettings;
-    EXPECT_FALSE(commands.OnFilePrint(nullptr, *f.doc, PrintReportForm, documentSettings));
+    EXPECT_FALSE(commands.OnFilePrint(nullptr, *f.doc, ViewMode::Report, documentSettings));
     EXPECT_EQ(documentSettings, before);
 }
 
@@ -243,14 +247,45 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
     QSettings settings(Path("settings.ini"), QSettings::IniFormat);
     PrinterSettings documentSettings;
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
     EXPECT_EQ(script.startedWithPages, 0);
     EXPECT_EQ(settings.value("Settings/PreviewPages").toInt(), 2);
     EXPECT_EQ(documentSettings, commands.printerSettings());
     ExpectContains(PdfText(Path("out.pdf.preview.pdf")), {"Québec"});
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
     EXPECT_EQ(script.startedWithPages, 2);
+}
+
+// The words of a text, split at white space, so that a figure is found only whole.
+QStringList Words(const QString &text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+TEST_F(PdfPrint, EachPrintShowsTheTripLinesAsTheyAreNow)
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>(Path("fresh.pdf"));
+    CPrintCommands commands(std::move(dialogs));
+    // Trip lines of 100, 101 and 102 miles; the form's total is theirs.
+    PrintFixture f = MakeReportDoc(3, "US", "IA");
+    PrinterSettings documentSettings = commands.printerSettings();
+    ASSERT_TRUE(commands.OnFilePrint(nullptr, *f.doc, ViewMode::Report, documentSettings));
+    QStringList words = Words(PdfText(Path("fresh.pdf")));
+    EXPECT_TRUE(words.contains("101"));
+    EXPECT_TRUE(words.contains("303"));
+
+    // The second line is corrected after that printout: the next one shows the corrected
+    // line and total, and nothing of the figures printed before.
+    TripEntry corrected = f.doc->entries()[1];
+    corrected.distance = 4321;
+    f.doc->modifyEntry(1, corrected);
+    ASSERT_TRUE(commands.OnFilePrint(nullptr, *f.doc, ViewMode::Report, documentSettings));
+    words = Words(PdfText(Path("fresh.pdf")));
+    EXPECT_TRUE(words.contains("4321"));
+    EXPECT_TRUE(words.contains("4523"));
+    EXPECT_FALSE(words.contains("101"));
+    EXPECT_FALSE(words.contains("303"));
 }
 
 } // namespace
@@ -275,7 +310,7 @@ TEST_F(PdfPrint, CommandsShareTheApplicationsPrinterObject)
     PrintFixture f = MakeReportDoc(3, "US", "IA");
     QSettings settings(Path("settings.ini"), QSettings::IniFormat);
     PrinterSettings documentSettings;
-    commands.OnFilePrintPreview(nullptr, *f.doc, PrintReportForm, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
     EXPECT_FALSE(documentSettings.isLandscape());
 }
 

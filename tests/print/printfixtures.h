@@ -1,18 +1,34 @@
 #pragma once
 
-// Documents for the printing tests: a small tax-rate table and report rows set directly,
-// so each test knows every number the form must show.
+// Documents for the printing tests: a small tax-rate table and a report set directly, so
+// each test knows every number the form must show.
 
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
+#include "report/report.h"
+#include "session/printout.h"
 
 #include <memory>
 #include <string>
 
+// A document with a table of its own, and a report set up for it directly (not computed
+// from its trip lines) that the forms are printed from.
 struct PrintFixture {
-    std::unique_ptr<TaxRateTable> table = std::make_unique<TaxRateTable>();
-    std::unique_ptr<CIftaDoc> doc = std::make_unique<CIftaDoc>(table.get());
+    std::unique_ptr<CIftaDoc> doc = std::make_unique<CIftaDoc>();
+    TaxRateTable *table = &doc->taxTable();
+    Report report;
+
+    // The document printed in `mode`, the return form showing the fixture's report.
+    Printout printout(ViewMode mode) const { return Printout{doc.get(), mode, report}; }
 };
+
+// Changes the document's company data with `edit`.
+template <typename Edit> void EditCompany(CIftaDoc &doc, Edit edit)
+{
+    CompanyInfo company = doc.company();
+    edit(company);
+    doc.setCompany(company);
+}
 
 // A table whose slot s is named "State s" with abbreviation "S<s>"; slot 5 is the
 // "KY Surcharge" slot, flagged as a surcharge.
@@ -31,30 +47,52 @@ inline void FillTable(TaxRateTable &table, int slotCount = 40)
     table[5].surcharge = 1;
 }
 
-// A document with `rows` report rows on slots 0, 1, 2 ... (row i: 100 + i units, fuel
-// 10 + i, rate 0.1 + i / 100) and totals set as a report would leave them.
+// A document and a report of `rows` rows on slots 0, 1, 2 ... (row i: 100 + i units,
+// fuel 10 + i, rate 0.1 + i / 100) with totals set as a report computation would leave
+// them. The document has one trip line per row with the row's figures, in the report's
+// own units, so that a printout prepared from the document has the same rows (its totals
+// are computed, so they differ from the fixture's).
 inline PrintFixture MakeReportDoc(int rows, const std::string &country, const std::string &province)
 {
     PrintFixture f;
     FillTable(*f.table);
     CIftaDoc &doc = *f.doc;
-    doc.company.country = country;
-    doc.company.provinceState = province;
-    doc.company.companyName = "Transport Bor\xe9" "al inc.";
-    doc.company.iftaNumber = "1234567890QC";
-    doc.company.diesel = 1;
-    doc.recordPeriod.year = 2005;
-    doc.recordPeriod.quarter = 3;
+    EditCompany(doc, [&](CompanyInfo &company) {
+        company.country = country;
+        company.provinceState = province;
+        company.companyName = "Transport Bor\xe9" "al inc.";
+        company.iftaNumber = "1234567890QC";
+        company.diesel = 1;
+    });
+    TaxPeriod period = doc.recordPeriod();
+    period.year = 2005;
+    period.quarter = 3;
+    doc.setRecordPeriod(period);
+    const int32_t inImperial = IsCanada(country) ? 0 : 1;
+    CIftaDoc::Entries entries;
     for (int i = 0; i < rows; ++i) {
+        TripEntry entry;
+        entry.tripNumber = i + 1;
+        entry.date = "2005/07/01";
+        entry.slot = i;
+        entry.rate = 0.1 + i / 100.0;
+        entry.distance = static_cast<uint32_t>(100 + i);
+        entry.fuel = static_cast<float>(10 + i);
+        entry.distanceInMiles = inImperial;
+        entry.fuelInGallons = inImperial;
+        entry.surcharge = (*f.table)[i].surcharge;
+        entries.push_back(entry);
+
         ReportRow row;
         row.slot = i;
         row.distance = static_cast<uint32_t>(100 + i);
         row.fuelPaid = static_cast<float>(10 + i);
         row.rate = 0.1 + i / 100.0;
         row.surcharge = (*f.table)[i].surcharge;
-        doc.reportRows.push_back(row);
+        f.report.rows.push_back(row);
     }
-    ReportTotals &t = doc.reportTotals;
+    doc.replaceEntries(entries);
+    ReportTotals &t = f.report.totals;
     t.totalDistance = 2190;
     t.taxableDistance = 2290;
     t.totalFuelPaid = 390.0f;

@@ -30,10 +30,10 @@ void ExpectAt(const RecordingCanvas &canvas, const char *text, int x, int y, dou
     EXPECT_EQ(c.align, align) << text;
 }
 
-RecordingCanvas PrintPage(const CIftaDoc &doc, PrintState &state, int page)
+RecordingCanvas PrintPage(const PrintFixture &f, PrintState &state, int page)
 {
     RecordingCanvas canvas;
-    PrintQuebecForm(canvas, doc, state, page);
+    PrintQuebecForm(canvas, *f.doc, f.report, state, page);
     return canvas;
 }
 
@@ -41,7 +41,7 @@ TEST(QuebecForm, Header)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1);
+    const RecordingCanvas canvas = PrintPage(f, state, 1);
     ExpectAt(canvas, "Revenu", 18, 27, 1.2, FormBold | FormItalic);
     ExpectAt(canvas, "Québec", 34, 45, 1.8, FormBold | FormItalic);
     ExpectAt(canvas, "Numéro IFTA", 24, 100, 0.64, FormItalic);
@@ -103,7 +103,7 @@ TEST(QuebecForm, HeadingsAndBox)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PrintState state = FormState(32);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1);
+    const RecordingCanvas canvas = PrintPage(f, state, 1);
     // The narrow column reads upward.
     ExpectAt(canvas, "Réservé à", 158, 221, 0.6, FormUpward);
     ExpectAt(canvas, "Revenu Québec", 168, 229, 0.59, FormUpward);
@@ -145,7 +145,7 @@ TEST(QuebecForm, LandscapeTotalsAndFootnotes)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PrintState state = FormState(16, 2);
-    const RecordingCanvas canvas = PrintPage(*f.doc, state, 1);
+    const RecordingCanvas canvas = PrintPage(f, state, 1);
     const std::vector<CanvasCall> labels = canvas.ofKind(CanvasCall::PageLabel);
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0].text, "MR-080-230605");
@@ -180,7 +180,7 @@ TEST(QuebecForm, PortraitFootnotesAndFormNumber)
 {
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PrintState state = FormState(32);
-    RecordingCanvas canvas = PrintPage(*f.doc, state, 1);
+    RecordingCanvas canvas = PrintPage(f, state, 1);
     EXPECT_TRUE(canvas.ofKind(CanvasCall::PageLabel).empty());
     ExpectAt(canvas, "Définitions : ", 18, 836, 0.64, FormBold);
     ExpectAt(canvas, "Ministère du Revenu", 18, 856, 0.7);
@@ -188,7 +188,7 @@ TEST(QuebecForm, PortraitFootnotesAndFormNumber)
     // Once a landscape page was set up the mark stays: a later portrait page still shows
     // the form number.
     state.setup.landscape = 2;
-    canvas = PrintPage(*f.doc, state, 1);
+    canvas = PrintPage(f, state, 1);
     EXPECT_EQ(canvas.ofKind(CanvasCall::PageLabel).size(), 1u);
 }
 
@@ -197,7 +197,7 @@ TEST(QuebecForm, NothingOnADeviceThatIsNotAPrinter)
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
     PrintState state = FormState(16, 2);
     RecordingCanvas canvas(false);
-    PrintQuebecForm(canvas, *f.doc, state, 1);
+    PrintQuebecForm(canvas, *f.doc, f.report, state, 1);
     EXPECT_TRUE(canvas.calls.empty());
 }
 

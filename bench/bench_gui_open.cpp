@@ -66,8 +66,8 @@ struct Window {
 
     explicit Window(size_t lines)
     {
-        TaxRateTable table;
-        CIftaDoc source(&table);
+        CIftaDoc source;
+        TaxRateTable &table = source.taxTable();
         bench::FillEntries(source, lines);
         if (!WriteRecordFile(source, path.toStdString()))
             return;

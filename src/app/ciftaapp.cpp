@@ -3,18 +3,14 @@
 #include "app/cfirststart.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
-#include "ui/commandids.h"
 #include "app/cwindowprompts.h"
-#include "ui/helptopicmap.h"
-#include "dialogs/cimportdlg.h"
-#include "dialogs/cpreferencesdlg.h"
 #include "print/ciftaprint.h"
 #include "print/cprintcommands.h"
-#include "profiles/cprofilestore.h"
-#include "records/ciftadoc.h"
-#include "records/csvimport.h"
 #include "records/recordfile.h"
-#include "views/ciftaview.h"
+#include "session/csession.h"
+#include "session/printout.h"
+#include "ui/commandids.h"
+#include "ui/helptopicmap.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,27 +18,6 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTextStream>
-
-namespace {
-
-CIftaApp *theApp = nullptr;
-
-// HKEY_CURRENT_USER\Software\Varnotec\Tollmark on Windows; Varnotec/Tollmark.conf under
-// the user's configuration folder elsewhere.
-#define TOLLMARK_SETTINGS(name) \
-    QSettings name(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"), \
-                   QStringLiteral("Tollmark"))
-
-const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
-const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
-const QString kRecentGroup = QStringLiteral("Recent File List");
-
-std::string ToPath(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 // The window library is static: its resources (toolbar images, help pages) are linked in
 // only when something names them.
@@ -54,35 +29,37 @@ static void InitResources()
 
 CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     : QObject(parent)
-    , profiles_(std::make_unique<CProfileStore>())
-    , doc_(std::make_unique<CIftaDoc>())
+    , printCommands_(std::make_unique<CPrintCommands>())
 {
     if (!prompts) {
         ownPrompts_ = std::make_unique<CWindowPrompts>();
         prompts = ownPrompts_.get();
     }
     prompts_ = prompts;
-    flows_ = std::make_unique<CIftaDocFlows>(*doc_, *prompts_, *this);
-    connect(flows_.get(), &CIftaDocFlows::recentFile, this, &CIftaApp::AddToRecentFileList);
+    session_ = std::make_unique<CSession>(*prompts_, settings_);
+    flows_ = std::make_unique<CIftaDocFlows>(*session_);
+    connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();
     buildCommands();
     // Print and Print Preview start from the same printer settings as Print Setup.
-    ThePrintCommands().setApplicationPrinter([this]() -> QPrinter & { return printer(); });
-    theApp = this;
+    printCommands_->setApplicationPrinter([this]() -> QPrinter & { return printer(); });
 }
 
 CIftaApp::~CIftaApp()
 {
     frame_.reset();
     flows_->setView(nullptr);
-    ThePrintCommands().setApplicationPrinter({});
-    if (theApp == this)
-        theApp = nullptr;
+    printCommands_->setApplicationPrinter({});
 }
 
-CIftaApp *CIftaApp::instance()
+CIftaDoc &CIftaApp::document()
 {
-    return theApp;
+    return session_->document();
+}
+
+CProfileStore &CIftaApp::profileStore()
+{
+    return session_->profiles();
 }
 
 void CIftaApp::buildCommands()
@@ -155,88 +132,24 @@ bool CIftaApp::printFromCommandLine(const QStringList &arguments)
     // printer prints the entry listing the window would show first.
     int pages = 0;
     Result printed;
+    const Printout printout = PreparePrintout(document(), ViewMode::EntryList);
+    PrintState &state = printCommands_->printState();
     if (!pdf.isEmpty()) {
-        printed = PrintDocumentToPdf(*doc_, PrintEntryList, pdf, PdfOptions{}, &pages);
+        printed = PrintDocumentToPdf(printout, pdf, state, PdfOptions{}, &pages);
     } else {
         QPrinter printer(QPrinter::HighResolution);
-        printed = PrintDocument(PrintEntryList, *doc_, printer, &pages);
+        printed = PrintDocument(printout, printer, state, &pages);
     }
-    if (!printed.ok) {
+    if (!printed.ok()) {
         prompts_->warn(printed.message);
         return false;
     }
     return true;
 }
 
-bool CIftaApp::GetDefaultTaxFile()
-{
-    TOLLMARK_SETTINGS(s);
-    defaultTaxFile_ = ToPath(s.value(kTaxFileKey).toString());
-    return !defaultTaxFile_.empty();
-}
-
-void CIftaApp::SetDefaultTaxFile(const std::string &path)
-{
-    defaultTaxFile_ = path;
-    TOLLMARK_SETTINGS(s);
-    s.setValue(kTaxFileKey, QFile::decodeName(path.c_str()));
-}
-
-bool CIftaApp::GetDefaultProfilesFile()
-{
-    TOLLMARK_SETTINGS(s);
-    defaultProfilesFile_ = ToPath(s.value(kProfilesFileKey).toString());
-    return !defaultProfilesFile_.empty();
-}
-
-void CIftaApp::SetDefaultProfilesFile(const std::string &path)
-{
-    defaultProfilesFile_ = path;
-    TOLLMARK_SETTINGS(s);
-    s.setValue(kProfilesFileKey, QFile::decodeName(path.c_str()));
-}
-
-bool CIftaApp::OpenProfilesFile(CProfileStore &store)
-{
-    const QString current = QDir::currentPath();
-    if (current.isEmpty())
-        return false;
-    std::string path = GetDefaultProfilesFile() ? defaultProfilesFile_
-                                                : ToPath(current + QStringLiteral("/ifta.usr"));
-    if (!store.open(path).ok) {
-        path = prompts_->openFileName(CProfileStore::kFilter);
-        if (path.empty() || !store.open(path).ok)
-            return false;
-    }
-    SetDefaultProfilesFile(path);
-    return true;
-}
-
-QStringList CIftaApp::recentFiles() const
-{
-    TOLLMARK_SETTINGS(s);
-    QStringList files;
-    for (int f = 1; f <= kRecentFileCount; ++f) {
-        const QString file = s.value(QStringLiteral("%1/File%2").arg(kRecentGroup).arg(f)).toString();
-        if (!file.isEmpty())
-            files << file;
-    }
-    return files;
-}
-
 void CIftaApp::AddToRecentFileList(const QString &path)
 {
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    TOLLMARK_SETTINGS(s);
-    for (int f = 1; f <= kRecentFileCount; ++f) {
-        const QString key = QStringLiteral("%1/File%2").arg(kRecentGroup).arg(f);
-        if (f <= files.size())
-            s.setValue(key, files[f - 1]);
-        else
-            s.remove(key);
-    }
+    settings_.addRecentFile(path);
     if (frame_)
         frame_->updateRecentFiles();
 }
@@ -260,46 +173,17 @@ bool CIftaApp::OpenDocumentFile(const QString &path)
 
 void CIftaApp::OnImport()
 {
-    doc_->newDocumentPending = true;
-    OnFileNew();
-    if (doc_->newDocumentPending) {
-        doc_->newDocumentPending = false;
-        return; // the new record file was refused
-    }
-    ImportDialogData data;
-    if (!prompts_->chooseImport(data) || data.filePath.empty())
-        return;
-    const Result imported = ImportCsv(*doc_, data.filePath, data.options);
-    if (!imported.ok) {
-        // The lines read before the failing one stay; the list is not refreshed.
-        prompts_->warn(imported.message);
-        return;
-    }
-    if (frame_)
-        frame_->view()->OnUpdate();
+    session_->record().importCsv();
 }
 
 void CIftaApp::OnOptions()
 {
-    GetDefaultTaxFile();
-    GetDefaultProfilesFile();
-    PreferencesData data{defaultTaxFile_, defaultProfilesFile_};
-    if (!prompts_->editPreferences(data))
+    if (!session_->record().options() || !frame_)
         return;
-    // Changed rates are offered for saving before the new default replaces them (saving
-    // remembers the saved file, so it comes before the dialog's path is stored).
-    flows_->OfferToSaveModifiedTax(data.taxFile.empty()
-                                       ? QDir::currentPath() + QStringLiteral("/ifta.itx")
-                                       : QFile::decodeName(data.taxFile.c_str()));
-    SetDefaultTaxFile(data.taxFile);
-    SetDefaultProfilesFile(data.profilesFile);
-    flows_->LoadDefaultTaxFile();
-    OpenProfilesFile(*profiles_);
-    if (frame_) {
-        frame_->UpdateInfoBar();
-        if (GetDefaultTaxFile())
-            frame_->SetStatusText(1, QFile::decodeName(defaultTaxFile_.c_str()), true);
-    }
+    frame_->UpdateInfoBar();
+    const std::string taxFile = settings_.defaultTaxFile();
+    if (!taxFile.empty())
+        frame_->SetStatusText(1, QFile::decodeName(taxFile.c_str()), true);
 }
 
 void CIftaApp::OnAppAbout()

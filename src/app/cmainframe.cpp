@@ -60,28 +60,12 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks);
 
-    view_ = new CIftaView(app_.document(), app_.prompts(), this);
+    view_ = new CIftaView(app_.session(), app_.prompts(), this);
+    view_->setPrintCommands(&app_.printCommands());
     setCentralWidget(view_);
     app_.flows().setView(view_);
     // Report and tax-rate modes, tax-rate, download and merge commands (views/cviewmodes).
-    {
-        FlowHooks hooks;
-        hooks.defaultTaxFile = [this] {
-            return app_.GetDefaultTaxFile() ? app_.defaultTaxFile() : std::string();
-        };
-        hooks.setDefaultTaxFile = [this](const std::string &p) { app_.SetDefaultTaxFile(p); };
-        hooks.documentPath = [this] { return app_.flows().pathName().toStdString(); };
-        hooks.saveDocument = [this] { return app_.flows().DoSave(app_.flows().pathName()); };
-        hooks.saveModified = [this] { return app_.flows().SaveModified(); };
-        hooks.newDocumentStep = [this] {
-            app_.flows().OnPlainNewDocument();
-            app_.document().setModified(false);
-            // The merged record is another record: the trip lines' undo and redo copies
-            // of the one just emptied must not come back into it.
-            view_->entryList().ClearUndo();
-        };
-        modes_ = new CViewModes(*view_, hooks, view_);
-    }
+    modes_ = new CViewModes(*view_, view_);
 
     buildToolBar();
     buildStatusBar();
@@ -95,13 +79,14 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
         addAction(actions_->action(id));
 
     connect(actions_, &CActionTable::command, this, [this](int id) { OnCommand(id); });
-    connect(view_, &CIftaView::modeChanged, this, [this](int mode) { loadMenu(mode); });
+    connect(view_, &CIftaView::modeChanged, this, [this](ViewMode mode) { loadMenu(mode); });
     connect(view_, &CIftaView::commandStateChanged, this, &CMainFrame::updateActions);
     connect(view_, &CIftaView::infoBarUpdateRequested, this, &CMainFrame::UpdateInfoBar);
     connect(view_, &CIftaView::statusTextRequested, this,
             [this](int pane, const QString &text) { SetStatusText(pane, text, true); });
-    connect(&app_.flows(), &CIftaDocFlows::titleChanged, this, &CMainFrame::setDocumentTitle);
-    connect(&app_.flows(), &CIftaDocFlows::taxTableReloaded, this, &CMainFrame::OnTaxTableReloaded);
+    connect(&app_.flows(), &CIftaDocFlows::captionChanged, this, &CMainFrame::setDocumentTitle);
+    connect(&app_.flows(), &CIftaDocFlows::defaultTaxTableReloaded, this,
+            &CMainFrame::OnTaxTableReloaded);
     connect(infoBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions);
 
     resize(900, 600);
@@ -158,7 +143,7 @@ void CMainFrame::buildCommands()
     commands_.add(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
 }
 
-void CMainFrame::loadMenu(int mode)
+void CMainFrame::loadMenu(ViewMode mode)
 {
     QMenuBar *bar = menuBar();
     bar->clear();
@@ -166,10 +151,10 @@ void CMainFrame::loadMenu(int mode)
         QMenu *menu = bar->addMenu(title);
         for (size_t i = 0; i < count; ++i) {
             const int id = items[i];
-            const bool dropped = (mode == CIftaView::ModeReport
+            const bool dropped = (mode == ViewMode::Report
                                   && (id == ID_EDIT_DELETE || id == ID_EDIT_MODIFY
                                       || id == ID_EDIT_ADD_NEW))
-                || (mode == CIftaView::ModeTaxRates && id == ID_EDIT_DELETE);
+                || (mode == ViewMode::TaxRates && id == ID_EDIT_DELETE);
             if (dropped)
                 continue;
             if (id == 0) {
@@ -268,10 +253,10 @@ void CMainFrame::updateActions()
 void CMainFrame::UpdateInfoBar()
 {
     const CIftaDoc &doc = app_.document();
-    const QString record = PeriodText(doc.recordPeriod.year, doc.recordPeriod.quarter,
-                                      doc.company.country);
-    const QString loaded = PeriodText(doc.tablePeriod.year, doc.tablePeriod.quarter,
-                                      doc.tablePeriod.country);
+    const QString record = PeriodText(doc.recordPeriod().year, doc.recordPeriod().quarter,
+                                      doc.company().country);
+    const QString loaded = PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
+                                      doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/viewmode.h"
 #include "ui/ccommandtable.h"
 
 #include <QMainWindow>
@@ -68,7 +69,7 @@ private:
     void buildCommands();
     // Loads menu 128 again; the report mode drops "&Delete", "&Modify" and "Add New" from
     // the Edit menu, the tax-rate mode drops "&Delete".
-    void loadMenu(int mode);
+    void loadMenu(ViewMode mode);
     void OnContextHelp();
 
     CIftaApp &app_;

@@ -9,7 +9,9 @@
 #include "download/chartparser.h"
 #include "records/cp1252.h"
 #include "records/safefile.h"
+#include "records/loadedtaxtable.h"
 #include "records/taxfile.h"
+#include "session/ctaxsession.h"
 
 #include <QCoreApplication>
 
@@ -20,16 +22,6 @@ namespace {
 
 // The download dialog's texts.
 constexpr const char *kDownloadFail = "Download fail";
-
-// Reads a tax-rate file; a file that cannot be opened gets a message naming it.
-Result LoadRates(const std::string &path, TaxRateTable &table, TaxPeriod &period)
-{
-    std::string text;
-    const Result read = SafeFile::readAll(path, text);
-    if (!read)
-        return read;
-    return ParseTaxText(text, table, period);
-}
 
 bool ParseInt(const std::string &text, int &value)
 {
@@ -82,15 +74,16 @@ int CmdParseChart(int argc, char **argv)
     if (!TakeCountry(args, country, exitCode))
         return exitCode;
 
-    TaxRateTable table;
-    TaxPeriod period;
-    const Result rates = LoadRates(args.value("rates"), table, period);
-    if (!rates)
-        return InputFailure(rates.message);
-    std::string chart;
-    const Result read = SafeFile::readAll(args.positional()[0], chart);
+    LoadedTaxTable rates;
+    const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
+    TaxRateTable &table = rates.table();
+    TaxPeriod period = rates.period();
+    std::string chart;
+    const Result chartRead = SafeFile::readAll(args.positional()[0], chart);
+    if (!chartRead)
+        return InputFailure(chartRead.message);
 
     ChartParseReport report;
     ParseChart(chart, country, table, period, &report);
@@ -118,11 +111,12 @@ int CmdDownload(int argc, char **argv)
     if (!TakeCountry(args, country, exitCode))
         return exitCode;
 
-    TaxRateTable table;
-    TaxPeriod period;
-    const Result rates = LoadRates(args.value("rates"), table, period);
-    if (!rates)
-        return InputFailure(rates.message);
+    LoadedTaxTable rates;
+    const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
+    if (!read)
+        return InputFailure(read.message);
+    TaxRateTable &table = rates.table();
+    TaxPeriod period = rates.period();
 
     // The fetch waits in a local event loop, which needs the application object.
     static int qtArgc = 1;

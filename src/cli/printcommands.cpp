@@ -7,9 +7,8 @@
 #include "print/ciftaprint.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
-#include "records/safefile.h"
-#include "records/taxfile.h"
-#include "report/report.h"
+#include "session/ctaxsession.h"
+#include "session/printout.h"
 
 #include <QGuiApplication>
 #include <QString>
@@ -20,25 +19,18 @@
 
 namespace {
 
-Result LoadRates(const std::string &path, TaxRateTable &table, TaxPeriod &period)
-{
-    std::string text;
-    const Result read = SafeFile::readAll(path, text);
-    if (!read)
-        return read;
-    return ParseTaxText(text, table, period);
-}
-
-// The view mode of a --what value, or -1.
-int ModeOf(const std::string &what)
+// The view mode of a --what value, false for any other text.
+bool ModeOf(const std::string &what, ViewMode &mode)
 {
     if (what == "entries")
-        return PrintEntryList;
-    if (what == "report")
-        return PrintReportForm;
-    if (what == "rates")
-        return PrintTaxRateList;
-    return -1;
+        mode = ViewMode::EntryList;
+    else if (what == "report")
+        mode = ViewMode::Report;
+    else if (what == "rates")
+        mode = ViewMode::TaxRates;
+    else
+        return false;
+    return true;
 }
 
 // Fonts need a GUI application; without a display it runs on the offscreen platform.
@@ -68,8 +60,8 @@ int CmdPrint(int argc, char **argv)
         return UsageError("expected exactly one record file");
     if (args.value("rates").empty() || args.value("pdf").empty())
         return UsageError("missing --rates T.itx or --pdf OUT.pdf");
-    const int mode = ModeOf(args.value("what"));
-    if (mode < 0)
+    ViewMode mode = ViewMode::EntryList;
+    if (!ModeOf(args.value("what"), mode))
         return UsageError("--what takes entries, report or rates");
     PdfOptions options;
     options.landscape = args.has("landscape");
@@ -79,21 +71,19 @@ int CmdPrint(int argc, char **argv)
     else if (size != "Letter")
         return UsageError("--page-size takes Letter or A4");
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    const Result rates = LoadRates(args.value("rates"), table, doc.tablePeriod);
+    CIftaDoc doc;
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
     if (!read)
         return InputFailure(read.message);
-    // The form prints the report the view computed when it was shown.
-    if (mode == PrintReportForm)
-        ListReport(doc);
 
     const std::unique_ptr<QGuiApplication> app = StartGui();
     int pages = 0;
-    const Result printed = PrintDocumentToPdf(doc, mode, QString::fromStdString(args.value("pdf")),
+    PrintState state;
+    const Result printed = PrintDocumentToPdf(PreparePrintout(doc, mode),
+                                              QString::fromStdString(args.value("pdf")), state,
                                               options, &pages);
     if (!printed)
         return InputFailure(printed.message);

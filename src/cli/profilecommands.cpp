@@ -9,6 +9,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/cp1252.h"
+#include "session/profileactions.h"
 
 #include <charconv>
 #include <iostream>
@@ -16,21 +17,23 @@
 
 namespace {
 
-// The profile texts "Add Profile" takes from the company dialog, by their option names.
+// The profile texts "Add Profile" takes from the company dialog, by their option names,
+// as the company data and as the stored profile hold them.
 struct TextOption {
     const char *name;
-    std::string ProfileRecord::*member;
+    std::string CompanyInfo::*company;
+    std::string ProfileRecord::*profile;
 };
 
 const TextOption kTextOptions[] = {
-    {"companyName", &ProfileRecord::companyName},
-    {"address", &ProfileRecord::address},
-    {"city", &ProfileRecord::city},
-    {"provinceState", &ProfileRecord::provinceState},
-    {"country", &ProfileRecord::country},
-    {"postalCode", &ProfileRecord::postalCode},
-    {"phone", &ProfileRecord::phone},
-    {"iftaNumber", &ProfileRecord::iftaNumber},
+    {"companyName", &CompanyInfo::companyName, &ProfileRecord::companyName},
+    {"address", &CompanyInfo::address, &ProfileRecord::address},
+    {"city", &CompanyInfo::city, &ProfileRecord::city},
+    {"provinceState", &CompanyInfo::provinceState, &ProfileRecord::provinceState},
+    {"country", &CompanyInfo::country, &ProfileRecord::country},
+    {"postalCode", &CompanyInfo::postalCode, &ProfileRecord::postalCode},
+    {"phone", &CompanyInfo::phone, &ProfileRecord::phone},
+    {"iftaNumber", &CompanyInfo::iftaNumber, &ProfileRecord::iftaNumber},
 };
 
 bool IsKnownAddOption(const std::string &name)
@@ -77,7 +80,7 @@ void WriteProfile(JsonWriter &json, const ProfileRecord &p)
     WriteDate(json, "periodFrom", p.periodFrom);
     WriteDate(json, "periodTo", p.periodTo);
     for (const TextOption &option : kTextOptions)
-        json.field(option.name, p.*option.member);
+        json.field(option.name, p.*option.profile);
     json.field("notes", p.notes);
     json.field("startOdometer", p.startOdometer);
     json.field("year", p.year);
@@ -155,22 +158,22 @@ int CmdProfilesAdd(int argc, char **argv)
     if (UnknownOption(argc, argv, unknown))
         return UsageError("unknown option " + unknown);
 
-    // As "Add Profile" fills it from the company dialog; the fields it does not set are 0.
-    ProfileRecord profile;
+    // The company dialog's identity as "Add Profile" takes it: Diesel ticked for
+    // --fuelType 1, not ticked otherwise (which stores gasoline, 2).
+    CompanyInfo identity;
     for (const TextOption &option : kTextOptions)
-        profile.*option.member = Utf8ToCp1252(args.value(option.name));
-    if (args.has("fuelType")) {
-        const std::string fuel = args.value("fuelType");
-        if (fuel != "1" && fuel != "2")
-            return UsageError("--fuelType takes 1 (diesel) or 2 (gasoline)");
-        profile.fuelType = fuel == "1" ? 1 : 2;
-    }
+        identity.*option.company = Utf8ToCp1252(args.value(option.name));
+    const std::string fuel = args.value("fuelType", "2");
+    if (fuel != "1" && fuel != "2")
+        return UsageError("--fuelType takes 1 (diesel) or 2 (gasoline)");
+    identity.diesel = fuel == "1" ? 1 : 0;
+    identity.gasoline = fuel == "1" ? 0 : 1;
 
     CProfileStore store;
     int exitCode = ExitOk;
     if (!OpenStore(args.positional()[0], store, exitCode))
         return exitCode;
-    const Result added = store.addProfile(profile);
+    const Result added = AddProfile(store, identity);
     if (!added)
         return InputFailure(added.message);
     return ExitOk;
@@ -197,7 +200,7 @@ int CmdProfilesDelete(int argc, char **argv)
     int exitCode = ExitOk;
     if (!OpenStore(path, store, exitCode))
         return exitCode;
-    const Result deleted = store.deleteProfile(index);
+    const Result deleted = DeleteProfile(store, index);
     if (!deleted)
         return InputFailure(deleted.message);
     return ExitOk;

@@ -2,31 +2,22 @@
 // entries, rates, update-rates.
 
 #include "cli/cliargs.h"
+#include "cli/cliprompts.h"
 #include "cli/commands.h"
 #include "cli/jsonwriter.h"
+#include "cli/listoutput.h"
 
 #include "records/ciftadoc.h"
-#include "records/cp1252.h"
 #include "records/entrylist.h"
 #include "records/recordfile.h"
-#include "records/safefile.h"
-#include "records/taxfile.h"
 #include "records/taxlist.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
 
 #include <charconv>
 #include <iostream>
 
 namespace {
-
-// Reads a tax-rate file; a file that cannot be opened gets a message naming it.
-Result loadRates(const std::string &path, TaxRateTable &table, TaxPeriod &period)
-{
-    std::string text;
-    const Result read = SafeFile::readAll(path, text);
-    if (!read)
-        return read;
-    return ParseTaxText(text, table, period);
-}
 
 // Parses "SUBCOMMAND FILE [--rates T.itx]": exactly one positional argument, and the
 // rates option when `needRates` is set. False after printing the usage error.
@@ -106,25 +97,6 @@ void writeEntry(JsonWriter &json, const TripEntry &entry)
     json.endObject();
 }
 
-void printLine(const ListLine &texts)
-{
-    std::string line;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        if (i)
-            line += '\t';
-        line += texts[i];
-    }
-    std::cout << Cp1252ToUtf8(line) << '\n';
-}
-
-void printHeadings(const std::vector<ListColumn> &columns)
-{
-    ListLine headings;
-    for (const ListColumn &column : columns)
-        headings.push_back(column.heading);
-    printLine(headings);
-}
-
 } // namespace
 
 int CmdDumpRecord(int argc, char **argv)
@@ -133,8 +105,7 @@ int CmdDumpRecord(int argc, char **argv)
     int exitCode = ExitOk;
     if (!parseFileArgs(argc, argv, false, args, exitCode))
         return exitCode;
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    CIftaDoc doc;
     uint32_t layout = 0;
     const Result read = ReadRecordFile(doc, args.positional()[0], &layout);
     if (!read)
@@ -143,13 +114,13 @@ int CmdDumpRecord(int argc, char **argv)
     JsonWriter json;
     json.beginObject();
     json.field("layout", layout);
-    writeCompany(json, doc.company);
+    writeCompany(json, doc.company());
     json.beginObject("recordPeriod");
-    json.field("year", doc.recordPeriod.year);
-    json.field("quarter", doc.recordPeriod.quarter);
+    json.field("year", doc.recordPeriod().year);
+    json.field("quarter", doc.recordPeriod().quarter);
     json.endObject();
     json.beginArray("entries");
-    for (const TripEntry &entry : doc.entries)
+    for (const TripEntry &entry : doc.entries())
         writeEntry(json, entry);
     json.endArray();
     json.endObject();
@@ -163,11 +134,12 @@ int CmdDumpRates(int argc, char **argv)
     int exitCode = ExitOk;
     if (!parseFileArgs(argc, argv, false, args, exitCode))
         return exitCode;
-    TaxRateTable table;
-    TaxPeriod period;
-    const Result read = loadRates(args.positional()[0], table, period);
+    LoadedTaxTable rates;
+    const Result read = CTaxSession::ReadTaxFileInto(args.positional()[0], rates);
     if (!read)
         return InputFailure(read.message);
+    const TaxRateTable &table = rates.table();
+    const TaxPeriod &period = rates.period();
 
     JsonWriter json;
     json.beginObject();
@@ -200,19 +172,18 @@ int CmdEntries(int argc, char **argv)
     int exitCode = ExitOk;
     if (!parseFileArgs(argc, argv, true, args, exitCode))
         return exitCode;
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    const Result rates = loadRates(args.value("rates"), table, doc.tablePeriod);
+    CIftaDoc doc;
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
     if (!read)
         return InputFailure(read.message);
 
-    const std::string &country = doc.company.country;
-    printHeadings(EntryListColumns(country));
-    for (const TripEntry &entry : doc.entries)
-        printLine(EntryListLine(entry, table, country));
+    const std::string &country = doc.company().country;
+    PrintHeadings(EntryListColumns(country));
+    for (const TripEntry &entry : doc.entries())
+        PrintListLine(EntryListLine(entry, doc.taxTable(), country));
     return ExitOk;
 }
 
@@ -222,16 +193,15 @@ int CmdRates(int argc, char **argv)
     int exitCode = ExitOk;
     if (!parseFileArgs(argc, argv, false, args, exitCode))
         return exitCode;
-    TaxRateTable table;
-    TaxPeriod period;
-    const Result read = loadRates(args.positional()[0], table, period);
+    LoadedTaxTable rates;
+    const Result read = CTaxSession::ReadTaxFileInto(args.positional()[0], rates);
     if (!read)
         return InputFailure(read.message);
 
-    printHeadings(TaxListColumns());
-    const int shown = ShownTaxSlotCount(table);
+    PrintHeadings(TaxListColumns());
+    const int shown = ShownTaxSlotCount(rates.table());
     for (int slot = 0; slot < shown; ++slot)
-        printLine(TaxListLine(table[slot]));
+        PrintListLine(TaxListLine(rates.table()[slot]));
     return ExitOk;
 }
 
@@ -241,19 +211,19 @@ int CmdUpdateRates(int argc, char **argv)
     int exitCode = ExitOk;
     if (!parseFileArgs(argc, argv, true, args, exitCode))
         return exitCode;
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    const Result rates = loadRates(args.value("rates"), table, doc.tablePeriod);
+    // "Save/Update Tax Rates" answered Yes, over the record opened as File Open opens it.
+    CliPrompts prompts;
+    prompts.answer = SessionPrompts::Answer::Yes;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    session.record().skipStartUpSteps();
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     const std::string &path = args.positional()[0];
-    const Result read = ReadRecordFile(doc, path);
-    if (!read)
-        return InputFailure(read.message);
-
-    doc.UpdateRatesFromTable();
-    const Result written = WriteRecordFile(doc, path);
-    if (!written)
-        return InputFailure(written.message);
+    if (!session.record().open(path) || !session.record().lastOpen())
+        return InputFailure(session.record().lastOpen().message);
+    if (!session.record().saveWithCurrentRates())
+        return InputFailure(prompts.lastShown());
     return ExitOk;
 }

@@ -2,43 +2,22 @@
 // import, merge.
 
 #include "cli/cliargs.h"
+#include "cli/cliprompts.h"
 #include "cli/commands.h"
+#include "cli/listoutput.h"
 
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/csvimport.h"
 #include "records/recordfile.h"
-#include "records/recordmerge.h"
-#include "records/safefile.h"
-#include "records/taxfile.h"
 #include "report/report.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
 
 #include <charconv>
 #include <iostream>
 
 namespace {
-
-// Reads a tax-rate file into the table and its period; a file that cannot be opened
-// gets a message naming it.
-Result LoadRates(const std::string &path, TaxRateTable &table, TaxPeriod &period)
-{
-    std::string text;
-    const Result read = SafeFile::readAll(path, text);
-    if (!read)
-        return read;
-    return ParseTaxText(text, table, period);
-}
-
-void PrintLine(const ListLine &texts)
-{
-    std::string line;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        if (i)
-            line += '\t';
-        line += texts[i];
-    }
-    std::cout << Cp1252ToUtf8(line) << '\n';
-}
 
 // The import options as a number of the nine option bits, or false.
 bool ParseOptions(const std::string &text, ImportOptions &options)
@@ -53,7 +32,8 @@ bool ParseOptions(const std::string &text, ImportOptions &options)
 }
 
 // Company data of the new record file the import fills, as the company dialog of File
-// New would give them. False after printing the usage error.
+// New would give them (fuel type, country, province; everything else empty). False after
+// printing the usage error.
 bool SetUpImportCompany(const CliArgs &args, CompanyInfo &company, int &exitCode)
 {
     const std::string fuel = args.value("fuel", "diesel");
@@ -80,21 +60,17 @@ int CmdReport(int argc, char **argv)
     if (args.value("rates").empty())
         return UsageError("missing --rates T.itx");
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    const Result rates = LoadRates(args.value("rates"), table, doc.tablePeriod);
+    CIftaDoc doc;
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
     if (!read)
         return InputFailure(read.message);
 
-    ListLine headings;
-    for (const ListColumn &column : ReportColumns(doc.company.country))
-        headings.push_back(column.heading);
-    PrintLine(headings);
+    PrintHeadings(ReportColumns(doc.company().country));
     for (const ListLine &line : ListReport(doc))
-        PrintLine(line);
+        PrintListLine(line);
     return ExitOk;
 }
 
@@ -111,25 +87,24 @@ int CmdImport(int argc, char **argv)
     if (args.has("options") && !ParseOptions(args.value("options"), options))
         return UsageError("--options takes a number from 0 to 511");
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    CompanyInfo company;
     int exitCode = ExitOk;
-    if (!SetUpImportCompany(args, doc.company, exitCode))
+    if (!SetUpImportCompany(args, company, exitCode))
         return exitCode;
-    const Result rates = LoadRates(args.value("rates"), table, doc.tablePeriod);
+    // File New with these company values, then File Import of the file, then Save As.
+    CliPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    session.record().skipStartUpSteps();
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
-    // A new record file takes the loaded table's period.
-    doc.recordPeriod.year = doc.tablePeriod.year;
-    doc.recordPeriod.quarter = doc.tablePeriod.quarter;
-
-    LastImportOptions() = options;
-    const Result imported = ImportCsv(doc, args.positional()[0], options);
-    if (!imported)
-        return InputFailure(imported.message);
-    const Result written = WriteRecordFile(doc, args.value("out"));
-    if (!written)
-        return InputFailure(written.message);
+    session.record().startRecord(company);
+    session.state().lastImportOptions = options;
+    if (!session.record().importFile(args.positional()[0], options))
+        return InputFailure(prompts.lastShown());
+    if (!session.record().saveTo(args.value("out")))
+        return InputFailure(prompts.lastShown());
     return ExitOk;
 }
 
@@ -141,22 +116,16 @@ int CmdMerge(int argc, char **argv)
     if (args.value("out").empty() || args.positional().empty())
         return UsageError("expected --out NEW.irc and at least one record file");
 
-    // As the merge dialog does: a refused file is reported and the merge goes on with
-    // the next one; the result holds the lines of every file that merged.
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    doc.mergeCounter = 0;
-    bool refused = false;
-    for (const std::string &path : args.positional()) {
-        const Result merged = MergeFile(doc, path);
-        if (!merged) {
-            std::cerr << path << ": " << Cp1252ToUtf8(merged.message) << '\n';
-            refused = true;
-        }
-    }
-    doc.forceCompanyDialog = true;
-    const Result written = WriteRecordFile(doc, args.value("out"));
-    if (!written)
-        return InputFailure(written.message);
-    return refused ? ExitInputFailure : ExitOk;
+    // Merge Files with the files added in order, then Save As: as the merge dialog does,
+    // a refused file is reported and the merge goes on with the next one; the result holds
+    // the lines of every file that merged.
+    CliPrompts prompts;
+    prompts.mergePaths = args.positional();
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    session.record().skipStartUpSteps();
+    session.record().mergeFiles();
+    if (!session.record().saveTo(args.value("out")))
+        return InputFailure(prompts.lastShown());
+    return prompts.mergeRefused ? ExitInputFailure : ExitOk;
 }

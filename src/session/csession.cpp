@@ -11,6 +11,7 @@ CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
 
 void CSession::setEvents(SessionEvents *events)
 {
+    events_ = events;
     tax_.setEvents(events);
     record_.setEvents(events);
 }

@@ -5,8 +5,8 @@
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
 #include "session/programstate.h"
+#include "session/sessionevents.h"
 
-class SessionEvents;
 class SessionPrompts;
 class SessionSettings;
 
@@ -22,8 +22,9 @@ public:
     CSession(const CSession &) = delete;
     CSession &operator=(const CSession &) = delete;
 
-    // Where the use cases tell what they changed (null: nobody).
+    // Where the use cases tell what they changed (null: nobody), and the events in use.
     void setEvents(SessionEvents *events);
+    SessionEvents &events() { return events_ ? *events_ : quiet_; }
 
     ProgramState &state() { return state_; }
     LoadedTaxTable &taxRates() { return state_.taxRates; }
@@ -37,6 +38,8 @@ public:
 private:
     SessionPrompts &prompts_;
     SessionSettings &settings_;
+    SessionEvents *events_ = nullptr;
+    SessionEvents quiet_;
     ProgramState state_;
     CProfileStore profiles_;
     CIftaDoc doc_;

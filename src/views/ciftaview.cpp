@@ -1,9 +1,11 @@
 #include "views/ciftaview.h"
 
-#include "ui/commandids.h"
-#include "ui/userprompts.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
+#include "ui/commandids.h"
+#include "ui/userprompts.h"
+#include "views/centryflows.h"
 #include "views/centrylistctrl.h"
 
 #include <QAction>
@@ -58,11 +60,13 @@ private:
 
 } // namespace
 
-CIftaView::CIftaView(CIftaDoc &doc, UserPrompts &prompts, QWidget *parent)
+CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     : QWidget(parent)
-    , doc_(doc)
+    , session_(session)
+    , doc_(session.document())
     , prompts_(prompts)
-    , entryList_(std::make_unique<CEntryListCtrl>(doc, prompts))
+    , entryList_(std::make_unique<CEntryListCtrl>(doc_, session.state()))
+    , entryFlows_(std::make_unique<CEntryFlows>(doc_, session.state(), prompts, *entryList_))
     , emptyModel_(std::make_unique<QStandardItemModel>())
 {
     setObjectName(QStringLiteral("CIftaView"));
@@ -94,9 +98,9 @@ CIftaView::CIftaView(CIftaDoc &doc, UserPrompts &prompts, QWidget *parent)
 
     buildEntryCommands();
     // Report and tax-rate modes: their models and commands are installed by the views that
-    // build them (setListMode, commands(ModeReport), commands(ModeTaxRates)).
+    // build them (setListMode, commands(ViewMode::Report), commands(ViewMode::TaxRates)).
 
-    showModel(entryList_.get(), ModeEntryList);
+    showModel(entryList_.get(), ViewMode::EntryList);
 }
 
 CIftaView::~CIftaView()
@@ -122,22 +126,25 @@ void CIftaView::selectRow(int row)
     list_->selectRow(row);
 }
 
-void CIftaView::setListMode(int mode, ListMode hooks)
+void CIftaView::setListMode(ViewMode mode, ListMode hooks)
 {
-    if (mode == ModeReport || mode == ModeTaxRates)
-        modes_[mode] = std::move(hooks);
+    if (mode != ViewMode::EntryList)
+        modes_[static_cast<int>(mode)] = std::move(hooks);
 }
 
-CCommandTable &CIftaView::commands(int mode)
+CCommandTable &CIftaView::commands(ViewMode mode)
 {
-    if (mode >= ModeEntryList && mode <= ModeTaxRates)
-        return tables_[mode];
-    return shared_;
+    return tables_[static_cast<int>(mode)];
+}
+
+bool CIftaView::taxRatesModified() const
+{
+    return doc_.rates().isModified();
 }
 
 bool CIftaView::OnCmdMsg(int id)
 {
-    if (tables_[mode_].dispatch(id) || shared_.dispatch(id)) {
+    if (tables_[static_cast<int>(mode_)].dispatch(id) || shared_.dispatch(id)) {
         emit commandStateChanged();
         return true;
     }
@@ -146,25 +153,25 @@ bool CIftaView::OnCmdMsg(int id)
 
 bool CIftaView::hasCommand(int id) const
 {
-    return tables_[mode_].has(id) || shared_.has(id);
+    return table(mode_).has(id) || shared_.has(id);
 }
 
 bool CIftaView::isCommandEnabled(int id) const
 {
-    return tables_[mode_].has(id) ? tables_[mode_].isEnabled(id) : shared_.isEnabled(id);
+    return table(mode_).has(id) ? table(mode_).isEnabled(id) : shared_.isEnabled(id);
 }
 
 bool CIftaView::isCommandChecked(int id) const
 {
-    return tables_[mode_].has(id) ? tables_[mode_].isChecked(id) : shared_.isChecked(id);
+    return table(mode_).has(id) ? table(mode_).isChecked(id) : shared_.isChecked(id);
 }
 
 bool CIftaView::hasCheckRule(int id) const
 {
-    return tables_[mode_].has(id) ? tables_[mode_].hasCheckRule(id) : shared_.hasCheckRule(id);
+    return table(mode_).has(id) ? table(mode_).hasCheckRule(id) : shared_.hasCheckRule(id);
 }
 
-void CIftaView::showModel(QAbstractItemModel *model, int mode)
+void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
 {
     QAbstractItemModel *shown = model ? model : emptyModel_.get();
     if (list_->model() != shown) {
@@ -192,19 +199,36 @@ void CIftaView::ShowList()
 {
     entryList_->SetColumns();
     entryList_->Fill();
-    showModel(entryList_.get(), ModeEntryList);
+    showModel(entryList_.get(), ViewMode::EntryList);
     UpdateInfoBar();
 }
 
 void CIftaView::ShowReport()
 {
-    showModel(modes_[ModeReport].show ? modes_[ModeReport].show() : nullptr, ModeReport);
+    const ListMode &report = modes_[static_cast<int>(ViewMode::Report)];
+    showModel(report.show ? report.show() : nullptr, ViewMode::Report);
     UpdateInfoBar();
 }
 
 void CIftaView::ShowTaxRates()
 {
-    showModel(modes_[ModeTaxRates].show ? modes_[ModeTaxRates].show() : nullptr, ModeTaxRates);
+    const ListMode &rates = modes_[static_cast<int>(ViewMode::TaxRates)];
+    showModel(rates.show ? rates.show() : nullptr, ViewMode::TaxRates);
+}
+
+void CIftaView::refreshMode()
+{
+    switch (mode_) {
+    case ViewMode::EntryList:
+        ShowList();
+        break;
+    case ViewMode::Report:
+        ShowReport();
+        break;
+    case ViewMode::TaxRates:
+        ShowTaxRates();
+        break;
+    }
 }
 
 void CIftaView::OnUpdate()
@@ -221,26 +245,28 @@ void CIftaView::OnInitialUpdate(const QString &defaultTaxFile)
 
 void CIftaView::OnDoubleClick()
 {
-    if (mode_ == ModeEntryList) {
+    const ListMode &hooks = modes_[static_cast<int>(mode_)];
+    if (mode_ == ViewMode::EntryList) {
         if (selectedRow() >= 0)
             OnModify();
         else
             OnAddNew();
         emit commandStateChanged();
-    } else if (modes_[mode_].doubleClick) {
-        modes_[mode_].doubleClick(selectedRow());
+    } else if (hooks.doubleClick) {
+        hooks.doubleClick(selectedRow());
         emit commandStateChanged();
     }
 }
 
 void CIftaView::OnContextMenu(const QPoint &pos)
 {
-    if (mode_ == ModeEntryList) {
+    const ListMode &hooks = modes_[static_cast<int>(mode_)];
+    if (mode_ == ViewMode::EntryList) {
         std::unique_ptr<QMenu> menu(BuildEntryContextMenu(this));
         if (QAction *chosen = menu->exec(pos))
             OnCmdMsg(chosen->data().toInt());
-    } else if (modes_[mode_].contextMenu) {
-        modes_[mode_].contextMenu(pos, selectedRow());
+    } else if (hooks.contextMenu) {
+        hooks.contextMenu(pos, selectedRow());
         emit commandStateChanged();
     }
 }
@@ -269,17 +295,18 @@ QMenu *CIftaView::BuildEntryContextMenu(QWidget *parent)
 
 void CIftaView::OnHeaderClick(int column)
 {
-    if (mode_ == ModeEntryList) {
+    const ListMode &hooks = modes_[static_cast<int>(mode_)];
+    if (mode_ == ViewMode::EntryList) {
         list_->clearSelection();
         entryList_->SortByColumn(column);
-    } else if (modes_[mode_].headerClick) {
-        modes_[mode_].headerClick(column);
+    } else if (hooks.headerClick) {
+        hooks.headerClick(column);
     }
 }
 
 void CIftaView::buildEntryCommands()
 {
-    CCommandTable &entry = tables_[ModeEntryList];
+    CCommandTable &entry = commands(ViewMode::EntryList);
     const auto selected = [this] { return selectedRow() >= 0; };
     entry.add(ID_EDIT_ADD_NEW, [this] { OnAddNew(); });
     entry.add(ID_CTX_ADD_NEW, [this] { OnAddNew(); });
@@ -288,15 +315,15 @@ void CIftaView::buildEntryCommands()
     entry.add(ID_EDIT_DELETE, [this] { OnDelete(); }, selected);
     entry.add(ID_CTX_DELETE, [this] { OnDelete(); }, selected);
     entry.add(ID_EDIT_UNDO, [this] { OnUndo(); },
-              [this] { return entryList_->undoFlags().undoAvailable == 1; });
+              [this] { return doc_.undo().canUndo(); });
     entry.add(ID_EDIT_REDO, [this] { OnRedo(); },
-              [this] { return entryList_->undoFlags().redoAvailable == 1; });
+              [this] { return doc_.undo().canRedo(); });
 
     // The odometer buttons and the mode switches work in every mode.
     shared_.add(ID_ODOMETER_ON, [this] { OnOdometer(true); }, {},
-                [this] { return doc_.company.useOdometer != 0; });
+                [this] { return doc_.usesOdometer(); });
     shared_.add(ID_ODOMETER_OFF, [this] { OnOdometer(false); }, {},
-                [this] { return doc_.company.useOdometer == 0; });
+                [this] { return !doc_.usesOdometer(); });
     shared_.add(ID_VIEW_LIST, [this] { ShowList(); });
     shared_.add(ID_TB_VIEW_LIST, [this] { ShowList(); });
     shared_.add(ID_VIEW_REPORT, [this] { ShowReport(); });
@@ -307,11 +334,19 @@ void CIftaView::buildEntryCommands()
     shared_.add(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }
 
+CPrintCommands &CIftaView::printCommands()
+{
+    if (printCommands_)
+        return *printCommands_;
+    if (!ownPrintCommands_)
+        ownPrintCommands_ = std::make_unique<CPrintCommands>();
+    return *ownPrintCommands_;
+}
+
 void CIftaView::OnFilePrint()
 {
     Result error;
-    if (!ThePrintCommands().OnFilePrint(this, doc_, mode_, printerSetup_, &error) &&
-        !error.ok)
+    if (!printCommands().OnFilePrint(this, doc_, mode_, printerSetup_, &error) && !error.ok())
         prompts_.warn(error.message);
 }
 
@@ -319,7 +354,7 @@ void CIftaView::OnFilePrintPreview()
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"),
                        QStringLiteral("Tollmark"));
-    ThePrintCommands().OnFilePrintPreview(this, doc_, mode_, printerSetup_, settings);
+    printCommands().OnFilePrintPreview(this, doc_, mode_, printerSetup_, settings);
 }
 
 void CIftaView::scrollToEntryRow(int row)
@@ -331,7 +366,7 @@ void CIftaView::scrollToEntryRow(int row)
 
 void CIftaView::OnAddNew()
 {
-    const int row = entryList_->AddEntry();
+    const int row = entryFlows_->AddEntry();
     scrollToEntryRow(row);
 }
 
@@ -340,7 +375,7 @@ void CIftaView::OnModify()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (entryList_->ModifyEntry(row))
+    if (entryFlows_->ModifyEntry(row))
         scrollToEntryRow(row);
 }
 
@@ -349,22 +384,22 @@ void CIftaView::OnDelete()
     const int row = selectedRow();
     if (row < 0)
         return;
-    entryList_->DeleteEntry(row);
+    entryFlows_->DeleteEntry(row);
 }
 
 void CIftaView::OnOdometer(bool on)
 {
-    doc_.company.useOdometer = on ? 1 : 0;
+    doc_.setUseOdometer(on);
 }
 
 void CIftaView::OnUndo()
 {
-    if (entryList_->Undo())
+    if (entryFlows_->Undo())
         ShowList();
 }
 
 void CIftaView::OnRedo()
 {
-    if (entryList_->Redo())
+    if (entryFlows_->Redo())
         ShowList();
 }

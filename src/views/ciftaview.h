@@ -1,15 +1,19 @@
 #pragma once
 
-#include "ui/ccommandtable.h"
 #include "print/printersettings.h"
+#include "session/viewmode.h"
+#include "ui/ccommandtable.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class CEntryFlows;
 class CEntryListCtrl;
 class CIftaDoc;
+class CPrintCommands;
+class CSession;
 class UserPrompts;
 class QAbstractItemModel;
 class QMenu;
@@ -20,7 +24,7 @@ class QTableView;
 constexpr int kColumnWidthRole = Qt::UserRole + 1;
 
 // The program's single form view: one list (child 1000) filling the view, in one of three
-// modes: the entry list (0), the report (1) or the tax-rate table (2). Every switch
+// modes (ViewMode): the entry list, the report or the tax-rate table. Every switch
 // rebuilds the mode's model from the document and swaps it into the list, so the previous
 // mode's sort, selection and scroll position are gone.
 //
@@ -32,9 +36,6 @@ class CIftaView : public QWidget
     Q_OBJECT
 
 public:
-    enum Mode { ModeEntryList = 0, ModeReport = 1, ModeTaxRates = 2 };
-    static constexpr int kAllModes = -1;
-
     // What the report and the tax-rate modes supply.
     struct ListMode {
         // Rebuilds the mode's model from the document and returns it; the model must live
@@ -48,24 +49,30 @@ public:
         std::function<void(int column)> headerClick;
     };
 
-    CIftaView(CIftaDoc &doc, UserPrompts &prompts, QWidget *parent = nullptr);
+    CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent = nullptr);
     ~CIftaView() override;
 
+    CSession &session() { return session_; }
     CIftaDoc &document() { return doc_; }
     UserPrompts &prompts() { return prompts_; }
-    int mode() const { return mode_; }
+    ViewMode mode() const { return mode_; }
+
+    // The print commands File Print and Print Preview run; the application gives its own
+    // (with the application's printer), else the view keeps one of its own.
+    void setPrintCommands(CPrintCommands *commands) { printCommands_ = commands; }
 
     // The list control (child 1000) and the row of its selected line, -1 for none.
     QTableView *list() const { return list_; }
     int selectedRow() const;
     void selectRow(int row);
 
-    // The entry list's model, with its undo and redo flags; it lives as long as the view.
+    // The entry list's model and its commands; they live as long as the view.
     CEntryListCtrl &entryList() { return *entryList_; }
+    CEntryFlows &entryFlows() { return *entryFlows_; }
 
-    // Installs the report (1) or tax-rate (2) mode. Until a mode is installed, switching to
-    // it shows an empty list.
-    void setListMode(int mode, ListMode hooks);
+    // Installs the report or tax-rate mode. Until a mode is installed, switching to it
+    // shows an empty list.
+    void setListMode(ViewMode mode, ListMode hooks);
 
     // Mode switches: "View List", "View Report", "View Tax Rates".
     void ShowList();
@@ -79,8 +86,11 @@ public:
     // default tax file's path (empty for none) into status pane 1.
     void OnInitialUpdate(const QString &defaultTaxFile);
 
-    // The command table of one mode (0, 1, 2) or the one shared by all modes (kAllModes).
-    CCommandTable &commands(int mode);
+    // The command table of one mode, and the one shared by all modes.
+    CCommandTable &commands(ViewMode mode);
+    CCommandTable &sharedCommands() { return shared_; }
+    // Shows the mode shown again from the document: after the lines changed in place.
+    void refreshMode();
     // Runs a command: the table of the mode shown, then the shared one. False when the
     // view has no handler for it.
     bool OnCmdMsg(int id);
@@ -93,15 +103,15 @@ public:
     // is selected; each item carries its command id in data(). The caller owns the menu.
     QMenu *BuildEntryContextMenu(QWidget *parent);
 
-    // The tax-rate table was changed and not yet saved (the tax-rate mode keeps it).
-    bool taxRatesModified = false;
+    // The tax-rate table was changed and not yet saved.
+    bool taxRatesModified() const;
 
     // Asks the frame to rewrite the information bar, or a status-bar pane.
     void UpdateInfoBar() { emit infoBarUpdateRequested(); }
     void SetStatusText(int pane, const QString &text) { emit statusTextRequested(pane, text); }
 
 signals:
-    void modeChanged(int mode);
+    void modeChanged(ViewMode mode);
     // Enabled or checked states may have changed (selection, undo flags, odometer).
     void commandStateChanged();
     void infoBarUpdateRequested();
@@ -109,7 +119,8 @@ signals:
 
 private:
     void buildEntryCommands();
-    void showModel(QAbstractItemModel *model, int mode);
+    void showModel(QAbstractItemModel *model, ViewMode mode);
+    const CCommandTable &table(ViewMode mode) const { return tables_[static_cast<int>(mode)]; }
     void OnAddNew();
     void OnModify();
     void OnDelete();
@@ -121,18 +132,23 @@ private:
     void OnHeaderClick(int column);
     void scrollToEntryRow(int row);
     // Printing of the mode shown: Print and Print Preview.
+    CPrintCommands &printCommands();
     void OnFilePrint();
     void OnFilePrintPreview();
 
+    CSession &session_;
     CIftaDoc &doc_;
     UserPrompts &prompts_;
     QTableView *list_ = nullptr;
     std::unique_ptr<CEntryListCtrl> entryList_;
+    std::unique_ptr<CEntryFlows> entryFlows_;
+    std::unique_ptr<CPrintCommands> ownPrintCommands_;
+    CPrintCommands *printCommands_ = nullptr;
     std::unique_ptr<QAbstractItemModel> emptyModel_;
     ListMode modes_[3];
     CCommandTable tables_[3];
     CCommandTable shared_;
-    int mode_ = ModeEntryList;
+    ViewMode mode_ = ViewMode::EntryList;
     // The printer settings the open record file prints with (empty until its first print:
     // the application's settings are used then).
     PrinterSettings printerSetup_;

@@ -13,7 +13,7 @@ CReportListCtrl::CReportListCtrl(CIftaDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
 {
-    columns_ = ReportColumns(doc_.company.country);
+    columns_ = ReportColumns(doc_.company().country);
 }
 
 int CReportListCtrl::rowCount(const QModelIndex &parent) const
@@ -60,14 +60,14 @@ Qt::ItemFlags CReportListCtrl::flags(const QModelIndex &index) const
 void CReportListCtrl::SetColumns()
 {
     beginResetModel();
-    columns_ = ReportColumns(doc_.company.country);
+    columns_ = ReportColumns(doc_.company().country);
     endResetModel();
 }
 
 void CReportListCtrl::Fill()
 {
     beginResetModel();
-    columns_ = ReportColumns(doc_.company.country);
+    columns_ = ReportColumns(doc_.company().country);
     lines_ = ListReport(doc_);
     endResetModel();
 }

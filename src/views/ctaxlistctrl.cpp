@@ -10,18 +10,6 @@
 
 #include <QSize>
 
-TaxRateTable &TheTaxUndoTable()
-{
-    static TaxRateTable table;
-    return table;
-}
-
-TaxRateTable &TheTaxRedoTable()
-{
-    static TaxRateTable table;
-    return table;
-}
-
 CTaxListCtrl::CTaxListCtrl(CIftaDoc &doc, UserPrompts &prompts, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
@@ -80,7 +68,7 @@ bool CTaxListCtrl::ModifyRate(int row)
 {
     if (row < 0 || row >= shownCount_)
         return false;
-    TakeTaxSnapshot();
+    doc_.rates().takeSnapshot();
     TaxRate &slot = doc_.taxTable()[row];
     TaxRate edited = slot;
     if (!prompts_.editTaxRate(edited, false))
@@ -91,7 +79,7 @@ bool CTaxListCtrl::ModifyRate(int row)
     slot.name = edited.name;
     slot.abbreviation = edited.abbreviation;
     Fill();
-    modified_ = true;
+    doc_.rates().setModified();
     emit lineChanged(row);
     return true;
 }
@@ -103,7 +91,7 @@ int CTaxListCtrl::AddRate()
         prompts_.warn(kTaxTableFull);
         return -1;
     }
-    TakeTaxSnapshot();
+    doc_.rates().takeSnapshot();
     const int slotNumber = shownCount_;
     TaxRate rate;
     rate.slot = slotNumber;
@@ -118,28 +106,21 @@ int CTaxListCtrl::AddRate()
     slot.slot = slotNumber;
     ++shownCount_;
     Fill();
-    modified_ = true;
+    doc_.rates().setModified();
     emit lineChanged(slotNumber);
     return slotNumber;
 }
 
-void CTaxListCtrl::TakeTaxSnapshot()
-{
-    TakeSnapshot(doc_.taxTable(), TheTaxUndoTable(), flags_.undoAvailable);
-}
-
 bool CTaxListCtrl::Undo()
 {
-    const bool done =
-        UndoSnapshot(doc_.taxTable(), TheTaxUndoTable(), TheTaxRedoTable(), flags_);
+    const bool done = doc_.rates().undoChange();
     Fill();
     return done;
 }
 
 bool CTaxListCtrl::Redo()
 {
-    const bool done =
-        RedoSnapshot(doc_.taxTable(), TheTaxUndoTable(), TheTaxRedoTable(), flags_);
+    const bool done = doc_.rates().redoChange();
     Fill();
     return done;
 }

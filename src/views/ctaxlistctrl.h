@@ -1,7 +1,6 @@
 #pragma once
 
 #include "records/listcolumn.h"
-#include "views/snapshotundo.h"
 
 #include <QAbstractTableModel>
 
@@ -13,10 +12,9 @@ class UserPrompts;
 
 // The tax-rate list: the loaded table's slots, one line each from slot 0, so that a line
 // is its slot number. Rates are changed through the tax-rate dialog ("Modify", "Add
-// New"), with one level of undo and redo over the whole table. The list also keeps the
-// view's tax-rates-modified flag: set by a change made here or by a download, cleared
-// when a tax file is loaded or saved. The view keeps one list for the whole run, so the
-// flag lives as long as the program.
+// New"), with one level of undo and redo over the whole table. A change made here marks
+// the loaded table changed; loading or saving a tax file clears that and the undo (the
+// table's own LoadedTaxTable keeps both).
 class CTaxListCtrl : public QAbstractTableModel
 {
     Q_OBJECT
@@ -48,16 +46,9 @@ public:
     // slot written, or -1 when cancelled or when all 72 slots are in use.
     int AddRate();
 
-    bool taxRatesModified() const { return modified_; }
-    void setTaxRatesModified(bool modified) { modified_ = modified; }
-
     // Undo and redo of the whole table; false when nothing was available.
     bool Undo();
     bool Redo();
-    void TakeTaxSnapshot();
-    const UndoFlags &undoFlags() const { return flags_; }
-    // Both flags off: a tax file was loaded or the table saved.
-    void ClearUndo() { flags_ = UndoFlags{}; }
 
 signals:
     // A line was changed or added and should be scrolled into view.
@@ -68,8 +59,6 @@ private:
     UserPrompts &prompts_;
     std::vector<ListColumn> columns_;
     int shownCount_ = 0;
-    bool modified_ = false;
-    UndoFlags flags_;
 };
 
 // Shown when "Add New" finds every slot of the table in use.

@@ -10,37 +10,18 @@
 
 #include <memory>
 
-namespace {
-
-// The view's own parts of the hooks, around what the window gave.
-FlowHooks WithViewHooks(CIftaView &view, FlowHooks hooks)
-{
-    hooks.showEntryList = [&view] { view.ShowList(); };
-    hooks.showTaxRates = [&view] { view.ShowTaxRates(); };
-    hooks.updateInfoBar = [&view] { view.UpdateInfoBar(); };
-    auto store = hooks.setDefaultTaxFile;
-    hooks.setDefaultTaxFile = [&view, store](const std::string &path) {
-        if (store)
-            store(path);
-        view.SetStatusText(1, QString::fromStdString(path));
-    };
-    return hooks;
-}
-
-} // namespace
-
-CViewModes::CViewModes(CIftaView &view, FlowHooks hooks, QObject *parent)
+CViewModes::CViewModes(CIftaView &view, QObject *parent)
     : QObject(parent)
     , view_(view)
     , report_(view.document())
     , tax_(view.document(), view.prompts())
-    , taxFlows_(view.document(), tax_, view.prompts(), WithViewHooks(view, hooks))
-    , mergeFlow_(view.document(), view.prompts(), WithViewHooks(view, hooks))
+    , taxFlows_(view.session(), tax_, view.prompts())
+    , mergeFlow_(view.session())
 {
     installModes();
     installCommands();
     connect(&tax_, &CTaxListCtrl::lineChanged, this, [this](int row) {
-        if (view_.mode() == CIftaView::ModeTaxRates)
+        if (view_.mode() == ViewMode::TaxRates)
             view_.selectRow(row);
     });
 }
@@ -52,7 +33,7 @@ void CViewModes::installModes()
         report_.Fill();
         return static_cast<QAbstractItemModel *>(&report_);
     };
-    view_.setListMode(CIftaView::ModeReport, report);
+    view_.setListMode(ViewMode::Report, report);
 
     CIftaView::ListMode rates;
     rates.show = [this] {
@@ -61,39 +42,39 @@ void CViewModes::installModes()
     };
     rates.doubleClick = [this](int row) {
         if (row >= 0 && tax_.ModifyRate(row))
-            syncModified();
+            tableStateChanged();
     };
     rates.contextMenu = [this](const QPoint &globalPos, int row) {
         std::unique_ptr<QMenu> menu(BuildTaxContextMenu(&view_, row >= 0));
         if (QAction *chosen = menu->exec(globalPos))
             view_.OnCmdMsg(chosen->data().toInt());
     };
-    view_.setListMode(CIftaView::ModeTaxRates, rates);
+    view_.setListMode(ViewMode::TaxRates, rates);
 }
 
 void CViewModes::installCommands()
 {
     auto selected = [this] { return view_.selectedRow() >= 0; };
-    CCommandTable &rates = view_.commands(CIftaView::ModeTaxRates);
+    CCommandTable &rates = view_.commands(ViewMode::TaxRates);
     rates.add(ID_EDIT_MODIFY, [this] { modifySelected(); }, selected);
     rates.add(ID_TAX_CTX_MODIFY, [this] { modifySelected(); }, selected);
     rates.add(ID_EDIT_ADD_NEW, [this] { addNew(); });
     rates.add(ID_TAX_CTX_ADD_NEW, [this] { addNew(); });
     rates.add(ID_EDIT_UNDO, [this] { tax_.Undo(); view_.ShowTaxRates(); },
-              [this] { return tax_.undoFlags().undoAvailable == 1; });
+              [this] { return view_.document().rates().undo().canUndo(); });
     rates.add(ID_EDIT_REDO, [this] { tax_.Redo(); view_.ShowTaxRates(); },
-              [this] { return tax_.undoFlags().redoAvailable == 1; });
+              [this] { return view_.document().rates().undo().canRedo(); });
     // Undo and Redo are greyed in the report.
-    CCommandTable &report = view_.commands(CIftaView::ModeReport);
+    CCommandTable &report = view_.commands(ViewMode::Report);
     report.add(ID_EDIT_UNDO, [] {}, [] { return false; });
     report.add(ID_EDIT_REDO, [] {}, [] { return false; });
 
-    CCommandTable &shared = view_.commands(CIftaView::kAllModes);
-    shared.add(ID_LOAD_TAX_RATES, [this] { taxFlows_.OnLoadTaxRates(); syncModified(); });
-    shared.add(ID_SAVE_TAX_RATES, [this] { taxFlows_.OnSaveTaxRates(); syncModified(); });
+    CCommandTable &shared = view_.sharedCommands();
+    shared.add(ID_LOAD_TAX_RATES, [this] { taxFlows_.OnLoadTaxRates(); tableStateChanged(); });
+    shared.add(ID_SAVE_TAX_RATES, [this] { taxFlows_.OnSaveTaxRates(); tableStateChanged(); });
     shared.add(ID_SAVE_WITH_CURRENT_RATES, [this] { taxFlows_.OnSaveWithCurrentRates(); });
     shared.add(ID_TAX_RATES_INFO, [this] { taxFlows_.OnTaxRatesInfo(); });
-    shared.add(ID_DOWNLOAD, [this] { taxFlows_.OnDownload(); syncModified(); });
+    shared.add(ID_DOWNLOAD, [this] { taxFlows_.OnDownload(); tableStateChanged(); });
     shared.add(ID_MERGE_FILES, [this] { mergeFlow_.OnMergeFiles(); });
 }
 
@@ -111,27 +92,23 @@ QMenu *CViewModes::BuildTaxContextMenu(QWidget *parent, bool selected)
 void CViewModes::modifySelected()
 {
     if (tax_.ModifyRate(view_.selectedRow()))
-        syncModified();
+        tableStateChanged();
 }
 
 void CViewModes::addNew()
 {
     if (tax_.AddRate() >= 0)
-        syncModified();
+        tableStateChanged();
 }
 
 void CViewModes::OnTaxTableReloaded()
 {
-    tax_.ClearUndo();
-    tax_.setTaxRatesModified(false);
-    syncModified();
-    if (view_.mode() == CIftaView::ModeTaxRates)
+    tableStateChanged();
+    if (view_.mode() == ViewMode::TaxRates)
         view_.ShowTaxRates();
 }
 
-void CViewModes::syncModified()
+void CViewModes::tableStateChanged()
 {
-    // The document asks the view about unsaved rates when the record is closed.
-    view_.taxRatesModified = tax_.taxRatesModified();
     emit view_.commandStateChanged();
 }

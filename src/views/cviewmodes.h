@@ -13,25 +13,21 @@ class QPoint;
 class QWidget;
 
 // The report and tax-rate modes of the form view and the view's tax-rate, download and
-// merge commands: owns the two list models and the flows, installs the modes into the
-// view and adds their commands to the view's tables. `hooks` brings the window parts
-// (remembered tax file, the record file's save steps); the view's own parts (mode
-// switches, information bar, status pane 1) are filled in here.
+// merge commands: owns the two list models and the flows over the view's session,
+// installs the modes into the view and adds their commands to the view's tables.
 class CViewModes : public QObject
 {
     Q_OBJECT
 
 public:
-    CViewModes(CIftaView &view, FlowHooks hooks, QObject *parent = nullptr);
+    explicit CViewModes(CIftaView &view, QObject *parent = nullptr);
 
     CReportListCtrl &reportList() { return report_; }
     CTaxListCtrl &taxList() { return tax_; }
     CTaxFlows &taxFlows() { return taxFlows_; }
     CMergeFlow &mergeFlow() { return mergeFlow_; }
 
-    // The table was read again from the default tax-rate file (File New, Options). As
-    // after Load Tax Rates: the list shows it, nothing is marked changed, and an undo can
-    // no longer bring back the replaced rates.
+    // The table was read again from a tax-rate file: a tax-rate list shown shows it.
     void OnTaxTableReloaded();
 
     // Context menu 137 of the tax-rate list: "&Modify" (greyed without a selection) and
@@ -43,7 +39,8 @@ private:
     void installCommands();
     void modifySelected();
     void addNew();
-    void syncModified();
+    // Enabled states may have changed with the table's changed flag or undo.
+    void tableStateChanged();
 
     CIftaView &view_;
     CReportListCtrl report_;

@@ -73,8 +73,8 @@ TEST_F(FirstStartTest, YesLoadsTheSampleTableAndKeepsItAsTheDefault)
               std::string::npos);
     EXPECT_GT(app.document().taxTable().usedCount(), 50);
     EXPECT_EQ(StoredDefaultTaxFile(), sample);
-    EXPECT_EQ(app.document().recordPeriod.year, app.document().tablePeriod.year);
-    EXPECT_EQ(app.document().recordPeriod.quarter, app.document().tablePeriod.quarter);
+    EXPECT_EQ(app.document().recordPeriod().year, app.document().tablePeriod().year);
+    EXPECT_EQ(app.document().recordPeriod().quarter, app.document().tablePeriod().quarter);
 }
 
 TEST_F(FirstStartTest, NoLeavesTheTableEmptyAndTheSettingsAlone)
@@ -96,7 +96,7 @@ TEST_F(FirstStartTest, TableInTheCurrentFolderStartsSilently)
 
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_GT(app.document().taxTable().usedCount(), 50);
-    EXPECT_EQ(app.document().tablePeriod.country, "US");
+    EXPECT_EQ(app.document().tablePeriod().country, "US");
 }
 
 } // namespace

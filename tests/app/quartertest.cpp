@@ -299,7 +299,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     // Merge Files: the imported record and the shipped sample, in that order.
     const QString sample = box.copySample("sample.irc");
     prompts.merges.push_back([this, imported, sample](CIftaDoc &d) {
-        EXPECT_TRUE(d.entries.empty());
+        EXPECT_TRUE(d.entries().empty());
         CMergeDlg dialog(prompts, d);
         prompts.openNames.push_back(imported.toStdString());
         prompts.openNames.push_back(sample.toStdString());

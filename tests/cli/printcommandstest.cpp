@@ -95,10 +95,11 @@ TEST_F(PrintCommandsTest, QuebecReportPrintsTheFrenchForm)
 TEST_F(PrintCommandsTest, OtherProvinceAndUsCarrierPrintTheEnglishForms)
 {
     // The sample record with its province changed to Ontario.
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    CIftaDoc doc;
     ASSERT_TRUE(ReadRecordFile(doc, kSample + "/sample.irc"));
-    doc.company.provinceState = "ON";
+    CompanyInfo company = doc.company();
+    company.provinceState = "ON";
+    doc.setCompany(company);
     const std::string ontario = Temp("on.irc");
     ASSERT_TRUE(WriteRecordFile(doc, ontario));
 
@@ -153,9 +154,10 @@ TEST_F(PrintCommandsTest, UsageAndInputFailures)
     EXPECT_FALSE(err.empty());
 
     // A record without entries has nothing to print: no file, a message, exit 1.
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    doc.company.country = "Canada";
+    CIftaDoc doc;
+    CompanyInfo company = doc.company();
+    company.country = "Canada";
+    doc.setCompany(company);
     const std::string empty = Temp("empty.irc");
     ASSERT_TRUE(WriteRecordFile(doc, empty));
     EXPECT_EQ(Print({empty, "--rates", rates, "--what", "entries", "--pdf", pdf}, &err), 1);

@@ -172,29 +172,29 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x23\xf0\x00\x00", 4));
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
     uint32_t layout = 0;
-    ASSERT_TRUE(ReadRecordFile(doc, older, &layout).ok);
+    ASSERT_TRUE(ReadRecordFile(doc, older, &layout).ok());
     EXPECT_EQ(layout, kCurrentRecordLayout);
-    EXPECT_EQ(doc.company.companyName, "Older Carrier Ltd");
-    EXPECT_EQ(doc.company.notes, "Line one\r\nLine two");
-    EXPECT_EQ(doc.recordPeriod.year, 2026);
-    EXPECT_EQ(doc.recordPeriod.quarter, 2);
-    ASSERT_EQ(doc.entries.size(), 3u);
-    EXPECT_DOUBLE_EQ(doc.entries[0].rate, 0.09);   // slot 1, Ontario diesel
-    EXPECT_DOUBLE_EQ(doc.entries[1].rate, 0.202);  // slot 0, Quebec diesel
-    EXPECT_DOUBLE_EQ(doc.entries[2].rate, 0.0379); // the surcharge slot
-    EXPECT_EQ(doc.entries[2].surcharge, 1);
-    EXPECT_EQ(doc.entries[1].odometerOut, 150900);
+    EXPECT_EQ(doc.company().companyName, "Older Carrier Ltd");
+    EXPECT_EQ(doc.company().notes, "Line one\r\nLine two");
+    EXPECT_EQ(doc.recordPeriod().year, 2026);
+    EXPECT_EQ(doc.recordPeriod().quarter, 2);
+    ASSERT_EQ(doc.entries().size(), 3u);
+    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.09);   // slot 1, Ontario diesel
+    EXPECT_DOUBLE_EQ(doc.entries()[1].rate, 0.202);  // slot 0, Quebec diesel
+    EXPECT_DOUBLE_EQ(doc.entries()[2].rate, 0.0379); // the surcharge slot
+    EXPECT_EQ(doc.entries()[2].surcharge, 1);
+    EXPECT_EQ(doc.entries()[1].odometerOut, 150900);
 
     // The current layout of a gasoline carrier takes the gasoline rates.
     const std::string current = Copy(kData + "/current-layout.irc", "current.irc");
     EXPECT_EQ(Run({"update-rates", current, "--rates", kData + "/hand.itx"}).exitCode, 0);
-    ASSERT_TRUE(ReadRecordFile(doc, current).ok);
-    EXPECT_EQ(doc.company.gasoline, 1);
-    EXPECT_DOUBLE_EQ(doc.entries[0].rate, 0.192);
-    EXPECT_DOUBLE_EQ(doc.entries[2].rate, 0.0163);
+    ASSERT_TRUE(ReadRecordFile(doc, current).ok());
+    EXPECT_EQ(doc.company().gasoline, 1);
+    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.192);
+    EXPECT_DOUBLE_EQ(doc.entries()[2].rate, 0.0163);
 }
 
 TEST_F(RecordCommandsTest, RefusedFilesFailWithTheProgramsText)

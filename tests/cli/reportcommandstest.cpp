@@ -64,16 +64,16 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-miles.txt"));
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadRecordFile(doc, file).ok);
-    EXPECT_EQ(doc.company.country, "US");
-    EXPECT_EQ(doc.company.provinceState, "NY");
-    EXPECT_EQ(doc.company.gasoline, 1);
-    EXPECT_EQ(doc.recordPeriod.year, 2026); // the table's period
-    EXPECT_EQ(doc.recordPeriod.quarter, 2);
-    ASSERT_EQ(doc.entries.size(), 6u);
-    EXPECT_EQ(doc.entries[3].surcharge, 1);
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
+    ASSERT_TRUE(ReadRecordFile(doc, file).ok());
+    EXPECT_EQ(doc.company().country, "US");
+    EXPECT_EQ(doc.company().provinceState, "NY");
+    EXPECT_EQ(doc.company().gasoline, 1);
+    EXPECT_EQ(doc.recordPeriod().year, 2026); // the table's period
+    EXPECT_EQ(doc.recordPeriod().quarter, 2);
+    ASSERT_EQ(doc.entries().size(), 6u);
+    EXPECT_EQ(doc.entries()[3].surcharge, 1);
 }
 
 TEST_F(ReportCommandsTest, FailedImportPrintsTheTextAndWritesNothing)
@@ -100,15 +100,15 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, kRates + ": Incompatible file format\n");
 
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadRecordFile(doc, out).ok);
-    ASSERT_EQ(doc.entries.size(), 12u);
-    for (size_t i = 0; i < doc.entries.size(); ++i)
-        EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
-    EXPECT_EQ(doc.entries[6].slot, doc.entries[0].slot);
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
+    ASSERT_TRUE(ReadRecordFile(doc, out).ok());
+    ASSERT_EQ(doc.entries().size(), 12u);
+    for (size_t i = 0; i < doc.entries().size(); ++i)
+        EXPECT_EQ(doc.entries()[i].tripNumber, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(doc.entries()[6].slot, doc.entries()[0].slot);
     // The last file's header holds.
-    EXPECT_EQ(doc.company.country, "Canada");
+    EXPECT_EQ(doc.company().country, "Canada");
 
     EXPECT_EQ(Run({"merge", "--out", Temp("again.irc"), trips}).exitCode, 0);
 }

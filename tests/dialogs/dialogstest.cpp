@@ -204,7 +204,7 @@ TEST(DownloadDlg, BadQuarterKeepsItOpenWithoutFetching)
     ScriptedPrompts prompts;
     TaxRateTable docTable;
     CIftaDoc doc(&docTable);
-    doc.company.country = "US";
+    doc.company().country = "US";
     CDownloadDlg dlg(prompts, doc);
     dlg.show();
     EXPECT_EQ(Child<QComboBox>(dlg, "country")->currentText(), "US");
@@ -226,7 +226,7 @@ TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
     ScriptedPrompts prompts;
     TaxRateTable docTable;
     CIftaDoc doc(&docTable);
-    const TaxPeriod before = doc.tablePeriod;
+    const TaxPeriod before = doc.tablePeriod();
     CDownloadDlg dlg(prompts, doc);
     // Port 1 on this machine: nothing listens there.
     dlg.setBaseAddress("http://127.0.0.1:1/taxmatrix/charts/");
@@ -236,7 +236,7 @@ TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
     EXPECT_EQ(prompts.shown[0].rfind("Connection to server fail (error: ", 0), 0u);
     EXPECT_EQ(prompts.shown[1], "Download fail");
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(doc.tablePeriod, before);
+    EXPECT_EQ(doc.tablePeriod(), before);
 }
 
 TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
@@ -273,6 +273,6 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     ASSERT_EQ(dlg.rowCount(), 2);
     EXPECT_EQ(dlg.list()->item(1, 1)->text(), "2026/2");
     EXPECT_EQ(dlg.list()->horizontalHeaderItem(0)->text(), "File Name");
-    ASSERT_EQ(doc.entries.size(), 4u);
-    EXPECT_EQ(doc.entries[3].tripNumber, 4);
+    ASSERT_EQ(doc.entries().size(), 4u);
+    EXPECT_EQ(doc.entries()[3].tripNumber, 4);
 }

@@ -107,7 +107,7 @@ TEST_F(FlowsTest, WrongTaxFileIsRefusedButRemembered)
 
 TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
 {
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
     CTaxFlows flows(doc, list, prompts, hooks);
     EXPECT_FALSE(flows.OnSaveWithCurrentRates()); // never saved: nothing asked
     EXPECT_TRUE(prompts.shown.empty());
@@ -116,26 +116,26 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     TripEntry trip;
     trip.slot = 0;
     trip.rate = 0.9;
-    doc.entries = {trip};
-    doc.tablePeriod = {2026, 2, "Canada"};
+    doc.entries() = {trip};
+    doc.tablePeriod() = {2026, 2, "Canada"};
     prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
                        UserPrompts::Answer::Yes};
     EXPECT_FALSE(flows.OnSaveWithCurrentRates());
     EXPECT_EQ(prompts.shown.back(), "Do you want to update the tax rate for the saved file?");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(docPath)));
     ASSERT_TRUE(flows.OnSaveWithCurrentRates());
-    EXPECT_DOUBLE_EQ(doc.entries[0].rate, 0.9);
+    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.9);
     ASSERT_TRUE(flows.OnSaveWithCurrentRates());
-    EXPECT_DOUBLE_EQ(doc.entries[0].rate, table[0].dieselRate);
-    EXPECT_EQ(doc.recordPeriod.year, 2026);
-    EXPECT_EQ(doc.recordPeriod.quarter, 2);
+    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, table[0].dieselRate);
+    EXPECT_EQ(doc.recordPeriod().year, 2026);
+    EXPECT_EQ(doc.recordPeriod().quarter, 2);
 }
 
 TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
 {
-    doc.tablePeriod = {2026, 2, "US"};
-    doc.recordPeriod = {2025, 4, "Canada"};
-    doc.company.country = "Canada";
+    doc.tablePeriod() = {2026, 2, "US"};
+    doc.recordPeriod() = {2025, 4, "Canada"};
+    doc.company().country = "Canada";
     TaxInfoData seen;
     prompts.taxInfo = [&seen](const TaxInfoData &d) { seen = d; };
     CTaxFlows(doc, list, prompts, hooks).OnTaxRatesInfo();
@@ -147,11 +147,11 @@ TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
 
 TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
 {
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/charts/table-2026.itx", table, doc.tablePeriod));
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/charts/table-2026.itx", table, doc.tablePeriod()));
     const int quebec = table.findAbbreviation("QC");
     ASSERT_GE(quebec, 0);
     ChartServer server(QByteArray::fromStdString(ReadAll(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")));
-    doc.company.country = "Canada";
+    doc.company().country = "Canada";
     prompts.download = [&](CIftaDoc &d, DownloadDialogData &data) {
         CDownloadDlg dlg(prompts, d, data);
         dlg.setBaseAddress(server.base());
@@ -168,7 +168,7 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
     EXPECT_EQ(prompts.shown.back(), "Tax rates loaded. Please check for errors");
     EXPECT_TRUE(list.taxRatesModified());
     EXPECT_EQ(taxShown, 1);
-    EXPECT_EQ(doc.tablePeriod, (TaxPeriod{2026, 2, "Canada"}));
+    EXPECT_EQ(doc.tablePeriod(), (TaxPeriod{2026, 2, "Canada"}));
     EXPECT_NE(table[quebec].gasolineRate, 1.1111);
 }
 
@@ -185,14 +185,14 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     hooks.saveModified = [&asked] { asked = true; return true; };
     CMergeFlow flow(doc, prompts, hooks);
     prompts.merge = [&](CIftaDoc &d) {
-        EXPECT_EQ(d.mergeCounter, 0);
-        EXPECT_TRUE(d.entries.empty());
+        EXPECT_EQ(d.mergeCounter(), 0);
+        EXPECT_TRUE(d.entries().empty());
         return static_cast<bool>(MergeFile(d, file));
     };
-    doc.entries = {trip};
+    doc.entries() = {trip};
     ASSERT_TRUE(flow.OnMergeFiles());
     EXPECT_TRUE(asked);
-    EXPECT_EQ(doc.entries.size(), 3u);
+    EXPECT_EQ(doc.entries().size(), 3u);
     EXPECT_TRUE(doc.forceCompanyDialog);
 
     prompts.merge = [&](CIftaDoc &d) {
@@ -200,19 +200,19 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
         return false;
     };
     EXPECT_FALSE(flow.OnMergeFiles());
-    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_TRUE(doc.entries().empty());
     EXPECT_FALSE(doc.isModified());
 
     hooks.saveModified = [] { return false; };
-    doc.entries = {trip};
+    doc.entries() = {trip};
     EXPECT_FALSE(CMergeFlow(doc, prompts, hooks).OnMergeFiles());
-    EXPECT_EQ(doc.entries.size(), 1u);
+    EXPECT_EQ(doc.entries().size(), 1u);
 }
 
 TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
 {
     const std::string rates = TOLLMARK_TEST_DATA "/report/rates.itx";
-    ASSERT_TRUE(ReadTaxFile(rates, table, doc.tablePeriod));
+    ASSERT_TRUE(ReadTaxFile(rates, table, doc.tablePeriod()));
     TripEntry a;
     a.slot = 0;
     a.rate = table[0].dieselRate;
@@ -225,7 +225,7 @@ TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
     b.distance = 250;
     b.fuel = 20.0f;
     b.tripNumber = 2;
-    doc.entries = {a, b};
+    doc.entries() = {a, b};
     const std::string record = path("q.irc");
     ASSERT_TRUE(WriteRecordFile(doc, record));
 

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+        ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
         list.Fill();
     }
 

@@ -16,9 +16,9 @@
 TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
 {
     GuiApp();
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod));
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
     ScriptedPrompts prompts;
     CIftaView view(doc, prompts);
     CViewModes modes(view, FlowHooks{});

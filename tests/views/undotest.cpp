@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        ASSERT_TRUE(ReadTaxFile(kRates, table, doc.tablePeriod));
+        ASSERT_TRUE(ReadTaxFile(kRates, table, doc.tablePeriod()));
         view.ShowList();
     }
 
@@ -51,7 +51,7 @@ protected:
     std::string lines() const
     {
         std::string all;
-        for (const TripEntry &e : doc.entries)
+        for (const TripEntry &e : doc.entries())
             all += (all.empty() ? "" : " ") + e.abbreviation;
         return all;
     }
@@ -257,7 +257,7 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
     prompts.yesNoCancel.push_back(UserPrompts::Answer::No);
     prompts.companies.push_back(apptest::AcceptCompany(CompanyDialogData::DialogDefaults()));
     frame.OnCommand(ID_FILE_NEW);
-    EXPECT_TRUE(app.document().entries.empty());
+    EXPECT_TRUE(app.document().entries().empty());
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -268,7 +268,7 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
     frame.OnCommand(ID_EDIT_UNDO);
-    EXPECT_TRUE(app.document().entries.empty());
+    EXPECT_TRUE(app.document().entries().empty());
 }
 
 } // namespace

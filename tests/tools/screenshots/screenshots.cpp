@@ -36,8 +36,8 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
 {
     CIftaDoc &doc = app.document();
     CompanyDialogData company;
-    company.company = doc.company;
-    company.fuelChoice = doc.entries.empty();
+    company.company = doc.company();
+    company.fuelChoice = doc.entries().empty();
     company.withPeriodDates = true;
     CCompanyDlg companyDialog(app.prompts(), &app.profileStore(), company, app.mainFrame());
     companyDialog.show();
@@ -45,10 +45,10 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
         return false;
 
     EntryDialogData entry;
-    if (!doc.entries.empty())
-        entry.entry = doc.entries.front();
+    if (!doc.entries().empty())
+        entry.entry = doc.entries().front();
     entry.add = false;
-    entry.useOdometer = doc.company.useOdometer;
+    entry.useOdometer = doc.company().useOdometer;
     entry.table = &doc.taxTable();
     CEntryDlg entryDialog(app.prompts(), entry, app.mainFrame());
     entryDialog.show();

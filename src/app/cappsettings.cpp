@@ -1,0 +1,79 @@
+#include "app/cappsettings.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+#define TOLLMARK_SETTINGS(name) \
+    QSettings name(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"), \
+                   QStringLiteral("Tollmark"))
+
+const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
+const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
+const QString kRecentGroup = QStringLiteral("Recent File List");
+
+std::string Read(const QString &key)
+{
+    TOLLMARK_SETTINGS(s);
+    return QFile::encodeName(s.value(key).toString()).toStdString();
+}
+
+void Write(const QString &key, const std::string &path)
+{
+    TOLLMARK_SETTINGS(s);
+    s.setValue(key, QFile::decodeName(path.c_str()));
+}
+
+QString RecentKey(int f)
+{
+    return QStringLiteral("%1/File%2").arg(kRecentGroup).arg(f);
+}
+
+} // namespace
+
+std::string CAppSettings::defaultTaxFile()
+{
+    return Read(kTaxFileKey);
+}
+
+void CAppSettings::setDefaultTaxFile(const std::string &path)
+{
+    Write(kTaxFileKey, path);
+}
+
+std::string CAppSettings::defaultProfilesFile()
+{
+    return Read(kProfilesFileKey);
+}
+
+void CAppSettings::setDefaultProfilesFile(const std::string &path)
+{
+    Write(kProfilesFileKey, path);
+}
+
+QStringList CAppSettings::recentFiles() const
+{
+    TOLLMARK_SETTINGS(s);
+    QStringList files;
+    for (int f = 1; f <= kRecentFileCount; ++f) {
+        const QString file = s.value(RecentKey(f)).toString();
+        if (!file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+void CAppSettings::addRecentFile(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    TOLLMARK_SETTINGS(s);
+    for (int f = 1; f <= kRecentFileCount; ++f) {
+        if (f <= files.size())
+            s.setValue(RecentKey(f), files[f - 1]);
+        else
+            s.remove(RecentKey(f));
+    }
+}

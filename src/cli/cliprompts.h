@@ -1,0 +1,43 @@
+#pragma once
+
+#include "session/sessionprompts.h"
+
+#include <string>
+#include <vector>
+
+// The answers of a tollmark-cli subcommand to the session's questions: every text shown
+// is kept (a failure's message is printed by the subcommand), every dialog is cancelled
+// and every question answered with `answer` (Cancel unless the subcommand says), except
+// the merge dialog, which merges `mergePaths` in order and tells each refusal on
+// standard error, as the dialog would show it, before it goes on.
+class CliPrompts : public SessionPrompts
+{
+public:
+    void warn(const std::string &text) override { shown.push_back(text); }
+    void inform(const std::string &text) override { shown.push_back(text); }
+    bool askYesNo(const std::string &) override { return answer == Answer::Yes; }
+    Answer askYesNoCancel(const std::string &) override { return answer; }
+    std::string openFileName(const std::string &) override { return {}; }
+    std::string saveFileName(const std::string &, const std::string &) override { return {}; }
+
+    CompanyResult editCompany(CompanyDialogData &, CProfileStore *) override
+    {
+        return CompanyResult::Cancel;
+    }
+    bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
+    bool chooseImport(ImportDialogData &) override { return false; }
+    bool runMerge(CIftaDoc &doc) override;
+    bool editTaxPeriod(TaxPeriod &) override { return false; }
+    bool editPreferences(PreferencesData &) override { return false; }
+
+    // The last text shown, or `fallback` when none was.
+    std::string lastShown(const std::string &fallback = {}) const
+    {
+        return shown.empty() ? fallback : shown.back();
+    }
+
+    Answer answer = Answer::Cancel;
+    std::vector<std::string> mergePaths;
+    bool mergeRefused = false;
+    std::vector<std::string> shown;
+};

@@ -39,9 +39,6 @@ public:
 class FirstStartTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { TheTaxRateTable().clear(); }
-    void TearDown() override { TheTaxRateTable().clear(); }
-
     static QString StoredDefaultTaxFile()
     {
         return apptest::Sandbox::setting(QStringLiteral("TaxFile/DefaultTaxFile")).toString();

@@ -10,6 +10,7 @@
 #include "app/cmainframe.h"
 #include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
@@ -38,7 +39,7 @@ TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
     EXPECT_TRUE(QFileInfo::exists(box.work("ifta.usr")));
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(),
               QFileInfo(box.work("ifta.usr")).absoluteFilePath());
-    EXPECT_EQ(view->mode(), CIftaView::ModeEntryList);
+    EXPECT_EQ(view->mode(), ViewMode::EntryList);
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(view->list()->model()->headerData(4, Qt::Horizontal).toString(), "Distance (Km)");
     EXPECT_TRUE(prompts.texts.empty());
@@ -92,7 +93,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     EXPECT_FALSE(frame->actions().action(ID_EDIT_REDO)->isEnabled());
 
     // One direction flag for the whole program: every click flips it.
-    const bool firstAscending = EntrySortDirection() == 0;
+    const bool firstAscending = app->session().state().entrySortDirection == 0;
     QHeaderView *header = view->list()->horizontalHeader();
     emit header->sectionClicked(1);
     const QStringList byDate = column(1);
@@ -104,7 +105,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     EXPECT_EQ(column(2), firstAscending ? QStringList({"Kentucky", "KY Surcharge", "Ontario"})
                                         : QStringList({"Ontario", "KY Surcharge", "Kentucky"}));
     // Sorting changes the display only.
-    EXPECT_EQ(doc().entries[2].tripNumber, 3);
+    EXPECT_EQ(doc().entries()[2].tripNumber, 3);
 
     const QString saved = box.work("trips.irc");
     prompts.saveNames.push_back(saved.toStdString());
@@ -134,7 +135,7 @@ TEST_F(MainWindowTest, CancelledDialogsAndRefusedQuestionsLeaveTheRecordAsItWas)
     prompts.yesNo.push_back(false); // no surcharge
     addTrip("KY", "100", "50", QDate(2026, 5, 1));
     ASSERT_EQ(rows(), 1);
-    const std::vector<TripEntry> before = doc().entries;
+    const std::vector<TripEntry> before = doc().entries();
 
     prompts.entries.push_back(CancelEntry(prompts));
     frame->OnCommand(ID_EDIT_ADD_NEW);
@@ -152,11 +153,11 @@ TEST_F(MainWindowTest, CancelledDialogsAndRefusedQuestionsLeaveTheRecordAsItWas)
     prompts.entries.push_back(CancelEntry(prompts));
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
 
-    ASSERT_EQ(doc().entries.size(), 2u);
-    EXPECT_EQ(doc().entries[0].distance, before[0].distance);
-    EXPECT_EQ(doc().entries[0].abbreviation, before[0].abbreviation);
-    EXPECT_EQ(doc().entries[1].distance, 70u);
-    EXPECT_EQ(doc().entries[1].surcharge, 0);
+    ASSERT_EQ(doc().entries().size(), 2u);
+    EXPECT_EQ(doc().entries()[0].distance, before[0].distance);
+    EXPECT_EQ(doc().entries()[0].abbreviation, before[0].abbreviation);
+    EXPECT_EQ(doc().entries()[1].distance, 70u);
+    EXPECT_EQ(doc().entries()[1].surcharge, 0);
     EXPECT_TRUE(prompts.unanswered.empty());
 
     // Without a selection, Modify and Delete are greyed and do nothing.
@@ -172,7 +173,7 @@ TEST_F(MainWindowTest, OdometerButtonsFollowTheRecordsMode)
     EXPECT_FALSE(on->isChecked());
     EXPECT_TRUE(off->isChecked());
     on->trigger();
-    EXPECT_EQ(doc().company.useOdometer, 1);
+    EXPECT_EQ(doc().company().useOdometer, 1);
     EXPECT_TRUE(on->isChecked());
     EXPECT_FALSE(off->isChecked());
     // The mode is what the next entry dialog starts from.
@@ -180,12 +181,12 @@ TEST_F(MainWindowTest, OdometerButtonsFollowTheRecordsMode)
     frame->OnCommand(ID_EDIT_ADD_NEW);
     EXPECT_EQ(prompts.entryDialogsShown.back().useOdometer, 1);
     off->trigger();
-    EXPECT_EQ(doc().company.useOdometer, 0);
+    EXPECT_EQ(doc().company().useOdometer, 0);
     EXPECT_TRUE(off->isChecked());
 
     // A record whose last line has an odometer-out reading turns the mode on.
     ASSERT_TRUE(app->OpenDocumentFile(box.copySample("sample.irc")));
-    EXPECT_EQ(doc().company.useOdometer, 1);
+    EXPECT_EQ(doc().company().useOdometer, 1);
     EXPECT_TRUE(on->isChecked());
     EXPECT_FALSE(off->isChecked());
 }
@@ -201,17 +202,17 @@ TEST_F(MainWindowTest, ModeSwitchesChangeTheEditMenu)
     };
     EXPECT_TRUE(editTexts().contains("&Delete\tCtrl+D"));
     frame->OnCommand(ID_VIEW_REPORT);
-    EXPECT_EQ(view->mode(), CIftaView::ModeReport);
+    EXPECT_EQ(view->mode(), ViewMode::Report);
     EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
     EXPECT_FALSE(editTexts().contains("&Modify\tCtrl+E"));
     EXPECT_FALSE(editTexts().contains("Add New\tCtrl+A"));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     frame->OnCommand(ID_TB_VIEW_TAX_RATES);
-    EXPECT_EQ(view->mode(), CIftaView::ModeTaxRates);
+    EXPECT_EQ(view->mode(), ViewMode::TaxRates);
     EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
     EXPECT_TRUE(editTexts().contains("Add New\tCtrl+A"));
     frame->OnCommand(ID_VIEW_LIST);
-    EXPECT_EQ(view->mode(), CIftaView::ModeEntryList);
+    EXPECT_EQ(view->mode(), ViewMode::EntryList);
     EXPECT_TRUE(editTexts().contains("&Delete\tCtrl+D"));
 }
 
@@ -240,7 +241,7 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
             return true;
         });
         ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
-        ASSERT_TRUE(view->taxRatesModified);
+        ASSERT_TRUE(view->taxRatesModified());
     };
     const auto asked = [this] {
         return std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kSaveModifiedTax));
@@ -253,12 +254,12 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     prompts.yesNo.push_back(true);
     prompts.saveNames.push_back(saved.toStdString());
     prompts.taxPeriods.push_back([](TaxPeriod &) { return true; });
-    prompts.companies.push_back(AcceptCompany(doc().company));
+    prompts.companies.push_back(AcceptCompany(doc().company()));
     ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
     EXPECT_EQ(asked(), 1);
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), saved);
     EXPECT_DOUBLE_EQ(doc().taxTable()[0].dieselRate, 0.5);
-    EXPECT_FALSE(view->taxRatesModified);
+    EXPECT_FALSE(view->taxRatesModified());
 
     // Options, No: asked once, then the chosen file replaces the change.
     changeFirstRate(0.75);
@@ -270,11 +271,11 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     ASSERT_TRUE(frame->OnCommand(ID_OPTIONS));
     EXPECT_EQ(asked(), 2);
     EXPECT_NE(doc().taxTable()[0].dieselRate, 0.75);
-    EXPECT_FALSE(view->taxRatesModified);
+    EXPECT_FALSE(view->taxRatesModified());
 
     // An unchanged table is read again without a question.
     prompts.yesNoCancel.push_back(UserPrompts::Answer::No); // the new record's own changes
-    prompts.companies.push_back(AcceptCompany(doc().company));
+    prompts.companies.push_back(AcceptCompany(doc().company()));
     ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
     EXPECT_EQ(asked(), 2);
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();

@@ -11,6 +11,7 @@
 #include "app/actiontable.h"
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
+#include "session/csession.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
 #include "ui/commandids.h"
@@ -87,7 +88,7 @@ protected:
 TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
 {
     // Started on the shipped table: an empty record of the table's quarter.
-    EXPECT_TRUE(doc().entries.empty());
+    EXPECT_TRUE(doc().entries().empty());
     EXPECT_EQ(frame->infoBar()->recordInfo(), "2026Q2 for Canada");
 
     prompts.companies.push_back([this](CompanyDialogData &data) {
@@ -106,7 +107,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
         });
     });
     ASSERT_TRUE(frame->OnCommand(ID_COMPANY_INFO));
-    const CompanyInfo &company = doc().company;
+    const CompanyInfo &company = doc().company();
     EXPECT_EQ(company.companyName, "Laurentides Transport");
     EXPECT_EQ(company.city, "Rimouski");
     EXPECT_EQ(company.country, "Canada");
@@ -124,9 +125,9 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     ASSERT_TRUE(QFile::copy(TOLLMARK_TEST_DATA "/charts/table-2026.itx", firstRates));
     prompts.openNames.push_back(firstRates.toStdString());
     ASSERT_TRUE(frame->OnCommand(ID_LOAD_TAX_RATES));
-    EXPECT_EQ(view->mode(), CIftaView::ModeTaxRates);
+    EXPECT_EQ(view->mode(), ViewMode::TaxRates);
     EXPECT_EQ(rows(), table().usedCount());
-    EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 1, "Canada"}));
+    EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 1, "Canada"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q1 for Canada");
     EXPECT_EQ(frame->statusText(1), firstRates);
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), firstRates);
@@ -146,9 +147,9 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     ASSERT_TRUE(frame->OnCommand(ID_DOWNLOAD));
     EXPECT_EQ(server.paths, std::vector<std::string>{"/taxmatrix/charts/2Q2026.txt"});
     EXPECT_EQ(shown("Tax rates loaded. Please check for errors"), 1u);
-    EXPECT_EQ(view->mode(), CIftaView::ModeTaxRates);
-    EXPECT_TRUE(view->taxRatesModified);
-    EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "Canada"}));
+    EXPECT_EQ(view->mode(), ViewMode::TaxRates);
+    EXPECT_TRUE(view->taxRatesModified());
+    EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 2, "Canada"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for Canada");
     const int qc = table().findAbbreviation("QC");
     ASSERT_GE(qc, 0);
@@ -175,7 +176,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     });
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_TAX_RATES));
     EXPECT_TRUE(ReadBytes(savedRates).startsWith("#TAXHEAD#\t2026\t2\tCanada\t\n"));
-    EXPECT_FALSE(view->taxRatesModified);
+    EXPECT_FALSE(view->taxRatesModified());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), savedRates);
     EXPECT_EQ(frame->statusText(1), savedRates);
 
@@ -188,8 +189,8 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     addTrip("KY", "260", "60", QDate(2026, 5, 13));
     EXPECT_EQ(shown(kAddSurchargeQuestion), 1u);
     EXPECT_EQ(column(3), QStringList({"QC", "ON", "NH", "KY"}));
-    ASSERT_EQ(doc().entries.size(), 4u);
-    EXPECT_DOUBLE_EQ(doc().entries[0].rate, 0.2020); // the diesel rate just downloaded
+    ASSERT_EQ(doc().entries().size(), 4u);
+    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.2020); // the diesel rate just downloaded
 
     const QString record = box.work("2Q2026.irc");
     prompts.saveNames.push_back(record.toStdString());
@@ -200,7 +201,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
 
     // View Report: line for line what tollmark-cli reports from the two saved files.
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
-    EXPECT_EQ(view->mode(), CIftaView::ModeReport);
+    EXPECT_EQ(view->mode(), ViewMode::Report);
     const CliRun report =
         cli({"report", record.toStdString(), "--rates", savedRates.toStdString()});
     ASSERT_EQ(report.exitCode, 0) << report.err;
@@ -227,12 +228,12 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
     EXPECT_DOUBLE_EQ(table()[qc].dieselRate, 0.225);
-    EXPECT_TRUE(view->taxRatesModified);
-    EXPECT_DOUBLE_EQ(doc().entries[0].rate, 0.2020);
+    EXPECT_TRUE(view->taxRatesModified());
+    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.2020);
     prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));
     EXPECT_EQ(prompts.texts.back(), kUpdateRatesQuestion);
-    EXPECT_DOUBLE_EQ(doc().entries[0].rate, 0.225);
+    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.225);
     EXPECT_FALSE(doc().isModified());
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
     const CliRun updated =
@@ -266,7 +267,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     prompts.companies.push_back(AcceptCompany(company));
     prompts.openNames.push_back(csv.toStdString());
     prompts.imports.push_back([this, csv](ImportDialogData &data) {
-        CImportDlg dialog(prompts);
+        CImportDlg dialog(prompts, data);
         Click(dialog, "selectFile");
         EXPECT_EQ(Text(dialog, "filePath"), csv);
         Click(dialog, "help");
@@ -280,11 +281,11 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     });
     ASSERT_TRUE(frame->OnCommand(ID_IMPORT));
     EXPECT_EQ(prompts.helpShown, std::vector<unsigned>{kImportDialogHelp});
-    EXPECT_EQ(doc().company.companyName, "Outaouais Cartage");
+    EXPECT_EQ(doc().company().companyName, "Outaouais Cartage");
     // Five lines and Kentucky's surcharge line, shown at once.
     EXPECT_EQ(column(3), QStringList({"QC", "ON", "KY", "KYS", "ME", "QC"}));
-    ASSERT_EQ(doc().entries.size(), 6u);
-    EXPECT_EQ(doc().entries[0].distance, 600u); // from the next line's odometer
+    ASSERT_EQ(doc().entries().size(), 6u);
+    EXPECT_EQ(doc().entries()[0].distance, 600u); // from the next line's odometer
 
     const QString imported = box.work("imported.irc");
     prompts.saveNames.push_back(imported.toStdString());
@@ -313,12 +314,12 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
         return dialog.result() == QDialog::Accepted;
     });
     ASSERT_TRUE(frame->OnCommand(ID_MERGE_FILES));
-    ASSERT_GT(doc().entries.size(), 6u);
-    for (size_t i = 0; i < doc().entries.size(); ++i)
-        EXPECT_EQ(doc().entries[i].tripNumber, static_cast<int>(i + 1));
-    EXPECT_EQ(rows(), static_cast<int>(doc().entries.size()));
+    ASSERT_GT(doc().entries().size(), 6u);
+    for (size_t i = 0; i < doc().entries().size(); ++i)
+        EXPECT_EQ(doc().entries()[i].tripNumber, static_cast<int>(i + 1));
+    EXPECT_EQ(rows(), static_cast<int>(doc().entries().size()));
     EXPECT_EQ(frame->windowTitle(), "Untitled - IFTA");
-    EXPECT_TRUE(doc().forceCompanyDialog);
+    EXPECT_TRUE(app->session().record().companyDialogBeforeSave());
 
     // Its first save shows the company dialog, then writes what tollmark-cli merges.
     const QString merged = box.work("merged.irc");
@@ -328,7 +329,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
     ASSERT_EQ(prompts.companyDialogsShown.size(), 3u);
     EXPECT_TRUE(prompts.companyDialogsShown.back().withPeriodDates);
-    EXPECT_FALSE(doc().forceCompanyDialog);
+    EXPECT_FALSE(app->session().record().companyDialogBeforeSave());
     const QString cliMerged = box.work("cli-merged.irc");
     const CliRun merge = cli(
         {"merge", "--out", cliMerged.toStdString(), imported.toStdString(), sample.toStdString()});
@@ -379,8 +380,8 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     EXPECT_EQ(store.profiles()[1].fuelType, 2);
     EXPECT_EQ(store.profiles()[1].recordIndex, 1);
     EXPECT_TRUE(ReadBytes(box.work("ifta.usr")).contains("Green Mountain Haul"));
-    EXPECT_EQ(doc().company.companyName, "Lakehead Lines");
-    EXPECT_EQ(doc().company.useOdometer, 1); // a start reading turns the odometer on
+    EXPECT_EQ(doc().company().companyName, "Lakehead Lines");
+    EXPECT_EQ(doc().company().useOdometer, 1); // a start reading turns the odometer on
     EXPECT_TRUE(frame->actions().action(ID_ODOMETER_ON)->isChecked());
     addTrip("ON", "120", "40", QDate(2026, 4, 2));
 
@@ -409,9 +410,9 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     ASSERT_TRUE(frame->actions().action(ID_PROFILES)->isEnabled());
     frame->actions().action(ID_PROFILES)->trigger();
     EXPECT_EQ(shown("Save changes to Untitled?"), 1u);
-    EXPECT_EQ(doc().company.companyName, "Green Mountain Haul");
-    EXPECT_EQ(doc().company.country, "US");
-    EXPECT_TRUE(doc().entries.empty());
+    EXPECT_EQ(doc().company().companyName, "Green Mountain Haul");
+    EXPECT_EQ(doc().company().country, "US");
+    EXPECT_TRUE(doc().entries().empty());
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(frame->windowTitle(), "Untitled - IFTA");
 
@@ -426,7 +427,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     prompts.profiles.push_back([](CProfileStore &, ProfileRecord &) { return false; });
     ASSERT_TRUE(frame->OnCommand(ID_COMPANY_INFO));
     EXPECT_TRUE(prompts.profiles.empty());
-    EXPECT_EQ(doc().company.companyName, "Green Mountain Haul");
+    EXPECT_EQ(doc().company().companyName, "Green Mountain Haul");
 
     // Options: another tax file by Browse, another profiles file typed in. The tax-rate
     // list is open with a changed rate, whose undo must not survive the new table.
@@ -458,17 +459,17 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
               prompts.texts.end());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), usRates);
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(), otherProfiles);
-    EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "US"}));
+    EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for US");
     EXPECT_EQ(frame->statusText(1), usRates);
     // The list shows the new file's rates, not the one changed before.
     EXPECT_NE(doc().taxTable()[0].dieselRate, 0.5);
     EXPECT_EQ(view->list()->model()->index(0, 3).data().toString(),
               QString::number(doc().taxTable()[0].dieselRate, 'f', 4));
-    EXPECT_FALSE(view->taxRatesModified);
+    EXPECT_FALSE(view->taxRatesModified());
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     EXPECT_FALSE(frame->OnCommand(ID_EDIT_UNDO));
-    EXPECT_EQ(doc().tablePeriod, (TaxPeriod{2026, 2, "US"}));
+    EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(store.path(), otherProfiles.toStdString());
     EXPECT_TRUE(store.profiles().empty());
     EXPECT_TRUE(QFileInfo::exists(otherProfiles));

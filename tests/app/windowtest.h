@@ -24,18 +24,13 @@ class WindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        TheTaxRateTable().clear();
         rates = box.copySample("ifta.itx");
         app = std::make_unique<CIftaApp>(&prompts);
         ASSERT_TRUE(app->InitInstance({}));
         frame = app->mainFrame();
         view = frame->view();
     }
-    void TearDown() override
-    {
-        app.reset();
-        TheTaxRateTable().clear(); // the program's one table outlives the application
-    }
+    void TearDown() override { app.reset(); }
 
     CIftaDoc &doc() { return app->document(); }
     QAbstractItemModel *model() { return view->list()->model(); }

@@ -24,7 +24,7 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     CViewModes modes(view, FlowHooks{});
 
     view.ShowReport();
-    EXPECT_EQ(view.mode(), CIftaView::ModeReport);
+    EXPECT_EQ(view.mode(), ViewMode::Report);
     EXPECT_EQ(view.list()->model(), &modes.reportList());
     EXPECT_FALSE(view.isCommandEnabled(ID_EDIT_UNDO));
 
@@ -46,7 +46,7 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     };
     ASSERT_TRUE(view.OnCmdMsg(ID_TAX_CTX_ADD_NEW));
     EXPECT_EQ(table[5].name, "Ohio");
-    EXPECT_TRUE(view.taxRatesModified);
+    EXPECT_TRUE(view.taxRatesModified());
     EXPECT_TRUE(view.isCommandEnabled(ID_EDIT_UNDO));
     ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_UNDO));
     EXPECT_TRUE(table[5].name.empty());

@@ -144,7 +144,7 @@ TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
     EXPECT_FALSE(canUndo());
     modifyRate(1, 0.5);
     ASSERT_TRUE(canUndo());
-    EXPECT_TRUE(view.taxRatesModified);
+    EXPECT_TRUE(view.taxRatesModified());
 
     // In the entry list Undo concerns the trip lines only.
     view.ShowList();
@@ -166,12 +166,12 @@ TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
     view.ShowTaxRates();
     view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_DOUBLE_EQ(table[1].dieselRate, before);
-    EXPECT_TRUE(view.taxRatesModified); // undo leaves the unsaved mark alone
+    EXPECT_TRUE(view.taxRatesModified()); // undo leaves the unsaved mark alone
     EXPECT_FALSE(canUndo());
     ASSERT_TRUE(canRedo());
     view.OnCmdMsg(ID_EDIT_REDO);
     EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
-    EXPECT_EQ(view.mode(), CIftaView::ModeTaxRates);
+    EXPECT_EQ(view.mode(), ViewMode::TaxRates);
 
     // Adding a rate is an undo point as well.
     prompts.taxRate = [](TaxRate &rate, bool) {
@@ -206,7 +206,7 @@ TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
     prompts.files = {dir.filePath("saved.itx").toStdString()};
     prompts.taxPeriod = [](TaxPeriod &) { return true; };
     view.OnCmdMsg(ID_SAVE_TAX_RATES);
-    EXPECT_FALSE(view.taxRatesModified);
+    EXPECT_FALSE(view.taxRatesModified());
     EXPECT_FALSE(canUndo());
     EXPECT_FALSE(canRedo());
 }

@@ -55,14 +55,15 @@ std::string WriteCsv(size_t lines)
 
 void BM_ImportCsv(benchmark::State &state)
 {
-    static TaxRateTable table = BenchTable();
+    static LoadedTaxTable rates;
+    rates.table() = BenchTable();
     static const std::string path = WriteCsv(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
-        CIftaDoc doc(&table);
+        CIftaDoc doc(&rates);
         const Result result = ImportCsv(doc, path, kDefaultImportOptions);
         if (!result)
             state.SkipWithError(result.message.c_str());
-        benchmark::DoNotOptimize(doc.entries.data());
+        benchmark::DoNotOptimize(doc.entries().data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

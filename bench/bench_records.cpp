@@ -16,8 +16,8 @@ using bench::FillEntries;
 
 void BM_WriteRecordFile(benchmark::State &state)
 {
-    static TaxRateTable table;
-    CIftaDoc doc(&table);
+    static LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
     FillEntries(doc, static_cast<size_t>(state.range(0)));
     const std::string path = BenchPath();
     for (auto _ : state) {
@@ -30,10 +30,10 @@ void BM_WriteRecordFile(benchmark::State &state)
 
 void BM_ReadRecordFile(benchmark::State &state)
 {
-    static TaxRateTable table;
+    static LoadedTaxTable rates;
     const std::string path = BenchPath();
     {
-        CIftaDoc source(&table);
+        CIftaDoc source(&rates);
         FillEntries(source, static_cast<size_t>(state.range(0)));
         if (!WriteRecordFile(source, path)) {
             state.SkipWithError("could not write the file to read");
@@ -41,10 +41,10 @@ void BM_ReadRecordFile(benchmark::State &state)
         }
     }
     for (auto _ : state) {
-        CIftaDoc doc(&table);
+        CIftaDoc doc(&rates);
         if (!ReadRecordFile(doc, path))
             state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(doc.entries.data());
+        benchmark::DoNotOptimize(doc.entries().data());
     }
     std::remove(path.c_str());
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -29,11 +29,11 @@ TaxRateTable BenchTable()
 
 void FillEntries(CIftaDoc &doc, size_t count)
 {
-    doc.entries.resize(count);
+    CIftaDoc::Entries entries(count);
     uint32_t seed = 12345;
     for (size_t i = 0; i < count; ++i) {
         seed = seed * 1103515245u + 12345u;
-        TripEntry &entry = doc.entries[i];
+        TripEntry &entry = entries[i];
         entry.tripNumber = static_cast<int32_t>(i + 1);
         entry.slot = static_cast<int32_t>((seed >> 8) % kUsedSlots);
         entry.surcharge = doc.taxTable()[entry.slot].surcharge;
@@ -43,13 +43,17 @@ void FillEntries(CIftaDoc &doc, size_t count)
         entry.distanceInMiles = (seed >> 20) & 1;
         entry.fuelInGallons = (seed >> 21) & 1;
     }
+    doc.replaceEntries(std::move(entries));
 }
 
 void BM_ListReport(benchmark::State &state, const char *country)
 {
-    static TaxRateTable table = BenchTable();
-    CIftaDoc doc(&table);
-    doc.company.country = country;
+    static LoadedTaxTable rates;
+    rates.table() = BenchTable();
+    CIftaDoc doc(&rates);
+    CompanyInfo company = doc.company();
+    company.country = country;
+    doc.setCompany(company);
     FillEntries(doc, static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
         std::vector<ListLine> lines = ListReport(doc);

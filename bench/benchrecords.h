@@ -9,19 +9,22 @@
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace bench {
 
 inline void FillEntries(CIftaDoc &doc, size_t count)
 {
-    doc.company.companyName = "Benchmark Freight";
-    doc.company.startOdometer = 100000;
-    doc.entries.resize(count);
+    CompanyInfo company = doc.company();
+    company.companyName = "Benchmark Freight";
+    company.startOdometer = 100000;
+    doc.setCompany(company);
+    CIftaDoc::Entries entries(count);
     uint32_t seed = 2026;
     int32_t odometer = 100000;
     for (size_t i = 0; i < count; ++i) {
         seed = seed * 1103515245u + 12345u;
-        TripEntry &entry = doc.entries[i];
+        TripEntry &entry = entries[i];
         entry.tripNumber = static_cast<int32_t>(i + 1);
         entry.date = "2026/0" + std::to_string(4 + (seed >> 28) % 3) + "/1" +
                      std::to_string((seed >> 24) % 10);
@@ -36,6 +39,7 @@ inline void FillEntries(CIftaDoc &doc, size_t count)
         entry.distanceInMiles = (seed >> 20) & 1;
         entry.fuelInGallons = (seed >> 21) & 1;
     }
+    doc.replaceEntries(std::move(entries));
 }
 
 inline std::string BenchPath()

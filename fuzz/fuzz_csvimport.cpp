@@ -19,19 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const unsigned choice = data[0] | (data[1] << 8);
     const ImportOptions options = choice & 511;
 
-    TaxRateTable table = fuzzinput::SampleTable();
-    CIftaDoc doc(&table);
-    doc.company.diesel = (choice & 512) ? 0 : 1;
-    doc.company.gasoline = 1 - doc.company.diesel;
+    LoadedTaxTable rates;
+    rates.table() = fuzzinput::SampleTable();
+    CIftaDoc doc(&rates);
+    CompanyInfo company = doc.company();
+    company.diesel = (choice & 512) ? 0 : 1;
+    company.gasoline = 1 - company.diesel;
+    doc.setCompany(company);
     const Result imported = ImportCsv(doc, scratch.write(data + 2, size - 2), options);
 
-    for (const TripEntry &entry : doc.entries) {
+    for (const TripEntry &entry : doc.entries()) {
         if (!TaxRateTable::isValidSlot(entry.slot))
             fuzzinput::Fail("an imported line names no slot");
     }
     if (imported) {
-        for (size_t i = 0; i < doc.entries.size(); ++i) {
-            if (doc.entries[i].tripNumber != static_cast<int32_t>(i + 1))
+        for (size_t i = 0; i < doc.entries().size(); ++i) {
+            if (doc.entries()[i].tripNumber != static_cast<int32_t>(i + 1))
                 fuzzinput::Fail("imported lines are not numbered from 1");
         }
     }

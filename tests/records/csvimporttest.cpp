@@ -28,7 +28,7 @@ constexpr ImportOptions kMetric = ImportDistanceInKm | ImportFuelInLitres;
 class CsvImportTest : public ::testing::Test
 {
 protected:
-    CsvImportTest() : doc(&table) {}
+    CsvImportTest() : doc(&rates) { rates.table() = ImportTable(); }
 
     Result Import(const std::string &text, ImportOptions options)
     {
@@ -40,7 +40,7 @@ protected:
         return ImportCsv(doc, path, options);
     }
 
-    TaxRateTable table = ImportTable();
+    LoadedTaxTable rates;
     CIftaDoc doc;
     std::string path;
 };
@@ -51,7 +51,6 @@ TEST(ImportOptionsTest, StartWithTheUsualSpreadsheetColumns)
 {
     EXPECT_EQ(kDefaultImportOptions, ImportDate | ImportState | ImportFuel | ImportOdometerIn |
                                          ImportFuelInLitres | ImportDistanceInKm | ImportHeader);
-    EXPECT_EQ(LastImportOptions(), kDefaultImportOptions);
 }
 
 TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
@@ -59,12 +58,12 @@ TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
     // The blank after "qc" is trimmed away; the empty distance field is replaced by
     // ",45.5,1000", which begins with a comma and reads as 0. The odometer field has no
     // comma after it and reads the rest, "1000".
-    const Result result =
-        Import("2005/01/03,qc ,,45.5,1000\n",
-               ImportDate | ImportState | ImportDistance | ImportFuel | ImportOdometerIn);
-    ASSERT_TRUE(result.ok) << result.message;
-    ASSERT_EQ(doc.entries.size(), 1u);
-    const TripEntry &line = doc.entries[0];
+    const ImportOptions options =
+        ImportDate | ImportState | ImportDistance | ImportFuel | ImportOdometerIn;
+    const Result result = Import("2005/01/03,qc ,,45.5,1000\n", options);
+    ASSERT_TRUE(result.ok()) << result.message;
+    ASSERT_EQ(doc.entries().size(), 1u);
+    const TripEntry &line = doc.entries()[0];
     EXPECT_EQ(line.tripNumber, 1);
     EXPECT_EQ(line.date, "2005/01/03");
     EXPECT_EQ(line.slot, QC);
@@ -76,27 +75,26 @@ TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
     // Neither "Km" nor "Litre" chosen: miles and US gallons, for the new lines too.
     EXPECT_EQ(line.distanceInMiles, 1);
     EXPECT_EQ(line.fuelInGallons, 1);
-    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 1);
+    EXPECT_EQ(ImportUnits(options), (EntryUnits{1, 1}));
     EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(CsvImportTest, ShortLineRepeatsItsLastTextAndTabsAreSkippedLikeBlanks)
 {
     // Distance, fuel and odometer in all read the last text "120".
-    ASSERT_TRUE(
-        Import("QC,120\n", ImportState | ImportDistance | ImportFuel | ImportOdometerIn | kMetric));
-    EXPECT_EQ(doc.entries[0].distance, 120u);
-    EXPECT_FLOAT_EQ(doc.entries[0].fuel, 120.0f);
-    EXPECT_EQ(doc.entries[0].odometerIn, 120);
-    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 0);
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+    const ImportOptions metric =
+        ImportState | ImportDistance | ImportFuel | ImportOdometerIn | kMetric;
+    ASSERT_TRUE(Import("QC,120\n", metric));
+    EXPECT_EQ(doc.entries()[0].distance, 120u);
+    EXPECT_FLOAT_EQ(doc.entries()[0].fuel, 120.0f);
+    EXPECT_EQ(doc.entries()[0].odometerIn, 120);
+    EXPECT_EQ(ImportUnits(metric), (EntryUnits{0, 0}));
 
     // In a tab file the rest of the line after an empty distance begins with a tab, which
     // the number reading skips like a blank: the distance reads the fuel column.
     ASSERT_TRUE(Import("QC\t\t45\t7\n", ImportState | ImportDistance | ImportFuel | kMetric));
-    EXPECT_EQ(doc.entries[0].distance, 45u);
-    EXPECT_FLOAT_EQ(doc.entries[0].fuel, 45.0f);
+    EXPECT_EQ(doc.entries()[0].distance, 45u);
+    EXPECT_FLOAT_EQ(doc.entries()[0].fuel, 45.0f);
 }
 
 TEST_F(CsvImportTest, SeparatorComesFromTheFirstDataLine)
@@ -104,19 +102,19 @@ TEST_F(CsvImportTest, SeparatorComesFromTheFirstDataLine)
     // A tab-separated first line that starts with a tab has nothing before its tab, so the
     // comma decides, and the tab stays in the date text.
     ASSERT_TRUE(Import("\t2005/01/03,QC,5\n", ImportDate | ImportState | ImportDistance));
-    EXPECT_EQ(doc.entries[0].date, "\t2005/01/03");
-    EXPECT_EQ(doc.entries[0].distance, 5u);
+    EXPECT_EQ(doc.entries()[0].date, "\t2005/01/03");
+    EXPECT_EQ(doc.entries()[0].distance, 5u);
 
     ASSERT_TRUE(Import("2005/01/03\tON\t7\n", ImportDate | ImportState | ImportDistance));
-    EXPECT_EQ(doc.entries[0].slot, ON);
-    EXPECT_EQ(doc.entries[0].distance, 7u);
+    EXPECT_EQ(doc.entries()[0].slot, ON);
+    EXPECT_EQ(doc.entries()[0].distance, 7u);
 
     const Result none = Import("QC 100 20\n", ImportState | ImportDistance);
-    EXPECT_FALSE(none.ok);
+    EXPECT_FALSE(none.ok());
     EXPECT_EQ(none.message, "Only coma and tab separator supported. Exit.");
     const Result leadingTabOnly = Import("\tQC\t5\n", ImportState | ImportDistance);
     EXPECT_EQ(leadingTabOnly.message, "Only coma and tab separator supported. Exit.");
-    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_TRUE(doc.entries().empty());
 }
 
 TEST_F(CsvImportTest, HeaderAndEmptyLinesAreSkippedAndCrLfIsAccepted)
@@ -124,60 +122,62 @@ TEST_F(CsvImportTest, HeaderAndEmptyLinesAreSkippedAndCrLfIsAccepted)
     const std::string text = "\r\n\r\nDate,State,Fuel,Odometer\r\n\r\n"
                              "2005/01/03,QC,45.5,1000\r\n\r\n2005/01/04,ON,20,1100\r\n";
     ASSERT_TRUE(Import(text, kDefaultImportOptions));
-    ASSERT_EQ(doc.entries.size(), 2u);
-    EXPECT_EQ(doc.entries[1].date, "2005/01/04");
-    EXPECT_EQ(doc.entries[1].slot, ON);
-    EXPECT_EQ(doc.entries[0].odometerOut, 1100);
-    EXPECT_EQ(doc.entries[0].distance, 100u);
-    EXPECT_EQ(doc.entries[1].odometerIn, 1100);
+    ASSERT_EQ(doc.entries().size(), 2u);
+    EXPECT_EQ(doc.entries()[1].date, "2005/01/04");
+    EXPECT_EQ(doc.entries()[1].slot, ON);
+    EXPECT_EQ(doc.entries()[0].odometerOut, 1100);
+    EXPECT_EQ(doc.entries()[0].distance, 100u);
+    EXPECT_EQ(doc.entries()[1].odometerIn, 1100);
 
     // Only a header, or nothing at all: no lines, and nothing to complain about.
-    EXPECT_TRUE(Import("Date,State,Fuel,Odometer\n", kDefaultImportOptions).ok);
-    EXPECT_TRUE(doc.entries.empty());
-    EXPECT_TRUE(Import("", kDefaultImportOptions).ok);
-    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_TRUE(Import("Date,State,Fuel,Odometer\n", kDefaultImportOptions).ok());
+    EXPECT_TRUE(doc.entries().empty());
+    EXPECT_TRUE(Import("", kDefaultImportOptions).ok());
+    EXPECT_TRUE(doc.entries().empty());
 }
 
 TEST_F(CsvImportTest, OdometersAndDistancesAreCompletedFromTheNextLine)
 {
     ASSERT_TRUE(Import("QC,1000\nQC,1200\nON,1500\n", kStateOdometer | kMetric));
-    ASSERT_EQ(doc.entries.size(), 3u);
-    EXPECT_EQ(doc.entries[0].odometerOut, 1200);
-    EXPECT_EQ(doc.entries[0].distance, 200u);
-    EXPECT_EQ(doc.entries[1].odometerOut, 1500);
-    EXPECT_EQ(doc.entries[1].distance, 300u);
+    ASSERT_EQ(doc.entries().size(), 3u);
+    EXPECT_EQ(doc.entries()[0].odometerOut, 1200);
+    EXPECT_EQ(doc.entries()[0].distance, 200u);
+    EXPECT_EQ(doc.entries()[1].odometerOut, 1500);
+    EXPECT_EQ(doc.entries()[1].distance, 300u);
     // The last line has no follower.
-    EXPECT_EQ(doc.entries[2].odometerOut, 0);
-    EXPECT_EQ(doc.entries[2].distance, 0u);
-    EXPECT_TRUE(doc.undoLines.empty());
+    EXPECT_EQ(doc.entries()[2].odometerOut, 0);
+    EXPECT_EQ(doc.entries()[2].distance, 0u);
+    EXPECT_FALSE(doc.undo().canUndo());
 
     // A missing odometer in comes from the line before; a given distance is kept.
     ASSERT_TRUE(Import("QC,50,1000,1300\nON,60,0,1500\n",
                        ImportState | ImportDistance | ImportOdometerIn | ImportOdometerOut));
-    EXPECT_EQ(doc.entries[0].distance, 50u);
-    EXPECT_EQ(doc.entries[1].odometerIn, 1300);
+    EXPECT_EQ(doc.entries()[0].distance, 50u);
+    EXPECT_EQ(doc.entries()[1].odometerIn, 1300);
 }
 
 TEST_F(CsvImportTest, OdometerRunningBackwardsGivesNoDistance)
 {
     // 1500 then 1200: out lies below in. The distance must not wrap to 4294966996.
     ASSERT_TRUE(Import("QC,1500\nQC,1200\n", kStateOdometer | kMetric));
-    EXPECT_EQ(doc.entries[0].odometerOut, 1200);
-    EXPECT_EQ(doc.entries[0].distance, 0u);
+    EXPECT_EQ(doc.entries()[0].odometerOut, 1200);
+    EXPECT_EQ(doc.entries()[0].distance, 0u);
     // Nor does a negative distance typed into the sheet.
     ASSERT_TRUE(Import("QC,-40\n", ImportState | ImportDistance));
-    EXPECT_EQ(doc.entries[0].distance, 0u);
+    EXPECT_EQ(doc.entries()[0].distance, 0u);
 }
 
 TEST_F(CsvImportTest, SurchargeLinesFollowTheirJurisdictionAndNumbersRunOn)
 {
-    doc.company.diesel = 0;
-    doc.company.gasoline = 1;
+    CompanyInfo gasoline = doc.company();
+    gasoline.diesel = 0;
+    gasoline.gasoline = 1;
+    doc.setCompany(gasoline);
     ASSERT_TRUE(Import("QC,100,30\nKY,250,40\nON,80,10\n",
                        ImportState | ImportDistance | ImportFuel | kMetric));
-    ASSERT_EQ(doc.entries.size(), 4u);
-    const TripEntry &kentucky = doc.entries[1];
-    const TripEntry &surcharge = doc.entries[2];
+    ASSERT_EQ(doc.entries().size(), 4u);
+    const TripEntry &kentucky = doc.entries()[1];
+    const TripEntry &surcharge = doc.entries()[2];
     EXPECT_EQ(kentucky.slot, KY);
     EXPECT_DOUBLE_EQ(kentucky.rate, 0.2600); // gasoline
     EXPECT_EQ(surcharge.slot, KX);
@@ -185,31 +185,31 @@ TEST_F(CsvImportTest, SurchargeLinesFollowTheirJurisdictionAndNumbersRunOn)
     EXPECT_DOUBLE_EQ(surcharge.rate, 0.0310);
     EXPECT_EQ(surcharge.distance, 250u);
     EXPECT_EQ(surcharge.fuel, 0.0f);
-    for (size_t i = 0; i < doc.entries.size(); ++i)
-        EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
-    EXPECT_EQ(doc.entries[3].slot, ON);
+    for (size_t i = 0; i < doc.entries().size(); ++i)
+        EXPECT_EQ(doc.entries()[i].tripNumber, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(doc.entries()[3].slot, ON);
 
     // Surcharge lines at both ends and side by side.
     ASSERT_TRUE(Import("KY,10\nKY,20\nQC,30\nKY,40\n", ImportState | ImportDistance | kMetric));
     std::vector<std::pair<int32_t, uint32_t>> slotsAndDistances;
-    for (const TripEntry &line : doc.entries)
+    for (const TripEntry &line : doc.entries())
         slotsAndDistances.emplace_back(line.slot, line.distance);
     EXPECT_EQ(slotsAndDistances,
               (std::vector<std::pair<int32_t, uint32_t>>{
                   {KY, 10}, {KX, 10}, {KY, 20}, {KX, 20}, {QC, 30}, {KY, 40}, {KX, 40}}));
-    EXPECT_EQ(doc.entries.back().tripNumber, 7);
+    EXPECT_EQ(doc.entries().back().tripNumber, 7);
 }
 
 TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
 {
     // The lines before the bad one stay, uncompleted and without surcharge lines.
     const Result result = Import("KY,1000\nQC,1200\nq,1300\nON,1400\n", kStateOdometer);
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message,
               "Wrong State abbreviation field:<Q>.\nEdit the file and try again. Exit.");
-    ASSERT_EQ(doc.entries.size(), 2u);
-    EXPECT_EQ(doc.entries[0].odometerOut, 0);
-    EXPECT_EQ(doc.entries[1].tripNumber, 2);
+    ASSERT_EQ(doc.entries().size(), 2u);
+    EXPECT_EQ(doc.entries()[0].odometerOut, 0);
+    EXPECT_EQ(doc.entries()[1].tripNumber, 2);
 
     // Two letters that name no slot.
     EXPECT_EQ(Import("ZZ,1\n", kStateOdometer).message,
@@ -221,10 +221,10 @@ TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
 
 TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)
 {
-    doc.entries.resize(3);
+    doc.replaceEntries(CIftaDoc::Entries(3));
     const std::string missing = ::testing::TempDir() + "/no-such-folder/trips.csv";
     const Result result = ImportCsv(doc, missing, kDefaultImportOptions);
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message, "The file " + missing + " is locked.\nClose the file and try again.");
-    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_TRUE(doc.entries().empty());
 }

@@ -14,10 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <memory>
-#include <string_view>
 #include <fcntl.h>
+#include <memory>
 #include <sched.h>
+#include <string_view>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,12 +27,14 @@ using recordtest::TempFolder;
 
 namespace {
 
-// A record document of `lines` trip lines whose texts tell the versions apart.
-CIftaDoc MakeDocument(const std::string &company, int lines)
+// Fills `doc` with `lines` trip lines whose texts tell the versions apart.
+void FillDocument(CIftaDoc &doc, const std::string &company, int lines)
 {
-    CIftaDoc doc;
-    doc.company.companyName = company;
-    doc.company.country = "Canada";
+    CompanyInfo info;
+    info.companyName = company;
+    info.country = "Canada";
+    doc.setCompany(info);
+    CIftaDoc::Entries entries;
     for (int i = 1; i <= lines; ++i) {
         TripEntry entry;
         entry.tripNumber = i;
@@ -41,9 +43,17 @@ CIftaDoc MakeDocument(const std::string &company, int lines)
         entry.distance = static_cast<uint32_t>(100 + i);
         entry.fuel = 40.5f;
         entry.rate = 0.1520;
-        doc.entries.push_back(entry);
+        entries.push_back(entry);
     }
-    return doc;
+    doc.replaceEntries(std::move(entries));
+}
+
+// The file image of such a document.
+std::string RecordBytes(const std::string &company, int lines)
+{
+    CIftaDoc doc;
+    FillDocument(doc, company, lines);
+    return BuildRecordBytes(doc);
 }
 
 // Folders that refuse writes although this process runs as root, which ignores
@@ -78,8 +88,8 @@ public:
 private:
     static bool privateNamespace()
     {
-        static const bool ready = ::unshare(CLONE_NEWNS) == 0
-            && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        static const bool ready = ::unshare(CLONE_NEWNS) == 0 &&
+                                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
         return ready;
     }
 
@@ -91,7 +101,8 @@ private:
 struct Saves {
     static Result record(const std::string &path, const std::string &company, int lines)
     {
-        CIftaDoc doc = MakeDocument(company, lines);
+        CIftaDoc doc;
+        FillDocument(doc, company, lines);
         return WriteRecordFile(doc, path);
     }
     static Result tax(const std::string &path, const std::string &name)
@@ -205,7 +216,7 @@ TEST(InterruptedSaveTest, UntilTheRenameTheOldFileStandsWhole)
     const std::string path = folder.file("q2.irc");
     ASSERT_TRUE(Saves::record(path, "Old Haulage", 50));
     const std::string oldBytes = slurp(path);
-    const std::string newBytes = BuildRecordBytes(MakeDocument("New Haulage", 80));
+    const std::string newBytes = RecordBytes("New Haulage", 80);
 
     HookGuard hook(LookBeforeRename);
     ASSERT_TRUE(Saves::record(path, "New Haulage", 80));
@@ -237,17 +248,17 @@ TEST(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile)
     // The abandoned temporary file is hidden and does not stop the next save.
     CIftaDoc reread;
     ASSERT_TRUE(ReadRecordFile(reread, path));
-    EXPECT_EQ(reread.company.companyName, "Old Haulage");
+    EXPECT_EQ(reread.company().companyName, "Old Haulage");
     ASSERT_TRUE(Saves::record(path, "Next Haulage", 3));
-    EXPECT_EQ(slurp(path), BuildRecordBytes(MakeDocument("Next Haulage", 3)));
+    EXPECT_EQ(slurp(path), RecordBytes("Next Haulage", 3));
 }
 
 TEST(InterruptedSaveTest, KilledAtAnyMomentLeavesOneWholeVersion)
 {
     TempFolder folder;
     const std::string path = folder.file("q2.irc");
-    const std::string first = BuildRecordBytes(MakeDocument("First Haulage", 3000));
-    const std::string second = BuildRecordBytes(MakeDocument("Second Haulage", 1000));
+    const std::string first = RecordBytes("First Haulage", 3000);
+    const std::string second = RecordBytes("Second Haulage", 1000);
     ASSERT_TRUE(Saves::record(path, "First Haulage", 3000));
 
     for (int round = 0; round < 8; ++round) {

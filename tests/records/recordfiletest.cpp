@@ -145,22 +145,23 @@ std::vector<TripEntry> HandEntries()
     return entries;
 }
 
-CIftaDoc HandDocument(TaxRateTable &table)
+// The hand-made record: HandCompany for 2026 Q2 with the lines of kHandLines.
+void SetUpHandDocument(CIftaDoc &doc)
 {
-    CIftaDoc doc(&table);
-    doc.company = HandCompany();
-    doc.recordPeriod = TaxPeriod{2026, 2, "Canada"};
-    doc.entries = HandEntries();
-    return doc;
+    doc.setCompany(HandCompany());
+    doc.setRecordPeriod(TaxPeriod{2026, 2, "Canada"});
+    doc.replaceEntries(HandEntries());
 }
 
 // A document that already holds a file, so a reading that fails must visibly clear it.
 void FillWithOtherFile(CIftaDoc &doc)
 {
-    doc.company = HandCompany();
-    doc.entries = HandEntries();
-    doc.currentOdometer = 5;
-    doc.sourcePath = "/elsewhere/old.irc";
+    RecordHeader header;
+    header.company = HandCompany();
+    header.fuelCode = header.company.fuelCode();
+    header.year = 2026;
+    header.quarter = 2;
+    doc.load(header, HandEntries(), "/elsewhere/old.irc");
     doc.setModified(true);
 }
 
@@ -168,8 +169,9 @@ void FillWithOtherFile(CIftaDoc &doc)
 
 TEST(RecordFileBytesTest, CurrentLayoutIsWrittenByteForByte)
 {
-    TaxRateTable table;
-    const CIftaDoc doc = HandDocument(table);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    SetUpHandDocument(doc);
     const std::string expected = HandCurrentHeader() + kHandLines;
     const std::string written = BuildRecordBytes(doc);
     ASSERT_EQ(written.size(), expected.size());
@@ -179,18 +181,18 @@ TEST(RecordFileBytesTest, CurrentLayoutIsWrittenByteForByte)
 
 TEST(RecordFileBytesTest, CurrentLayoutReadsEveryField)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
     FillWithOtherFile(doc);
     const std::string bytes = HandCurrentHeader() + kHandLines;
     uint32_t layout = 0;
-    ASSERT_TRUE(ReadRecordBytes(doc, bytes, "/data/hand.irc", &layout).ok);
+    ASSERT_TRUE(ReadRecordBytes(doc, bytes, "/data/hand.irc", &layout).ok());
     EXPECT_EQ(layout, kCurrentRecordLayout);
-    EXPECT_EQ(doc.sourcePath, "/data/hand.irc");
+    EXPECT_EQ(doc.sourcePath(), "/data/hand.irc");
     EXPECT_FALSE(doc.isModified());
 
     CompanyInfo expected = HandCompany();
-    const CompanyInfo &c = doc.company;
+    const CompanyInfo &c = doc.company();
     EXPECT_EQ(c.companyName, expected.companyName);
     EXPECT_EQ(c.address, expected.address);
     EXPECT_EQ(c.city, expected.city);
@@ -205,11 +207,11 @@ TEST(RecordFileBytesTest, CurrentLayoutReadsEveryField)
     EXPECT_EQ(c.periodTo, expected.periodTo);
     EXPECT_EQ(c.diesel, 0);
     EXPECT_EQ(c.gasoline, 1);
-    EXPECT_EQ(doc.recordPeriod.year, 2026);
-    EXPECT_EQ(doc.recordPeriod.quarter, 2);
+    EXPECT_EQ(doc.recordPeriod().year, 2026);
+    EXPECT_EQ(doc.recordPeriod().quarter, 2);
 
-    ASSERT_EQ(doc.entries.size(), 3u);
-    const TripEntry &second = doc.entries[1];
+    ASSERT_EQ(doc.entries().size(), 3u);
+    const TripEntry &second = doc.entries()[1];
     EXPECT_EQ(second.tripNumber, 2);
     EXPECT_EQ(second.reservedText, "kept");
     EXPECT_EQ(second.abbreviation, ""); // never stored
@@ -217,13 +219,13 @@ TEST(RecordFileBytesTest, CurrentLayoutReadsEveryField)
     EXPECT_DOUBLE_EQ(second.rate, 0.152);
     EXPECT_EQ(second.fuelInGallons, 1);
     EXPECT_EQ(second.distanceInMiles, 1);
-    EXPECT_EQ(doc.entries[2].distance, 3000000000u);
-    EXPECT_EQ(doc.entries[2].surcharge, 1);
-    EXPECT_EQ(doc.entries[2].fuelInGallons, 0);
-    EXPECT_EQ(doc.entries[2].distanceInMiles, 1);
+    EXPECT_EQ(doc.entries()[2].distance, 3000000000u);
+    EXPECT_EQ(doc.entries()[2].surcharge, 1);
+    EXPECT_EQ(doc.entries()[2].fuelInGallons, 0);
+    EXPECT_EQ(doc.entries()[2].distanceInMiles, 1);
     // The odometer continues from the last line.
-    EXPECT_EQ(doc.currentOdometer, 99300);
-    EXPECT_EQ(doc.company.useOdometer, 1);
+    EXPECT_EQ(doc.currentOdometer(), 99300);
+    EXPECT_EQ(doc.company().useOdometer, 1);
 
     // Read and written again, the file is the same bytes.
     EXPECT_EQ(BuildRecordBytes(doc), bytes);
@@ -231,78 +233,82 @@ TEST(RecordFileBytesTest, CurrentLayoutReadsEveryField)
 
 TEST(RecordFileBytesTest, FuelCodesMapToTheTwoFlags)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    doc.company.diesel = 1;
-    doc.company.gasoline = 1; // diesel wins
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    editCompany(doc, [](CompanyInfo &c) {
+        c.diesel = 1;
+        c.gasoline = 1; // diesel wins
+    });
     EXPECT_EQ(BuildHeader(doc)[252], '\x01');
-    doc.company.diesel = 0;
-    doc.company.gasoline = 0;
+    editCompany(doc, [](CompanyInfo &c) {
+        c.diesel = 0;
+        c.gasoline = 0;
+    });
     EXPECT_EQ(BuildHeader(doc)[252], '\xff');
 
     for (uint32_t code : {0u, 3u, 255u, 0x101u}) {
-        CIftaDoc read(&table);
+        CIftaDoc read(&rates);
         HeaderBytes h(508);
         h.u32(0, 61475).u32(252, code);
-        ASSERT_TRUE(ReadRecordBytes(read, h.str(), "x.irc").ok);
-        EXPECT_EQ(read.company.diesel, 0) << code;
-        EXPECT_EQ(read.company.gasoline, 0) << code;
+        ASSERT_TRUE(ReadRecordBytes(read, h.str(), "x.irc").ok());
+        EXPECT_EQ(read.company().diesel, 0) << code;
+        EXPECT_EQ(read.company().gasoline, 0) << code;
     }
 }
 
 TEST(RecordFileOlderLayoutTest, ReadsKeepsTheFuelTypeAndWritesBackCurrent)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
     // The previous document was a gasoline one; the older layout carries no fuel type.
-    doc.company.setFuelCode(FuelCodeGasoline);
+    editCompany(doc, [](CompanyInfo &c) { c.setFuelCode(FuelCodeGasoline); });
     const std::string lines = "1,2005/01/10,,1,0,150000,150320,320,210.50,0.1520,0,0,\n";
     uint32_t layout = 0;
-    ASSERT_TRUE(ReadRecordBytes(doc, HandOlderHeader() + lines, "old.irc", &layout).ok);
+    ASSERT_TRUE(ReadRecordBytes(doc, HandOlderHeader() + lines, "old.irc", &layout).ok());
     EXPECT_EQ(layout, kOlderRecordLayout);
-    EXPECT_EQ(doc.company.companyName, "Older Carrier Ltd");
-    EXPECT_EQ(doc.company.city, "Qu\xe9"
-                                "bec");
-    EXPECT_EQ(doc.company.iftaNumber, "QC-998877");
-    EXPECT_EQ(doc.company.notes, "Line one\r\nLine two");
-    EXPECT_EQ(doc.company.startOdometer, 150000);
-    EXPECT_EQ(doc.company.periodTo, (PeriodDate{2005, 3, 31}));
-    EXPECT_EQ(doc.recordPeriod.year, 2005);
-    EXPECT_EQ(doc.recordPeriod.quarter, 1);
-    EXPECT_EQ(doc.company.diesel, 0);
-    EXPECT_EQ(doc.company.gasoline, 1);
-    ASSERT_EQ(doc.entries.size(), 1u);
-    EXPECT_EQ(doc.entries[0].odometerOut, 150320);
+    EXPECT_EQ(doc.company().companyName, "Older Carrier Ltd");
+    EXPECT_EQ(doc.company().city, "Qu\xe9"
+                                  "bec");
+    EXPECT_EQ(doc.company().iftaNumber, "QC-998877");
+    EXPECT_EQ(doc.company().notes, "Line one\r\nLine two");
+    EXPECT_EQ(doc.company().startOdometer, 150000);
+    EXPECT_EQ(doc.company().periodTo, (PeriodDate{2005, 3, 31}));
+    EXPECT_EQ(doc.recordPeriod().year, 2005);
+    EXPECT_EQ(doc.recordPeriod().quarter, 1);
+    EXPECT_EQ(doc.company().diesel, 0);
+    EXPECT_EQ(doc.company().gasoline, 1);
+    ASSERT_EQ(doc.entries().size(), 1u);
+    EXPECT_EQ(doc.entries()[0].odometerOut, 150320);
 
     // Written back: current layout, same fields, same line.
     const std::string written = BuildRecordBytes(doc);
     ASSERT_EQ(written.size(), 508 + lines.size());
     EXPECT_EQ(written.substr(508), lines);
-    TaxRateTable otherTable;
-    CIftaDoc again(&otherTable);
-    ASSERT_TRUE(ReadRecordBytes(again, written, "new.irc", &layout).ok);
+    LoadedTaxTable otherRates;
+    CIftaDoc again(&otherRates);
+    ASSERT_TRUE(ReadRecordBytes(again, written, "new.irc", &layout).ok());
     EXPECT_EQ(layout, kCurrentRecordLayout);
-    EXPECT_EQ(again.company.notes, doc.company.notes);
-    EXPECT_EQ(again.company.gasoline, 1);
-    EXPECT_EQ(again.entries, doc.entries);
+    EXPECT_EQ(again.company().notes, doc.company().notes);
+    EXPECT_EQ(again.company().gasoline, 1);
+    EXPECT_EQ(again.entries(), doc.entries());
 }
 
 TEST(RecordFileOlderLayoutTest, HandMadeFixturesOfBothLayoutsRead)
 {
     // The fixtures of tests/data/records were written byte by byte by make-fixtures.py.
-    TaxRateTable table;
-    CIftaDoc older(&table);
+    LoadedTaxTable rates;
+    CIftaDoc older(&rates);
     uint32_t layout = 0;
-    ASSERT_TRUE(ReadRecordFile(older, fixture("older-layout.irc"), &layout).ok);
+    ASSERT_TRUE(ReadRecordFile(older, fixture("older-layout.irc"), &layout).ok());
     EXPECT_EQ(layout, kOlderRecordLayout);
-    EXPECT_EQ(older.company.companyName, "Older Carrier Ltd");
-    ASSERT_EQ(older.entries.size(), 3u);
-    EXPECT_EQ(older.entries[2].surcharge, 1);
+    EXPECT_EQ(older.company().companyName, "Older Carrier Ltd");
+    ASSERT_EQ(older.entries().size(), 3u);
+    EXPECT_EQ(older.entries()[2].surcharge, 1);
 
-    CIftaDoc current(&table);
-    ASSERT_TRUE(ReadRecordFile(current, fixture("current-layout.irc"), &layout).ok);
+    CIftaDoc current(&rates);
+    ASSERT_TRUE(ReadRecordFile(current, fixture("current-layout.irc"), &layout).ok());
     EXPECT_EQ(layout, kCurrentRecordLayout);
-    EXPECT_EQ(current.company.gasoline, 1);
+    EXPECT_EQ(current.company().gasoline, 1);
     EXPECT_EQ(BuildRecordBytes(current), slurp(fixture("current-layout.irc")));
 }
 
@@ -316,16 +322,16 @@ TEST(RecordFileHeaderTest, YearAbove2099OrQuarterAbove4ReadsAsZero)
         {2026, 5, 0, 0},           {0xFFFFFFFFu, 1, 0, 0}, // -1 compared unsigned is huge
         {2026, 0xFFFFFFFFu, 0, 0},
     };
-    TaxRateTable table;
+    LoadedTaxTable rates;
     for (const Case &c : cases) {
         for (bool older : {false, true}) {
             HeaderBytes h(older ? 332 : 508);
             const size_t at = older ? 240 : 244;
             h.u32(0, older ? 61474 : 61475).u32(at, c.year).u32(at + 4, c.quarter);
-            CIftaDoc doc(&table);
-            ASSERT_TRUE(ReadRecordBytes(doc, h.str(), "x.irc").ok);
-            EXPECT_EQ(doc.recordPeriod.year, c.wantYear) << c.year << " " << c.quarter;
-            EXPECT_EQ(doc.recordPeriod.quarter, c.wantQuarter) << c.year << " " << c.quarter;
+            CIftaDoc doc(&rates);
+            ASSERT_TRUE(ReadRecordBytes(doc, h.str(), "x.irc").ok());
+            EXPECT_EQ(doc.recordPeriod().year, c.wantYear) << c.year << " " << c.quarter;
+            EXPECT_EQ(doc.recordPeriod().quarter, c.wantQuarter) << c.year << " " << c.quarter;
         }
     }
 }
@@ -344,33 +350,33 @@ TEST(RecordFileHeaderTest, UnknownOrShortHeadersAreRefusedAndClearTheDocument)
         std::string("\x24\xf0\x00\x00", 4) + current.substr(4), // unknown value 61476
         "1,2026/04/03,,0,0,0,0,10,1.00,0.1000,0,0,\n",          // lines without any header
     };
-    TaxRateTable table;
+    LoadedTaxTable rates;
     for (const std::string &bytes : refused) {
-        CIftaDoc doc(&table);
+        CIftaDoc doc(&rates);
         FillWithOtherFile(doc);
-        const TaxPeriod period = doc.recordPeriod;
+        const TaxPeriod period = doc.recordPeriod();
         uint32_t layout = 7;
         const Result read = ReadRecordBytes(doc, bytes, "bad.irc", &layout);
-        EXPECT_FALSE(read.ok) << bytes.size();
+        EXPECT_EQ(read.status, Result::Status::BadFormat) << bytes.size();
         EXPECT_EQ(read.message, "Incompatible file format");
         EXPECT_EQ(layout, 7u);
-        EXPECT_TRUE(doc.entries.empty());
-        EXPECT_TRUE(doc.sourcePath.empty());
+        EXPECT_TRUE(doc.entries().empty());
+        EXPECT_TRUE(doc.sourcePath().empty());
         EXPECT_FALSE(doc.isModified());
-        EXPECT_EQ(doc.company.companyName, "");
-        EXPECT_EQ(doc.company.country, "");
-        EXPECT_EQ(doc.company.provinceState, "");
-        EXPECT_EQ(doc.company.notes, "");
-        EXPECT_EQ(doc.company.startOdometer, 0);
-        EXPECT_EQ(doc.currentOdometer, 0);
-        EXPECT_EQ(doc.company.periodFrom, PeriodDate{});
-        EXPECT_EQ(doc.company.periodTo, PeriodDate{});
-        EXPECT_EQ(doc.recordPeriod, period);
+        EXPECT_EQ(doc.company().companyName, "");
+        EXPECT_EQ(doc.company().country, "");
+        EXPECT_EQ(doc.company().provinceState, "");
+        EXPECT_EQ(doc.company().notes, "");
+        EXPECT_EQ(doc.company().startOdometer, 0);
+        EXPECT_EQ(doc.currentOdometer(), 0);
+        EXPECT_EQ(doc.company().periodFrom, PeriodDate{});
+        EXPECT_EQ(doc.company().periodTo, PeriodDate{});
+        EXPECT_EQ(doc.recordPeriod(), period);
     }
 
     // Exactly the header's length is enough: a file of only a header.
-    CIftaDoc doc(&table);
-    EXPECT_TRUE(ReadRecordBytes(doc, older, "only.irc").ok);
+    CIftaDoc doc(&rates);
+    EXPECT_TRUE(ReadRecordBytes(doc, older, "only.irc").ok());
 }
 
 TEST(RecordFileHeaderTest, TextsWithoutTerminatorStopAtTheirFieldWidth)
@@ -387,17 +393,17 @@ TEST(RecordFileHeaderTest, TextsWithoutTerminatorStopAtTheirFieldWidth)
         .text(196, std::string(20, 'T'))
         .text(216, std::string(24, 'I'))
         .text(380, std::string(128, 'x'));
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadRecordBytes(doc, h.str(), "full.irc").ok);
-    EXPECT_EQ(doc.company.companyName, std::string(48, 'N'));
-    EXPECT_EQ(doc.company.address, std::string(48, 'A'));
-    EXPECT_EQ(doc.company.country, std::string(24, 'K'));
-    EXPECT_EQ(doc.company.postalCode, std::string(8, 'Z'));
-    EXPECT_EQ(doc.company.iftaNumber, std::string(24, 'I'));
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    ASSERT_TRUE(ReadRecordBytes(doc, h.str(), "full.irc").ok());
+    EXPECT_EQ(doc.company().companyName, std::string(48, 'N'));
+    EXPECT_EQ(doc.company().address, std::string(48, 'A'));
+    EXPECT_EQ(doc.company().country, std::string(24, 'K'));
+    EXPECT_EQ(doc.company().postalCode, std::string(8, 'Z'));
+    EXPECT_EQ(doc.company().iftaNumber, std::string(24, 'I'));
     // The notes field is the last of the header: it must not run into the lines.
-    EXPECT_EQ(doc.company.notes, std::string(128, 'x'));
-    EXPECT_TRUE(doc.entries.empty());
+    EXPECT_EQ(doc.company().notes, std::string(128, 'x'));
+    EXPECT_TRUE(doc.entries().empty());
 
     // Written back, each text is cut to its width minus one for the terminator.
     const std::string written = BuildHeader(doc);
@@ -408,12 +414,14 @@ TEST(RecordFileHeaderTest, TextsWithoutTerminatorStopAtTheirFieldWidth)
 
 TEST(RecordFileHeaderTest, OverLongTextsAreCutToWidthMinusOne)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    doc.company.companyName = std::string(60, 'n');
-    doc.company.city = std::string(23, 'c'); // fits exactly
-    doc.company.phone = std::string(21, 'p');
-    doc.company.notes = std::string(300, 'o');
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    editCompany(doc, [](CompanyInfo &c) {
+        c.companyName = std::string(60, 'n');
+        c.city = std::string(23, 'c'); // fits exactly
+        c.phone = std::string(21, 'p');
+        c.notes = std::string(300, 'o');
+    });
     const std::string header = BuildHeader(doc);
     ASSERT_EQ(header.size(), 508u);
     EXPECT_EQ(header.substr(20, 48), std::string(47, 'n') + '\0');
@@ -422,10 +430,10 @@ TEST(RecordFileHeaderTest, OverLongTextsAreCutToWidthMinusOne)
     EXPECT_EQ(header.substr(196, 20), std::string(19, 'p') + '\0');
     EXPECT_EQ(header.substr(380), std::string(127, 'o') + '\0');
 
-    CIftaDoc read(&table);
-    ASSERT_TRUE(ReadRecordBytes(read, header, "cut.irc").ok);
-    EXPECT_EQ(read.company.companyName, std::string(47, 'n'));
-    EXPECT_EQ(read.company.notes, std::string(127, 'o'));
+    CIftaDoc read(&rates);
+    ASSERT_TRUE(ReadRecordBytes(read, header, "cut.irc").ok());
+    EXPECT_EQ(read.company().companyName, std::string(47, 'n'));
+    EXPECT_EQ(read.company().notes, std::string(127, 'o'));
 }
 
 TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
@@ -439,20 +447,20 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
         " +8, d,r, 9x,1,-5,  6,7,1.5e1,.25,1,0\n"    // atoi/atof rules: blanks, signs, stops
         "9,,,,,,,,,,,,,,,,,\n"                       // more commas than fields: ignored
         "10,2026/05/02,,3,0,0,0,5,1.00,0.1000,0,0,"; // no line feed at the end
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadRecordBytes(doc, header + text, "damaged.irc").ok);
-    ASSERT_EQ(doc.entries.size(), 7u);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    ASSERT_TRUE(ReadRecordBytes(doc, header + text, "damaged.irc").ok());
+    ASSERT_EQ(doc.entries().size(), 7u);
 
-    EXPECT_EQ(doc.entries[0], TripEntry{});
-    EXPECT_EQ(doc.entries[1].tripNumber, 12345);
-    EXPECT_EQ(doc.entries[1].date, "");
-    EXPECT_EQ(doc.entries[2].tripNumber, 0);
-    EXPECT_EQ(doc.entries[2].date, "def");
-    EXPECT_EQ(doc.entries[3].slot, 4);
-    EXPECT_EQ(doc.entries[3].distance, 0u);
+    EXPECT_EQ(doc.entries()[0], TripEntry{});
+    EXPECT_EQ(doc.entries()[1].tripNumber, 12345);
+    EXPECT_EQ(doc.entries()[1].date, "");
+    EXPECT_EQ(doc.entries()[2].tripNumber, 0);
+    EXPECT_EQ(doc.entries()[2].date, "def");
+    EXPECT_EQ(doc.entries()[3].slot, 4);
+    EXPECT_EQ(doc.entries()[3].distance, 0u);
 
-    const TripEntry &rules = doc.entries[4];
+    const TripEntry &rules = doc.entries()[4];
     EXPECT_EQ(rules.tripNumber, 8);
     EXPECT_EQ(rules.date, " d"); // texts are kept as they are
     EXPECT_EQ(rules.reservedText, "r");
@@ -466,12 +474,12 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
     EXPECT_EQ(rules.fuelInGallons, 1);
     EXPECT_EQ(rules.distanceInMiles, 0);
 
-    EXPECT_EQ(doc.entries[5].tripNumber, 9);
-    EXPECT_EQ(doc.entries[6].tripNumber, 10);
-    EXPECT_EQ(doc.entries[6].distance, 5u);
+    EXPECT_EQ(doc.entries()[5].tripNumber, 9);
+    EXPECT_EQ(doc.entries()[6].tripNumber, 10);
+    EXPECT_EQ(doc.entries()[6].distance, 5u);
     // The last line read sets the odometer state: odometer out 0 turns it off.
-    EXPECT_EQ(doc.currentOdometer, 0);
-    EXPECT_EQ(doc.company.useOdometer, 0);
+    EXPECT_EQ(doc.currentOdometer(), 0);
+    EXPECT_EQ(doc.company().useOdometer, 0);
 }
 
 TEST(RecordFileLinesTest, HugeNumbersSaturateAndFuelBeyondFloatIsInfinite)
@@ -480,35 +488,35 @@ TEST(RecordFileLinesTest, HugeNumbersSaturateAndFuelBeyondFloatIsInfinite)
                               "1e39,1e400,0,0,\n" +
                               std::string(20000, '9') + "," + std::string(20000, '7') + "\n" +
                               "1,,,0,0,0,0,0,-1e39," + "0." + std::string(5000, '1') + ",0,0,\n";
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader() + lines, "huge.irc").ok);
-    ASSERT_EQ(doc.entries.size(), 3u);
-    const TripEntry &huge = doc.entries[0];
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader() + lines, "huge.irc").ok());
+    ASSERT_EQ(doc.entries().size(), 3u);
+    const TripEntry &huge = doc.entries()[0];
     EXPECT_EQ(huge.tripNumber, std::numeric_limits<int32_t>::max());
     EXPECT_EQ(huge.slot, std::numeric_limits<int32_t>::min());
     EXPECT_EQ(huge.odometerIn, std::numeric_limits<int32_t>::max());
     EXPECT_EQ(huge.distance, 0x7FFFFFFFu);
     EXPECT_TRUE(std::isinf(huge.fuel) && huge.fuel > 0);
     EXPECT_TRUE(std::isinf(huge.rate) && huge.rate > 0);
-    EXPECT_EQ(doc.entries[1].tripNumber, std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(doc.entries[1].date, std::string(20000, '7'));
-    EXPECT_TRUE(std::isinf(doc.entries[2].fuel) && doc.entries[2].fuel < 0);
-    EXPECT_NEAR(doc.entries[2].rate, 0.1111111111, 1e-9);
+    EXPECT_EQ(doc.entries()[1].tripNumber, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(doc.entries()[1].date, std::string(20000, '7'));
+    EXPECT_TRUE(std::isinf(doc.entries()[2].fuel) && doc.entries()[2].fuel < 0);
+    EXPECT_NEAR(doc.entries()[2].rate, 0.1111111111, 1e-9);
 
     // Such lines write back as texts that read back the same.
-    CIftaDoc again(&table);
-    ASSERT_TRUE(ReadRecordBytes(again, BuildRecordBytes(doc), "again.irc").ok);
-    EXPECT_EQ(again.entries[0].tripNumber, huge.tripNumber);
-    EXPECT_TRUE(std::isinf(again.entries[0].fuel));
-    EXPECT_TRUE(std::isinf(again.entries[2].fuel) && again.entries[2].fuel < 0);
+    CIftaDoc again(&rates);
+    ASSERT_TRUE(ReadRecordBytes(again, BuildRecordBytes(doc), "again.irc").ok());
+    EXPECT_EQ(again.entries()[0].tripNumber, huge.tripNumber);
+    EXPECT_TRUE(std::isinf(again.entries()[0].fuel));
+    EXPECT_TRUE(std::isinf(again.entries()[2].fuel) && again.entries()[2].fuel < 0);
 }
 
 TEST(RecordFileLinesTest, CarriageReturnsEndLinesWithoutLosingCharacters)
 {
     const std::string a = "1,2026/04/01,,0,0,0,0,10,1.00,0.1000,0,0,";
     const std::string b = "2,2026/04/02,,1,0,0,0,20,2.00,0.2000,0,0,";
-    TaxRateTable table;
+    LoadedTaxTable rates;
     struct Case {
         const char *name;
         std::string text;
@@ -524,13 +532,13 @@ TEST(RecordFileLinesTest, CarriageReturnsEndLinesWithoutLosingCharacters)
         {"CR LF LF", a + "\r\n\n" + b, 3},
     };
     for (const Case &c : cases) {
-        CIftaDoc doc(&table);
-        ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader() + c.text, "cr.irc").ok);
-        ASSERT_EQ(doc.entries.size(), c.lines) << c.name;
-        EXPECT_EQ(doc.entries.front().tripNumber, 1) << c.name;
-        EXPECT_EQ(doc.entries.back().tripNumber, 2) << c.name;
-        EXPECT_EQ(doc.entries.back().distance, 20u) << c.name;
-        EXPECT_EQ(doc.entries.back().distanceInMiles, 0) << c.name;
+        CIftaDoc doc(&rates);
+        ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader() + c.text, "cr.irc").ok());
+        ASSERT_EQ(doc.entries().size(), c.lines) << c.name;
+        EXPECT_EQ(doc.entries().front().tripNumber, 1) << c.name;
+        EXPECT_EQ(doc.entries().back().tripNumber, 2) << c.name;
+        EXPECT_EQ(doc.entries().back().distance, 20u) << c.name;
+        EXPECT_EQ(doc.entries().back().distanceInMiles, 0) << c.name;
     }
 }
 
@@ -547,61 +555,64 @@ TEST(RecordFileLinesTest, DelimitersInsideTextsCannotShiftFields)
 
 TEST(RecordFileLinesTest, HeaderOnlyFileContinuesFromTheStartOdometer)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
-    doc.currentOdometer = 777;
-    ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader(), "empty.irc").ok);
-    EXPECT_TRUE(doc.entries.empty());
-    EXPECT_EQ(doc.currentOdometer, 98765);
-    EXPECT_EQ(doc.company.useOdometer, 1);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    TripEntry earlier; // new lines would continue from 777
+    earlier.odometerOut = 777;
+    doc.addEntry(earlier);
+    ASSERT_TRUE(ReadRecordBytes(doc, HandCurrentHeader(), "empty.irc").ok());
+    EXPECT_TRUE(doc.entries().empty());
+    EXPECT_EQ(doc.currentOdometer(), 98765);
+    EXPECT_EQ(doc.company().useOdometer, 1);
 
     HeaderBytes zero(508);
     zero.u32(0, 61475);
-    ASSERT_TRUE(ReadRecordBytes(doc, zero.str(), "zero.irc").ok);
-    EXPECT_EQ(doc.currentOdometer, 0);
-    EXPECT_EQ(doc.company.useOdometer, 0);
+    ASSERT_TRUE(ReadRecordBytes(doc, zero.str(), "zero.irc").ok());
+    EXPECT_EQ(doc.currentOdometer(), 0);
+    EXPECT_EQ(doc.company().useOdometer, 0);
 }
 
 TEST(RecordFileLinesTest, RandomBytesAfterAValidHeaderNeverBreakTheReader)
 {
     std::mt19937 random(2026);
     const std::string alphabet = "0123456789,.-+eE \t\r\n\0x\xff";
-    TaxRateTable table;
+    LoadedTaxTable rates;
     for (int round = 0; round < 300; ++round) {
         std::string bytes = round % 2 ? HandCurrentHeader() : HandOlderHeader();
         const size_t length = random() % 400;
         for (size_t i = 0; i < length; ++i)
             bytes += round % 3 ? alphabet[random() % alphabet.size()]
                                : static_cast<char>(random() & 0xFF);
-        CIftaDoc doc(&table);
-        ASSERT_TRUE(ReadRecordBytes(doc, bytes, "random.irc").ok);
+        CIftaDoc doc(&rates);
+        ASSERT_TRUE(ReadRecordBytes(doc, bytes, "random.irc").ok());
         // Whatever was read writes back as lines that read back to the same entries.
-        CIftaDoc again(&table);
-        ASSERT_TRUE(ReadRecordBytes(again, BuildRecordBytes(doc), "again.irc").ok);
-        ASSERT_EQ(again.entries.size(), doc.entries.size());
+        CIftaDoc again(&rates);
+        ASSERT_TRUE(ReadRecordBytes(again, BuildRecordBytes(doc), "again.irc").ok());
+        ASSERT_EQ(again.entries().size(), doc.entries().size());
     }
 }
 
 TEST(RecordFileRoundTripTest, EveryFieldSurvivesTheDisk)
 {
     TempFolder folder;
-    TaxRateTable table;
-    CIftaDoc doc = HandDocument(table);
-    doc.company.useOdometer = 1;
-    doc.entries[0].fuel = 123.456f; // kept to two decimals
-    doc.entries[0].rate = 0.123456; // kept to four
-    doc.forceCompanyDialog = true;
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
+    SetUpHandDocument(doc);
+    editCompany(doc, [](CompanyInfo &c) { c.useOdometer = 1; });
+    TripEntry first = doc.entries()[0];
+    first.fuel = 123.456f; // kept to two decimals
+    first.rate = 0.123456; // kept to four
+    doc.modifyEntry(0, first);
     doc.setModified(true);
     const std::string path = folder.file("round.irc");
-    ASSERT_TRUE(WriteRecordFile(doc, path).ok);
+    ASSERT_TRUE(WriteRecordFile(doc, path).ok());
     EXPECT_FALSE(doc.isModified());
-    EXPECT_FALSE(doc.forceCompanyDialog);
 
-    TaxRateTable otherTable;
-    CIftaDoc read(&otherTable);
-    ASSERT_TRUE(ReadRecordFile(read, path).ok);
-    const CompanyInfo &a = doc.company;
-    const CompanyInfo &b = read.company;
+    LoadedTaxTable otherRates;
+    CIftaDoc read(&otherRates);
+    ASSERT_TRUE(ReadRecordFile(read, path).ok());
+    const CompanyInfo &a = doc.company();
+    const CompanyInfo &b = read.company();
     EXPECT_EQ(b.companyName, a.companyName);
     EXPECT_EQ(b.address, a.address);
     EXPECT_EQ(b.city, a.city);
@@ -616,32 +627,32 @@ TEST(RecordFileRoundTripTest, EveryFieldSurvivesTheDisk)
     EXPECT_EQ(b.periodTo, a.periodTo);
     EXPECT_EQ(b.diesel, a.diesel);
     EXPECT_EQ(b.gasoline, a.gasoline);
-    EXPECT_EQ(read.recordPeriod.year, 2026);
-    EXPECT_EQ(read.recordPeriod.quarter, 2);
+    EXPECT_EQ(read.recordPeriod().year, 2026);
+    EXPECT_EQ(read.recordPeriod().quarter, 2);
 
-    ASSERT_EQ(read.entries.size(), doc.entries.size());
-    for (size_t i = 0; i < doc.entries.size(); ++i) {
-        TripEntry expected = doc.entries[i];
+    ASSERT_EQ(read.entries().size(), doc.entries().size());
+    for (size_t i = 0; i < doc.entries().size(); ++i) {
+        TripEntry expected = doc.entries()[i];
         expected.abbreviation.clear();
         expected.fuel = TextToFloat(FormatFixed(expected.fuel, 2));
         expected.rate = TextToDouble(FormatFixed(expected.rate, 4));
-        EXPECT_EQ(read.entries[i], expected) << "line " << i;
+        EXPECT_EQ(read.entries()[i], expected) << "line " << i;
     }
-    EXPECT_FLOAT_EQ(read.entries[0].fuel, 123.46f);
-    EXPECT_DOUBLE_EQ(read.entries[0].rate, 0.1235);
-    EXPECT_EQ(read.sourcePath, path);
+    EXPECT_FLOAT_EQ(read.entries()[0].fuel, 123.46f);
+    EXPECT_DOUBLE_EQ(read.entries()[0].rate, 0.1235);
+    EXPECT_EQ(read.sourcePath(), path);
 }
 
 TEST(RecordFileRoundTripTest, AFileThatCannotBeOpenedLeavesTheDocumentAlone)
 {
-    TaxRateTable table;
-    CIftaDoc doc(&table);
+    LoadedTaxTable rates;
+    CIftaDoc doc(&rates);
     FillWithOtherFile(doc);
     const Result read = ReadRecordFile(doc, "/nonexistent/folder/none.irc");
-    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.status, Result::Status::CannotOpen);
     EXPECT_NE(read.message.find("none.irc"), std::string::npos);
-    EXPECT_EQ(doc.entries.size(), 3u);
-    EXPECT_EQ(doc.company.companyName, "Hand Made Haulage");
+    EXPECT_EQ(doc.entries().size(), 3u);
+    EXPECT_EQ(doc.company().companyName, "Hand Made Haulage");
     EXPECT_TRUE(doc.isModified());
 }
 

@@ -39,17 +39,20 @@ protected:
     std::string WriteFile(const std::string &name, const std::string &company, int quarter,
                           uint32_t fuelCode, std::vector<uint32_t> distances)
     {
-        CIftaDoc source(&table);
-        source.company.companyName = company;
-        source.company.startOdometer = 1000 * quarter;
-        source.company.setFuelCode(fuelCode);
-        source.recordPeriod.year = 2006;
-        source.recordPeriod.quarter = quarter;
+        CIftaDoc source(&rates);
+        CompanyInfo info;
+        info.companyName = company;
+        info.startOdometer = 1000 * quarter;
+        info.setFuelCode(fuelCode);
+        source.setCompany(info);
+        source.setRecordPeriod(TaxPeriod{2006, quarter, "Canada"});
+        CIftaDoc::Entries lines;
         int32_t number = 7;
         for (uint32_t distance : distances)
-            source.entries.push_back(StoredLine(number++, quarter, distance));
+            lines.push_back(StoredLine(number++, quarter, distance));
+        source.replaceEntries(std::move(lines));
         const std::string path = PathFor(name);
-        EXPECT_TRUE(WriteRecordFile(source, path).ok);
+        EXPECT_TRUE(WriteRecordFile(source, path).ok());
         return path;
     }
 
@@ -63,13 +66,13 @@ protected:
     std::vector<uint32_t> Distances() const
     {
         std::vector<uint32_t> distances;
-        for (const TripEntry &line : doc.entries)
+        for (const TripEntry &line : doc.entries())
             distances.push_back(line.distance);
         return distances;
     }
 
-    TaxRateTable table;
-    CIftaDoc doc{&table};
+    LoadedTaxTable rates;
+    CIftaDoc doc{&rates};
 };
 
 } // namespace
@@ -78,36 +81,36 @@ TEST_F(RecordMergeTest, LinesAreRenumberedInOrderAndTheLastHeaderHolds)
 {
     const std::string first = WriteFile("truck1.irc", "Truck one", 1, FuelCodeDiesel, {10, 20, 30});
     const std::string second = WriteFile("truck2.irc", "Truck two", 3, FuelCodeGasoline, {40, 50});
-    ASSERT_TRUE(MergeFile(doc, first).ok);
-    EXPECT_EQ(doc.recordPeriod.quarter, 1);
-    ASSERT_TRUE(MergeFile(doc, second).ok);
+    ASSERT_TRUE(MergeFile(doc, first).ok());
+    EXPECT_EQ(doc.recordPeriod().quarter, 1);
+    ASSERT_TRUE(MergeFile(doc, second).ok());
 
     EXPECT_EQ(Distances(), (std::vector<uint32_t>{10, 20, 30, 40, 50}));
-    for (size_t i = 0; i < doc.entries.size(); ++i)
-        EXPECT_EQ(doc.entries[i].tripNumber, static_cast<int32_t>(i + 1));
-    EXPECT_EQ(doc.mergeCounter, 5);
+    for (size_t i = 0; i < doc.entries().size(); ++i)
+        EXPECT_EQ(doc.entries()[i].tripNumber, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(doc.mergeCounter(), 5);
     // Files of different quarters merge without a word; the last one's header holds.
-    EXPECT_EQ(doc.company.companyName, "Truck two");
-    EXPECT_EQ(doc.recordPeriod.year, 2006);
-    EXPECT_EQ(doc.recordPeriod.quarter, 3);
-    EXPECT_EQ(doc.company.gasoline, 1);
-    EXPECT_EQ(doc.company.diesel, 0);
-    EXPECT_EQ(doc.sourcePath, std::filesystem::absolute(second).lexically_normal().string());
+    EXPECT_EQ(doc.company().companyName, "Truck two");
+    EXPECT_EQ(doc.recordPeriod().year, 2006);
+    EXPECT_EQ(doc.recordPeriod().quarter, 3);
+    EXPECT_EQ(doc.company().gasoline, 1);
+    EXPECT_EQ(doc.company().diesel, 0);
+    EXPECT_EQ(doc.sourcePath(), std::filesystem::absolute(second).lexically_normal().string());
     // The odometer state comes from the header, not from the merged lines.
-    EXPECT_EQ(doc.currentOdometer, 3000);
+    EXPECT_EQ(doc.currentOdometer(), 3000);
     EXPECT_TRUE(doc.isModified());
     // Slots, rates and units stay as stored.
-    EXPECT_EQ(doc.entries[4].slot, 3);
-    EXPECT_DOUBLE_EQ(doc.entries[4].rate, 0.152);
+    EXPECT_EQ(doc.entries()[4].slot, 3);
+    EXPECT_DOUBLE_EQ(doc.entries()[4].rate, 0.152);
 }
 
 TEST_F(RecordMergeTest, SameFileTwiceDuplicatesItsLines)
 {
     const std::string file = WriteFile("truck.irc", "Truck", 2, FuelCodeDiesel, {10, 20});
-    ASSERT_TRUE(MergeFile(doc, file).ok);
-    ASSERT_TRUE(MergeFile(doc, file).ok);
+    ASSERT_TRUE(MergeFile(doc, file).ok());
+    ASSERT_TRUE(MergeFile(doc, file).ok());
     EXPECT_EQ(Distances(), (std::vector<uint32_t>{10, 20, 10, 20}));
-    EXPECT_EQ(doc.entries[3].tripNumber, 4);
+    EXPECT_EQ(doc.entries()[3].tripNumber, 4);
 }
 
 TEST_F(RecordMergeTest, RefusedFileClearsCompanyButKeepsEarlierLines)
@@ -122,30 +125,30 @@ TEST_F(RecordMergeTest, RefusedFileClearsCompanyButKeepsEarlierLines)
     const std::string olderPath = WriteBytes("older.irc", older);
     const std::string textPath = WriteBytes("notes.irc", "just some text\n");
 
-    ASSERT_TRUE(MergeFile(doc, good).ok);
+    ASSERT_TRUE(MergeFile(doc, good).ok());
     for (const std::string &refused : {olderPath, textPath}) {
         const Result result = MergeFile(doc, refused);
-        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.status, Result::Status::BadFormat);
         EXPECT_EQ(result.message, "Incompatible file format");
-        EXPECT_EQ(doc.company.companyName, "");
-        EXPECT_TRUE(doc.sourcePath.empty());
+        EXPECT_EQ(doc.company().companyName, "");
+        EXPECT_TRUE(doc.sourcePath().empty());
         EXPECT_FALSE(doc.isModified());
-        EXPECT_EQ(doc.entries.size(), 3u);
+        EXPECT_EQ(doc.entries().size(), 3u);
     }
     // The next good file continues the numbering.
-    ASSERT_TRUE(MergeFile(doc, later).ok);
-    EXPECT_EQ(doc.entries.back().tripNumber, 4);
-    EXPECT_EQ(doc.company.companyName, "Later");
+    ASSERT_TRUE(MergeFile(doc, later).ok());
+    EXPECT_EQ(doc.entries().back().tripNumber, 4);
+    EXPECT_EQ(doc.company().companyName, "Later");
 }
 
 TEST_F(RecordMergeTest, UnreadableFileLeavesTheDocumentAsItWas)
 {
     const std::string good = WriteFile("good.irc", "Good", 1, FuelCodeDiesel, {10});
-    ASSERT_TRUE(MergeFile(doc, good).ok);
+    ASSERT_TRUE(MergeFile(doc, good).ok());
     const Result result = MergeFile(doc, PathFor("missing.irc"));
-    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.status, Result::Status::CannotOpen);
     EXPECT_FALSE(result.message.empty());
-    EXPECT_EQ(doc.company.companyName, "Good");
-    EXPECT_EQ(doc.entries.size(), 1u);
+    EXPECT_EQ(doc.company().companyName, "Good");
+    EXPECT_EQ(doc.entries().size(), 1u);
     EXPECT_TRUE(doc.isModified());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 // Small helpers of the record-file, tax-file and list tests: temporary folders, whole
-// files as bytes, fixture paths.
+// files as bytes, fixture paths, company data set up in place.
+
+#include "records/ciftadoc.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,14 @@ inline std::string fixture(const std::string &name)
 inline std::string sample(const std::string &name)
 {
     return std::string(TOLLMARK_SAMPLE_DATA) + "/" + name;
+}
+
+// Changes the document's company data in place, as a test's set-up does.
+template <class Edit> void editCompany(CIftaDoc &doc, Edit edit)
+{
+    CompanyInfo company = doc.company();
+    edit(company);
+    doc.setCompany(company);
 }
 
 inline std::string slurp(const std::string &path)

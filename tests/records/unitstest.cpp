@@ -1,6 +1,6 @@
+#include "records/units.h"
 #include "records/cp1252.h"
 #include "records/entryresolver.h"
-#include "records/units.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,14 @@ TEST(ConvertTest, FuelFollowsTheCarriersCountry)
     EXPECT_NEAR(ConvertFuel(10.0f, 0, "US"), 2.6417f, 1e-4);
     EXPECT_EQ(ConvertFuel(10.0f, 0, "Canada"), 10.0f);
     EXPECT_EQ(ConvertFuel(10.0f, 1, "Mexico"), 10.0f);
+}
+
+TEST(ConvertTest, NewLinesAreEnteredInTheCountrysUnits)
+{
+    EXPECT_EQ(EntryUnitsForCountry("Canada"), (EntryUnits{0, 0}));
+    EXPECT_EQ(EntryUnitsForCountry("US"), (EntryUnits{1, 1}));
+    EXPECT_EQ(EntryUnitsForCountry("canada"), (EntryUnits{1, 1}));
+    EXPECT_EQ(EntryUnitsForCountry(""), (EntryUnits{1, 1}));
 }
 
 namespace {
@@ -68,14 +76,14 @@ TEST(SurchargeTest, LineFindsTheSurchargeSlotOfItsJurisdiction)
     EXPECT_EQ(FindSurchargeSlot(line, table), -1);
 }
 
-TEST(SurchargeTest, ResolveCopiesSlotRateAndCurrentUnits)
+TEST(SurchargeTest, ResolveCopiesSlotRateAndTheGivenUnits)
 {
     const TaxRateTable table = tableWithKentucky();
-    CurrentEntryUnits() = EntryUnits{1, 0};
+    const EntryUnits units{1, 0};
     TripEntry line;
     line.abbreviation = "KS";
     line.slot = 7;
-    ASSERT_TRUE(ResolveEntry(line, table, /*diesel=*/false));
+    ASSERT_TRUE(ResolveEntry(line, table, /*diesel=*/false, units));
     EXPECT_EQ(line.slot, 2);
     EXPECT_DOUBLE_EQ(line.rate, 0.03);
     EXPECT_EQ(line.surcharge, 1);
@@ -86,16 +94,18 @@ TEST(SurchargeTest, ResolveCopiesSlotRateAndCurrentUnits)
     unknown.abbreviation = "ZZ";
     unknown.slot = 5;
     unknown.rate = 0.5;
-    EXPECT_FALSE(ResolveEntry(unknown, table, true));
+    EXPECT_FALSE(ResolveEntry(unknown, table, true, units));
     EXPECT_EQ(unknown.slot, 5);
     EXPECT_EQ(unknown.rate, 0.5);
 }
 
 TEST(Cp1252Test, AccentsAndPunctuationSurviveTheRoundTrip)
 {
-    const std::string bytes = "Qu\xe9" "bec \x95 \x96 \xf7";
+    const std::string bytes = "Qu\xe9"
+                              "bec \x95 \x96 \xf7";
     const std::string utf8 = Cp1252ToUtf8(bytes);
-    EXPECT_EQ(utf8, "Qu\xc3\xa9" "bec \xe2\x80\xa2 \xe2\x80\x93 \xc3\xb7");
+    EXPECT_EQ(utf8, "Qu\xc3\xa9"
+                    "bec \xe2\x80\xa2 \xe2\x80\x93 \xc3\xb7");
     EXPECT_EQ(Utf8ToCp1252(utf8), bytes);
     EXPECT_EQ(Utf8ToCp1252("\xe4\xb8\xad"), "?"); // not in the code page
     EXPECT_EQ(Utf8ToCp1252("\xc3"), "?");         // cut sequence

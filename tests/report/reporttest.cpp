@@ -61,12 +61,15 @@ std::string Join(const ListLine &line)
 class ReportTest : public ::testing::Test
 {
 protected:
-    ReportTest() : doc(&table) {}
+    ReportTest() : doc(&rates) { rates.table() = MakeTable(); }
 
-    std::vector<std::string> Report(const char *country, std::vector<TripEntry> lines)
+    // The report's list lines for `lines` of a carrier in `country`, joined.
+    std::vector<std::string> ReportText(const char *country, std::vector<TripEntry> lines)
     {
-        doc.company.country = country;
-        doc.entries = std::move(lines);
+        CompanyInfo company = doc.company();
+        company.country = country;
+        doc.setCompany(company);
+        doc.replaceEntries(std::move(lines));
         std::vector<std::string> joined;
         for (const ListLine &line : ListReport(doc)) {
             EXPECT_EQ(line.size(), 10u);
@@ -75,7 +78,7 @@ protected:
         return joined;
     }
 
-    TaxRateTable table = MakeTable();
+    LoadedTaxTable rates;
     CIftaDoc doc;
 };
 
@@ -107,7 +110,7 @@ TEST_F(ReportTest, KilometreReportWithCreditAndDue)
 {
     // 1500 km on 250 L: 6.00 km/L. Quebec bought more than it used, Ontario nothing.
     const auto lines =
-        Report("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
+        ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
     const std::vector<std::string> expected = {
         "States|Abbrev|Total distance(Km)|Taxable distance(Km)|Km/L|Fuel taxable|Fuel paid|"
         "Difference|Tax|To pay(+)/Credit(-)",
@@ -119,8 +122,9 @@ TEST_F(ReportTest, KilometreReportWithCreditAndDue)
     std::vector<std::string> withHeadings = {Headings("Canada")};
     withHeadings.insert(withHeadings.end(), lines.begin(), lines.end());
     EXPECT_EQ(withHeadings, expected);
-    EXPECT_EQ(doc.reportTotals.totalDistance, 1500);
-    EXPECT_FLOAT_EQ(doc.reportTotals.fleetAverage, 6.0f);
+    const Report report = ComputeReport(doc);
+    EXPECT_EQ(report.totals.totalDistance, 1500);
+    EXPECT_FLOAT_EQ(report.totals.fleetAverage, 6.0f);
 }
 
 TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
@@ -128,7 +132,7 @@ TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
     // 12 miles on 3 gallons: 4.00 MPG. Line A: 10/4 = 2.50 taxable, 0.50 more than paid,
     // times 0.25 is exactly 0.125, shown 0.13; line B gives exactly -0.125, shown -0.12.
     const auto lines =
-        Report("US", {Line(QC, 10, 2.0f, 0.25, 1, 1), Line(ON, 2, 1.0f, 0.25, 1, 1)});
+        ReportText("US", {Line(QC, 10, 2.0f, 0.25, 1, 1), Line(ON, 2, 1.0f, 0.25, 1, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|10|10|4.00|2.50|2.00|0.50|0.2500|0.13",
         "Ontario|ON|2|2|4.00|0.50|1.00|-0.50|0.2500|-0.12",
@@ -144,7 +148,7 @@ TEST_F(ReportTest, KilometreReportConvertsMilesRoundedAndGallons)
 {
     // 10 miles are 16.09 km -> 16; 1 mile is 1.61 km -> 2; 10 US gallons are 37.85 L.
     const auto lines =
-        Report("Canada", {Line(QC, 10, 10.0f, 0.1520, 1, 1), Line(ON, 1, 0.0f, 0.1430, 1, 0)});
+        ReportText("Canada", {Line(QC, 10, 10.0f, 0.1520, 1, 1), Line(ON, 1, 0.0f, 0.1430, 1, 0)});
     // 18 km on 37.85412 L: 0.4755 -> 0.48 km/L.
     const std::vector<std::string> expected = {
         "Quebec|QC|16|16|0.48|33.33|37.85|-4.52|0.1520|-0.69",
@@ -159,7 +163,7 @@ TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
 {
     // 16 km are 9.94 miles -> 9 (truncated, not rounded); 1 km -> 0 miles; 10 L are
     // 2.6417 US gallons.
-    const auto lines = Report("US", {Line(QC, 16, 10.0f, 0.1400), Line(ON, 1, 0.0f, 0.1470)});
+    const auto lines = ReportText("US", {Line(QC, 16, 10.0f, 0.1400), Line(ON, 1, 0.0f, 0.1470)});
     // 9 miles on 2.6417 gallons: 3.4069 -> 3.41 MPG. Ontario's 0 miles and no fuel give
     // no line.
     const std::vector<std::string> expected = {
@@ -173,8 +177,9 @@ TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
 TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)
 {
     // Kentucky 400 km with its surcharge line repeating the 400 km without fuel.
-    const auto lines = Report("Canada", {Line(QC, 600, 100.0f, 0.1520), Line(KY, 400, 0.0f, 0.2850),
-                                         Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
+    const auto lines =
+        ReportText("Canada", {Line(QC, 600, 100.0f, 0.1520), Line(KY, 400, 0.0f, 0.2850),
+                              Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
     // The average takes 1000 km, not 1400: 10.00 km/L.
     const std::vector<std::string> expected = {
         "Quebec|QC|600|600|10.00|60.00|100.00|-40.00|0.1520|-6.08",
@@ -184,26 +189,27 @@ TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)
         "Total||1000|1400|10.00|140.00|100.00|40.00||7.20",
     };
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(doc.reportTotals.totalDistance, 1000);
-    EXPECT_EQ(doc.reportTotals.taxableDistance, 1400);
+    const Report report = ComputeReport(doc);
+    EXPECT_EQ(report.totals.totalDistance, 1000);
+    EXPECT_EQ(report.totals.taxableDistance, 1400);
 }
 
 TEST_F(ReportTest, NoFuelAnywhereGivesTheInvalidAverage)
 {
     // The division by the 100000.0 marker is still carried out: 12345 / 100000 -> 0.12.
-    const auto lines = Report("Canada", {Line(QC, 12345, 0.0f, 0.1520)});
+    const auto lines = ReportText("Canada", {Line(QC, 12345, 0.0f, 0.1520)});
     const std::vector<std::string> expected = {
         "Quebec|QC|12345|12345|Invalid|0.12|0.00|0.12|0.1520|0.02",
         kEmptyLine,
         "Total||12345|12345|Invalid|0.12|0.00|0.12||0.02",
     };
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(doc.reportTotals.fleetAverage, kInvalidFleetAverage);
+    EXPECT_EQ(ComputeReport(doc).totals.fleetAverage, kInvalidFleetAverage);
 }
 
 TEST_F(ReportTest, ComputedAverageOfExactly100000IsShownInvalid)
 {
-    const auto lines = Report("US", {Line(QC, 100000, 1.0f, 0.1400, 1, 1)});
+    const auto lines = ReportText("US", {Line(QC, 100000, 1.0f, 0.1400, 1, 1)});
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Quebec|QC|100000|100000|Invalid|1.00|1.00|0.00|0.1400|0.00");
 }
@@ -213,36 +219,39 @@ TEST_F(ReportTest, KilometreReportSkipsZeroRateLinesMileReportCountsThem)
     const std::vector<TripEntry> input = {Line(QC, 500, 50.0f, 0.1520),
                                           Line(ON, 300, 30.0f, 0.0, 0, 0)};
     // Ontario's zero-rate line counts nowhere in the kilometre report, not even the totals.
-    EXPECT_EQ(Report("Canada", input), (std::vector<std::string>{
-                                           "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
-                                           kEmptyLine,
-                                           "Total||500|500|10.00|50.00|50.00|0.00||0.00",
-                                       }));
+    EXPECT_EQ(ReportText("Canada", input),
+              (std::vector<std::string>{
+                  "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
+                  kEmptyLine,
+                  "Total||500|500|10.00|50.00|50.00|0.00||0.00",
+              }));
     // The same lines in miles and gallons (both given so): the rate is not looked at.
     std::vector<TripEntry> imperial = input;
     for (TripEntry &e : imperial)
         e.distanceInMiles = e.fuelInGallons = 1;
-    EXPECT_EQ(Report("US", imperial), (std::vector<std::string>{
-                                          "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
-                                          "Ontario|ON|300|300|10.00|30.00|30.00|0.00|0.0000|0.00",
-                                          kEmptyLine,
-                                          "Total||800|800|10.00|80.00|80.00|0.00||0.00",
-                                      }));
+    EXPECT_EQ(ReportText("US", imperial),
+              (std::vector<std::string>{
+                  "Quebec|QC|500|500|10.00|50.00|50.00|0.00|0.1520|0.00",
+                  "Ontario|ON|300|300|10.00|30.00|30.00|0.00|0.0000|0.00",
+                  kEmptyLine,
+                  "Total||800|800|10.00|80.00|80.00|0.00||0.00",
+              }));
 }
 
 TEST_F(ReportTest, LastLineOfAJurisdictionDecidesRateAndSurcharge)
 {
     // Two Quebec lines with different stored rates: the later one's rate holds for the
     // whole line, whatever the table says.
-    const auto lines = Report("Canada", {Line(QC, 100, 10.0f, 0.1500), Line(ON, 100, 10.0f, 0.1430),
-                                         Line(QC, 100, 10.0f, 0.1700)});
+    const auto lines =
+        ReportText("Canada", {Line(QC, 100, 10.0f, 0.1500), Line(ON, 100, 10.0f, 0.1430),
+                              Line(QC, 100, 10.0f, 0.1700)});
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "Quebec|QC|200|200|10.00|20.00|20.00|0.00|0.1700|0.00");
     // A surcharge flag on the last Ontario line makes the whole Ontario line a surcharge
     // line.
     const auto flagged =
-        Report("Canada", {Line(ON, 100, 0.0f, 0.1430), Line(ON, 100, 0.0f, 0.0470, 0, 0, 1),
-                          Line(QC, 100, 10.0f, 0.1520)});
+        ReportText("Canada", {Line(ON, 100, 0.0f, 0.1430), Line(ON, 100, 0.0f, 0.0470, 0, 0, 1),
+                              Line(QC, 100, 10.0f, 0.1520)});
     ASSERT_EQ(flagged.size(), 4u);
     EXPECT_EQ(flagged[1], "Ontario|ON|0|200|10.00|20.00|0.00|20.00|0.0470|0.94");
     EXPECT_EQ(flagged[3], "Total||100|300|10.00|30.00|10.00|20.00||0.94");
@@ -253,7 +262,7 @@ TEST_F(ReportTest, ZeroAverageWhileFuelExistsTaxesNothing)
     // All distance lies on a surcharge line while Quebec bought fuel: 0 km on 50 L is an
     // average of 0.00, and no line is divided by it.
     const auto lines =
-        Report("Canada", {Line(QC, 0, 50.0f, 0.1520), Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
+        ReportText("Canada", {Line(QC, 0, 50.0f, 0.1520), Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|0|0|0.00|0.00|50.00|-50.00|0.1520|-7.60",
         "KY Surcharge|KX|0|400|0.00|0.00|0.00|0.00|0.0470|0.00",
@@ -265,28 +274,28 @@ TEST_F(ReportTest, ZeroAverageWhileFuelExistsTaxesNothing)
 
 TEST_F(ReportTest, NothingToReportGivesNoLinesAtAll)
 {
-    EXPECT_TRUE(Report("Canada", {}).empty());
-    EXPECT_EQ(doc.reportTotals.fleetAverage, 0.0f);
+    EXPECT_TRUE(ReportText("Canada", {}).empty());
+    EXPECT_EQ(ComputeReport(doc).totals.fleetAverage, 0.0f);
     // Lines without distance or fuel, or outside the table, make no row and no totals.
-    EXPECT_TRUE(Report("Canada", {Line(QC, 0, 0.0f, 0.1520), Line(72, 100, 10.0f, 0.1),
-                                  Line(-1, 100, 10.0f, 0.1)})
+    EXPECT_TRUE(ReportText("Canada", {Line(QC, 0, 0.0f, 0.1520), Line(72, 100, 10.0f, 0.1),
+                                      Line(-1, 100, 10.0f, 0.1)})
                     .empty());
-    EXPECT_TRUE(doc.reportRows.empty());
+    EXPECT_TRUE(ComputeReport(doc).rows.empty());
 }
 
-TEST_F(ReportTest, ResultsStayInTheDocumentForThePrintedForms)
+TEST_F(ReportTest, TheComputedReportGivesThePrintedFormsTheirFigures)
 {
-    Report("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
-    ASSERT_EQ(doc.reportRows.size(), 2u);
-    EXPECT_EQ(doc.reportRows[1].slot, ON);
-    EXPECT_EQ(doc.reportRows[1].distance, 500u);
-    const ReportRowFigures figures =
-        ComputeRowFigures(doc.reportRows[0], doc.reportTotals.fleetAverage);
+    ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
+    const Report report = ComputeReport(doc);
+    ASSERT_EQ(report.rows.size(), 2u);
+    EXPECT_EQ(report.rows[1].slot, ON);
+    EXPECT_EQ(report.rows[1].distance, 500u);
+    const ReportRowFigures figures = ComputeRowFigures(report.rows[0], report.totals.fleetAverage);
     EXPECT_FLOAT_EQ(figures.taxableFuel, 166.67f);
     EXPECT_FLOAT_EQ(figures.tax, -12.67f);
-    EXPECT_FLOAT_EQ(doc.reportTotals.totalTaxableFuel, 250.0f);
-    EXPECT_FLOAT_EQ(doc.reportTotals.totalTax, -0.75f);
+    EXPECT_FLOAT_EQ(report.totals.totalTaxableFuel, 250.0f);
+    EXPECT_FLOAT_EQ(report.totals.totalTax, -0.75f);
     // A second listing starts again from nothing rather than adding to the last totals.
-    Report("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
-    EXPECT_FLOAT_EQ(doc.reportTotals.totalTax, -0.75f);
+    ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
+    EXPECT_FLOAT_EQ(ComputeReport(doc).totals.totalTax, -0.75f);
 }

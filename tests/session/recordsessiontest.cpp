@@ -1,0 +1,270 @@
+// The record file's use cases: what opening, saving, merging and importing do to the
+// record, the file on disk and the questions asked.
+
+#include "sessiontest.h"
+
+#include "records/csvimport.h"
+#include "records/recordmerge.h"
+#include "records/taxfile.h"
+
+#include <fstream>
+
+using namespace sessiontest;
+using Answer = SessionPrompts::Answer;
+using CompanyResult = SessionPrompts::CompanyResult;
+
+namespace {
+
+// The three-line fixture record, copied into the rig's folder so it may be written.
+std::string CopyOfFixture(const SessionRig &rig, const std::string &name = "q2.irc")
+{
+    const std::string path = rig.folder.file(name);
+    std::filesystem::copy_file(fixture("records/current-layout.irc"), path);
+    return path;
+}
+
+size_t LinesInFile(const std::string &path)
+{
+    CIftaDoc read;
+    EXPECT_TRUE(ReadRecordFile(read, path).ok()) << path;
+    return read.entries().size();
+}
+
+// A record saved with rates of long ago, opened in a session whose table holds the
+// quarter's: Quebec, Kentucky and its surcharge, for 2026 Q2.
+struct RateUpdateRig : SessionRig {
+    explicit RateUpdateRig(uint32_t fuelCode)
+    {
+        TaxRateTable &table = state.taxRates.table();
+        const char *rows[][2] = {{"Quebec", "QC"}, {"Kentucky", "KY"}, {"KY Surcharge", "KYS"}};
+        for (int i = 0; i < 3; ++i) {
+            table[i].name = rows[i][0];
+            table[i].abbreviation = rows[i][1];
+            table[i].dieselRate = 0.2 + i;
+            table[i].gasolineRate = 0.1 + i;
+            table[i].slot = i;
+        }
+        table[2].surcharge = 1;
+        state.taxRates.setPeriod(TaxPeriod{2026, 2, "Canada"});
+
+        CompanyInfo company;
+        company.companyName = "Carrier";
+        company.setFuelCode(fuelCode);
+        CIftaDoc::Entries lines;
+        for (int32_t slot : {0, 1, 2, 200}) {
+            TripEntry entry;
+            entry.tripNumber = static_cast<int32_t>(lines.size()) + 1;
+            entry.slot = slot;
+            entry.rate = 9.0;
+            lines.push_back(entry);
+        }
+        WriteRecord(path, company, lines, TaxPeriod{2025, 4, "Canada"});
+        EXPECT_TRUE(session.open(path));
+    }
+
+    const std::string path = folder.file("update.irc");
+};
+
+} // namespace
+
+TEST(SaveWithCurrentRatesTest, YesCopiesRatesByFuelTypeAndThePeriod)
+{
+    for (bool diesel : {true, false}) {
+        RateUpdateRig rig(diesel ? FuelCodeDiesel : FuelCodeGasoline);
+        rig.prompts.answers = {Answer::Yes};
+        ASSERT_TRUE(rig.session.saveWithCurrentRates());
+        EXPECT_EQ(rig.prompts.shown, std::vector<std::string>{kUpdateRatesQuestion});
+
+        CIftaDoc read;
+        ASSERT_TRUE(ReadRecordFile(read, rig.path).ok());
+        EXPECT_EQ(read.recordPeriod().year, 2026);
+        EXPECT_EQ(read.recordPeriod().quarter, 2);
+        ASSERT_EQ(read.entries().size(), 4u);
+        EXPECT_DOUBLE_EQ(read.entries()[0].rate, diesel ? 0.2 : 0.1);
+        EXPECT_DOUBLE_EQ(read.entries()[1].rate, diesel ? 1.2 : 1.1);
+        EXPECT_EQ(read.entries()[1].surcharge, 0);
+        EXPECT_DOUBLE_EQ(read.entries()[2].rate, diesel ? 2.2 : 2.1);
+        EXPECT_EQ(read.entries()[2].surcharge, 1);
+        // A line whose slot lies outside the table keeps what it had.
+        EXPECT_DOUBLE_EQ(read.entries()[3].rate, 9.0);
+        EXPECT_FALSE(rig.doc.isModified());
+    }
+}
+
+TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordIsLeftAlone)
+{
+    for (Answer answer : {Answer::No, Answer::Cancel}) {
+        RateUpdateRig rig(FuelCodeDiesel);
+        const auto stale = std::filesystem::last_write_time(rig.path) - std::chrono::hours(1);
+        std::filesystem::last_write_time(rig.path, stale);
+        rig.prompts.answers = {answer};
+        EXPECT_EQ(rig.session.saveWithCurrentRates(), answer == Answer::No);
+        // No writes the file again as it was; Cancel does not write at all.
+        EXPECT_EQ(std::filesystem::last_write_time(rig.path) != stale, answer == Answer::No);
+        CIftaDoc read;
+        ASSERT_TRUE(ReadRecordFile(read, rig.path).ok());
+        EXPECT_EQ(read.recordPeriod().year, 2025);
+        EXPECT_DOUBLE_EQ(read.entries()[0].rate, 9.0);
+        EXPECT_DOUBLE_EQ(rig.doc.entries()[0].rate, 9.0);
+    }
+
+    // A record never saved has no file to update: nothing is asked, changed or written.
+    SessionRig rig;
+    TripEntry line;
+    line.rate = 9.0;
+    rig.doc.replaceEntries({line});
+    rig.doc.setRecordPeriod(TaxPeriod{2025, 4, "Canada"});
+    rig.doc.setModified(true);
+    EXPECT_FALSE(rig.session.saveWithCurrentRates());
+    EXPECT_TRUE(rig.prompts.shown.empty());
+    EXPECT_DOUBLE_EQ(rig.doc.entries()[0].rate, 9.0);
+    EXPECT_EQ(rig.doc.recordPeriod().year, 2025);
+    EXPECT_TRUE(rig.doc.isModified());
+    EXPECT_TRUE(std::filesystem::is_empty(rig.folder.path()));
+}
+
+TEST(RecordSessionTest, SaveModifiedAsksAndFollowsTheAnswer)
+{
+    struct Case {
+        Answer answer;
+        bool goOn;
+        size_t linesInFile;
+        bool stillModified;
+    } const cases[] = {
+        {Answer::Yes, true, 4, false},
+        {Answer::No, true, 3, true},
+        {Answer::Cancel, false, 3, true},
+    };
+    for (const Case &c : cases) {
+        SessionRig rig;
+        const std::string path = CopyOfFixture(rig);
+        ASSERT_TRUE(rig.session.open(path));
+        rig.doc.addEntry(rig.doc.prepareNewEntry(EntryUnits{}));
+        rig.prompts.answers = {c.answer};
+
+        EXPECT_EQ(rig.session.saveModified(), c.goOn);
+        EXPECT_EQ(rig.prompts.shown, std::vector<std::string>{"Save changes to " + path + "?"});
+        EXPECT_EQ(LinesInFile(path), c.linesInFile);
+        EXPECT_EQ(rig.doc.isModified(), c.stillModified);
+    }
+}
+
+TEST(RecordSessionTest, MergeCancelDiscardsAndOkAsksForTheCompanyAtTheNextSave)
+{
+    SessionRig rig;
+    const std::string first = CopyOfFixture(rig, "truck1.irc");
+    const std::string second = CopyOfFixture(rig, "truck2.irc");
+    bool confirm = false;
+    rig.prompts.merge = [&](CIftaDoc &doc) {
+        EXPECT_TRUE(MergeFile(doc, first).ok());
+        EXPECT_TRUE(MergeFile(doc, second).ok());
+        return confirm;
+    };
+    ASSERT_TRUE(rig.session.open(first));
+
+    EXPECT_FALSE(rig.session.mergeFiles());
+    EXPECT_TRUE(rig.doc.entries().empty());
+    EXPECT_TRUE(rig.session.pathName().empty());
+    EXPECT_EQ(rig.session.title(), "Untitled");
+    EXPECT_FALSE(rig.session.companyDialogBeforeSave());
+
+    confirm = true;
+    ASSERT_TRUE(rig.session.mergeFiles());
+    EXPECT_EQ(rig.doc.entries().size(), 6u);
+    EXPECT_TRUE(rig.session.companyDialogBeforeSave());
+    // The company dialog comes first although the merged header names a company; a
+    // cancelled dialog still writes the file.
+    const std::string merged = rig.folder.file("merged.irc");
+    ASSERT_TRUE(rig.session.saveTo(merged));
+    EXPECT_EQ(rig.prompts.companyDialogs, 1);
+    EXPECT_EQ(LinesInFile(merged), 6u);
+    EXPECT_FALSE(rig.session.companyDialogBeforeSave());
+    // Once saved, the record is an ordinary one again.
+    ASSERT_TRUE(rig.session.save());
+    EXPECT_EQ(rig.prompts.companyDialogs, 1);
+}
+
+TEST(RecordSessionTest, OpenOfAMissingFileKeepsTheRecordAndAForeignFileOpensEmpty)
+{
+    SessionRig rig;
+    const std::string path = CopyOfFixture(rig);
+    ASSERT_TRUE(rig.session.open(path));
+
+    const std::string missing = rig.folder.file("gone.irc");
+    EXPECT_FALSE(rig.session.open(missing));
+    EXPECT_EQ(rig.session.lastOpen().status, Result::Status::CannotOpen);
+    ASSERT_EQ(rig.prompts.shown.size(), 1u);
+    EXPECT_NE(rig.prompts.shown[0].find("gone.irc"), std::string::npos) << rig.prompts.shown[0];
+    EXPECT_EQ(rig.doc.entries().size(), 3u);
+    EXPECT_EQ(rig.session.pathName(), path);
+    EXPECT_FALSE(rig.doc.company().companyName.empty());
+
+    const std::string foreign = rig.folder.file("notes.irc");
+    std::ofstream(foreign) << "just some text\n";
+    EXPECT_TRUE(rig.session.open(foreign));
+    EXPECT_EQ(rig.session.lastOpen().status, Result::Status::BadFormat);
+    EXPECT_EQ(rig.prompts.shown.back(), kIncompatibleFileFormat);
+    EXPECT_TRUE(rig.doc.entries().empty());
+    EXPECT_EQ(rig.doc.company().companyName, "");
+    EXPECT_EQ(rig.session.pathName(), foreign);
+    EXPECT_EQ(rig.session.title(), "notes.irc");
+}
+
+TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
+{
+    struct Case {
+        const char *name;
+        std::function<bool(SessionRig &, const std::string &)> replace;
+    } const cases[] = {
+        {"open", [](SessionRig &rig, const std::string &path) { return rig.session.open(path); }},
+        {"new", [](SessionRig &rig, const std::string &) { return rig.session.newRecord(); }},
+        {"merge", [](SessionRig &rig, const std::string &) { return rig.session.mergeFiles(); }},
+    };
+    for (const Case &c : cases) {
+        SessionRig rig;
+        rig.prompts.company = [](CompanyDialogData &) { return CompanyResult::Ok; };
+        rig.prompts.merge = [](CIftaDoc &) { return true; };
+        const std::string path = CopyOfFixture(rig);
+        ASSERT_TRUE(rig.session.open(path));
+        rig.doc.takeSnapshot();
+        rig.doc.deleteEntry(0);
+        ASSERT_TRUE(rig.doc.undo().canUndo());
+        rig.prompts.answers = {Answer::No}; // the changed record is dropped
+
+        ASSERT_TRUE(c.replace(rig, path)) << c.name;
+        EXPECT_FALSE(rig.doc.undo().canUndo()) << c.name;
+        EXPECT_FALSE(rig.doc.undoEntries()) << c.name;
+    }
+}
+
+TEST(RecordSessionTest, ImportStartsFromTheLastOptionsAndSetsTheEntryUnits)
+{
+    SessionRig rig;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(fixture("report/rates.itx"), rig.state.taxRates.table(), period).ok());
+    const std::string csv = rig.folder.file("trips.csv");
+    std::ofstream(csv) << "QC,100,30\nON,80,10\n";
+    const ImportOptions imperial = ImportState | ImportDistance | ImportFuel;
+    std::vector<ImportOptions> offered;
+    rig.prompts.company = [](CompanyDialogData &) { return CompanyResult::Ok; };
+    rig.prompts.import = [&](ImportDialogData &data) {
+        offered.push_back(data.options);
+        data.filePath = csv;
+        data.options = imperial;
+        return true;
+    };
+    rig.prompts.answers = {Answer::No}; // the second import drops the first
+
+    ASSERT_TRUE(rig.session.importCsv());
+    EXPECT_EQ(rig.doc.entries().size(), 2u);
+    ASSERT_TRUE(rig.session.importCsv());
+    EXPECT_EQ(offered, (std::vector<ImportOptions>{kDefaultImportOptions, imperial}));
+    EXPECT_EQ(rig.state.lastImportOptions, imperial);
+    EXPECT_EQ(rig.state.entryUnits, (EntryUnits{1, 1}));
+
+    // New lines follow the units of each import read, not of one that could not be.
+    ASSERT_TRUE(rig.session.importFile(csv, imperial | ImportDistanceInKm | ImportFuelInLitres));
+    EXPECT_EQ(rig.state.entryUnits, (EntryUnits{0, 0}));
+    EXPECT_FALSE(rig.session.importFile(rig.folder.file("none.csv"), imperial));
+    EXPECT_EQ(rig.state.entryUnits, (EntryUnits{0, 0}));
+}

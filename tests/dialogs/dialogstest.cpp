@@ -159,9 +159,9 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    LastImportOptions() = kDefaultImportOptions;
+    ImportDialogData remembered{std::string(), kDefaultImportOptions};
     {
-        CImportDlg dlg(prompts);
+        CImportDlg dlg(prompts, remembered);
         dlg.show();
         EXPECT_EQ(dlg.windowTitle(), "Import Fields Selection");
         EXPECT_FALSE(Child<QCheckBox>(dlg, "state")->isEnabled());
@@ -178,33 +178,34 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
         EXPECT_EQ(dlg.data().filePath, "/tmp/trips.csv");
         EXPECT_EQ(dlg.data().options, 475u + 4u - 256u);
+        remembered = dlg.data();
     }
-    EXPECT_EQ(LastImportOptions(), 223u);
-    CImportDlg again(prompts);
+    EXPECT_EQ(remembered.options, 223u);
+    // The next import opens with the options given back.
+    CImportDlg again(prompts, remembered);
     EXPECT_TRUE(Child<QCheckBox>(again, "distance")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(again, "header")->isChecked());
     again.reject();
-    LastImportOptions() = kDefaultImportOptions;
 }
 
 TEST(ImportDlg, CancelLeavesTheRememberedOptions)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    LastImportOptions() = kDefaultImportOptions;
-    CImportDlg dlg(prompts);
+    CImportDlg dlg(prompts, ImportDialogData{std::string(), kDefaultImportOptions});
     Child<QCheckBox>(dlg, "date")->setChecked(false);
     dlg.reject();
-    EXPECT_EQ(LastImportOptions(), kDefaultImportOptions);
+    EXPECT_EQ(dlg.data().options, kDefaultImportOptions);
 }
 
 TEST(DownloadDlg, BadQuarterKeepsItOpenWithoutFetching)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    TaxRateTable docTable;
-    CIftaDoc doc(&docTable);
-    doc.company().country = "US";
+    CIftaDoc doc;
+    CompanyInfo company = doc.company();
+    company.country = "US";
+    doc.setCompany(company);
     CDownloadDlg dlg(prompts, doc);
     dlg.show();
     EXPECT_EQ(Child<QComboBox>(dlg, "country")->currentText(), "US");
@@ -224,8 +225,7 @@ TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    TaxRateTable docTable;
-    CIftaDoc doc(&docTable);
+    CIftaDoc doc;
     const TaxPeriod before = doc.tablePeriod();
     CDownloadDlg dlg(prompts, doc);
     // Port 1 on this machine: nothing listens there.
@@ -244,13 +244,12 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     GuiApp();
     QTemporaryDir dir;
     ScriptedPrompts prompts;
-    TaxRateTable sourceTable;
-    CIftaDoc source(&sourceTable);
-    source.recordPeriod = {2026, 2, "Canada"};
+    CIftaDoc source;
+    source.setRecordPeriod({2026, 2, "Canada"});
     TripEntry trip;
     trip.tripNumber = 7;
     trip.distance = 120;
-    source.entries = {trip, trip};
+    source.replaceEntries({trip, trip});
     const std::string good = dir.filePath("a.irc").toStdString();
     ASSERT_TRUE(WriteRecordFile(source, good));
     const std::string bad = dir.filePath("bad.irc").toStdString();
@@ -258,9 +257,7 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     std::fputs("not a record file", f);
     std::fclose(f);
 
-    TaxRateTable docTable;
-
-    CIftaDoc doc(&docTable);
+    CIftaDoc doc;
     CMergeDlg dlg(prompts, doc);
     EXPECT_EQ(dlg.windowTitle(), "Merge Files");
     prompts.files = {good, bad, good};

@@ -28,13 +28,11 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        savedUnits = CurrentEntryUnits();
         ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, period));
         data.table = &table;
         data.entry.tripNumber = 4;
         data.entry.slot = 2; // Kentucky
     }
-    void TearDown() override { CurrentEntryUnits() = savedUnits; }
 
     // Opens the dialog as the active window, so that focus moves send their events.
     CEntryDlg &open()
@@ -85,7 +83,6 @@ protected:
     EntryDialogData data;
     ScriptedPrompts prompts;
     std::unique_ptr<CEntryDlg> dialog;
-    EntryUnits savedUnits;
 };
 
 TEST_F(EntryDlgTest, TitleNamesTheTripAndTheKindOfEdit)
@@ -204,22 +201,23 @@ TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
 TEST_F(EntryDlgTest, ClosingInAnyWaySetsTheCurrentEntryUnitsFromTheButtons)
 {
     // The dialog opens on the entry's own units, whatever the current units are.
-    CurrentEntryUnits() = EntryUnits{1, 1};
+    data.units = EntryUnits{1, 1};
     data.entry.distanceInMiles = 0;
     data.entry.fuelInGallons = 0;
     open();
     EXPECT_EQ(units(), "KM L");
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 0);
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+    EXPECT_EQ(dialog->data().units, (EntryUnits{0, 0}));
 
+    // The program keeps what each dialog gave back as the units of the next entry.
+    data.units = dialog->data().units;
     open();
     radio("MIL")->click();
     dialog->reject();
-    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+    EXPECT_EQ(dialog->data().units, (EntryUnits{1, 0}));
 
+    data.units = dialog->data().units;
     data.entry.distanceInMiles = 1;
     open();
     EXPECT_EQ(units(), "MIL L");
@@ -227,12 +225,11 @@ TEST_F(EntryDlgTest, ClosingInAnyWaySetsTheCurrentEntryUnitsFromTheButtons)
     // A refused OK keeps the dialog open and the units where they were.
     edit("fuel")->setText("x");
     dialog->accept();
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 0);
+    EXPECT_EQ(dialog->data().units.fuelInGallons, 0);
     edit("fuel")->setText("1");
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(CurrentEntryUnits().distanceInMiles, 1);
-    EXPECT_EQ(CurrentEntryUnits().fuelInGallons, 1);
+    EXPECT_EQ(dialog->data().units, (EntryUnits{1, 1}));
 }
 
 TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)

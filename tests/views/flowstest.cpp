@@ -9,6 +9,8 @@
 #include "records/recordfile.h"
 #include "records/recordmerge.h"
 #include "records/taxfile.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
 #include "views/cmergeflow.h"
 #include "views/creportlistctrl.h"
 #include "views/ctaxflows.h"
@@ -31,54 +33,73 @@ std::string ReadAll(const std::string &path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Counts what the session asks the window to show.
+class RecordingEvents : public SessionEvents
+{
+public:
+    void taxRatesLoaded(const std::string &) override { ++taxShown; }
+    void showTaxRates() override { ++taxShown; }
+    int taxShown = 0;
+};
+
+// The view's flows over a session of their own, with the remembered tax file in memory.
 class FlowsTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         GuiApp();
-        hooks.defaultTaxFile = [this] { return defaultTax; };
-        hooks.setDefaultTaxFile = [this](const std::string &p) { defaultTax = p; };
-        hooks.showTaxRates = [this] { ++taxShown; };
-        hooks.documentPath = [this] { return docPath; };
-        hooks.saveDocument = [this] { return static_cast<bool>(WriteRecordFile(doc, docPath)); };
+        session.setEvents(&events);
+        session.record().skipStartUpSteps();
     }
     std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
+    std::string &defaultTax() { return settings.taxFile; }
+    void setCountry(const std::string &country)
+    {
+        CompanyInfo company = doc.company();
+        company.country = country;
+        doc.setCompany(company);
+    }
+    // Reads a tax-rate file into the session's table, as tollmark-cli's --rates does.
+    bool readRates(const std::string &file)
+    {
+        return CTaxSession::ReadTaxFileInto(file, doc.rates()).ok();
+    }
 
     QTemporaryDir dir;
-    TaxRateTable table;
-    CIftaDoc doc{&table};
     ScriptedPrompts prompts;
+    MemorySettings settings;
+    CSession session{prompts, settings};
+    CIftaDoc &doc = session.document();
+    TaxRateTable &table = doc.taxTable();
     CTaxListCtrl list{doc, prompts};
-    FlowHooks hooks;
-    std::string defaultTax, docPath;
-    int taxShown = 0;
+    RecordingEvents events;
 };
 
 } // namespace
 
 TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
 {
-    CTaxFlows flows(doc, list, prompts, hooks);
+    CTaxFlows flows(session, list, prompts);
     EXPECT_FALSE(flows.OnLoadTaxRates()); // file dialog cancelled
-    EXPECT_EQ(taxShown, 0);
+    EXPECT_EQ(events.taxShown, 0);
     prompts.files = {TOLLMARK_TEST_DATA "/charts/table-2026.itx"};
-    list.setTaxRatesModified(true);
+    doc.rates().setModified(true);
     ASSERT_TRUE(flows.OnLoadTaxRates());
     EXPECT_EQ(prompts.filters.back(), "IFTA tax files (*.itx)|*.itx||");
-    EXPECT_FALSE(list.taxRatesModified());
-    EXPECT_EQ(taxShown, 1);
+    EXPECT_FALSE(doc.rates().isModified());
+    EXPECT_EQ(events.taxShown, 1);
     EXPECT_GT(list.shownCount(), 60);
-    EXPECT_EQ(defaultTax, TOLLMARK_TEST_DATA "/charts/table-2026.itx");
+    EXPECT_EQ(defaultTax(), TOLLMARK_TEST_DATA "/charts/table-2026.itx");
 
     // Cancelling the tax period writes nothing.
     const std::string out = path("saved.itx");
     prompts.files = {out};
-    list.setTaxRatesModified(true);
+    doc.rates().setModified(true);
     EXPECT_FALSE(flows.OnSaveTaxRates());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
-    EXPECT_TRUE(list.taxRatesModified());
-    EXPECT_EQ(prompts.proposals.back(), defaultTax);
+    EXPECT_TRUE(doc.rates().isModified());
+    EXPECT_EQ(prompts.proposals.back(), defaultTax());
 
     prompts.files = {out};
     prompts.taxPeriod = [](TaxPeriod &p) {
@@ -86,8 +107,8 @@ TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
         return true;
     };
     ASSERT_TRUE(flows.OnSaveTaxRates());
-    EXPECT_FALSE(list.taxRatesModified());
-    EXPECT_EQ(defaultTax, out);
+    EXPECT_FALSE(doc.rates().isModified());
+    EXPECT_EQ(defaultTax(), out);
     EXPECT_EQ(ReadAll(out).substr(0, 21), "#TAXHEAD#\t2026\t3\tUS\t\n");
 }
 
@@ -95,29 +116,32 @@ TEST_F(FlowsTest, WrongTaxFileIsRefusedButRemembered)
 {
     const std::string bad = path("bad.itx");
     std::ofstream(bad) << "no header\n";
-    CTaxFlows flows(doc, list, prompts, hooks);
+    CTaxFlows flows(session, list, prompts);
     prompts.files = {bad};
     EXPECT_FALSE(flows.OnLoadTaxRates());
     EXPECT_EQ(prompts.shown.back(), "Wrong file format. Tax not loaded.");
-    EXPECT_EQ(defaultTax, bad);
+    EXPECT_EQ(defaultTax(), bad);
     prompts.files = {path("missing.itx")};
     EXPECT_FALSE(flows.OnLoadTaxRates());
-    EXPECT_EQ(defaultTax, bad);
+    EXPECT_EQ(defaultTax(), bad);
 }
 
 TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
 {
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
-    CTaxFlows flows(doc, list, prompts, hooks);
+    ASSERT_TRUE(readRates(TOLLMARK_TEST_DATA "/report/rates.itx"));
+    CTaxFlows flows(session, list, prompts);
     EXPECT_FALSE(flows.OnSaveWithCurrentRates()); // never saved: nothing asked
     EXPECT_TRUE(prompts.shown.empty());
 
-    docPath = path("trips.irc");
+    // A record saved before (its file since gone), its line at last quarter's rate.
+    const std::string docPath = path("trips.irc");
+    ASSERT_TRUE(session.record().saveTo(docPath));
+    ASSERT_EQ(std::remove(docPath.c_str()), 0);
     TripEntry trip;
     trip.slot = 0;
     trip.rate = 0.9;
-    doc.entries() = {trip};
-    doc.tablePeriod() = {2026, 2, "Canada"};
+    doc.replaceEntries({trip});
+    doc.rates().setPeriod({2026, 2, "Canada"});
     prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
                        UserPrompts::Answer::Yes};
     EXPECT_FALSE(flows.OnSaveWithCurrentRates());
@@ -133,12 +157,12 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
 
 TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
 {
-    doc.tablePeriod() = {2026, 2, "US"};
-    doc.recordPeriod() = {2025, 4, "Canada"};
-    doc.company().country = "Canada";
+    doc.rates().setPeriod({2026, 2, "US"});
+    doc.setRecordPeriod({2025, 4, "Canada"});
+    setCountry("Canada");
     TaxInfoData seen;
     prompts.taxInfo = [&seen](const TaxInfoData &d) { seen = d; };
-    CTaxFlows(doc, list, prompts, hooks).OnTaxRatesInfo();
+    CTaxFlows(session, list, prompts).OnTaxRatesInfo();
     EXPECT_EQ(seen.loadedYear, "2026");
     EXPECT_EQ(seen.loadedCountry, "US");
     EXPECT_EQ(seen.documentQuarter, "4");
@@ -147,11 +171,11 @@ TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
 
 TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
 {
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/charts/table-2026.itx", table, doc.tablePeriod()));
+    ASSERT_TRUE(readRates(TOLLMARK_TEST_DATA "/charts/table-2026.itx"));
     const int quebec = table.findAbbreviation("QC");
     ASSERT_GE(quebec, 0);
     ChartServer server(QByteArray::fromStdString(ReadAll(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")));
-    doc.company().country = "Canada";
+    setCountry("Canada");
     prompts.download = [&](CIftaDoc &d, DownloadDialogData &data) {
         CDownloadDlg dlg(prompts, d, data);
         dlg.setBaseAddress(server.base());
@@ -161,58 +185,61 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
         dlg.OnDownload();
         return dlg.result() == QDialog::Accepted;
     };
-    CTaxFlows flows(doc, list, prompts, hooks);
+    CTaxFlows flows(session, list, prompts);
     ASSERT_TRUE(flows.OnDownload());
     ASSERT_EQ(server.paths.size(), 1u);
     EXPECT_EQ(server.paths[0], "/taxmatrix/charts/2Q2026.txt");
     EXPECT_EQ(prompts.shown.back(), "Tax rates loaded. Please check for errors");
-    EXPECT_TRUE(list.taxRatesModified());
-    EXPECT_EQ(taxShown, 1);
+    EXPECT_TRUE(doc.rates().isModified());
+    EXPECT_EQ(events.taxShown, 1);
     EXPECT_EQ(doc.tablePeriod(), (TaxPeriod{2026, 2, "Canada"}));
     EXPECT_NE(table[quebec].gasolineRate, 1.1111);
 }
 
 TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
 {
-    TaxRateTable sourceTable;
-    CIftaDoc source(&sourceTable);
+    CIftaDoc source;
     TripEntry trip;
     trip.distance = 50;
-    source.entries = {trip, trip, trip};
+    source.replaceEntries({trip, trip, trip});
     const std::string file = path("a.irc");
     ASSERT_TRUE(WriteRecordFile(source, file));
-    bool asked = false;
-    hooks.saveModified = [&asked] { asked = true; return true; };
-    CMergeFlow flow(doc, prompts, hooks);
+    CMergeFlow flow(session);
     prompts.merge = [&](CIftaDoc &d) {
         EXPECT_EQ(d.mergeCounter(), 0);
         EXPECT_TRUE(d.entries().empty());
         return static_cast<bool>(MergeFile(d, file));
     };
-    doc.entries() = {trip};
+    // The changed record is offered for saving first ("No" drops it).
+    doc.replaceEntries({trip});
+    doc.setModified();
+    prompts.answers = {UserPrompts::Answer::No};
     ASSERT_TRUE(flow.OnMergeFiles());
-    EXPECT_TRUE(asked);
+    EXPECT_EQ(prompts.shown.back(), "Save changes to Untitled?");
     EXPECT_EQ(doc.entries().size(), 3u);
-    EXPECT_TRUE(doc.forceCompanyDialog);
+    EXPECT_TRUE(session.record().companyDialogBeforeSave());
 
     prompts.merge = [&](CIftaDoc &d) {
         MergeFile(d, file);
         return false;
     };
+    doc.setModified(false);
     EXPECT_FALSE(flow.OnMergeFiles());
     EXPECT_TRUE(doc.entries().empty());
     EXPECT_FALSE(doc.isModified());
 
-    hooks.saveModified = [] { return false; };
-    doc.entries() = {trip};
-    EXPECT_FALSE(CMergeFlow(doc, prompts, hooks).OnMergeFiles());
+    // Cancel at the question: nothing merged, the record stays.
+    doc.replaceEntries({trip});
+    doc.setModified();
+    prompts.answers = {UserPrompts::Answer::Cancel};
+    EXPECT_FALSE(CMergeFlow(session).OnMergeFiles());
     EXPECT_EQ(doc.entries().size(), 1u);
 }
 
 TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
 {
     const std::string rates = TOLLMARK_TEST_DATA "/report/rates.itx";
-    ASSERT_TRUE(ReadTaxFile(rates, table, doc.tablePeriod()));
+    ASSERT_TRUE(readRates(rates));
     TripEntry a;
     a.slot = 0;
     a.rate = table[0].dieselRate;
@@ -225,7 +252,7 @@ TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
     b.distance = 250;
     b.fuel = 20.0f;
     b.tripNumber = 2;
-    doc.entries() = {a, b};
+    doc.replaceEntries({a, b});
     const std::string record = path("q.irc");
     ASSERT_TRUE(WriteRecordFile(doc, record));
 

@@ -3,6 +3,7 @@
 
 #include "records/ciftadoc.h"
 #include "records/taxfile.h"
+#include "session/ctaxsession.h"
 #include "views/ctaxlistctrl.h"
 
 #include <QBrush>
@@ -18,12 +19,13 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
+        ASSERT_TRUE(CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx",
+                                                 doc.rates()));
         list.Fill();
     }
 
-    TaxRateTable table;
-    CIftaDoc doc{&table};
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
     ScriptedPrompts prompts;
     CTaxListCtrl list{doc, prompts};
 };
@@ -55,8 +57,8 @@ TEST_F(TaxListTest, ModifyWritesTheSlotMarksModifiedAndUndoes)
     };
     ASSERT_TRUE(list.ModifyRate(1));
     EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
-    EXPECT_TRUE(list.taxRatesModified());
-    EXPECT_EQ(list.undoFlags().undoAvailable, 1);
+    EXPECT_TRUE(doc.rates().isModified());
+    EXPECT_TRUE(doc.rates().undo().canUndo());
     ASSERT_TRUE(list.Undo());
     EXPECT_EQ(table, before);
     ASSERT_TRUE(list.Redo());
@@ -68,7 +70,7 @@ TEST_F(TaxListTest, CancelledModifyChangesNothing)
     const TaxRateTable before = table;
     EXPECT_FALSE(list.ModifyRate(0));
     EXPECT_EQ(table, before);
-    EXPECT_FALSE(list.taxRatesModified());
+    EXPECT_FALSE(doc.rates().isModified());
 }
 
 TEST_F(TaxListTest, AddNewFillsTheNextSlotAndAFullTableIsRefused)
@@ -99,8 +101,8 @@ TEST_F(TaxListTest, AddNewFillsTheNextSlotAndAFullTableIsRefused)
 TEST(TaxList, NoTableLoadedShowsNothingAndAddKeepsWritingSlotZero)
 {
     GuiApp();
-    TaxRateTable table;
-    CIftaDoc doc{&table};
+    CIftaDoc doc;
+    TaxRateTable &table = doc.taxTable();
     ScriptedPrompts prompts;
     CTaxListCtrl list{doc, prompts};
     prompts.taxRate = [](TaxRate &rate, bool) {

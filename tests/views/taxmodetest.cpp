@@ -3,6 +3,8 @@
 
 #include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
 #include "records/taxfile.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
@@ -16,12 +18,14 @@
 TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
 {
     GuiApp();
-    CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
-    ASSERT_TRUE(ReadTaxFile(TOLLMARK_TEST_DATA "/report/rates.itx", table, doc.tablePeriod()));
     ScriptedPrompts prompts;
-    CIftaView view(doc, prompts);
-    CViewModes modes(view, FlowHooks{});
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    CIftaDoc &doc = session.document();
+    TaxRateTable &table = doc.taxTable();
+    ASSERT_TRUE(CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
+    CIftaView view(session, prompts);
+    CViewModes modes(view);
 
     view.ShowReport();
     EXPECT_EQ(view.mode(), ViewMode::Report);

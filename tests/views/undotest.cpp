@@ -11,6 +11,8 @@
 #include "app/cmainframe.h"
 #include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
 #include "records/taxfile.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
@@ -32,7 +34,7 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        ASSERT_TRUE(ReadTaxFile(kRates, table, doc.tablePeriod()));
+        ASSERT_TRUE(CTaxSession::ReadTaxFileInto(kRates, doc.rates()).ok());
         view.ShowList();
     }
 
@@ -69,11 +71,13 @@ protected:
         prompts.taxRate = nullptr;
     }
 
-    TaxRateTable table;
-    CIftaDoc doc{&table};
     ScriptedPrompts prompts;
-    CIftaView view{doc, prompts};
-    CViewModes modes{view, FlowHooks{}};
+    MemorySettings settings;
+    CSession session{prompts, settings};
+    CIftaDoc &doc = session.document();
+    TaxRateTable &table = doc.taxTable();
+    CIftaView view{session, prompts};
+    CViewModes modes{view};
 };
 
 TEST_F(UndoTest, EntryUndoAndRedoGoOneLevelEachWay)

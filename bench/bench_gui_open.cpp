@@ -67,7 +67,6 @@ struct Window {
     explicit Window(size_t lines)
     {
         CIftaDoc source;
-        TaxRateTable &table = source.taxTable();
         bench::FillEntries(source, lines);
         if (!WriteRecordFile(source, path.toStdString()))
             return;

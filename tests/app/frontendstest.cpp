@@ -1,0 +1,179 @@
+// One flow driven both ways, through the real window and through tollmark-cli, must
+// write the same file byte for byte: both front ends run the session's one use case.
+
+#include "app/windowtest.h"
+#include "cli/clirun.h"
+
+#include "app/cmainframe.h"
+#include "dialogs/ccompanydlg.h"
+#include "dialogs/cprofilesdlg.h"
+#include "profiles/cprofilestore.h"
+#include "records/ciftadoc.h"
+#include "records/csvimport.h"
+#include "records/recordmerge.h"
+#include "records/taxfile.h"
+#include "session/crecordsession.h"
+#include "ui/commandids.h"
+#include "views/ciftaview.h"
+
+#include <QFile>
+
+using namespace apptest;
+
+namespace {
+
+class FrontEndsTest : public WindowTest
+{
+protected:
+    CliRun cli(const std::vector<std::string> &args)
+    {
+        return RunCli(args, box.path("cli.err").toStdString());
+    }
+    std::string work(const char *name) { return box.work(name).toStdString(); }
+    // The company dialog confirmed as it opens.
+    static ScriptedPrompts::CompanyScript Confirm()
+    {
+        return [](CompanyDialogData &) { return UserPrompts::CompanyResult::Ok; };
+    }
+};
+
+TEST_F(FrontEndsTest, ImportWritesTheSameRecordFile)
+{
+    const std::string csv = work("trips.csv");
+    ASSERT_TRUE(QFile::copy(TOLLMARK_TEST_DATA "/import/trips.csv", QString::fromStdString(csv)));
+    // File New confirmed as it opens (the CLI's defaults: diesel, Canada, QC), Import of
+    // the file with the default options, Save As with the company dialog cancelled.
+    prompts.companies.push_back(Confirm());
+    prompts.imports.push_back([csv](ImportDialogData &data) {
+        EXPECT_EQ(data.options, kDefaultImportOptions);
+        data.filePath = csv;
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_IMPORT));
+    ASSERT_FALSE(doc().entries().empty());
+    const std::string window = work("window.irc");
+    prompts.saveNames.push_back(window);
+    prompts.companies.push_back(CancelCompany());
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
+
+    const std::string command = work("cli.irc");
+    const CliRun run = cli({"import", csv, "--rates", rates.toStdString(), "--out", command});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(QString::fromStdString(window)), ReadBytes(QString::fromStdString(command)));
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+TEST_F(FrontEndsTest, MergeWritesTheSameRecordFile)
+{
+    const QString sample = box.copySample("sample.irc");
+    const QString us = box.copySample("sample-us.irc");
+    prompts.merges.push_back([sample, us](CIftaDoc &d) {
+        EXPECT_TRUE(MergeFile(d, sample.toStdString()).ok());
+        EXPECT_TRUE(MergeFile(d, us.toStdString()).ok());
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_MERGE_FILES));
+    const std::string window = work("window.irc");
+    prompts.saveNames.push_back(window);
+    prompts.companies.push_back(CancelCompany()); // a merged record asks; Cancel still writes
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
+
+    const std::string command = work("cli.irc");
+    const CliRun run =
+        cli({"merge", "--out", command, sample.toStdString(), us.toStdString()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(QString::fromStdString(window)), ReadBytes(QString::fromStdString(command)));
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+TEST_F(FrontEndsTest, SaveUpdateTaxRatesRewritesTheRecordAlikeAndTheReportFollows)
+{
+    // This quarter's table with Quebec's diesel rate corrected, and two copies of the
+    // sample record made with the old rate.
+    TaxRateTable table;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(rates.toStdString(), table, period).ok());
+    const int qc = table.findAbbreviation("QC");
+    ASSERT_GE(qc, 0);
+    table[qc].dieselRate += 0.0125;
+    const std::string corrected = work("corrected.itx");
+    ASSERT_TRUE(WriteTaxFile(corrected, table, period).ok());
+    const QString sample = box.copySample("sample.irc");
+    const std::string window = work("window.irc");
+    const std::string command = work("cli.irc");
+    ASSERT_TRUE(QFile::copy(sample, QString::fromStdString(window)));
+    ASSERT_TRUE(QFile::copy(sample, QString::fromStdString(command)));
+
+    ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(window)));
+    prompts.openNames.push_back(corrected);
+    ASSERT_TRUE(frame->OnCommand(ID_LOAD_TAX_RATES));
+    // The report shown before the update taxes Quebec at the rate its trips were made with.
+    ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
+    const int quebec = static_cast<int>(column(1).indexOf("QC"));
+    ASSERT_GE(quebec, 0);
+    const QString oldRate = cell(quebec, 8);
+    const QString newRate = QString::number(table[qc].dieselRate, 'f', 4);
+    ASSERT_NE(oldRate, newRate);
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
+    ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));
+    EXPECT_EQ(prompts.texts.back(), kUpdateRatesQuestion);
+    // Still in the report, which now shows the updated rates.
+    EXPECT_EQ(view->mode(), ViewMode::Report);
+    EXPECT_EQ(cell(quebec, 8), newRate);
+
+    const CliRun run = cli({"update-rates", command, "--rates", corrected});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QByteArray updated = ReadBytes(QString::fromStdString(window));
+    EXPECT_NE(updated, ReadBytes(sample)); // the rates did change
+    EXPECT_EQ(updated, ReadBytes(QString::fromStdString(command)));
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+TEST_F(FrontEndsTest, ProfilesAddedAndDeletedGiveTheSameFile)
+{
+    // Two profiles from Company Setup: the first with Diesel ticked, the second without
+    // (a gasoline carrier, as "Add Profile" stores it); then the first deleted.
+    prompts.companies.push_back([this](CompanyDialogData &data) {
+        return RunCompanyDialog(prompts, data, [](CCompanyDlg &d) {
+            Type(d, "companyName", "Northern Freight");
+            Type(d, "provinceState", "ON");
+            if (!Button(d, "diesel")->isChecked())
+                Click(d, "diesel");
+            Click(d, "addProfile");
+            Type(d, "companyName", "Green Mountain Haul");
+            Type(d, "country", "US");
+            Type(d, "provinceState", "VT");
+            Click(d, "gasoline");
+            Click(d, "addProfile");
+        });
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_COMPANY_INFO));
+    ASSERT_EQ(app->profileStore().profiles().size(), 2u);
+    prompts.profiles.push_back([this](CProfileStore &s, ProfileRecord &) {
+        CProfilesDlg dialog(prompts, s);
+        EXPECT_EQ(Text(dialog, "companyName"), "Northern Freight");
+        dialog.OnDeleteProfile();
+        dialog.reject();
+        return false;
+    });
+    frame->OnCommand(ID_PROFILES);
+    ASSERT_EQ(app->profileStore().profiles().size(), 1u);
+    const QString window = box.work("ifta.usr");
+
+    const std::string command = work("cli.usr");
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"profiles-add", command, "--companyName", "Northern Freight",
+                                   "--provinceState", "ON", "--country", "Canada", "--fuelType",
+                                   "1"},
+          std::vector<std::string>{"profiles-add", command, "--companyName",
+                                   "Green Mountain Haul", "--provinceState", "VT", "--country",
+                                   "US"},
+          std::vector<std::string>{"profiles-delete", command, "0"}}) {
+        const CliRun run = cli(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+    app.reset(); // lets the window's profiles file go
+    EXPECT_EQ(ReadBytes(window), ReadBytes(QString::fromStdString(command)));
+}
+
+} // namespace

@@ -80,14 +80,15 @@ struct Trip {
 void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMiles)
 {
     const TaxRateTable &table = doc.taxTable();
-    int32_t odometer = doc.company.startOdometer;
+    int32_t odometer = doc.company().startOdometer;
+    std::vector<TripEntry> lines;
     for (const Trip &trip : trips) {
         TripEntry entry;
-        entry.tripNumber = static_cast<int32_t>(doc.entries.size()) + 1;
+        entry.tripNumber = static_cast<int32_t>(lines.size()) + 1;
         entry.date = trip.date;
         entry.abbreviation = trip.abbreviation;
-        CurrentEntryUnits() = EntryUnits{trip.imperial ? 1 : 0, trip.imperial ? 1 : 0};
-        if (!ResolveEntry(entry, table, doc.isDiesel())) {
+        const EntryUnits units{trip.imperial ? 1 : 0, trip.imperial ? 1 : 0};
+        if (!ResolveEntry(entry, table, doc.isDiesel(), units)) {
             std::cerr << "samplegen: no slot for " << trip.abbreviation << '\n';
             continue;
         }
@@ -102,7 +103,7 @@ void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMile
         entry.odometerIn = odometer;
         entry.odometerOut = odometer + static_cast<int32_t>(run);
         odometer = entry.odometerOut;
-        doc.appendEntry(entry);
+        lines.push_back(entry);
 
         const int surchargeSlot = FindSurchargeSlot(entry, table);
         if (surchargeSlot >= 0) {
@@ -112,15 +113,15 @@ void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMile
             extra.rate = SlotRate(table[surchargeSlot], doc.isDiesel());
             extra.surcharge = table[surchargeSlot].surcharge;
             extra.fuel = 0.0f;
-            doc.appendEntry(extra);
+            lines.push_back(extra);
         }
     }
-    doc.currentOdometer = odometer;
+    doc.replaceEntries(std::move(lines));
 }
 
 void fillQuebecCarrier(CIftaDoc &doc)
 {
-    CompanyInfo &c = doc.company;
+    CompanyInfo c;
     c.companyName = Utf8ToCp1252("Transport Boréal inc.");
     c.address = "1250, rue Notre-Dame Ouest";
     c.city = Utf8ToCp1252("Montréal");
@@ -135,7 +136,8 @@ void fillQuebecCarrier(CIftaDoc &doc)
     c.periodFrom = PeriodDate{2026, 4, 1};
     c.periodTo = PeriodDate{2026, 6, 30};
     c.setFuelCode(FuelCodeDiesel);
-    doc.recordPeriod = TaxPeriod{2026, 2, "Canada"};
+    doc.setCompany(c);
+    doc.setRecordPeriod(TaxPeriod{2026, 2, "Canada"});
 
     const std::vector<Trip> trips = {
         {"2026/04/02", "QC", 232, 455.00f, false}, {"2026/04/03", "ON", 818, 380.50f, false},
@@ -154,7 +156,7 @@ void fillQuebecCarrier(CIftaDoc &doc)
 
 void fillUsCarrier(CIftaDoc &doc)
 {
-    CompanyInfo &c = doc.company;
+    CompanyInfo c;
     c.companyName = "Prairie Line Freight LLC";
     c.address = "4120 SE 14th Street";
     c.city = "Des Moines";
@@ -169,7 +171,8 @@ void fillUsCarrier(CIftaDoc &doc)
     c.periodFrom = PeriodDate{2026, 4, 1};
     c.periodTo = PeriodDate{2026, 6, 30};
     c.setFuelCode(FuelCodeDiesel);
-    doc.recordPeriod = TaxPeriod{2026, 2, "US"};
+    doc.setCompany(c);
+    doc.setRecordPeriod(TaxPeriod{2026, 2, "US"});
 
     const std::vector<Trip> trips = {
         {"2026/04/06", "IA", 148, 132.40f, true}, {"2026/04/06", "IL", 301, 0.00f, true},
@@ -210,7 +213,7 @@ bool report(const Result &result, const std::string &path)
         std::cerr << "samplegen: " << path << ": " << result.message << '\n';
     else
         std::cout << "wrote " << path << '\n';
-    return result.ok;
+    return result.ok();
 }
 
 } // namespace
@@ -222,14 +225,15 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string out = argv[2];
-    TaxRateTable canadian;
-    TaxRateTable us;
-    if (!readRates(argv[1], canadian, us))
+    LoadedTaxTable canadian;
+    LoadedTaxTable us;
+    if (!readRates(argv[1], canadian.table(), us.table()))
         return 1;
 
-    bool ok = report(WriteTaxFile(out + "/ifta.itx", canadian, TaxPeriod{2026, 2, "Canada"}),
-                     out + "/ifta.itx");
-    ok &= report(WriteTaxFile(out + "/ifta-us.itx", us, TaxPeriod{2026, 2, "US"}),
+    bool ok = report(
+        WriteTaxFile(out + "/ifta.itx", canadian.table(), TaxPeriod{2026, 2, "Canada"}),
+        out + "/ifta.itx");
+    ok &= report(WriteTaxFile(out + "/ifta-us.itx", us.table(), TaxPeriod{2026, 2, "US"}),
                  out + "/ifta-us.itx");
 
     CIftaDoc quebec(&canadian);

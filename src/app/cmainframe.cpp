@@ -28,6 +28,8 @@ namespace {
 
 // Menu 128, item by item; 0 is a separator, -1 the place of the recent files.
 constexpr int kRecentFiles = -1;
+// The tables are laid out as the menus read.
+// clang-format off
 const int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_MERGE_FILES, ID_FILE_SAVE,
                          ID_FILE_SAVE_AS, ID_SAVE_WITH_CURRENT_RATES, 0, ID_LOAD_TAX_RATES,
                          ID_SAVE_TAX_RATES, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
@@ -46,6 +48,7 @@ const int kToolBar[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_PRIN
 
 // Shortcuts that work without a menu item of their own.
 const int kWindowShortcuts[] = {ID_HELP, ID_CONTEXT_HELP};
+// clang-format on
 
 } // namespace
 

@@ -88,7 +88,7 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
     if (!lockAndAdopt(fd, path))
         return false;
 
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         closeFile();
         setError("The file " + path + " cannot be opened.");
@@ -129,7 +129,7 @@ bool CFixedLenRecDoc::CreateFile(const std::string &path)
     }
     if (!lockAndAdopt(fd, path))
         return false;
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != 0) {
         closeFile();
         setError("The file " + path + " already exists and is not replaced.");
@@ -212,7 +212,7 @@ bool CFixedLenRecDoc::ReadHeader()
 
     // A header that counts more records than the file holds (a file cut short) counts only
     // the whole records present, so nothing is read or appended past the end.
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(fd_, &info) != 0)
         return false;
     const uint64_t size = static_cast<uint64_t>(info.st_size);

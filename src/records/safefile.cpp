@@ -77,8 +77,7 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return Result::cannotOpen(openFailureText(path, errno));
-    struct stat info {
-    };
+    struct stat info = {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
         return Result::cannotOpen(openFailureText(path, EISDIR));
@@ -120,8 +119,7 @@ Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
     if (fd < 0)
         return Result::failure(saveFailureText(path, errno));
 
-    struct stat existing {
-    };
+    struct stat existing = {};
     const mode_t mode =
         ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : defaultMode();
     int error = 0;

@@ -89,6 +89,8 @@ int MatchComboItem(const std::vector<std::string> &items, const std::string &typ
 
 const std::vector<std::string> &BuiltInJurisdictionNames()
 {
+    // Four names a line, in the box's order.
+    // clang-format off
     static const std::vector<std::string> names = {
         "Alabama",        "Alberta",        "Arizona",        "Arkansas",
         "British Columbia", "California",   "Colorado",       "Connecticut",
@@ -107,6 +109,7 @@ const std::vector<std::string> &BuiltInJurisdictionNames()
         "VA Surcharge",   "Vermont",        "Virginia",       "Washington",
         "West Virginia",  "Wisconsin",      "Wyoming",
     };
+    // clang-format on
     return names;
 }
 

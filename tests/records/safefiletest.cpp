@@ -23,8 +23,7 @@ const std::string kOldBytes = std::string("old contents\0with a zero\r\n", 26);
 
 mode_t ModeOf(const std::string &path)
 {
-    struct stat info {
-    };
+    struct stat info = {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }

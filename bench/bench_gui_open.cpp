@@ -6,10 +6,10 @@
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
-#include "ui/userprompts.h"
 #include "benchrecords.h"
 #include "records/recordfile.h"
 #include "records/taxratetable.h"
+#include "ui/userprompts.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
@@ -38,7 +38,8 @@ public:
         if (!std::getenv("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QApplication>(argc_, argv_);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("settings"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir_.filePath("settings"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("settings"));
         QDir::setCurrent(dir_.path());
         QFile::copy(QStringLiteral(TOLLMARK_SAMPLE_DATA "/ifta.itx"), dir_.filePath("ifta.itx"));

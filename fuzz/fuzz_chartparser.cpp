@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
         const TaxRate &now = table[slot];
         const TaxRate &was = before[slot];
-        if (now.abbreviation != was.abbreviation || now.surcharge != was.surcharge
-            || now.slot != was.slot)
+        if (now.abbreviation != was.abbreviation || now.surcharge != was.surcharge ||
+            now.slot != was.slot)
             fuzzinput::Fail("the chart changed a slot's jurisdiction");
         if (!filled[static_cast<size_t>(slot)] && !(now == was))
             fuzzinput::Fail("the chart changed a slot it did not fill");

@@ -57,8 +57,8 @@ const CommandSpec kCommands[] = {
     {ID_EDIT_ADD_NEW, "Add New\tCtrl+A", "Ctrl+A", "Add a new item\nAdd New", nullptr, false},
     {ID_COMPANY_INFO, "Company Info\tCtrl+I", "Ctrl+I", "Edit Company Information\nCompany Info",
      nullptr, false},
-    {ID_PROFILES, "Profiles\tCtrl+F", "Ctrl+F",
-     "Start a new record from a user profile\nProfiles", nullptr, false},
+    {ID_PROFILES, "Profiles\tCtrl+F", "Ctrl+F", "Start a new record from a user profile\nProfiles",
+     nullptr, false},
     {ID_OPTIONS, "&Options", "", "Default tax file and user profiles file\nOptions", nullptr,
      false},
     // Context menu 131 of the entry list and 137 of the tax-rate list.
@@ -85,10 +85,10 @@ const CommandSpec kCommands[] = {
     {ID_ODOMETER_OFF, "Odometer OFF", "", "Enter distances without odometer\nOdometer OFF",
      "odometer-off", true},
     {ID_TB_VIEW_LIST, "View List", "", "Show the trip entries\nView List", "view-list", false},
-    {ID_TB_VIEW_TAX_RATES, "View Tax Rates", "", "Show the tax rates\nView Tax Rates",
-     "view-rates", false},
-    {ID_TB_VIEW_REPORT, "View Report", "", "Show the quarterly report\nView Report",
-     "view-report", false},
+    {ID_TB_VIEW_TAX_RATES, "View Tax Rates", "", "Show the tax rates\nView Tax Rates", "view-rates",
+     false},
+    {ID_TB_VIEW_REPORT, "View Report", "", "Show the quarterly report\nView Report", "view-report",
+     false},
     // Tax Rates
     {ID_DOWNLOAD, "&Download\tAlt+D", "Alt+D", "Download tax rates\nDownload", nullptr, false},
     {ID_TAX_RATES_INFO, "Tax Rates &Info\tAlt+I", "",
@@ -104,8 +104,7 @@ const CommandSpec kCommands[] = {
 
 } // namespace
 
-CActionTable::CActionTable(QObject *parent)
-    : QObject(parent)
+CActionTable::CActionTable(QObject *parent) : QObject(parent)
 {
     for (const CommandSpec &entry : kCommands) {
         auto *a = new QAction(QString::fromLatin1(entry.text), this);

@@ -89,8 +89,8 @@ bool CIftaApp::InitInstance(const QStringList &arguments)
 {
     // Settings and the recent-file list are read from QSettings when they are needed.
     // The ".irc" file type is registered by the installed desktop entry and MIME type.
-    if (!arguments.isEmpty() && arguments.first().compare(QStringLiteral("/p"),
-                                                          Qt::CaseInsensitive) == 0) {
+    if (!arguments.isEmpty() &&
+        arguments.first().compare(QStringLiteral("/p"), Qt::CaseInsensitive) == 0) {
         printOnly_ = true;
         exitCode_ = printFromCommandLine(arguments) ? 0 : 1;
         return exitCode_ == 0;

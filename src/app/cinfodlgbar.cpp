@@ -15,8 +15,8 @@ QLineEdit *makeInfoBox(QWidget *parent, const char *name)
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     // 86 dialog units wide: room for "2006Q1 for Canada" with a margin.
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("2099Q4 for Canada"))
-                         + 24);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("2099Q4 for Canada")) +
+                         24);
     box->setMaximumWidth(box->minimumWidth() + 40);
     return box;
 }
@@ -31,8 +31,7 @@ QString PeriodText(int year, int quarter, const std::string &country)
         .arg(QString::fromStdString(Cp1252ToUtf8(country)));
 }
 
-CInfoDlgBar::CInfoDlgBar(QWidget *parent)
-    : QDockWidget(parent)
+CInfoDlgBar::CInfoDlgBar(QWidget *parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("infoDlgBar"));
     setWindowTitle(QStringLiteral("Dialog Bar"));

@@ -30,7 +30,8 @@ bool NamedIndicator(Display *display, const char *name)
 } // namespace
 
 CLockIndicators::CLockIndicators(QStatusBar &bar, Reader reader)
-    : QObject(&bar), reader_(reader ? std::move(reader) : Reader(&ReadPlatformLockKeys))
+    : QObject(&bar)
+    , reader_(reader ? std::move(reader) : Reader(&ReadPlatformLockKeys))
 {
     const QFontMetrics metrics(bar.font());
     for (int i = 0; i < 3; ++i) {

@@ -5,8 +5,8 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/clockindicators.h"
-#include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
@@ -137,12 +137,15 @@ void CMainFrame::buildStatusBar()
 
 void CMainFrame::buildCommands()
 {
-    commands_.add(ID_VIEW_TOOLBAR, [this] { toolBar_->setVisible(!toolBar_->isVisible()); }, {},
-                  [this] { return toolBar_->isVisible(); });
-    commands_.add(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
-                  {}, [this] { return statusBar()->isVisible(); });
-    commands_.add(ID_VIEW_DIALOGBAR, [this] { OnViewDialogBar(); }, {},
-                  [this] { return infoBar_->isVisible(); });
+    commands_.add(
+        ID_VIEW_TOOLBAR, [this] { toolBar_->setVisible(!toolBar_->isVisible()); }, {},
+        [this] { return toolBar_->isVisible(); });
+    commands_.add(
+        ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); }, {},
+        [this] { return statusBar()->isVisible(); });
+    commands_.add(
+        ID_VIEW_DIALOGBAR, [this] { OnViewDialogBar(); }, {},
+        [this] { return infoBar_->isVisible(); });
     commands_.add(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
 }
 
@@ -154,10 +157,10 @@ void CMainFrame::loadMenu(ViewMode mode)
         QMenu *menu = bar->addMenu(title);
         for (size_t i = 0; i < count; ++i) {
             const int id = items[i];
-            const bool dropped = (mode == ViewMode::Report
-                                  && (id == ID_EDIT_DELETE || id == ID_EDIT_MODIFY
-                                      || id == ID_EDIT_ADD_NEW))
-                || (mode == ViewMode::TaxRates && id == ID_EDIT_DELETE);
+            const bool dropped =
+                (mode == ViewMode::Report &&
+                 (id == ID_EDIT_DELETE || id == ID_EDIT_MODIFY || id == ID_EDIT_ADD_NEW)) ||
+                (mode == ViewMode::TaxRates && id == ID_EDIT_DELETE);
             if (dropped)
                 continue;
             if (id == 0) {
@@ -256,10 +259,10 @@ void CMainFrame::updateActions()
 void CMainFrame::UpdateInfoBar()
 {
     const CIftaDoc &doc = app_.document();
-    const QString record = PeriodText(doc.recordPeriod().year, doc.recordPeriod().quarter,
-                                      doc.company().country);
-    const QString loaded = PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
-                                      doc.tablePeriod().country);
+    const QString record =
+        PeriodText(doc.recordPeriod().year, doc.recordPeriod().quarter, doc.company().country);
+    const QString loaded =
+        PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter, doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
 }
 

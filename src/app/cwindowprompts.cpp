@@ -84,8 +84,8 @@ void CWindowPrompts::inform(const std::string &text)
 bool CWindowPrompts::askYesNo(const std::string &text)
 {
     return QMessageBox::question(Owner(), kCaption, FromBytes(text),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
@@ -100,16 +100,16 @@ UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
 
 std::string CWindowPrompts::openFileName(const std::string &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"),
-                                                      QString(), DialogFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(),
+                                                      DialogFilter(filter));
     return path.isEmpty() ? std::string() : PathBytes(path);
 }
 
 std::string CWindowPrompts::saveFileName(const std::string &filter, const std::string &proposal)
 {
-    QString path = QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"),
-                                                QFile::decodeName(proposal.c_str()),
-                                                DialogFilter(filter));
+    QString path =
+        QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"),
+                                     QFile::decodeName(proposal.c_str()), DialogFilter(filter));
     if (path.isEmpty())
         return {};
     const QString extension = DefaultExtension(filter);

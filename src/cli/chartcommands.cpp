@@ -8,8 +8,8 @@
 #include "download/chartfetcher.h"
 #include "download/chartparser.h"
 #include "records/cp1252.h"
-#include "records/safefile.h"
 #include "records/loadedtaxtable.h"
+#include "records/safefile.h"
 #include "records/taxfile.h"
 #include "session/ctaxsession.h"
 

@@ -18,7 +18,10 @@ public:
     void field(const std::string &key, const char *text) { field(key, std::string(text)); }
     void field(const std::string &key, long long number);
     void field(const std::string &key, int number) { field(key, static_cast<long long>(number)); }
-    void field(const std::string &key, unsigned number) { field(key, static_cast<long long>(number)); }
+    void field(const std::string &key, unsigned number)
+    {
+        field(key, static_cast<long long>(number));
+    }
     void field(const std::string &key, double number);
     void arrayValue(long long number);
 

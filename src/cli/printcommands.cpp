@@ -82,12 +82,12 @@ int CmdPrint(int argc, char **argv)
     const std::unique_ptr<QGuiApplication> app = StartGui();
     int pages = 0;
     PrintState state;
-    const Result printed = PrintDocumentToPdf(PreparePrintout(doc, mode),
-                                              QString::fromStdString(args.value("pdf")), state,
-                                              options, &pages);
+    const Result printed =
+        PrintDocumentToPdf(PreparePrintout(doc, mode), QString::fromStdString(args.value("pdf")),
+                           state, options, &pages);
     if (!printed)
         return InputFailure(printed.message);
-    std::cout << pages << (pages == 1 ? " page" : " pages") << " written to "
-              << args.value("pdf") << '\n';
+    std::cout << pages << (pages == 1 ? " page" : " pages") << " written to " << args.value("pdf")
+              << '\n';
     return ExitOk;
 }

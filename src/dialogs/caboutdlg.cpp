@@ -26,8 +26,8 @@ std::string TrimLeft(const std::string &text)
 
 std::string VersionNumber(int major, int minor, int patch, int tweak)
 {
-    return std::to_string(major) + ", " + std::to_string(minor) + ", " + std::to_string(patch)
-        + ", " + std::to_string(tweak);
+    return std::to_string(major) + ", " + std::to_string(minor) + ", " + std::to_string(patch) +
+           ", " + std::to_string(tweak);
 }
 
 } // namespace
@@ -35,11 +35,11 @@ std::string VersionNumber(int major, int minor, int patch, int tweak)
 VersionResource VersionResource::Program()
 {
     // The product version is the release without the build's tweak number.
-    return {VersionNumber(TOLLMARK_VERSION_MAJOR, TOLLMARK_VERSION_MINOR,
-                          TOLLMARK_VERSION_PATCH, TOLLMARK_VERSION_TWEAK),
-            VersionNumber(TOLLMARK_VERSION_MAJOR, TOLLMARK_VERSION_MINOR,
-                          TOLLMARK_VERSION_PATCH, 0),
-            "1Q2006"};
+    return {
+        VersionNumber(TOLLMARK_VERSION_MAJOR, TOLLMARK_VERSION_MINOR, TOLLMARK_VERSION_PATCH,
+                      TOLLMARK_VERSION_TWEAK),
+        VersionNumber(TOLLMARK_VERSION_MAJOR, TOLLMARK_VERSION_MINOR, TOLLMARK_VERSION_PATCH, 0),
+        "1Q2006"};
 }
 
 std::string DottedVersion(const std::string &version)
@@ -67,8 +67,8 @@ std::string VersionText(const VersionResource &resource)
 {
     const std::string fileVersion =
         "Version " + DottedVersion(resource.fileVersion) + " (Build " + resource.specialBuild + ")";
-    return "FileVersion: " + fileVersion + "\r\nProductVersion: "
-        + DottedVersion(resource.productVersion) + "\r\n";
+    return "FileVersion: " + fileVersion +
+           "\r\nProductVersion: " + DottedVersion(resource.productVersion) + "\r\n";
 }
 
 const std::string &ProgramVersionText()
@@ -77,8 +77,7 @@ const std::string &ProgramVersionText()
     return text;
 }
 
-CAboutDlg::CAboutDlg(QWidget *parent)
-    : QDialog(parent)
+CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Tollmark"));
 
@@ -96,9 +95,8 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     // The box shows the text's "\r\n" line ends as plain line breaks.
     version->setPlainText(QString::fromStdString(ProgramVersionText()).remove('\r').trimmed());
     version->setFixedHeight(version->fontMetrics().lineSpacing() * 3 + 12);
-    version->setMinimumWidth(version->fontMetrics().horizontalAdvance(
-                                 "FileVersion: Version 3.001 (Build 1Q2006)")
-                             + 40);
+    version->setMinimumWidth(
+        version->fontMetrics().horizontalAdvance("FileVersion: Version 3.001 (Build 1Q2006)") + 40);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAboutDlg::accept);

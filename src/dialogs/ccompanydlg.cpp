@@ -1,12 +1,12 @@
 #include "dialogs/ccompanydlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
-#include "session/profileactions.h"
 #include "records/jurisdictions.h"
+#include "session/profileactions.h"
+#include "ui/userprompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,8 +75,8 @@ QPushButton *Button(QWidget *parent, const QString &text, const char *name)
 
 } // namespace
 
-CCompanyDlg::CCompanyDlg(UserPrompts &prompts, CProfileStore *store,
-                         const CompanyDialogData &data, QWidget *parent)
+CCompanyDlg::CCompanyDlg(UserPrompts &prompts, CProfileStore *store, const CompanyDialogData &data,
+                         QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
     , store_(store)
@@ -124,11 +124,14 @@ void CCompanyDlg::buildControls()
     companyName_->setMinimumWidth(companyName_->fontMetrics().horizontalAdvance('M') * 24);
 
     auto *fields = new QGridLayout;
-    const std::pair<QString, QWidget *> rows[] = {
-        {tr("Company Name:"), companyName_}, {tr("Address:"), address_},
-        {tr("City:"), city_},                {tr("Province/State:"), province_},
-        {tr("Country:"), country_},          {tr("Postal Code/Zip:"), postalCode_},
-        {tr("Phone:"), phone_},              {tr("IFTA Number:"), iftaNumber_}};
+    const std::pair<QString, QWidget *> rows[] = {{tr("Company Name:"), companyName_},
+                                                  {tr("Address:"), address_},
+                                                  {tr("City:"), city_},
+                                                  {tr("Province/State:"), province_},
+                                                  {tr("Country:"), country_},
+                                                  {tr("Postal Code/Zip:"), postalCode_},
+                                                  {tr("Phone:"), phone_},
+                                                  {tr("IFTA Number:"), iftaNumber_}};
     int row = 0;
     for (const auto &[label, widget] : rows) {
         fields->addWidget(new QLabel(label, this), row, 0);

@@ -1,12 +1,12 @@
 #include "dialogs/cdownloaddlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxperioddlg.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "download/chartfetcher.h"
 #include "records/ciftadoc.h"
+#include "ui/userprompts.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -12,8 +12,7 @@ namespace {
 QPointer<CHelpWindow> theHelpWindow;
 } // namespace
 
-CHelpWindow::CHelpWindow(QWidget *parent)
-    : QDialog(parent)
+CHelpWindow::CHelpWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(tr("Tollmark Help"));
     setModal(false);

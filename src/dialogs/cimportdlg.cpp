@@ -1,9 +1,9 @@
 #include "dialogs/cimportdlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "records/csvimport.h"
+#include "ui/userprompts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -139,10 +139,14 @@ uint32_t CImportDlg::optionsFromControls() const
 {
     uint32_t options = ImportState;
     const std::pair<QAbstractButton *, ImportOptionBit> bits[] = {
-        {date_, ImportDate},           {distance_, ImportDistance},
-        {fuel_, ImportFuel},           {odometerIn_, ImportOdometerIn},
-        {odometerOut_, ImportOdometerOut}, {litres_, ImportFuelInLitres},
-        {km_, ImportDistanceInKm},     {header_, ImportHeader},
+        {date_, ImportDate},
+        {distance_, ImportDistance},
+        {fuel_, ImportFuel},
+        {odometerIn_, ImportOdometerIn},
+        {odometerOut_, ImportOdometerOut},
+        {litres_, ImportFuelInLitres},
+        {km_, ImportDistanceInKm},
+        {header_, ImportHeader},
     };
     for (const auto &[button, bit] : bits) {
         if (button->isChecked())

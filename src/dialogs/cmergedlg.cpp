@@ -1,11 +1,11 @@
 #include "dialogs/cmergedlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 #include "records/recordmerge.h"
+#include "ui/userprompts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

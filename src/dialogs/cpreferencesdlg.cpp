@@ -1,7 +1,7 @@
 #include "dialogs/cpreferencesdlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
+#include "ui/userprompts.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -16,8 +16,7 @@ constexpr const char *kTaxFilter = "IFTA tax files (*.itx)|*.itx||";
 constexpr const char *kProfilesFilter = "User profiles file (*.usr)|*.usr||";
 } // namespace
 
-CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &data,
-                                 QWidget *parent)
+CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &data, QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
     , data_(data)

@@ -1,10 +1,10 @@
 #include "dialogs/cprofilesdlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
 #include "session/profileactions.h"
+#include "ui/userprompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

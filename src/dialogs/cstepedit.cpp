@@ -2,8 +2,7 @@
 
 #include <QLineEdit>
 
-CStepEdit::CStepEdit(QWidget *parent)
-    : QAbstractSpinBox(parent)
+CStepEdit::CStepEdit(QWidget *parent) : QAbstractSpinBox(parent)
 {
     setAccelerated(false);
     setKeyboardTracking(false);

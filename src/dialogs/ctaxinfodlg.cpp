@@ -1,8 +1,8 @@
 #include "dialogs/ctaxinfodlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
+#include "ui/userprompts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -61,8 +61,7 @@ CTaxInfoDlg::CTaxInfoDlg(UserPrompts &prompts, const TaxInfoData &data, QWidget 
     QPushButton *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName("help");
     connect(buttons, &QDialogButtonBox::accepted, this, &CTaxInfoDlg::accept);
-    connect(help, &QPushButton::clicked, this,
-            [&prompts] { prompts.showHelp(kTaxRatesInfoHelp); });
+    connect(help, &QPushButton::clicked, this, [&prompts] { prompts.showHelp(kTaxRatesInfoHelp); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(groups);

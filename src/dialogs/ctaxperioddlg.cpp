@@ -1,9 +1,9 @@
 #include "dialogs/ctaxperioddlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "ui/userprompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -92,8 +92,8 @@ Result ParseNumberField(const std::string &text, double low, double high, double
 std::string FormatNumberField(double value)
 {
     char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::general, 15);
+    const auto [ptr, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return ec == std::errc() ? std::string(buffer, ptr) : std::string("0");
 }
 

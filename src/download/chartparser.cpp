@@ -27,7 +27,8 @@ std::string Upper(std::string text)
 
 bool EndsWith(const std::string &text, const std::string &tail)
 {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool StartsWith(const std::string &text, const std::string &head)
@@ -67,11 +68,12 @@ std::string SurchargeSlotName(const std::string &upperName)
         const char *state;
         const char *slot;
     } kRenames[] = {
-        {"KENTUCKY", "KY Surcharge"}, {"INDIANA", "IN Surcharge"}, {"VIRGINIA", "VA Surcharge"},
+        {"KENTUCKY", "KY Surcharge"}, {"INDIANA", "IN Surcharge"},  {"VIRGINIA", "VA Surcharge"},
         {"OHIO", "OH Surcharge"},     {"MICHIGAN", "MI Surcharge"},
     };
     const size_t blank = upperName.find(' ');
-    const std::string firstWord = blank == std::string::npos ? std::string() : upperName.substr(0, blank);
+    const std::string firstWord =
+        blank == std::string::npos ? std::string() : upperName.substr(0, blank);
     for (const auto &rename : kRenames) {
         if (firstWord == rename.state)
             return Upper(rename.slot);
@@ -200,7 +202,8 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
                int firstStep)
 {
     const std::string text = Normalise(rawText);
-    const bool commaForm = text.find('\t') == std::string::npos && text.find(',') != std::string::npos;
+    const bool commaForm =
+        text.find('\t') == std::string::npos && text.find(',') != std::string::npos;
     ChartWalker walk(text, commaForm ? ',' : '\t');
     ReadTitle(walk.takeLine(), country, period);
 

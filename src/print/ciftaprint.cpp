@@ -9,9 +9,9 @@
 #include "records/units.h"
 
 #include <QGuiApplication>
-#include <QPaintDevice>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 
@@ -37,7 +37,8 @@ ReportForm ChooseReportForm(const CompanyInfo &company)
 }
 
 CIftaPrint::CIftaPrint(const Printout &printout, PrintState &state)
-    : printout_(printout), state_(state)
+    : printout_(printout)
+    , state_(state)
 {
 }
 
@@ -169,11 +170,10 @@ void SetUpPdfPrinter(QPrinter &printer, const QString &pdfPath, const PdfOptions
     printer.setResolution(options.resolution);
     printer.setFullPage(false);
     const double margin = options.unprintableMarginInches;
-    printer.setPageLayout(QPageLayout(QPageSize(options.pageSize),
-                                      options.landscape ? QPageLayout::Landscape
-                                                        : QPageLayout::Portrait,
-                                      QMarginsF(margin, margin, margin, margin),
-                                      QPageLayout::Inch));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(options.pageSize),
+                    options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(margin, margin, margin, margin), QPageLayout::Inch));
 }
 
 Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, PrintState &state,
@@ -186,8 +186,8 @@ Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, Prin
     int pages = 0;
     const Result printed = PrintDocument(printout, printer, state, &pages);
     if (!printed) {
-        return Result::failure(Utf8ToCp1252("The PDF file " + pdfPath.toStdString() +
-                                            " could not be written."));
+        return Result::failure(
+            Utf8ToCp1252("The PDF file " + pdfPath.toStdString() + " could not be written."));
     }
     if (pages == 0)
         return Result::failure("Nothing to print.");

@@ -13,8 +13,8 @@ const char kPreviewPagesKey[] = "Settings/PreviewPages";
 } // namespace
 
 CPrintCommands::CPrintCommands(std::unique_ptr<PrintDialogs> dialogs)
-    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtPrintDialogs>()),
-      settings_(DefaultPrinterSettings())
+    : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtPrintDialogs>())
+    , settings_(DefaultPrinterSettings())
 {
 }
 

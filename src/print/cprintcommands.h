@@ -66,8 +66,8 @@ public:
     bool OnFilePrintSetup(QWidget *parent);
 
     // Prints without a dialog on the document's printer (the shell's print verb).
-    Result PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
-                              PrinterSettings &documentSettings, int *pagesPrinted = nullptr);
+    Result PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode, PrinterSettings &documentSettings,
+                              int *pagesPrinted = nullptr);
 
 private:
     void pullApplicationPrinter();

@@ -18,12 +18,12 @@ void DrawTexts(FormCanvas &canvas, const FixedText *texts, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
         const FixedText &t = texts[i];
-        canvas.DrawFormText(t.x, t.y, QString::fromUtf8(t.text), t.style, t.size,
-                            AlignLeftBottom);
+        canvas.DrawFormText(t.x, t.y, QString::fromUtf8(t.text), t.style, t.size, AlignLeftBottom);
     }
 }
 
-template <size_t N> void DrawTexts(FormCanvas &canvas, const FixedText (&texts)[N])
+template <size_t N>
+void DrawTexts(FormCanvas &canvas, const FixedText (&texts)[N])
 {
     DrawTexts(canvas, texts, N);
 }
@@ -41,21 +41,21 @@ const FixedText kHeaderTexts[] = {
 };
 
 const FixedText kMileHeadings[] = {
-    {"Total", 194, 204, 0.7, 0},          {"Miles", 194, 214, 0.7, 0},
-    {"Taxables", 246, 202, 0.7, 0},       {"Miles", 252, 212, 0.7, 0},
-    {"MPG", 306, 206, 0.7, 0},            {"Taxable Fuel", 340, 202, 0.66, 0},
-    {"(Gallons)", 346, 212, 0.67, 0},     {"Tax Paid", 414, 204, 0.7, 0},
-    {"Gallons", 416, 212, 0.7, 0},        {"Net Taxable", 476, 202, 0.7, 0},
+    {"Total", 194, 204, 0.7, 0},      {"Miles", 194, 214, 0.7, 0},
+    {"Taxables", 246, 202, 0.7, 0},   {"Miles", 252, 212, 0.7, 0},
+    {"MPG", 306, 206, 0.7, 0},        {"Taxable Fuel", 340, 202, 0.66, 0},
+    {"(Gallons)", 346, 212, 0.67, 0}, {"Tax Paid", 414, 204, 0.7, 0},
+    {"Gallons", 416, 212, 0.7, 0},    {"Net Taxable", 476, 202, 0.7, 0},
     {"Gallons", 482, 212, 0.7, 0},
 };
 
 const FixedText kKilometreHeadings[] = {
-    {"Total", 192, 204, 0.7, 0},          {"Kilometers", 186, 214, 0.7, 0},
-    {"Taxables", 246, 202, 0.7, 0},       {"Kilometers", 244, 212, 0.7, 0},
-    {"Kilometers", 296, 202, 0.68, 0},    {"per Litre", 298, 212, 0.68, 0},
-    {"Taxable Fuel", 340, 202, 0.66, 0},  {"(Litres)", 354, 212, 0.67, 0},
-    {"Tax Paid", 414, 204, 0.7, 0},       {"Litres", 420, 212, 0.7, 0},
-    {"Net Taxable", 476, 202, 0.7, 0},    {"Litres", 486, 212, 0.7, 0},
+    {"Total", 192, 204, 0.7, 0},         {"Kilometers", 186, 214, 0.7, 0},
+    {"Taxables", 246, 202, 0.7, 0},      {"Kilometers", 244, 212, 0.7, 0},
+    {"Kilometers", 296, 202, 0.68, 0},   {"per Litre", 298, 212, 0.68, 0},
+    {"Taxable Fuel", 340, 202, 0.66, 0}, {"(Litres)", 354, 212, 0.67, 0},
+    {"Tax Paid", 414, 204, 0.7, 0},      {"Litres", 420, 212, 0.7, 0},
+    {"Net Taxable", 476, 202, 0.7, 0},   {"Litres", 486, 212, 0.7, 0},
 };
 
 const FixedText kCommonHeadings[] = {
@@ -115,7 +115,7 @@ const FixedText kTotalsLabels[] = {
 void DrawFormulaLine(FormCanvas &canvas, int y)
 {
     const FixedText formulas[] = {
-        {"(J = E)", 302, y, 0.7, 0},        {"(I \u00f7 J)", 356, y, 0.7, 0},
+        {"(J = E)", 302, y, 0.7, 0},      {"(I \u00f7 J)", 356, y, 0.7, 0},
         {"(K \u2013 L)", 486, y, 0.7, 0}, {"(M x N)", 592, y, 0.7, 0},
         {"(O + P)", 728, y, 0.7, 0},
     };

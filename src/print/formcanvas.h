@@ -45,8 +45,8 @@ public:
     // colour.
     virtual void DrawFormPlainText(int x, int y, const QString &text, double size, int align) = 0;
     // Word-wrapped text inside the rectangle, from its top-left corner, not clipped.
-    virtual void DrawFormParagraph(int x1, int y1, int x2, int y2, const QString &text,
-                                   int style, double size, int align) = 0;
+    virtual void DrawFormParagraph(int x1, int y1, int x2, int y2, const QString &text, int style,
+                                   double size, int align) = 0;
     // Segments between consecutive points, up to the first point with x -1; navy lines of
     // 2 + extraWidth device units. An empty list draws nothing.
     virtual void DrawFormPolyline(const FormPoints &points, int extraWidth) = 0;

@@ -50,8 +50,8 @@ const FormPoints &HeaderCells()
 
 const FormPoints &FuelBox()
 {
-    static const FormPoints points{{492, 77}, {773, 77}, {773, 116},
-                                   {492, 116}, {492, 92}, {492, 77}, kFormPointsEnd};
+    static const FormPoints points{{492, 77}, {773, 77}, {773, 116},    {492, 116},
+                                   {492, 92}, {492, 77}, kFormPointsEnd};
     return points;
 }
 
@@ -98,8 +98,8 @@ FormPoints TotalsGrid(int c, int part)
     case 1:
         return ThreeLineBox(c, 336, 396, 468, 522);
     case 2:
-        return {{572, c},      {773, c},      {773, c + 26}, {572, c + 26}, {572, c},
-                {636, c},      {636, c + 26}, {703, c + 26}, {703, c},      kFormPointsEnd};
+        return {{572, c}, {773, c},      {773, c + 26}, {572, c + 26}, {572, c},
+                {636, c}, {636, c + 26}, {703, c + 26}, {703, c},      kFormPointsEnd};
     default:
         return {};
     }

@@ -115,8 +115,8 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         texts.push_back({l + 3 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({l + 3 * f + 4 * t, y, FormatNumber("%d", distance), true});
         texts.push_back({l + 4 * f + 5 * t, y, FormatNumber("%.2f", fuel), true});
-        texts.push_back({l + 4 * f + 6 * t, y, rate.surcharge ? QStringLiteral("X") : QString(),
-                         true});
+        texts.push_back(
+            {l + 4 * f + 6 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
     return texts;
 }
@@ -149,8 +149,8 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
         texts.push_back({l + 2 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({l + 3 * f + 3 * t, y, FormatNumber("%.4f", rate.dieselRate), true});
         texts.push_back({l + 4 * f + 4 * t, y, FormatNumber("%.4f", rate.gasolineRate), true});
-        texts.push_back({l + 4 * f + 5 * t, y, rate.surcharge ? QStringLiteral("X") : QString(),
-                         true});
+        texts.push_back(
+            {l + 4 * f + 5 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
     return texts;
 }

@@ -44,8 +44,8 @@ double DigitsAcross(const PrintSetup &setup)
 QFont CreatePrintFont(const ReferenceFont &description, const QPaintDevice *device)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                      QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans")});
     // Outline fonts, and no ligatures: every character of a form text prints as itself.
     font.setStyleHint(QFont::SansSerif);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
@@ -91,8 +91,8 @@ QFont SetUpPage(const QPaintDevice *device, const QFont &current, PageKind kind,
     const QRect page = info.drawRect;
     const int marginX = page.width() / k.marginDivisorX;
     const int marginY = page.height() / k.marginDivisorY;
-    info.drawRect = QRect(page.left() + marginX, page.top() + marginY,
-                          page.width() - 2 * marginX, page.height() - 2 * marginY);
+    info.drawRect = QRect(page.left() + marginX, page.top() + marginY, page.width() - 2 * marginX,
+                          page.height() - 2 * marginY);
 
     setup.drawLeft = info.drawRect.left();
     setup.drawTop = info.drawRect.top();

@@ -27,8 +27,12 @@ constexpr int kAlignBottomRight = kAlignBottom | kAlignRight;
 PainterFormCanvas::PainterFormCanvas(QPainter &painter, PrintState &state,
                                      const QFont &printingFont, const QRect &drawRect,
                                      bool printing)
-    : painter_(painter), state_(state), printingFont_(printingFont), drawRect_(drawRect),
-      printing_(printing), textColour_(Qt::black)
+    : painter_(painter)
+    , state_(state)
+    , printingFont_(printingFont)
+    , drawRect_(drawRect)
+    , printing_(printing)
+    , textColour_(Qt::black)
 {
 }
 
@@ -94,8 +98,7 @@ void PainterFormCanvas::DrawFormText(int x, int y, const QString &text, int styl
     textColour_ = Qt::black;
 }
 
-void PainterFormCanvas::DrawFormPlainText(int x, int y, const QString &text, double size,
-                                          int align)
+void PainterFormCanvas::DrawFormPlainText(int x, int y, const QString &text, double size, int align)
 {
     ReferenceFont &ref = state_.referenceFont;
     const int height = ref.height;
@@ -122,8 +125,8 @@ void PainterFormCanvas::DrawFormParagraph(int x1, int y1, int x2, int y2, const 
     textColour_ = Qt::black;
 
     const QRect rect(toDevice(x1, y1), toDevice(x2, y2));
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs
-                      | Qt::TextDontClip;
+    const int flags =
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextDontClip;
     painter_.save();
     painter_.setFont(font);
     painter_.setPen(textColour_);
@@ -155,8 +158,8 @@ void PainterFormCanvas::DrawFormPolyline(const FormPoints &points, int extraWidt
     for (size_t i = 0; i + 1 < points.size(); ++i) {
         if (points[i].x == -1 || points[i + 1].x == -1)
             break;
-        drawSegment(toDevice(points[i].x, points[i].y),
-                    toDevice(points[i + 1].x, points[i + 1].y), extraWidth);
+        drawSegment(toDevice(points[i].x, points[i].y), toDevice(points[i + 1].x, points[i + 1].y),
+                    extraWidth);
     }
 }
 
@@ -194,6 +197,6 @@ void PainterFormCanvas::DrawCornerNote(const QString &text)
 {
     textColour_ = Qt::black;
     drawAligned(printingFont_,
-                QPoint(drawRect_.x() + drawRect_.width(), drawRect_.y() + drawRect_.height()),
-                text, kAlignBottomRight, false);
+                QPoint(drawRect_.x() + drawRect_.width(), drawRect_.y() + drawRect_.height()), text,
+                kAlignBottomRight, false);
 }

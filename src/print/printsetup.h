@@ -16,9 +16,9 @@ struct PrintInfo {
 // is the font's full cell height (ascent plus descent), as a printer font is asked for.
 struct ReferenceFont {
     int height = 0;
-    int weight = 500;    // 400 normal, 500 medium, 700 bold
+    int weight = 500; // 400 normal, 500 medium, 700 bold
     bool italic = false;
-    int escapement = 0;  // tenths of a degree; 900 reads upward
+    int escapement = 0; // tenths of a degree; 900 reads upward
 };
 
 // Print state of the page being printed, rewritten by each page's set-up. Only
@@ -26,11 +26,11 @@ struct ReferenceFont {
 // long as the state is kept (the print commands keep theirs for the run), so the Quebec
 // form keeps its landscape form number.
 struct PrintSetup {
-    int pageWidth = 0;   // device resolution, then the drawing rectangle's width
+    int pageWidth = 0; // device resolution, then the drawing rectangle's width
     int pageHeight = 0;
-    int landscape = 1;   // 1 portrait, 2 once a page wider than high was set up
+    int landscape = 1; // 1 portrait, 2 once a page wider than high was set up
     int tenDigitWidth = 0;
-    int lineHeight = 0;  // height of "0123456789": the line pitch of the listings
+    int lineHeight = 0; // height of "0123456789": the line pitch of the listings
     int fiveDigitWidth = 0;
     int fiveDigitHeight = 0;
     int drawLeft = 0;

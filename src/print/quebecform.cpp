@@ -14,7 +14,8 @@ struct FixedText {
     int style;
 };
 
-template <size_t N> void DrawTexts(FormCanvas &canvas, const FixedText (&texts)[N], int dy = 0)
+template <size_t N>
+void DrawTexts(FormCanvas &canvas, const FixedText (&texts)[N], int dy = 0)
 {
     for (const FixedText &t : texts)
         canvas.DrawFormText(t.x, t.y + dy, QString::fromUtf8(t.text), t.style, t.size,
@@ -114,8 +115,7 @@ const FixedText kTotalsLabels[] = {
 // Offsets from the top of the totals block + 95.
 const FixedText kDefinitions[] = {
     {"Définitions : ", 18, 0, 0.64, FormBold},
-    {"• On entend par État tout État américain ainsi que le District de Columbia.", 60, 0,
-     0.64, 0},
+    {"• On entend par État tout État américain ainsi que le District de Columbia.", 60, 0, 0.64, 0},
     {"• On entend par province toute province du Canada, le Territoire du Yukon, le "
      "Territoire du Nunavut et les Territoires du Nord-Ouest.",
      60, 8, 0.64, 0},
@@ -149,8 +149,8 @@ void DrawQuebecHeader(FormCanvas &canvas, const CompanyInfo &company)
                         FormBold, 1.3, AlignLeftBottom);
     canvas.DrawFormPlainText(
         255, 52,
-        QStringLiteral("Entente internationale concernant la taxe sur les carburants – IFTA"),
-        0.85, AlignLeftBottom);
+        QStringLiteral("Entente internationale concernant la taxe sur les carburants – IFTA"), 0.85,
+        AlignLeftBottom);
     canvas.DrawFormText(775, 40, QStringLiteral("CAZ-510"), 0, 0.8, AlignRightBottom);
     canvas.DrawFormText(775, 50, QStringLiteral("2004-12"), 0, 0.8, AlignRightBottom);
     canvas.DrawFormParagraph(18, 68, 480, 90, QString::fromUtf8(kInstructions), 0, 0.62,

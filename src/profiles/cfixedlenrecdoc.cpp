@@ -15,8 +15,8 @@ void PutUint32(uint8_t *at, uint32_t value)
 
 uint32_t GetUint32(const uint8_t *at)
 {
-    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8
-        | static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+           static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
 }
 
 void PutUint16(uint8_t *at, uint16_t value)
@@ -32,9 +32,12 @@ uint16_t GetUint16(const uint8_t *at)
 
 CFixedLenRecDoc::CFixedLenRecDoc(uint32_t recordLength, uint32_t extraHeaderLength,
                                  const std::array<uint8_t, kExtraHeaderSize> &extraHeader)
-    : recordLength_(recordLength), extraHeaderLength_(extraHeaderLength),
-      extraHeader_(extraHeader), defaultRecordLength_(recordLength),
-      defaultExtraHeaderLength_(extraHeaderLength), defaultExtraHeader_(extraHeader)
+    : recordLength_(recordLength)
+    , extraHeaderLength_(extraHeaderLength)
+    , extraHeader_(extraHeader)
+    , defaultRecordLength_(recordLength)
+    , defaultExtraHeaderLength_(extraHeaderLength)
+    , defaultExtraHeader_(extraHeader)
 {
 }
 
@@ -217,7 +220,8 @@ bool CFixedLenRecDoc::ReadHeader()
         return false;
     const uint64_t size = static_cast<uint64_t>(info.st_size);
     const uint64_t start = kFixedHeaderLength + static_cast<uint64_t>(extraHeaderLength_);
-    const uint64_t present = recordLength_ == 0 || size <= start ? 0 : (size - start) / recordLength_;
+    const uint64_t present =
+        recordLength_ == 0 || size <= start ? 0 : (size - start) / recordLength_;
     if (recordCount_ > present)
         recordCount_ = static_cast<uint32_t>(present);
     return true;
@@ -232,8 +236,8 @@ bool CFixedLenRecDoc::ReadExtraHeader()
 
 uint64_t CFixedLenRecDoc::recordOffset(uint32_t n) const
 {
-    return kFixedHeaderLength + static_cast<uint64_t>(extraHeaderLength_)
-        + static_cast<uint64_t>(n) * recordLength_;
+    return kFixedHeaderLength + static_cast<uint64_t>(extraHeaderLength_) +
+           static_cast<uint64_t>(n) * recordLength_;
 }
 
 bool CFixedLenRecDoc::SeekRecord(int n)
@@ -269,8 +273,8 @@ bool CFixedLenRecDoc::GetRecord(int n, uint8_t *buffer)
 {
     if (n < 0 || static_cast<uint32_t>(n) >= recordCount_ || !SeekRecord(n))
         return false;
-    return readAt(recordOffset(static_cast<uint32_t>(n)), buffer, recordLength_)
-        == static_cast<long long>(recordLength_);
+    return readAt(recordOffset(static_cast<uint32_t>(n)), buffer, recordLength_) ==
+           static_cast<long long>(recordLength_);
 }
 
 bool CFixedLenRecDoc::UpdateRecord(int n, uint8_t *buffer)

@@ -66,12 +66,14 @@ PeriodDate GetDate(const uint8_t *at)
 
 } // namespace
 
-CProfileStore::CProfileStore() : CFixedLenRecDoc(kRecordLength, kExtraHeaderLength, ProfileExtraHeader())
+CProfileStore::CProfileStore()
+    : CFixedLenRecDoc(kRecordLength, kExtraHeaderLength, ProfileExtraHeader())
 {
     profiles_.reserve(10);
 }
 
-std::array<uint8_t, CProfileStore::kRecordLength> CProfileStore::ToFileRecord(const ProfileRecord &profile)
+std::array<uint8_t, CProfileStore::kRecordLength>
+CProfileStore::ToFileRecord(const ProfileRecord &profile)
 {
     std::array<uint8_t, kRecordLength> record{};
     uint8_t *r = record.data();

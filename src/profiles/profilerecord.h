@@ -24,7 +24,7 @@ struct ProfileRecord {
     int32_t startOdometer = 0;
     int32_t year = 0;
     int32_t quarter = 0;
-    int32_t fuelType = 0;     // 1 diesel, 2 gasoline, 0 none
-    int32_t recordIndex = 0;  // position in the file, from 0
+    int32_t fuelType = 0;    // 1 diesel, 2 gasoline, 0 none
+    int32_t recordIndex = 0; // position in the file, from 0
     int32_t useOdometer = 0;
 };

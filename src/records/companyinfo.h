@@ -22,16 +22,16 @@ enum FuelCode : uint32_t { FuelCodeDiesel = 1, FuelCodeGasoline = 2, FuelCodeNon
 // Texts are Windows-1252 bytes; `maxLength` of each field is what the company dialog
 // accepts, one byte less than its width in files.
 struct CompanyInfo {
-    std::string companyName;    // 47
-    std::string address;        // 47
-    std::string city;           // 23
+    std::string companyName;          // 47
+    std::string address;              // 47
+    std::string city;                 // 23
     std::string provinceState = "QC"; // 3 in the dialog, 24 bytes in files
     std::string country = "Canada";   // 23; "Canada" exactly selects km and litres
-    std::string postalCode;     // 7
-    std::string phone;          // 19
-    std::string iftaNumber;     // 23
-    std::string notes;          // 84 in the dialog, 128 bytes (84 in the older layout)
-    int32_t startOdometer = 0;  // 0..10000000
+    std::string postalCode;           // 7
+    std::string phone;                // 19
+    std::string iftaNumber;           // 23
+    std::string notes;                // 84 in the dialog, 128 bytes (84 in the older layout)
+    int32_t startOdometer = 0;        // 0..10000000
     int32_t useOdometer = 0;
     PeriodDate periodFrom;
     PeriodDate periodTo;

@@ -230,7 +230,8 @@ void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &tab
 
 EntryUnits ImportUnits(ImportOptions options)
 {
-    return EntryUnits{(options & ImportDistanceInKm) ? 0 : 1, (options & ImportFuelInLitres) ? 0 : 1};
+    return EntryUnits{(options & ImportDistanceInKm) ? 0 : 1,
+                      (options & ImportFuelInLitres) ? 0 : 1};
 }
 
 Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)

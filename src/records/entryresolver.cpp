@@ -1,6 +1,5 @@
 #include "records/entryresolver.h"
 
-
 int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
 {
     if (entry.surcharge || !TaxRateTable::isValidSlot(entry.slot))
@@ -10,8 +9,8 @@ int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
         abbreviation.pop_back();
     for (int i = 0; i < TaxRateTable::kSlotCount; ++i) {
         const TaxRate &candidate = table[i];
-        if (candidate.surcharge && candidate.name.compare(0, 2, abbreviation) == 0
-            && candidate.name.size() >= 2 && abbreviation.size() == 2)
+        if (candidate.surcharge && candidate.name.compare(0, 2, abbreviation) == 0 &&
+            candidate.name.size() >= 2 && abbreviation.size() == 2)
             return i;
     }
     return -1;
@@ -22,8 +21,7 @@ double SlotRate(const TaxRate &rate, bool diesel)
     return diesel ? rate.dieselRate : rate.gasolineRate;
 }
 
-bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel,
-                  const EntryUnits &units)
+bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel, const EntryUnits &units)
 {
     const int found = table.findAbbreviation(entry.abbreviation);
     if (found < 0)

@@ -10,8 +10,8 @@ const char *const kUsJurisdictions[51] = {
     "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "ON", "OR", "PA", "RI",
     "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY", ""};
 
-const char *const kCanadaJurisdictions[11] = {
-    "AB", "BC", "MB", "NB", "NF", "NS", "ON", "PE", "QC", "SK", ""};
+const char *const kCanadaJurisdictions[11] = {"AB", "BC", "MB", "NB", "NF", "NS",
+                                              "ON", "PE", "QC", "SK", ""};
 
 const char *const *JurisdictionListFor(const char *country)
 {

@@ -25,6 +25,12 @@ struct Result {
     {
         return Result{status, std::move(text)};
     }
-    static Result cannotOpen(std::string text) { return failure(std::move(text), Status::CannotOpen); }
-    static Result badFormat(std::string text) { return failure(std::move(text), Status::BadFormat); }
+    static Result cannotOpen(std::string text)
+    {
+        return failure(std::move(text), Status::CannotOpen);
+    }
+    static Result badFormat(std::string text)
+    {
+        return failure(std::move(text), Status::BadFormat);
+    }
 };

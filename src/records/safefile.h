@@ -18,8 +18,8 @@ public:
     static Result readAll(const std::string &path, std::string &bytes);
 
     // Replaces the file at `path` by `bytes` atomically. An existing file keeps its
-    // permission bits; one the user may not write is refused. On failure nothing at `path` has changed, no temporary file is
-    // left behind and the message names the file and the reason.
+    // permission bits; one the user may not write is refused. On failure nothing at `path` has
+    // changed, no temporary file is left behind and the message names the file and the reason.
     static Result writeAll(const std::string &path, const std::string &bytes);
 
     // The message texts of a failed open and a failed save, for callers that check

@@ -6,7 +6,7 @@
 // A reporting period: the record file's, or the loaded tax-rate table's.
 struct TaxPeriod {
     int32_t year = 2005;
-    int32_t quarter = 1;          // 1..4
+    int32_t quarter = 1;            // 1..4
     std::string country = "Canada"; // "Canada" or "US"
 
     bool operator==(const TaxPeriod &o) const

@@ -15,7 +15,7 @@ struct TaxRate {
 
     bool operator==(const TaxRate &o) const
     {
-        return name == o.name && abbreviation == o.abbreviation && dieselRate == o.dieselRate
-            && gasolineRate == o.gasolineRate && surcharge == o.surcharge && slot == o.slot;
+        return name == o.name && abbreviation == o.abbreviation && dieselRate == o.dieselRate &&
+               gasolineRate == o.gasolineRate && surcharge == o.surcharge && slot == o.slot;
     }
 };

@@ -7,8 +7,8 @@
 // or printed.
 struct ReportRow {
     int32_t slot = 0;
-    uint32_t distance = 0;   // whole km or miles in the report's unit
-    float fuelPaid = 0.0f;   // litres or US gallons bought
+    uint32_t distance = 0; // whole km or miles in the report's unit
+    float fuelPaid = 0.0f; // litres or US gallons bought
     int32_t surcharge = 0;
     double rate = 0.0;
 };
@@ -18,10 +18,10 @@ constexpr float kInvalidFleetAverage = 100000.0f;
 
 // Totals of the last report computation.
 struct ReportTotals {
-    int32_t totalDistance = 0;    // rows without surcharge
-    int32_t taxableDistance = 0;  // all rows
+    int32_t totalDistance = 0;   // rows without surcharge
+    int32_t taxableDistance = 0; // all rows
     float totalFuelPaid = 0.0f;
-    float fleetAverage = 0.0f;    // km/L or MPG, two decimals; kInvalidFleetAverage if none
+    float fleetAverage = 0.0f; // km/L or MPG, two decimals; kInvalidFleetAverage if none
     float totalTaxableFuel = 0.0f;
     float totalDifference = 0.0f;
     float totalTax = 0.0f;

@@ -21,8 +21,8 @@ bool EndsWithIgnoringCase(const std::string &text, const std::string &end)
     if (end.size() > text.size())
         return false;
     return std::equal(end.rbegin(), end.rend(), text.rbegin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a))
-            == std::tolower(static_cast<unsigned char>(b));
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
     });
 }
 
@@ -247,9 +247,9 @@ bool CRecordSession::canClose()
 
 bool CRecordSession::editCompany(bool newFileMode)
 {
-    CompanyDialogData data = newFileMode
-        ? CompanyDialogData::ForNewRecord(doc_.company())
-        : CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
+    CompanyDialogData data =
+        newFileMode ? CompanyDialogData::ForNewRecord(doc_.company())
+                    : CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
     if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
         return false;
     doc_.applyCompanyInfo(data.company, !newFileMode);
@@ -350,14 +350,14 @@ bool CRecordSession::offerSampleTable(const std::string &sample)
     if (doc_.taxTable().usedCount() > 0)
         return false;
     if (sample.empty()) {
-        prompts_.inform(std::string(kNoTableText)
-                        + "\nLoad one with Tax Rates, Load Tax Rates, or download the "
-                          "quarter's rates with Tax Rates, Download.");
+        prompts_.inform(std::string(kNoTableText) +
+                        "\nLoad one with Tax Rates, Load Tax Rates, or download the "
+                        "quarter's rates with Tax Rates, Download.");
         return false;
     }
-    const std::string question = std::string(kNoTableText)
-        + "\n\nTollmark comes with a sample table:\n" + sample
-        + "\n\nLoad it and keep it as the default tax-rate file?";
+    const std::string question = std::string(kNoTableText) +
+                                 "\n\nTollmark comes with a sample table:\n" + sample +
+                                 "\n\nLoad it and keep it as the default tax-rate file?";
     if (!prompts_.askYesNo(question))
         return false;
     settings_.setDefaultTaxFile(sample);

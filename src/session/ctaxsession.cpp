@@ -29,8 +29,8 @@ DefaultTaxFileLoad LoadDefaultTaxFile(const std::string &defaultTaxFile,
     return load;
 }
 
-CTaxSession::CTaxSession(LoadedTaxTable &rates, SessionPrompts &prompts,
-                         SessionSettings &settings, SessionEvents *events)
+CTaxSession::CTaxSession(LoadedTaxTable &rates, SessionPrompts &prompts, SessionSettings &settings,
+                         SessionEvents *events)
     : rates_(rates)
     , prompts_(prompts)
     , settings_(settings)

@@ -38,8 +38,8 @@ struct CompanyDialogData {
 // What the import dialog takes in (the options last confirmed) and gives back on
 // "Import".
 struct ImportDialogData {
-    std::string filePath;   // the CSV file chosen with "Select import file" (never empty)
-    uint32_t options = 0;   // the ImportOptions bits of the ticked boxes
+    std::string filePath; // the CSV file chosen with "Select import file" (never empty)
+    uint32_t options = 0; // the ImportOptions bits of the ticked boxes
 };
 
 // The two remembered paths the Preferences dialog edits.

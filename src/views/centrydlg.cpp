@@ -1,12 +1,12 @@
 #include "views/centrydlg.h"
 
-#include "ui/userprompts.h"
 #include "records/cp1252.h"
 #include "records/taxlist.h"
+#include "records/tripentry.h"
 #include "records/units.h"
+#include "ui/userprompts.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
-#include "records/tripentry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +14,8 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,9 +98,8 @@ void CEntryDlg::buildControls()
     stateName_->setReadOnly(true);
     stateName_->setFrame(false);
     stateName_->setFocusPolicy(Qt::NoFocus);
-    stateName_->setMinimumWidth(stateName_->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("Prince Edward Island"))
-                                + 8);
+    stateName_->setMinimumWidth(
+        stateName_->fontMetrics().horizontalAdvance(QStringLiteral("Prince Edward Island")) + 8);
 
     distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
     distance_->setObjectName(QStringLiteral("distance"));
@@ -161,7 +160,8 @@ void CEntryDlg::buildControls()
     connect(miles_, &QRadioButton::clicked, this, [this] { setDistanceUnit(true); });
     connect(litres_, &QRadioButton::clicked, this, [this] { setFuelUnit(false); });
     connect(gallons_, &QRadioButton::clicked, this, [this] { setFuelUnit(true); });
-    connect(distance_, &CUnitEdit::unitKey, this, [this](int which) { setDistanceUnit(which == 1); });
+    connect(distance_, &CUnitEdit::unitKey, this,
+            [this](int which) { setDistanceUnit(which == 1); });
     connect(fuel_, &CUnitEdit::unitKey, this, [this](int which) { setFuelUnit(which == 1); });
     connect(useOdometer_, &QCheckBox::toggled, this,
             [this](bool on) { data_.useOdometer = on ? 1 : 0; });
@@ -248,15 +248,16 @@ bool CEntryDlg::jurisdictionListed() const
     if (!table || !IsTaxTableLoaded(*table))
         return true;
     const QString text = state_->currentText();
-    return !text.isEmpty() && state_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0;
+    return !text.isEmpty() &&
+           state_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0;
 }
 
 void CEntryDlg::completeOdometerOut()
 {
     uint32_t in = 0, out = 0;
-    if (!useOdometer_->isChecked()
-        || !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in)
-        || !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+    if (!useOdometer_->isChecked() ||
+        !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
+        !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
         return;
     odometerOut_->setText(QString::number(CompleteOdometerOut(out, in)));
     recomputeDistance();
@@ -265,9 +266,9 @@ void CEntryDlg::completeOdometerOut()
 void CEntryDlg::recomputeDistance()
 {
     uint32_t in = 0, out = 0;
-    if (!useOdometer_->isChecked()
-        || !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in)
-        || !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+    if (!useOdometer_->isChecked() ||
+        !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
+        !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
         return;
     distance_->setText(QString::number(OdometerDistance(in, out)));
 }
@@ -290,10 +291,10 @@ bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
     // through the year, month and day; the arrow keys still move between them.
     if (watched == date_ && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            focusNextPrevChild(key->key() == Qt::Key_Tab
-                               && !(key->modifiers() & Qt::ShiftModifier));
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !(key->modifiers() & Qt::ShiftModifier));
             return true;
         }
     }

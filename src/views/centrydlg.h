@@ -23,10 +23,10 @@ struct EntryDialogData {
     // distance, fuel, both odometer readings, the jurisdiction text as `abbreviation`
     // and the unit flags; the caller completes slot, rate and surcharge from the table.
     TripEntry entry;
-    bool add = true;          // "Add Item %d", else "Modiffy Item %d"
-    int32_t useOdometer = 0;  // in: the record's mode; out: the box's state at closing
+    bool add = true;                     // "Add Item %d", else "Modiffy Item %d"
+    int32_t useOdometer = 0;             // in: the record's mode; out: the box's state at closing
     const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
-    EntryUnits units;         // out, on OK and on Cancel: the units of the unit buttons
+    EntryUnits units;                    // out, on OK and on Cancel: the units of the unit buttons
 };
 
 // "Add new entry": the date, jurisdiction, distance and fuel with their units and the
@@ -70,16 +70,16 @@ private:
     UserPrompts &prompts_;
     EntryDialogData data_;
 
-    QDateEdit *date_ = nullptr;       // 1039
-    QComboBox *state_ = nullptr;      // 1004
-    QLineEdit *stateName_ = nullptr;  // 1013
-    CUnitEdit *distance_ = nullptr;   // 1006
-    CUnitEdit *fuel_ = nullptr;       // 1007
-    QLineEdit *odometerIn_ = nullptr; // 1034
+    QDateEdit *date_ = nullptr;        // 1039
+    QComboBox *state_ = nullptr;       // 1004
+    QLineEdit *stateName_ = nullptr;   // 1013
+    CUnitEdit *distance_ = nullptr;    // 1006
+    CUnitEdit *fuel_ = nullptr;        // 1007
+    QLineEdit *odometerIn_ = nullptr;  // 1034
     QLineEdit *odometerOut_ = nullptr; // 1035
-    QRadioButton *km_ = nullptr;      // 1010
-    QRadioButton *miles_ = nullptr;   // 1009
-    QRadioButton *litres_ = nullptr;  // 1011
-    QRadioButton *gallons_ = nullptr; // 1012
+    QRadioButton *km_ = nullptr;       // 1010
+    QRadioButton *miles_ = nullptr;    // 1009
+    QRadioButton *litres_ = nullptr;   // 1011
+    QRadioButton *gallons_ = nullptr;  // 1012
     QCheckBox *useOdometer_ = nullptr; // 1036
 };

@@ -1,10 +1,10 @@
 #include "views/centrylistctrl.h"
 
-#include "session/programstate.h"
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/entrylist.h"
 #include "records/textnumber.h"
+#include "session/programstate.h"
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
 
@@ -34,8 +34,9 @@ int32_t EntrySortKey(int column, const std::string &text)
         if (b >= 'a' && b <= 'z')
             b = static_cast<unsigned char>(b - 'a' + 'A');
     }
-    const uint32_t value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8
-        | static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+    const uint32_t value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+                           static_cast<uint32_t>(bytes[2]) << 16 |
+                           static_cast<uint32_t>(bytes[3]) << 24;
     return static_cast<int32_t>(value);
 }
 
@@ -59,8 +60,8 @@ int CEntryListCtrl::columnCount(const QModelIndex &parent) const
 
 std::string CEntryListCtrl::text(int row, int column) const
 {
-    if (row < 0 || static_cast<size_t>(row) >= order_.size() || column < 0
-        || column >= EntryColumnCount)
+    if (row < 0 || static_cast<size_t>(row) >= order_.size() || column < 0 ||
+        column >= EntryColumnCount)
         return {};
     const size_t entry = order_[static_cast<size_t>(row)];
     if (entry >= doc_.entries().size())
@@ -97,8 +98,9 @@ QVariant CEntryListCtrl::headerData(int section, Qt::Orientation orientation, in
     const QVariant answer = ListColumnData::Heading(columns_, section, role, true);
     if (role == kColumnWidthRole && section == EntryColumnDate) {
         // A whole date, not only its heading, must fit in the date column.
-        const int date = QFontMetrics(QGuiApplication::font())
-                             .horizontalAdvance(QStringLiteral("0000/00/00")) + 16;
+        const int date =
+            QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("0000/00/00")) +
+            16;
         return std::max(answer.toInt(), date);
     }
     return answer;

@@ -111,9 +111,8 @@ CIftaView::~CIftaView()
 
 int CIftaView::selectedRow() const
 {
-    const QModelIndexList rows = list_->selectionModel()
-        ? list_->selectionModel()->selectedRows()
-        : QModelIndexList();
+    const QModelIndexList rows =
+        list_->selectionModel() ? list_->selectionModel()->selectedRows() : QModelIndexList();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
@@ -310,20 +309,25 @@ void CIftaView::buildEntryCommands()
     const auto selected = [this] { return selectedRow() >= 0; };
     entry.add(ID_EDIT_ADD_NEW, [this] { OnAddNew(); });
     entry.add(ID_CTX_ADD_NEW, [this] { OnAddNew(); });
-    entry.add(ID_EDIT_MODIFY, [this] { OnModify(); }, selected);
-    entry.add(ID_CTX_MODIFY, [this] { OnModify(); }, selected);
-    entry.add(ID_EDIT_DELETE, [this] { OnDelete(); }, selected);
-    entry.add(ID_CTX_DELETE, [this] { OnDelete(); }, selected);
-    entry.add(ID_EDIT_UNDO, [this] { OnUndo(); },
-              [this] { return doc_.undo().canUndo(); });
-    entry.add(ID_EDIT_REDO, [this] { OnRedo(); },
-              [this] { return doc_.undo().canRedo(); });
+    entry.add(
+        ID_EDIT_MODIFY, [this] { OnModify(); }, selected);
+    entry.add(
+        ID_CTX_MODIFY, [this] { OnModify(); }, selected);
+    entry.add(
+        ID_EDIT_DELETE, [this] { OnDelete(); }, selected);
+    entry.add(
+        ID_CTX_DELETE, [this] { OnDelete(); }, selected);
+    entry.add(
+        ID_EDIT_UNDO, [this] { OnUndo(); }, [this] { return doc_.undo().canUndo(); });
+    entry.add(
+        ID_EDIT_REDO, [this] { OnRedo(); }, [this] { return doc_.undo().canRedo(); });
 
     // The odometer buttons and the mode switches work in every mode.
-    shared_.add(ID_ODOMETER_ON, [this] { OnOdometer(true); }, {},
-                [this] { return doc_.usesOdometer(); });
-    shared_.add(ID_ODOMETER_OFF, [this] { OnOdometer(false); }, {},
-                [this] { return !doc_.usesOdometer(); });
+    shared_.add(
+        ID_ODOMETER_ON, [this] { OnOdometer(true); }, {}, [this] { return doc_.usesOdometer(); });
+    shared_.add(
+        ID_ODOMETER_OFF, [this] { OnOdometer(false); }, {},
+        [this] { return !doc_.usesOdometer(); });
     shared_.add(ID_VIEW_LIST, [this] { ShowList(); });
     shared_.add(ID_TB_VIEW_LIST, [this] { ShowList(); });
     shared_.add(ID_VIEW_REPORT, [this] { ShowReport(); });

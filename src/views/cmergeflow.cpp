@@ -2,10 +2,7 @@
 
 #include "session/csession.h"
 
-CMergeFlow::CMergeFlow(CSession &session)
-    : session_(session)
-{
-}
+CMergeFlow::CMergeFlow(CSession &session) : session_(session) {}
 
 bool CMergeFlow::OnMergeFiles()
 {

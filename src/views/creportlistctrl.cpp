@@ -7,8 +7,6 @@
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
 
-
-
 CReportListCtrl::CReportListCtrl(CIftaDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
@@ -45,8 +43,8 @@ QVariant CReportListCtrl::data(const QModelIndex &index, int role) const
 
 QVariant CReportListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0
-        || static_cast<size_t>(section) >= columns_.size())
+    if (orientation != Qt::Horizontal || section < 0 ||
+        static_cast<size_t>(section) >= columns_.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return ListColumnData::Heading(columns_, section, role, true);
 }

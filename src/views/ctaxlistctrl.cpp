@@ -1,9 +1,9 @@
 #include "views/ctaxlistctrl.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
+#include "ui/userprompts.h"
 
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
@@ -45,8 +45,8 @@ QVariant CTaxListCtrl::data(const QModelIndex &index, int role) const
 
 QVariant CTaxListCtrl::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0
-        || static_cast<size_t>(section) >= columns_.size())
+    if (orientation != Qt::Horizontal || section < 0 ||
+        static_cast<size_t>(section) >= columns_.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return ListColumnData::Heading(columns_, section, role, false);
 }

@@ -1,8 +1,8 @@
 #include "views/ctaxratedlg.h"
 
-#include "ui/userprompts.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "ui/userprompts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,8 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CTaxRateDlg::CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate,
-                         QWidget *parent)
+CTaxRateDlg::CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate, QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
     , rate_(rate)
@@ -36,8 +35,8 @@ CTaxRateDlg::CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate
     name_->setReadOnly(!newRate_);
     abbreviation_->setReadOnly(!newRate_);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                         Qt::Vertical, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTaxRateDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CTaxRateDlg::reject);

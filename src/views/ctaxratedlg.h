@@ -17,8 +17,7 @@ class CTaxRateDlg : public QDialog
     Q_OBJECT
 
 public:
-    CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate,
-                QWidget *parent = nullptr);
+    CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate, QWidget *parent = nullptr);
 
     // The values given back on OK; `slot` is the one passed in.
     const TaxRate &rate() const { return rate_; }

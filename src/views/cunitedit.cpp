@@ -13,8 +13,8 @@ CUnitEdit::CUnitEdit(QChar firstUnit, QChar secondUnit, bool decimals, QWidget *
 void CUnitEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
-    const bool printable = text.size() == 1 && text.at(0).isPrint()
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool printable = text.size() == 1 && text.at(0).isPrint() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -1,7 +1,7 @@
 #include "views/cviewmodes.h"
 
-#include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "ui/commandids.h"
 #include "views/ciftaview.h"
 
 #include <QAction>
@@ -56,25 +56,48 @@ void CViewModes::installCommands()
 {
     auto selected = [this] { return view_.selectedRow() >= 0; };
     CCommandTable &rates = view_.commands(ViewMode::TaxRates);
-    rates.add(ID_EDIT_MODIFY, [this] { modifySelected(); }, selected);
-    rates.add(ID_TAX_CTX_MODIFY, [this] { modifySelected(); }, selected);
+    rates.add(
+        ID_EDIT_MODIFY, [this] { modifySelected(); }, selected);
+    rates.add(
+        ID_TAX_CTX_MODIFY, [this] { modifySelected(); }, selected);
     rates.add(ID_EDIT_ADD_NEW, [this] { addNew(); });
     rates.add(ID_TAX_CTX_ADD_NEW, [this] { addNew(); });
-    rates.add(ID_EDIT_UNDO, [this] { tax_.Undo(); view_.ShowTaxRates(); },
-              [this] { return view_.document().rates().undo().canUndo(); });
-    rates.add(ID_EDIT_REDO, [this] { tax_.Redo(); view_.ShowTaxRates(); },
-              [this] { return view_.document().rates().undo().canRedo(); });
+    rates.add(
+        ID_EDIT_UNDO,
+        [this] {
+            tax_.Undo();
+            view_.ShowTaxRates();
+        },
+        [this] { return view_.document().rates().undo().canUndo(); });
+    rates.add(
+        ID_EDIT_REDO,
+        [this] {
+            tax_.Redo();
+            view_.ShowTaxRates();
+        },
+        [this] { return view_.document().rates().undo().canRedo(); });
     // Undo and Redo are greyed in the report.
     CCommandTable &report = view_.commands(ViewMode::Report);
-    report.add(ID_EDIT_UNDO, [] {}, [] { return false; });
-    report.add(ID_EDIT_REDO, [] {}, [] { return false; });
+    report.add(
+        ID_EDIT_UNDO, [] {}, [] { return false; });
+    report.add(
+        ID_EDIT_REDO, [] {}, [] { return false; });
 
     CCommandTable &shared = view_.sharedCommands();
-    shared.add(ID_LOAD_TAX_RATES, [this] { taxFlows_.OnLoadTaxRates(); tableStateChanged(); });
-    shared.add(ID_SAVE_TAX_RATES, [this] { taxFlows_.OnSaveTaxRates(); tableStateChanged(); });
+    shared.add(ID_LOAD_TAX_RATES, [this] {
+        taxFlows_.OnLoadTaxRates();
+        tableStateChanged();
+    });
+    shared.add(ID_SAVE_TAX_RATES, [this] {
+        taxFlows_.OnSaveTaxRates();
+        tableStateChanged();
+    });
     shared.add(ID_SAVE_WITH_CURRENT_RATES, [this] { taxFlows_.OnSaveWithCurrentRates(); });
     shared.add(ID_TAX_RATES_INFO, [this] { taxFlows_.OnTaxRatesInfo(); });
-    shared.add(ID_DOWNLOAD, [this] { taxFlows_.OnDownload(); tableStateChanged(); });
+    shared.add(ID_DOWNLOAD, [this] {
+        taxFlows_.OnDownload();
+        tableStateChanged();
+    });
     shared.add(ID_MERGE_FILES, [this] { mergeFlow_.OnMergeFiles(); });
 }
 

@@ -34,8 +34,8 @@ bool ParseEntryDate(const std::string &text, EntryDate &date)
     const int year = TextToInt(yearText);
     const int month = TextToInt(monthText);
     const int day = TextToInt(dayText);
-    if (year < kFirstEntryYear || year > kLastEntryYear || month < 1 || month > 12 || day < 1
-        || day > 31)
+    if (year < kFirstEntryYear || year > kLastEntryYear || month < 1 || month > 12 || day < 1 ||
+        day > 31)
         return false;
     date = EntryDate{year, month, day};
     return true;

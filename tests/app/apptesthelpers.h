@@ -4,7 +4,6 @@
 // the settings and the current folder at a temporary directory, and prompts that record
 // every text and answer from queues.
 
-#include "ui/userprompts.h"
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cdownloaddlg.h"
 #include "dialogs/cimportdlg.h"
@@ -14,6 +13,7 @@
 #include "profiles/profilerecord.h"
 #include "records/taxperiod.h"
 #include "records/taxrate.h"
+#include "ui/userprompts.h"
 #include "views/centrydlg.h"
 
 #include <QAbstractButton>
@@ -55,8 +55,8 @@ inline QApplication &App()
     static char *argv[] = {name, nullptr};
     // A program that also runs dialog tests may have made its application object already.
     static QApplication *app = qobject_cast<QApplication *>(QCoreApplication::instance())
-        ? qobject_cast<QApplication *>(QCoreApplication::instance())
-        : new QApplication(argc, argv);
+                                   ? qobject_cast<QApplication *>(QCoreApplication::instance())
+                                   : new QApplication(argc, argv);
     return *app;
 }
 
@@ -69,7 +69,8 @@ public:
     {
         App();
         previous_ = QDir::currentPath();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("settings"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir_.filePath("settings"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("settings"));
         QDir().mkpath(dir_.filePath("work"));
         QDir::setCurrent(dir_.filePath("work"));
@@ -190,10 +191,7 @@ public:
     {
         return answer(imports, "import dialog", data);
     }
-    bool runMerge(CIftaDoc &doc) override
-    {
-        return answer(merges, "merge dialog", doc);
-    }
+    bool runMerge(CIftaDoc &doc) override { return answer(merges, "merge dialog", doc); }
     bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override
     {
         return answer(downloads, "download dialog", doc, data);
@@ -297,9 +295,7 @@ inline ScriptedPrompts::EntryScript TypeTrip(UserPrompts &prompts, const QString
 // The dialog opened and cancelled.
 inline ScriptedPrompts::EntryScript CancelEntry(UserPrompts &prompts)
 {
-    return [&prompts](EntryDialogData &data) {
-        return RunEntryDialog(prompts, data, {}, false);
-    };
+    return [&prompts](EntryDialogData &data) { return RunEntryDialog(prompts, data, {}, false); };
 }
 
 // A company dialog answer that takes `company` as typed and confirms.

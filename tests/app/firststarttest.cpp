@@ -2,9 +2,9 @@
 #include "app/apptesthelpers.h"
 #include "app/cfirststart.h"
 #include "app/ciftaapp.h"
-#include "ui/userprompts.h"
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
+#include "ui/userprompts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,9 +50,11 @@ protected:
 
 TEST_F(FirstStartTest, InstalledSampleComesBeforeTheBuildTimeFolders)
 {
-    const QStringList candidates = CFirstStart::SampleTaxFileCandidates(QStringLiteral("/opt/x/bin"));
+    const QStringList candidates =
+        CFirstStart::SampleTaxFileCandidates(QStringLiteral("/opt/x/bin"));
     ASSERT_FALSE(candidates.isEmpty());
-    EXPECT_EQ(QDir::cleanPath(candidates.first()), QStringLiteral("/opt/x/share/tollmark/ifta.itx"));
+    EXPECT_EQ(QDir::cleanPath(candidates.first()),
+              QStringLiteral("/opt/x/share/tollmark/ifta.itx"));
     // A build that was never installed still finds its own sample table.
     EXPECT_FALSE(CFirstStart::SampleTaxFile(QStringLiteral("/nonexistent/bin")).isEmpty());
 }

@@ -59,7 +59,8 @@ TEST_F(FrontEndsTest, ImportWritesTheSameRecordFile)
     const std::string command = work("cli.irc");
     const CliRun run = cli({"import", csv, "--rates", rates.toStdString(), "--out", command});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(QString::fromStdString(window)), ReadBytes(QString::fromStdString(command)));
+    EXPECT_EQ(ReadBytes(QString::fromStdString(window)),
+              ReadBytes(QString::fromStdString(command)));
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
 }
 
@@ -79,10 +80,10 @@ TEST_F(FrontEndsTest, MergeWritesTheSameRecordFile)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
 
     const std::string command = work("cli.irc");
-    const CliRun run =
-        cli({"merge", "--out", command, sample.toStdString(), us.toStdString()});
+    const CliRun run = cli({"merge", "--out", command, sample.toStdString(), us.toStdString()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(QString::fromStdString(window)), ReadBytes(QString::fromStdString(command)));
+    EXPECT_EQ(ReadBytes(QString::fromStdString(window)),
+              ReadBytes(QString::fromStdString(command)));
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
 }
 
@@ -165,9 +166,8 @@ TEST_F(FrontEndsTest, ProfilesAddedAndDeletedGiveTheSameFile)
          {std::vector<std::string>{"profiles-add", command, "--companyName", "Northern Freight",
                                    "--provinceState", "ON", "--country", "Canada", "--fuelType",
                                    "1"},
-          std::vector<std::string>{"profiles-add", command, "--companyName",
-                                   "Green Mountain Haul", "--provinceState", "VT", "--country",
-                                   "US"},
+          std::vector<std::string>{"profiles-add", command, "--companyName", "Green Mountain Haul",
+                                   "--provinceState", "VT", "--country", "US"},
           std::vector<std::string>{"profiles-delete", command, "0"}}) {
         const CliRun run = cli(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -8,9 +8,9 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
-#include "ui/commandids.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
+#include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
@@ -34,7 +34,8 @@ TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
     EXPECT_EQ(frame->infoBar()->recordInfo(), "2026Q2 for Canada");
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for Canada");
     EXPECT_EQ(frame->statusText(1), QFileInfo(rates).absoluteFilePath());
-    EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), QFileInfo(rates).absoluteFilePath());
+    EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(),
+              QFileInfo(rates).absoluteFilePath());
     // No profiles file yet: an empty one is made in the current folder and remembered.
     EXPECT_TRUE(QFileInfo::exists(box.work("ifta.usr")));
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(),
@@ -60,8 +61,9 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
     addTrip("ON", "818", "380.5", QDate(2025, 4, 3));
-    EXPECT_EQ(std::count(prompts.texts.begin(), prompts.texts.end(),
-                         std::string(kAddSurchargeQuestion)), 1);
+    EXPECT_EQ(
+        std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kAddSurchargeQuestion)),
+        1);
     ASSERT_EQ(rows(), 4);
     EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));
     EXPECT_EQ(column(8), QStringList({"", "", "X", ""}));
@@ -117,7 +119,8 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     EXPECT_TRUE(prompts.companyDialogsShown[0].withPeriodDates);
     EXPECT_FALSE(doc().isModified());
     EXPECT_EQ(frame->windowTitle(), "trips.irc - IFTA");
-    EXPECT_EQ(Sandbox::setting("Recent File List/File1").toString(), QFileInfo(saved).absoluteFilePath());
+    EXPECT_EQ(Sandbox::setting("Recent File List/File1").toString(),
+              QFileInfo(saved).absoluteFilePath());
     const QByteArray bytes = ReadBytes(saved);
     ASSERT_GT(bytes.size(), 508);
 
@@ -244,7 +247,8 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
         ASSERT_TRUE(view->taxRatesModified());
     };
     const auto asked = [this] {
-        return std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kSaveModifiedTax));
+        return std::count(prompts.texts.begin(), prompts.texts.end(),
+                          std::string(kSaveModifiedTax));
     };
 
     // File New, Yes: the table is saved under a new name, which becomes the default, so the

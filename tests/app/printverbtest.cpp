@@ -25,8 +25,9 @@ TEST_F(PrintVerbTest, PdfOfTheEntryListingAndNoWindow)
 {
     const QString pdf = sandbox.path(QStringLiteral("listing.pdf"));
     CIftaApp app(&prompts);
-    EXPECT_TRUE(app.InitInstance({QStringLiteral("/p"), QStringLiteral(TOLLMARK_SAMPLE_DATA "/sample.irc"),
-                                  QStringLiteral("--pdf"), pdf}));
+    EXPECT_TRUE(
+        app.InitInstance({QStringLiteral("/p"), QStringLiteral(TOLLMARK_SAMPLE_DATA "/sample.irc"),
+                          QStringLiteral("--pdf"), pdf}));
     EXPECT_TRUE(app.printOnly());
     EXPECT_EQ(app.exitCode(), 0);
     EXPECT_EQ(app.mainFrame(), nullptr);
@@ -39,8 +40,9 @@ TEST_F(PrintVerbTest, UnreadableRecordFailsAndWritesNothing)
 {
     const QString pdf = sandbox.path(QStringLiteral("none.pdf"));
     CIftaApp app(&prompts);
-    EXPECT_FALSE(app.InitInstance({QStringLiteral("/p"), sandbox.work(QStringLiteral("missing.irc")),
-                                   QStringLiteral("--pdf"), pdf}));
+    EXPECT_FALSE(
+        app.InitInstance({QStringLiteral("/p"), sandbox.work(QStringLiteral("missing.irc")),
+                          QStringLiteral("--pdf"), pdf}));
     EXPECT_NE(app.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(pdf));
 }

@@ -11,10 +11,8 @@
 #include "app/actiontable.h"
 #include "app/ciftaapp.h"
 #include "app/ciftadocflows.h"
-#include "session/csession.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
-#include "ui/commandids.h"
 #include "dialogs/caboutdlg.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/cmergedlg.h"
@@ -23,6 +21,8 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
+#include "session/csession.h"
+#include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 #include "views/ctaxflows.h"
@@ -292,8 +292,8 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
     // The same lines as tollmark-cli's import of the file with the same options.
     const QString cliImported = box.work("cli-imported.irc");
-    const CliRun import = cli({"import", csv.toStdString(), "--rates", rates.toStdString(),
-                               "--out", cliImported.toStdString(), "--options", "475"});
+    const CliRun import = cli({"import", csv.toStdString(), "--rates", rates.toStdString(), "--out",
+                               cliImported.toStdString(), "--options", "475"});
     ASSERT_EQ(import.exitCode, 0) << import.err;
     EXPECT_EQ(TripLines(imported), TripLines(cliImported));
 

@@ -7,8 +7,8 @@
 
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
-#include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "ui/commandids.h"
 #include "views/ciftaview.h"
 
 #include <QAbstractItemModel>

@@ -73,17 +73,14 @@ protected:
     {
         return Capture("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
     }
-    static std::string PdfInfo(const std::string &pdf)
-    {
-        return Capture("pdfinfo " + Quoted(pdf));
-    }
+    static std::string PdfInfo(const std::string &pdf) { return Capture("pdfinfo " + Quoted(pdf)); }
 };
 
 TEST_F(PrintCommandsTest, QuebecReportPrintsTheFrenchForm)
 {
     const std::string pdf = Temp("qc.pdf");
-    ASSERT_EQ(Print({kSample + "/sample.irc", "--rates", kSample + "/ifta.itx", "--what",
-                     "report", "--pdf", pdf, "--landscape"}),
+    ASSERT_EQ(Print({kSample + "/sample.irc", "--rates", kSample + "/ifta.itx", "--what", "report",
+                     "--pdf", pdf, "--landscape"}),
               0);
     const std::string text = PdfText(pdf);
     for (const char *part : {"MR-080-230605", "Québec", "Réservé à", "Carburant acheté",
@@ -142,15 +139,13 @@ TEST_F(PrintCommandsTest, UsageAndInputFailures)
     const std::string pdf = Temp("out.pdf");
     EXPECT_EQ(Print({rec, "--rates", rates, "--what", "form", "--pdf", pdf}), 2);
     EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report"}), 2);
-    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report", "--pdf", pdf, "--page-size",
-                     "B5"}),
+    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report", "--pdf", pdf, "--page-size", "B5"}),
               2);
     EXPECT_EQ(Print({"--rates", rates, "--what", "report", "--pdf", pdf}), 2);
 
     std::string err;
-    EXPECT_EQ(Print({Temp("missing.irc"), "--rates", rates, "--what", "report", "--pdf", pdf},
-                    &err),
-              1);
+    EXPECT_EQ(
+        Print({Temp("missing.irc"), "--rates", rates, "--what", "report", "--pdf", pdf}, &err), 1);
     EXPECT_FALSE(err.empty());
 
     // A record without entries has nothing to print: no file, a message, exit 1.

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 const std::string kData = std::string(TOLLMARK_TEST_DATA) + "/records";
 const std::string kSamples = TOLLMARK_SAMPLE_DATA;
 
@@ -173,7 +172,6 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x23\xf0\x00\x00", 4));
 
     CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
     uint32_t layout = 0;
     ASSERT_TRUE(ReadRecordFile(doc, older, &layout).ok());
     EXPECT_EQ(layout, kCurrentRecordLayout);

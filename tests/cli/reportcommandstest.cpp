@@ -16,7 +16,6 @@
 
 namespace {
 
-
 const std::string kData = TOLLMARK_TEST_DATA;
 const std::string kRates = kData + "/report/rates.itx";
 
@@ -65,7 +64,6 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
     EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-miles.txt"));
 
     CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
     ASSERT_TRUE(ReadRecordFile(doc, file).ok());
     EXPECT_EQ(doc.company().country, "US");
     EXPECT_EQ(doc.company().provinceState, "NY");
@@ -101,7 +99,6 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
     EXPECT_EQ(run.err, kRates + ": Incompatible file format\n");
 
     CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
     ASSERT_TRUE(ReadRecordFile(doc, out).ok());
     ASSERT_EQ(doc.entries().size(), 12u);
     for (size_t i = 0; i < doc.entries().size(); ++i)

@@ -74,8 +74,8 @@ std::vector<Published> PublishedRates()
             continue;
         const std::vector<std::string> c = SplitTabs(line);
         const std::string name = c.at(2) == "surcharge" ? c.at(0) + " Surcharge" : c.at(1);
-        rates.push_back({name, std::stod(c.at(4)), std::stod(c.at(5)), std::stod(c.at(6)),
-                         std::stod(c.at(7))});
+        rates.push_back(
+            {name, std::stod(c.at(4)), std::stod(c.at(5)), std::stod(c.at(6)), std::stod(c.at(7))});
     }
     EXPECT_EQ(rates.size(), 61u);
     return rates;
@@ -224,11 +224,11 @@ TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
     ChartParseReport report;
     std::vector<int> steps;
     const std::string chart = "1st Quarter 2005\t\n"
-                              "Footnotes continue here\n"       // text without a tab
+                              "Footnotes continue here\n" // text without a tab
                               "ALABAMA\t$0.1700\t$0.1800\t\n"
-                              "GUAM\t$9.0000\t$9.0000\t\n"      // no slot of that name
+                              "GUAM\t$9.0000\t$9.0000\t\n" // no slot of that name
                               "\t\t\n"
-                              "WYOMING #32\t$-\t$0.1400";       // no tab nor line end at the end
+                              "WYOMING #32\t$-\t$0.1400"; // no tab nor line end at the end
     EXPECT_EQ(ParseChart(chart, "US", table, period, &report, [&](int s) { steps.push_back(s); }),
               -1);
     EXPECT_EQ(period, (TaxPeriod{2005, 1, "US"}));

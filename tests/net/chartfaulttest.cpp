@@ -56,8 +56,8 @@ public:
 
     std::string address() const
     {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort())
-            + "/taxmatrix/charts/2Q2026.txt";
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) +
+               "/taxmatrix/charts/2Q2026.txt";
     }
 
     std::vector<std::string> paths;
@@ -135,7 +135,9 @@ class Trickle
 {
 public:
     Trickle(QTcpSocket *socket, QByteArray piece, int intervalMs, int limitMs = 20000)
-        : socket_(socket), piece_(std::move(piece)), left_(limitMs / intervalMs)
+        : socket_(socket)
+        , piece_(std::move(piece))
+        , left_(limitMs / intervalMs)
     {
         timer_.setInterval(intervalMs);
         QObject::connect(&timer_, &QTimer::timeout, [this] {

@@ -18,17 +18,16 @@
 class ChartServer
 {
 public:
-    explicit ChartServer(QByteArray body)
-        : body_(std::move(body))
+    explicit ChartServer(QByteArray body) : body_(std::move(body))
     {
         EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket *socket = server_.nextPendingConnection()) {
                 QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     paths.push_back(socket->readAll().split(' ').value(1).toStdString());
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: "
-                                  + QByteArray::number(body_.size())
-                                  + "\r\nConnection: close\r\n\r\n" + body_);
+                    socket->write(
+                        "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                        QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
                     socket->disconnectFromHost();
                 });
             }

@@ -2,10 +2,10 @@
 // margins, the 790-unit form scale, the landscape mark, and that the listing page count
 // leaves no line beyond the last counted page.
 
+#include "print/pagesetup.h"
 #include "print/ciftaprint.h"
 #include "print/formbitmaps.h"
 #include "print/listings.h"
-#include "print/pagesetup.h"
 #include "printfixtures.h"
 
 #include <QGuiApplication>
@@ -205,8 +205,8 @@ TEST(RecordListing, MileHeadingsAndConvertedValues)
             EXPECT_EQ(t.x, 50 + 300 + 600);
         }
     }
-    for (const char *expected : {"IFTA Record", "Page 1", "Distance (Mil)", "Fuel (Gal)",
-                                 "Surtax", "  Date", "100", "2.64", "State 1"})
+    for (const char *expected : {"IFTA Record", "Page 1", "Distance (Mil)", "Fuel (Gal)", "Surtax",
+                                 "  Date", "100", "2.64", "State 1"})
         EXPECT_TRUE(texts.count(expected)) << expected;
     EXPECT_FALSE(texts.count("Distance (Km)"));
     EXPECT_EQ(tripY, 60 + 5 * 40); // the second entry on the sixth line

@@ -98,7 +98,8 @@ TEST_F(PdfPrint, QuebecFormKeepsItsAccents)
     options.landscape = true;
     ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("qc.pdf"), state, options));
     ExpectContains(PdfText(Path("qc.pdf")),
-                   {"MR-080-230605", "Québec", "Calcul de la taxe à payer selon le carburant utilisé",
+                   {"MR-080-230605", "Québec",
+                    "Calcul de la taxe à payer selon le carburant utilisé",
                     "Entente internationale concernant la taxe sur les carburants – IFTA",
                     "Éthanol", "• Gaz naturel liquéfié (GNL)", "Carburant acheté",
                     "kilomètres par litre (C ÷ D)", "Formulaire prescrit – Sous-ministre du Revenu",
@@ -150,7 +151,8 @@ TEST_F(PdfPrint, NothingToPrintWritesNoFile)
     EXPECT_FALSE(QFile::exists(Path("none.pdf")));
     // The tax-rate listing always has its pages.
     EXPECT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::TaxRates), Path("rates.pdf"), state));
-    ExpectContains(PdfText(Path("rates.pdf")), {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
+    ExpectContains(PdfText(Path("rates.pdf")),
+                   {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
 }
 
 // Dialogs that answer from a script and remember what they were shown.

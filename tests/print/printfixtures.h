@@ -23,7 +23,8 @@ struct PrintFixture {
 };
 
 // Changes the document's company data with `edit`.
-template <typename Edit> void EditCompany(CIftaDoc &doc, Edit edit)
+template <typename Edit>
+void EditCompany(CIftaDoc &doc, Edit edit)
 {
     CompanyInfo company = doc.company();
     edit(company);
@@ -60,7 +61,8 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
     EditCompany(doc, [&](CompanyInfo &company) {
         company.country = country;
         company.provinceState = province;
-        company.companyName = "Transport Bor\xe9" "al inc.";
+        company.companyName = "Transport Bor\xe9"
+                              "al inc.";
         company.iftaNumber = "1234567890QC";
         company.diesel = 1;
     });

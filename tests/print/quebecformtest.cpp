@@ -65,8 +65,9 @@ TEST(QuebecForm, Header)
     EXPECT_EQ(plain[0].text, "Partie ");
     EXPECT_EQ(plain[0].x, 210);
     EXPECT_EQ(plain[0].size, 1.0);
-    EXPECT_EQ(plain[1].text,
-              QString::fromUtf8("Entente internationale concernant la taxe sur les carburants – IFTA"));
+    EXPECT_EQ(
+        plain[1].text,
+        QString::fromUtf8("Entente internationale concernant la taxe sur les carburants – IFTA"));
     EXPECT_EQ(plain[1].y, 52);
     EXPECT_EQ(plain[1].size, 0.85);
     EXPECT_EQ(plain[2].text, "1234567890QC");
@@ -83,8 +84,8 @@ TEST(QuebecForm, Header)
         "Veuillez remplir un exemplaire de cette partie (utilisez des feuilles additionnelles")));
     EXPECT_TRUE(paragraphs[0].text.contains(QString::fromUtf8(
         "doivent être converties en kilomètres et en litres avant d'être utilisées")));
-    EXPECT_TRUE(paragraphs[0].text.endsWith(QString::fromUtf8(
-        "1 gallon US = 3,7850 litres ; 1 mille = 1,6093 kilomètre.")));
+    EXPECT_TRUE(paragraphs[0].text.endsWith(
+        QString::fromUtf8("1 gallon US = 3,7850 litres ; 1 mille = 1,6093 kilomètre.")));
 
     const std::vector<CanvasCall> bitmaps = canvas.ofKind(CanvasCall::Bitmap);
     ASSERT_EQ(bitmaps.size(), 2u);

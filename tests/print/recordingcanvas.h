@@ -42,8 +42,7 @@ public:
     explicit RecordingCanvas(bool printing = true) : printing_(printing) {}
 
     bool isPrinting() const override { return printing_; }
-    void DrawFormText(int x, int y, const QString &text, int style, double size,
-                      int align) override
+    void DrawFormText(int x, int y, const QString &text, int style, double size, int align) override
     {
         CanvasCall c = MakeCall(CanvasCall::Text, x, y);
         c.text = text;

@@ -20,9 +20,9 @@ class ProfileStoreTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-            / ("tollmark-profiles-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("tollmark-profiles-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         path_ = (dir_ / "ifta.usr").string();
@@ -216,12 +216,12 @@ TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
 
 TEST_F(ProfileStoreTest, BadHeadersAreRefusedAndNeverTruncated)
 {
-    const std::string shortFile = "hello";                       // under 12 bytes
+    const std::string shortFile = "hello"; // under 12 bytes
     std::string wrongRecord = kEmptyHeader;
-    wrongRecord[4] = '\xf4';                                      // record length 500
+    wrongRecord[4] = '\xf4'; // record length 500
     std::string wrongExtra = kEmptyHeader;
-    wrongExtra[8] = 0;                                            // no extra header
-    std::string extraCut = kEmptyHeader.substr(0, 16);            // extra header cut short
+    wrongExtra[8] = 0;                                 // no extra header
+    std::string extraCut = kEmptyHeader.substr(0, 16); // extra header cut short
     for (const std::string &content : {shortFile, wrongRecord, wrongExtra, extraCut}) {
         write(path_, content);
         CProfileStore store;

@@ -23,9 +23,9 @@ class SecondInstanceTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-            / ("tollmark-second-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("tollmark-second-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         path_ = (dir_ / "ifta.usr").string();
@@ -47,7 +47,8 @@ protected:
         return p;
     }
     // Runs `body` in a child process and gives its exit status (-1 when it did not exit).
-    template <typename Body> static int inChild(Body body)
+    template <typename Body>
+    static int inChild(Body body)
     {
         const pid_t child = ::fork();
         if (child == 0)

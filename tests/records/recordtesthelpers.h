@@ -26,7 +26,8 @@ inline std::string sample(const std::string &name)
 }
 
 // Changes the document's company data in place, as a test's set-up does.
-template <class Edit> void editCompany(CIftaDoc &doc, Edit edit)
+template <class Edit>
+void editCompany(CIftaDoc &doc, Edit edit)
 {
     CompanyInfo company = doc.company();
     edit(company);

@@ -96,7 +96,8 @@ public:
     std::function<bool(CIftaDoc &)> merge;
 
 private:
-    template <class T> static T next(std::deque<T> &queue, T fallback)
+    template <class T>
+    static T next(std::deque<T> &queue, T fallback)
     {
         if (queue.empty())
             return fallback;

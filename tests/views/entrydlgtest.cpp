@@ -241,10 +241,14 @@ TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
         const char *text;
         const char *prompt;
     } cases[] = {
-        {"distance", "", positive},          {"distance", "-5", positive},
-        {"distance", "4294967296", positive}, {"distance", "12.5", positive},
-        {"fuel", "", number},                {"fuel", "1,5", number},
-        {"fuel", "abc", number},             {"odometerIn", "1.5", positive},
+        {"distance", "", positive},
+        {"distance", "-5", positive},
+        {"distance", "4294967296", positive},
+        {"distance", "12.5", positive},
+        {"fuel", "", number},
+        {"fuel", "1,5", number},
+        {"fuel", "abc", number},
+        {"odometerIn", "1.5", positive},
         {"odometerOut", "x7", positive},
     };
     data.useOdometer = 0;
@@ -318,10 +322,14 @@ TEST_F(EntryDlgTest, PickerTakesDatesFrom2000To2099)
         const char *stored;
         QDate shown;
     } cases[] = {
-        {"2000/01/01", QDate(2000, 1, 1)}, {"2021/01/01", QDate(2021, 1, 1)},
-        {"2099/12/31", QDate(2099, 12, 31)}, {"1999/12/31", today},
-        {"2100/01/01", today},             {"2026/02/31", today}, // no such day
-        {"2026/13/01", today},             {"", today},
+        {"2000/01/01", QDate(2000, 1, 1)},
+        {"2021/01/01", QDate(2021, 1, 1)},
+        {"2099/12/31", QDate(2099, 12, 31)},
+        {"1999/12/31", today},
+        {"2100/01/01", today},
+        {"2026/02/31", today}, // no such day
+        {"2026/13/01", today},
+        {"", today},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);

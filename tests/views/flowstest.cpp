@@ -1,6 +1,6 @@
 #include "dialogs/guiapp.h"
-#include "net/chartserver.h"
 #include "dialogs/scriptedprompts.h"
+#include "net/chartserver.h"
 
 #include "dialogs/cdownloaddlg.h"
 #include "dialogs/cstepedit.h"
@@ -174,7 +174,8 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
     ASSERT_TRUE(readRates(TOLLMARK_TEST_DATA "/charts/table-2026.itx"));
     const int quebec = table.findAbbreviation("QC");
     ASSERT_GE(quebec, 0);
-    ChartServer server(QByteArray::fromStdString(ReadAll(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")));
+    ChartServer server(
+        QByteArray::fromStdString(ReadAll(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")));
     setCountry("Canada");
     prompts.download = [&](CIftaDoc &d, DownloadDialogData &data) {
         CDownloadDlg dlg(prompts, d, data);

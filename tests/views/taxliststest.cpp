@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         GuiApp();
-        ASSERT_TRUE(CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx",
-                                                 doc.rates()));
+        ASSERT_TRUE(
+            CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()));
         list.Fill();
     }
 

@@ -1,11 +1,11 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
-#include "ui/commandids.h"
 #include "records/ciftadoc.h"
+#include "records/taxfile.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
-#include "records/taxfile.h"
+#include "ui/commandids.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
 
@@ -23,7 +23,8 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     CSession session(prompts, settings);
     CIftaDoc &doc = session.document();
     TaxRateTable &table = doc.taxTable();
-    ASSERT_TRUE(CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
+    ASSERT_TRUE(
+        CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
     CIftaView view(session, prompts);
     CViewModes modes(view);
 

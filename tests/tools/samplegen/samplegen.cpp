@@ -230,9 +230,9 @@ int main(int argc, char **argv)
     if (!readRates(argv[1], canadian.table(), us.table()))
         return 1;
 
-    bool ok = report(
-        WriteTaxFile(out + "/ifta.itx", canadian.table(), TaxPeriod{2026, 2, "Canada"}),
-        out + "/ifta.itx");
+    bool ok =
+        report(WriteTaxFile(out + "/ifta.itx", canadian.table(), TaxPeriod{2026, 2, "Canada"}),
+               out + "/ifta.itx");
     ok &= report(WriteTaxFile(out + "/ifta-us.itx", us.table(), TaxPeriod{2026, 2, "US"}),
                  out + "/ifta-us.itx");
 

@@ -5,11 +5,11 @@
 // Run it in a folder holding ifta.itx, with a throw-away settings folder.
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
-#include "ui/commandids.h"
-#include "ui/userprompts.h"
 #include "dialogs/ccompanydlg.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "ui/commandids.h"
+#include "ui/userprompts.h"
 #include "views/centrydlg.h"
 
 #include <QApplication>

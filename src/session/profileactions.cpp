@@ -6,17 +6,32 @@
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
 
+namespace {
+
+// The eight identity texts a profile and a record's company data share.
+struct IdentityText {
+    std::string CompanyInfo::*company;
+    std::string ProfileRecord::*profile;
+};
+
+const IdentityText kIdentityTexts[] = {
+    {&CompanyInfo::companyName, &ProfileRecord::companyName},
+    {&CompanyInfo::address, &ProfileRecord::address},
+    {&CompanyInfo::city, &ProfileRecord::city},
+    {&CompanyInfo::provinceState, &ProfileRecord::provinceState},
+    {&CompanyInfo::country, &ProfileRecord::country},
+    {&CompanyInfo::postalCode, &ProfileRecord::postalCode},
+    {&CompanyInfo::phone, &ProfileRecord::phone},
+    {&CompanyInfo::iftaNumber, &ProfileRecord::iftaNumber},
+};
+
+} // namespace
+
 ProfileRecord ProfileFromCompany(const CompanyInfo &identity, size_t recordIndex)
 {
     ProfileRecord profile;
-    profile.companyName = identity.companyName;
-    profile.address = identity.address;
-    profile.city = identity.city;
-    profile.provinceState = identity.provinceState;
-    profile.country = identity.country;
-    profile.postalCode = identity.postalCode;
-    profile.phone = identity.phone;
-    profile.iftaNumber = identity.iftaNumber;
+    for (const IdentityText &text : kIdentityTexts)
+        profile.*text.profile = identity.*text.company;
     profile.fuelType = identity.diesel ? FuelCodeDiesel : FuelCodeGasoline;
     profile.recordIndex = static_cast<int32_t>(recordIndex);
     return profile;
@@ -35,14 +50,8 @@ Result DeleteProfile(CProfileStore &store, size_t index)
 CompanyInfo CompanyFromProfile(const ProfileRecord &p)
 {
     CompanyInfo c = CompanyDialogData::DialogDefaults();
-    c.companyName = p.companyName;
-    c.address = p.address;
-    c.city = p.city;
-    c.provinceState = p.provinceState;
-    c.country = p.country;
-    c.postalCode = p.postalCode;
-    c.phone = p.phone;
-    c.iftaNumber = p.iftaNumber;
+    for (const IdentityText &text : kIdentityTexts)
+        c.*text.company = p.*text.profile;
     c.diesel = p.fuelType == FuelCodeDiesel ? 1 : 0;
     c.gasoline = p.fuelType == FuelCodeGasoline ? 1 : 0;
     return c;

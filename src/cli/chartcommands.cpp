@@ -78,7 +78,6 @@ int CmdParseChart(int argc, char **argv)
     const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
-    TaxRateTable &table = rates.table();
     TaxPeriod period = rates.period();
     std::string chart;
     const Result chartRead = SafeFile::readAll(args.positional()[0], chart);
@@ -86,9 +85,9 @@ int CmdParseChart(int argc, char **argv)
         return InputFailure(chartRead.message);
 
     ChartParseReport report;
-    ParseChart(chart, country, table, period, &report);
+    ParseChart(chart, country, rates.table(), period, &report);
     NoteUnmatched(report);
-    return WriteTable(args.value("out"), table, period);
+    return WriteTable(args.value("out"), rates.table(), period);
 }
 
 int CmdDownload(int argc, char **argv)
@@ -115,23 +114,23 @@ int CmdDownload(int argc, char **argv)
     const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
-    TaxRateTable &table = rates.table();
     TaxPeriod period = rates.period();
 
-    // The fetch waits in a local event loop, which needs the application object.
-    static int qtArgc = 1;
-    static char qtName[] = "tollmark-cli";
-    static char *qtArgv[] = {qtName, nullptr};
+    // The fetch waits in a local event loop, which needs the application object; its
+    // arguments outlive it in this scope.
+    int qtArgc = 1;
+    char qtName[] = "tollmark-cli";
+    char *qtArgv[] = {qtName, nullptr};
     QCoreApplication app(qtArgc, qtArgv);
 
     const std::string base = args.value("base", ChartFetcher::kDefaultBase);
     ChartFetcher fetcher;
     ChartParseReport report;
-    if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country, table,
-                              period, &report) < 0) {
+    if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country,
+                              rates.table(), period, &report) < 0) {
         std::cerr << fetcher.errorMessage() << '\n';
         return InputFailure(kDownloadFail);
     }
     NoteUnmatched(report);
-    return WriteTable(args.value("out"), table, period);
+    return WriteTable(args.value("out"), rates.table(), period);
 }

@@ -1,5 +1,6 @@
 #include "records/recordfile.h"
 
+#include "records/pathnames.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
 
@@ -210,13 +211,6 @@ void appendTripLine(std::string &out, const TripEntry &entry)
     out.append(buffer, p);
 }
 
-std::string fullPath(const std::string &path)
-{
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
-}
-
 } // namespace
 
 bool ParseRecordHeader(const std::string &bytes, RecordHeader &header)
@@ -336,7 +330,7 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
         *layout = header.layout;
     const size_t headerSize =
         header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
-    doc.load(header, ParseTripLines(bytes, headerSize), fullPath(path));
+    doc.load(header, ParseTripLines(bytes, headerSize), FullPath(path));
     return Result::success();
 }
 

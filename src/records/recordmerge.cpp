@@ -1,20 +1,8 @@
 #include "records/recordmerge.h"
 
+#include "records/pathnames.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
-
-#include <filesystem>
-
-namespace {
-
-std::string FullPath(const std::string &path)
-{
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
-}
-
-} // namespace
 
 Result MergeFile(CIftaDoc &doc, const std::string &path)
 {

@@ -1,8 +1,8 @@
 #include "session/profileactions.h"
 
 #include "profiles/cprofilestore.h"
+#include "records/pathnames.h"
 #include "session/dialogdata.h"
-#include "session/pathnames.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
 

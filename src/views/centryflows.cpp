@@ -39,7 +39,6 @@ int CEntryFlows::AddEntry()
 {
     doc_.takeSnapshot();
     TripEntry entry = doc_.prepareNewEntry(state_.lastNewEntryUnits);
-    entry.tripNumber = list_.shownCount() + 1;
     int useOdometer = doc_.company().useOdometer;
     if (!runDialog(entry, true, doc_.company().useOdometer, useOdometer))
         return -1;
@@ -51,7 +50,6 @@ int CEntryFlows::AddEntry()
     std::optional<TripEntry> surcharge = doc_.surchargeFollowUp(entry);
     if (!surcharge || !prompts_.askYesNo(kAddSurchargeQuestion))
         return row;
-    surcharge->tripNumber = list_.shownCount() + 1;
     int ignored = 0;
     if (runDialog(*surcharge, true, 0, ignored)) {
         doc_.addSurchargeEntry(*surcharge);

@@ -222,7 +222,9 @@ TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
     };
     for (const Case &c : cases) {
         SessionRig rig;
-        rig.prompts.company = [](CompanyDialogData &) { return CompanyResult::Ok; };
+        rig.prompts.company = [](CompanyDialogData &, CProfileStore *) {
+            return CompanyResult::Ok;
+        };
         rig.prompts.merge = [](CIftaDoc &) { return true; };
         const std::string path = CopyOfFixture(rig);
         ASSERT_TRUE(rig.session.open(path));
@@ -246,7 +248,7 @@ TEST(RecordSessionTest, ImportStartsFromTheLastOptionsAndSetsTheEntryUnits)
     std::ofstream(csv) << "QC,100,30\nON,80,10\n";
     const ImportOptions imperial = ImportState | ImportDistance | ImportFuel;
     std::vector<ImportOptions> offered;
-    rig.prompts.company = [](CompanyDialogData &) { return CompanyResult::Ok; };
+    rig.prompts.company = [](CompanyDialogData &, CProfileStore *) { return CompanyResult::Ok; };
     rig.prompts.import = [&](ImportDialogData &data) {
         offered.push_back(data.options);
         data.filePath = csv;

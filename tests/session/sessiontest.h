@@ -10,6 +10,7 @@
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
 #include "session/programstate.h"
+#include "session/scriptedsessionprompts.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
 
@@ -53,59 +54,8 @@ private:
     std::string path_;
 };
 
-// Every text shown is kept in `shown`; questions and file dialogs answer from queues (No,
-// Cancel and "cancelled" once a queue is empty); the company dialog is counted and answers
-// Cancel unless the test gives it a function, and so do the other dialogs.
-class ScriptedPrompts : public SessionPrompts
-{
-public:
-    void warn(const std::string &text) override { shown.push_back(text); }
-    void inform(const std::string &text) override { shown.push_back(text); }
-    bool askYesNo(const std::string &text) override
-    {
-        shown.push_back(text);
-        return next(answers, Answer::No) == Answer::Yes;
-    }
-    Answer askYesNoCancel(const std::string &text) override
-    {
-        shown.push_back(text);
-        return next(answers, Answer::Cancel);
-    }
-    std::string openFileName(const std::string &) override { return next(files, {}); }
-    std::string saveFileName(const std::string &, const std::string &) override
-    {
-        return next(files, {});
-    }
-    CompanyResult editCompany(CompanyDialogData &data, CProfileStore *) override
-    {
-        ++companyDialogs;
-        return company ? company(data) : CompanyResult::Cancel;
-    }
-    bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
-    bool chooseImport(ImportDialogData &data) override { return import ? import(data) : false; }
-    bool runMerge(CIftaDoc &doc) override { return merge ? merge(doc) : false; }
-    bool editTaxPeriod(TaxPeriod &) override { return false; }
-    bool editPreferences(PreferencesData &) override { return false; }
-
-    std::vector<std::string> shown;
-    std::deque<Answer> answers;
-    std::deque<std::string> files;
-    int companyDialogs = 0;
-    std::function<CompanyResult(CompanyDialogData &)> company;
-    std::function<bool(ImportDialogData &)> import;
-    std::function<bool(CIftaDoc &)> merge;
-
-private:
-    template <class T>
-    static T next(std::deque<T> &queue, T fallback)
-    {
-        if (queue.empty())
-            return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
-};
+// The session's questions answered from a script.
+using ScriptedPrompts = ScriptedSessionPrompts<SessionPrompts>;
 
 // A record session as the window builds one, past its start-up steps. The default tax
 // file is one that does not exist, so a new record reads no table from the current folder.

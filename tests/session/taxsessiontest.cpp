@@ -3,8 +3,8 @@
 
 #include "sessiontest.h"
 
+#include "records/pathnames.h"
 #include "records/taxfile.h"
-#include "session/pathnames.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "session/pathnames.h"
+#include "records/pathnames.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Paths as the session's use cases need them, in the file system's own bytes.
+// Paths as the record files and the use cases need them, in the file system's own bytes.
 
 // The process's current folder, or empty when it cannot be told.
 std::string CurrentDirectory();

@@ -2,6 +2,7 @@
 
 #include "records/textnumber.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -25,12 +26,6 @@ std::string Upper(std::string text)
     return text;
 }
 
-bool EndsWith(const std::string &text, const std::string &tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool StartsWith(const std::string &text, const std::string &head)
 {
     return text.compare(0, head.size(), head) == 0;
@@ -51,9 +46,23 @@ std::string StripFootnote(std::string name)
     }
 }
 
+// A line is a surcharge line when "SURCHG" or "SURCHARGE" stands in it as a word,
+// wherever it stands ("KENTUCKY SURCHARGE (a)", "SURCHARGE - VIRGINIA").
 bool IsSurchargeName(const std::string &upperName)
 {
-    return EndsWith(upperName, "SURCHG") || EndsWith(upperName, "SURCHARGE");
+    size_t i = 0;
+    while (i < upperName.size()) {
+        while (i < upperName.size() && !std::isalnum(static_cast<unsigned char>(upperName[i])))
+            ++i;
+        size_t end = i;
+        while (end < upperName.size() && std::isalnum(static_cast<unsigned char>(upperName[end])))
+            ++end;
+        const std::string word = upperName.substr(i, end - i);
+        if (word == "SURCHG" || word == "SURCHARGE")
+            return true;
+        i = end;
+    }
+    return false;
 }
 
 // The slots that carry a surcharge pseudo-jurisdiction: flagged, or named so.
@@ -149,6 +158,35 @@ private:
     size_t pos_ = 0;
 };
 
+// The chart's form from its lines: the separator found on more of the lines after the
+// title, so that a tab in one footnote does not turn a comma chart into a tab chart (nor
+// a comma in a note a tab chart into a comma one). A chart with neither is a tab chart.
+char ChartSeparator(const std::string &text)
+{
+    size_t tabLines = 0, commaLines = 0;
+    size_t begin = text.find('\n');
+    while (begin != std::string::npos && begin < text.size()) {
+        size_t end = text.find('\n', begin + 1);
+        const size_t stop = end == std::string::npos ? text.size() : end;
+        bool tab = false, comma = false;
+        for (size_t i = begin + 1; i < stop; ++i) {
+            tab = tab || text[i] == '\t';
+            comma = comma || text[i] == ',';
+        }
+        tabLines += tab ? 1 : 0;
+        commaLines += comma ? 1 : 0;
+        begin = end;
+    }
+    // A title line alone decides by itself.
+    if (tabLines == 0 && commaLines == 0) {
+        const size_t titleEnd = std::min(text.find('\n'), text.size());
+        const std::string title = text.substr(0, titleEnd);
+        return title.find('\t') == std::string::npos && title.find(',') != std::string::npos ? ','
+                                                                                             : '\t';
+    }
+    return commaLines > tabLines ? ',' : '\t';
+}
+
 // Line ends as one "\n", without the byte-order mark.
 std::string Normalise(const std::string &text)
 {
@@ -202,9 +240,7 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
                int firstStep)
 {
     const std::string text = Normalise(rawText);
-    const bool commaForm =
-        text.find('\t') == std::string::npos && text.find(',') != std::string::npos;
-    ChartWalker walk(text, commaForm ? ',' : '\t');
+    ChartWalker walk(text, ChartSeparator(text));
     ReadTitle(walk.takeLine(), country, period);
 
     const bool canadianUnits = country == "Canada";

@@ -11,7 +11,7 @@
 //
 // Two forms are read. The older ".txt" chart separates its cells with tabs; the ".csv"
 // chart published since 2017 has the same line structure with commas, a UTF-8 byte-order
-// mark and CR LF line ends (a text with no tab but with commas is taken as that form).
+// mark and CR LF line ends (the form is the separator that more of the lines carry).
 // Either way: line 1 is the quarter's title ("2nd Quarter 2026"); a jurisdiction's line
 // begins with its name (optionally followed by a footnote marker " #nn"); lines whose
 // first cell is blank (continued headings, spacers) are passed over; on the rate line,
@@ -42,7 +42,7 @@ int ParseChart(const std::string &text, const std::string &country, TaxRateTable
 
 // The slot (0..71) whose name the chart name begins with, compared without regard to
 // letter case and trailing blanks, after removing a footnote marker " #nn" from the chart
-// name. A surcharge line (ending in "SURCHG" or "SURCHARGE") of Kentucky, Indiana,
+// name. A surcharge line (with "SURCHG" or "SURCHARGE" as a word anywhere) of Kentucky, Indiana,
 // Virginia, Ohio or Michigan is looked up as "KY Surcharge", "IN Surcharge" and so on,
 // and a surcharge line only ever matches a surcharge slot, never the state's own. Slots
 // with an empty name match nothing; the table is not changed. -1 when nothing matches.

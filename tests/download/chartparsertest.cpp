@@ -273,6 +273,12 @@ TEST(FindRateRowTest, MatchesByBeginningWithoutChangingTheTable)
     EXPECT_EQ(FindRateRow("kentucky  ", table), 0);
     EXPECT_EQ(FindRateRow("KENTUCKY SURCHARGE", table), 1);
     EXPECT_EQ(FindRateRow("KENTUCKY SurChg ", table), 1);
+    // The surcharge word counts wherever it stands, not only at the end: such a line
+    // never writes the state's own slot.
+    EXPECT_EQ(FindRateRow("KENTUCKY SURCHARGE (a)", table), 1);
+    EXPECT_EQ(FindRateRow("KENTUCKY SURCHG. #12", table), 1);
+    EXPECT_EQ(FindRateRow("KENTUCKY (SURCHARGE)", table), 1);
+    EXPECT_EQ(FindRateRow("KENTUCKYSURCHARGE", table), 0); // no word: the state's line
     EXPECT_EQ(FindRateRow("New Mexico #33", table), 2);
     EXPECT_EQ(FindRateRow("NEWFOUNDLAND", table), 4);
     EXPECT_EQ(FindRateRow("QUEBEC", table), 5);
@@ -283,6 +289,35 @@ TEST(FindRateRowTest, MatchesByBeginningWithoutChangingTheTable)
     EXPECT_EQ(FindRateRow("GUAM", table), -1);
     EXPECT_EQ(FindRateRow("", table), -1);
     EXPECT_EQ(table, before); // letter case of the stored names kept
+}
+
+// The chart's form comes from its lines: one tab in a footnote of a comma chart does not
+// make it a tab chart, nor one comma in a note of a tab chart a comma chart.
+TEST(ParseChartTest, FormIsDecidedByTheLinesNotByOneStraySeparator)
+{
+    const struct {
+        const char *fixture;
+        const char *stray;
+        const char *country;
+    } cases[] = {
+        {"2Q2026.csv", "\r\n(a) Surcharge\tsee note,,\r\n", "US"},
+        {"2Q2026-us.txt", "\nNote, rates per gallon\n", "US"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fixture);
+        TaxRateTable clean = FixtureTable();
+        TaxRateTable stray = FixtureTable();
+        TaxPeriod period;
+        ChartParseReport cleanReport, report;
+        ParseChart(ReadFixture(c.fixture), c.country, clean, period, &cleanReport);
+        ParseChart(ReadFixture(c.fixture) + c.stray, c.country, stray, period, &report);
+        EXPECT_GT(cleanReport.filledSlots.size(), 50u);
+        EXPECT_EQ(report.filledSlots, cleanReport.filledSlots);
+        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+            EXPECT_EQ(stray[slot].dieselRate, clean[slot].dieselRate) << stray[slot].name;
+            EXPECT_EQ(stray[slot].gasolineRate, clean[slot].gasolineRate) << stray[slot].name;
+        }
+    }
 }
 
 TEST(FindRateRowTest, FirstSlotWhoseNameBeginsTheChartNameWins)

@@ -19,9 +19,10 @@ struct ProgramState {
     // The units the last new trip line was entered in: the next one starts from them
     // (kilometres and litres at program start).
     EntryUnits lastNewEntryUnits;
-    // The direction of every sort of the entry list: 0 or all bits set, 0 at start; set
-    // means ascending. Each click on a heading flips it.
-    int32_t entrySortDirection = 0;
+    // The entry list's last sort: the column clicked (-1 before any) and its direction.
+    // A click on another column sorts ascending, a second click on the same one reverses.
+    int entrySortColumn = -1;
+    bool entrySortAscending = false;
     // The import options last confirmed in the import dialog; they fill it the next
     // time. Never stored in the settings.
     ImportOptions lastImportOptions = kDefaultImportOptions;

@@ -6,6 +6,7 @@
 #include "records/textnumber.h"
 #include "session/programstate.h"
 #include "views/ciftaview.h"
+#include "views/entryrules.h"
 #include "views/listcolumndata.h"
 
 #include <QColor>
@@ -15,29 +16,34 @@
 #include <algorithm>
 #include <cctype>
 
-int32_t EntrySortKey(int column, const std::string &text)
+EntrySortKey MakeEntrySortKey(int column, const std::string &text, int32_t tripNumber)
 {
-    if (column != EntryColumnState && column != EntryColumnAbbrev)
-        return TextToInt(text);
-    // The first four letters, reversed in place and read little-endian: the first
-    // letter lands in the most significant byte. A shorter text is reversed over its own
-    // length, so its letters sit lower in the number.
-    unsigned char bytes[4] = {0, 0, 0, 0};
-    const size_t length = std::min<size_t>(text.size(), 4);
-    for (size_t i = 0; i < length && text[i] != '\0'; ++i)
-        bytes[i] = static_cast<unsigned char>(text[i]);
-    size_t used = 0;
-    while (used < 4 && bytes[used] != 0)
-        ++used;
-    std::reverse(bytes, bytes + used);
-    for (unsigned char &b : bytes) {
-        if (b >= 'a' && b <= 'z')
-            b = static_cast<unsigned char>(b - 'a' + 'A');
+    EntrySortKey key;
+    key.tripNumber = tripNumber;
+    if (column == EntryColumnState || column == EntryColumnAbbrev) {
+        key.text = text;
+        for (char &c : key.text)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    } else if (column == EntryColumnDate) {
+        // "yyyy/mm/dd" as one number, so that the month and the day count too.
+        EntryDate date;
+        if (ParseEntryDate(text, date))
+            key.number = date.year * 10000.0 + date.month * 100.0 + date.day;
+    } else {
+        key.number = TextToDouble(text);
     }
-    const uint32_t value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-                           static_cast<uint32_t>(bytes[2]) << 16 |
-                           static_cast<uint32_t>(bytes[3]) << 24;
-    return static_cast<int32_t>(value);
+    return key;
+}
+
+bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending)
+{
+    const EntrySortKey &first = ascending ? a : b;
+    const EntrySortKey &second = ascending ? b : a;
+    if (first.text != second.text)
+        return first.text < second.text;
+    if (first.number != second.number)
+        return first.number < second.number;
+    return first.tripNumber < second.tripNumber;
 }
 
 CEntryListCtrl::CEntryListCtrl(CIftaDoc &doc, ProgramState &state, QObject *parent)
@@ -168,15 +174,20 @@ void CEntryListCtrl::SortByColumn(int column)
 {
     if (column < 0 || column >= EntryColumnCount)
         return;
-    int32_t &direction = state_.entrySortDirection;
-    direction = direction == 0 ? -1 : 0;
+    // A first click on a heading sorts ascending, a second click on the same heading
+    // reverses the order.
+    const bool ascending = column != state_.entrySortColumn || !state_.entrySortAscending;
+    state_.entrySortColumn = column;
+    state_.entrySortAscending = ascending;
     const int keyColumn = column == EntryColumnAbbrev ? EntryColumnState : column;
-    std::vector<std::pair<int32_t, size_t>> keyed(order_.size());
-    for (size_t row = 0; row < order_.size(); ++row)
-        keyed[row] = {EntrySortKey(column, text(static_cast<int>(row), keyColumn)), order_[row]};
-    const bool ascending = direction != 0;
+    std::vector<std::pair<EntrySortKey, size_t>> keyed(order_.size());
+    for (size_t row = 0; row < order_.size(); ++row) {
+        const int32_t trip = doc_.entries()[order_[row]].tripNumber;
+        keyed[row] = {MakeEntrySortKey(column, text(static_cast<int>(row), keyColumn), trip),
+                      order_[row]};
+    }
     std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
-        return ascending ? a.first < b.first : a.first > b.first;
+        return EntrySortsBefore(a.first, b.first, ascending);
     });
     beginResetModel();
     for (size_t row = 0; row < keyed.size(); ++row)

@@ -57,8 +57,8 @@ public:
     // Lines changed in place: every row is drawn again.
     void entriesChanged();
 
-    // A click on heading `column`: flips the program's one direction flag and orders the
-    // rows by that column's key.
+    // A click on heading `column`: orders the rows by that column, ascending on a first
+    // click, reversed on a second click on the same heading.
     void SortByColumn(int column);
 
 private:
@@ -71,10 +71,17 @@ private:
     mutable ListLine cachedLine_;
 };
 
-// The sort key of a cell text: for the State and Abbrev columns (2 and 3) the first four
-// letters of the state name, upper case, as one number with the first letter most
-// significant; for every other column the text read as atol reads it.
-int32_t EntrySortKey(int column, const std::string &text);
+// What a list line is sorted by: the state name in upper case for the State and Abbrev
+// columns, the whole date for Date, the number for every other column; lines that tie
+// go by trip number.
+struct EntrySortKey {
+    std::string text;
+    double number = 0;
+    int32_t tripNumber = 0;
+};
+EntrySortKey MakeEntrySortKey(int column, const std::string &cellText, int32_t tripNumber);
+// Whether `a` comes before `b` in the order asked for.
+bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending);
 
 // The two questions of the entry list.
 constexpr const char *kAddSurchargeQuestion =

@@ -1,5 +1,7 @@
 #include "records/entrylist.h"
 
+#include "records/builtinjurisdictions.h"
+#include "records/taxlist.h"
 #include "records/textnumber.h"
 #include "records/units.h"
 
@@ -25,7 +27,10 @@ ListLine EntryListLine(const TripEntry &entry, const TaxRateTable &table,
     ListLine line(EntryColumnCount);
     line[EntryColumnTrip] = std::to_string(entry.tripNumber);
     line[EntryColumnDate] = entry.date;
-    if (TaxRateTable::isValidSlot(entry.slot)) {
+    if (!IsTaxTableLoaded(table)) {
+        // A line entered before any table was loaded still names its jurisdiction.
+        line[EntryColumnState] = BuiltInJurisdictionName(entry.slot);
+    } else if (TaxRateTable::isValidSlot(entry.slot)) {
         line[EntryColumnState] = table[entry.slot].name;
         line[EntryColumnAbbrev] = table[entry.slot].abbreviation;
     }

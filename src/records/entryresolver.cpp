@@ -1,5 +1,7 @@
 #include "records/entryresolver.h"
 
+#include "records/builtinjurisdictions.h"
+
 int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
 {
     if (entry.surcharge || !TaxRateTable::isValidSlot(entry.slot))
@@ -30,6 +32,19 @@ bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel, cons
     entry.slot = rate.slot;
     entry.rate = SlotRate(rate, diesel);
     entry.surcharge = rate.surcharge;
+    entry.distanceInMiles = units.distanceInMiles;
+    entry.fuelInGallons = units.fuelInGallons;
+    return true;
+}
+
+bool ResolveBuiltInEntry(TripEntry &entry, const EntryUnits &units)
+{
+    const int slot = BuiltInJurisdictionSlot(entry.abbreviation);
+    if (slot < 0)
+        return false;
+    entry.slot = slot;
+    entry.rate = 0.0;
+    entry.surcharge = IsBuiltInSurcharge(entry.abbreviation) ? 1 : 0;
     entry.distanceInMiles = units.distanceInMiles;
     entry.fuelInGallons = units.fuelInGallons;
     return true;

@@ -15,5 +15,11 @@ int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table);
 bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel,
                   const EntryUnits &units);
 
+// Completes a line entered while no table is loaded, by the built-in jurisdiction name
+// in its `abbreviation`: the slot that name has in the shipped tables, its surcharge flag,
+// no rate yet (Save/Update Tax Rates gives it the loaded table's) and the units. Returns
+// false, leaving the line as it was, for a text that is no built-in name.
+bool ResolveBuiltInEntry(TripEntry &entry, const EntryUnits &units);
+
 // The rate a trip line copies from a slot: diesel or gasoline by the record's fuel type.
 double SlotRate(const TaxRate &rate, bool diesel);

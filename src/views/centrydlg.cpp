@@ -1,5 +1,6 @@
 #include "views/centrydlg.h"
 
+#include "records/builtinjurisdictions.h"
 #include "records/cp1252.h"
 #include "records/taxlist.h"
 #include "records/tripentry.h"
@@ -61,6 +62,7 @@ CEntryDlg::CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget 
     : QDialog(parent)
     , prompts_(prompts)
     , data_(data)
+    , original_(data.entry)
 {
     buildControls();
     const TripEntry &e = data_.entry;
@@ -172,9 +174,17 @@ void CEntryDlg::transferToControls()
 {
     const TripEntry &e = data_.entry;
     const TaxRateTable *table = data_.table;
-    const bool slotKnown = table && TaxRateTable::isValidSlot(e.slot);
-    state_->setEditText(slotKnown ? fromBytes((*table)[e.slot].abbreviation) : QString());
-    stateName_->setText(slotKnown ? fromBytes((*table)[e.slot].name) : QString());
+    if (table && IsTaxTableLoaded(*table)) {
+        const bool slotKnown = TaxRateTable::isValidSlot(e.slot);
+        state_->setEditText(slotKnown ? fromBytes((*table)[e.slot].abbreviation) : QString());
+        stateName_->setText(slotKnown ? fromBytes((*table)[e.slot].name) : QString());
+    } else {
+        // Without a table the box offers the built-in names: a line being modified shows
+        // its own; a new line names none until the user chooses.
+        const QString name = data_.add ? QString() : fromBytes(BuiltInJurisdictionName(e.slot));
+        state_->setEditText(name);
+        stateName_->setText(name);
+    }
     distance_->setText(QString::number(e.distance));
     fuel_->setText(QString::fromStdString(FormatFuelField(e.fuel)));
     odometerIn_->setText(QString::number(static_cast<uint32_t>(e.odometerIn)));
@@ -223,8 +233,10 @@ std::vector<std::string> CEntryDlg::comboItems() const
 void CEntryDlg::showSlotName(int item)
 {
     const TaxRateTable *table = data_.table;
-    if (table && TaxRateTable::isValidSlot(item))
+    if (table && IsTaxTableLoaded(*table) && TaxRateTable::isValidSlot(item))
         stateName_->setText(fromBytes((*table)[item].name));
+    else if (item >= 0 && item < state_->count())
+        stateName_->setText(state_->itemText(item)); // a built-in name is its own name
     else
         stateName_->clear();
 }
@@ -243,13 +255,10 @@ void CEntryDlg::matchTypedJurisdiction()
 
 bool CEntryDlg::jurisdictionListed() const
 {
-    // Without a loaded table there are no slots to match; the caller keeps its rules.
-    const TaxRateTable *table = data_.table;
-    if (!table || !IsTaxTableLoaded(*table))
-        return true;
+    // With a table, one of its abbreviations; without one, one of the built-in names,
+    // whose slot the line then keeps. Any other text would tax the trip as slot 0's.
     const QString text = state_->currentText();
-    return !text.isEmpty() &&
-           state_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0;
+    return !text.isEmpty() && state_->findText(text, Qt::MatchFixedString) >= 0;
 }
 
 void CEntryDlg::completeOdometerOut()
@@ -341,7 +350,9 @@ bool CEntryDlg::transferFromControls()
         return false;
     }
     TripEntry &e = data_.entry;
-    e.abbreviation = toBytes(state_->currentText());
+    // The box shows what is typed in upper case; the line takes the item as listed.
+    const int item = state_->findText(state_->currentText(), Qt::MatchFixedString);
+    e.abbreviation = toBytes(item >= 0 ? state_->itemText(item) : state_->currentText());
     e.distance = distance;
     e.fuel = fuel;
     e.odometerIn = static_cast<int32_t>(in);
@@ -362,9 +373,23 @@ void CEntryDlg::accept()
         refuse(state_, kChooseJurisdiction);
         return;
     }
-    if (!transferFromControls())
+    if (!transferFromControls() || !dateConfirmed())
         return;
     QDialog::accept();
+}
+
+bool CEntryDlg::dateConfirmed()
+{
+    // A trip dated outside the record's quarter lands on the wrong return; a line being
+    // modified is asked about only when its date was changed.
+    const std::string &date = data_.entry.date;
+    if (data_.quarter == 0 || DateInQuarter(date, data_.quarterYear, data_.quarter) ||
+        (!data_.add && date == original_.date))
+        return true;
+    if (prompts_.askYesNo(OutsideQuarterQuestion(data_.quarterYear, data_.quarter)))
+        return true;
+    date_->setFocus();
+    return false;
 }
 
 void CEntryDlg::done(int result)

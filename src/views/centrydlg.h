@@ -27,12 +27,17 @@ struct EntryDialogData {
     int32_t useOdometer = 0;             // in: the record's mode; out: the box's state at closing
     const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
     EntryUnits units;                    // out, on OK and on Cancel: the units of the unit buttons
+    // The record's quarter (year, quarter), when the record has one: a new date outside
+    // it is questioned on OK. 0 for none.
+    int quarterYear = 0;
+    int quarter = 0;
 };
 
 // "Add new entry": the date, jurisdiction, distance and fuel with their units and the
 // odometer readings of one trip line. Bad numbers are refused with the program's
-// validation prompts, and so, while a table is loaded, is a jurisdiction that is not one
-// of its abbreviations; the dialog then stays open. Closing it in any way sets the
+// validation prompts, and so is a jurisdiction that is not one of the loaded table's
+// abbreviations (or, while no table is loaded, of the built-in names); the dialog then
+// stays open. Closing it in any way sets the
 // units of the next entry (`data().units`) from the unit buttons.
 class CEntryDlg : public QDialog
 {
@@ -66,9 +71,11 @@ private:
     void setDistanceUnit(bool miles);
     void setFuelUnit(bool gallons);
     void refuse(QWidget *field, const char *prompt);
+    bool dateConfirmed();
 
     UserPrompts &prompts_;
     EntryDialogData data_;
+    const TripEntry original_; // the line as it came in
 
     QDateEdit *date_ = nullptr;        // 1039
     QComboBox *state_ = nullptr;       // 1004

@@ -2,10 +2,12 @@
 
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
+#include "records/taxlist.h"
 #include "session/programstate.h"
 #include "ui/userprompts.h"
 #include "views/centrydlg.h"
 #include "views/centrylistctrl.h"
+#include "views/entryrules.h"
 
 CEntryFlows::CEntryFlows(CIftaDoc &doc, ProgramState &state, UserPrompts &prompts,
                          CEntryListCtrl &list)
@@ -24,6 +26,14 @@ bool CEntryFlows::runDialog(TripEntry &entry, bool add, int useOdometerIn, int &
     data.useOdometer = useOdometerIn;
     data.table = &doc_.taxTable();
     data.units = state_.entryUnits;
+    // The record's quarter is known once a table gave it or a file was read.
+    const TaxPeriod &quarter = doc_.recordPeriod();
+    if (IsTaxTableLoaded(doc_.taxTable()) || !doc_.sourcePath().empty()) {
+        data.quarterYear = quarter.year;
+        data.quarter = quarter.quarter;
+        if (add && data.entry.date.empty())
+            data.entry.date = QuarterFirstDay(quarter.year, quarter.quarter);
+    }
     const bool ok = prompts_.editEntry(data);
     // However the dialog closed, its unit buttons give the units of the next entry.
     state_.entryUnits = data.units;
@@ -31,7 +41,10 @@ bool CEntryFlows::runDialog(TripEntry &entry, bool add, int useOdometerIn, int &
         return false;
     entry = data.entry;
     useOdometerOut = data.useOdometer;
-    ResolveEntry(entry, doc_.taxTable(), doc_.isDiesel(), state_.entryUnits);
+    if (IsTaxTableLoaded(doc_.taxTable()))
+        ResolveEntry(entry, doc_.taxTable(), doc_.isDiesel(), state_.entryUnits);
+    else
+        ResolveBuiltInEntry(entry, state_.entryUnits);
     return true;
 }
 

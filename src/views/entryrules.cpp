@@ -48,6 +48,25 @@ std::string FormatEntryDate(int year, int month, int day)
     return text;
 }
 
+std::string QuarterFirstDay(int year, int quarter)
+{
+    if (year < kFirstEntryYear || year > kLastEntryYear || quarter < 1 || quarter > 4)
+        return {};
+    return FormatEntryDate(year, (quarter - 1) * 3 + 1, 1);
+}
+
+bool DateInQuarter(const std::string &date, int year, int quarter)
+{
+    EntryDate d;
+    return ParseEntryDate(date, d) && d.year == year && (d.month - 1) / 3 + 1 == quarter;
+}
+
+std::string OutsideQuarterQuestion(int year, int quarter)
+{
+    return "This date is outside the quarter " + std::to_string(quarter) + "Q" +
+           std::to_string(year) + ". Keep it?";
+}
+
 namespace {
 
 bool BeginsWithIgnoringCase(const std::string &text, const std::string &prefix)
@@ -85,32 +104,6 @@ int MatchComboItem(const std::vector<std::string> &items, const std::string &typ
             return static_cast<int>(i);
     }
     return -1;
-}
-
-const std::vector<std::string> &BuiltInJurisdictionNames()
-{
-    // Four names a line, in the box's order.
-    // clang-format off
-    static const std::vector<std::string> names = {
-        "Alabama",        "Alberta",        "Arizona",        "Arkansas",
-        "British Columbia", "California",   "Colorado",       "Connecticut",
-        "Delaware",       "Florida",        "Georgia",        "Idaho",
-        "Illinois",       "IN Surcharge",   "Indiana",        "Iowa",
-        "Kansas",         "Kentucky",       "KY Surcharge",   "Louisiana",
-        "Maine",          "Manitoba",       "Maryland",       "Massachussetts",
-        "MI Surcharge",   "Michigan",       "Minnesota",      "Mississippi",
-        "Missouri",       "Montana",        "Nebraska",       "Nevada",
-        "New Brunswick",  "New Hampshire",  "New Jersey",     "New Mexico",
-        "New York",       "Newfoundland",   "North Carolina", "North Dakota",
-        "Nova Scotia",    "OH Surcharge",   "Ohio",           "Oklahoma",
-        "Ontario",        "Oregon",         "Pennsylvania",   "Prince Edward Island",
-        "Quebec",         "Rhode Island",   "Saskatchewan",   "South Carolina",
-        "South Dakota",   "Tennessee",      "Texas",          "Utah",
-        "VA Surcharge",   "Vermont",        "Virginia",       "Washington",
-        "West Virginia",  "Wisconsin",      "Wyoming",
-    };
-    // clang-format on
-    return names;
 }
 
 bool ParseUnsignedField(const std::string &text, uint32_t maximum, uint32_t &value)

@@ -30,13 +30,18 @@ bool ParseEntryDate(const std::string &text, EntryDate &date);
 // "%04d/%02d/%02d".
 std::string FormatEntryDate(int year, int month, int day);
 
+// The first day of a quarter ("2026/04/01" for 2026 Q2); empty for a year outside
+// 2000..2099 or a quarter outside 1..4.
+std::string QuarterFirstDay(int year, int quarter);
+// Whether a date text "year/month/day" lies in the quarter. An unreadable date is outside.
+bool DateInQuarter(const std::string &date, int year, int quarter);
+// "This date is outside the quarter 2Q2026. Keep it?"
+std::string OutsideQuarterQuestion(int year, int quarter);
+
 // The item a typed jurisdiction text selects when the box loses focus: the first item,
 // searching from the second item on and wrapping round to the first, whose text begins
 // with the typed text, ignoring case. -1 for an empty text or when no item matches.
 int MatchComboItem(const std::vector<std::string> &items, const std::string &typed);
-
-// The names the jurisdiction box offers while no tax-rate table is loaded.
-const std::vector<std::string> &BuiltInJurisdictionNames();
 
 // An unsigned whole number typed into a box: blanks around digits. False for anything
 // else (the dialog then shows "Please enter a positive integer.") or for a value above

@@ -48,7 +48,9 @@ TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
 
 TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
 {
+    prompts.yesNo.push_back(true); // keep a date outside the record's quarter 2Q2026
     addTrip("QC", "232", "455", QDate(2024, 4, 2));
+    EXPECT_EQ(prompts.texts.back(), "This date is outside the quarter 2Q2026. Keep it?");
     prompts.yesNo.push_back(true); // the surcharge offer for Kentucky
     prompts.entries.push_back(TypeTrip(prompts, "KY", "289", "0", QDate(2026, 4, 5)));
     prompts.entries.push_back([this](EntryDialogData &data) {
@@ -60,6 +62,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
         return RunEntryDialog(prompts, data, {});
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+    prompts.yesNo.push_back(true);
     addTrip("ON", "818", "380.5", QDate(2025, 4, 3));
     EXPECT_EQ(
         std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kAddSurchargeQuestion)),
@@ -94,8 +97,8 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_REDO)->isEnabled());
 
-    // One direction flag for the whole program: every click flips it.
-    const bool firstAscending = app->session().state().entrySortDirection == 0;
+    // A first click sorts ascending, a second click on the same heading reverses.
+    const bool firstAscending = true;
     QHeaderView *header = view->list()->horizontalHeader();
     emit header->sectionClicked(1);
     const QStringList byDate = column(1);
@@ -283,6 +286,30 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
     EXPECT_EQ(asked(), 2);
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+// A new trip starts on the last trip's date, or on the first day of the record's quarter
+// when there is none, never on today's date; that of a record just opened too.
+TEST_F(MainWindowTest, NewTripsStartOnTheLastTripsDateOrTheQuartersFirstDay)
+{
+    std::vector<std::string> offered;
+    const auto look = [&offered](EntryDialogData &data) {
+        offered.push_back(data.entry.date);
+        return false;
+    };
+    prompts.entries.push_back(look);
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+    addTrip("QC", "232", "45", QDate(2026, 5, 17));
+    prompts.entries.push_back(look);
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No); // drop the changed record
+    ASSERT_TRUE(app->OpenDocumentFile(box.copySample("sample.irc")));
+    ASSERT_FALSE(doc().entries().empty());
+    prompts.entries.push_back(look);
+    frame->OnCommand(ID_EDIT_ADD_NEW);
+    EXPECT_EQ(offered,
+              (std::vector<std::string>{"2026/04/01", "2026/05/17", doc().entries().back().date}));
 }
 
 } // namespace

@@ -2,6 +2,11 @@
 // carrier's country, names looked up through the slot in the table loaded now.
 
 #include "records/entrylist.h"
+#include "records/builtinjurisdictions.h"
+#include "records/entryresolver.h"
+#include "records/taxfile.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -100,4 +105,42 @@ TEST(EntryListTest, SurchargeMarkAndSlotsOutsideTheTable)
     }
     // A distance beyond 2^31 (from a damaged file) is shown as the signed number.
     EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0.0f, 0), table, "Canada")[4], "-1294967296");
+}
+
+// A line entered before any table was loaded keeps the slot of the built-in name chosen:
+// the shipped table, loaded later, must show the same jurisdiction there, and the list
+// names it meanwhile.
+TEST(EntryListTest, BuiltInNamesKeepTheirJurisdictionWhenTheShippedTableIsLoaded)
+{
+    TaxRateTable shipped;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(TOLLMARK_SAMPLE_DATA "/ifta.itx", shipped, period).ok());
+    ASSERT_EQ(BuiltInJurisdictionNames().size(), 63u);
+    std::vector<int> slots;
+    for (const std::string &name : BuiltInJurisdictionNames()) {
+        SCOPED_TRACE(name);
+        TripEntry entry;
+        entry.abbreviation = name;
+        ASSERT_TRUE(ResolveBuiltInEntry(entry, EntryUnits{1, 0}));
+        EXPECT_EQ(entry.surcharge, name.find("Surcharge") != std::string::npos ? 1 : 0);
+        EXPECT_EQ(entry.distanceInMiles, 1);
+        slots.push_back(entry.slot);
+        EXPECT_EQ(EntryListLine(entry, TaxRateTable(), "Canada")[EntryColumnState], name);
+        // The shipped table spells Massachusetts right and has no MI or OH surcharge.
+        const std::string shown = shipped[entry.slot].name;
+        if (name == "Massachussetts")
+            EXPECT_EQ(shown, "Massachusetts");
+        else if (name == "MI Surcharge" || name == "OH Surcharge")
+            EXPECT_EQ(shown, "");
+        else
+            EXPECT_EQ(shown, name);
+    }
+    std::sort(slots.begin(), slots.end());
+    EXPECT_EQ(std::adjacent_find(slots.begin(), slots.end()), slots.end()); // no slot twice
+
+    TripEntry typed;
+    typed.abbreviation = "QUEBECX";
+    typed.slot = 5;
+    EXPECT_FALSE(ResolveBuiltInEntry(typed, EntryUnits{}));
+    EXPECT_EQ(typed.slot, 5);
 }

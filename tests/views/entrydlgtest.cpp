@@ -291,13 +291,18 @@ TEST_F(EntryDlgTest, JurisdictionOutsideTheLoadedTableIsRefused)
         EXPECT_EQ(prompts.shown.back(), choose);
         EXPECT_EQ(QApplication::focusWidget(), state());
     }
-    // Without a loaded table every text is let through, as before.
+    // Without a loaded table only the built-in names pass ("QUEBEC" as typed, upper
+    // case, picks "Quebec").
     data.table = nullptr;
     open();
     state()->setEditText("ZZ");
     dialog->accept();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(prompts.shown.back(), choose);
+    state()->setEditText("QUEBEC");
+    dialog->accept();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->data().entry.abbreviation, "ZZ");
+    EXPECT_EQ(dialog->data().entry.abbreviation, "Quebec");
 }
 
 TEST_F(EntryDlgTest, TabLeavesTheDatePickerForTheNextBox)
@@ -383,8 +388,14 @@ TEST_F(EntryDlgTest, JurisdictionBoxOffersTheLoadedTableOrTheBuiltInNames)
         EXPECT_EQ(items[13], "IN Surcharge");
         EXPECT_EQ(items[23], "Massachussetts");
         EXPECT_EQ(items.back(), "Wyoming");
-        EXPECT_EQ(state()->currentText(), "");
+        EXPECT_EQ(state()->currentText(), ""); // a new line names no jurisdiction yet
     }
+    // A line being modified shows its own jurisdiction by the built-in name of its slot.
+    data.add = false;
+    data.entry.slot = 8;
+    open();
+    EXPECT_EQ(state()->currentText(), "QUEBEC"); // the box shows its text in upper case
+    EXPECT_EQ(edit("stateName")->text(), "Quebec");
 }
 
 } // namespace

@@ -7,12 +7,16 @@
 
 bool CliPrompts::runMerge(CIftaDoc &doc)
 {
+    bool anyMerged = false;
     for (const std::string &path : mergePaths) {
         const Result merged = MergeFile(doc, path);
         if (!merged) {
             std::cerr << path << ": " << Cp1252ToUtf8(merged.message) << '\n';
             mergeRefused = true;
+        } else {
+            anyMerged = true;
         }
     }
-    return true;
+    // Nothing merged: the dialog would have nothing to confirm.
+    return anyMerged;
 }

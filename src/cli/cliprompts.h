@@ -9,7 +9,9 @@
 // is kept (a failure's message is printed by the subcommand), every dialog is cancelled
 // and every question answered with `answer` (Cancel unless the subcommand says), except
 // the merge dialog, which merges `mergePaths` in order and tells each refusal on
-// standard error, as the dialog would show it, before it goes on.
+// standard error, as the dialog would show it, before it goes on (it counts as cancelled
+// when no file merged), and the company dialog, which is confirmed as filled: the
+// subcommand's own values are the user's answer.
 class CliPrompts : public SessionPrompts
 {
 public:
@@ -22,7 +24,7 @@ public:
 
     CompanyResult editCompany(CompanyDialogData &, CProfileStore *) override
     {
-        return CompanyResult::Cancel;
+        return CompanyResult::Ok;
     }
     bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
     bool chooseImport(ImportDialogData &) override { return false; }

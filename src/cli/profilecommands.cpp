@@ -109,6 +109,12 @@ bool FileExists(const std::string &path)
     return ::stat(path.c_str(), &info) == 0;
 }
 
+bool IsEmptyRegularFile(const std::string &path)
+{
+    struct stat info = {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
+}
+
 } // namespace
 
 int CmdDumpProfiles(int argc, char **argv)
@@ -123,9 +129,11 @@ int CmdDumpProfiles(int argc, char **argv)
     if (!FileExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
+    // Opening a zero-length file would write the store's header into it; such a file
+    // holds no profiles yet, in the layout a store would give it, and stays as it is.
     CProfileStore store;
     int exitCode = ExitOk;
-    if (!OpenStore(path, store, exitCode))
+    if (!IsEmptyRegularFile(path) && !OpenStore(path, store, exitCode))
         return exitCode;
 
     JsonWriter json;

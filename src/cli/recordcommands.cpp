@@ -225,5 +225,12 @@ int CmdUpdateRates(int argc, char **argv)
         return InputFailure(session.record().lastOpen().message);
     if (!session.record().saveWithCurrentRates())
         return InputFailure(prompts.lastShown());
+    if (session.record().lastOpenLayout() == kOlderRecordLayout)
+        std::cerr << path << ": the older record layout (" << kOlderRecordLayout
+                  << ") has no fuel type: the "
+                  << (session.document().isDiesel() ? "diesel" : "gasoline")
+                  << " rates were used and the file was written in the current layout with "
+                     "fuel code "
+                  << session.document().company().fuelCode() << ".\n";
     return ExitOk;
 }

@@ -124,7 +124,10 @@ int CmdMerge(int argc, char **argv)
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
-    session.record().mergeFiles();
+    // Every file refused: there is no merged record, and nothing is written.
+    if (!session.record().mergeFiles())
+        return InputFailure("No record file could be merged; " + args.value("out") +
+                            " was not written.");
     if (!session.record().saveTo(args.value("out")))
         return InputFailure(prompts.lastShown());
     return prompts.mergeRefused ? ExitInputFailure : ExitOk;

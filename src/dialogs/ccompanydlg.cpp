@@ -312,6 +312,12 @@ void CCompanyDlg::accept()
     if (!transferFromControls())
         return;
     if (data_.withPeriodDates) {
+        // A period that ends before it starts would print a return for no days.
+        if (to_->date() < from_->date()) {
+            prompts_.warn(kPeriodEndsBeforeStart);
+            to_->setFocus();
+            return;
+        }
         data_.company.periodTo = FromQDate(to_->date());
         data_.company.periodFrom = FromQDate(from_->date());
     }

@@ -12,6 +12,9 @@
 constexpr const char *kEnterInteger = "Please enter an integer.";
 constexpr const char *kEnterNumber = "Please enter a number.";
 constexpr const char *kEnterPositiveInteger = "Please enter a positive integer.";
+// The company dialog's period: the "To:" date may not come before the "From:" date.
+constexpr const char *kPeriodEndsBeforeStart =
+    "The period's \"To:\" date is before its \"From:\" date. Please correct the period.";
 
 // "Please enter an integer between %1 and %2." with the bounds filled in.
 std::string IntegerRangePrompt(int low, int high);

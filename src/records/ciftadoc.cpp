@@ -40,6 +40,7 @@ void CIftaDoc::clearForMerge()
     entries_.clear();
     sourcePath_.clear();
     mergeCounter_ = 0;
+    lastDate_.clear();
     modified_ = false;
     undo_.clear();
     changed();
@@ -48,8 +49,9 @@ void CIftaDoc::clearForMerge()
 void CIftaDoc::startNew(const CompanyInfo &values)
 {
     entries_.clear();
+    lastDate_.clear();
     undo_.clear();
-    applyCompanyInfo(values, false);
+    applyCompanyInfo(values, true);
 }
 
 void CIftaDoc::applyHeader(const RecordHeader &header)
@@ -79,6 +81,7 @@ void CIftaDoc::load(const RecordHeader &header, Entries lines, const std::string
     if (!entries_.empty())
         currentOdometer_ = entries_.back().odometerOut;
     company_.useOdometer = currentOdometer_ != 0 ? 1 : 0;
+    lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     modified_ = false;
     undo_.clear();
     changed();
@@ -103,6 +106,7 @@ void CIftaDoc::mergeFrom(const RecordHeader &header, Entries lines, const std::s
         line.tripNumber = ++mergeCounter_;
         entries_.push_back(std::move(line));
     }
+    lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     modified_ = true;
     undo_.clear();
     changed();
@@ -119,6 +123,7 @@ void CIftaDoc::mergeRefused()
 void CIftaDoc::replaceEntries(Entries lines)
 {
     entries_ = std::move(lines);
+    lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     undo_.clear();
     changed();
 }
@@ -202,7 +207,9 @@ TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const
 {
     TripEntry entry;
     entry.tripNumber = static_cast<int32_t>(entries_.size()) + 1;
-    entry.date = lastDate_;
+    // A record without lines starts from no date: the caller knows whether the record's
+    // quarter can give one.
+    entry.date = entries_.empty() ? std::string() : lastDate_;
     const int32_t odometer = entries_.empty() ? company_.startOdometer : currentOdometer_;
     entry.odometerIn = odometer;
     entry.odometerOut = odometer;

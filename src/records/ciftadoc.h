@@ -46,7 +46,8 @@ public:
     // The full path of the file the record was last read from or merged from; empty for a
     // new record.
     const std::string &sourcePath() const { return sourcePath_; }
-    // Date and odometer reading a new trip line starts from.
+    // Date and odometer reading a new trip line starts from: the date of the last line
+    // entered, or of the record's last line when none was entered since it was read.
     const std::string &lastDate() const { return lastDate_; }
     int32_t currentOdometer() const { return currentOdometer_; }
     // Trip number of the last line merged in.
@@ -65,7 +66,7 @@ public:
     // No lines, no path, not modified; the company data stay. Merging starts from here.
     void clearForMerge();
     // A new record from the company dialog of File New (or a profile): the lines are
-    // removed and the company values taken without the period dates.
+    // removed and the company values taken, the period dates as given.
     void startNew(const CompanyInfo &values);
     // The record as a file holds it: header and lines, from `path` (already a full path).
     // The odometer state follows the last line, or the start odometer when there is none.
@@ -110,7 +111,8 @@ public:
     // --- Trip lines.
 
     // A new line as the entry dialog starts it: numbered after the last line, dated like
-    // the last line entered, both odometer readings at the current reading (the start
+    // the last line entered or read (undated in a record without lines), both odometer
+    // readings at the current reading (the start
     // odometer for the first line), in `units`.
     TripEntry prepareNewEntry(const EntryUnits &units) const;
     // Appends a line the user entered: new lines then continue from its date and

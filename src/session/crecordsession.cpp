@@ -91,62 +91,73 @@ bool CRecordSession::newRecord()
 {
     if (!saveModified())
         return false;
-    setDefaultTitle();
-    doc_.setModified(false);
-    if (!startNewRecord())
+    // Nothing of the open record changes before the user has confirmed the new one.
+    CompanyInfo values;
+    if (initialised_ && !askNewRecordCompany(values))
         return false;
-    forceCompanyDialog_ = false;
-    events().recordReplaced();
+    replaceWithNewRecord(values);
     return true;
 }
 
-bool CRecordSession::startNewRecord()
+void CRecordSession::replaceWithNewRecord(const CompanyInfo &values)
 {
-    // The first record of the run starts without a dialog, from the start-up steps.
     if (!initialised_) {
+        // The first record of the run starts without a dialog, from the start-up steps.
+        setDefaultTitle();
+        doc_.setModified(false);
         startUpSteps();
-        return true;
+        forceCompanyDialog_ = false;
+    } else {
+        beginNewRecord(values);
+        reloadDefaultTaxFile();
     }
+    events().recordReplaced();
+}
+
+bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
+{
     CompanyDialogData data = CompanyDialogData::ForNewRecord(doc_.company());
     switch (runCompanyDialog(data)) {
     case SessionPrompts::CompanyResult::GoToProfiles: {
         // "Go to profiles": the chosen profile's dialog decides about the new record.
         ProfileRecord chosen;
-        if (!prompts_.chooseProfile(profiles_, chosen) || !fromProfile(chosen))
-            return false;
-        break;
+        return prompts_.chooseProfile(profiles_, chosen) && askProfileCompany(chosen, values);
     }
     case SessionPrompts::CompanyResult::Cancel:
         return false;
     case SessionPrompts::CompanyResult::Ok:
-        doc_.startNew(data.company);
-        break;
+        values = data.company;
+        return true;
     }
-    reloadDefaultTaxFile();
+    return false;
+}
+
+bool CRecordSession::askProfileCompany(const ProfileRecord &profile, CompanyInfo &values)
+{
+    CompanyDialogData data = CompanyDialogData::ForProfile(CompanyFromProfile(profile));
+    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
+        return false;
+    values = data.company;
     return true;
 }
 
-bool CRecordSession::fromProfile(const ProfileRecord &profile)
+void CRecordSession::beginNewRecord(const CompanyInfo &values)
 {
-    CompanyDialogData data;
-    data.company = CompanyFromProfile(profile);
-    data.fuelChoice = true;
-    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
-        return false;
-    doc_.startNew(data.company);
-    events().recordChanged();
-    return true;
+    setDefaultTitle();
+    doc_.setModified(false);
+    doc_.startNew(values);
+    forceCompanyDialog_ = false;
 }
 
 bool CRecordSession::newRecordFromProfile(const ProfileRecord &profile)
 {
     if (!saveModified())
         return false;
-    setDefaultTitle();
-    doc_.setModified(false);
-    if (!fromProfile(profile))
+    CompanyInfo values;
+    if (!askProfileCompany(profile, values))
         return false;
-    forceCompanyDialog_ = false;
+    beginNewRecord(values);
+    events().recordChanged();
     events().recordReplaced();
     return true;
 }
@@ -171,7 +182,8 @@ bool CRecordSession::open(const std::string &path)
     if (!saveModified())
         return false;
     startUpSteps();
-    lastOpen_ = ReadRecordFile(doc_, path);
+    lastOpenLayout_ = 0;
+    lastOpen_ = ReadRecordFile(doc_, path, &lastOpenLayout_);
     if (lastOpen_.status == Result::Status::CannotOpen) {
         // The file could not be opened at all: the record stays as it was.
         prompts_.warn(lastOpen_.message);
@@ -187,8 +199,10 @@ bool CRecordSession::open(const std::string &path)
 
 bool CRecordSession::writeRecord(const std::string &path)
 {
-    if (doc_.company().companyName.empty() || forceCompanyDialog_)
-        editCompany(false); // whatever the answer, the file is written
+    // A record without company data, and a merged one, is written only after the company
+    // dialog: Cancel there cancels the save, and the record stays as it was.
+    if ((doc_.company().companyName.empty() || forceCompanyDialog_) && !editCompany(false))
+        return false;
     const Result written = WriteRecordFile(doc_, path);
     if (!written) {
         prompts_.warn(written.message);
@@ -272,13 +286,19 @@ void CRecordSession::companyInfo()
 
 bool CRecordSession::importCsv()
 {
-    if (!newRecord())
-        return false; // the new record file was refused
+    // The new record's company data, then the file to import; the open record is replaced
+    // only once both are confirmed.
+    if (!saveModified())
+        return false;
+    CompanyInfo values;
+    if (initialised_ && !askNewRecordCompany(values))
+        return false;
     ImportDialogData data;
     data.options = state_.lastImportOptions;
     if (!prompts_.chooseImport(data) || data.filePath.empty())
         return false;
     state_.lastImportOptions = data.options;
+    replaceWithNewRecord(values);
     return importFile(data.filePath, data.options);
 }
 
@@ -351,7 +371,7 @@ bool CRecordSession::offerSampleTable(const std::string &sample)
         return false;
     if (sample.empty()) {
         prompts_.inform(std::string(kNoTableText) +
-                        "\nLoad one with Tax Rates, Load Tax Rates, or download the "
+                        "\nLoad one with File, Load Tax Rates, or download the "
                         "quarter's rates with Tax Rates, Download.");
         return false;
     }
@@ -363,7 +383,10 @@ bool CRecordSession::offerSampleTable(const std::string &sample)
     settings_.setDefaultTaxFile(sample);
     if (!tax_.loadDefaultTaxFile() || doc_.taxTable().usedCount() == 0)
         return false;
-    doc_.takeTablePeriod();
+    // A record read from a file keeps its own quarter; only a new, empty record takes
+    // the table's, as it would have at its start.
+    if (pathName_.empty() && doc_.entries().empty())
+        doc_.takeTablePeriod();
     // Lines of an opened record name their jurisdictions through the new table.
     events().recordChanged();
     return true;

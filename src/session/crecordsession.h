@@ -4,6 +4,7 @@
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"
 
+#include <cstdint>
 #include <string>
 
 class CIftaDoc;
@@ -44,8 +45,9 @@ public:
     // count as done: tollmark-cli loads its own table.
     void skipStartUpSteps() { initialised_ = true; }
 
-    // File New: the question about a changed record, then the new record. False when the
-    // user cancelled (the previous record's lines and company data then stay).
+    // File New: the question about a changed record, then the company dialog, then the
+    // new record. False when the user cancelled: the open record (its title, path, lines
+    // and modified flag) then stays exactly as it was.
     bool newRecord();
     // A chosen profile starts a new record: the question about a changed record, then
     // the company dialog filled from the profile.
@@ -62,6 +64,9 @@ public:
     bool open(const std::string &path);
     // What the last open read: its status and message.
     const Result &lastOpen() const { return lastOpen_; }
+    // The header layout the last open read (61475 or 61474; 0 when none was read). The
+    // older layout has no fuel type: the record keeps the one it had.
+    uint32_t lastOpenLayout() const { return lastOpenLayout_; }
 
     // File Save (Save As for a new record or a file that may not be written), File Save
     // As, and the save to a given path (`replace`: the record takes the path as its own).
@@ -81,7 +86,8 @@ public:
     // Edit, Company Info ("Go to profiles" hands over to the profile flow).
     void companyInfo();
 
-    // File Import: a new record, the import dialog, then the file.
+    // File Import: the new record's company dialog, the import dialog, then the new
+    // record and the file. Cancel in either dialog leaves the open record as it was.
     bool importCsv();
     // The import of `path` with `options` into the record: true when every line was read.
     // A failure is told; the lines before the failing one stay.
@@ -107,8 +113,14 @@ public:
     bool offerSampleTable(const std::string &sample);
 
 private:
-    bool startNewRecord();
-    bool fromProfile(const ProfileRecord &profile);
+    // The company values of a new record, from File New's company dialog or a profile's
+    // (through "Go to profiles"). False when the user cancelled; the record is untouched.
+    bool askNewRecordCompany(CompanyInfo &values);
+    bool askProfileCompany(const ProfileRecord &profile, CompanyInfo &values);
+    // The confirmed new record replaces the open one: no lines, no path, "Untitled". The
+    // first record of the run comes from the start-up steps instead of `values`.
+    void replaceWithNewRecord(const CompanyInfo &values);
+    void beginNewRecord(const CompanyInfo &values);
     void startUpSteps();
     void reloadDefaultTaxFile();
     bool writeRecord(const std::string &path);
@@ -130,6 +142,7 @@ private:
     bool initialised_ = false;
     bool forceCompanyDialog_ = false;
     Result lastOpen_;
+    uint32_t lastOpenLayout_ = 0;
 };
 
 // The question before a changed record file is dropped; %1 is its path or title.

@@ -21,6 +21,16 @@ CompanyDialogData CompanyDialogData::ForNewRecord(const CompanyInfo &previous)
     data.company.diesel = previous.diesel;
     data.company.gasoline = previous.gasoline;
     data.fuelChoice = true;
+    data.withPeriodDates = true;
+    return data;
+}
+
+CompanyDialogData CompanyDialogData::ForProfile(const CompanyInfo &fromProfile)
+{
+    CompanyDialogData data;
+    data.company = fromProfile;
+    data.fuelChoice = true;
+    data.withPeriodDates = true;
     return data;
 }
 

@@ -27,8 +27,12 @@ struct CompanyDialogData {
     static CompanyInfo DialogDefaults();
 
     // The dialog of File New: the previous record's country, province, odometer choice
-    // and fuel type, everything else empty; the fuel type may be chosen.
+    // and fuel type, everything else empty (the period dates show today); the fuel type
+    // may be chosen and the period dates typed.
     static CompanyDialogData ForNewRecord(const CompanyInfo &previous);
+    // The dialog of a new record started from a profile: the profile's texts and fuel
+    // type, which may be changed, and the period dates.
+    static CompanyDialogData ForProfile(const CompanyInfo &fromProfile);
     // The dialog of Company Info (and of a save that needs company data): every field of
     // the record with its period dates; the fuel type may be changed while the record has
     // no trip lines.

@@ -3,7 +3,9 @@
 #include "app/cfirststart.h"
 #include "app/ciftaapp.h"
 #include "records/ciftadoc.h"
+#include "records/recordfile.h"
 #include "records/taxratetable.h"
+#include "session/csession.h"
 #include "ui/userprompts.h"
 
 #include <QApplication>
@@ -96,6 +98,40 @@ TEST_F(FirstStartTest, TableInTheCurrentFolderStartsSilently)
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_GT(app.document().taxTable().usedCount(), 50);
     EXPECT_EQ(app.document().tablePeriod().country, "US");
+}
+
+// The offer comes after the record named on the command line is read: the table it
+// loads must not take that record's own quarter away.
+TEST_F(FirstStartTest, RecordNamedOnTheCommandLineKeepsItsQuarter)
+{
+    const std::string path = sandbox.work("last-year.irc").toStdString();
+    {
+        CIftaDoc record;
+        CompanyInfo company;
+        company.companyName = "Late Filer";
+        record.setCompany(company);
+        record.setRecordPeriod(TaxPeriod{2025, 3, "Canada"});
+        ASSERT_TRUE(WriteRecordFile(record, path).ok());
+    }
+    prompts.answers = {true};
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({QString::fromStdString(path)}));
+
+    ASSERT_GT(app.document().taxTable().usedCount(), 50);
+    EXPECT_EQ(app.document().recordPeriod().year, 2025);
+    EXPECT_EQ(app.document().recordPeriod().quarter, 3);
+}
+
+// Without a sample, the user is told where the command is: on the File menu.
+TEST_F(FirstStartTest, WithoutASampleTheTextPointsToTheFileMenu)
+{
+    CIftaApp app(&prompts);
+    ASSERT_TRUE(app.InitInstance({}));
+    ASSERT_EQ(app.document().taxTable().usedCount(), 0); // the sample was refused
+    prompts.shown.clear();
+    EXPECT_FALSE(app.session().record().offerSampleTable(std::string()));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].find("File, Load Tax Rates"), std::string::npos) << prompts.shown[0];
 }
 
 } // namespace

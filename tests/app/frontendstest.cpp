@@ -42,7 +42,7 @@ TEST_F(FrontEndsTest, ImportWritesTheSameRecordFile)
     const std::string csv = work("trips.csv");
     ASSERT_TRUE(QFile::copy(TOLLMARK_TEST_DATA "/import/trips.csv", QString::fromStdString(csv)));
     // File New confirmed as it opens (the CLI's defaults: diesel, Canada, QC), Import of
-    // the file with the default options, Save As with the company dialog cancelled.
+    // the file with the default options, Save As with the company dialog confirmed.
     prompts.companies.push_back(Confirm());
     prompts.imports.push_back([csv](ImportDialogData &data) {
         EXPECT_EQ(data.options, kDefaultImportOptions);
@@ -53,7 +53,7 @@ TEST_F(FrontEndsTest, ImportWritesTheSameRecordFile)
     ASSERT_FALSE(doc().entries().empty());
     const std::string window = work("window.irc");
     prompts.saveNames.push_back(window);
-    prompts.companies.push_back(CancelCompany());
+    prompts.companies.push_back(Confirm());
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
 
     const std::string command = work("cli.irc");
@@ -76,7 +76,7 @@ TEST_F(FrontEndsTest, MergeWritesTheSameRecordFile)
     ASSERT_TRUE(frame->OnCommand(ID_MERGE_FILES));
     const std::string window = work("window.irc");
     prompts.saveNames.push_back(window);
-    prompts.companies.push_back(CancelCompany()); // a merged record asks; Cancel still writes
+    prompts.companies.push_back(Confirm()); // a merged record asks first
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
 
     const std::string command = work("cli.irc");

@@ -404,7 +404,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
         EXPECT_EQ(data.company.gasoline, 1);
         EXPECT_EQ(data.company.diesel, 0);
         EXPECT_TRUE(data.fuelChoice);
-        EXPECT_FALSE(data.withPeriodDates);
+        EXPECT_TRUE(data.withPeriodDates);
         return UserPrompts::CompanyResult::Ok;
     });
     ASSERT_TRUE(frame->actions().action(ID_PROFILES)->isEnabled());

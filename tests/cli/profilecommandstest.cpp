@@ -73,12 +73,8 @@ protected:
 
 TEST_F(ProfileCommandsTest, CreateAddDeleteKeepTheFixedLengthLayout)
 {
-    // An empty file becomes the 24-byte header 0, 508, 12, 61475, 0, 0.
+    // An empty file takes the 24-byte header 0, 508, 12, 61475, 0, 0 with the first add.
     WriteBytes(path_, "");
-    CliRun run = Run({"dump-profiles", path_});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(path_), kEmptyHeader);
-
     for (const char *name : {"Alpha", "Bravo", "Charlie"})
         Add(name);
     std::string b = ReadBytes(path_);
@@ -101,7 +97,7 @@ TEST_F(ProfileCommandsTest, CreateAddDeleteKeepTheFixedLengthLayout)
     // The middle one goes: Charlie moves to index 1, the file keeps its length and the
     // third record stays behind the count.
     const std::string beforeDelete = b;
-    run = Run({"profiles-delete", path_, "1"});
+    CliRun run = Run({"profiles-delete", path_, "1"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     b = ReadBytes(path_);
     ASSERT_EQ(b.size(), kHeader + 3 * kRecord);
@@ -215,10 +211,16 @@ TEST_F(ProfileCommandsTest, ForeignFilesAreRefusedUntouched)
         EXPECT_EQ(ReadBytes(path_), content);
     }
 
-    // Looking at a file that is not there does not make one.
+    // Looking at a file that is not there does not make one, nor does it write a header
+    // into one of zero length: that holds no profiles.
     const std::string missing = (dir_ / "missing.usr").string();
     EXPECT_EQ(Run({"dump-profiles", missing}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(missing));
+    WriteBytes(path_, "");
+    const CliRun empty = Run({"dump-profiles", path_});
+    EXPECT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_NE(empty.out.find("\"recordCount\": 0"), std::string::npos) << empty.out;
+    EXPECT_EQ(ReadBytes(path_), "");
 }
 
 TEST_F(ProfileCommandsTest, UsageErrorsExitWithTwo)

@@ -167,6 +167,10 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     const CliRun run = Run({"update-rates", older, "--rates", kData + "/hand.itx"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
+    // That choice is told, not made silently.
+    EXPECT_NE(run.err.find("older record layout (61474)"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("diesel rates"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("fuel code 1"), std::string::npos) << run.err;
     const std::string bytes = ReadBytes(older);
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x23\xf0\x00\x00", 4));
@@ -188,7 +192,9 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
 
     // The current layout of a gasoline carrier takes the gasoline rates.
     const std::string current = Copy(kData + "/current-layout.irc", "current.irc");
-    EXPECT_EQ(Run({"update-rates", current, "--rates", kData + "/hand.itx"}).exitCode, 0);
+    const CliRun currentRun = Run({"update-rates", current, "--rates", kData + "/hand.itx"});
+    EXPECT_EQ(currentRun.exitCode, 0);
+    EXPECT_EQ(currentRun.err, "");
     ASSERT_TRUE(ReadRecordFile(doc, current).ok());
     EXPECT_EQ(doc.company().gasoline, 1);
     EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.192);

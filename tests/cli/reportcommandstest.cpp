@@ -108,6 +108,13 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
     EXPECT_EQ(doc.company().country, "Canada");
 
     EXPECT_EQ(Run({"merge", "--out", Temp("again.irc"), trips}).exitCode, 0);
+
+    // Every file refused: nothing merged, nothing written.
+    const std::string none = Temp("none.irc");
+    const CliRun refused = Run({"merge", "--out", none, kRates, kRates});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("was not written"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(none));
 }
 
 TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)

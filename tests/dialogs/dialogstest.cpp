@@ -7,6 +7,7 @@
 #include "dialogs/cmergedlg.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxperioddlg.h"
+#include "dialogs/dialogvalidation.h"
 #include "records/ciftadoc.h"
 #include "records/csvimport.h"
 #include "records/recordfile.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,6 +136,33 @@ TEST(CompanyDlg, BadOdometerKeepsItOpenAndOkGivesTheFieldsBack)
     EXPECT_EQ(c.diesel, 0);
     EXPECT_EQ(c.notes, "line one\rline two");
     EXPECT_EQ(c.periodTo, (PeriodDate{2026, 6, 30}));
+}
+
+// File New's dialog gives back the period dates typed, and both modes refuse a period
+// that ends before it starts.
+TEST(CompanyDlg, PeriodDatesComeBackInBothModesAndToBeforeFromIsRefused)
+{
+    GuiApp();
+    CompanyInfo previous = CompanyDialogData::DialogDefaults();
+    for (const CompanyDialogData &data : {CompanyDialogData::ForNewRecord(previous),
+                                          CompanyDialogData::ForRecord(previous, false)}) {
+        ScriptedPrompts prompts;
+        CCompanyDlg dlg(prompts, nullptr, data);
+        dlg.show();
+        Child<QLineEdit>(dlg, "companyName")->setText("Transport Nord");
+        Child<QDateEdit>(dlg, "periodFrom")->setDate(QDate(2026, 4, 1));
+        Child<QDateEdit>(dlg, "periodTo")->setDate(QDate(2026, 3, 31));
+        dlg.accept();
+        ASSERT_FALSE(prompts.shown.empty());
+        EXPECT_EQ(prompts.shown.back(), kPeriodEndsBeforeStart);
+        EXPECT_TRUE(dlg.isVisible());
+
+        Child<QDateEdit>(dlg, "periodTo")->setDate(QDate(2026, 6, 30));
+        dlg.accept();
+        ASSERT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(dlg.data().company.periodFrom, (PeriodDate{2026, 4, 1}));
+        EXPECT_EQ(dlg.data().company.periodTo, (PeriodDate{2026, 6, 30}));
+    }
 }
 
 TEST(CompanyDlg, CountryChoiceRefillsTheStatesAndEntriesLockTheFuel)

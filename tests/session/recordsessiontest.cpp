@@ -172,16 +172,50 @@ TEST(RecordSessionTest, MergeCancelDiscardsAndOkAsksForTheCompanyAtTheNextSave)
     ASSERT_TRUE(rig.session.mergeFiles());
     EXPECT_EQ(rig.doc.entries().size(), 6u);
     EXPECT_TRUE(rig.session.companyDialogBeforeSave());
-    // The company dialog comes first although the merged header names a company; a
-    // cancelled dialog still writes the file.
+    // The company dialog comes first although the merged header names a company. Cancel
+    // there cancels the save: nothing is written and the record stays modified.
     const std::string merged = rig.folder.file("merged.irc");
-    ASSERT_TRUE(rig.session.saveTo(merged));
+    EXPECT_FALSE(rig.session.saveTo(merged));
     EXPECT_EQ(rig.prompts.companyDialogs, 1);
+    EXPECT_FALSE(std::filesystem::exists(merged));
+    EXPECT_TRUE(rig.doc.isModified());
+    EXPECT_TRUE(rig.session.companyDialogBeforeSave());
+    EXPECT_EQ(rig.session.title(), "Untitled");
+
+    rig.prompts.company = [](CompanyDialogData &, CProfileStore *) { return CompanyResult::Ok; };
+    ASSERT_TRUE(rig.session.saveTo(merged));
+    EXPECT_EQ(rig.prompts.companyDialogs, 2);
     EXPECT_EQ(LinesInFile(merged), 6u);
     EXPECT_FALSE(rig.session.companyDialogBeforeSave());
     // Once saved, the record is an ordinary one again.
     ASSERT_TRUE(rig.session.save());
-    EXPECT_EQ(rig.prompts.companyDialogs, 1);
+    EXPECT_EQ(rig.prompts.companyDialogs, 2);
+}
+
+// Cancelling the company dialog of File New or Import, or the import dialog, leaves the
+// open record as it was: title, path, lines and modified flag.
+TEST(RecordSessionTest, CancelledNewRecordOrImportLeavesTheOpenRecordAlone)
+{
+    enum class Step { NewRecord, ImportCompany, ImportFile };
+    for (Step step : {Step::NewRecord, Step::ImportCompany, Step::ImportFile}) {
+        SessionRig rig;
+        const std::string path = CopyOfFixture(rig);
+        ASSERT_TRUE(rig.session.open(path));
+        rig.doc.addEntry(rig.doc.prepareNewEntry(EntryUnits{}));
+        rig.prompts.answers = {Answer::No}; // do not save the changes
+        if (step == Step::ImportFile)
+            rig.prompts.company = [](CompanyDialogData &, CProfileStore *) {
+                return CompanyResult::Ok;
+            };
+        const bool done =
+            step == Step::NewRecord ? rig.session.newRecord() : rig.session.importCsv();
+
+        EXPECT_FALSE(done);
+        EXPECT_EQ(rig.session.pathName(), path);
+        EXPECT_EQ(rig.session.title(), "q2.irc");
+        EXPECT_EQ(rig.doc.entries().size(), 4u);
+        EXPECT_TRUE(rig.doc.isModified());
+    }
 }
 
 TEST(RecordSessionTest, OpenOfAMissingFileKeepsTheRecordAndAForeignFileOpensEmpty)

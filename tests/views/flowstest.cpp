@@ -135,6 +135,9 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
 
     // A record saved before (its file since gone), its line at last quarter's rate.
     const std::string docPath = path("trips.irc");
+    CompanyInfo company = doc.company();
+    company.companyName = "Carrier";
+    doc.setCompany(company);
     ASSERT_TRUE(session.record().saveTo(docPath));
     ASSERT_EQ(std::remove(docPath.c_str()), 0);
     TripEntry trip;

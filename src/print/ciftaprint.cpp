@@ -69,10 +69,9 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
     page.drawRect = QRect(0, 0, device->width(), device->height());
     SetUpPage(device, currentFont, PageKind::Listing, page, measured);
     state_.linesPerPage = ListingLinesPerPage(page.drawRect.height(), measured.setup.lineHeight);
-    // The tax-rate listing runs over every slot of the table, named or not.
     const int lines = printout_.mode == ViewMode::EntryList
-                          ? static_cast<int>(printout_.doc->entries().size())
-                          : TaxRateTable::kSlotCount;
+                          ? RecordListingLineCount(*printout_.doc)
+                          : TaxRateListingLineCount(printout_.doc->taxTable());
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
@@ -92,7 +91,8 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
         break;
     case ViewMode::TaxRates:
         SetUpListingPage(painter, info, state_);
-        PrintTaxRateListing(painter, info, state_, printout_.doc->taxTable());
+        PrintTaxRateListing(painter, info, state_, printout_.doc->taxTable(),
+                            printout_.doc->tablePeriod());
         break;
     }
     painter.setFont(previous);

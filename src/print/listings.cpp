@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -31,19 +33,53 @@ PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page)
     return plan;
 }
 
-// Right end of the date column after the listing's left edge, for five-digit width `f`.
-// A date ("2026/04/02") is about two five-digit widths long, so it ends one digit short of
-// the State column: ended at twice `f` it would run into the trip numbers.
-int DateRightEdge(int f)
+// The record listing's columns after its left edge, for five- and ten-digit widths `f`
+// and `t`. The trip number ends at `f`; the date ("2026/04/02", about two five-digit
+// widths) starts half a five-digit width after it and ends well before the State column,
+// so that the two never run together.
+struct RecordColumns {
+    int trip, date, state, abbrev, distanceHeading, distance, fuelHeading, fuel, surtaxHeading,
+        surtax;
+};
+
+RecordColumns RecordColumnsFor(int l, int f, int t)
 {
-    return 3 * f - f / 5;
+    const int state = l + 4 * f;
+    return {l + f,         l + f + f / 2,    state,         state + 2 * t,
+            state + 3 * t, state + 4 * t,    state + 5 * t, state + f + 5 * t,
+            state + 6 * t, state + f + 6 * t};
 }
 
-void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page)
+QString QuarterText(const TaxPeriod &period)
+{
+    return QString::asprintf("%dQ%d", period.quarter, period.year);
+}
+
+// The fuel of one listing line in hundredths, as it is printed.
+int64_t FuelCents(double fuel)
+{
+    return static_cast<int64_t>(std::llround(fuel * 100.0));
+}
+
+// The title line, and below it the line that says whose listing it is.
+void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page,
+              int lineHeight, const QString &whose)
 {
     texts.push_back({drawRect.left(), drawRect.top(), QString::fromUtf8(title), false});
     texts.push_back({drawRect.left() + drawRect.width(), drawRect.top(),
                      QString::asprintf("Page %d", page), true});
+    if (!whose.isEmpty())
+        texts.push_back({drawRect.left(), drawRect.top() + lineHeight, whose, false});
+}
+
+QString RecordHeading(const CIftaDoc &doc)
+{
+    const CompanyInfo &company = doc.company();
+    QString heading = FromCp1252(company.companyName);
+    if (!company.iftaNumber.empty())
+        heading += QStringLiteral("    IFTA %1").arg(FromCp1252(company.iftaNumber));
+    heading += QStringLiteral("    Quarter %1").arg(QuarterText(doc.recordPeriod()));
+    return heading.trimmed();
 }
 
 void DrawListing(QPainter &painter, const std::vector<ListingText> &texts)
@@ -75,54 +111,89 @@ int ListingPageCount(int lineCount, int linesPerPage)
     return lineCount <= 0 ? 0 : (lineCount + perPage - 1) / perPage;
 }
 
+int RecordListingLineCount(const CIftaDoc &doc)
+{
+    // The trip lines, then an empty line and the totals line.
+    return doc.entries().empty() ? 0 : static_cast<int>(doc.entries().size()) + 2;
+}
+
+int TaxRateListingLineCount(const TaxRateTable &table)
+{
+    // Up to the last named slot: an empty slot in between keeps its blank line, but
+    // empty slots after it would only print pages of headings.
+    int lines = 0;
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        if (!table[slot].name.empty())
+            lines = slot + 1;
+    }
+    return lines;
+}
+
 std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
                                            const QRect &drawRect, int page)
 {
-    const int l = drawRect.left();
-    const int f = setup.fiveDigitWidth;
-    const int t = setup.tenDigitWidth;
+    const RecordColumns c =
+        RecordColumnsFor(drawRect.left(), setup.fiveDigitWidth, setup.tenDigitWidth);
     const PagePlan plan = PlanPage(setup, drawRect, page);
     const std::string &country = doc.company().country;
     const bool canada = IsCanada(country);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Record", page);
+    AddTitle(texts, drawRect, "IFTA Record", page, setup.lineHeight, RecordHeading(doc));
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
-    texts.push_back({l + f, headingY, QStringLiteral("Trip"), true});
-    texts.push_back({l + DateRightEdge(f), headingY, QStringLiteral("  Date"), true});
-    texts.push_back({l + 3 * f, headingY, QStringLiteral("State"), false});
-    texts.push_back({l + 3 * f + 2 * t, headingY, QStringLiteral("Abbrev"), false});
-    texts.push_back({l + 3 * f + 3 * t, headingY,
+    texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
+    texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
+    texts.push_back({c.state, headingY, QStringLiteral("State"), false});
+    texts.push_back({c.abbrev, headingY, QStringLiteral("Abbrev"), false});
+    texts.push_back({c.distanceHeading, headingY,
                      canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
                      false});
-    texts.push_back({l + 3 * f + 5 * t, headingY,
+    texts.push_back({c.fuelHeading, headingY,
                      canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), false});
-    texts.push_back({l + 3 * f + 6 * t, headingY, QStringLiteral("Surtax"), false});
+    texts.push_back({c.surtaxHeading, headingY, QStringLiteral("Surtax"), false});
 
     const TaxRateTable &table = doc.taxTable();
     const TaxRate none;
     const CIftaDoc::Entries &entries = doc.entries();
-    for (int j = plan.first; j < static_cast<int>(entries.size()) && plan.holds(j); ++j) {
+    const int count = static_cast<int>(entries.size());
+    int64_t totalDistance = 0;
+    int64_t totalFuelCents = 0;
+    for (int j = 0; j < count; ++j) {
         const TripEntry &e = entries[static_cast<size_t>(j)];
-        const TaxRate &rate = TaxRateTable::isValidSlot(e.slot) ? table[e.slot] : none;
-        const int y = plan.lineY(j);
         const int distance =
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
         const double fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
-        texts.push_back({l + f, y, FormatNumber("%d", e.tripNumber), true});
-        texts.push_back({l + DateRightEdge(f), y, FromCp1252(e.date), true});
-        texts.push_back({l + 3 * f, y, FromCp1252(rate.name), false});
-        texts.push_back({l + 3 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
-        texts.push_back({l + 3 * f + 4 * t, y, FormatNumber("%d", distance), true});
-        texts.push_back({l + 4 * f + 5 * t, y, FormatNumber("%.2f", fuel), true});
+        totalDistance += distance;
+        totalFuelCents += FuelCents(fuel);
+        if (!plan.holds(j))
+            continue;
+        const TaxRate &rate = TaxRateTable::isValidSlot(e.slot) ? table[e.slot] : none;
+        const int y = plan.lineY(j);
+        texts.push_back({c.trip, y, FormatNumber("%d", e.tripNumber), true});
+        texts.push_back({c.date, y, FromCp1252(e.date), false});
+        texts.push_back({c.state, y, FromCp1252(rate.name), false});
+        texts.push_back({c.abbrev, y, FromCp1252(rate.abbreviation), false});
+        texts.push_back({c.distance, y, FormatNumber("%d", distance), true});
+        texts.push_back({c.fuel, y, FormatNumber("%.2f", fuel), true});
+        texts.push_back({c.surtax, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
+    }
+    // The totals, after an empty line: the sums of the distances and fuel printed above.
+    if (count > 0 && plan.holds(count + 1)) {
+        const int y = plan.lineY(count + 1);
+        texts.push_back({c.state, y, QStringLiteral("Total"), false});
+        texts.push_back({c.distance, y, QString::number(totalDistance), true});
         texts.push_back(
-            {l + 4 * f + 6 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
+            {c.fuel, y,
+             QString::asprintf("%lld.%02lld", static_cast<long long>(totalFuelCents / 100),
+                               static_cast<long long>(totalFuelCents % 100)),
+             true});
     }
     return texts;
 }
 
 std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const PrintSetup &setup,
-                                            const QRect &drawRect, int page)
+                                            const QRect &drawRect, int page,
+                                            const TaxPeriod *period)
 {
     const int l = drawRect.left();
     const int f = setup.fiveDigitWidth;
@@ -130,7 +201,10 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
     const PagePlan plan = PlanPage(setup, drawRect, page);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Tax Rates.", page);
+    const QString whose = period ? QStringLiteral("Quarter %1 for %2")
+                                       .arg(QuarterText(*period), FromCp1252(period->country))
+                                 : QString();
+    AddTitle(texts, drawRect, "IFTA Tax Rates.", page, setup.lineHeight, whose);
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     texts.push_back({l, headingY, QStringLiteral("Index"), false});
     texts.push_back({l + t, headingY, QStringLiteral("State"), false});
@@ -164,9 +238,10 @@ void PrintRecordListing(QPainter &painter, const PrintInfo &info, PrintState &st
 }
 
 void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &state,
-                         const TaxRateTable &table)
+                         const TaxRateTable &table, const TaxPeriod &period)
 {
     state.setup.currentPage = info.currentPage;
     state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
-    DrawListing(painter, TaxRateListingPage(table, state.setup, info.drawRect, info.currentPage));
+    DrawListing(painter,
+                TaxRateListingPage(table, state.setup, info.drawRect, info.currentPage, &period));
 }

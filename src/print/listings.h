@@ -30,18 +30,27 @@ int ListingLinesOnPage(int linesPerPage);
 // Pages that `lineCount` lines need at `linesPerPage` lines a page; 0 for no lines.
 int ListingPageCount(int lineCount, int linesPerPage);
 
+// The lines each listing prints: the record listing's trip lines with an empty line and
+// the totals line after them (0 without trips); the tax-rate listing's slots up to the
+// last named one (0 for an empty table).
+int RecordListingLineCount(const CIftaDoc &doc);
+int TaxRateListingLineCount(const TaxRateTable &table);
+
 // The texts of one page of the record listing: the set-up's extents and the drawing
 // rectangle place them; kilometre headings for a Canadian carrier, mile headings else.
+// Each page names the carrier, its IFTA number and the record's quarter below the title;
+// the last page ends with the totals of the distances and fuel printed.
 std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
                                            const QRect &drawRect, int page);
 
 // The texts of one page of the tax-rate listing. A slot without a name leaves its line
-// blank.
+// blank. With `period`, each page names the table's quarter below the title.
 std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const PrintSetup &setup,
-                                            const QRect &drawRect, int page);
+                                            const QRect &drawRect, int page,
+                                            const TaxPeriod *period = nullptr);
 
 // One page of each listing on the painter, after SetUpListingPage.
 void PrintRecordListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                         const CIftaDoc &doc);
 void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &state,
-                         const TaxRateTable &table);
+                         const TaxRateTable &table, const TaxPeriod &period);

@@ -202,11 +202,11 @@ TEST(RecordListing, MileHeadingsAndConvertedValues)
         if (t.text == "2" && t.rightAligned && t.x == 150)
             tripY = t.y;
         if (t.text == "Distance (Mil)") {
-            EXPECT_EQ(t.x, 50 + 300 + 600);
+            EXPECT_EQ(t.x, 50 + 400 + 600);
         }
     }
     for (const char *expected : {"IFTA Record", "Page 1", "Distance (Mil)", "Fuel (Gal)", "Surtax",
-                                 "  Date", "100", "2.64", "State 1"})
+                                 "Date", "100", "2.64", "State 1"})
         EXPECT_TRUE(texts.count(expected)) << expected;
     EXPECT_FALSE(texts.count("Distance (Km)"));
     EXPECT_EQ(tripY, 60 + 5 * 40); // the second entry on the sixth line

@@ -33,10 +33,12 @@ QGuiApplication &App()
     return *app;
 }
 
-// The text of a PDF file as pdftotext reads it (UTF-8).
-QString PdfText(const QString &path)
+// The text of a PDF file as pdftotext reads it (UTF-8); with `layout`, line by line as
+// the page shows it.
+QString PdfText(const QString &path, bool layout = false)
 {
-    const std::string command = "pdftotext -enc UTF-8 '" + path.toStdString() + "' -";
+    const std::string command = std::string("pdftotext ") + (layout ? "-layout " : "") +
+                                "-enc UTF-8 '" + path.toStdString() + "' -";
     FILE *pipe = ::popen(command.c_str(), "r");
     if (!pipe)
         return {};
@@ -155,6 +157,51 @@ TEST_F(PdfPrint, NothingToPrintWritesNoFile)
                    {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
 }
 
+// The words of a text, split at white space, so that a figure is found only whole.
+QStringList Words(const QString &text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+int PdfPages(const QString &path)
+{
+    const QString info = PdfText(path);
+    return static_cast<int>(info.count(QLatin1Char('\f')));
+}
+
+// The record listing read back: trip numbers and dates are separate words, every page
+// says whose listing it is, and the totals close it. The tax-rate listing prints only
+// pages that hold lines.
+TEST_F(PdfPrint, ListingsSeparateTheirColumnsNameTheCarrierAndEndWithTotals)
+{
+    PrintFixture f = MakeReportDoc(12, "Canada", "ON");
+    for (bool landscape : {false, true}) {
+        SCOPED_TRACE(landscape ? "landscape" : "portrait");
+        PdfOptions options;
+        options.landscape = landscape;
+        ASSERT_TRUE(
+            PrintDocumentToPdf(f.printout(ViewMode::EntryList), Path("trips.pdf"), state, options));
+        const QString text = PdfText(Path("trips.pdf"), true);
+        const QStringList words = Words(text);
+        for (const char *word : {"1", "9", "10", "12", "2005/07/01"})
+            EXPECT_TRUE(words.contains(QString::fromUtf8(word))) << word;
+        EXPECT_FALSE(words.contains("12005/07/01"));
+        ExpectContains(text, {"Transport Boréal inc.", "IFTA 1234567890QC", "Quarter 3Q2005"});
+        // 100 + 101 + ... + 111 km and 10 + 11 + ... + 21 litres.
+        const int total = words.indexOf("Total");
+        ASSERT_GE(total, 0) << text.toStdString();
+        ASSERT_LT(total + 2, words.size());
+        EXPECT_EQ(words[total + 1], "1266");
+        EXPECT_EQ(words[total + 2], "186.00");
+    }
+
+    // Twelve named slots fit one page: no pages of headings for the empty slots after.
+    PrintFixture rates;
+    FillTable(*rates.table, 12);
+    ASSERT_TRUE(PrintDocumentToPdf(rates.printout(ViewMode::TaxRates), Path("twelve.pdf"), state));
+    EXPECT_EQ(PdfPages(Path("twelve.pdf")), 1);
+}
+
 // Dialogs that answer from a script and remember what they were shown.
 class ScriptedDialogs : public PrintDialogs
 {
@@ -257,12 +304,6 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
 
     commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
     EXPECT_EQ(script.startedWithPages, 2);
-}
-
-// The words of a text, split at white space, so that a figure is found only whole.
-QStringList Words(const QString &text)
-{
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
 TEST_F(PdfPrint, EachPrintShowsTheTripLinesAsTheyAreNow)

@@ -27,6 +27,9 @@ constexpr int kLandscapeRowSlots = 16;
 // One form unit of room below the lowest line or text, for the lines' own width.
 constexpr int kFormBottomSlack = 1;
 
+// A frame line may touch a text's ink by this many form units (half the line's width).
+constexpr double kTextInkMargin = 0.5;
+
 } // namespace
 
 ReportForm ChooseReportForm(const CompanyInfo &company)
@@ -122,6 +125,8 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();
+    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(),
+                                        kTextInkMargin * state_.setup.scaleY);
 }
 
 void CIftaPrint::OnEndPrinting() {}

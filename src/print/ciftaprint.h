@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/painterformcanvas.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
 #include "records/result.h"
@@ -44,6 +45,8 @@ public:
 
     // Device rectangle that held everything drawn on the last form page.
     QRectF lastFormBounds() const { return lastFormBounds_; }
+    // The texts of the last form page that one of its frame lines crosses.
+    const std::vector<FormDrawnText> &lastFormCrossedTexts() const { return lastCrossed_; }
 
 private:
     void printForm(QPainter &painter, PrintInfo &info, bool printing);
@@ -51,6 +54,7 @@ private:
     Printout printout_;
     PrintState &state_;
     QRectF lastFormBounds_;
+    std::vector<FormDrawnText> lastCrossed_;
 };
 
 // Prints the printout on the printer: every page of the job (or the page range chosen in

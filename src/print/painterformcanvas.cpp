@@ -24,6 +24,41 @@ constexpr int kAlignBottomRight = kAlignBottom | kAlignRight;
 
 } // namespace
 
+std::vector<FormDrawnText> TextsCrossedByFrames(const std::vector<FormDrawnText> &texts,
+                                                const std::vector<QLineF> &segments, double margin)
+{
+    // The form's own extent: no text may run past its outermost lines either.
+    QRectF frame;
+    for (const QLineF &line : segments)
+        frame = frame.isNull() ? QRectF(line.p1(), line.p2()).normalized()
+                               : frame.united(QRectF(line.p1(), line.p2()).normalized());
+    std::vector<FormDrawnText> crossed;
+    for (const FormDrawnText &text : texts) {
+        const QRectF inner = text.rect.adjusted(margin, margin, -margin, -margin);
+        if (inner.isEmpty())
+            continue;
+        if (inner.left() < frame.left() || inner.right() > frame.right()) {
+            crossed.push_back(text);
+            continue;
+        }
+        for (const QLineF &line : segments) {
+            const QRectF span = QRectF(line.p1(), line.p2()).normalized();
+            // The form's frames are horizontal and vertical lines.
+            const bool horizontal = span.height() < 1.0;
+            const bool hits = horizontal
+                                  ? span.top() > inner.top() && span.top() < inner.bottom() &&
+                                        span.left() < inner.right() && span.right() > inner.left()
+                                  : span.left() > inner.left() && span.left() < inner.right() &&
+                                        span.top() < inner.bottom() && span.bottom() > inner.top();
+            if (hits) {
+                crossed.push_back(text);
+                break;
+            }
+        }
+    }
+    return crossed;
+}
+
 PainterFormCanvas::PainterFormCanvas(QPainter &painter, PrintState &state,
                                      const QFont &printingFont, const QRect &drawRect,
                                      bool printing)
@@ -49,7 +84,7 @@ void PainterFormCanvas::addBounds(const QRectF &rect)
 }
 
 void PainterFormCanvas::drawAligned(const QFont &font, const QPoint &at, const QString &text,
-                                    int align, bool upward)
+                                    int align, bool upward, bool formText)
 {
     const QFontMetricsF metrics(font, painter_.device());
     const double width = metrics.horizontalAdvance(text);
@@ -75,6 +110,22 @@ void PainterFormCanvas::drawAligned(const QFont &font, const QPoint &at, const Q
     painter_.restore();
     addBounds(transform.mapRect(
         QRectF(left, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent())));
+    // Each word by its ink: the blanks inside a text leave room for a check box or a sign
+    // between boxes on purpose.
+    for (int i = 0; formText && i < text.size();) {
+        if (text[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        const QString word = text.mid(i, end - i);
+        const QRectF ink = metrics.tightBoundingRect(word).translated(
+            left + metrics.horizontalAdvance(text.left(i)), baseline);
+        texts_.push_back({transform.mapRect(ink), word});
+        i = end;
+    }
 }
 
 void PainterFormCanvas::DrawFormText(int x, int y, const QString &text, int style, double size,
@@ -134,6 +185,7 @@ void PainterFormCanvas::DrawFormParagraph(int x1, int y1, int x2, int y2, const 
     painter_.drawText(rect, flags, text, &used);
     painter_.restore();
     addBounds(used);
+    texts_.push_back({QRectF(used), text});
 
     ref.height = height;
     ref.weight = 400;
@@ -151,6 +203,7 @@ void PainterFormCanvas::drawSegment(const QPoint &from, const QPoint &to, int ex
     painter_.restore();
     const double half = width / 2.0;
     addBounds(QRectF(QPointF(from), QPointF(to)).normalized().adjusted(-half, -half, half, half));
+    segments_.push_back(QLineF(from, to));
 }
 
 void PainterFormCanvas::DrawFormPolyline(const FormPoints &points, int extraWidth)
@@ -189,7 +242,7 @@ void PainterFormCanvas::DrawPageLabel(const QString &text)
 {
     textColour_ = kNavy;
     drawAligned(printingFont_, QPoint(drawRect_.x() + drawRect_.width(), drawRect_.y()), text,
-                kAlignTopRight, false);
+                kAlignTopRight, false, false);
     textColour_ = Qt::black;
 }
 
@@ -198,5 +251,5 @@ void PainterFormCanvas::DrawCornerNote(const QString &text)
     textColour_ = Qt::black;
     drawAligned(printingFont_,
                 QPoint(drawRect_.x() + drawRect_.width(), drawRect_.y() + drawRect_.height()), text,
-                kAlignBottomRight, false);
+                kAlignBottomRight, false, false);
 }

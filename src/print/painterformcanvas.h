@@ -7,7 +7,25 @@
 #include <QFont>
 #include <QRectF>
 
+#include <QLineF>
+
+#include <vector>
+
 class QPainter;
+
+// A text of a form page as it was drawn: its device rectangle and the text. A line of
+// text is kept word by word, each by the rectangle of its ink; a paragraph as one.
+struct FormDrawnText {
+    QRectF rect;
+    QString text;
+};
+
+// The texts whose rectangle a frame line crosses: a line that passes through a text's
+// inner part (its rectangle less `margin` device units on each side), as the top of a
+// box striking through a line of text or a text running past a box's side would; and
+// the texts that run past the form's outermost lines at the left or right.
+std::vector<FormDrawnText> TextsCrossedByFrames(const std::vector<FormDrawnText> &texts,
+                                                const std::vector<QLineF> &segments, double margin);
 
 // The form primitives on a QPainter (a printer, its preview or a PDF), after the page's
 // set-up: form points go to device point (trunc(x * scaleX) + drawLeft,
@@ -35,13 +53,18 @@ public:
 
     // Device rectangle that holds everything drawn so far (empty before the first draw).
     QRectF drawnBounds() const { return bounds_; }
+    // Every word drawn (a paragraph as one text) with its device rectangle, and every line
+    // segment drawn, so that a page can be checked for texts that cross its frames.
+    const std::vector<FormDrawnText> &drawnTexts() const { return texts_; }
+    const std::vector<QLineF> &drawnSegments() const { return segments_; }
 
 private:
     QPoint toDevice(int x, int y) const;
     // Draws the text with the font's alignment point at the device point, turned upward
-    // when `upward`; the colour is the current text colour.
+    // when `upward`; the colour is the current text colour. `formText` false: a page
+    // label or corner note, outside the form's frames.
     void drawAligned(const QFont &font, const QPoint &at, const QString &text, int align,
-                     bool upward);
+                     bool upward, bool formText = true);
     void drawSegment(const QPoint &from, const QPoint &to, int extraWidth);
     void addBounds(const QRectF &rect);
 
@@ -52,4 +75,6 @@ private:
     bool printing_;
     QColor textColour_;
     QRectF bounds_;
+    std::vector<FormDrawnText> texts_;
+    std::vector<QLineF> segments_;
 };

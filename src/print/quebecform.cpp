@@ -36,10 +36,10 @@ const FixedText kFuelTexts[] = {
     {"4         Gaz propane", 567, 100, 0.6, 0},
     {"3         Éthanol", 495, 100, 0.6, 0},
     {"5         _________________________________", 495, 110, 0.6, 0},
-    {"• Gaz naturel comprimé (GNC)", 682, 86, 0.6, 0},
-    {"• Gaz naturel liquéfié (GNL)", 682, 95, 0.6, 0},
-    {"• Gazohol • Méthanol", 682, 104, 0.6, 0},
-    {"• E-85 • M-85 • A-55", 682, 113, 0.6, 0},
+    {"• Gaz naturel comprimé (GNC)", 682, 86, 0.55, 0},
+    {"• Gaz naturel liquéfié (GNL)", 682, 95, 0.55, 0},
+    {"• Gazohol • Méthanol", 682, 104, 0.55, 0},
+    {"• E-85 • M-85 • A-55", 682, 113, 0.55, 0},
 };
 
 const FixedText kHeadings[] = {
@@ -55,7 +55,7 @@ const FixedText kHeadings[] = {
     {"par litre", 301, 210, 0.7, 0},
     {"(J = E)", 302, 219, 0.7, 0},
     {"Litres de", 352, 201, 0.67, 0},
-    {"carburant taxable", 338, 210, 0.66, 0},
+    {"carburant taxable", 341, 210, 0.62, 0},
     {"(I ÷ J)", 356, 219, 0.7, 0},
     {"Carburant acheté", 404, 201, 0.7, 0},
     {"au cours", 418, 210, 0.7, 0},
@@ -71,7 +71,7 @@ const FixedText kHeadings[] = {
     {"(M x N)", 592, 219, 0.7, 0},
     {"Intérêts", 656, 201, 0.7, 0},
     {"IFTA", 658, 210, 0.7, 0},
-    {"(voyez le formulaire", 638, 218, 0.66, 0},
+    {"(voyez le formulaire", 641, 218, 0.6, 0},
     {"CA-510.G)", 653, 226, 0.7, 0},
     {"Montant", 724, 201, 0.7, 0},
     {"total", 730, 210, 0.7, 0},
@@ -87,11 +87,11 @@ const FixedText kBoxTexts[] = {
     {"Total des kilomètres parcourus dans", 30, 140, 0.64, 0},
     {"des États ou des provinces membres", 30, 149, 0.64, 0},
     {"Total des kilomètres parcourus dans", 182, 140, 0.64, 0},
-    {"des États ou des provinces non membres", 178, 149, 0.64, 0},
+    {"des États ou des provinces non membres", 181, 149, 0.6, 0},
     {"Total des kilomètres parcourus", 342, 140, 0.64, 0},
     {"(A+B)", 384, 149, 0.7, 0},
     {"Nombre total de litres mis dans les véhicules admissibles", 479, 140, 0.64, 0},
-    {"(dans tous les États et toutes les provinces membres ou non membres)", 467, 149, 0.6, 0},
+    {"(dans tous les États et toutes les provinces membres ou non membres)", 470, 149, 0.55, 0},
     {"Nombre moyen de", 698, 140, 0.64, 0},
     {"kilomètres par litre (C ÷ D)", 688, 149, 0.62, 0},
     {"km   +", 148, 168, 0.7, 0},
@@ -106,7 +106,7 @@ const FixedText kTotalsLabels[] = {
     {"Total (États ou provinces membres)", 20, 12, 0.64, 0},
     {"(reportez le total de la colonne H à la case A)", 20, 20, 0.64, 0},
     {"Total (États ou provinces non membres)", 20, 40, 0.64, 0},
-    {"(reportez le nombre de la colonne H à la case B)", 18, 48, 0.64, 0},
+    {"(reportez le nombre de la colonne H à la case B)", 20, 48, 0.6, 0},
     {"Total général (reportez le total général", 20, 61, 0.64, 0},
     {"de la colonne H à la case C et le total général", 20, 69, 0.64, 0},
     {"de la colonne L à la case D)", 20, 77, 0.64, 0},
@@ -125,10 +125,10 @@ const FixedText kDefinitions[] = {
 // Offsets from the top of the totals block + 40, beside its one-line part.
 const FixedText kNote[] = {
     {"Note :", 575, 0, 0.64, FormBold},
-    {"Le montant total de la colonne Q doit être reporté à la ligne", 595, 0, 0.64, 0},
-    {"de la déclaration (partie 1) qui correspond au même type de", 595, 8, 0.64, 0},
-    {"carburant.", 595, 16, 0.64, 0},
-    {"Veuillez joindre la partie 3 à la partie 1.", 575, 24, 0.64, FormBold},
+    {"Le montant total de la colonne Q doit être reporté à la ligne", 598, 0, 0.56, 0},
+    {"de la déclaration (partie 1) qui correspond au même type de", 598, 8, 0.56, 0},
+    {"carburant.", 598, 16, 0.56, 0},
+    {"Veuillez joindre la partie 3 à la partie 1.", 575, 24, 0.6, FormBold},
 };
 
 constexpr int kDefinitionsOffset = 95;
@@ -151,9 +151,9 @@ void DrawQuebecHeader(FormCanvas &canvas, const CompanyInfo &company)
         255, 52,
         QStringLiteral("Entente internationale concernant la taxe sur les carburants – IFTA"), 0.85,
         AlignLeftBottom);
-    canvas.DrawFormText(775, 40, QStringLiteral("CAZ-510"), 0, 0.8, AlignRightBottom);
-    canvas.DrawFormText(775, 50, QStringLiteral("2004-12"), 0, 0.8, AlignRightBottom);
-    canvas.DrawFormParagraph(18, 68, 480, 90, QString::fromUtf8(kInstructions), 0, 0.62,
+    canvas.DrawFormText(773, 40, QStringLiteral("CAZ-510"), 0, 0.8, AlignRightBottom);
+    canvas.DrawFormText(773, 50, QStringLiteral("2004-12"), 0, 0.8, AlignRightBottom);
+    canvas.DrawFormParagraph(18, 60, 480, 88, QString::fromUtf8(kInstructions), 0, 0.6,
                              AlignLeftBottom);
     canvas.DrawFormBitmap(116, 26, 143, 45, BitmapQuebecFlag);
 
@@ -169,7 +169,7 @@ void DrawQuebecHeadings(FormCanvas &canvas)
     FormParts::DrawHeadingBand(canvas);
     // The narrow column left of (H) reads upward.
     canvas.DrawFormText(158, 221, QStringLiteral("Réservé à"), FormUpward, 0.6, AlignLeftBottom);
-    canvas.DrawFormText(168, 229, QStringLiteral("Revenu Québec"), FormUpward, 0.59,
+    canvas.DrawFormText(168, 229, QStringLiteral("Revenu Québec"), FormUpward, 0.55,
                         AlignLeftBottom);
     DrawTexts(canvas, kHeadings);
 }

@@ -144,6 +144,41 @@ TEST_F(PdfPrint, NothingLeavesThePrintablePage)
     }
 }
 
+// Every text of the return forms stays inside its box: no frame line strikes through a
+// text or is crossed by one running past it, on Letter and A4, portrait and landscape,
+// as the texts and lines go into the PDF.
+TEST_F(PdfPrint, FormTextsStayInsideTheirFrames)
+{
+    for (const std::string province : {"QC", "ON"}) {
+        PrintFixture f = MakeReportDoc(20, "Canada", province);
+        for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
+            for (const bool landscape : {false, true}) {
+                SCOPED_TRACE(province + (size == QPageSize::A4 ? " A4" : " Letter") +
+                             (landscape ? " landscape" : " portrait"));
+                QPrinter printer(QPrinter::HighResolution);
+                PdfOptions options;
+                options.pageSize = size;
+                options.landscape = landscape;
+                SetUpPdfPrinter(printer, Path("frames.pdf"), options);
+                PrintState pageState;
+                CIftaPrint job(f.printout(ViewMode::Report), pageState);
+                PrintInfo info;
+                job.OnBeginPrinting(&printer, QGuiApplication::font(), info);
+                QPainter painter(&printer);
+                for (int page = 1; page <= info.maxPage; ++page) {
+                    if (page > 1)
+                        printer.newPage();
+                    info.currentPage = page;
+                    info.drawRect = QRect(0, 0, printer.width(), printer.height());
+                    job.OnPrint(painter, info);
+                    for (const FormDrawnText &t : job.lastFormCrossedTexts())
+                        ADD_FAILURE() << "page " << page << ": " << t.text.toStdString();
+                }
+            }
+        }
+    }
+}
+
 TEST_F(PdfPrint, NothingToPrintWritesNoFile)
 {
     PrintFixture f = MakeReportDoc(0, "US", "IA");

@@ -48,16 +48,16 @@ TEST(QuebecForm, Header)
     ExpectAt(canvas, "Nom", 115, 100, 0.64, FormItalic);
     ExpectAt(canvas, " 3 - Calcul de la taxe à payer selon le carburant utilisé", 248, 40, 1.3,
              FormBold);
-    ExpectAt(canvas, "CAZ-510", 775, 40, 0.8, 0, 10);
-    ExpectAt(canvas, "2004-12", 775, 50, 0.8, 0, 10);
+    ExpectAt(canvas, "CAZ-510", 773, 40, 0.8, 0, 10);
+    ExpectAt(canvas, "2004-12", 773, 50, 0.8, 0, 10);
     ExpectAt(canvas, "Carburant utilisé", 492, 75, 0.7);
     ExpectAt(canvas, "1         Mazout(Diesel)", 495, 90, 0.6);
     ExpectAt(canvas, "3         Éthanol", 495, 100, 0.6);
     ExpectAt(canvas, "4         Gaz propane", 567, 100, 0.6);
-    ExpectAt(canvas, "• Gaz naturel comprimé (GNC)", 682, 86, 0.6);
-    ExpectAt(canvas, "• Gaz naturel liquéfié (GNL)", 682, 95, 0.6);
-    ExpectAt(canvas, "• Gazohol • Méthanol", 682, 104, 0.6);
-    ExpectAt(canvas, "• E-85 • M-85 • A-55", 682, 113, 0.6);
+    ExpectAt(canvas, "• Gaz naturel comprimé (GNC)", 682, 86, 0.55);
+    ExpectAt(canvas, "• Gaz naturel liquéfié (GNL)", 682, 95, 0.55);
+    ExpectAt(canvas, "• Gazohol • Méthanol", 682, 104, 0.55);
+    ExpectAt(canvas, "• E-85 • M-85 • A-55", 682, 113, 0.55);
 
     // "Partie " and the agreement's name take the reference font as it is.
     const std::vector<CanvasCall> plain = canvas.ofKind(CanvasCall::PlainText);
@@ -76,10 +76,10 @@ TEST(QuebecForm, Header)
     const std::vector<CanvasCall> paragraphs = canvas.ofKind(CanvasCall::Paragraph);
     ASSERT_EQ(paragraphs.size(), 1u);
     EXPECT_EQ(paragraphs[0].x, 18);
-    EXPECT_EQ(paragraphs[0].y, 68);
+    EXPECT_EQ(paragraphs[0].y, 60);
     EXPECT_EQ(paragraphs[0].x2, 480);
-    EXPECT_EQ(paragraphs[0].y2, 90);
-    EXPECT_EQ(paragraphs[0].size, 0.62);
+    EXPECT_EQ(paragraphs[0].y2, 88);
+    EXPECT_EQ(paragraphs[0].size, 0.6);
     EXPECT_TRUE(paragraphs[0].text.startsWith(QString::fromUtf8(
         "Veuillez remplir un exemplaire de cette partie (utilisez des feuilles additionnelles")));
     EXPECT_TRUE(paragraphs[0].text.contains(QString::fromUtf8(
@@ -107,11 +107,11 @@ TEST(QuebecForm, HeadingsAndBox)
     const RecordingCanvas canvas = PrintPage(f, state, 1);
     // The narrow column reads upward.
     ExpectAt(canvas, "Réservé à", 158, 221, 0.6, FormUpward);
-    ExpectAt(canvas, "Revenu Québec", 168, 229, 0.59, FormUpward);
+    ExpectAt(canvas, "Revenu Québec", 168, 229, 0.55, FormUpward);
     ExpectAt(canvas, "États ou provinces", 51, 201, 0.7);
     ExpectAt(canvas, "sur une feuille supplémentaire)", 33, 226, 0.67);
     ExpectAt(canvas, "Litres de", 352, 201, 0.67);
-    ExpectAt(canvas, "carburant taxable", 338, 210, 0.66);
+    ExpectAt(canvas, "carburant taxable", 341, 210, 0.62);
     ExpectAt(canvas, "(I ÷ J)", 356, 219, 0.7);
     ExpectAt(canvas, "Carburant acheté", 404, 201, 0.7);
     ExpectAt(canvas, "de la période", 409, 218, 0.7);
@@ -119,17 +119,17 @@ TEST(QuebecForm, HeadingsAndBox)
     ExpectAt(canvas, "Montant à payer", 576, 201, 0.7);
     ExpectAt(canvas, "ou crédit", 588, 210, 0.7);
     ExpectAt(canvas, "Intérêts", 656, 201, 0.7);
-    ExpectAt(canvas, "(voyez le formulaire", 638, 218, 0.66);
+    ExpectAt(canvas, "(voyez le formulaire", 641, 218, 0.6);
     ExpectAt(canvas, "CA-510.G)", 653, 226, 0.7);
     ExpectAt(canvas, "(O + P)", 728, 219, 0.7);
     EXPECT_EQ(canvas.textAt(76, 193), "(F)");
     EXPECT_EQ(canvas.textAt(732, 193), "(Q)");
 
     EXPECT_EQ(canvas.textAt(84, 132), "(A)");
-    ExpectAt(canvas, "des États ou des provinces non membres", 178, 149, 0.64);
+    ExpectAt(canvas, "des États ou des provinces non membres", 181, 149, 0.6);
     ExpectAt(canvas, "Nombre total de litres mis dans les véhicules admissibles", 479, 140, 0.64);
-    ExpectAt(canvas, "(dans tous les États et toutes les provinces membres ou non membres)", 467,
-             149, 0.6);
+    ExpectAt(canvas, "(dans tous les États et toutes les provinces membres ou non membres)", 470,
+             149, 0.55);
     ExpectAt(canvas, "kilomètres par litre (C ÷ D)", 688, 149, 0.62);
     ExpectAt(canvas, "km   ÷", 440, 168, 0.7);
     ExpectAt(canvas, "L    =", 663, 168, 0.7);
@@ -154,15 +154,15 @@ TEST(QuebecForm, LandscapeTotalsAndFootnotes)
     // 16 slots: the totals block spans 485 to 565, the note starts at 525, the
     // definitions at 580 and "Ministère du Revenu" sits at 600.
     ExpectAt(canvas, "Total (États ou provinces membres)", 20, 497, 0.64);
-    ExpectAt(canvas, "(reportez le nombre de la colonne H à la case B)", 18, 533, 0.64);
+    ExpectAt(canvas, "(reportez le nombre de la colonne H à la case B)", 20, 533, 0.6);
     ExpectAt(canvas, "de la colonne L à la case D)", 20, 562, 0.64);
     EXPECT_EQ(canvas.textAt(220, 502), "2190");
     EXPECT_EQ(canvas.textAt(168, 505), "=");
     ExpectAt(canvas, "Note :", 575, 525, 0.64, FormBold);
-    ExpectAt(canvas, "Le montant total de la colonne Q doit être reporté à la ligne", 595, 525,
-             0.64);
-    ExpectAt(canvas, "carburant.", 595, 541, 0.64);
-    ExpectAt(canvas, "Veuillez joindre la partie 3 à la partie 1.", 575, 549, 0.64, FormBold);
+    ExpectAt(canvas, "Le montant total de la colonne Q doit être reporté à la ligne", 598, 525,
+             0.56);
+    ExpectAt(canvas, "carburant.", 598, 541, 0.56);
+    ExpectAt(canvas, "Veuillez joindre la partie 3 à la partie 1.", 575, 549, 0.6, FormBold);
     ExpectAt(canvas, "Définitions : ", 18, 580, 0.64, FormBold);
     ExpectAt(canvas, "• On entend par État tout État américain ainsi que le District de Columbia.",
              60, 580, 0.64);

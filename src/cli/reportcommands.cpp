@@ -71,6 +71,9 @@ int CmdReport(int argc, char **argv)
     PrintHeadings(ReportColumns(doc.company().country));
     for (const ListLine &line : ListReport(doc))
         PrintListLine(line);
+    const std::string notice = ReportRatesNotice(doc.jurisdictionsWithOtherRates());
+    if (!notice.empty())
+        std::cerr << notice << '\n';
     return ExitOk;
 }
 

@@ -1,7 +1,12 @@
 #include "records/ciftadoc.h"
 
+#include "records/taxlist.h"
+#include <set>
+
 #include "records/entryresolver.h"
 #include "records/recordfile.h"
+
+#include <set>
 
 namespace {
 
@@ -201,6 +206,21 @@ void CIftaDoc::updateRatesFromTable()
     }
     takeTablePeriod();
     modified_ = true;
+}
+
+int CIftaDoc::jurisdictionsWithOtherRates() const
+{
+    const TaxRateTable &table = taxTable();
+    if (!IsTaxTableLoaded(table))
+        return 0;
+    std::set<int32_t> differing;
+    for (const TripEntry &entry : entries_) {
+        if (!TaxRateTable::isValidSlot(entry.slot) || table[entry.slot].name.empty())
+            continue;
+        if (entry.rate != SlotRate(table[entry.slot], isDiesel()))
+            differing.insert(entry.slot);
+    }
+    return static_cast<int>(differing.size());
 }
 
 TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const

@@ -107,6 +107,10 @@ public:
     // and the record's period becomes the table's. A line whose slot is outside the table
     // keeps its rate. Marks the document modified; saving is the caller's next step.
     void updateRatesFromTable();
+    // The jurisdictions (slots) whose trip lines carry another rate than the loaded
+    // table's for the record's fuel type: the report taxes them at their own rates until
+    // updateRatesFromTable(). 0 while no table is loaded.
+    int jurisdictionsWithOtherRates() const;
 
     // --- Trip lines.
 

@@ -237,3 +237,12 @@ std::vector<ListLine> ListReport(const CIftaDoc &doc)
 {
     return ReportLines(ComputeReport(doc), doc);
 }
+
+std::string ReportRatesNotice(int count)
+{
+    if (count <= 0)
+        return {};
+    const std::string what = count == 1 ? " jurisdiction uses" : " jurisdictions use";
+    return std::to_string(count) + what +
+           " rates that differ from the loaded table: File > Save/Update Tax Rates applies them";
+}

@@ -39,3 +39,9 @@ std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc);
 
 // Computes the document's report and gives its list lines.
 std::vector<ListLine> ListReport(const CIftaDoc &doc);
+
+// The line shown above the report (and on tollmark-cli's standard error) when `count`
+// jurisdictions of the record carry other rates than the loaded table's: "N
+// jurisdictions use rates that differ from the loaded table: File > Save/Update Tax
+// Rates applies them". Empty for 0.
+std::string ReportRatesNotice(int count);

@@ -148,7 +148,10 @@ private:
 // The question before a changed record file is dropped; %1 is its path or title.
 constexpr const char *kSaveChangesTo = "Save changes to %1?";
 constexpr const char *kUpdateRatesQuestion =
-    "Do you want to update the tax rate for the saved file?";
+    "Do you want to update the tax rate for the saved file?\n\n"
+    "Yes: every trip takes the rate of the loaded tax-rate table and the record takes its "
+    "quarter; then the file is saved.\n"
+    "No: the file is saved with the rates its trips carry now.";
 // Told at a first start without any tax-rate file.
 constexpr const char *kNoTableText =
     "No tax-rate file was found in the current folder or in the settings, so the tax-rate "

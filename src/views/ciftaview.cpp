@@ -2,6 +2,7 @@
 
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
+#include "report/report.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSettings>
@@ -72,6 +74,12 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     setObjectName(QStringLiteral("CIftaView"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("reportNotice"));
+    notice_->setContentsMargins(6, 3, 6, 3);
+    notice_->hide();
+    layout->addWidget(notice_);
 
     list_ = new QTableView(this);
     list_->setObjectName(QStringLiteral("list1000"));
@@ -172,6 +180,7 @@ bool CIftaView::hasCheckRule(int id) const
 
 void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
 {
+    notice_->hide();
     QAbstractItemModel *shown = model ? model : emptyModel_.get();
     if (list_->model() != shown) {
         QItemSelectionModel *old = list_->selectionModel();
@@ -206,6 +215,11 @@ void CIftaView::ShowReport()
 {
     const ListMode &report = modes_[static_cast<int>(ViewMode::Report)];
     showModel(report.show ? report.show() : nullptr, ViewMode::Report);
+    // The report taxes each trip at the rate it carries; say so when the loaded table's
+    // rates (edited, or loaded since) differ.
+    const int differing = doc_.jurisdictionsWithOtherRates();
+    notice_->setText(QString::fromStdString(ReportRatesNotice(differing)));
+    notice_->setVisible(differing > 0);
     UpdateInfoBar();
 }
 

@@ -17,6 +17,7 @@ class CSession;
 class UserPrompts;
 class QAbstractItemModel;
 class QMenu;
+class QLabel;
 class QTableView;
 
 // Width in pixels of a list column: list models answer it from headerData(section,
@@ -63,6 +64,9 @@ public:
 
     // The list control (child 1000) and the row of its selected line, -1 for none.
     QTableView *list() const { return list_; }
+    // The line above the report that says when trip lines carry other rates than the
+    // loaded table's; hidden otherwise and in the other modes.
+    QLabel *notice() const { return notice_; }
     int selectedRow() const;
     void selectRow(int row);
 
@@ -140,6 +144,7 @@ private:
     CIftaDoc &doc_;
     UserPrompts &prompts_;
     QTableView *list_ = nullptr;
+    QLabel *notice_ = nullptr; // one line above the report
     std::unique_ptr<CEntryListCtrl> entryList_;
     std::unique_ptr<CEntryFlows> entryFlows_;
     std::unique_ptr<CPrintCommands> ownPrintCommands_;

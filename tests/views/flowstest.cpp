@@ -148,7 +148,14 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
                        UserPrompts::Answer::Yes};
     EXPECT_FALSE(flows.OnSaveWithCurrentRates());
-    EXPECT_EQ(prompts.shown.back(), "Do you want to update the tax rate for the saved file?");
+    // The question says what Yes and No do.
+    EXPECT_EQ(
+        prompts.shown.back().rfind("Do you want to update the tax rate for the saved file?", 0),
+        0u);
+    EXPECT_NE(prompts.shown.back().find("Yes: every trip takes the rate of the loaded"),
+              std::string::npos);
+    EXPECT_NE(prompts.shown.back().find("No: the file is saved with the rates its trips carry"),
+              std::string::npos);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(docPath)));
     ASSERT_TRUE(flows.OnSaveWithCurrentRates());
     EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.9);

@@ -2,6 +2,7 @@
 #include "dialogs/scriptedprompts.h"
 
 #include "records/ciftadoc.h"
+#include "records/entryresolver.h"
 #include "records/taxfile.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
@@ -9,6 +10,7 @@
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QTableView>
 
@@ -56,4 +58,43 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_UNDO));
     EXPECT_TRUE(table[5].name.empty());
     EXPECT_EQ(view.list()->model()->rowCount(), 5);
+}
+
+// A rate edited in the tax-rate view reaches the report only with Save/Update Tax Rates:
+// the report says so in one line above the list while the rates differ.
+TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    CIftaDoc &doc = session.document();
+    ASSERT_TRUE(
+        CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
+    CIftaView view(session, prompts);
+    CViewModes modes(view);
+    TripEntry trip;
+    trip.abbreviation = "QC";
+    trip.distance = 100;
+    for (int32_t number : {1, 2}) {
+        trip.tripNumber = number;
+        ASSERT_TRUE(ResolveEntry(trip, doc.taxTable(), doc.isDiesel(), EntryUnits{}));
+        doc.addEntry(trip);
+    }
+    view.ShowReport();
+    EXPECT_TRUE(view.notice()->isHidden());
+
+    doc.taxTable()[trip.slot].dieselRate += 0.01;
+    doc.taxTable()[trip.slot].gasolineRate += 0.01;
+    view.ShowReport();
+    EXPECT_FALSE(view.notice()->isHidden());
+    EXPECT_EQ(view.notice()->text().toStdString(),
+              "1 jurisdiction uses rates that differ from the loaded table: File > "
+              "Save/Update Tax Rates applies them");
+    view.ShowList();
+    EXPECT_TRUE(view.notice()->isHidden());
+
+    doc.updateRatesFromTable();
+    view.ShowReport();
+    EXPECT_TRUE(view.notice()->isHidden());
 }

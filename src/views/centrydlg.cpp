@@ -135,7 +135,9 @@ void CEntryDlg::buildControls()
     grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
     grid->addWidget(state_, 3, 0);
     grid->addWidget(stateName_, 4, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Distance:"), this), 0, 1);
+    distanceCaption_ = new QLabel(QStringLiteral("Distance (Km)"), this);
+    distanceCaption_->setObjectName(QStringLiteral("distanceCaption"));
+    grid->addWidget(distanceCaption_, 0, 1);
     grid->addWidget(distance_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Odometer in: "), this), 2, 1);
     grid->addWidget(odometerIn_, 3, 1);
@@ -146,7 +148,9 @@ void CEntryDlg::buildControls()
     distanceUnits->addWidget(miles_);
     grid->addLayout(distanceUnits, 0, 2, 2, 1);
     grid->addWidget(useOdometer_, 3, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Fuel:"), this), 0, 3);
+    fuelCaption_ = new QLabel(QStringLiteral("Fuel (L)"), this);
+    fuelCaption_->setObjectName(QStringLiteral("fuelCaption"));
+    grid->addWidget(fuelCaption_, 0, 3);
     grid->addWidget(fuel_, 1, 3);
     auto *fuelUnits = new QVBoxLayout;
     fuelUnits->addWidget(litres_);
@@ -286,12 +290,16 @@ void CEntryDlg::setDistanceUnit(bool miles)
 {
     miles_->setChecked(miles);
     km_->setChecked(!miles);
+    // The units carry over from the last trip: the caption says which they are.
+    distanceCaption_->setText(miles ? QStringLiteral("Distance (Mil)")
+                                    : QStringLiteral("Distance (Km)"));
 }
 
 void CEntryDlg::setFuelUnit(bool gallons)
 {
     gallons_->setChecked(gallons);
     litres_->setChecked(!gallons);
+    fuelCaption_->setText(gallons ? QStringLiteral("Fuel (Gal)") : QStringLiteral("Fuel (L)"));
 }
 
 bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)

@@ -14,6 +14,7 @@ class UserPrompts;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -89,4 +90,6 @@ private:
     QRadioButton *litres_ = nullptr;   // 1011
     QRadioButton *gallons_ = nullptr;  // 1012
     QCheckBox *useOdometer_ = nullptr; // 1036
+    QLabel *distanceCaption_ = nullptr;
+    QLabel *fuelCaption_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -63,6 +64,12 @@ protected:
             if (radio(text)->isChecked())
                 on << text;
         return on.join(' ');
+    }
+    // The captions over the distance and fuel boxes, which name their units.
+    QString captions()
+    {
+        return dialog->findChild<QLabel *>("distanceCaption")->text() + ' ' +
+               dialog->findChild<QLabel *>("fuelCaption")->text();
     }
     // Types `text` over the box's contents with the box focused, then moves the focus on
     // to the date picker, which does nothing when it gains focus.
@@ -160,12 +167,14 @@ TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
     data.entry.fuel = 3.5f;
     open();
     EXPECT_EQ(units(), "KM L");
+    EXPECT_EQ(captions(), "Distance (Km) Fuel (L)");
     QLineEdit *distance = edit("distance");
     QLineEdit *fuel = edit("fuel");
     distance->setFocus();
     distance->end(false);
     QTest::keyClicks(distance, "m");
     EXPECT_EQ(units(), "MIL L");
+    EXPECT_EQ(captions(), "Distance (Mil) Fuel (L)"); // the caption follows at once
     QTest::keyClicks(distance, "k");
     EXPECT_EQ(units(), "KM L");
     QTest::keyClicks(distance, "M");
@@ -178,6 +187,7 @@ TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
     fuel->end(false);
     QTest::keyClicks(fuel, "G");
     EXPECT_EQ(units(), "MIL GAL");
+    EXPECT_EQ(captions(), "Distance (Mil) Fuel (Gal)");
     QTest::keyClicks(fuel, "k0");
     EXPECT_EQ(units(), "MIL GAL"); // "k" is the distance box's letter, not the fuel box's
     QTest::keyClicks(fuel, "l");
@@ -190,6 +200,7 @@ TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
     EXPECT_EQ(units(), "KM GAL");
     radio("GAL")->click(); // a checked button stays checked
     EXPECT_EQ(units(), "KM GAL");
+    EXPECT_EQ(captions(), "Distance (Km) Fuel (Gal)");
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->data().entry.distance, 124u);

@@ -178,7 +178,7 @@ void CMainFrame::loadMenu(ViewMode mode)
     fileMenu_ = addMenu(QStringLiteral("&File"), kFileMenu, std::size(kFileMenu));
     editMenu_ = addMenu(QStringLiteral("&Edit"), kEditMenu, std::size(kEditMenu));
     addMenu(QStringLiteral("&View"), kViewMenu, std::size(kViewMenu));
-    addMenu(QStringLiteral("Tax Rates"), kTaxMenu, std::size(kTaxMenu));
+    addMenu(QStringLiteral("T&ax Rates"), kTaxMenu, std::size(kTaxMenu));
     addMenu(QStringLiteral("&Help"), kHelpMenu, std::size(kHelpMenu));
     updateRecentFiles();
     updateActions();
@@ -195,7 +195,7 @@ void CMainFrame::updateRecentFiles()
             a->setVisible(true);
         } else {
             // With no recent file at all the first item stays, greyed, as a placeholder.
-            a->setText(QStringLiteral("Recent File"));
+            a->setText(QStringLiteral("Recent &File"));
             a->setVisible(f == 0 && files.isEmpty());
         }
     }

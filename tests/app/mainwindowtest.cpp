@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QTableView>
 
 using namespace apptest;
@@ -211,12 +213,12 @@ TEST_F(MainWindowTest, ModeSwitchesChangeTheEditMenu)
     EXPECT_EQ(view->mode(), ViewMode::Report);
     EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
     EXPECT_FALSE(editTexts().contains("&Modify\tCtrl+E"));
-    EXPECT_FALSE(editTexts().contains("Add New\tCtrl+A"));
+    EXPECT_FALSE(editTexts().contains("&Add New\tCtrl+A"));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     frame->OnCommand(ID_TB_VIEW_TAX_RATES);
     EXPECT_EQ(view->mode(), ViewMode::TaxRates);
     EXPECT_FALSE(editTexts().contains("&Delete\tCtrl+D"));
-    EXPECT_TRUE(editTexts().contains("Add New\tCtrl+A"));
+    EXPECT_TRUE(editTexts().contains("&Add New\tCtrl+A"));
     frame->OnCommand(ID_VIEW_LIST);
     EXPECT_EQ(view->mode(), ViewMode::EntryList);
     EXPECT_TRUE(editTexts().contains("&Delete\tCtrl+D"));
@@ -310,6 +312,44 @@ TEST_F(MainWindowTest, NewTripsStartOnTheLastTripsDateOrTheQuartersFirstDay)
     frame->OnCommand(ID_EDIT_ADD_NEW);
     EXPECT_EQ(offered,
               (std::vector<std::string>{"2026/04/01", "2026/05/17", doc().entries().back().date}));
+}
+
+// Every top-level menu and item has its own mnemonic, Exit is Alt+F, X, Undo and Redo
+// have Ctrl+Z and Ctrl+Y, and no two commands share a shortcut.
+TEST_F(MainWindowTest, MenusHaveDistinctMnemonicsAndShortcuts)
+{
+    const auto mnemonic = [](const QString &text) {
+        const int at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+    };
+    QSet<QChar> menus;
+    QSet<QString> shortcuts;
+    for (QAction *menu : frame->menuBar()->actions()) {
+        const QChar key = mnemonic(menu->text());
+        EXPECT_FALSE(key.isNull()) << menu->text().toStdString();
+        EXPECT_FALSE(menus.contains(key)) << menu->text().toStdString();
+        menus.insert(key);
+        QSet<QChar> items;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->isSeparator() || !item->isVisible())
+                continue;
+            const QChar itemKey = mnemonic(item->text());
+            EXPECT_FALSE(itemKey.isNull()) << item->text().toStdString();
+            EXPECT_FALSE(items.contains(itemKey)) << item->text().toStdString();
+            items.insert(itemKey);
+            const QString shortcut = item->shortcut().toString();
+            if (!shortcut.isEmpty()) {
+                EXPECT_FALSE(shortcuts.contains(shortcut)) << shortcut.toStdString();
+                shortcuts.insert(shortcut);
+            }
+        }
+    }
+    EXPECT_EQ(mnemonic(frame->actions().action(ID_APP_EXIT)->text()), QChar('X'));
+    EXPECT_EQ(mnemonic(frame->menuBar()->actions().first()->text()), QChar('F'));
+    EXPECT_EQ(frame->actions().action(ID_EDIT_UNDO)->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(frame->actions().action(ID_EDIT_REDO)->shortcut(), QKeySequence("Ctrl+Y"));
+    EXPECT_NE(frame->actions().action(ID_IMPORT)->text().section('\t', 1),
+              frame->actions().action(ID_TAX_RATES_INFO)->text().section('\t', 1));
 }
 
 } // namespace

@@ -349,8 +349,8 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
                 greyed << item->text();
         }
     }
-    EXPECT_EQ(greyed,
-              QStringList({"Recent File", "&Undo", "&Redo", "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
+    EXPECT_EQ(greyed, QStringList({"Recent &File", "&Undo\tCtrl+Z", "&Redo\tCtrl+Y",
+                                   "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
 
     // Two profiles stored from Company Setup, whose own answer is a third identity.
     prompts.companies.push_back([this](CompanyDialogData &data) {

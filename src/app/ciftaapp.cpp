@@ -181,8 +181,9 @@ void CIftaApp::OnOptions()
     if (!session_->record().options() || !frame_)
         return;
     frame_->UpdateInfoBar();
+    // The status bar names the table's file only when there is one to read.
     const std::string taxFile = settings_.defaultTaxFile();
-    if (!taxFile.empty())
+    if (!taxFile.empty() && QFile::exists(QFile::decodeName(taxFile.c_str())))
         frame_->SetStatusText(1, QFile::decodeName(taxFile.c_str()), true);
 }
 

@@ -261,8 +261,10 @@ void CMainFrame::UpdateInfoBar()
     const CIftaDoc &doc = app_.document();
     const QString record =
         PeriodText(doc.recordPeriod().year, doc.recordPeriod().quarter, doc.company().country);
-    const QString loaded =
-        PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter, doc.tablePeriod().country);
+    const QString loaded = doc.taxTable().usedCount() == 0
+                               ? QStringLiteral("No tax rates loaded")
+                               : PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
+                                            doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
 }
 

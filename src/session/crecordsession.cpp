@@ -353,6 +353,10 @@ bool CRecordSession::options()
     PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile()};
     if (!prompts_.editPreferences(data))
         return false;
+    // A default that names no file would leave the program without rates at every start.
+    if (!data.taxFile.empty() && !PathExists(data.taxFile) &&
+        !prompts_.askYesNo(WithName(kMissingTaxFileQuestion, data.taxFile)))
+        return false;
     // Changed rates are offered for saving before the new default replaces them (saving
     // remembers the saved file, so it comes before the dialog's path is stored).
     tax_.offerToSaveModifiedTax(data.taxFile.empty() ? JoinPath(CurrentDirectory(), "ifta.itx")

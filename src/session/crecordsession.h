@@ -103,8 +103,9 @@ public:
     // as it is; Cancel stops. True when the file was saved.
     bool saveWithCurrentRates();
 
-    // Options: the Preferences dialog; on OK changed rates are offered for saving, both
-    // paths are remembered and the tax-rate and profiles files are read again.
+    // Options: the Preferences dialog; on OK (and, for a tax-rate file that does not
+    // exist, a Yes to remembering it) changed rates are offered for saving, both paths are
+    // remembered and the tax-rate and profiles files are read again.
     bool options();
 
     // A new user's first start: when the table is empty, the sample table at `sample`
@@ -152,6 +153,9 @@ constexpr const char *kUpdateRatesQuestion =
     "Yes: every trip takes the rate of the loaded tax-rate table and the record takes its "
     "quarter; then the file is saved.\n"
     "No: the file is saved with the rates its trips carry now.";
+// Options, before a default tax-rate file that is not there is remembered.
+constexpr const char *kMissingTaxFileQuestion =
+    "The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?";
 // Told at a first start without any tax-rate file.
 constexpr const char *kNoTableText =
     "No tax-rate file was found in the current folder or in the settings, so the tax-rate "

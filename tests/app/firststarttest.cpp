@@ -2,6 +2,8 @@
 #include "app/apptesthelpers.h"
 #include "app/cfirststart.h"
 #include "app/ciftaapp.h"
+#include "app/cinfodlgbar.h"
+#include "app/cmainframe.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 #include "records/taxratetable.h"
@@ -87,6 +89,8 @@ TEST_F(FirstStartTest, NoLeavesTheTableEmptyAndTheSettingsAlone)
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(app.document().taxTable().usedCount(), 0);
     EXPECT_TRUE(StoredDefaultTaxFile().isEmpty());
+    // The information bar does not make up a period for the table that is not there.
+    EXPECT_EQ(app.mainFrame()->infoBar()->loadedRates(), "No tax rates loaded");
 }
 
 TEST_F(FirstStartTest, TableInTheCurrentFolderStartsSilently)

@@ -304,3 +304,25 @@ TEST(RecordSessionTest, ImportStartsFromTheLastOptionsAndSetsTheEntryUnits)
     EXPECT_FALSE(rig.session.importFile(rig.folder.file("none.csv"), imperial));
     EXPECT_EQ(rig.state.entryUnits, (EntryUnits{0, 0}));
 }
+
+// Options asks before it remembers a tax-rate file that is not there: No keeps the
+// settings as they were, Yes remembers it.
+TEST(RecordSessionTest, OptionsAskBeforeRememberingAMissingTaxFile)
+{
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SessionRig rig;
+        const std::string before = rig.settings.taxFile;
+        const std::string missing = rig.folder.file("typo.itx");
+        rig.prompts.preferences = [&](PreferencesData &data) {
+            data.taxFile = missing;
+            return true;
+        };
+        rig.prompts.answers = {answer};
+        EXPECT_EQ(rig.session.options(), answer == Answer::Yes);
+        ASSERT_FALSE(rig.prompts.shown.empty());
+        EXPECT_EQ(rig.prompts.shown.front(), "The tax-rate file " + missing +
+                                                 " does not exist. Remember it as the default "
+                                                 "tax-rate file anyway?");
+        EXPECT_EQ(rig.settings.taxFile, answer == Answer::Yes ? missing : before);
+    }
+}

@@ -227,7 +227,7 @@ bool CCompanyDlg::transferFromControls()
     const Result odometer =
         ParseIntegerField(odometer_->text().toStdString(), 0, kMaxOdometer, c.startOdometer);
     if (!odometer) {
-        prompts_.warn(odometer.message);
+        prompts_.warn(FieldPrompt("Start odometer", odometer.message));
         odometer_->setFocus();
         odometer_->selectAll();
         return false;

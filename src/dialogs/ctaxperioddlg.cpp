@@ -74,12 +74,14 @@ bool CTaxPeriodDlg::ReadPeriodControls(CStepEdit *quarter, CStepEdit *year, QCom
     int readYear = yearValue;
     Result r = ParseIntegerField(quarter->value().toStdString(), 1, 4, readQuarter);
     CStepEdit *failed = quarter;
+    const char *field = "Quarter";
     if (r) {
         r = ParseIntegerField(year->value().toStdString(), kFirstYear, kLastYear, readYear);
         failed = year;
+        field = "Year";
     }
     if (!r) {
-        prompts.warn(r.message);
+        prompts.warn(FieldPrompt(field, r.message));
         failed->setFocus();
         failed->selectAll();
         return false;

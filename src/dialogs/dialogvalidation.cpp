@@ -164,3 +164,8 @@ int ProfileStep(int current, int step, int count)
         return current > 0 ? current - 1 : count - 1;
     return current;
 }
+
+std::string FieldPrompt(const char *field, const std::string &prompt)
+{
+    return std::string(field) + ": " + prompt;
+}

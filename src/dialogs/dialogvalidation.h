@@ -16,6 +16,10 @@ constexpr const char *kEnterPositiveInteger = "Please enter a positive integer."
 constexpr const char *kPeriodEndsBeforeStart =
     "The period's \"To:\" date is before its \"From:\" date. Please correct the period.";
 
+// A validation prompt that names its field: "Start odometer: Please enter an integer
+// between 0 and 10000000.", so that the user knows which box to correct.
+std::string FieldPrompt(const char *field, const std::string &prompt);
+
 // "Please enter an integer between %1 and %2." with the bounds filled in.
 std::string IntegerRangePrompt(int low, int high);
 // "Please enter a number between %1 and %2." with the bounds filled in as the dialogs

@@ -36,11 +36,53 @@ std::string ChartFetcher::ChartAddress(const std::string &base, int quarter, int
     return base + name;
 }
 
-void ChartFetcher::fail(int code)
+std::string ChartFetcher::FailureReason(int code, bool http)
+{
+    if (http) {
+        switch (code) {
+        case 404:
+            return "HTTP 404: the server has no rate chart at that address (not found).";
+        case 403:
+            return "HTTP 403: the server refused to give the rate chart (forbidden).";
+        default:
+            return "HTTP " + std::to_string(code) +
+                   (code >= 500 ? ": the server failed to answer." : ": the server refused.");
+        }
+    }
+    switch (code) {
+    case QNetworkReply::ConnectionRefusedError:
+        return "The server refused the connection.";
+    case QNetworkReply::RemoteHostClosedError:
+        return "The server closed the connection before it answered.";
+    case QNetworkReply::HostNotFoundError:
+        return "The server's host name was not found: check the address and the connection "
+               "to the Internet.";
+    case kTimeoutCode:
+        return "The server did not answer in time (timed out).";
+    case QNetworkReply::OperationCanceledError:
+        return "The download was cancelled.";
+    case QNetworkReply::SslHandshakeFailedError:
+        return "The secure connection to the server failed.";
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        return "The network is not available.";
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+        return "The proxy server could not be reached.";
+    case kTooLargeCode:
+        return "The server's answer was too large for a rate chart.";
+    default:
+        return "The transfer failed.";
+    }
+}
+
+void ChartFetcher::fail(int code, bool http)
 {
     char message[64];
     std::snprintf(message, sizeof message, "Connection to server fail (error: %d)", code);
-    errorMessage_ = message;
+    // The program's words first, then the reason in plain language.
+    errorMessage_ = std::string(message) + "\n" + FailureReason(code, http);
     errorCode_ = code;
 }
 
@@ -144,7 +186,7 @@ int ChartFetcher::FetchChart(const std::string &address)
         QByteArray body;
         const Answer answer = get(QUrl(QString::fromStdString(current)), body);
         if (answer.networkError != 0) {
-            fail(answer.networkError);
+            fail(answer.networkError, false);
             return -1;
         }
         if (answer.httpStatus >= 400) {
@@ -154,7 +196,7 @@ int ChartFetcher::FetchChart(const std::string &address)
                 current.replace(current.size() - 4, 4, ".csv");
                 continue;
             }
-            fail(answer.httpStatus);
+            fail(answer.httpStatus, true);
             return -1;
         }
         collectLines(body);

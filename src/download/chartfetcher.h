@@ -33,6 +33,11 @@ public:
     static constexpr int kTimeoutCode = 4;    // QNetworkReply::TimeoutError
     static constexpr int kTooLargeCode = 299; // QNetworkReply::UnknownContentError
 
+    // The reason of a failure with `code` (an HTTP status when `http`, else a transfer
+    // error) in plain language: "The server's host name was not found ...", "HTTP 404:
+    // ...". It follows "Connection to server fail (error: %d)" on a second line.
+    static std::string FailureReason(int code, bool http);
+
     // "%s%dQ%d.txt" of the base, the quarter and the year: quarter 2 of 2006 gives
     // "<base>2Q2006.txt".
     static std::string ChartAddress(const std::string &base, int quarter, int year);
@@ -64,7 +69,8 @@ public:
     const std::string &text() const { return text_; }
     // The address that gave the text (the ".csv" one after a fall-back).
     const std::string &fetchedAddress() const { return fetchedAddress_; }
-    // "Connection to server fail (error: %d)" after a failure, else empty.
+    // "Connection to server fail (error: %d)" and, on a second line, the reason after a
+    // failure, else empty.
     const std::string &errorMessage() const { return errorMessage_; }
     int errorCode() const { return errorCode_; }
 
@@ -74,7 +80,7 @@ private:
         int httpStatus = 0;
     };
     Answer get(const QUrl &url, QByteArray &body);
-    void fail(int code);
+    void fail(int code, bool http);
     void collectLines(const QByteArray &body);
     void notify(int value) const
     {

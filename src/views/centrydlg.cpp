@@ -1,5 +1,6 @@
 #include "views/centrydlg.h"
 
+#include "dialogs/dialogvalidation.h"
 #include "records/builtinjurisdictions.h"
 #include "records/cp1252.h"
 #include "records/taxlist.h"
@@ -327,9 +328,9 @@ bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CEntryDlg::refuse(QWidget *field, const char *prompt)
+void CEntryDlg::refuse(QWidget *field, const char *name, const char *prompt)
 {
-    prompts_.warn(prompt);
+    prompts_.warn(name ? FieldPrompt(name, prompt) : std::string(prompt));
     field->setFocus();
     if (auto *edit = qobject_cast<QLineEdit *>(field))
         edit->selectAll();
@@ -342,19 +343,19 @@ bool CEntryDlg::transferFromControls()
     uint32_t distance = 0, in = 0, out = 0;
     float fuel = 0.0f;
     if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
-        refuse(distance_, kPositiveInteger);
+        refuse(distance_, "Distance", kPositiveInteger);
         return false;
     }
     if (!ParseFuelField(toBytes(fuel_->text()), fuel)) {
-        refuse(fuel_, kNumber);
+        refuse(fuel_, "Fuel", kNumber);
         return false;
     }
     if (!ParseUnsignedField(toBytes(odometerIn_->text()), odometerMax, in)) {
-        refuse(odometerIn_, kPositiveInteger);
+        refuse(odometerIn_, "Odometer in", kPositiveInteger);
         return false;
     }
     if (!ParseUnsignedField(toBytes(odometerOut_->text()), odometerMax, out)) {
-        refuse(odometerOut_, kPositiveInteger);
+        refuse(odometerOut_, "Odometer out", kPositiveInteger);
         return false;
     }
     TripEntry &e = data_.entry;
@@ -378,7 +379,7 @@ void CEntryDlg::accept()
     matchTypedJurisdiction();
     completeOdometerOut();
     if (!jurisdictionListed()) {
-        refuse(state_, kChooseJurisdiction);
+        refuse(state_, nullptr, kChooseJurisdiction);
         return;
     }
     if (!transferFromControls() || !dateConfirmed())

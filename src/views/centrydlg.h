@@ -71,7 +71,8 @@ private:
     void recomputeDistance();
     void setDistanceUnit(bool miles);
     void setFuelUnit(bool gallons);
-    void refuse(QWidget *field, const char *prompt);
+    // Tells the prompt, naming the field (`name`, when given), and puts the focus there.
+    void refuse(QWidget *field, const char *name, const char *prompt);
     bool dateConfirmed();
 
     UserPrompts &prompts_;

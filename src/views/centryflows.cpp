@@ -61,7 +61,7 @@ int CEntryFlows::AddEntry()
     doc_.setUseOdometer(useOdometer != 0);
 
     std::optional<TripEntry> surcharge = doc_.surchargeFollowUp(entry);
-    if (!surcharge || !prompts_.askYesNo(kAddSurchargeQuestion))
+    if (!surcharge || !prompts_.askYesNo(AddSurchargeQuestion(doc_.taxTable()[entry.slot].name)))
         return row;
     int ignored = 0;
     if (runDialog(*surcharge, true, 0, ignored)) {

@@ -46,6 +46,11 @@ bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascendi
     return first.tripNumber < second.tripNumber;
 }
 
+std::string AddSurchargeQuestion(const std::string &jurisdiction)
+{
+    return jurisdiction + " has a separate surcharge. Add the surcharge line too?";
+}
+
 CEntryListCtrl::CEntryListCtrl(CIftaDoc &doc, ProgramState &state, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)

@@ -83,7 +83,7 @@ EntrySortKey MakeEntrySortKey(int column, const std::string &cellText, int32_t t
 // Whether `a` comes before `b` in the order asked for.
 bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending);
 
-// The two questions of the entry list.
-constexpr const char *kAddSurchargeQuestion =
-    "For this state a surcharge is required.\nAdd surcharge?";
+// The two questions of the entry list: "Kentucky has a separate surcharge. Add the
+// surcharge line too?" with the jurisdiction's name, and the delete question.
+std::string AddSurchargeQuestion(const std::string &jurisdiction);
 constexpr const char *kDeleteItemQuestion = "Delete the selected item?";

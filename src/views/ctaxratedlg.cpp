@@ -72,13 +72,15 @@ bool CTaxRateDlg::transferFromControls()
     read.abbreviation = ToBytes(abbreviation_->text());
     read.name = ToBytes(name_->text());
     QLineEdit *failed = gasoline_;
+    const char *field = "Gas tax";
     Result r = ParseNumberField(gasoline_->text().toStdString(), 0.0, 1.0, read.gasolineRate);
     if (r) {
         failed = diesel_;
+        field = "Diesel tax";
         r = ParseNumberField(diesel_->text().toStdString(), 0.0, 1.0, read.dieselRate);
     }
     if (!r) {
-        prompts_.warn(r.message);
+        prompts_.warn(FieldPrompt(field, r.message));
         failed->setFocus();
         failed->selectAll();
         return false;

@@ -67,7 +67,8 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     prompts.yesNo.push_back(true);
     addTrip("ON", "818", "380.5", QDate(2025, 4, 3));
     EXPECT_EQ(
-        std::count(prompts.texts.begin(), prompts.texts.end(), std::string(kAddSurchargeQuestion)),
+        std::count(prompts.texts.begin(), prompts.texts.end(),
+                   std::string("Kentucky has a separate surcharge. Add the surcharge line too?")),
         1);
     ASSERT_EQ(rows(), 4);
     EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));

@@ -187,7 +187,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     addTrip("NH", "415", "95.5", QDate(2026, 5, 12));
     prompts.yesNo.push_back(false);
     addTrip("KY", "260", "60", QDate(2026, 5, 13));
-    EXPECT_EQ(shown(kAddSurchargeQuestion), 1u);
+    EXPECT_EQ(shown(AddSurchargeQuestion("Kentucky")), 1u);
     EXPECT_EQ(column(3), QStringList({"QC", "ON", "NH", "KY"}));
     ASSERT_EQ(doc().entries().size(), 4u);
     EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.2020); // the diesel rate just downloaded

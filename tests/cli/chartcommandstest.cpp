@@ -237,7 +237,10 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
             Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates",
                  kShipped, "--out", out, "--base", server.base()});
         EXPECT_EQ(notFound.exitCode, 1);
-        EXPECT_EQ(notFound.err, "Connection to server fail (error: 404)\nDownload fail\n");
+        EXPECT_EQ(
+            notFound.err,
+            "Connection to server fail (error: 404)\nHTTP 404: the server has no rate chart at "
+            "that address (not found).\nDownload fail\n");
     }
     // The server is gone: the connection is refused.
     int probe = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -253,7 +256,9 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
              "--out", out, "--base",
              "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, "Connection to server fail (error: 1)\nDownload fail\n");
+    EXPECT_EQ(refused.err,
+              "Connection to server fail (error: 1)\nThe server refused the connection.\nDownload "
+              "fail\n");
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 

@@ -53,7 +53,7 @@ TEST(TaxRateDlg, RateAboveOneIsRefusedAndTheDialogStaysOpen)
     Child<QLineEdit>(dlg, "dieselRate")->setText("1.5");
     dlg.accept();
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0], "Please enter a number between 0 and 1.");
+    EXPECT_EQ(prompts.shown[0], "Diesel tax: Please enter a number between 0 and 1.");
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.rate(), rate);
 
@@ -96,7 +96,7 @@ TEST(TaxPeriodDlg, YearOutsideTheRangeKeepsItOpenAndSpinsClamp)
 
     year->setValue("2100");
     dlg.accept();
-    EXPECT_EQ(prompts.shown.back(), "Please enter an integer between 2000 and 2099.");
+    EXPECT_EQ(prompts.shown.back(), "Year: Please enter an integer between 2000 and 2099.");
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.period(), period);
 
@@ -121,7 +121,8 @@ TEST(CompanyDlg, BadOdometerKeepsItOpenAndOkGivesTheFieldsBack)
     Child<QLineEdit>(dlg, "companyName")->setText("Transport Nord");
     Child<QLineEdit>(dlg, "startOdometer")->setText("10000001");
     dlg.accept();
-    EXPECT_EQ(prompts.shown.back(), "Please enter an integer between 0 and 10000000.");
+    EXPECT_EQ(prompts.shown.back(),
+              "Start odometer: Please enter an integer between 0 and 10000000.");
     EXPECT_TRUE(dlg.isVisible());
 
     Child<QLineEdit>(dlg, "startOdometer")->setText("1500");
@@ -244,7 +245,7 @@ TEST(DownloadDlg, BadQuarterKeepsItOpenWithoutFetching)
     quarter->setValue("5");
     dlg.OnDownload();
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0], "Please enter an integer between 1 and 4.");
+    EXPECT_EQ(prompts.shown[0], "Quarter: Please enter an integer between 1 and 4.");
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(CDownloadDlg::ChartAddress("http://h/taxmatrix/charts/", 1, 2005),
               "http://h/taxmatrix/charts/1Q2005.txt");

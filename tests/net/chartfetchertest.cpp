@@ -221,7 +221,9 @@ TEST_F(ChartFetcherTest, NotFoundUnderBothNamesFails)
 {
     ChartFetcher fetcher;
     EXPECT_EQ(download(fetcher, server.base()), -1);
-    EXPECT_EQ(fetcher.errorMessage(), "Connection to server fail (error: 404)");
+    EXPECT_EQ(fetcher.errorMessage(),
+              "Connection to server fail (error: 404)\nHTTP 404: the server has no rate chart at "
+              "that address (not found).");
     EXPECT_EQ(server.paths.size(), 2u);
     expectUnchanged();
 }
@@ -233,7 +235,8 @@ TEST_F(ChartFetcherTest, SilentServerTimesOut)
     fetcher.setTimeout(300);
     EXPECT_EQ(download(fetcher, server.base()), -1);
     EXPECT_EQ(fetcher.errorCode(), ChartFetcher::kTimeoutCode);
-    EXPECT_EQ(fetcher.errorMessage(), "Connection to server fail (error: 4)");
+    EXPECT_EQ(fetcher.errorMessage(), "Connection to server fail (error: 4)\nThe server did not "
+                                      "answer in time (timed out).");
     expectUnchanged();
 }
 
@@ -280,7 +283,8 @@ TEST_F(ChartFetcherTest, RefusedConnectionFails)
     ChartFetcher fetcher;
     EXPECT_EQ(download(fetcher, base), -1);
     EXPECT_EQ(fetcher.errorCode(), 1); // QNetworkReply::ConnectionRefusedError
-    EXPECT_EQ(fetcher.errorMessage(), "Connection to server fail (error: 1)");
+    EXPECT_EQ(fetcher.errorMessage(),
+              "Connection to server fail (error: 1)\nThe server refused the connection.");
     expectUnchanged();
 }
 

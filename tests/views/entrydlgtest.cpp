@@ -245,22 +245,21 @@ TEST_F(EntryDlgTest, ClosingInAnyWaySetsTheCurrentEntryUnitsFromTheButtons)
 
 TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
 {
-    const char *const positive = "Please enter a positive integer.";
-    const char *const number = "Please enter a number.";
+    // Each prompt names the box it is about.
     const struct {
         const char *field;
         const char *text;
         const char *prompt;
     } cases[] = {
-        {"distance", "", positive},
-        {"distance", "-5", positive},
-        {"distance", "4294967296", positive},
-        {"distance", "12.5", positive},
-        {"fuel", "", number},
-        {"fuel", "1,5", number},
-        {"fuel", "abc", number},
-        {"odometerIn", "1.5", positive},
-        {"odometerOut", "x7", positive},
+        {"distance", "", "Distance: Please enter a positive integer."},
+        {"distance", "-5", "Distance: Please enter a positive integer."},
+        {"distance", "4294967296", "Distance: Please enter a positive integer."},
+        {"distance", "12.5", "Distance: Please enter a positive integer."},
+        {"fuel", "", "Fuel: Please enter a number."},
+        {"fuel", "1,5", "Fuel: Please enter a number."},
+        {"fuel", "abc", "Fuel: Please enter a number."},
+        {"odometerIn", "1.5", "Odometer in: Please enter a positive integer."},
+        {"odometerOut", "x7", "Odometer out: Please enter a positive integer."},
     };
     data.useOdometer = 0;
     for (const auto &c : cases) {

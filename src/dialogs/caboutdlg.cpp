@@ -88,6 +88,9 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     icon->setPixmap(programIcon.pixmap(32, 32));
 
     auto *line = new QLabel(tr("Tollmark: quarterly IFTA fuel-tax returns"), this);
+    auto *legal = new QLabel(QString::fromUtf8(kAboutLegalText), this);
+    legal->setObjectName("legalText");
+    legal->setWordWrap(true);
 
     auto *version = new QPlainTextEdit(this);
     version->setObjectName("versionText");
@@ -105,5 +108,6 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(line, 0, 1);
     layout->addWidget(version, 1, 1);
-    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->addWidget(legal, 2, 1);
+    layout->addWidget(buttons, 3, 0, 1, 2);
 }

@@ -23,7 +23,14 @@ std::string DottedVersion(const std::string &version);
 std::string VersionText(const VersionResource &resource);
 const std::string &ProgramVersionText();
 
-// "About Tollmark": the program icon, one line about the program and the version text.
+// The copyright line and the licence the About box shows below the version.
+constexpr const char *kAboutLegalText =
+    "Copyright © 2026 Varnotec and the Tollmark developers.\n"
+    "Tollmark is free software under the GNU General Public License, version 3 or (at your "
+    "option) any later version; it comes with no warranty.";
+
+// "About Tollmark": the program icon, the program's name, the version text, the
+// copyright line and the licence.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT

@@ -31,6 +31,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -475,16 +476,19 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     EXPECT_TRUE(QFileInfo::exists(otherProfiles));
 
     // About shows the program's version.
-    QString aboutTitle, aboutText;
+    QString aboutTitle, aboutText, aboutLegal;
     prompts.about = [&] {
         CAboutDlg dialog;
         aboutTitle = dialog.windowTitle();
         aboutText = dialog.findChild<QPlainTextEdit *>("versionText")->toPlainText();
+        aboutLegal = dialog.findChild<QLabel *>("legalText")->text();
     };
     ASSERT_TRUE(frame->OnCommand(ID_APP_ABOUT));
     EXPECT_EQ(aboutTitle, "About Tollmark");
     EXPECT_TRUE(aboutText.startsWith("FileVersion: Version ")) << aboutText.toStdString();
     EXPECT_TRUE(aboutText.contains("\nProductVersion: ")) << aboutText.toStdString();
+    EXPECT_TRUE(aboutLegal.startsWith("Copyright © 2026")) << aboutLegal.toStdString();
+    EXPECT_TRUE(aboutLegal.contains("GNU General Public License, version 3 or"));
 
     // F1, and Shift+F1 then a command: help instead of the command.
     QAction *help = frame->actions().action(ID_HELP);

@@ -34,7 +34,9 @@ QString PeriodText(int year, int quarter, const std::string &country)
 CInfoDlgBar::CInfoDlgBar(QWidget *parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("infoDlgBar"));
-    setWindowTitle(QStringLiteral("Dialog Bar"));
+    setWindowTitle(QStringLiteral("Information Bar"));
+    // No caption over the bar: its two boxes say what they are.
+    setTitleBarWidget(new QWidget(this));
     setAllowedAreas(Qt::TopDockWidgetArea);
     setFeatures(QDockWidget::DockWidgetMovable);
 

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -92,7 +93,15 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
             &CMainFrame::OnTaxTableReloaded);
     connect(infoBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions);
 
-    resize(900, 600);
+    // Wide enough for the report's ten columns on a 1280 x 800 screen; later starts come
+    // back where the window was left.
+    resize(1240, 720);
+    const QByteArray geometry = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                          QStringLiteral("Varnotec"), QStringLiteral("Tollmark"))
+                                    .value(QStringLiteral("Settings/WindowGeometry"))
+                                    .toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
     updateActions();
 }
 
@@ -311,10 +320,14 @@ void CMainFrame::OnContextHelp()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (app_.flows().CanCloseFrame())
+    if (app_.flows().CanCloseFrame()) {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"),
+                  QStringLiteral("Tollmark"))
+            .setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)

@@ -29,7 +29,8 @@ enum ImportOptionBit : uint32_t {
 // Date, state, fuel, odometer in, litres, kilometres and header.
 constexpr ImportOptions kDefaultImportOptions = 475;
 
-constexpr const char *kImportFileFilter = "Excel files (*.csv)|*.csv||";
+constexpr const char *kImportFileFilter =
+    "Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||";
 
 // The units the options say the file's distances and fuel are in; new trip lines are
 // entered in them after an import.

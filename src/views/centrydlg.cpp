@@ -67,7 +67,7 @@ CEntryDlg::CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget 
 {
     buildControls();
     const TripEntry &e = data_.entry;
-    setWindowTitle((data_.add ? QStringLiteral("Add Item %1") : QStringLiteral("Modiffy Item %1"))
+    setWindowTitle((data_.add ? QStringLiteral("Add Item %1") : QStringLiteral("Modify Item %1"))
                        .arg(e.tripNumber));
     transferToControls();
     fillJurisdictions();
@@ -170,8 +170,12 @@ void CEntryDlg::buildControls()
     connect(distance_, &CUnitEdit::unitKey, this,
             [this](int which) { setDistanceUnit(which == 1); });
     connect(fuel_, &CUnitEdit::unitKey, this, [this](int which) { setFuelUnit(which == 1); });
-    connect(useOdometer_, &QCheckBox::toggled, this,
-            [this](bool on) { data_.useOdometer = on ? 1 : 0; });
+    connect(useOdometer_, &QCheckBox::toggled, this, [this](bool on) {
+        data_.useOdometer = on ? 1 : 0;
+        // The readings count only with the odometer in use.
+        odometerIn_->setEnabled(on);
+        odometerOut_->setEnabled(on);
+    });
     connect(state_, QOverload<int>::of(&QComboBox::activated), this, &CEntryDlg::showSlotName);
 }
 
@@ -197,6 +201,8 @@ void CEntryDlg::transferToControls()
     setDistanceUnit(e.distanceInMiles != 0);
     setFuelUnit(e.fuelInGallons != 0);
     useOdometer_->setChecked(data_.useOdometer != 0);
+    odometerIn_->setEnabled(data_.useOdometer != 0);
+    odometerOut_->setEnabled(data_.useOdometer != 0);
     EntryDate d;
     if (ParseEntryDate(e.date, d) && QDate(d.year, d.month, d.day).isValid())
         date_->setDate(QDate(d.year, d.month, d.day));

@@ -24,7 +24,7 @@ struct EntryDialogData {
     // distance, fuel, both odometer readings, the jurisdiction text as `abbreviation`
     // and the unit flags; the caller completes slot, rate and surcharge from the table.
     TripEntry entry;
-    bool add = true;                     // "Add Item %d", else "Modiffy Item %d"
+    bool add = true;                     // "Add Item %d", else "Modify Item %d"
     int32_t useOdometer = 0;             // in: the record's mode; out: the box's state at closing
     const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
     EntryUnits units;                    // out, on OK and on Cancel: the units of the unit buttons

@@ -201,7 +201,8 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
 
         prompts.files.push_back("/tmp/trips.csv");
         Click(dlg, "selectFile");
-        EXPECT_EQ(prompts.filters.back(), "Excel files (*.csv)|*.csv||");
+        EXPECT_EQ(prompts.filters.back(),
+                  "Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||");
         Child<QCheckBox>(dlg, "distance")->setChecked(true);
         Child<QCheckBox>(dlg, "header")->setChecked(false);
         dlg.accept();

@@ -98,7 +98,7 @@ TEST_F(EntryDlgTest, TitleNamesTheTripAndTheKindOfEdit)
     EXPECT_EQ(CEntryDlg(prompts, data).windowTitle(), "Add Item 7");
     data.add = false;
     data.entry.tripNumber = 3;
-    EXPECT_EQ(CEntryDlg(prompts, data).windowTitle(), "Modiffy Item 3");
+    EXPECT_EQ(CEntryDlg(prompts, data).windowTitle(), "Modify Item 3");
 }
 
 TEST_F(EntryDlgTest, OdometerOutIsCompletedFromOdometerInAndGivesTheDistance)
@@ -137,13 +137,13 @@ TEST_F(EntryDlgTest, OdometerOutIsCompletedFromOdometerInAndGivesTheDistance)
 TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays)
 {
     data.useOdometer = 0;
-    data.entry.odometerIn = 123456;
+    data.entry.odometerIn = 100;
+    data.entry.odometerOut = 789;
     data.entry.distance = 50;
     open();
-    typeAndLeave(edit("odometerOut"), "789");
-    typeAndLeave(edit("odometerIn"), "100");
-    EXPECT_EQ(edit("odometerOut")->text(), "789");
-    EXPECT_EQ(edit("distance")->text(), "50");
+    // The readings cannot be typed while the odometer is not in use; they stay as stored.
+    EXPECT_FALSE(edit("odometerIn")->isEnabled());
+    EXPECT_FALSE(edit("odometerOut")->isEnabled());
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->data().entry.odometerIn, 100);
@@ -155,6 +155,7 @@ TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays
     data.entry.odometerIn = 123456;
     open();
     useOdometer()->click();
+    EXPECT_TRUE(edit("odometerOut")->isEnabled());
     typeAndLeave(edit("odometerOut"), "789");
     EXPECT_EQ(edit("distance")->text(), "333");
     dialog->accept();
@@ -261,9 +262,10 @@ TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
         {"odometerIn", "1.5", "Odometer in: Please enter a positive integer."},
         {"odometerOut", "x7", "Odometer out: Please enter a positive integer."},
     };
-    data.useOdometer = 0;
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.field) + " \"" + c.text + "\"");
+        // The readings can be typed only with the odometer in use.
+        data.useOdometer = std::string(c.field).rfind("odometer", 0) == 0 ? 1 : 0;
         open();
         edit(c.field)->setText(QString::fromLatin1(c.text));
         const size_t before = prompts.shown.size();
@@ -275,6 +277,7 @@ TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
         EXPECT_EQ(QApplication::focusWidget(), edit(c.field)); // back in the bad box
     }
     // Blanks around a number are accepted.
+    data.useOdometer = 0;
     open();
     edit("distance")->setText(" 42 ");
     edit("fuel")->setText("10.25 ");

@@ -11,7 +11,7 @@ std::vector<ListColumn> EntryListColumns(const std::string &country)
     return {
         {"Trip", 30, true},
         {"Date", 70, true},
-        {"State", 120, true},
+        {"State", 150, true},
         {"Abbrev", 50, true},
         {canada ? "Distance (Km)" : "Distance (Mil)", 120, false},
         {"Odometer IN", 120, false},

@@ -7,7 +7,7 @@
 std::vector<ListColumn> TaxListColumns()
 {
     return {
-        {"Index", 40, true},        {"State", 100, true},    {"Abbrev", 60, true},
+        {"Index", 40, true},        {"State", 150, true},    {"Abbrev", 60, true},
         {"Diesel tax", 100, false}, {"Gas tax", 100, false}, {"SurTax", 60, false},
     };
 }

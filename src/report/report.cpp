@@ -206,7 +206,7 @@ std::vector<ListColumn> ReportColumns(const std::string &country)
 {
     const bool metric = IsCanada(country);
     return {
-        {"States", 100, true},
+        {"States", 150, true},
         {"Abbrev", 50, true},
         {metric ? "Total distance(Km)" : "Total distance(Mil)", 120, false},
         {metric ? "Taxable distance(Km)" : "Taxable distance(Mil)", 120, false},

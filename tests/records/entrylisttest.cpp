@@ -65,7 +65,7 @@ TEST(EntryListTest, HeadingsNameTheCountrysUnits)
     EXPECT_TRUE(canada[3].leftAligned);
     EXPECT_FALSE(canada[4].leftAligned);
     EXPECT_EQ(canada[0].width, 30);
-    EXPECT_EQ(canada[2].width, 120);
+    EXPECT_EQ(canada[2].width, 150);
     EXPECT_EQ(canada[8].width, 50);
 }
 

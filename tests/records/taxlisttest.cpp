@@ -25,7 +25,7 @@ TEST(TaxListTest, HeadingsAndAlignment)
     const std::vector<ListColumn> columns = TaxListColumns();
     ASSERT_EQ(columns.size(), 6u);
     const char *headings[] = {"Index", "State", "Abbrev", "Diesel tax", "Gas tax", "SurTax"};
-    const int widths[] = {40, 100, 60, 100, 100, 60};
+    const int widths[] = {40, 150, 60, 100, 100, 60};
     for (size_t i = 0; i < columns.size(); ++i) {
         EXPECT_EQ(columns[i].heading, headings[i]);
         EXPECT_EQ(columns[i].width, widths[i]);

@@ -200,6 +200,11 @@ void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &repo
     const int c = FormGrid::TotalsTop(state.formRowSlots);
     FormParts::DrawTotalsBlock(canvas, report.totals, c);
     DrawTexts(canvas, kTotalsLabels, c);
+    if (report.rounding == FuelRounding::WholeUnits)
+        canvas.DrawFormText(20, c + 88,
+                            QStringLiteral("Les litres payés et imposables sont arrondis au litre "
+                                           "près, comme sur les portails de déclaration."),
+                            0, 0.6, AlignLeftBottom);
 
     canvas.DrawCornerNote(QStringLiteral("Formulaire prescrit – Sous-ministre du Revenu"));
     DrawTexts(canvas, kDefinitions, c + kDefinitionsOffset);

@@ -1,6 +1,7 @@
 #include "records/csvimport.h"
 
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 #include "records/entryresolver.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
@@ -166,7 +167,7 @@ Result ParseLine(std::string_view rest, const ImportContext &context, TripEntry 
     }
     if (options & ImportFuel) {
         const std::string_view field = TakeNumberField(rest, separator);
-        entry.fuel = static_cast<float>(TextToDouble(field.data(), field.data() + field.size()));
+        entry.fuel = TextToDecimal<2>(field.data(), field.data() + field.size());
     }
     if (options & ImportOdometerIn)
         entry.odometerIn = TakeInt(rest, separator);
@@ -219,7 +220,7 @@ void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &tab
             surcharge.slot = slot;
             surcharge.rate = SlotRate(table[slot], diesel);
             surcharge.surcharge = table[slot].surcharge;
-            surcharge.fuel = 0.0f;
+            surcharge.fuel = Hundredths{};
         }
         if (--write != read)
             lines[write] = std::move(lines[read]);

@@ -250,7 +250,7 @@ TEST(EnglishForm, RowValuesAndSurchargeLine)
 TEST(EnglishForm, CreditsAndInvalidAverage)
 {
     PrintFixture f = MakeReportDoc(1, "US", "IA");
-    f.report.rows[0].fuelPaid = 50.0f;
+    f.report.rows[0].fuelPaid = Hundredths{5000};
     f.report.totals.fleetAverage = kInvalidFleetAverage;
     PrintState state = FormState(32);
     const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);

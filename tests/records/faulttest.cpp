@@ -41,8 +41,8 @@ void FillDocument(CIftaDoc &doc, const std::string &company, int lines)
         entry.date = "2026/04/" + std::to_string(1 + i % 28);
         entry.slot = i % 60;
         entry.distance = static_cast<uint32_t>(100 + i);
-        entry.fuel = 40.5f;
-        entry.rate = 0.1520;
+        entry.fuel = Hundredths{4050};
+        entry.rate = TenThousandths{1520};
         entries.push_back(entry);
     }
     doc.replaceEntries(std::move(entries));

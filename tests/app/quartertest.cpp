@@ -450,6 +450,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
         EXPECT_EQ(Text(dialog, "profilesFile"), box.work("ifta.usr"));
         Click(dialog, "browseTax");
         Type(dialog, "profilesFile", otherProfiles);
+        Click(dialog, "wholeUnits");
         dialog.accept();
         data = dialog.data();
         return true;
@@ -460,6 +461,8 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
               prompts.texts.end());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), usRates);
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(), otherProfiles);
+    EXPECT_TRUE(Sandbox::setting("Report/WholeUnits").toBool());
+    EXPECT_EQ(app->session().fuelRounding(), FuelRounding::WholeUnits);
     EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for US");
     EXPECT_EQ(frame->statusText(1), usRates);

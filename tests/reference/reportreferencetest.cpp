@@ -83,8 +83,7 @@ private:
     Wide num_, den_;
 };
 
-// Roundings to a multiple of `step`: halves toward plus infinity, halves away from zero,
-// and the fraction cut off toward zero.
+// Roundings to a multiple of `step`: halves toward plus infinity, halves away from zero.
 Fraction HalfUp(const Fraction &x, const Fraction &step)
 {
     return Fraction((x / step + Fraction(1, 2)).floor()) * step;
@@ -95,18 +94,10 @@ Fraction HalfAwayFromZero(const Fraction &x, const Fraction &step)
         return Fraction(0) - HalfUp(Fraction(0) - x, step);
     return HalfUp(x, step);
 }
-Wide Truncate(const Fraction &x)
-{
-    return x.num() / x.den();
-}
-
-// "%.<decimals>f" of an amount that has no more decimals, written from its digits.
+// "%.2f" or "%.4f" of an amount that has no more decimals, written from its digits.
 std::string Decimal(const Fraction &x, int decimals)
 {
-    Wide scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    const Fraction scaled = x * Fraction(scale);
+    const Fraction scaled = x * Fraction(decimals == 4 ? 10000 : 100);
     EXPECT_TRUE(scaled.den() == 1) << "an amount with more than " << decimals << " decimals";
     Wide n = scaled.num() < 0 ? -scaled.num() : scaled.num();
     std::string digits;
@@ -142,7 +133,7 @@ std::vector<ListLine> ReferenceLines(const CIftaDoc &doc, FuelRounding rounding)
                                             : e.distance;
         else
             s.distance +=
-                e.distanceInMiles ? e.distance : static_cast<uint32_t>(Truncate(d / kmPerMile));
+                e.distanceInMiles ? e.distance : static_cast<uint32_t>((d / kmPerMile).floor());
         (e.fuelInGallons ? s.gallons : s.litres) += Fraction(e.fuel.units, 100);
         s.last = &e;
     }

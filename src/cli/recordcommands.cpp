@@ -38,8 +38,6 @@ bool parseFileArgs(int argc, char **argv, bool needRates, CliArgs &args, int &ex
     return true;
 }
 
-// The float as the short decimal it was written with, so 37.85f shows as 37.85 and not
-// as the double 37.849998474121094.
 void writeDate(JsonWriter &json, const std::string &name, const PeriodDate &date)
 {
     json.beginArray(name);

@@ -136,6 +136,11 @@ std::string WrongAbbreviation(const std::string &text)
     return "Wrong State abbreviation field:<" + text + ">.\nEdit the file and try again. Exit.";
 }
 
+std::string FuelTooLarge(const std::string &text)
+{
+    return "The fuel amount <" + text + "> is too large.\nEdit the file and try again. Exit.";
+}
+
 // What every line of one import shares.
 struct ImportContext {
     const CIftaDoc &doc;
@@ -167,7 +172,9 @@ Result ParseLine(std::string_view rest, const ImportContext &context, TripEntry 
     }
     if (options & ImportFuel) {
         const std::string_view field = TakeNumberField(rest, separator);
-        entry.fuel = TextToDecimal<2>(field.data(), field.data() + field.size());
+        if (ReadDecimal(field.data(), field.data() + field.size(), 2, entry.fuel.units) ==
+            DecimalRead::TooLarge)
+            return Result::failure(FuelTooLarge(std::string(field)));
     }
     if (options & ImportOdometerIn)
         entry.odometerIn = TakeInt(rest, separator);

@@ -219,6 +219,21 @@ TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
               "Wrong State abbreviation field:<>.\nEdit the file and try again. Exit.");
 }
 
+TEST_F(CsvImportTest, FuelIsReadExactlyAndAnAmountBeyondTheLimitIsRefused)
+{
+    const ImportOptions fuel = ImportState | ImportFuel | kMetric;
+    // Three decimals round half up; two signs are no number, as atof reads them.
+    ASSERT_TRUE(Import("QC,6.825\nQC,--5\nON,+-5\n", fuel));
+    EXPECT_EQ(doc.entries()[0].fuel, Hundredths{683});
+    EXPECT_EQ(doc.entries()[1].fuel, Hundredths{0});
+    EXPECT_EQ(doc.entries()[2].fuel, Hundredths{0});
+
+    const Result huge = Import("QC,12\nQC,1e40\n", fuel);
+    EXPECT_FALSE(huge.ok());
+    EXPECT_EQ(huge.message,
+              "The fuel amount <1e40> is too large.\nEdit the file and try again. Exit.");
+}
+
 TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)
 {
     doc.replaceEntries(CIftaDoc::Entries(3));

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
 
 TEST(DecimalTextTest, ReadsExactlyAndRoundsHalfUp)
@@ -73,5 +75,27 @@ TEST(DecimalTextTest, WritesWhatPrintfWritesForTheExactValue)
         AppendDecimal(text, c.units, c.decimals);
         EXPECT_EQ(text, c.text);
         EXPECT_EQ(ShortestDecimalText(c.units, c.decimals), c.shortest);
+    }
+}
+
+TEST(DecimalTextTest, WriterMatchesPrintfAndReadsBackOnRandomAmounts)
+{
+    // printf of the nearest long double to units / 10^d, at d decimals, gives the exact
+    // decimal back for every amount within the limit; the reader must return the units.
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        const int decimals = i % 2 ? 2 : 4;
+        const int64_t units =
+            static_cast<int64_t>(random() % (2 * kDecimalLimit + 1)) - kDecimalLimit;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.*Lf", decimals,
+                      static_cast<long double>(units) / PowerOfTen(decimals));
+        std::string text;
+        AppendDecimal(text, units, decimals);
+        ASSERT_EQ(text, expected);
+        int64_t back = 0;
+        ASSERT_EQ(ReadDecimal(text.data(), text.data() + text.size(), decimals, back),
+                  DecimalRead::Number);
+        ASSERT_EQ(back, units) << text;
     }
 }

@@ -7,9 +7,9 @@
 //
 // usage: samplegen RATES.tsv OUTDIR
 
-#include "records/decimaltext.h"
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 #include "records/entryresolver.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
@@ -142,14 +142,14 @@ void fillQuebecCarrier(CIftaDoc &doc)
 
     const std::vector<Trip> trips = {
         {"2026/04/02", "QC", 232, 45500, false}, {"2026/04/03", "ON", 818, 38050, false},
-        {"2026/04/04", "MI", 412, 0, false},   {"2026/04/05", "OH", 371, 40225, false},
-        {"2026/04/05", "KY", 289, 0, false},   {"2026/04/06", "TN", 264, 41800, false},
-        {"2026/04/08", "VA", 333, 0, false},   {"2026/04/09", "PA", 392, 35075, false},
-        {"2026/04/10", "NY", 421, 0, false},   {"2026/04/11", "QC", 309, 28140, false},
+        {"2026/04/04", "MI", 412, 0, false},     {"2026/04/05", "OH", 371, 40225, false},
+        {"2026/04/05", "KY", 289, 0, false},     {"2026/04/06", "TN", 264, 41800, false},
+        {"2026/04/08", "VA", 333, 0, false},     {"2026/04/09", "PA", 392, 35075, false},
+        {"2026/04/10", "NY", 421, 0, false},     {"2026/04/11", "QC", 309, 28140, false},
         {"2026/05/12", "QC", 448, 40200, false}, {"2026/05/13", "NB", 377, 0, false},
         {"2026/05/14", "ME", 185, 9650, true},   {"2026/05/14", "NH", 61, 0, false},
-        {"2026/05/15", "MA", 142, 0, false},   {"2026/05/16", "NY", 376, 38810, false},
-        {"2026/05/17", "QC", 215, 0, false},   {"2026/06/09", "QC", 512, 29830, false},
+        {"2026/05/15", "MA", 142, 0, false},     {"2026/05/16", "NY", 376, 38810, false},
+        {"2026/05/17", "QC", 215, 0, false},     {"2026/06/09", "QC", 512, 29830, false},
         {"2026/06/10", "ON", 640, 40560, false}, {"2026/06/11", "QC", 187, 0, false},
     };
     addTrips(doc, trips, false);
@@ -181,7 +181,7 @@ void fillUsCarrier(CIftaDoc &doc)
         {"2026/04/08", "TN", 224, 14120, true}, {"2026/04/09", "AR", 286, 0, true},
         {"2026/04/10", "MO", 310, 15690, true}, {"2026/04/11", "IA", 174, 0, true},
         {"2026/05/18", "IA", 121, 9860, true},  {"2026/05/18", "NE", 455, 15030, true},
-        {"2026/05/19", "WY", 402, 0, true},   {"2026/05/20", "CO", 237, 12145, true},
+        {"2026/05/19", "WY", 402, 0, true},     {"2026/05/20", "CO", 237, 12145, true},
         {"2026/05/21", "KS", 424, 13980, true}, {"2026/05/22", "MO", 198, 0, true},
         {"2026/05/22", "IA", 166, 0, true},
     };

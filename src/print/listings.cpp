@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -53,12 +52,6 @@ RecordColumns RecordColumnsFor(int l, int f, int t)
 QString QuarterText(const TaxPeriod &period)
 {
     return QString::asprintf("%dQ%d", period.quarter, period.year);
-}
-
-// The fuel of one listing line in hundredths, as it is printed.
-int64_t FuelCents(double fuel)
-{
-    return static_cast<int64_t>(std::llround(fuel * 100.0));
 }
 
 // The title line, and below it the line that says whose listing it is.
@@ -157,14 +150,14 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     const CIftaDoc::Entries &entries = doc.entries();
     const int count = static_cast<int>(entries.size());
     int64_t totalDistance = 0;
-    int64_t totalFuelCents = 0;
+    Hundredths totalFuel;
     for (int j = 0; j < count; ++j) {
         const TripEntry &e = entries[static_cast<size_t>(j)];
         const int distance =
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
-        const double fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
+        const Hundredths fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
         totalDistance += distance;
-        totalFuelCents += FuelCents(fuel);
+        totalFuel += fuel;
         if (!plan.holds(j))
             continue;
         const TaxRate &rate = TaxRateTable::isValidSlot(e.slot) ? table[e.slot] : none;
@@ -174,7 +167,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         texts.push_back({c.state, y, FromCp1252(rate.name), false});
         texts.push_back({c.abbrev, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({c.distance, y, FormatNumber("%d", distance), true});
-        texts.push_back({c.fuel, y, FormatNumber("%.2f", fuel), true});
+        texts.push_back({c.fuel, y, FormatAmount(fuel), true});
         texts.push_back({c.surtax, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
     // The totals, after an empty line: the sums of the distances and fuel printed above.
@@ -182,11 +175,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         const int y = plan.lineY(count + 1);
         texts.push_back({c.state, y, QStringLiteral("Total"), false});
         texts.push_back({c.distance, y, QString::number(totalDistance), true});
-        texts.push_back(
-            {c.fuel, y,
-             QString::asprintf("%lld.%02lld", static_cast<long long>(totalFuelCents / 100),
-                               static_cast<long long>(totalFuelCents % 100)),
-             true});
+        texts.push_back({c.fuel, y, FormatAmount(totalFuel), true});
     }
     return texts;
 }
@@ -221,8 +210,8 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
         texts.push_back({l + f, y, FormatNumber("%d", rate.slot + 1), true});
         texts.push_back({l + 2 * f, y, FromCp1252(rate.name), false});
         texts.push_back({l + 2 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
-        texts.push_back({l + 3 * f + 3 * t, y, FormatNumber("%.4f", rate.dieselRate), true});
-        texts.push_back({l + 4 * f + 4 * t, y, FormatNumber("%.4f", rate.gasolineRate), true});
+        texts.push_back({l + 3 * f + 3 * t, y, FormatAmount(rate.dieselRate), true});
+        texts.push_back({l + 4 * f + 4 * t, y, FormatAmount(rate.gasolineRate), true});
         texts.push_back(
             {l + 4 * f + 5 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }

@@ -18,7 +18,7 @@ int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
     return -1;
 }
 
-double SlotRate(const TaxRate &rate, bool diesel)
+TenThousandths SlotRate(const TaxRate &rate, bool diesel)
 {
     return diesel ? rate.dieselRate : rate.gasolineRate;
 }
@@ -43,7 +43,7 @@ bool ResolveBuiltInEntry(TripEntry &entry, const EntryUnits &units)
     if (slot < 0)
         return false;
     entry.slot = slot;
-    entry.rate = 0.0;
+    entry.rate = TenThousandths{};
     entry.surcharge = IsBuiltInSurcharge(entry.abbreviation) ? 1 : 0;
     entry.distanceInMiles = units.distanceInMiles;
     entry.fuelInGallons = units.fuelInGallons;

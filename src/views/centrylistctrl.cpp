@@ -2,6 +2,7 @@
 
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 #include "records/entrylist.h"
 #include "records/textnumber.h"
 #include "session/programstate.h"
@@ -30,7 +31,7 @@ EntrySortKey MakeEntrySortKey(int column, const std::string &text, int32_t tripN
         if (ParseEntryDate(text, date))
             key.number = date.year * 10000.0 + date.month * 100.0 + date.day;
     } else {
-        key.number = TextToDouble(text);
+        key.number = static_cast<double>(TextToDecimal<2>(text).units); // hundredths
     }
     return key;
 }

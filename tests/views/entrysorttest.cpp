@@ -12,13 +12,13 @@
 
 namespace {
 
-TripEntry Trip(int32_t number, const char *date, uint32_t distance, float fuel)
+TripEntry Trip(int32_t number, const char *date, uint32_t distance, int64_t fuelCents)
 {
     TripEntry e;
     e.tripNumber = number;
     e.date = date;
     e.distance = distance;
-    e.fuel = fuel;
+    e.fuel = Hundredths{fuelCents};
     return e;
 }
 
@@ -32,9 +32,9 @@ protected:
         company.country = "Canada";
         doc.setCompany(company);
         // Same year, different months and days; two trips share a date.
-        doc.replaceEntries({Trip(1, "2026/04/14", 90, 12.75f), Trip(2, "2026/04/17", 100, 8.5f),
-                            Trip(3, "2026/09/15", 9, 12.5f), Trip(4, "2026/04/16", 100, 3),
-                            Trip(5, "2026/04/14", 20, 30)});
+        doc.replaceEntries({Trip(1, "2026/04/14", 90, 1275), Trip(2, "2026/04/17", 100, 850),
+                            Trip(3, "2026/09/15", 9, 1250), Trip(4, "2026/04/16", 100, 300),
+                            Trip(5, "2026/04/14", 20, 3000)});
         list.SetColumns();
         list.Fill();
     }

@@ -84,8 +84,8 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     view.ShowReport();
     EXPECT_TRUE(view.notice()->isHidden());
 
-    doc.taxTable()[trip.slot].dieselRate += 0.01;
-    doc.taxTable()[trip.slot].gasolineRate += 0.01;
+    doc.taxTable()[trip.slot].dieselRate += TenThousandths{100};
+    doc.taxTable()[trip.slot].gasolineRate += TenThousandths{100};
     view.ShowReport();
     EXPECT_FALSE(view.notice()->isHidden());
     EXPECT_EQ(view.notice()->text().toStdString(),

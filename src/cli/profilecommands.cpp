@@ -9,11 +9,11 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/cp1252.h"
+#include "records/pathnames.h"
 #include "session/profileactions.h"
 
 #include <charconv>
 #include <iostream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -103,12 +103,6 @@ bool OpenStore(const std::string &path, CProfileStore &store, int &exitCode)
     return true;
 }
 
-bool FileExists(const std::string &path)
-{
-    struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0;
-}
-
 } // namespace
 
 int CmdDumpProfiles(int argc, char **argv)
@@ -120,7 +114,7 @@ int CmdDumpProfiles(int argc, char **argv)
         return UsageError("expected exactly one profiles file");
     const std::string &path = args.positional()[0];
     // Looking at a file must not make one.
-    if (!FileExists(path))
+    if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
     CProfileStore store;
@@ -193,7 +187,7 @@ int CmdProfilesDelete(int argc, char **argv)
     if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end)
         return UsageError("INDEX is a position in the list, from 0");
     const std::string &path = args.positional()[0];
-    if (!FileExists(path))
+    if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
     CProfileStore store;

@@ -1,12 +1,11 @@
 #include "records/textnumber.h"
 
+#include "records/platformfile.h"
+
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <locale.h>
 #include <system_error>
 
 namespace {
@@ -24,14 +23,12 @@ const char *skipBlanks(const char *p, const char *end)
     return p;
 }
 
-// strtod in the C locale, for the texts the fast path leaves out (hexadecimal numbers,
-// values beyond the double range). Works on a zero-terminated copy so it cannot run past
-// the field.
+// strtod in the C locale, for the texts the fast path leaves out (values beyond the
+// double range). Works on a zero-terminated copy so it cannot run past the field.
 double slowStrtod(const char *begin, const char *end)
 {
-    static locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
     const std::string copy(begin, end);
-    return ::strtod_l(copy.c_str(), nullptr, cLocale);
+    return StrtodInCLocale(copy.c_str());
 }
 
 // "%.<decimals>f" for up to four decimals without the general conversion. With a 64-bit
@@ -101,9 +98,8 @@ double TextToDouble(const char *begin, const char *end)
         negative = *p == '-';
         ++p;
     }
-    // Compared as a length: an empty field may come with null pointers.
-    if (end - p > 1 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
-        return slowStrtod(number, end);
+    // Hexadecimal text ("0x1p4") reads as its leading 0 and stops at the "x", as the old
+    // program's atof read it, on every system (glibc's strtod would give 16).
     double value = 0.0;
     const std::from_chars_result result = std::from_chars(p, end, value);
     if (result.ec == std::errc::result_out_of_range)

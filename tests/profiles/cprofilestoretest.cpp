@@ -206,7 +206,7 @@ TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
     EXPECT_NE(r.message.find("in use"), std::string::npos) << r.message;
     EXPECT_FALSE(second.isOpen());
     EXPECT_EQ(bytes(), held);
-    EXPECT_FALSE(second.CreateFile(path_));
+    EXPECT_FALSE(second.CreateStoreFile(path_));
     EXPECT_EQ(bytes(), held);
 
     first.close();
@@ -237,9 +237,9 @@ TEST_F(ProfileStoreTest, BadHeadersAreRefusedAndNeverTruncated)
     EXPECT_FALSE(store.open(dir_.string()));
     EXPECT_TRUE(fs::is_directory(dir_));
 
-    // CreateFile never empties a file with content.
+    // CreateStoreFile never empties a file with content.
     write(path_, kEmptyHeader + std::string(kRecord, 'x'));
-    EXPECT_FALSE(store.CreateFile(path_));
+    EXPECT_FALSE(store.CreateStoreFile(path_));
     EXPECT_EQ(bytes().size(), kHeader + kRecord);
 }
 

@@ -82,7 +82,7 @@ TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
         if (opened.message.empty() || second.isOpen())
             return 2;
         // Creating the file anew is refused as well and must not empty it.
-        return second.CreateFile(path_) ? 1 : 0;
+        return second.CreateStoreFile(path_) ? 1 : 0;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(bytes(), held);

@@ -5,6 +5,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/platformfile.h"
 #include "records/recordfile.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
@@ -34,11 +35,7 @@ inline std::string fixture(const std::string &name)
 class TempDir
 {
 public:
-    TempDir()
-    {
-        std::string pattern = ::testing::TempDir() + "tollmark-session-XXXXXX";
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
+    TempDir() { path_ = MakeTemporaryFolder(::testing::TempDir(), "tollmark-session-"); }
     ~TempDir()
     {
         std::error_code ignored;

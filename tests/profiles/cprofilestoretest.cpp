@@ -1,4 +1,5 @@
 #include "profiles/cprofilestore.h"
+#include "records/platformfile.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,24 +20,22 @@ class ProfileStoreTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("tollmark-profiles-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "ifta.usr").string();
+        dir_ = PathFromUtf8(
+            MakeTemporaryFolder(fs::temp_directory_path().u8string(), "tollmark-profiles-"));
+        ASSERT_FALSE(dir_.empty());
+        path_ = Utf8FromPath(dir_ / "ifta.usr");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string bytes() const { return bytesOf(path_); }
     static std::string bytesOf(const std::string &path)
     {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(PathFromUtf8(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static void write(const std::string &path, const std::string &content)
     {
-        std::ofstream(path, std::ios::binary) << content;
+        std::ofstream(PathFromUtf8(path), std::ios::binary) << content;
     }
     static uint32_t u32(const std::string &b, size_t at)
     {

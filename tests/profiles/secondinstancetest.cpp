@@ -2,10 +2,13 @@
 // refused, from this process or from another, and the first's file left untouched and
 // still its own to write.
 
+#include "posixonly.h"
+
 #include "profiles/cprofilestore.h"
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +17,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Every case here starts a second process that holds or asks for the file: fork() and
+// /bin/sh. The same refusal within one process is in cprofilestoretest.cpp.
 namespace fs = std::filesystem;
 
 namespace {
@@ -155,3 +160,14 @@ TEST_F(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact)
     ASSERT_EQ(second.profiles().size(), 1u);
     EXPECT_EQ(second.profiles()[0].companyName, "Transport Boreal");
 }
+
+#else
+
+POSIX_ONLY_SKIP(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting,
+                "the second instance is a fork()ed child")
+POSIX_ONLY_SKIP(SecondInstanceTest, CommandLineToolIsRefusedWhileTheFileIsHeld,
+                "tollmark-cli is started through /bin/sh")
+POSIX_ONLY_SKIP(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact,
+                "the holder is a fork()ed child killed with SIGKILL")
+
+#endif

@@ -64,7 +64,11 @@ public:
     TempFolder &operator=(const TempFolder &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string file(const std::string &name) const { return path_ + "/" + name; }
+    // `name` in the folder, spelt as the system spells paths ("C:\\...\\name" on Windows).
+    std::string file(const std::string &name) const
+    {
+        return Utf8FromPath(PathFromUtf8(path_) / PathFromUtf8(name));
+    }
     size_t entryCount() const
     {
         size_t count = 0;

@@ -45,7 +45,11 @@ public:
     TempDir &operator=(const TempDir &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string file(const std::string &name) const { return path_ + "/" + name; }
+    // `name` in the folder, spelt as the system spells paths ("C:\\...\\name" on Windows).
+    std::string file(const std::string &name) const
+    {
+        return Utf8FromPath(PathFromUtf8(path_) / PathFromUtf8(name));
+    }
 
 private:
     std::string path_;

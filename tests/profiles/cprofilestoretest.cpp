@@ -192,6 +192,52 @@ TEST_F(ProfileStoreTest, AddAfterTheFileWasTakenElsewhereIsRefused)
     EXPECT_EQ(bytes(), held);
 }
 
+TEST_F(ProfileStoreTest, ProfilesHoldingNewlineAndEndOfFileBytesComeBackWhole)
+{
+    // A fuel type of 10 is the byte 0x0A, which a text-mode file (Windows' default)
+    // wrote as 0D 0A, shifting every record after it; 0x1A ended a text-mode read.
+    ProfileRecord odd = profile("Transport\x1a Nord", 10);
+    odd.notes = "line one\r\nline two\n";
+    odd.startOdometer = 0x1A0A;
+    {
+        CProfileStore store;
+        ASSERT_TRUE(store.open(path_));
+        ASSERT_TRUE(store.addProfile(odd));
+        ASSERT_TRUE(store.addProfile(profile("After", 26)));
+    }
+    const std::string b = bytes();
+    ASSERT_EQ(b.size(), kHeader + 2 * kRecord);
+    EXPECT_EQ(u32(b, kHeader + 252), 10u);
+    EXPECT_EQ(u32(b, kHeader + kRecord + 252), 26u);
+    EXPECT_EQ(text(b, kHeader + 380), "line one\r\nline two\n"); // kept, not read back
+
+    CProfileStore again;
+    ASSERT_TRUE(again.open(path_));
+    ASSERT_EQ(again.profiles().size(), 2u);
+    const ProfileRecord &back = again.profiles()[0];
+    EXPECT_EQ(back.companyName, "Transport\x1a Nord");
+    EXPECT_EQ(back.fuelType, 10);
+    EXPECT_EQ(back.startOdometer, 0x1A0A);
+    EXPECT_EQ(again.profiles()[1].companyName, "After");
+    EXPECT_EQ(again.profiles()[1].fuelType, 26);
+}
+
+TEST_F(ProfileStoreTest, AnAccentedFileNameIsThatNameOnDisk)
+{
+    const std::string path = Utf8FromPath(dir_ / PathFromUtf8("Qu\xc3\xa9"
+                                                              "bec.usr"));
+    {
+        CProfileStore store;
+        ASSERT_TRUE(store.open(path));
+        ASSERT_TRUE(store.addProfile(profile("Alpha")));
+    }
+    EXPECT_TRUE(fs::exists(dir_ / PathFromUtf8("Qu\xc3\xa9"
+                                               "bec.usr")));
+    CProfileStore again;
+    ASSERT_TRUE(again.open(path));
+    ASSERT_EQ(again.profiles().size(), 1u);
+}
+
 TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
 {
     CProfileStore first;

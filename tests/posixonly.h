@@ -17,6 +17,13 @@
         GTEST_SKIP() << "POSIX only: " << (reason); \
     }
 
+// The same for a case of a fixture whose other cases run everywhere.
+#define POSIX_ONLY_SKIP_F(fixture, name, reason) \
+    TEST_F(fixture, name) \
+    { \
+        GTEST_SKIP() << "POSIX only: " << (reason); \
+    }
+
 // Root ignores permission bits: a case that counts on them is skipped for root.
 inline bool RunningAsRoot()
 {

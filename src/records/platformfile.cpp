@@ -10,7 +10,6 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <locale.h>
 #include <share.h>
 #include <shellapi.h>
 #include <stdio.h>
@@ -18,7 +17,6 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
-#include <locale.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -240,12 +238,6 @@ unsigned NewFilePermissionBits()
     return 0666;
 }
 
-double StrtodInCLocale(const char *text)
-{
-    static const _locale_t cLocale = ::_create_locale(LC_ALL, "C");
-    return ::_strtod_l(text, nullptr, cLocale);
-}
-
 std::vector<std::string> Utf8Arguments(int argc, char **argv)
 {
     int count = 0;
@@ -400,12 +392,6 @@ unsigned NewFilePermissionBits()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-double StrtodInCLocale(const char *text)
-{
-    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
-    return ::strtod_l(text, nullptr, cLocale);
 }
 
 std::vector<std::string> Utf8Arguments(int argc, char **argv)

@@ -87,9 +87,6 @@ unsigned NewFilePermissionBits();
 // returns its path, or empty when none could be made.
 std::string MakeTemporaryFolder(const std::string &parent, const std::string &prefix);
 
-// strtod in the C locale whatever locale the process runs in (Qt sets the user's).
-double StrtodInCLocale(const char *text);
-
 // The program's arguments as UTF-8 (on Windows from the wide command line, whatever the
 // ANSI code page), and standard output and error set to write bytes as they are.
 std::vector<std::string> Utf8Arguments(int argc, char **argv);

@@ -18,5 +18,7 @@ struct Printout {
     size_t itemCount() const;
 };
 
-// The printout of `doc` in `mode`; the report is computed only for the return form.
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode);
+// The printout of `doc` in `mode`; the report is computed, in `rounding`, only for the
+// return form.
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
+                         FuelRounding rounding = FuelRounding::Cents);

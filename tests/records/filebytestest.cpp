@@ -9,7 +9,6 @@
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
-#include "records/textnumber.h"
 
 #include <gtest/gtest.h>
 
@@ -105,13 +104,4 @@ TEST(FileBytesTest, AnAccentedFileNameIsThatNameOnDisk)
     CIftaDoc read;
     ASSERT_TRUE(ReadRecordFile(read, path).ok());
     EXPECT_EQ(read.company().companyName, "Transport Boreal");
-}
-
-TEST(FileBytesTest, HexadecimalNumberTextReadsAsItsLeadingZero)
-{
-    // The old program's atof stopped at the "x"; glibc's strtod would read 16.
-    for (const char *text : {"0x1p4", "0X10", "-0x5", " 0x1p4 "}) {
-        const std::string field = text;
-        EXPECT_EQ(TextToDouble(field.data(), field.data() + field.size()), 0.0) << text;
-    }
 }

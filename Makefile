@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package clean format format-check
+.PHONY: all deps configure build run test test-windows bench package clean format format-check
 
 all: build
 
@@ -85,3 +85,17 @@ test-sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j$(JOBS) --repeat until-pass:2
+
+# Windows: the core, the session layer, their tests and tollmark-cli.exe without Qt,
+# cross-built with MinGW-w64 and run under Wine (CTest starts each test program through
+# it). The command-line smoke test compares tollmark-cli.exe with this machine's build.
+WINDOWS_BUILD ?= build-windows
+
+test-windows: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target tollmark-cli
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLMARK_GUI=OFF -DTOLLMARK_BENCH=OFF \
+		-DTOLLMARK_GTEST_SOURCE=/usr/src/googletest \
+		-DTOLLMARK_REFERENCE_CLI=$(CURDIR)/$(BUILD)/src/tollmark-cli >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	@cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -3,8 +3,12 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
+#include "records/platformfile.h"
+
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,9 +51,7 @@ int usage(std::ostream &out)
     return ExitUsage;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
     if (argc < 2)
         return usage(std::cerr);
@@ -63,4 +65,19 @@ int main(int argc, char **argv)
     }
     std::cerr << "tollmark-cli: unknown subcommand " << argv[1] << '\n';
     return usage(std::cerr);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Bytes out as they are (no CR added on Windows) and arguments as UTF-8, so file
+    // names and texts are the same on every system.
+    UseBinaryStandardStreams();
+    std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    std::vector<char *> pointers;
+    for (std::string &argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    return run(static_cast<int>(arguments.size()), pointers.data());
 }

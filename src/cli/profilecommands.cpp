@@ -9,11 +9,12 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/cp1252.h"
+#include "records/pathnames.h"
 #include "session/profileactions.h"
 
 #include <charconv>
+#include <filesystem>
 #include <iostream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -103,16 +104,12 @@ bool OpenStore(const std::string &path, CProfileStore &store, int &exitCode)
     return true;
 }
 
-bool FileExists(const std::string &path)
-{
-    struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0;
-}
-
 bool IsEmptyRegularFile(const std::string &path)
 {
-    struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::u8path(path);
+    return std::filesystem::is_regular_file(file, error) &&
+           std::filesystem::file_size(file, error) == 0 && !error;
 }
 
 } // namespace
@@ -126,7 +123,7 @@ int CmdDumpProfiles(int argc, char **argv)
         return UsageError("expected exactly one profiles file");
     const std::string &path = args.positional()[0];
     // Looking at a file must not make one.
-    if (!FileExists(path))
+    if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
     // Opening a zero-length file would write the store's header into it; such a file
@@ -201,7 +198,7 @@ int CmdProfilesDelete(int argc, char **argv)
     if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end)
         return UsageError("INDEX is a position in the list, from 0");
     const std::string &path = args.positional()[0];
-    if (!FileExists(path))
+    if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
     CProfileStore store;

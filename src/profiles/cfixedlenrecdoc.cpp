@@ -2,10 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 void PutUint32(uint8_t *at, uint32_t value)
 {
@@ -48,10 +44,7 @@ CFixedLenRecDoc::~CFixedLenRecDoc()
 
 void CFixedLenRecDoc::closeFile()
 {
-    if (fd_ >= 0) {
-        ::close(fd_); // also releases the lock
-        fd_ = -1;
-    }
+    file_.close(); // also releases the lock
 }
 
 void CFixedLenRecDoc::resetLayout()
@@ -62,14 +55,13 @@ void CFixedLenRecDoc::resetLayout()
     extraHeader_ = defaultExtraHeader_;
 }
 
-bool CFixedLenRecDoc::lockAndAdopt(int fd, const std::string &path)
+bool CFixedLenRecDoc::lockOpened(const std::string &path)
 {
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
+    if (file_.lockExclusive() != 0) {
+        file_.close();
         setError("The file " + path + " is in use by another program.");
         return false;
     }
-    fd_ = fd;
     return true;
 }
 
@@ -79,25 +71,24 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
     lastError_.clear();
     resetLayout();
 
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
+    if (const int error = file_.open(path, PlatformFile::Open::ReadWrite)) {
         // Only a file that is not there is made anew; one that exists but cannot be
         // opened (no access, a folder ...) is never replaced.
-        if (errno == ENOENT)
-            return CreateFile(path);
-        setError("The file " + path + " cannot be opened: " + std::strerror(errno) + ".");
+        if (error == ENOENT)
+            return CreateStoreFile(path);
+        setError("The file " + path + " cannot be opened: " + std::strerror(error) + ".");
         return false;
     }
-    if (!lockAndAdopt(fd, path))
+    if (!lockOpened(path))
         return false;
 
-    struct stat info = {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    PlatformFile::Info info;
+    if (file_.info(info) != 0 || !info.regular) {
         closeFile();
         setError("The file " + path + " cannot be opened.");
         return false;
     }
-    if (info.st_size == 0) {
+    if (info.size == 0) {
         if (WriteHeader())
             return true;
         closeFile();
@@ -117,7 +108,7 @@ bool CFixedLenRecDoc::OnSaveDocument(const std::string &)
     return false;
 }
 
-bool CFixedLenRecDoc::CreateFile(const std::string &path)
+bool CFixedLenRecDoc::CreateStoreFile(const std::string &path)
 {
     closeFile();
     lastError_.clear();
@@ -125,15 +116,14 @@ bool CFixedLenRecDoc::CreateFile(const std::string &path)
 
     // No O_TRUNC: a file that appeared meanwhile, or that the caller names by mistake,
     // keeps its content.
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        setError("The file " + path + " cannot be created: " + std::strerror(errno) + ".");
+    if (const int error = file_.open(path, PlatformFile::Open::ReadWriteMake)) {
+        setError("The file " + path + " cannot be created: " + std::strerror(error) + ".");
         return false;
     }
-    if (!lockAndAdopt(fd, path))
+    if (!lockOpened(path))
         return false;
-    struct stat info = {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != 0) {
+    PlatformFile::Info info;
+    if (file_.info(info) != 0 || !info.regular || info.size != 0) {
         closeFile();
         setError("The file " + path + " already exists and is not replaced.");
         return false;
@@ -146,42 +136,32 @@ bool CFixedLenRecDoc::CreateFile(const std::string &path)
 
 bool CFixedLenRecDoc::writeAt(uint64_t offset, const uint8_t *data, size_t size)
 {
-    if (fd_ < 0) {
+    if (!file_.isOpen()) {
         setError("The file is not open.");
         return false;
     }
-    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
-        setError(std::string("The file cannot be written: ") + std::strerror(errno) + ".");
+    int error = file_.seek(offset);
+    if (!error)
+        error = file_.writeAll(data, size);
+    if (error) {
+        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
         return false;
-    }
-    while (size > 0) {
-        ssize_t done = ::write(fd_, data, size);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0) {
-            setError(std::string("The file cannot be written: ") + std::strerror(errno) + ".");
-            return false;
-        }
-        data += done;
-        size -= static_cast<size_t>(done);
     }
     return true;
 }
 
 long long CFixedLenRecDoc::readAt(uint64_t offset, uint8_t *data, size_t size)
 {
-    if (fd_ < 0 || ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0)
+    if (!file_.isOpen() || file_.seek(offset) != 0)
         return -1;
     size_t total = 0;
     while (total < size) {
-        ssize_t got = ::read(fd_, data + total, size - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
+        size_t got = 0;
+        if (file_.read(data + total, size - total, got) != 0)
             return -1;
         if (got == 0)
             break;
-        total += static_cast<size_t>(got);
+        total += got;
     }
     return static_cast<long long>(total);
 }
@@ -215,10 +195,10 @@ bool CFixedLenRecDoc::ReadHeader()
 
     // A header that counts more records than the file holds (a file cut short) counts only
     // the whole records present, so nothing is read or appended past the end.
-    struct stat info = {};
-    if (::fstat(fd_, &info) != 0)
+    PlatformFile::Info info;
+    if (file_.info(info) != 0)
         return false;
-    const uint64_t size = static_cast<uint64_t>(info.st_size);
+    const uint64_t size = info.size;
     const uint64_t start = kFixedHeaderLength + static_cast<uint64_t>(extraHeaderLength_);
     const uint64_t present =
         recordLength_ == 0 || size <= start ? 0 : (size - start) / recordLength_;
@@ -242,14 +222,14 @@ uint64_t CFixedLenRecDoc::recordOffset(uint32_t n) const
 
 bool CFixedLenRecDoc::SeekRecord(int n)
 {
-    if (fd_ < 0 || n < 0)
+    if (!file_.isOpen() || n < 0)
         return false;
-    return ::lseek(fd_, static_cast<off_t>(recordOffset(static_cast<uint32_t>(n))), SEEK_SET) >= 0;
+    return file_.seek(recordOffset(static_cast<uint32_t>(n))) == 0;
 }
 
 int CFixedLenRecDoc::AddRecord(void *source)
 {
-    if (fd_ < 0) {
+    if (!file_.isOpen()) {
         setError("The file is not open.");
         return -1;
     }
@@ -287,7 +267,7 @@ bool CFixedLenRecDoc::UpdateRecord(int n, uint8_t *buffer)
 void CFixedLenRecDoc::DeleteContents()
 {
     recordCount_ = 0;
-    if (fd_ >= 0)
+    if (file_.isOpen())
         WriteHeader();
     closeFile();
 }

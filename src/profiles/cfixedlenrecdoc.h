@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/platformfile.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,10 +14,10 @@
 // extraHeaderLength bytes of class-specific header, then the records; record n starts at
 // 12 + extraHeaderLength + n * recordLength.
 //
-// Exclusive access: the file is opened with open(2) and held with an advisory
-// flock(LOCK_EX | LOCK_NB). Every instance of this program takes the same lock, so a second
-// store (in this or another process) cannot open a file that one store holds; programs that
-// do not lock are not kept out. The lock goes with the descriptor when the file is closed.
+// Exclusive access: the file is held with a lock on the whole file (PlatformFile's
+// lockExclusive: an advisory flock on POSIX, LockFileEx on Windows). Every instance of
+// this program takes the same lock, so a second store (in this or another process) cannot
+// open a file that one store holds. The lock goes when the file is closed.
 //
 // A file that exists is never emptied: when it is locked, unreadable or its header is bad,
 // opening fails and the file is left exactly as it was. Only a missing or zero-length file
@@ -34,7 +36,7 @@ public:
     CFixedLenRecDoc &operator=(const CFixedLenRecDoc &) = delete;
 
     // Opens the store's file for reading and writing, closing any file held before. A missing
-    // file is created (CreateFile) and a zero-length one gets a header; an existing file must
+    // file is created (CreateStoreFile) and a zero-length one gets a header; an existing file must
     // be lockable and carry a readable header. False leaves no file open.
     virtual bool OnOpenDocument(const std::string &path);
     // The store is never saved as a whole: always false.
@@ -50,12 +52,13 @@ public:
     virtual bool GetRecord(int n, uint8_t *buffer);
     virtual bool UpdateRecord(int n, uint8_t *buffer);
     // Makes a new store file with an empty header at path. A file that already exists with
-    // content is refused and left untouched; a zero-length one is initialised.
-    virtual bool CreateFile(const std::string &path);
+    // content is refused and left untouched; a zero-length one is initialised. (Not
+    // called CreateFile: <windows.h> makes that name a macro.)
+    virtual bool CreateStoreFile(const std::string &path);
     // Puts the file position at record n.
     virtual bool SeekRecord(int n);
 
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return file_.isOpen(); }
     uint32_t recordCount() const { return recordCount_; }
     uint32_t recordLength() const { return recordLength_; }
     uint32_t extraHeaderLength() const { return extraHeaderLength_; }
@@ -86,13 +89,14 @@ protected:
     std::array<uint8_t, kExtraHeaderSize> extraHeader_;
 
 private:
-    bool lockAndAdopt(int fd, const std::string &path);
+    // Locks the file just opened; on failure closes it and says why.
+    bool lockOpened(const std::string &path);
     bool writeAt(uint64_t offset, const uint8_t *data, size_t size);
     // Bytes read at offset (fewer at the end of the file), or -1 on a read error.
     long long readAt(uint64_t offset, uint8_t *data, size_t size);
     uint64_t recordOffset(uint32_t n) const;
 
-    int fd_ = -1;
+    PlatformFile file_;
     const uint32_t defaultRecordLength_;
     const uint32_t defaultExtraHeaderLength_;
     const std::array<uint8_t, kExtraHeaderSize> defaultExtraHeader_;

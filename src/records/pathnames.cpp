@@ -1,8 +1,8 @@
 #include "records/pathnames.h"
 
-#include <filesystem>
+#include "records/platformfile.h"
 
-#include <unistd.h>
+#include <filesystem>
 
 namespace fs = std::filesystem;
 
@@ -10,14 +10,14 @@ std::string CurrentDirectory()
 {
     std::error_code error;
     const fs::path current = fs::current_path(error);
-    return error ? std::string() : current.string();
+    return error ? std::string() : Utf8FromPath(current);
 }
 
 std::string JoinPath(const std::string &folder, const std::string &name)
 {
     if (folder.empty())
         return name;
-    return folder.back() == '/' ? folder + name : folder + '/' + name;
+    return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name));
 }
 
 std::string FullPath(const std::string &path)
@@ -25,35 +25,34 @@ std::string FullPath(const std::string &path)
     if (path.empty())
         return path;
     std::error_code error;
-    const fs::path absolute = fs::absolute(path, error);
+    const fs::path absolute = fs::absolute(PathFromUtf8(path), error);
     if (error)
         return path;
-    std::string normal = absolute.lexically_normal().string();
+    fs::path normal = absolute.lexically_normal();
     // "/a/b/" names the folder "/a/b": no trailing separator but on the root.
-    while (normal.size() > 1 && normal.back() == '/')
-        normal.pop_back();
-    return normal;
+    if (!normal.has_filename() && normal.has_relative_path())
+        normal = normal.parent_path();
+    return Utf8FromPath(normal);
 }
 
 std::string FileNameOf(const std::string &path)
 {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return Utf8FromPath(PathFromUtf8(path).filename());
 }
 
 bool PathExists(const std::string &path)
 {
     std::error_code error;
-    return !path.empty() && fs::exists(path, error);
+    return !path.empty() && fs::exists(PathFromUtf8(path), error);
 }
 
 bool IsReadableFile(const std::string &path)
 {
     std::error_code error;
-    return !path.empty() && fs::is_regular_file(path, error) && ::access(path.c_str(), R_OK) == 0;
+    return !path.empty() && fs::is_regular_file(PathFromUtf8(path), error) && MayReadPath(path);
 }
 
 bool IsWritablePath(const std::string &path)
 {
-    return !path.empty() && ::access(path.c_str(), W_OK) == 0;
+    return !path.empty() && WriteAccessError(path) == 0;
 }

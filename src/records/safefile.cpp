@@ -1,12 +1,11 @@
 #include "records/safefile.h"
 
 #include "records/cp1252.h"
+#include "records/platformfile.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <random>
 
 namespace {
 
@@ -16,40 +15,33 @@ std::string describe(const char *what, const std::string &path, int error)
     return std::string(what) + " \"" + Utf8ToCp1252(path) + "\": " + std::strerror(error) + ".";
 }
 
+// The folder that holds `path` ("." for a bare name), split by the system's own rules so
+// that "C:\data\q2.irc" is in "C:\data" on Windows.
 std::string folderOf(const std::string &path)
 {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
+    const std::filesystem::path folder = PathFromUtf8(path).parent_path();
+    return folder.empty() ? std::string(".") : Utf8FromPath(folder);
 }
 
-bool writeFully(int fd, const std::string &bytes)
+// A new hidden file beside `path`, ".NAME.XXXXXX", made here and now so that no other
+// file of that name is ever written over.
+int openTemporaryBeside(const std::string &path, PlatformFile &file, std::string &temp)
 {
-    const char *data = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<size_t>(written);
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const std::string name = Utf8FromPath(PathFromUtf8(path).filename());
+    const std::filesystem::path folder = PathFromUtf8(folderOf(path));
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        std::string suffix(6, ' ');
+        for (char &c : suffix)
+            c = kLetters[pick(random)];
+        temp = Utf8FromPath(folder / PathFromUtf8("." + name + "." + suffix));
+        error = file.open(temp, PlatformFile::Open::ReadWriteFresh);
     }
-    return true;
-}
-
-// New files get the usual rw-rw-rw- less the user's umask, as any editor would make
-// them; mkstemp alone would leave them readable by the owner only.
-mode_t defaultMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return error;
 }
 
 SafeFile::BeforeRenameHook beforeRenameHook = nullptr;
@@ -74,77 +66,60 @@ std::string SafeFile::saveFailureText(const std::string &path, int error)
 Result SafeFile::readAll(const std::string &path, std::string &bytes)
 {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return Result::cannotOpen(openFailureText(path, errno));
-    struct stat info = {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
+    PlatformFile file;
+    if (const int error = file.open(path, PlatformFile::Open::Read))
+        return Result::cannotOpen(openFailureText(path, error));
+    PlatformFile::Info info;
+    if (file.info(info) == 0 && info.folder)
         return Result::cannotOpen(openFailureText(path, EISDIR));
-    }
-    if (info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
+    if (info.size > 0)
+        bytes.reserve(static_cast<size_t>(info.size));
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
+        size_t got = 0;
+        if (const int error = file.read(buffer, sizeof buffer, got)) {
             bytes.clear();
             return Result::cannotOpen(openFailureText(path, error));
         }
-        bytes.append(buffer, static_cast<size_t>(got));
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
     }
-    ::close(fd);
     return Result::success();
 }
 
 Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
 {
-    const std::string folder = folderOf(path);
-    const size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = folder + "/." + name + ".XXXXXX";
-
     // A file the user may not write stays as it is, as it would when written in place;
     // renaming over it would replace it all the same.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
-        return Result::failure(saveFailureText(path, errno));
+    if (const int denied = WriteAccessError(path); denied && denied != ENOENT)
+        return Result::failure(saveFailureText(path, denied));
 
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return Result::failure(saveFailureText(path, errno));
+    PlatformFile file;
+    std::string temp;
+    if (const int error = openTemporaryBeside(path, file, temp))
+        return Result::failure(saveFailureText(path, error));
 
-    struct stat existing = {};
-    const mode_t mode =
-        ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : defaultMode();
-    int error = 0;
-    if (::fchmod(fd, mode) != 0 && errno != EPERM)
-        error = errno;
-    if (!error && !writeFully(fd, bytes))
-        error = errno;
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
+    unsigned mode = 0;
+    if (!PermissionBitsOf(path, mode))
+        mode = NewFilePermissionBits();
+    int error = file.setMode(mode);
+    if (!error)
+        error = file.writeAll(bytes.data(), bytes.size());
+    if (!error)
+        error = file.flush();
+    if (const int closed = file.close(); closed && !error)
+        error = closed;
     if (!error && beforeRenameHook)
         beforeRenameHook(temp, path);
-    if (!error && ::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno;
+    if (!error)
+        error = ReplaceByRename(temp, path);
     if (error) {
-        ::unlink(temp.c_str());
+        RemoveFileAt(temp);
         return Result::failure(saveFailureText(path, error));
     }
 
     // Make the rename itself durable; a failure here does not undo the save.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    FlushFolder(folderOf(path));
     return Result::success();
 }

@@ -1,4 +1,5 @@
 #include "profiles/cprofilestore.h"
+#include "records/platformfile.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,24 +20,22 @@ class ProfileStoreTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("tollmark-profiles-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "ifta.usr").string();
+        dir_ = PathFromUtf8(
+            MakeTemporaryFolder(fs::temp_directory_path().u8string(), "tollmark-profiles-"));
+        ASSERT_FALSE(dir_.empty());
+        path_ = Utf8FromPath(dir_ / "ifta.usr");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string bytes() const { return bytesOf(path_); }
     static std::string bytesOf(const std::string &path)
     {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(PathFromUtf8(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static void write(const std::string &path, const std::string &content)
     {
-        std::ofstream(path, std::ios::binary) << content;
+        std::ofstream(PathFromUtf8(path), std::ios::binary) << content;
     }
     static uint32_t u32(const std::string &b, size_t at)
     {
@@ -194,6 +192,52 @@ TEST_F(ProfileStoreTest, AddAfterTheFileWasTakenElsewhereIsRefused)
     EXPECT_EQ(bytes(), held);
 }
 
+TEST_F(ProfileStoreTest, ProfilesHoldingNewlineAndEndOfFileBytesComeBackWhole)
+{
+    // A fuel type of 10 is the byte 0x0A, which a text-mode file (Windows' default)
+    // wrote as 0D 0A, shifting every record after it; 0x1A ended a text-mode read.
+    ProfileRecord odd = profile("Transport\x1a Nord", 10);
+    odd.notes = "line one\r\nline two\n";
+    odd.startOdometer = 0x1A0A;
+    {
+        CProfileStore store;
+        ASSERT_TRUE(store.open(path_));
+        ASSERT_TRUE(store.addProfile(odd));
+        ASSERT_TRUE(store.addProfile(profile("After", 26)));
+    }
+    const std::string b = bytes();
+    ASSERT_EQ(b.size(), kHeader + 2 * kRecord);
+    EXPECT_EQ(u32(b, kHeader + 252), 10u);
+    EXPECT_EQ(u32(b, kHeader + kRecord + 252), 26u);
+    EXPECT_EQ(text(b, kHeader + 380), "line one\r\nline two\n"); // kept, not read back
+
+    CProfileStore again;
+    ASSERT_TRUE(again.open(path_));
+    ASSERT_EQ(again.profiles().size(), 2u);
+    const ProfileRecord &back = again.profiles()[0];
+    EXPECT_EQ(back.companyName, "Transport\x1a Nord");
+    EXPECT_EQ(back.fuelType, 10);
+    EXPECT_EQ(back.startOdometer, 0x1A0A);
+    EXPECT_EQ(again.profiles()[1].companyName, "After");
+    EXPECT_EQ(again.profiles()[1].fuelType, 26);
+}
+
+TEST_F(ProfileStoreTest, AnAccentedFileNameIsThatNameOnDisk)
+{
+    const std::string path = Utf8FromPath(dir_ / PathFromUtf8("Qu\xc3\xa9"
+                                                              "bec.usr"));
+    {
+        CProfileStore store;
+        ASSERT_TRUE(store.open(path));
+        ASSERT_TRUE(store.addProfile(profile("Alpha")));
+    }
+    EXPECT_TRUE(fs::exists(dir_ / PathFromUtf8("Qu\xc3\xa9"
+                                               "bec.usr")));
+    CProfileStore again;
+    ASSERT_TRUE(again.open(path));
+    ASSERT_EQ(again.profiles().size(), 1u);
+}
+
 TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
 {
     CProfileStore first;
@@ -206,7 +250,7 @@ TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
     EXPECT_NE(r.message.find("in use"), std::string::npos) << r.message;
     EXPECT_FALSE(second.isOpen());
     EXPECT_EQ(bytes(), held);
-    EXPECT_FALSE(second.CreateFile(path_));
+    EXPECT_FALSE(second.CreateStoreFile(path_));
     EXPECT_EQ(bytes(), held);
 
     first.close();
@@ -237,9 +281,9 @@ TEST_F(ProfileStoreTest, BadHeadersAreRefusedAndNeverTruncated)
     EXPECT_FALSE(store.open(dir_.string()));
     EXPECT_TRUE(fs::is_directory(dir_));
 
-    // CreateFile never empties a file with content.
+    // CreateStoreFile never empties a file with content.
     write(path_, kEmptyHeader + std::string(kRecord, 'x'));
-    EXPECT_FALSE(store.CreateFile(path_));
+    EXPECT_FALSE(store.CreateStoreFile(path_));
     EXPECT_EQ(bytes().size(), kHeader + kRecord);
 }
 

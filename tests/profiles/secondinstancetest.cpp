@@ -2,17 +2,25 @@
 // refused, from this process or from another, and the first's file left untouched and
 // still its own to write.
 
+#include "posixonly.h"
+
 #include "profiles/cprofilestore.h"
+#include "records/platformfile.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -23,18 +31,16 @@ class SecondInstanceTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("tollmark-second-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "ifta.usr").string();
+        dir_ = PathFromUtf8(
+            MakeTemporaryFolder(Utf8FromPath(fs::temp_directory_path()), "tollmark-second-"));
+        ASSERT_FALSE(dir_.empty());
+        path_ = Utf8FromPath(dir_ / "ifta.usr");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string bytes() const
     {
-        std::ifstream in(path_, std::ios::binary);
+        std::ifstream in(PathFromUtf8(path_), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static ProfileRecord profile(const std::string &name)
@@ -46,6 +52,7 @@ protected:
         p.fuelType = 1;
         return p;
     }
+#ifndef _WIN32
     // Runs `body` in a child process and gives its exit status (-1 when it did not exit).
     template <typename Body>
     static int inChild(Body body)
@@ -58,12 +65,59 @@ protected:
             return -1;
         return WEXITSTATUS(status);
     }
+#endif
 
     fs::path dir_;
     std::string path_;
 };
 
+// Runs `program` with `args` through the system's shell, its error output discarded:
+// its exit code, or -1 when it did not exit.
+int RunQuietly(const std::string &program, const std::vector<std::string> &args)
+{
+#ifdef _WIN32
+    // cmd.exe strips one pair of quotes around the whole line.
+    std::string line = "\"\"" + Utf8FromPath(PathFromUtf8(program).make_preferred()) + "\"";
+    for (const std::string &arg : args)
+        line += " \"" + arg + "\"";
+    return std::system((line + " 2>NUL\"").c_str());
+#else
+    std::string line = "'" + program + "'";
+    for (const std::string &arg : args)
+        line += " '" + arg + "'";
+    const int status = std::system((line + " 2>/dev/null").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
 } // namespace
+
+TEST_F(SecondInstanceTest, CommandLineToolIsRefusedWhileTheFileIsHeld)
+{
+    const std::string cli = TOLLMARK_CLI;
+    if (cli.empty() || !fs::exists(PathFromUtf8(cli)))
+        GTEST_SKIP() << "tollmark-cli is not built";
+    CProfileStore first;
+    ASSERT_TRUE(first.open(path_));
+    ASSERT_TRUE(first.addProfile(profile("Transport Boreal")));
+    const std::string held = bytes();
+
+    const std::vector<std::string> add = {"profiles-add", path_, "--companyName", "Intruder"};
+    EXPECT_EQ(RunQuietly(cli, add), 1);
+    EXPECT_EQ(bytes(), held);
+
+    // Once the first lets go, the tool may add.
+    first.close();
+    EXPECT_EQ(RunQuietly(cli, add), 0);
+    CProfileStore check;
+    ASSERT_TRUE(check.open(path_));
+    ASSERT_EQ(check.profiles().size(), 2u);
+    EXPECT_EQ(check.profiles()[1].companyName, "Intruder");
+}
+
+#ifndef _WIN32
+// The second instance here is a fork()ed child: POSIX only. The same refusal within one
+// process is in cprofilestoretest.cpp.
 
 TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
 {
@@ -82,7 +136,7 @@ TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
         if (opened.message.empty() || second.isOpen())
             return 2;
         // Creating the file anew is refused as well and must not empty it.
-        return second.CreateFile(path_) ? 1 : 0;
+        return second.CreateStoreFile(path_) ? 1 : 0;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(bytes(), held);
@@ -93,34 +147,6 @@ TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
     ASSERT_TRUE(check.open(path_));
     ASSERT_EQ(check.profiles().size(), 3u);
     EXPECT_EQ(check.profiles()[2].companyName, "Cote Freight");
-}
-
-TEST_F(SecondInstanceTest, CommandLineToolIsRefusedWhileTheFileIsHeld)
-{
-    const std::string cli = TOLLMARK_CLI;
-    if (cli.empty() || !fs::exists(cli))
-        GTEST_SKIP() << "tollmark-cli is not built";
-    CProfileStore first;
-    ASSERT_TRUE(first.open(path_));
-    ASSERT_TRUE(first.addProfile(profile("Transport Boreal")));
-    const std::string held = bytes();
-
-    const std::string command =
-        "'" + cli + "' profiles-add '" + path_ + "' --companyName Intruder 2>/dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(bytes(), held);
-
-    // Once the first lets go, the tool may add.
-    first.close();
-    const int after = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(after));
-    EXPECT_EQ(WEXITSTATUS(after), 0);
-    CProfileStore check;
-    ASSERT_TRUE(check.open(path_));
-    ASSERT_EQ(check.profiles().size(), 2u);
-    EXPECT_EQ(check.profiles()[1].companyName, "Intruder");
 }
 
 TEST_F(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact)
@@ -155,3 +181,12 @@ TEST_F(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact)
     ASSERT_EQ(second.profiles().size(), 1u);
     EXPECT_EQ(second.profiles()[0].companyName, "Transport Boreal");
 }
+
+#else
+
+POSIX_ONLY_SKIP_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting,
+                  "the second instance is a fork()ed child")
+POSIX_ONLY_SKIP_F(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact,
+                  "the holder is a fork()ed child killed with SIGKILL")
+
+#endif

@@ -3,6 +3,7 @@
 // place. The previous file must survive byte for byte, and a save that did not happen
 // must say so.
 
+#include "posixonly.h"
 #include "recordtesthelpers.h"
 
 #include "records/ciftadoc.h"
@@ -14,14 +15,17 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string_view>
+
+#ifndef _WIN32
 #include <csignal>
 #include <fcntl.h>
-#include <memory>
 #include <sched.h>
-#include <string_view>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using recordtest::slurp;
 using recordtest::TempFolder;
@@ -56,6 +60,78 @@ std::string RecordBytes(const std::string &company, int lines)
     FillDocument(doc, company, lines);
     return BuildRecordBytes(doc);
 }
+
+// The record file and tax-rate file saves, each over a previous file in `folder`.
+struct Saves {
+    static Result record(const std::string &path, const std::string &company, int lines)
+    {
+        CIftaDoc doc;
+        FillDocument(doc, company, lines);
+        return WriteRecordFile(doc, path);
+    }
+    static Result tax(const std::string &path, const std::string &name)
+    {
+        TaxRateTable table;
+        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+            table[slot].name = name + " " + std::to_string(slot);
+            table[slot].abbreviation = "A" + std::to_string(slot % 10);
+        }
+        return WriteTaxFile(path, table, TaxPeriod{2026, 2, "US"});
+    }
+};
+
+} // namespace
+
+namespace {
+
+// The hooks of the interrupted saves: one looks at the disk at the moment between write
+// and rename, one ends the process there as a crash or power loss would.
+std::string g_targetAtRename;
+std::string g_tempAtRename;
+
+void LookBeforeRename(const std::string &temp, const std::string &path)
+{
+    g_targetAtRename = slurp(path);
+    g_tempAtRename = slurp(temp);
+}
+
+struct HookGuard {
+    explicit HookGuard(SafeFile::BeforeRenameHook hook) { SafeFile::setBeforeRenameHook(hook); }
+    ~HookGuard() { SafeFile::setBeforeRenameHook(nullptr); }
+};
+
+} // namespace
+
+TEST(InterruptedSaveTest, UntilTheRenameTheOldFileStandsWhole)
+{
+    TempFolder folder;
+    const std::string path = folder.file("q2.irc");
+    ASSERT_TRUE(Saves::record(path, "Old Haulage", 50));
+    const std::string oldBytes = slurp(path);
+    const std::string newBytes = RecordBytes("New Haulage", 80);
+
+    HookGuard hook(LookBeforeRename);
+    ASSERT_TRUE(Saves::record(path, "New Haulage", 80));
+    EXPECT_EQ(g_targetAtRename, oldBytes);
+    EXPECT_EQ(g_tempAtRename, newBytes) << "the new file was not complete before the rename";
+    EXPECT_EQ(slurp(path), newBytes);
+}
+
+// Found by the CSV import fuzz target: an empty number field reached the number reader
+// as a null pointer pair, and its look for "0x" offset the null pointer.
+TEST(ReaderFaultTest, EmptyNumberFieldReadsAsZero)
+{
+    int64_t units = -1;
+    EXPECT_EQ(ReadDecimal(nullptr, nullptr, 2, units), DecimalRead::NoNumber);
+    EXPECT_EQ(units, 0);
+    EXPECT_EQ(TextToInt(nullptr, nullptr), 0);
+}
+
+#ifndef _WIN32
+// What needs POSIX: a tmpfs mounted read-only or full, folder permission bits, a child
+// process that dies or is killed in the middle of a save.
+
+namespace {
 
 // Folders that refuse writes although this process runs as root, which ignores
 // permission bits: a small tmpfs of its own, in a mount namespace of this process only,
@@ -98,24 +174,10 @@ private:
     std::string path_;
 };
 
-// The record file and tax-rate file saves, each over a previous file in `folder`.
-struct Saves {
-    static Result record(const std::string &path, const std::string &company, int lines)
-    {
-        CIftaDoc doc;
-        FillDocument(doc, company, lines);
-        return WriteRecordFile(doc, path);
-    }
-    static Result tax(const std::string &path, const std::string &name)
-    {
-        TaxRateTable table;
-        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-            table[slot].name = name + " " + std::to_string(slot);
-            table[slot].abbreviation = "A" + std::to_string(slot % 10);
-        }
-        return WriteTaxFile(path, table, TaxPeriod{2026, 2, "US"});
-    }
-};
+void DieBeforeRename(const std::string &, const std::string &)
+{
+    ::_exit(0);
+}
 
 } // namespace
 
@@ -186,46 +248,6 @@ TEST(SaveFaultTest, FullFilesystemRefusesBothSavesAndKeepsTheOldFiles)
     EXPECT_EQ(mount.entryCount(), before) << "a failed save left its temporary file";
 }
 
-namespace {
-
-// The hooks of the interrupted saves: one looks at the disk at the moment between write
-// and rename, one ends the process there as a crash or power loss would.
-std::string g_targetAtRename;
-std::string g_tempAtRename;
-
-void LookBeforeRename(const std::string &temp, const std::string &path)
-{
-    g_targetAtRename = slurp(path);
-    g_tempAtRename = slurp(temp);
-}
-
-void DieBeforeRename(const std::string &, const std::string &)
-{
-    ::_exit(0);
-}
-
-struct HookGuard {
-    explicit HookGuard(SafeFile::BeforeRenameHook hook) { SafeFile::setBeforeRenameHook(hook); }
-    ~HookGuard() { SafeFile::setBeforeRenameHook(nullptr); }
-};
-
-} // namespace
-
-TEST(InterruptedSaveTest, UntilTheRenameTheOldFileStandsWhole)
-{
-    TempFolder folder;
-    const std::string path = folder.file("q2.irc");
-    ASSERT_TRUE(Saves::record(path, "Old Haulage", 50));
-    const std::string oldBytes = slurp(path);
-    const std::string newBytes = RecordBytes("New Haulage", 80);
-
-    HookGuard hook(LookBeforeRename);
-    ASSERT_TRUE(Saves::record(path, "New Haulage", 80));
-    EXPECT_EQ(g_targetAtRename, oldBytes);
-    EXPECT_EQ(g_tempAtRename, newBytes) << "the new file was not complete before the rename";
-    EXPECT_EQ(slurp(path), newBytes);
-}
-
 TEST(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile)
 {
     TempFolder folder;
@@ -279,12 +301,15 @@ TEST(InterruptedSaveTest, KilledAtAnyMomentLeavesOneWholeVersion)
     }
 }
 
-// Found by the CSV import fuzz target: an empty number field reached the number reader
-// as a null pointer pair, and its look for "0x" offset the null pointer.
-TEST(ReaderFaultTest, EmptyNumberFieldReadsAsZero)
-{
-    int64_t units = -1;
-    EXPECT_EQ(ReadDecimal(nullptr, nullptr, 2, units), DecimalRead::NoNumber);
-    EXPECT_EQ(units, 0);
-    EXPECT_EQ(TextToInt(nullptr, nullptr), 0);
-}
+#else
+
+POSIX_ONLY_SKIP(SaveFaultTest, ReadOnlyFolderRefusesBothSavesAndKeepsTheOldFiles,
+                "folder permission bits, or a read-only tmpfs mount for root")
+POSIX_ONLY_SKIP(SaveFaultTest, FullFilesystemRefusesBothSavesAndKeepsTheOldFiles,
+                "a small tmpfs mount")
+POSIX_ONLY_SKIP(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile,
+                "the saving process is a fork()ed child")
+POSIX_ONLY_SKIP(InterruptedSaveTest, KilledAtAnyMomentLeavesOneWholeVersion,
+                "the saving process is a fork()ed child killed with SIGKILL")
+
+#endif

@@ -5,6 +5,8 @@
 
 #include "records/ciftadoc.h"
 
+#include "records/platformfile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,13 +38,13 @@ void editCompany(CIftaDoc &doc, Edit edit)
 
 inline std::string slurp(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void spit(const std::string &path, const std::string &bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
@@ -50,26 +52,27 @@ inline void spit(const std::string &path, const std::string &bytes)
 class TempFolder
 {
 public:
-    TempFolder()
-    {
-        std::string pattern = ::testing::TempDir() + "tollmark-records-XXXXXX";
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
+    TempFolder() { path_ = MakeTemporaryFolder(::testing::TempDir(), "tollmark-records-"); }
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::permissions(PathFromUtf8(path_), std::filesystem::perms::owner_all,
+                                     ignored);
+        std::filesystem::remove_all(PathFromUtf8(path_), ignored);
     }
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string file(const std::string &name) const { return path_ + "/" + name; }
+    // `name` in the folder, spelt as the system spells paths ("C:\\...\\name" on Windows).
+    std::string file(const std::string &name) const
+    {
+        return Utf8FromPath(PathFromUtf8(path_) / PathFromUtf8(name));
+    }
     size_t entryCount() const
     {
         size_t count = 0;
-        for (auto it = std::filesystem::directory_iterator(path_);
+        for (auto it = std::filesystem::directory_iterator(PathFromUtf8(path_));
              it != std::filesystem::directory_iterator(); ++it)
             ++count;
         return count;

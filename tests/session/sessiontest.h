@@ -5,6 +5,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/platformfile.h"
 #include "records/recordfile.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
@@ -34,11 +35,7 @@ inline std::string fixture(const std::string &name)
 class TempDir
 {
 public:
-    TempDir()
-    {
-        std::string pattern = ::testing::TempDir() + "tollmark-session-XXXXXX";
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
+    TempDir() { path_ = MakeTemporaryFolder(::testing::TempDir(), "tollmark-session-"); }
     ~TempDir()
     {
         std::error_code ignored;
@@ -48,7 +45,11 @@ public:
     TempDir &operator=(const TempDir &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string file(const std::string &name) const { return path_ + "/" + name; }
+    // `name` in the folder, spelt as the system spells paths ("C:\\...\\name" on Windows).
+    std::string file(const std::string &name) const
+    {
+        return Utf8FromPath(PathFromUtf8(path_) / PathFromUtf8(name));
+    }
 
 private:
     std::string path_;

@@ -21,6 +21,7 @@ const Subcommand kSubcommands[] = {
     {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
     {"report", CmdReport, "report FILE.irc --rates T.itx"},
     {"rates", CmdRates, "rates T.itx"},
+    {"check", CmdCheck, "check FILE.irc --rates T.itx [--fail-on-findings]"},
     {"import", CmdImport,
      "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
      "[--country C] [--province P]"},

@@ -11,20 +11,8 @@ CheckContext::CheckContext(const CIftaDoc &doc, const LoadedTaxTable &rates)
     , rates(rates)
     , metric(IsCanada(doc.company().country))
     , figures(ReadQuarterFigures(doc))
+    , tripOrder(OrdinaryLinesInTripOrder(doc.entries()))
 {
-    const CIftaDoc::Entries &entries = doc.entries();
-    tripOrder.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].surcharge)
-            tripOrder.push_back(i);
-    }
-    // Lines are kept numbered in record order, so the sort is almost never needed; a
-    // record numbered otherwise is still walked by trip number.
-    const auto byTrip = [&entries](size_t a, size_t b) {
-        return entries[a].tripNumber < entries[b].tripNumber;
-    };
-    if (!std::is_sorted(tripOrder.begin(), tripOrder.end(), byTrip))
-        std::stable_sort(tripOrder.begin(), tripOrder.end(), byTrip);
 }
 
 const TripEntry &CheckContext::entry(size_t position) const
@@ -40,6 +28,24 @@ std::string CheckContext::abbreviation(int slot) const
 std::string CheckContext::name(int slot) const
 {
     return TaxRateTable::isValidSlot(slot) ? rates.table()[slot].name : std::string();
+}
+
+std::vector<size_t> OrdinaryLinesInTripOrder(const std::vector<TripEntry> &entries)
+{
+    std::vector<size_t> order;
+    order.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].surcharge)
+            order.push_back(i);
+    }
+    // Lines are kept numbered in record order, so the sort is almost never needed; a
+    // record numbered otherwise is still walked by trip number.
+    const auto byTrip = [&entries](size_t a, size_t b) {
+        return entries[a].tripNumber < entries[b].tripNumber;
+    };
+    if (!std::is_sorted(order.begin(), order.end(), byTrip))
+        std::stable_sort(order.begin(), order.end(), byTrip);
+    return order;
 }
 
 std::string GroupedWhole(int64_t value)

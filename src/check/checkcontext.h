@@ -33,6 +33,9 @@ struct CheckContext {
     const char *averageUnit() const { return metric ? "km/L" : "MPG"; }
 };
 
+// Positions of the ordinary trip lines (surcharge lines passed over) in trip order.
+std::vector<size_t> OrdinaryLinesInTripOrder(const std::vector<TripEntry> &entries);
+
 // Numbers as the check's messages write them: whole numbers with thousands separated by
 // commas ("1,234"), hundredths with two decimals ("1,234.56", "-0.50"), ten-thousandths
 // with four ("0.2020").

@@ -69,10 +69,15 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
     page.drawRect = QRect(0, 0, device->width(), device->height());
     SetUpPage(device, currentFont, PageKind::Listing, page, measured);
     state_.linesPerPage = ListingLinesPerPage(page.drawRect.height(), measured.setup.lineHeight);
-    // The tax-rate listing runs over every slot of the table, named or not.
-    const int lines = printout_.mode == ViewMode::EntryList
-                          ? static_cast<int>(printout_.doc->entries().size())
-                          : TaxRateTable::kSlotCount;
+    // The tax-rate listing runs over every slot of the table, named or not; the check
+    // listing over its findings' lines, long messages wrapped as the page is wide.
+    int lines = TaxRateTable::kSlotCount;
+    if (printout_.mode == ViewMode::EntryList)
+        lines = static_cast<int>(printout_.doc->entries().size());
+    else if (printout_.mode == ViewMode::Check)
+        lines = static_cast<int>(
+            CheckListingLines(printout_.findings, CheckMessageChars(measured.setup, page.drawRect))
+                .size());
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
@@ -93,6 +98,10 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
     case ViewMode::TaxRates:
         SetUpListingPage(painter, info, state_);
         PrintTaxRateListing(painter, info, state_, printout_.doc->taxTable());
+        break;
+    case ViewMode::Check:
+        SetUpListingPage(painter, info, state_);
+        PrintCheckListing(painter, info, state_, printout_.findings);
         break;
     }
     painter.setFont(previous);

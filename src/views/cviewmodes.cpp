@@ -2,6 +2,7 @@
 
 #include "records/ciftadoc.h"
 #include "ui/commandids.h"
+#include "views/centryflows.h"
 #include "views/ciftaview.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@ CViewModes::CViewModes(CIftaView &view, QObject *parent)
     , view_(view)
     , report_(view.document())
     , tax_(view.document(), view.prompts())
+    , check_(view.document())
     , taxFlows_(view.session(), tax_, view.prompts())
     , mergeFlow_(view.session())
 {
@@ -50,6 +52,26 @@ void CViewModes::installModes()
             view_.OnCmdMsg(chosen->data().toInt());
     };
     view_.setListMode(ViewMode::TaxRates, rates);
+
+    CIftaView::ListMode check;
+    check.show = [this] {
+        check_.Fill();
+        return static_cast<QAbstractItemModel *>(&check_);
+    };
+    check.doubleClick = [this](int row) { openFindingTrip(row); };
+    view_.setListMode(ViewMode::Check, check);
+}
+
+void CViewModes::openFindingTrip(int row)
+{
+    const int32_t trip = check_.TripAt(row);
+    if (trip == 0)
+        return;
+    if (view_.entryFlows().ModifyEntryAt(view_.document().findTripNumber(trip))) {
+        // The entry list shows the change when it is shown next; the check runs again now.
+        view_.ShowCheck();
+        view_.selectRow(row < check_.rowCount() ? row : check_.rowCount() - 1);
+    }
 }
 
 void CViewModes::installCommands()
@@ -76,12 +98,14 @@ void CViewModes::installCommands()
             view_.ShowTaxRates();
         },
         [this] { return view_.document().rates().undo().canRedo(); });
-    // Undo and Redo are greyed in the report.
-    CCommandTable &report = view_.commands(ViewMode::Report);
-    report.add(
-        ID_EDIT_UNDO, [] {}, [] { return false; });
-    report.add(
-        ID_EDIT_REDO, [] {}, [] { return false; });
+    // Undo and Redo are greyed in the report and the check.
+    for (ViewMode mode : {ViewMode::Report, ViewMode::Check}) {
+        CCommandTable &derived = view_.commands(mode);
+        derived.add(
+            ID_EDIT_UNDO, [] {}, [] { return false; });
+        derived.add(
+            ID_EDIT_REDO, [] {}, [] { return false; });
+    }
 
     CCommandTable &shared = view_.sharedCommands();
     shared.add(ID_LOAD_TAX_RATES, [this] {
@@ -127,8 +151,9 @@ void CViewModes::addNew()
 void CViewModes::OnTaxTableReloaded()
 {
     tableStateChanged();
-    if (view_.mode() == ViewMode::TaxRates)
-        view_.ShowTaxRates();
+    // The report and the check are derived from the table as much as the rate list is.
+    if (view_.mode() != ViewMode::EntryList)
+        view_.refreshMode();
 }
 
 void CViewModes::tableStateChanged()

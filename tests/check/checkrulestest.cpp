@@ -4,6 +4,8 @@
 
 #include "checktest.h"
 
+#include "check/odometertrace.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -294,4 +296,34 @@ TEST(QuarterCheck, ListLinesAndQuestion)
               (ListLine{"fuel-without-distance", "", "NB", "text"}));
     EXPECT_EQ(CheckLine(Finding{CheckRule::DuplicateTrip, 12, "ON", "x"})[1], "12");
     EXPECT_EQ(PrintAnywayQuestion(3), "The check found 3 problems in this quarter. Print anyway?");
+}
+
+// The odometer line thins a long record to about the points asked for, keeps its first and
+// last line and every line the check marked, and skips surcharge lines and lines without
+// readings.
+TEST(OdometerTrace, ThinsALongRecordButKeepsEveryMark)
+{
+    Lines lines;
+    for (int32_t trip = 1; trip <= 1000; ++trip)
+        lines.push_back(Line(trip, "2026/04/02", QC, 10, 3.0f, 1000 + 10 * trip, 1010 + 10 * trip));
+    lines[499].odometerIn += 5; // a gap at trip 500
+    lines[777].odometerIn -= 5; // an overlap at trip 778
+    lines[3].odometerIn = 0;    // no readings: not on the line
+    lines.push_back(Line(1001, "2026/04/02", KX, 10, 0.0f, 1, 2, 1)); // passed over
+    Quarter q(lines);
+    const Findings findings = q.check();
+    const std::vector<OdometerPoint> all = OdometerTrace(q.doc, findings, 0);
+    EXPECT_EQ(all.size(), 999u);
+    const std::vector<OdometerPoint> thin = OdometerTrace(q.doc, findings, 100);
+    EXPECT_LE(thin.size(), 104u);
+    EXPECT_EQ(thin.front().trip, 1);
+    EXPECT_EQ(thin.back().trip, 1000);
+    std::vector<std::pair<int32_t, OdometerMark>> marks;
+    for (const OdometerPoint &p : thin) {
+        if (p.mark != OdometerMark::None)
+            marks.emplace_back(p.trip, p.mark);
+    }
+    const std::vector<std::pair<int32_t, OdometerMark>> expected = {{500, OdometerMark::Gap},
+                                                                    {778, OdometerMark::Overlap}};
+    EXPECT_EQ(marks, expected);
 }

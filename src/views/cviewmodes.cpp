@@ -4,6 +4,8 @@
 #include "ui/commandids.h"
 #include "views/centryflows.h"
 #include "views/ciftaview.h"
+#include "views/codometerchart.h"
+#include "views/creportchart.h"
 
 #include <QAction>
 #include <QMenu>
@@ -60,6 +62,11 @@ void CViewModes::installModes()
     };
     check.doubleClick = [this](int row) { openFindingTrip(row); };
     view_.setListMode(ViewMode::Check, check);
+
+    reportChart_ = new CReportChart(report_);
+    view_.setChart(ViewMode::Report, reportChart_);
+    odometerChart_ = new COdometerChart(view_.document(), check_);
+    view_.setChart(ViewMode::Check, odometerChart_);
 }
 
 void CViewModes::openFindingTrip(int row)

@@ -9,6 +9,8 @@
 #include <QObject>
 
 class CIftaView;
+class COdometerChart;
+class CReportChart;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -27,6 +29,8 @@ public:
     CReportListCtrl &reportList() { return report_; }
     CTaxListCtrl &taxList() { return tax_; }
     CCheckListCtrl &checkList() { return check_; }
+    CReportChart &reportChart() { return *reportChart_; }
+    COdometerChart &odometerChart() { return *odometerChart_; }
     CTaxFlows &taxFlows() { return taxFlows_; }
     CMergeFlow &mergeFlow() { return mergeFlow_; }
 
@@ -52,6 +56,8 @@ private:
     CReportListCtrl report_;
     CTaxListCtrl tax_;
     CCheckListCtrl check_;
+    CReportChart *reportChart_ = nullptr;     // a child of the view
+    COdometerChart *odometerChart_ = nullptr; // a child of the view
     CTaxFlows taxFlows_;
     CMergeFlow mergeFlow_;
 };

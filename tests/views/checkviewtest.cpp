@@ -14,8 +14,13 @@
 #include "ui/commandids.h"
 #include "views/centrydlg.h"
 #include "views/ciftaview.h"
+#include "views/codometerchart.h"
+#include "views/creportchart.h"
 #include "views/cviewmodes.h"
 
+#include <QBarSet>
+#include <QChart>
+#include <QStackedBarSeries>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -62,6 +67,15 @@ protected:
         doc.modifyEntry(2, late);
     }
 
+    OdometerMark MarkOfTrip(int32_t trip)
+    {
+        for (const OdometerPoint &p : modes.odometerChart().points()) {
+            if (p.trip == trip)
+                return p.mark;
+        }
+        return OdometerMark::None;
+    }
+
     // The printer settings need the application object before anything else is made.
     QApplication &app = GuiApp();
     ScriptedPrompts prompts;
@@ -87,6 +101,10 @@ TEST_F(CheckViewTest, DoubleClickOpensTheTripAndChecksAgain)
     EXPECT_EQ(modes.checkList().text(0, 1), "3");
     EXPECT_EQ(modes.checkList().text(1, 0), "exposure");
     EXPECT_FALSE(view.isCommandEnabled(ID_EDIT_UNDO));
+    // The odometer line is under the list, marked at trip 3.
+    EXPECT_FALSE(view.chartArea()->isHidden());
+    EXPECT_EQ(view.chartArea()->currentWidget(), &modes.odometerChart());
+    EXPECT_EQ(MarkOfTrip(3), OdometerMark::Gap);
 
     int dialogs = 0;
     prompts.entry = [&](EntryDialogData &d) {
@@ -108,10 +126,11 @@ TEST_F(CheckViewTest, DoubleClickOpensTheTripAndChecksAgain)
                        view.list()->visualRect(modes.checkList().index(0, 0)).center());
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(doc.entries()[2].odometerIn, doc.entries()[1].odometerOut);
-    // The check ran again: only the exposure is left.
+    // The check ran again: only the exposure is left, and the mark is gone.
     EXPECT_EQ(view.mode(), ViewMode::Check);
     ASSERT_EQ(modes.checkList().rowCount(), 1);
     EXPECT_EQ(modes.checkList().text(0, 0), "exposure");
+    EXPECT_EQ(MarkOfTrip(3), OdometerMark::None);
     EXPECT_TRUE(doc.undo().canUndo());
 }
 
@@ -144,4 +163,51 @@ TEST_F(CheckViewTest, ReturnFormAsksBeforePrintingWhenTheCheckFoundProblems)
     view.OnCmdMsg(ID_FILE_PRINT);
     EXPECT_EQ(printDialogs, 3);
     EXPECT_EQ(prompts.shown.size(), 3u);
+}
+
+TEST_F(CheckViewTest, ReportChartFollowsTheList)
+{
+    view.ShowReport();
+    EXPECT_EQ(view.chartArea()->currentWidget(), &modes.reportChart());
+    const auto chartMatchesList = [this] {
+        const CReportChart::Data &data = modes.reportChart().data();
+        const CReportListCtrl &list = modes.reportList();
+        // Every jurisdiction line, then the empty line and the totals.
+        ASSERT_EQ(data.jurisdictions.size() + 2, static_cast<size_t>(list.rowCount()));
+        auto *series =
+            qobject_cast<QStackedBarSeries *>(modes.reportChart().taxChart()->series().value(0));
+        ASSERT_NE(series, nullptr);
+        const QBarSet *due = series->barSets().at(0);
+        const QBarSet *credit = series->barSets().at(1);
+        for (int row = 0; row + 2 < list.rowCount(); ++row) {
+            const size_t i = static_cast<size_t>(row);
+            EXPECT_EQ(data.jurisdictions[i].toStdString(), list.text(row, 1));
+            EXPECT_EQ(QString::number(data.tax[i], 'f', 2).toStdString(), list.text(row, 9));
+            EXPECT_EQ(QString::number(data.distance[i], 'f', 0).toStdString(), list.text(row, 3));
+            EXPECT_DOUBLE_EQ(due->at(row) + credit->at(row), data.tax[i]);
+        }
+    };
+    chartMatchesList();
+    const CReportChart::Data before = modes.reportChart().data();
+
+    // An edit: the first trip twice as long. The report is shown again and the chart
+    // with it: its jurisdiction's bar grows by the trip's distance.
+    const auto distanceOf = [this](const std::string &abbreviation) {
+        const CReportChart::Data &data = modes.reportChart().data();
+        for (size_t i = 0; i < data.jurisdictions.size(); ++i) {
+            if (data.jurisdictions[i].toStdString() == abbreviation)
+                return data.distance[i];
+        }
+        return -1.0;
+    };
+    TripEntry longer = doc.entries()[0];
+    const std::string abbreviation = doc.taxTable()[longer.slot].abbreviation;
+    const double distance = distanceOf(abbreviation);
+    ASSERT_GT(distance, 0.0);
+    longer.distance *= 2;
+    doc.modifyEntry(0, longer);
+    view.refreshMode();
+    chartMatchesList();
+    EXPECT_EQ(distanceOf(abbreviation), distance + longer.distance / 2);
+    EXPECT_NE(modes.reportChart().data().tax, before.tax);
 }

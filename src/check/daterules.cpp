@@ -6,8 +6,7 @@
 #include "records/ciftadoc.h"
 
 #include <cstring>
-#include <functional>
-#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -83,33 +82,58 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
 }
 
 // Two lines are the same trip when date, jurisdiction, distance, fuel (each with its
-// unit) and both odometer readings agree. The set holds positions into the entries.
-struct SameTrip {
-    const CIftaDoc::Entries *entries;
+// unit) and both odometer readings agree.
+bool SameTrip(const TripEntry &x, const TripEntry &y)
+{
+    return x.slot == y.slot && x.distance == y.distance && x.distanceInMiles == y.distanceInMiles &&
+           x.fuelInGallons == y.fuelInGallons && EntryFuel(x) == EntryFuel(y) &&
+           x.odometerIn == y.odometerIn && x.odometerOut == y.odometerOut && x.date == y.date;
+}
 
-    size_t operator()(size_t i) const
-    {
-        const TripEntry &e = (*entries)[i];
-        size_t h = std::hash<std::string>()(e.date);
-        const auto mix = [&h](uint64_t v) {
-            h ^= std::hash<uint64_t>()(v) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
-        };
-        mix(static_cast<uint64_t>(static_cast<uint32_t>(e.slot)) << 32 | e.distance);
-        mix(static_cast<uint64_t>(EntryFuel(e)));
-        mix(static_cast<uint64_t>(static_cast<uint32_t>(e.odometerIn)) << 32 |
-            static_cast<uint32_t>(e.odometerOut));
-        return h;
+uint64_t Mix(uint64_t h, uint64_t v)
+{
+    h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+    return h * 0xff51afd7ed558ccdull;
+}
+
+// A hash of what SameTrip compares.
+uint64_t TripHash(const TripEntry &e)
+{
+    uint64_t h = 1469598103934665603ull;
+    for (char c : e.date)
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(e.slot)) << 32 | e.distance);
+    h = Mix(h, static_cast<uint64_t>(EntryFuel(e)) << 2 |
+                   static_cast<uint64_t>((e.distanceInMiles != 0) << 1 | (e.fuelInGallons != 0)));
+    h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(e.odometerIn)) << 32 |
+                   static_cast<uint32_t>(e.odometerOut));
+    return h;
+}
+
+// The ordinary lines' keys, hash above and place in trip order below, sorted by hash
+// with a stable radix sort: lines of the same hash end up side by side, each group in
+// trip order. Sequential passes keep a record of a million lines in the cache's reach,
+// where a hash table would miss it on every line.
+std::vector<uint64_t> SortedTripKeys(const CheckContext &context)
+{
+    const CIftaDoc::Entries &entries = context.doc.entries();
+    const size_t count = context.tripOrder.size();
+    std::vector<uint64_t> keys(count);
+    for (size_t i = 0; i < count; ++i)
+        keys[i] = (TripHash(entries[context.tripOrder[i]]) & 0xFFFFFFFF00000000ull) | i;
+    std::vector<uint64_t> sorted(count);
+    for (int shift = 32; shift < 64; shift += 8) {
+        size_t start[257] = {};
+        for (uint64_t key : keys)
+            ++start[((key >> shift) & 0xFF) + 1];
+        for (int b = 0; b < 256; ++b)
+            start[b + 1] += start[b];
+        for (uint64_t key : keys)
+            sorted[start[(key >> shift) & 0xFF]++] = key;
+        keys.swap(sorted);
     }
-    bool operator()(size_t a, size_t b) const
-    {
-        const TripEntry &x = (*entries)[a];
-        const TripEntry &y = (*entries)[b];
-        return x.slot == y.slot && x.distance == y.distance &&
-               x.distanceInMiles == y.distanceInMiles && x.fuelInGallons == y.fuelInGallons &&
-               EntryFuel(x) == EntryFuel(y) && x.odometerIn == y.odometerIn &&
-               x.odometerOut == y.odometerOut && x.date == y.date;
-    }
-};
+    return keys;
+}
 
 } // namespace
 
@@ -127,17 +151,39 @@ void CheckOutsideQuarter(const CheckContext &context, Findings &out)
 
 void CheckDuplicateTrips(const CheckContext &context, Findings &out)
 {
-    const SameTrip same{&context.doc.entries()};
-    std::unordered_set<size_t, SameTrip, SameTrip> seen(context.tripOrder.size() * 2, same, same);
-    for (size_t position : context.tripOrder) {
-        const auto inserted = seen.insert(position);
-        if (inserted.second)
-            continue;
-        const TripEntry &line = context.entry(position);
-        const TripEntry &first = context.entry(*inserted.first);
-        out.push_back({CheckRule::DuplicateTrip, line.tripNumber, context.abbreviation(line.slot),
-                       "Repeats trip " + std::to_string(first.tripNumber) +
-                           ": the same date, jurisdiction, distance, fuel and odometers"});
+    const CIftaDoc::Entries &entries = context.doc.entries();
+    const std::vector<uint64_t> keys = SortedTripKeys(context);
+    const auto lineOf = [&](uint64_t key) -> const TripEntry & {
+        return entries[context.tripOrder[static_cast<size_t>(key & 0xFFFFFFFFull)]];
+    };
+    // Within a group of one hash, each line is held against the distinct lines before it
+    // (nearly always one): the first equal one is the trip it repeats.
+    // The groups come in hash order; CheckQuarter lists the findings by trip.
+    std::vector<const TripEntry *> distinct;
+    for (size_t g = 0; g < keys.size();) {
+        size_t end = g + 1;
+        while (end < keys.size() && (keys[end] >> 32) == (keys[g] >> 32))
+            ++end;
+        distinct.clear();
+        for (size_t j = g; j < end; ++j) {
+            const TripEntry &line = lineOf(keys[j]);
+            const TripEntry *first = nullptr;
+            for (const TripEntry *earlier : distinct) {
+                if (SameTrip(*earlier, line)) {
+                    first = earlier;
+                    break;
+                }
+            }
+            if (!first) {
+                distinct.push_back(&line);
+                continue;
+            }
+            out.push_back({CheckRule::DuplicateTrip, line.tripNumber,
+                           context.abbreviation(line.slot),
+                           "Repeats trip " + std::to_string(first->tripNumber) +
+                               ": the same date, jurisdiction, distance, fuel and odometers"});
+        }
+        g = end;
     }
 }
 

@@ -22,8 +22,8 @@ void FillTable(LoadedTaxTable &rates)
         rate.name = "Jurisdiction " + std::to_string(slot);
         rate.abbreviation = {static_cast<char>('A' + slot / 26),
                              static_cast<char>('A' + slot % 26)};
-        rate.dieselRate = 0.1 + slot * 0.001;
-        rate.gasolineRate = 0.09 + slot * 0.001;
+        rate.dieselRate = TenThousandths{1000 + slot * 10};
+        rate.gasolineRate = TenThousandths{900 + slot * 10};
     }
     rates.setPeriod(TaxPeriod{2026, 2, "Canada"});
 }
@@ -45,8 +45,7 @@ void FillQuarter(CIftaDoc &doc, size_t count)
         e.odometerIn = odometer;
         odometer += static_cast<int32_t>(e.distance);
         e.odometerOut = odometer;
-        e.fuel =
-            static_cast<float>(e.distance / 3) + static_cast<float>((seed >> 12) % 100) / 100.0f;
+        e.fuel = Hundredths{static_cast<int64_t>(e.distance / 3) * 100 + (seed >> 12) % 100};
         switch (i % 400) {
         case 100:
             e.odometerIn += 7; // a gap

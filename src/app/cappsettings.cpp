@@ -11,6 +11,7 @@ namespace {
 
 const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
 const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
+const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 
 std::string Read(const QString &key)
@@ -50,6 +51,18 @@ std::string CAppSettings::defaultProfilesFile()
 void CAppSettings::setDefaultProfilesFile(const std::string &path)
 {
     Write(kProfilesFileKey, path);
+}
+
+bool CAppSettings::wholeUnits()
+{
+    TOLLMARK_SETTINGS(s);
+    return s.value(kWholeUnitsKey, false).toBool();
+}
+
+void CAppSettings::setWholeUnits(bool whole)
+{
+    TOLLMARK_SETTINGS(s);
+    s.setValue(kWholeUnitsKey, whole);
 }
 
 QStringList CAppSettings::recentFiles() const

@@ -43,6 +43,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     buildCommands();
     // Print and Print Preview start from the same printer settings as Print Setup.
     printCommands_->setApplicationPrinter([this]() -> QPrinter & { return printer(); });
+    // The return form rounds fuel as the Options say at the time of each job.
+    printCommands_->setFuelRounding([this] { return session_->fuelRounding(); });
 }
 
 CIftaApp::~CIftaApp()
@@ -50,6 +52,7 @@ CIftaApp::~CIftaApp()
     frame_.reset();
     flows_->setView(nullptr);
     printCommands_->setApplicationPrinter({});
+    printCommands_->setFuelRounding({});
 }
 
 CIftaDoc &CIftaApp::document()

@@ -11,9 +11,10 @@ struct TripEntry;
 
 // The return's figures the check compares, as exact whole numbers: distances in the
 // carrier's unit, fuel in hundredths of a litre or US gallon, the fleet average in
-// hundredths, money in cents, rates in ten-thousandths. This file is the check's one
-// reader of the report and of the money fields of trip lines and rates, so a change in
-// how the report keeps its figures touches nothing else of the check.
+// hundredths, money in cents, rates in ten-thousandths (the units of the report's and
+// the trip lines' fixed-point figures). This file is the check's one reader of the report
+// and of the money fields of trip lines and rates, so a change in how they are kept
+// touches nothing else of the check.
 struct SlotFigures {
     bool listed = false;    // the report has a line for the slot
     uint32_t distance = 0;  // taxable distance

@@ -19,7 +19,7 @@ const Subcommand kSubcommands[] = {
     {"dump-rates", CmdDumpRates, "dump-rates FILE.itx"},
     {"dump-profiles", CmdDumpProfiles, "dump-profiles FILE.usr"},
     {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
-    {"report", CmdReport, "report FILE.irc --rates T.itx"},
+    {"report", CmdReport, "report FILE.irc --rates T.itx [--whole-units]"},
     {"rates", CmdRates, "rates T.itx"},
     {"check", CmdCheck, "check FILE.irc --rates T.itx [--fail-on-findings]"},
     {"import", CmdImport,
@@ -37,7 +37,7 @@ const Subcommand kSubcommands[] = {
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
      "print FILE.irc --rates T.itx --what entries|report|rates|check --pdf OUT.pdf [--landscape] "
-     "[--page-size Letter|A4]"},
+     "[--page-size Letter|A4] [--whole-units]"},
 };
 
 int usage(std::ostream &out)

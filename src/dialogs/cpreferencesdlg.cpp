@@ -3,6 +3,7 @@
 #include "dialogs/dialogtext.h"
 #include "ui/userprompts.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -27,6 +28,9 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     profilesFile_ = new QLineEdit(this);
     profilesFile_->setObjectName("profilesFile");
     taxFile_->setMinimumWidth(360);
+    wholeUnits_ =
+        new QCheckBox(tr("&Round fuel to whole gallons or litres, as filing portals do"), this);
+    wholeUnits_->setObjectName("wholeUnits");
 
     auto *browseTax = new QPushButton(tr("Browse"), this);
     browseTax->setObjectName("browseTax");
@@ -44,6 +48,7 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     grid->addWidget(new QLabel(tr("Default User Profiles File:"), this), 2, 0, 1, 2);
     grid->addWidget(profilesFile_, 3, 0);
     grid->addWidget(browseProfiles, 3, 1);
+    grid->addWidget(wholeUnits_, 4, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -59,12 +64,14 @@ void CPreferencesDlg::transferToControls()
 {
     taxFile_->setText(FromPath(data_.taxFile));
     profilesFile_->setText(FromPath(data_.profilesFile));
+    wholeUnits_->setChecked(data_.wholeUnits);
 }
 
 void CPreferencesDlg::transferFromControls()
 {
     data_.taxFile = ToPath(taxFile_->text());
     data_.profilesFile = ToPath(profilesFile_->text());
+    data_.wholeUnits = wholeUnits_->isChecked();
 }
 
 void CPreferencesDlg::OnBrowse(bool taxFile)

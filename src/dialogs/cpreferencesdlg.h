@@ -7,6 +7,7 @@
 #include <string>
 
 class UserPrompts;
+class QCheckBox;
 class QLineEdit;
 
 // "Preferences": edits the default tax file and the default user-profiles file, each
@@ -32,4 +33,5 @@ private:
     PreferencesData data_;
     QLineEdit *taxFile_ = nullptr;
     QLineEdit *profilesFile_ = nullptr;
+    QCheckBox *wholeUnits_ = nullptr;
 };

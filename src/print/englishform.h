@@ -23,23 +23,16 @@ void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &rep
 void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                    PrintState &state, int page);
 
-// One row slot: its grid and, with a row, the row's values at the report's fleet average.
-void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAverage,
+// One row slot: its grid and, with a row, the row's figures as the report computes them
+// at its fleet average.
+void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                   const PrintState &state, const ReportRow *row, int slot);
 
-// A printed line's figures, single precision and not rounded (the text rounds them).
-struct FormLineFigures {
-    float taxableFuel = 0.0f;
-    float difference = 0.0f;
-    float tax = 0.0f;
-};
-FormLineFigures ComputeFormLineFigures(const ReportRow &row, float fleetAverage);
-
-// "INVALID" for the no-average marker, else the average as "%.2f".
-QString FormAverageText(float fleetAverage);
+// "INVALID" for the no-average marker, else the average with two decimals.
+QString FormAverageText(Hundredths fleetAverage);
 
 // Lowest form y any part of a form page with `rowSlots` slots reaches.
-int EnglishFormBottom(int rowSlots);
+int EnglishFormBottom(int rowSlots, FuelRounding rounding = FuelRounding::Cents);
 
 // Parts both forms draw alike.
 namespace FormParts {

@@ -330,7 +330,8 @@ bool CRecordSession::saveWithCurrentRates()
 
 bool CRecordSession::options()
 {
-    PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile()};
+    PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
+                         settings_.wholeUnits()};
     if (!prompts_.editPreferences(data))
         return false;
     // Changed rates are offered for saving before the new default replaces them (saving
@@ -339,9 +340,14 @@ bool CRecordSession::options()
                                                      : data.taxFile);
     settings_.setDefaultTaxFile(data.taxFile);
     settings_.setDefaultProfilesFile(data.profilesFile);
+    const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
+    settings_.setWholeUnits(data.wholeUnits);
     tax_.loadDefaultTaxFile();
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
     events().periodsChanged();
+    // The report shown is computed in the new rounding.
+    if (roundingChanged)
+        events().linesUpdated();
     return true;
 }
 

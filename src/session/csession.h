@@ -2,6 +2,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "report/report.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
 #include "session/programstate.h"
@@ -34,6 +35,8 @@ public:
     CRecordSession &record() { return record_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
+    // How the report rounds fuel, as the settings say.
+    FuelRounding fuelRounding();
 
 private:
     SessionPrompts &prompts_;

@@ -46,4 +46,5 @@ struct ImportDialogData {
 struct PreferencesData {
     std::string taxFile;      // default tax file
     std::string profilesFile; // default user profiles file
+    bool wholeUnits = false;  // the report rounds fuel to whole gallons or litres
 };

@@ -21,13 +21,13 @@ size_t Printout::itemCount() const
     return 0;
 }
 
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode)
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding rounding)
 {
     Printout printout;
     printout.doc = &doc;
     printout.mode = mode;
     if (mode == ViewMode::Report)
-        printout.report = ComputeReport(doc);
+        printout.report = ComputeReport(doc, rounding);
     if (mode == ViewMode::Check)
         printout.findings = CheckQuarter(doc, doc.rates());
     return printout;

@@ -21,6 +21,7 @@ struct Printout {
     size_t itemCount() const;
 };
 
-// The printout of `doc` in `mode`; the report is computed only for the return form, the
-// check (against the document's loaded table) only for the check listing.
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode);
+// The printout of `doc` in `mode`; the report is computed, in `rounding`, only for the
+// return form, the check (against the document's loaded table) only for the check listing.
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
+                         FuelRounding rounding = FuelRounding::Cents);

@@ -2,9 +2,9 @@
 
 #include <string>
 
-// The remembered file paths of the program: the default tax-rate file and the default
-// user-profiles file (the window keeps them in the user's settings). An empty path means
-// none is remembered.
+// The remembered settings of the program: the default tax-rate file and the default
+// user-profiles file (an empty path means none is remembered), and whether the report
+// rounds fuel to whole units. The window keeps them in the user's settings.
 class SessionSettings
 {
 public:
@@ -14,6 +14,8 @@ public:
     virtual void setDefaultTaxFile(const std::string &path) = 0;
     virtual std::string defaultProfilesFile() = 0;
     virtual void setDefaultProfilesFile(const std::string &path) = 0;
+    virtual bool wholeUnits() = 0;
+    virtual void setWholeUnits(bool whole) = 0;
 };
 
 // Settings that live as long as the object: tollmark-cli's and the tests'.
@@ -24,7 +26,10 @@ public:
     void setDefaultTaxFile(const std::string &path) override { taxFile = path; }
     std::string defaultProfilesFile() override { return profilesFile; }
     void setDefaultProfilesFile(const std::string &path) override { profilesFile = path; }
+    bool wholeUnits() override { return whole; }
+    void setWholeUnits(bool value) override { whole = value; }
 
     std::string taxFile;
     std::string profilesFile;
+    bool whole = false;
 };

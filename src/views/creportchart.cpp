@@ -1,6 +1,5 @@
 #include "views/creportchart.h"
 
-#include "records/textnumber.h"
 #include "views/creportlistctrl.h"
 
 #include <QBarCategoryAxis>
@@ -15,6 +14,13 @@
 #include <algorithm>
 
 namespace {
+
+// A number of the list as the chart draws it: the list writes "%.2f" and "%d" in the C
+// locale, which QString reads whatever the user's locale is.
+double Number(const std::string &text)
+{
+    return QString::fromStdString(text).toDouble();
+}
 
 // Columns of the report list the chart reads.
 constexpr int kAbbreviationColumn = 1;
@@ -107,8 +113,8 @@ CReportChart::Data CReportChart::FromList(const CReportListCtrl &list)
         if (abbreviation.empty())
             continue;
         data.jurisdictions.push_back(QString::fromLatin1(abbreviation.c_str()));
-        data.tax.push_back(TextToDouble(list.text(row, kTaxColumn)));
-        data.distance.push_back(TextToDouble(list.text(row, kTaxableDistanceColumn)));
+        data.tax.push_back(Number(list.text(row, kTaxColumn)));
+        data.distance.push_back(Number(list.text(row, kTaxableDistanceColumn)));
     }
     return data;
 }

@@ -62,10 +62,10 @@ void CReportListCtrl::SetColumns()
     endResetModel();
 }
 
-void CReportListCtrl::Fill()
+void CReportListCtrl::Fill(FuelRounding rounding)
 {
     beginResetModel();
     columns_ = ReportColumns(doc_.company().country);
-    lines_ = ListReport(doc_);
+    lines_ = ListReport(doc_, rounding);
     endResetModel();
 }

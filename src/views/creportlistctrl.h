@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/listcolumn.h"
+#include "report/report.h"
 
 #include <QAbstractTableModel>
 
@@ -31,8 +32,8 @@ public:
     // The ten columns for the carrier's country.
     void SetColumns();
     const std::vector<ListColumn> &columns() const { return columns_; }
-    // Recomputes the report and rebuilds the lines (ListReport).
-    void Fill();
+    // Recomputes the report in `rounding` and rebuilds the lines (ListReport).
+    void Fill(FuelRounding rounding = FuelRounding::Cents);
 
     const std::vector<ListLine> &lines() const { return lines_; }
     // The text of a cell as the list shows it; empty outside the list.

@@ -126,19 +126,19 @@ const RuleCase kCases[] = {
      CheckRule::NoFuel,
      [](Lines &l, Quarter &) {
          for (TripEntry &e : l)
-             e.fuel = 0.0f;
+             e.fuel = Fuel(0.0);
      },
      {F(CheckRule::NoFuel, 0, "", "1,400 km driven in the quarter and no fuel bought")}},
     {"SomeFuel",
      CheckRule::NoFuel,
      [](Lines &l, Quarter &) {
-         l[0].fuel = 0.0f;
-         l[1].fuel = 0.0f;
+         l[0].fuel = Fuel(0.0);
+         l[1].fuel = Fuel(0.0);
      },
      {}},
     {"AverageAboveTheRange",
      CheckRule::AverageRange,
-     [](Lines &l, Quarter &) { l[0].fuel = 10.0f; },
+     [](Lines &l, Quarter &) { l[0].fuel = Fuel(10.0); },
      {F(CheckRule::AverageRange, 0, "",
         "The fleet average of 6.67 km/L is outside 1.70 to 4.25 km/L")}},
     {"AverageBelowTheRangeInMiles",
@@ -152,17 +152,17 @@ const RuleCase kCases[] = {
         "The fleet average of 3.50 MPG is outside 4.00 to 10.00 MPG")}},
     {"AverageAtTheTopOfTheRange",
      CheckRule::AverageRange,
-     [](Lines &l, Quarter &) { l[0].fuel = 129.41f; },
+     [](Lines &l, Quarter &) { l[0].fuel = Fuel(129.41); },
      {}},
     {"RateOfAnOlderTable",
      CheckRule::RateDiffers,
-     [](Lines &l, Quarter &) { l[4].rate = 0.2; },
+     [](Lines &l, Quarter &) { l[4].rate = Rate(0.2); },
      {F(CheckRule::RateDiffers, 5, "QC", "1 trip line carries 0.2000, the loaded table 0.2020")}},
     {"SeveralLinesOneFinding",
      CheckRule::RateDiffers,
      [](Lines &l, Quarter &) {
-         l[4].rate = 0.2;
-         l[0].rate = 0.19;
+         l[4].rate = Rate(0.2);
+         l[0].rate = Rate(0.19);
      },
      {F(CheckRule::RateDiffers, 1, "QC",
         "2 trip lines carry a rate other than the loaded table's 0.2020 (trip 1: 0.1900)")}},
@@ -202,7 +202,7 @@ const RuleCase kCases[] = {
      [](Lines &l, Quarter &) {
          TripEntry again = l[1];
          again.tripNumber = 6;
-         again.fuel = 100.01f;
+         again.fuel = Fuel(100.01);
          l.push_back(again);
      },
      {}},
@@ -228,13 +228,13 @@ const RuleCase kCases[] = {
      {F(CheckRule::Exposure, 0, "", "An audit at 1.70 km/L would add 88.07 to the tax due")}},
     {"NoExposureBelowTheDefault",
      CheckRule::Exposure,
-     [](Lines &l, Quarter &) { l[0].fuel = 700.0f; },
+     [](Lines &l, Quarter &) { l[0].fuel = Fuel(700.0); },
      {}},
     {"NoExposureWithoutFuel",
      CheckRule::Exposure,
      [](Lines &l, Quarter &) {
          for (TripEntry &e : l)
-             e.fuel = 0.0f;
+             e.fuel = Fuel(0.0);
      },
      {}},
 };
@@ -276,7 +276,7 @@ TEST(QuarterCheck, ListsRuleByRuleAndByTrip)
     lines[4].date = "2026/07/01";  // outside-quarter, trip 5
     lines[0].date = "2026/01/01";  // outside-quarter, trip 1
     lines[1].odometerIn = 1520;    // odometer-gap, trip 2
-    lines[2].rate = 0.3;           // rate-differs, trip 3
+    lines[2].rate = Rate(0.3);     // rate-differs, trip 3
     std::swap(lines[0], lines[4]); // record order is not trip order
     Quarter q(lines);
     q.rates.setPeriod(TaxPeriod{2026, 1, "Canada"}); // period-mismatch

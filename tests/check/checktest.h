@@ -8,6 +8,7 @@
 #include "check/quartercheck.h"
 #include "records/ciftadoc.h"
 
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -23,6 +24,16 @@ namespace checktest {
 
 enum Slot { QC = 0, ON = 1, KY = 2, KX = 3, NB = 4 };
 
+// Rates and fuel written as decimals in the tables below, held exactly.
+inline TenThousandths Rate(double rate)
+{
+    return TenThousandths{static_cast<int64_t>(std::llround(rate * 10000.0))};
+}
+inline Hundredths Fuel(double fuel)
+{
+    return Hundredths{static_cast<int64_t>(std::llround(fuel * 100.0))};
+}
+
 inline TaxRateTable MakeTable()
 {
     TaxRateTable table;
@@ -37,13 +48,14 @@ inline TaxRateTable MakeTable()
     };
     int slot = 0;
     for (const auto &r : rows) {
-        table[slot] = TaxRate{r.name, r.abbreviation, r.diesel, r.gasoline, r.surcharge, slot};
+        table[slot] =
+            TaxRate{r.name, r.abbreviation, Rate(r.diesel), Rate(r.gasoline), r.surcharge, slot};
         ++slot;
     }
     return table;
 }
 
-inline TripEntry Line(int32_t trip, const char *date, int slot, uint32_t distance, float fuel,
+inline TripEntry Line(int32_t trip, const char *date, int slot, uint32_t distance, double fuel,
                       int32_t in, int32_t out, int surcharge = 0)
 {
     TripEntry e;
@@ -51,7 +63,7 @@ inline TripEntry Line(int32_t trip, const char *date, int slot, uint32_t distanc
     e.date = date;
     e.slot = slot;
     e.distance = distance;
-    e.fuel = fuel;
+    e.fuel = Fuel(fuel);
     e.odometerIn = in;
     e.odometerOut = out;
     e.surcharge = surcharge;

@@ -80,6 +80,8 @@ const CommandSpec kCommands[] = {
      nullptr, false},
     {ID_VIEW_TAX_RATES, "View Ta&x Rates\tAlt+T", "Alt+T", "Show the tax rates\nView Tax Rates",
      nullptr, false},
+    {ID_VIEW_CHECK, "&Check\tAlt+K", "Alt+K",
+     "Check the quarter's records as an audit would\nCheck the Quarter", nullptr, false},
     // Toolbar only
     {ID_ODOMETER_ON, "Odometer ON", "", "Use odometer readings for new trips\nOdometer ON",
      "odometer-on", true},
@@ -90,6 +92,8 @@ const CommandSpec kCommands[] = {
      false},
     {ID_TB_VIEW_REPORT, "View Report", "", "Show the quarterly report\nView Report", "view-report",
      false},
+    {ID_TB_VIEW_CHECK, "Check", "",
+     "Check the quarter's records as an audit would\nCheck the Quarter", "view-check", false},
     // Tax Rates
     {ID_DOWNLOAD, "&Download\tAlt+D", "Alt+D", "Download tax rates\nDownload", nullptr, false},
     {ID_TAX_RATES_INFO, "Tax Rates &Info", "",

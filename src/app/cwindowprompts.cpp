@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -86,6 +87,20 @@ bool CWindowPrompts::askYesNo(const std::string &text)
     return QMessageBox::question(Owner(), kCaption, FromBytes(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+UserPrompts::PrintAnswer CWindowPrompts::askPrintAnyway(const std::string &text)
+{
+    QMessageBox box(QMessageBox::Question, kCaption, FromBytes(text),
+                    QMessageBox::Yes | QMessageBox::No, Owner());
+    QPushButton *show =
+        box.addButton(QString::fromLatin1(kShowProblemsButton), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::No);
+    box.exec();
+    if (box.clickedButton() == show)
+        return PrintAnswer::ShowProblems;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? PrintAnswer::Print
+                                                               : PrintAnswer::Cancel;
 }
 
 UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)

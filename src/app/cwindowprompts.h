@@ -32,6 +32,7 @@ public:
     void showAbout() override;
     void showHelp(unsigned context) override;
     bool printSetup(QPrinter &printer) override;
+    PrintAnswer askPrintAnyway(const std::string &text) override;
 };
 
 // A filter of the program's own form ("IFTA record files (*.irc)|*.irc||") as a file

@@ -30,7 +30,8 @@ private:
 FuelRounding RoundingOption(const CliArgs &args);
 
 // Exit codes of every subcommand.
-enum CliExit { ExitOk = 0, ExitInputFailure = 1, ExitUsage = 2 };
+// ExitFindings: `check --fail-on-findings` found a problem (a finding other than the exposure).
+enum CliExit { ExitOk = 0, ExitInputFailure = 1, ExitUsage = 2, ExitFindings = 3 };
 
 // Prints a usage failure to standard error and gives ExitUsage.
 int UsageError(const std::string &text);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The tollmark-cli subcommands. Each takes the arguments after its own name and returns
-// the exit code (0 success, 1 failure of the input, 2 usage error).
+// the exit code (0 success, 1 failure of the input, 2 usage error, 3 findings of a check
+// asked to fail on them).
 
 // Record and tax-rate files.
 int CmdDumpRecord(int argc, char **argv);
@@ -14,6 +15,9 @@ int CmdUpdateRates(int argc, char **argv);
 int CmdReport(int argc, char **argv);
 int CmdImport(int argc, char **argv);
 int CmdMerge(int argc, char **argv);
+
+// The quarter check.
+int CmdCheck(int argc, char **argv);
 
 // Profiles.
 int CmdDumpProfiles(int argc, char **argv);

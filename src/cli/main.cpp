@@ -25,6 +25,7 @@ const Subcommand kSubcommands[] = {
     {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
     {"report", CmdReport, "report FILE.irc --rates T.itx [--whole-units]"},
     {"rates", CmdRates, "rates T.itx"},
+    {"check", CmdCheck, "check FILE.irc --rates T.itx [--fail-on-findings]"},
     {"import", CmdImport,
      "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
      "[--country C] [--province P]"},
@@ -39,7 +40,7 @@ const Subcommand kSubcommands[] = {
      "[--country T] [--postalCode T] [--phone T] [--iftaNumber T] [--fuelType 1|2]"},
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
-     "print FILE.irc --rates T.itx --what entries|report|rates --pdf OUT.pdf [--landscape] "
+     "print FILE.irc --rates T.itx --what entries|report|rates|check --pdf OUT.pdf [--landscape] "
      "[--page-size Letter|A4] [--whole-units]"},
 };
 

@@ -28,6 +28,8 @@ bool ModeOf(const std::string &what, ViewMode &mode)
         mode = ViewMode::Report;
     else if (what == "rates")
         mode = ViewMode::TaxRates;
+    else if (what == "check")
+        mode = ViewMode::Check;
     else
         return false;
     return true;
@@ -62,7 +64,7 @@ int CmdPrint(int argc, char **argv)
         return UsageError("missing --rates T.itx or --pdf OUT.pdf");
     ViewMode mode = ViewMode::EntryList;
     if (!ModeOf(args.value("what"), mode))
-        return UsageError("--what takes entries, report or rates");
+        return UsageError("--what takes entries, report, rates or check");
     PdfOptions options;
     options.landscape = args.has("landscape");
     const std::string size = args.value("page-size", "Letter");

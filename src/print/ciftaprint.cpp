@@ -72,9 +72,15 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
     page.drawRect = QRect(0, 0, device->width(), device->height());
     SetUpPage(device, currentFont, PageKind::Listing, page, measured);
     state_.linesPerPage = ListingLinesPerPage(page.drawRect.height(), measured.setup.lineHeight);
-    const int lines = printout_.mode == ViewMode::EntryList
-                          ? RecordListingLineCount(*printout_.doc)
-                          : TaxRateListingLineCount(printout_.doc->taxTable());
+    // The check listing runs over its findings' lines, long messages wrapped as the page
+    // is wide.
+    int lines = TaxRateListingLineCount(printout_.doc->taxTable());
+    if (printout_.mode == ViewMode::EntryList)
+        lines = RecordListingLineCount(*printout_.doc);
+    else if (printout_.mode == ViewMode::Check)
+        lines = static_cast<int>(
+            CheckListingLines(printout_.findings, CheckMessageChars(measured.setup, page.drawRect))
+                .size());
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
@@ -96,6 +102,10 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
         SetUpListingPage(painter, info, state_);
         PrintTaxRateListing(painter, info, state_, printout_.doc->taxTable(),
                             printout_.doc->tablePeriod());
+        break;
+    case ViewMode::Check:
+        SetUpListingPage(painter, info, state_);
+        PrintCheckListing(painter, info, state_, printout_.findings);
         break;
     }
     painter.setFont(previous);

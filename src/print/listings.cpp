@@ -1,5 +1,6 @@
 #include "print/listings.h"
 
+#include "check/quartercheck.h"
 #include "print/printtext.h"
 #include "records/units.h"
 
@@ -82,6 +83,25 @@ void DrawListing(QPainter &painter, const std::vector<ListingText> &texts)
         const int x = t.rightAligned ? t.x - metrics.horizontalAdvance(t.text) : t.x;
         painter.drawText(QPoint(x, t.y + metrics.ascent()), t.text);
     }
+}
+
+// Left end of the check listing's message column, in five-digit widths.
+constexpr int kCheckMessageColumn = 8;
+
+// Appends the parts of `text` wrapped at blanks to `width` characters.
+void WrapText(const std::string &text, size_t width, std::vector<std::string> &parts)
+{
+    size_t start = 0;
+    while (text.size() - start > width) {
+        size_t cut = text.rfind(' ', start + width);
+        if (cut == std::string::npos || cut <= start)
+            cut = text.find(' ', start + width);
+        if (cut == std::string::npos)
+            break;
+        parts.push_back(text.substr(start, cut - start));
+        start = cut + 1;
+    }
+    parts.push_back(text.substr(start));
 }
 
 } // namespace
@@ -233,4 +253,67 @@ void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &s
     state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
     DrawListing(painter,
                 TaxRateListingPage(table, state.setup, info.drawRect, info.currentPage, &period));
+}
+
+std::vector<CheckListingLine> CheckListingLines(const Findings &findings, int messageChars)
+{
+    const size_t width = static_cast<size_t>(std::max(messageChars, 10));
+    std::vector<CheckListingLine> lines;
+    lines.reserve(findings.size());
+    for (const Finding &finding : findings) {
+        const ListLine columns = CheckLine(finding);
+        std::vector<std::string> parts;
+        WrapText(columns[3], width, parts);
+        lines.push_back({columns[0], columns[1], columns[2], parts.front()});
+        for (size_t i = 1; i < parts.size(); ++i)
+            lines.push_back({std::string(), std::string(), std::string(), parts[i]});
+    }
+    return lines;
+}
+
+int CheckMessageChars(const PrintSetup &setup, const QRect &drawRect)
+{
+    const int f = setup.fiveDigitWidth;
+    if (f <= 0)
+        return 0;
+    return (drawRect.width() - kCheckMessageColumn * f) * 5 / f;
+}
+
+std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintSetup &setup,
+                                          const QRect &drawRect, int page)
+{
+    const int l = drawRect.left();
+    const int f = setup.fiveDigitWidth;
+    const PagePlan plan = PlanPage(setup, drawRect, page);
+
+    std::vector<ListingText> texts;
+    AddTitle(texts, drawRect, "IFTA Quarter Check", page);
+    const int headingY = drawRect.top() + 2 * setup.lineHeight;
+    const int messageX = l + kCheckMessageColumn * f;
+    texts.push_back({l, headingY, QStringLiteral("Rule"), false});
+    texts.push_back({l + 5 * f, headingY, QStringLiteral("Trip"), true});
+    texts.push_back({l + 5 * f + f / 2, headingY, QStringLiteral("Jurisdiction"), false});
+    texts.push_back({messageX, headingY, QStringLiteral("Message"), false});
+
+    const std::vector<CheckListingLine> lines =
+        CheckListingLines(findings, CheckMessageChars(setup, drawRect));
+    for (int j = plan.first; j < static_cast<int>(lines.size()) && plan.holds(j); ++j) {
+        const CheckListingLine &line = lines[static_cast<size_t>(j)];
+        const int y = plan.lineY(j);
+        if (!line.rule.empty()) {
+            texts.push_back({l, y, FromCp1252(line.rule), false});
+            texts.push_back({l + 5 * f, y, FromCp1252(line.trip), true});
+            texts.push_back({l + 5 * f + f / 2, y, FromCp1252(line.jurisdiction), false});
+        }
+        texts.push_back({messageX, y, FromCp1252(line.text), false});
+    }
+    return texts;
+}
+
+void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &state,
+                       const Findings &findings)
+{
+    state.setup.currentPage = info.currentPage;
+    state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
+    DrawListing(painter, CheckListingPage(findings, state.setup, info.drawRect, info.currentPage));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/finding.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
 
@@ -9,9 +10,10 @@
 
 class QPainter;
 
-// The record listing (one line per trip entry, in record order) and the tax-rate listing
-// (one line per slot of the loaded table), printed with the listing page set-up: a title
-// line, a heading line two lines below it, then the lines from the fifth line on.
+// The record listing (one line per trip entry, in record order), the tax-rate listing
+// (one line per slot of the loaded table) and the check listing (one line per finding,
+// long messages wrapped onto the lines below), printed with the listing page set-up: a
+// title line, a heading line two lines below it, then the lines from the fifth line on.
 
 // One text of a listing page, in device units: left end (or right end) and top at (x, y).
 struct ListingText {
@@ -49,8 +51,31 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
                                             const QRect &drawRect, int page,
                                             const TaxPeriod *period = nullptr);
 
+// One line of the check listing: a finding's rule, trip and jurisdiction with the first
+// part of its message, or (all three empty) a further part of a long message.
+struct CheckListingLine {
+    std::string rule;
+    std::string trip;
+    std::string jurisdiction;
+    std::string text;
+};
+
+// The check listing's lines, messages wrapped at blanks to `messageChars` characters (a
+// word longer than that stays whole).
+std::vector<CheckListingLine> CheckListingLines(const Findings &findings, int messageChars);
+
+// Characters of a message line on a page: the room right of the message column, at the
+// width of an average digit (wider than most letters, so a line rarely runs off the page).
+int CheckMessageChars(const PrintSetup &setup, const QRect &drawRect);
+
+// The texts of one page of the check listing.
+std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintSetup &setup,
+                                          const QRect &drawRect, int page);
+
 // One page of each listing on the painter, after SetUpListingPage.
 void PrintRecordListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                         const CIftaDoc &doc);
 void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                          const TaxRateTable &table, const TaxPeriod &period);
+void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &state,
+                       const Findings &findings);

@@ -1,5 +1,6 @@
 #include "session/printout.h"
 
+#include "check/quartercheck.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
 
@@ -14,6 +15,8 @@ size_t Printout::itemCount() const
         return report.rows.size();
     case ViewMode::TaxRates:
         return static_cast<size_t>(ShownTaxSlotCount(doc->taxTable()));
+    case ViewMode::Check:
+        return findings.size();
     }
     return 0;
 }
@@ -25,5 +28,7 @@ Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding roundi
     printout.mode = mode;
     if (mode == ViewMode::Report)
         printout.report = ComputeReport(doc, rounding);
+    if (mode == ViewMode::Check)
+        printout.findings = CheckQuarter(doc, doc.rates());
     return printout;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 // What the form view shows, and so what File Print prints: the entry list (the record
-// listing), the report (the return form) or the tax-rate table (its listing). The
-// numbers are the view's mode numbers.
-enum class ViewMode { EntryList = 0, Report = 1, TaxRates = 2 };
+// listing), the report (the return form), the tax-rate table (its listing) or the
+// quarter check (the check listing). The numbers are the view's mode numbers.
+enum class ViewMode { EntryList = 0, Report = 1, TaxRates = 2, Check = 3 };
+
+// Number of view modes, for tables indexed by mode.
+constexpr int kViewModeCount = 4;

@@ -54,6 +54,8 @@ enum Command : int {
     ID_EDIT_UNDO = 32805,
     ID_EDIT_REDO = 32806,
     ID_IMPORT = 32807,
+    ID_VIEW_CHECK = 32808,
+    ID_TB_VIEW_CHECK = 32809,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

@@ -20,6 +20,8 @@ const TopicOf kTopics[] = {
     {HelpContext(ID_TB_VIEW_REPORT), 17},
     {HelpContext(ID_TB_VIEW_LIST), 17},
     {HelpContext(ID_TB_VIEW_TAX_RATES), 17},
+    {HelpContext(ID_VIEW_CHECK), 17},
+    {HelpContext(ID_TB_VIEW_CHECK), 17},
     {HelpContext(ID_VIEW_STATUS_BAR), 17},
     // Files.
     {HelpContext(ID_LOAD_TAX_RATES), 2},

@@ -35,7 +35,19 @@ public:
     // "Print Setup" over the application's printer settings; true on OK. Prompts without
     // a window keep the settings as they are.
     virtual bool printSetup(QPrinter &) { return false; }
+
+    // The question before the return form is printed while the check found problems:
+    // print, don't, or show the problems instead. Prompts without a third button ask it
+    // as a Yes/No question.
+    enum class PrintAnswer { Print, Cancel, ShowProblems };
+    virtual PrintAnswer askPrintAnyway(const std::string &text)
+    {
+        return askYesNo(text) ? PrintAnswer::Print : PrintAnswer::Cancel;
+    }
 };
+
+// The third button of the question before the return form is printed.
+constexpr const char *kShowProblemsButton = "Show Problems";
 
 // Prompts that show nothing and answer every question with No or cancel; for a window
 // run without a user (printing from the command line, benchmarks, screenshots).

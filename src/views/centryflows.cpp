@@ -73,10 +73,14 @@ int CEntryFlows::AddEntry()
 
 bool CEntryFlows::ModifyEntry(int row)
 {
+    return ModifyEntryAt(list_.entryAtRow(row));
+}
+
+bool CEntryFlows::ModifyEntryAt(int position)
+{
+    if (position < 0 || static_cast<size_t>(position) >= doc_.entries().size())
+        return false; // no trip line of this record
     doc_.takeSnapshot();
-    const int position = list_.entryAtRow(row);
-    if (position < 0)
-        return false; // the row shows no trip line of this record
     TripEntry entry = doc_.entries()[static_cast<size_t>(position)];
     state_.entryUnits = EntryUnits{entry.distanceInMiles, entry.fuelInGallons};
     int useOdometer = doc_.company().useOdometer;

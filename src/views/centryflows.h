@@ -20,6 +20,8 @@ public:
     int AddEntry();
     // "Modify" of the line shown at `row`. True when the line was changed.
     bool ModifyEntry(int row);
+    // "Modify" of the line at `position` in the record (a finding of the check names it).
+    bool ModifyEntryAt(int position);
     // "Delete" of the line shown at `row`, after "Delete the selected item?". The
     // remaining lines are numbered 1, 2, 3 ... again. True when a line was removed.
     bool DeleteEntry(int row);

@@ -1,5 +1,6 @@
 #include "views/ciftaview.h"
 
+#include "check/quartercheck.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
@@ -16,6 +17,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -81,7 +84,10 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     notice_->hide();
     layout->addWidget(notice_);
 
-    list_ = new QTableView(this);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setChildrenCollapsible(false);
+    layout->addWidget(splitter_);
+    list_ = new QTableView(splitter_);
     list_->setObjectName(QStringLiteral("list1000"));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -97,7 +103,13 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     list_->horizontalHeader()->setHighlightSections(false);
     list_->horizontalHeader()->setStretchLastSection(false);
     list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    layout->addWidget(list_);
+    splitter_->addWidget(list_);
+    charts_ = new QStackedWidget(splitter_);
+    charts_->setObjectName(QStringLiteral("chartArea"));
+    splitter_->addWidget(charts_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    charts_->hide();
 
     list_->viewport()->installEventFilter(new ListMouseFilter(
         [this] { OnDoubleClick(); }, [this](const QPoint &pos) { OnContextMenu(pos); }, this));
@@ -137,6 +149,16 @@ void CIftaView::setListMode(ViewMode mode, ListMode hooks)
 {
     if (mode != ViewMode::EntryList)
         modes_[static_cast<int>(mode)] = std::move(hooks);
+}
+
+void CIftaView::setChart(ViewMode mode, QWidget *chart)
+{
+    chartOf_[static_cast<int>(mode)] = chart;
+    charts_->addWidget(chart);
+    if (mode_ == mode) {
+        charts_->setCurrentWidget(chart);
+        charts_->show();
+    }
 }
 
 CCommandTable &CIftaView::commands(ViewMode mode)
@@ -196,6 +218,12 @@ void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
             list_->setColumnWidth(c, width.toInt());
     }
     list_->scrollToTop();
+    if (QWidget *chart = chartOf_[static_cast<int>(mode)]) {
+        charts_->setCurrentWidget(chart);
+        charts_->show();
+    } else {
+        charts_->hide();
+    }
     const bool changed = mode_ != mode;
     mode_ = mode;
     if (changed)
@@ -229,6 +257,12 @@ void CIftaView::ShowTaxRates()
     showModel(rates.show ? rates.show() : nullptr, ViewMode::TaxRates);
 }
 
+void CIftaView::ShowCheck()
+{
+    const ListMode &check = modes_[static_cast<int>(ViewMode::Check)];
+    showModel(check.show ? check.show() : nullptr, ViewMode::Check);
+}
+
 void CIftaView::refreshMode()
 {
     switch (mode_) {
@@ -240,6 +274,9 @@ void CIftaView::refreshMode()
         break;
     case ViewMode::TaxRates:
         ShowTaxRates();
+        break;
+    case ViewMode::Check:
+        ShowCheck();
         break;
     }
 }
@@ -348,6 +385,8 @@ void CIftaView::buildEntryCommands()
     shared_.add(ID_TB_VIEW_REPORT, [this] { ShowReport(); });
     shared_.add(ID_VIEW_TAX_RATES, [this] { ShowTaxRates(); });
     shared_.add(ID_TB_VIEW_TAX_RATES, [this] { ShowTaxRates(); });
+    shared_.add(ID_VIEW_CHECK, [this] { ShowCheck(); });
+    shared_.add(ID_TB_VIEW_CHECK, [this] { ShowCheck(); });
     shared_.add(ID_FILE_PRINT, [this] { OnFilePrint(); });
     shared_.add(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }
@@ -361,8 +400,28 @@ CPrintCommands &CIftaView::printCommands()
     return *ownPrintCommands_;
 }
 
+bool CIftaView::confirmReturnPrint()
+{
+    const size_t problems = CountProblems(CheckQuarter(doc_, doc_.rates()));
+    if (problems == 0)
+        return true;
+    switch (prompts_.askPrintAnyway(PrintAnywayQuestion(problems))) {
+    case UserPrompts::PrintAnswer::Print:
+        return true;
+    case UserPrompts::PrintAnswer::ShowProblems:
+        ShowCheck();
+        return false;
+    case UserPrompts::PrintAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void CIftaView::OnFilePrint()
 {
+    // The return form is what gets filed: the check's problems are offered first.
+    if (mode_ == ViewMode::Report && !confirmReturnPrint())
+        return;
     Result error;
     if (!printCommands().OnFilePrint(this, doc_, mode_, printerSetup_, &error) && !error.ok())
         prompts_.warn(error.message);

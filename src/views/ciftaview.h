@@ -18,26 +18,30 @@ class UserPrompts;
 class QAbstractItemModel;
 class QMenu;
 class QLabel;
+class QSplitter;
+class QStackedWidget;
 class QTableView;
 
 // Width in pixels of a list column: list models answer it from headerData(section,
 // Qt::Horizontal, kColumnWidthRole); the view sizes its columns from it on every switch.
 constexpr int kColumnWidthRole = Qt::UserRole + 1;
 
-// The program's single form view: one list (child 1000) filling the view, in one of three
-// modes (ViewMode): the entry list, the report or the tax-rate table. Every switch
-// rebuilds the mode's model from the document and swaps it into the list, so the previous
-// mode's sort, selection and scroll position are gone.
+// The program's single form view: one list (child 1000) filling the view, in one of four
+// modes (ViewMode): the entry list, the report, the tax-rate table or the quarter check.
+// Every switch rebuilds the mode's model from the document and swaps it into the list, so
+// the previous mode's sort, selection and scroll position are gone. A mode may have a
+// chart, shown under the list while the mode is shown.
 //
 // Commands reach the view through OnCmdMsg: the table of the mode shown first, then the
 // table shared by all modes. The entry-list commands are built in here; the report and
-// tax-rate modes install their models and commands with setListMode() and commands(mode).
+// tax-rate and check modes install their models and commands with setListMode() and
+// commands(mode), their charts with setChart().
 class CIftaView : public QWidget
 {
     Q_OBJECT
 
 public:
-    // What the report and the tax-rate modes supply.
+    // What the report, tax-rate and check modes supply.
     struct ListMode {
         // Rebuilds the mode's model from the document and returns it; the model must live
         // as long as the view (the mode owns it). Called on every switch to the mode.
@@ -74,14 +78,19 @@ public:
     CEntryListCtrl &entryList() { return *entryList_; }
     CEntryFlows &entryFlows() { return *entryFlows_; }
 
-    // Installs the report or tax-rate mode. Until a mode is installed, switching to it
-    // shows an empty list.
+    // Installs the report, tax-rate or check mode. Until a mode is installed, switching to
+    // it shows an empty list.
     void setListMode(ViewMode mode, ListMode hooks);
+    // The chart shown under the list in `mode`; the view takes it over as a child.
+    void setChart(ViewMode mode, QWidget *chart);
+    // The chart area under the list (hidden in a mode without a chart).
+    QStackedWidget *chartArea() const { return charts_; }
 
-    // Mode switches: "View List", "View Report", "View Tax Rates".
+    // Mode switches: "View List", "View Report", "View Tax Rates", "Check".
     void ShowList();
     void ShowReport();
     void ShowTaxRates();
+    void ShowCheck();
 
     // The document changed (new or opened record file, company data, undo): show the
     // entry list again; the frame sets the odometer buttons from useOdometer.
@@ -138,20 +147,25 @@ private:
     // Printing of the mode shown: Print and Print Preview.
     CPrintCommands &printCommands();
     void OnFilePrint();
+    // Before the return form is printed: false when the check's problems stop it.
+    bool confirmReturnPrint();
     void OnFilePrintPreview();
 
     CSession &session_;
     CIftaDoc &doc_;
     UserPrompts &prompts_;
+    QSplitter *splitter_ = nullptr;
     QTableView *list_ = nullptr;
     QLabel *notice_ = nullptr; // one line above the report
+    QStackedWidget *charts_ = nullptr;
     std::unique_ptr<CEntryListCtrl> entryList_;
     std::unique_ptr<CEntryFlows> entryFlows_;
     std::unique_ptr<CPrintCommands> ownPrintCommands_;
     CPrintCommands *printCommands_ = nullptr;
     std::unique_ptr<QAbstractItemModel> emptyModel_;
-    ListMode modes_[3];
-    CCommandTable tables_[3];
+    ListMode modes_[kViewModeCount];
+    QWidget *chartOf_[kViewModeCount] = {};
+    CCommandTable tables_[kViewModeCount];
     CCommandTable shared_;
     ViewMode mode_ = ViewMode::EntryList;
     // The printer settings the open record file prints with (empty until its first print:

@@ -3,7 +3,10 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
+#include "views/centryflows.h"
 #include "views/ciftaview.h"
+#include "views/codometerchart.h"
+#include "views/creportchart.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,6 +19,7 @@ CViewModes::CViewModes(CIftaView &view, QObject *parent)
     , view_(view)
     , report_(view.document())
     , tax_(view.document(), view.prompts())
+    , check_(view.document())
     , taxFlows_(view.session(), tax_, view.prompts())
     , mergeFlow_(view.session())
 {
@@ -51,6 +55,31 @@ void CViewModes::installModes()
             view_.OnCmdMsg(chosen->data().toInt());
     };
     view_.setListMode(ViewMode::TaxRates, rates);
+
+    CIftaView::ListMode check;
+    check.show = [this] {
+        check_.Fill();
+        return static_cast<QAbstractItemModel *>(&check_);
+    };
+    check.doubleClick = [this](int row) { openFindingTrip(row); };
+    view_.setListMode(ViewMode::Check, check);
+
+    reportChart_ = new CReportChart(report_);
+    view_.setChart(ViewMode::Report, reportChart_);
+    odometerChart_ = new COdometerChart(view_.document(), check_);
+    view_.setChart(ViewMode::Check, odometerChart_);
+}
+
+void CViewModes::openFindingTrip(int row)
+{
+    const int32_t trip = check_.TripAt(row);
+    if (trip == 0)
+        return;
+    if (view_.entryFlows().ModifyEntryAt(view_.document().findTripNumber(trip))) {
+        // The entry list shows the change when it is shown next; the check runs again now.
+        view_.ShowCheck();
+        view_.selectRow(row < check_.rowCount() ? row : check_.rowCount() - 1);
+    }
 }
 
 void CViewModes::installCommands()
@@ -77,12 +106,14 @@ void CViewModes::installCommands()
             view_.ShowTaxRates();
         },
         [this] { return view_.document().rates().undo().canRedo(); });
-    // Undo and Redo are greyed in the report.
-    CCommandTable &report = view_.commands(ViewMode::Report);
-    report.add(
-        ID_EDIT_UNDO, [] {}, [] { return false; });
-    report.add(
-        ID_EDIT_REDO, [] {}, [] { return false; });
+    // Undo and Redo are greyed in the report and the check.
+    for (ViewMode mode : {ViewMode::Report, ViewMode::Check}) {
+        CCommandTable &derived = view_.commands(mode);
+        derived.add(
+            ID_EDIT_UNDO, [] {}, [] { return false; });
+        derived.add(
+            ID_EDIT_REDO, [] {}, [] { return false; });
+    }
 
     CCommandTable &shared = view_.sharedCommands();
     shared.add(ID_LOAD_TAX_RATES, [this] {
@@ -128,8 +159,9 @@ void CViewModes::addNew()
 void CViewModes::OnTaxTableReloaded()
 {
     tableStateChanged();
-    if (view_.mode() == ViewMode::TaxRates)
-        view_.ShowTaxRates();
+    // The report and the check are derived from the table as much as the rate list is.
+    if (view_.mode() != ViewMode::EntryList)
+        view_.refreshMode();
 }
 
 void CViewModes::tableStateChanged()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/cchecklistctrl.h"
 #include "views/cmergeflow.h"
 #include "views/creportlistctrl.h"
 #include "views/ctaxflows.h"
@@ -8,13 +9,16 @@
 #include <QObject>
 
 class CIftaView;
+class COdometerChart;
+class CReportChart;
 class QMenu;
 class QPoint;
 class QWidget;
 
-// The report and tax-rate modes of the form view and the view's tax-rate, download and
-// merge commands: owns the two list models and the flows over the view's session,
-// installs the modes into the view and adds their commands to the view's tables.
+// The report, tax-rate and check modes of the form view and the view's tax-rate, download
+// and merge commands: owns the three list models, the report's and the check's charts and
+// the flows over the view's session, installs the modes into the view and adds their
+// commands to the view's tables.
 class CViewModes : public QObject
 {
     Q_OBJECT
@@ -24,10 +28,14 @@ public:
 
     CReportListCtrl &reportList() { return report_; }
     CTaxListCtrl &taxList() { return tax_; }
+    CCheckListCtrl &checkList() { return check_; }
+    CReportChart &reportChart() { return *reportChart_; }
+    COdometerChart &odometerChart() { return *odometerChart_; }
     CTaxFlows &taxFlows() { return taxFlows_; }
     CMergeFlow &mergeFlow() { return mergeFlow_; }
 
-    // The table was read again from a tax-rate file: a tax-rate list shown shows it.
+    // The table was read again from a tax-rate file: a tax-rate list, report or check
+    // shown shows it.
     void OnTaxTableReloaded();
 
     // Context menu 137 of the tax-rate list: "&Modify" (greyed without a selection) and
@@ -39,12 +47,17 @@ private:
     void installCommands();
     void modifySelected();
     void addNew();
+    // Double-click on a finding: its trip in the trip dialog, then the check again.
+    void openFindingTrip(int row);
     // Enabled states may have changed with the table's changed flag or undo.
     void tableStateChanged();
 
     CIftaView &view_;
     CReportListCtrl report_;
     CTaxListCtrl tax_;
+    CCheckListCtrl check_;
+    CReportChart *reportChart_ = nullptr;     // a child of the view
+    COdometerChart *odometerChart_ = nullptr; // a child of the view
     CTaxFlows taxFlows_;
     CMergeFlow mergeFlow_;
 };

@@ -1,5 +1,5 @@
 // tollmark-cli print, run as a program on the sample quarters: the three printouts as
-// PDF files, their paper and orientation, and the usage and input failures.
+// PDF files (and the check's), their paper and orientation, and the usage and input failures.
 
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
@@ -130,6 +130,16 @@ TEST_F(PrintCommandsTest, Listings)
                      "--pdf", rates}),
               0);
     EXPECT_NE(PdfText(rates).find("IFTA Tax Rates."), std::string::npos);
+
+    const std::string check = Temp("check.pdf");
+    ASSERT_EQ(Print({kSample + "/sample-us.irc", "--rates", kSample + "/ifta-us.itx", "--what",
+                     "check", "--pdf", check}),
+              0);
+    const std::string checked = PdfText(check);
+    for (const char *expected :
+         {"IFTA Quarter Check", "Rule", "Jurisdiction", "Message", "exposure",
+          "An audit at 4.00 MPG would add 125.08 to the tax due"})
+        EXPECT_NE(checked.find(expected), std::string::npos) << expected;
 }
 
 TEST_F(PrintCommandsTest, UsageAndInputFailures)

@@ -27,8 +27,14 @@ public:
     }
     void showAbout() override { ++aboutShown; }
     void showHelp(unsigned context) override { helpContexts.push_back(context); }
+    PrintAnswer askPrintAnyway(const std::string &text) override
+    {
+        shown.push_back(text);
+        return next(printAnswers, PrintAnswer::Cancel);
+    }
 
     std::vector<unsigned> helpContexts;
+    std::deque<PrintAnswer> printAnswers;
     int aboutShown = 0;
 
     std::function<bool(EntryDialogData &)> entry;

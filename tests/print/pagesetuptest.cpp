@@ -236,6 +236,54 @@ TEST(TaxRateListing, EmptySlotLeavesItsLineBlank)
     EXPECT_EQ(ListingPageCount(0, 20), 0);
 }
 
+// Long messages wrap at blanks onto lines of their own (rule, trip and jurisdiction only
+// on the first), and the job counts the wrapped lines: the last one lands on the last page.
+TEST(CheckListing, LongMessagesWrapOntoCountedPages)
+{
+    const std::string message = "An audit at 4.00 MPG would add 1,234,567.89 to the tax due "
+                                "of this quarter of the carrier";
+    const std::vector<CheckListingLine> wrapped =
+        CheckListingLines({Finding{CheckRule::OdometerGap, 7, "ON", message}}, 30);
+    ASSERT_EQ(wrapped.size(), 3u);
+    EXPECT_EQ(wrapped[0].rule, "odometer-gap");
+    EXPECT_EQ(wrapped[0].trip, "7");
+    EXPECT_EQ(wrapped[0].text, "An audit at 4.00 MPG would add");
+    std::string joined = wrapped[0].text;
+    for (size_t i = 1; i < wrapped.size(); ++i) {
+        EXPECT_TRUE(wrapped[i].rule.empty() && wrapped[i].trip.empty());
+        EXPECT_LE(wrapped[i].text.size(), 30u);
+        joined += " " + wrapped[i].text;
+    }
+    EXPECT_EQ(joined, message);
+    // A word longer than the line stays whole.
+    EXPECT_EQ(CheckListingLines({Finding{CheckRule::NoFuel, 0, "", "x 0123456789012"}}, 10).size(),
+              2u);
+
+    PrintFixture f = EntriesDoc(1, "Canada");
+    Printout printout = PreparePrintout(*f.doc, ViewMode::Check);
+    printout.findings.assign(150, Finding{CheckRule::DuplicateTrip, 3, "ON", message + message});
+    const QImage device = Page(2550, 3300);
+    PrintState state;
+    CIftaPrint job(printout, state);
+    PrintInfo info;
+    job.OnBeginPrinting(&device, QGuiApplication::font(), info);
+    PrintInfo last = info;
+    last.currentPage = info.maxPage;
+    last.drawRect = QRect(0, 0, 2550, 3300);
+    SetUpPage(&device, QGuiApplication::font(), PageKind::Listing, last, state);
+    const size_t lines =
+        CheckListingLines(printout.findings, CheckMessageChars(state.setup, last.drawRect)).size();
+    EXPECT_GT(lines, 300u); // every message took more than one line
+    const int perPage =
+        ListingLinesOnPage(ListingLinesPerPage(last.drawRect.height(), state.setup.lineHeight));
+    EXPECT_EQ(info.maxPage, static_cast<int>((lines + perPage - 1) / perPage));
+    int texts = 0;
+    for (const ListingText &t :
+         CheckListingPage(printout.findings, state.setup, last.drawRect, info.maxPage))
+        texts += t.text.isEmpty() ? 0 : 1;
+    EXPECT_GT(texts, 6); // title, page number, four headings and at least one line
+}
+
 TEST(FormBitmaps, SizesAndColours)
 {
     const QImage flag = FormBitmap(134);

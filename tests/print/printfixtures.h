@@ -19,7 +19,7 @@ struct PrintFixture {
     Report report;
 
     // The document printed in `mode`, the return form showing the fixture's report.
-    Printout printout(ViewMode mode) const { return Printout{doc.get(), mode, report}; }
+    Printout printout(ViewMode mode) const { return Printout{doc.get(), mode, report, {}}; }
 };
 
 // Changes the document's company data with `edit`.

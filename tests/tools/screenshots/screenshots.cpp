@@ -1,6 +1,7 @@
 // Opens a record file in the real main window and saves a picture of the window in the
-// entry list, the report and the tax-rate table, and of the company and trip dialogs
-// filled from that record:
+// entry list, the report (with its chart) and the tax-rate table, of the check view over
+// the record spoiled in two places, and of the company and trip dialogs filled from that
+// record:
 //   tollmark-screenshots FILE.irc OUTPUT_FOLDER
 // Run it in a folder holding ifta.itx, with a throw-away settings folder.
 #include "app/ciftaapp.h"
@@ -55,6 +56,26 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
     return Grab(entryDialog, out.filePath("entry.png"));
 }
 
+// The record with a trip started 35 units past the previous one's odometer out and another
+// dated after the quarter, as a bookkeeper might have entered them, for the check view.
+void SpoilForTheCheck(CIftaDoc &doc)
+{
+    const struct {
+        size_t position;
+        int odometerShift;
+        const char *date;
+    } spoils[] = {{7, 35, nullptr}, {13, 0, "2026/07/02"}};
+    for (const auto &spoil : spoils) {
+        if (spoil.position >= doc.entries().size())
+            continue;
+        TripEntry entry = doc.entries()[spoil.position];
+        entry.odometerIn += spoil.odometerShift;
+        if (spoil.date)
+            entry.date = spoil.date;
+        doc.modifyEntry(spoil.position, entry);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,7 +95,7 @@ int main(int argc, char **argv)
         return 1;
     }
     CMainFrame &frame = *app.mainFrame();
-    frame.resize(1100, 640);
+    frame.resize(1100, 860);
     const struct {
         int command;
         const char *file;
@@ -90,6 +111,13 @@ int main(int argc, char **argv)
         }
         QTextStream(stdout) << path << "\n";
     }
+    SpoilForTheCheck(app.document());
+    frame.OnCommand(ID_VIEW_CHECK);
+    if (!Grab(frame, out.filePath("check.png"))) {
+        err << "could not write the check picture\n";
+        return 1;
+    }
+    QTextStream(stdout) << out.filePath("check.png") << "\n";
     if (!GrabDialogs(app, out)) {
         err << "could not write the dialog pictures\n";
         return 1;

@@ -1,0 +1,75 @@
+// The odometer rules: consecutive ordinary lines in trip order must follow on from each
+// other, and each line's readings must run forwards.
+
+#include "check/checkrules.h"
+
+#include "records/ciftadoc.h"
+
+#include <string>
+
+namespace {
+
+// Calls `visit(previous, line)` for each pair of consecutive ordinary lines in trip order
+// whose previous odometer out and odometer in are both set.
+template <class Visit>
+void ForEachFollowOn(const CheckContext &context, Visit visit)
+{
+    const TripEntry *previous = nullptr;
+    for (size_t position : context.tripOrder) {
+        const TripEntry &line = context.entry(position);
+        if (previous && previous->odometerOut != 0 && line.odometerIn != 0)
+            visit(*previous, line);
+        previous = &line;
+    }
+}
+
+std::string Reading(int32_t value)
+{
+    return std::to_string(value);
+}
+
+} // namespace
+
+void CheckOdometerGaps(const CheckContext &context, Findings &out)
+{
+    ForEachFollowOn(context, [&](const TripEntry &previous, const TripEntry &line) {
+        if (line.odometerIn <= previous.odometerOut)
+            return;
+        const int64_t missing = int64_t{line.odometerIn} - previous.odometerOut;
+        out.push_back({CheckRule::OdometerGap, line.tripNumber, context.abbreviation(line.slot),
+                       GroupedWhole(missing) + " " + context.distanceUnit() +
+                           " on no trip line: trip " + std::to_string(previous.tripNumber) +
+                           " ends at " + Reading(previous.odometerOut) + ", trip " +
+                           std::to_string(line.tripNumber) + " starts at " +
+                           Reading(line.odometerIn)});
+    });
+}
+
+void CheckOdometerOverlaps(const CheckContext &context, Findings &out)
+{
+    ForEachFollowOn(context, [&](const TripEntry &previous, const TripEntry &line) {
+        if (line.odometerIn >= previous.odometerOut)
+            return;
+        const int64_t twice = int64_t{previous.odometerOut} - line.odometerIn;
+        out.push_back({CheckRule::OdometerOverlap, line.tripNumber, context.abbreviation(line.slot),
+                       GroupedWhole(twice) + " " + context.distanceUnit() +
+                           " on two trip lines: trip " + std::to_string(line.tripNumber) +
+                           " starts at " + Reading(line.odometerIn) + ", before trip " +
+                           std::to_string(previous.tripNumber) + " ends at " +
+                           Reading(previous.odometerOut)});
+    });
+}
+
+void CheckOdometerBackwards(const CheckContext &context, Findings &out)
+{
+    for (size_t position : context.tripOrder) {
+        const TripEntry &line = context.entry(position);
+        if (line.odometerIn == 0 || line.odometerOut == 0 || line.odometerOut >= line.odometerIn)
+            continue;
+        const int64_t back = int64_t{line.odometerIn} - line.odometerOut;
+        out.push_back(
+            {CheckRule::OdometerBackwards, line.tripNumber, context.abbreviation(line.slot),
+             "Odometer out " + Reading(line.odometerOut) + " is " + GroupedWhole(back) + " " +
+                 context.distanceUnit() + " less than odometer in " + Reading(line.odometerIn)});
+    }
+}

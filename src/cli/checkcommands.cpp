@@ -1,0 +1,39 @@
+// tollmark-cli check: the quarter check of a record against a tax-rate table.
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "cli/listoutput.h"
+
+#include "check/quartercheck.h"
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+#include "session/ctaxsession.h"
+
+int CmdCheck(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv, {"fail-on-findings"}))
+        return UsageError(args.error());
+    if (args.positional().size() != 1)
+        return UsageError("expected exactly one record file");
+    if (args.value("rates").empty())
+        return UsageError("missing --rates T.itx");
+
+    CIftaDoc doc;
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    if (!rates)
+        return InputFailure(rates.message);
+    const Result read = ReadRecordFile(doc, args.positional()[0]);
+    if (!read)
+        return InputFailure(read.message);
+
+    const Findings findings = CheckQuarter(doc, doc.rates());
+    PrintHeadings(CheckColumns());
+    for (const Finding &finding : findings)
+        PrintListLine(CheckLine(finding));
+    // Findings are the subcommand's result, not a failure; scripts that want to stop on
+    // them ask for it.
+    if (args.has("fail-on-findings") && CountProblems(findings) > 0)
+        return ExitFindings;
+    return ExitOk;
+}

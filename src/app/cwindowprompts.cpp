@@ -207,6 +207,12 @@ bool CWindowPrompts::editPreferences(PreferencesData &data)
     return true;
 }
 
+bool CWindowPrompts::editFilingDate(FilingDialogData &)
+{
+    // TODO: the Filing Date dialog; until it is there the window keeps the due date.
+    return false;
+}
+
 void CWindowPrompts::showAbout()
 {
     CAboutDlg dialog(Owner());

@@ -37,6 +37,9 @@ const Subcommand kSubcommands[] = {
     {"print", CmdPrint,
      "print FILE.irc --rates T.itx --what entries|report|rates --pdf OUT.pdf [--landscape] "
      "[--page-size Letter|A4]"},
+    {"late", CmdLate,
+     "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
+     "[--due YYYY-MM-DD]"},
 };
 
 int usage(std::ostream &out)

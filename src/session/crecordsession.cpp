@@ -330,7 +330,8 @@ bool CRecordSession::saveWithCurrentRates()
 
 bool CRecordSession::options()
 {
-    PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile()};
+    PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
+                         settings_.interestRatesFile()};
     if (!prompts_.editPreferences(data))
         return false;
     // Changed rates are offered for saving before the new default replaces them (saving
@@ -339,6 +340,7 @@ bool CRecordSession::options()
                                                      : data.taxFile);
     settings_.setDefaultTaxFile(data.taxFile);
     settings_.setDefaultProfilesFile(data.profilesFile);
+    settings_.setInterestRatesFile(data.interestRatesFile);
     tax_.loadDefaultTaxFile();
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
     events().periodsChanged();

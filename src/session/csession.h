@@ -2,6 +2,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "session/cfilingsession.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
 #include "session/programstate.h"
@@ -32,6 +33,7 @@ public:
     CProfileStore &profiles() { return profiles_; }
     CTaxSession &tax() { return tax_; }
     CRecordSession &record() { return record_; }
+    CFilingSession &filing() { return filing_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
 
@@ -45,4 +47,5 @@ private:
     CIftaDoc doc_;
     CTaxSession tax_;
     CRecordSession record_;
+    CFilingSession filing_;
 };

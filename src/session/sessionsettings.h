@@ -2,8 +2,9 @@
 
 #include <string>
 
-// The remembered file paths of the program: the default tax-rate file and the default
-// user-profiles file (the window keeps them in the user's settings). An empty path means
+// The remembered file paths of the program: the default tax-rate file, the default
+// user-profiles file and the interest-rate table (the window keeps them in the user's
+// settings). An empty path means
 // none is remembered.
 class SessionSettings
 {
@@ -14,6 +15,9 @@ public:
     virtual void setDefaultTaxFile(const std::string &path) = 0;
     virtual std::string defaultProfilesFile() = 0;
     virtual void setDefaultProfilesFile(const std::string &path) = 0;
+    // The interest-rate table Options names; empty: the one shipped with the program.
+    virtual std::string interestRatesFile() = 0;
+    virtual void setInterestRatesFile(const std::string &path) = 0;
 };
 
 // Settings that live as long as the object: tollmark-cli's and the tests'.
@@ -24,7 +28,10 @@ public:
     void setDefaultTaxFile(const std::string &path) override { taxFile = path; }
     std::string defaultProfilesFile() override { return profilesFile; }
     void setDefaultProfilesFile(const std::string &path) override { profilesFile = path; }
+    std::string interestRatesFile() override { return interestRates; }
+    void setInterestRatesFile(const std::string &path) override { interestRates = path; }
 
     std::string taxFile;
     std::string profilesFile;
+    std::string interestRates;
 };

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSettings>
@@ -37,6 +38,9 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     }
     prompts_ = prompts;
     session_ = std::make_unique<CSession>(*prompts_, settings_);
+    // Interest on late returns comes from the shipped table unless Options names another.
+    session_->filing().setShippedInterestRates(FindShippedInterestRates(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
     flows_ = std::make_unique<CIftaDocFlows>(*session_);
     connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();

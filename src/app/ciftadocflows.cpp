@@ -31,6 +31,8 @@ CIftaDocFlows::CIftaDocFlows(CSession &session, QObject *parent)
     commands_.add(ID_COMPANY_INFO, [&record] { record.companyInfo(); });
     // Edit, Profiles: a stored profile starts a new record file.
     commands_.add(ID_PROFILES, [&record] { record.runProfileFlow(); });
+    // File, Export Summary: the return as a CSV file for a filing portal.
+    commands_.add(ID_EXPORT_SUMMARY, [this] { session_.filing().exportSummary(); });
     session_.setEvents(this);
 }
 

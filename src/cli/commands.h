@@ -26,6 +26,7 @@ int CmdDownload(int argc, char **argv);
 
 // Filing: late returns and the summary for filing portals.
 int CmdLate(int argc, char **argv);
+int CmdExportSummary(int argc, char **argv);
 
 // Printing to PDF.
 int CmdPrint(int argc, char **argv);

@@ -1,5 +1,5 @@
 // tollmark-cli subcommands for filing a return: late (due date, months late, interest,
-// penalty, total).
+// penalty, total) and export-summary (the CSV for filing portals).
 
 #include "cli/cliargs.h"
 #include "cli/cliprompts.h"
@@ -87,5 +87,24 @@ int CmdLate(int argc, char **argv)
     PrintLine("Interest total", FormatCents(late.interestTotal));
     PrintLine("Penalty", FormatCents(late.penalty));
     PrintLine("Total due", FormatCents(late.totalDue));
+    return ExitOk;
+}
+
+int CmdExportSummary(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (args.value("out").empty())
+        return UsageError("missing --out S.csv");
+    CliPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    int exitCode = ExitOk;
+    if (!LoadReturn(args, session, settings, exitCode))
+        return exitCode;
+    const Result written = session.filing().writeSummary(args.value("out"));
+    if (!written)
+        return InputFailure(written.message);
     return ExitOk;
 }

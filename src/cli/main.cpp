@@ -40,6 +40,9 @@ const Subcommand kSubcommands[] = {
     {"late", CmdLate,
      "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
      "[--due YYYY-MM-DD]"},
+    {"export-summary", CmdExportSummary,
+     "export-summary FILE.irc --rates T.itx [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
+     "[--interest-rates FILE] --out S.csv"},
 };
 
 int usage(std::ostream &out)

@@ -54,6 +54,9 @@ enum Command : int {
     ID_EDIT_UNDO = 32805,
     ID_EDIT_REDO = 32806,
     ID_IMPORT = 32807,
+    // Filing a return.
+    ID_FILING_DATE = 32830,
+    ID_EXPORT_SUMMARY = 32831,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

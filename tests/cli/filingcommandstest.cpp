@@ -90,4 +90,25 @@ TEST_F(FilingCommandsTest, BadDatesAreUsageErrorsAndABadTableIsRefused)
                        "most six decimals, such as 0.007500\n");
 }
 
+TEST_F(FilingCommandsTest, SummaryCsvForFilingPortals)
+{
+    const std::string out = CliTempPath("summary.csv");
+    const CliRun run =
+        Run({"export-summary", kRecord, "--rates", kRates, "--filed", "2025-02-10", "--out", out});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // Surcharge rows carry their state's abbreviation and "Surcharge"; Tax, Interest and
+    // Total agree with tollmark-cli late.
+    EXPECT_EQ(ReadBytes(out), ReadBytes(kData + "/filing/late-us-2025-02-10-summary.csv"));
+
+    // A Canadian carrier's summary is headed in kilometres and litres.
+    const std::string sample = std::string(TOLLMARK_SAMPLE_DATA);
+    ASSERT_EQ(Run({"export-summary", sample + "/sample.irc", "--rates", sample + "/ifta.itx",
+                   "--out", out})
+                  .exitCode,
+              0);
+    EXPECT_EQ(ReadBytes(out).substr(0, ReadBytes(out).find('\r')),
+              "Jurisdiction,Surcharge,Fuel Type,Total Kilometers,Taxable Kilometers,KPL,"
+              "Taxable Litres,Tax Paid Litres,Net Taxable Litres,Rate,Tax,Interest,Total");
+}
+
 } // namespace

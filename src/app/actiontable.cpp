@@ -41,6 +41,8 @@ const CommandSpec kCommands[] = {
     {ID_FILE_PRINT_SETUP, "P&rint Setup...", "",
      "Change the printer and printing options\nPrint Setup", nullptr, false},
     {ID_IMPORT, "Import\tAlt+I", "", "Import from excel text file (csv)\nImport", nullptr, false},
+    {ID_FILING_DATE, "Filing &Date...", "",
+     "Set the day the return is filed and its due date\nFiling Date", nullptr, false},
     {ID_EXPORT_SUMMARY, "Export S&ummary...", "",
      "Write the return as a summary file for a filing portal\nExport Summary", nullptr, false},
     {ID_FILE_MRU_FILE1, "", "", "Open this document", nullptr, false},

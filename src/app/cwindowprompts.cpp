@@ -3,6 +3,7 @@
 #include "dialogs/caboutdlg.h"
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cdownloaddlg.h"
+#include "dialogs/cfilingdatedlg.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/cimportdlg.h"
 #include "dialogs/cmergedlg.h"
@@ -207,10 +208,13 @@ bool CWindowPrompts::editPreferences(PreferencesData &data)
     return true;
 }
 
-bool CWindowPrompts::editFilingDate(FilingDialogData &)
+bool CWindowPrompts::editFilingDate(FilingDialogData &data)
 {
-    // TODO: the Filing Date dialog; until it is there the window keeps the due date.
-    return false;
+    CFilingDateDlg dialog(*this, data, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return true;
 }
 
 void CWindowPrompts::showAbout()

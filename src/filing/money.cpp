@@ -32,3 +32,28 @@ std::string FormatCents(Cents amount)
                   static_cast<unsigned long long>(magnitude % 100));
     return text;
 }
+
+bool ParseCents(const std::string &text, Cents &amount)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return false;
+    const std::string trimmed = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const size_t point = trimmed.find('.');
+    const std::string whole = trimmed.substr(0, point);
+    const std::string decimals =
+        point == std::string::npos ? std::string() : trimmed.substr(point + 1);
+    if (whole.empty() || whole.size() > 10 || decimals.size() > 2 ||
+        (point != std::string::npos && decimals.empty()))
+        return false;
+    Cents value = 0;
+    for (char c : whole + decimals + std::string(2 - decimals.size(), '0')) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    if (value > 100000000000LL)
+        return false;
+    amount = value;
+    return true;
+}

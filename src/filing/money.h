@@ -15,3 +15,7 @@ Cents MultiplyRoundHalfUp(Cents amount, Millionths factor);
 
 // The amount as printf's "%.2f" writes it: "12.34", "-0.05", "0.00".
 std::string FormatCents(Cents amount);
+
+// An amount typed by the user: digits with at most two decimals ("50", "12.5", "12.50"),
+// blanks around it allowed, no sign, at most a billion. False for anything else.
+bool ParseCents(const std::string &text, Cents &amount);

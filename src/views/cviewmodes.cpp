@@ -13,7 +13,7 @@
 CViewModes::CViewModes(CIftaView &view, QObject *parent)
     : QObject(parent)
     , view_(view)
-    , report_(view.document())
+    , report_(view.session())
     , tax_(view.document(), view.prompts())
     , taxFlows_(view.session(), tax_, view.prompts())
     , mergeFlow_(view.session())

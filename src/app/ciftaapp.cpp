@@ -47,6 +47,7 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     buildCommands();
     // Print and Print Preview start from the same printer settings as Print Setup.
     printCommands_->setApplicationPrinter([this]() -> QPrinter & { return printer(); });
+    printCommands_->setFiling(&session_->filing());
 }
 
 CIftaApp::~CIftaApp()

@@ -36,7 +36,7 @@ const Subcommand kSubcommands[] = {
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
      "print FILE.irc --rates T.itx --what entries|report|rates --pdf OUT.pdf [--landscape] "
-     "[--page-size Letter|A4]"},
+     "[--page-size Letter|A4] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] [--interest-rates F]"},
     {"late", CmdLate,
      "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
      "[--due YYYY-MM-DD]"},

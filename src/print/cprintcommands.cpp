@@ -70,7 +70,8 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode 
         // the document as it begins.
         settings_ = PrinterSettings::FromPrinter(printer);
         TakePrinterSettings(documentSettings);
-        const Result result = PrintDocument(PreparePrintout(doc, mode), printer, printState_);
+        const Result result =
+            PrintDocument(PreparePrintout(doc, mode, filing_), printer, printState_);
         if (error)
             *error = result;
         printed = result.ok();
@@ -84,7 +85,7 @@ void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, Vi
                                         PrinterSettings &documentSettings, QSettings &settings)
 {
     // The preview is modal: the document cannot change while it repaints its pages.
-    const Printout printout = PreparePrintout(doc, mode);
+    const Printout printout = PreparePrintout(doc, mode, filing_);
     pullApplicationPrinter();
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
@@ -122,5 +123,5 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
     settings_.ApplyTo(printer);
     TakePrinterSettings(documentSettings);
     pushApplicationPrinter();
-    return PrintDocument(PreparePrintout(doc, mode), printer, printState_, pagesPrinted);
+    return PrintDocument(PreparePrintout(doc, mode, filing_), printer, printState_, pagesPrinted);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class CFilingSession;
 class CIftaDoc;
 class QSettings;
 class QWidget;
@@ -43,6 +44,9 @@ public:
     // command starts from it and leaves what it chose in it (Print Setup of the
     // application and these commands then share one printer).
     void setApplicationPrinter(std::function<QPrinter &()> printer);
+    // The filing of the printed record (null: none), so the return form shows the
+    // interest and penalty of a return filed late.
+    void setFiling(CFilingSession *filing) { filing_ = filing; }
 
     // The system default printer, without a dialog, turned to landscape, becomes the
     // application's printer settings.
@@ -77,4 +81,5 @@ private:
     std::function<QPrinter &()> applicationPrinter_;
     PrinterSettings settings_;
     PrintState printState_;
+    CFilingSession *filing_ = nullptr;
 };

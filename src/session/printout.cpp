@@ -2,6 +2,7 @@
 
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
+#include "session/cfilingsession.h"
 
 size_t Printout::itemCount() const
 {
@@ -18,12 +19,15 @@ size_t Printout::itemCount() const
     return 0;
 }
 
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode)
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, CFilingSession *filing)
 {
     Printout printout;
     printout.doc = &doc;
     printout.mode = mode;
-    if (mode == ViewMode::Report)
-        printout.report = ComputeReport(doc);
+    if (mode != ViewMode::Report)
+        return printout;
+    printout.report = ComputeReport(doc);
+    if (filing && filing->hasFilingDate() && filing->lateReturn(printout.report, printout.late))
+        printout.hasLateReturn = printout.late.late();
     return printout;
 }

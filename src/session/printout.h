@@ -1,8 +1,10 @@
 #pragma once
 
+#include "filing/latereturn.h"
 #include "report/report.h"
 #include "session/viewmode.h"
 
+class CFilingSession;
 class CIftaDoc;
 
 // Everything one printout draws from: the record, the view mode it prints and, for the
@@ -12,11 +14,20 @@ struct Printout {
     const CIftaDoc *doc = nullptr;
     ViewMode mode = ViewMode::EntryList;
     Report report;
+    // The return filed late, when it is: the form fills its Interest (P) and Total (Q)
+    // columns and the penalty from it.
+    bool hasLateReturn = false;
+    LateReturn late;
+
+    const LateReturn *lateReturn() const { return hasLateReturn ? &late : nullptr; }
 
     // The number of things the printout lists: trip lines, report rows or shown tax-rate
     // slots. Nothing to print when 0.
     size_t itemCount() const;
 };
 
-// The printout of `doc` in `mode`; the report is computed only for the return form.
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode);
+// The printout of `doc` in `mode`; the report is computed only for the return form, and
+// with `filing` (the filing of the same record) the late return too when a filing date
+// is set and falls after the due date. A late return whose interest cannot be computed
+// (a missing factor, said when the date was chosen) prints without interest.
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, CFilingSession *filing = nullptr);

@@ -1,13 +1,17 @@
 #include "filing/money.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
+// 128 bits, so that no product of an amount and a summed factor can overflow.
+__extension__ typedef __int128 Wide;
+
 // floor(a / b) for b > 0.
-int64_t FloorDivide(int64_t a, int64_t b)
+Wide FloorDivide(Wide a, Wide b)
 {
-    const int64_t q = a / b;
+    const Wide q = a / b;
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
@@ -15,10 +19,11 @@ int64_t FloorDivide(int64_t a, int64_t b)
 
 Cents MultiplyRoundHalfUp(Cents amount, Millionths factor)
 {
-    constexpr int64_t kScale = 1000000;
-    // The product of a tax in cents and a summed factor stays far inside 64 bits for any
-    // return a carrier files (a billion dollars of tax times a factor of 10).
-    return FloorDivide(amount * factor + kScale / 2, kScale);
+    constexpr Wide kScale = 1000000;
+    const Wide rounded = FloorDivide(Wide(amount) * factor + kScale / 2, kScale);
+    // Beyond any real return; kept inside 64 bits rather than wrapped.
+    const Wide limit = std::numeric_limits<Cents>::max();
+    return static_cast<Cents>(rounded > limit ? limit : (rounded < -limit ? -limit : rounded));
 }
 
 std::string FormatCents(Cents amount)

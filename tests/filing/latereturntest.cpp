@@ -83,6 +83,8 @@ TEST(LateReturn, InterestRoundsOnceHalfUpAndNeverOnACredit)
     EXPECT_EQ(JurisdictionInterest(-5000, 31666), 0);
     EXPECT_EQ(JurisdictionInterest(0, 31666), 0);
     EXPECT_EQ(MultiplyRoundHalfUp(-300, 5000), -1); // halves go up, also below zero
+    // A huge tax times a huge summed factor (a hand-edited table) stays exact.
+    EXPECT_EQ(MultiplyRoundHalfUp(1000000000000LL, 3000000000LL), 3000000000000000LL);
     EXPECT_EQ(FormatCents(-5), "-0.05");
     EXPECT_EQ(FormatCents(123456), "1234.56");
     EXPECT_EQ(FormatCents(0), "0.00");

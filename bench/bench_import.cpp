@@ -27,7 +27,7 @@ TaxRateTable BenchTable()
         rate.abbreviation = Abbreviation(slot);
         rate.name = rate.abbreviation + (slot % 16 == 15 ? " Surcharge" : " Jurisdiction");
         rate.surcharge = slot % 16 == 15 ? 1 : 0;
-        rate.dieselRate = 0.1 + slot * 0.001;
+        rate.dieselRate = TenThousandths{1000 + slot * 10};
     }
     return table;
 }

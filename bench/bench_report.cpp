@@ -20,8 +20,8 @@ TaxRateTable BenchTable()
         rate.name = "Jurisdiction " + std::to_string(slot);
         rate.abbreviation = {static_cast<char>('A' + slot / 26),
                              static_cast<char>('A' + slot % 26)};
-        rate.dieselRate = 0.1 + slot * 0.001;
-        rate.gasolineRate = 0.09 + slot * 0.001;
+        rate.dieselRate = TenThousandths{1000 + slot * 10};
+        rate.gasolineRate = TenThousandths{900 + slot * 10};
         rate.surcharge = slot % 16 == 15 ? 1 : 0;
     }
     return table;
@@ -39,7 +39,8 @@ void FillEntries(CIftaDoc &doc, size_t count)
         entry.surcharge = doc.taxTable()[entry.slot].surcharge;
         entry.rate = doc.taxTable()[entry.slot].dieselRate;
         entry.distance = (seed >> 4) % 900;
-        entry.fuel = entry.surcharge ? 0.0f : static_cast<float>((seed >> 12) % 5000) / 10.0f;
+        entry.fuel =
+            Hundredths{entry.surcharge ? 0 : static_cast<int64_t>((seed >> 12) % 5000) * 10};
         entry.distanceInMiles = (seed >> 20) & 1;
         entry.fuelInGallons = (seed >> 21) & 1;
     }

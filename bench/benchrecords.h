@@ -34,8 +34,8 @@ inline void FillEntries(CIftaDoc &doc, size_t count)
         entry.odometerIn = odometer;
         odometer += static_cast<int32_t>(entry.distance);
         entry.odometerOut = odometer;
-        entry.fuel = entry.surcharge ? 0.0f : static_cast<float>((seed >> 12) % 50000) / 100.0f;
-        entry.rate = 0.05 + static_cast<double>((seed >> 16) % 2000) / 10000.0;
+        entry.fuel = Hundredths{entry.surcharge ? 0 : static_cast<int64_t>((seed >> 12) % 50000)};
+        entry.rate = TenThousandths{500 + static_cast<int64_t>((seed >> 16) % 2000)};
         entry.distanceInMiles = (seed >> 20) & 1;
         entry.fuelInGallons = (seed >> 21) & 1;
     }

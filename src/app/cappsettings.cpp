@@ -12,6 +12,7 @@ namespace {
 const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
 const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
 const QString kInterestRatesKey = QStringLiteral("InterestRates/InterestRatesFile");
+const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 
 std::string Read(const QString &key)
@@ -61,6 +62,18 @@ std::string CAppSettings::interestRatesFile()
 void CAppSettings::setInterestRatesFile(const std::string &path)
 {
     Write(kInterestRatesKey, path);
+}
+
+bool CAppSettings::wholeUnits()
+{
+    TOLLMARK_SETTINGS(s);
+    return s.value(kWholeUnitsKey, false).toBool();
+}
+
+void CAppSettings::setWholeUnits(bool whole)
+{
+    TOLLMARK_SETTINGS(s);
+    s.setValue(kWholeUnitsKey, whole);
 }
 
 QStringList CAppSettings::recentFiles() const

@@ -6,8 +6,8 @@
 
 // The user's settings of the program (QSettings "Varnotec"/"Tollmark": on Windows
 // HKEY_CURRENT_USER\Software\Varnotec\Tollmark, elsewhere Varnotec/Tollmark.conf under
-// the user's configuration folder): the two remembered file paths the session uses, and
-// the recent-file list.
+// the user's configuration folder): the two remembered file paths and the report's
+// rounding the session uses, and the recent-file list.
 class CAppSettings : public SessionSettings
 {
 public:
@@ -22,6 +22,9 @@ public:
     // "InterestRates"/"InterestRatesFile".
     std::string interestRatesFile() override;
     void setInterestRatesFile(const std::string &path) override;
+    // "Report/WholeUnits", false unless set.
+    bool wholeUnits() override;
+    void setWholeUnits(bool whole) override;
 
     // "Recent File List"/"File1".."File4", most recent first.
     QStringList recentFiles() const;

@@ -48,6 +48,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     // Print and Print Preview start from the same printer settings as Print Setup.
     printCommands_->setApplicationPrinter([this]() -> QPrinter & { return printer(); });
     printCommands_->setFiling(&session_->filing());
+    // The return form rounds fuel as the Options say at the time of each job.
+    printCommands_->setFuelRounding([this] { return session_->fuelRounding(); });
 }
 
 CIftaApp::~CIftaApp()
@@ -55,6 +57,7 @@ CIftaApp::~CIftaApp()
     frame_.reset();
     flows_->setView(nullptr);
     printCommands_->setApplicationPrinter({});
+    printCommands_->setFuelRounding({});
 }
 
 CIftaDoc &CIftaApp::document()

@@ -44,3 +44,8 @@ int InputFailure(const std::string &text)
     std::cerr << Cp1252ToUtf8(text) << '\n';
     return ExitInputFailure;
 }
+
+FuelRounding RoundingOption(const CliArgs &args)
+{
+    return args.has("whole-units") ? FuelRounding::WholeUnits : FuelRounding::Cents;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/report.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ private:
     std::map<std::string, std::string> options_;
     std::string error_;
 };
+
+// The report's rounding a subcommand was given: whole units with --whole-units.
+FuelRounding RoundingOption(const CliArgs &args);
 
 // Exit codes of every subcommand.
 enum CliExit { ExitOk = 0, ExitInputFailure = 1, ExitUsage = 2 };

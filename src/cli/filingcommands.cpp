@@ -93,12 +93,14 @@ int CmdLate(int argc, char **argv)
 int CmdExportSummary(int argc, char **argv)
 {
     CliArgs args;
-    if (!args.parse(argc, argv))
+    if (!args.parse(argc, argv, {"whole-units"}))
         return UsageError(args.error());
     if (args.value("out").empty())
         return UsageError("missing --out S.csv");
     CliPrompts prompts;
     MemorySettings settings;
+    // Whole gallons or litres, as most filing portals expect, when asked for.
+    settings.whole = args.has("whole-units");
     CSession session(prompts, settings);
     int exitCode = ExitOk;
     if (!LoadReturn(args, session, settings, exitCode))

@@ -1,6 +1,7 @@
 #include "cli/jsonwriter.h"
 
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 
 #include <cmath>
 #include <cstdio>
@@ -90,6 +91,13 @@ void JsonWriter::field(const std::string &name, double number)
         }
         out_ << buffer;
     }
+    needComma_ = true;
+}
+
+void JsonWriter::decimalField(const std::string &name, int64_t units, int decimals)
+{
+    key(name);
+    out_ << ShortestDecimalText(units, decimals);
     needComma_ = true;
 }
 

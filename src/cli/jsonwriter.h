@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
         field(key, static_cast<long long>(number));
     }
     void field(const std::string &key, double number);
+    // An exact decimal amount of `units` at `decimals` decimals, written as its shortest
+    // decimal text: 1250 hundredths as 12.5, 1200 as 12.
+    void decimalField(const std::string &key, int64_t units, int decimals);
     void arrayValue(long long number);
 
     std::string str() const { return out_.str() + "\n"; }

@@ -19,7 +19,7 @@ const Subcommand kSubcommands[] = {
     {"dump-rates", CmdDumpRates, "dump-rates FILE.itx"},
     {"dump-profiles", CmdDumpProfiles, "dump-profiles FILE.usr"},
     {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
-    {"report", CmdReport, "report FILE.irc --rates T.itx"},
+    {"report", CmdReport, "report FILE.irc --rates T.itx [--whole-units]"},
     {"rates", CmdRates, "rates T.itx"},
     {"import", CmdImport,
      "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
@@ -36,13 +36,14 @@ const Subcommand kSubcommands[] = {
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
      "print FILE.irc --rates T.itx --what entries|report|rates --pdf OUT.pdf [--landscape] "
-     "[--page-size Letter|A4] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] [--interest-rates F]"},
+     "[--page-size Letter|A4] [--whole-units] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
+     "[--interest-rates F]"},
     {"late", CmdLate,
      "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
      "[--due YYYY-MM-DD]"},
     {"export-summary", CmdExportSummary,
      "export-summary FILE.irc --rates T.itx [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
-     "[--interest-rates FILE] --out S.csv"},
+     "[--interest-rates FILE] [--whole-units] --out S.csv"},
 };
 
 int usage(std::ostream &out)

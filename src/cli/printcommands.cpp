@@ -58,7 +58,7 @@ std::unique_ptr<QGuiApplication> StartGui()
 int CmdPrint(int argc, char **argv)
 {
     CliArgs args;
-    if (!args.parse(argc, argv, {"landscape"}))
+    if (!args.parse(argc, argv, {"landscape", "whole-units"}))
         return UsageError(args.error());
     if (args.positional().size() != 1)
         return UsageError("expected exactly one record file");
@@ -105,7 +105,7 @@ int CmdPrint(int argc, char **argv)
     int pages = 0;
     PrintState state;
     const Result printed =
-        PrintDocumentToPdf(PreparePrintout(doc, mode, &session.filing()),
+        PrintDocumentToPdf(PreparePrintout(doc, mode, RoundingOption(args), &session.filing()),
                            QString::fromStdString(args.value("pdf")), state, options, &pages);
     if (!printed)
         return InputFailure(printed.message);

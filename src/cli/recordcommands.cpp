@@ -38,17 +38,6 @@ bool parseFileArgs(int argc, char **argv, bool needRates, CliArgs &args, int &ex
     return true;
 }
 
-// The float as the short decimal it was written with, so 37.85f shows as 37.85 and not
-// as the double 37.849998474121094.
-double shortestFloat(float value)
-{
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    double widened = static_cast<double>(value);
-    std::from_chars(buffer, written.ptr, widened);
-    return widened;
-}
-
 void writeDate(JsonWriter &json, const std::string &name, const PeriodDate &date)
 {
     json.beginArray(name);
@@ -86,11 +75,11 @@ void writeEntry(JsonWriter &json, const TripEntry &entry)
     json.field("date", entry.date);
     json.field("reservedText", entry.reservedText);
     json.field("slot", entry.slot);
-    json.field("rate", entry.rate);
+    json.decimalField("rate", entry.rate.units, 4);
     json.field("odometerIn", entry.odometerIn);
     json.field("odometerOut", entry.odometerOut);
     json.field("distance", static_cast<long long>(entry.distance));
-    json.field("fuel", shortestFloat(entry.fuel));
+    json.decimalField("fuel", entry.fuel.units, 2);
     json.field("distanceInMiles", entry.distanceInMiles);
     json.field("fuelInGallons", entry.fuelInGallons);
     json.field("surcharge", entry.surcharge);
@@ -154,8 +143,8 @@ int CmdDumpRates(int argc, char **argv)
         json.beginObject();
         json.field("name", rate.name);
         json.field("abbreviation", rate.abbreviation);
-        json.field("dieselRate", rate.dieselRate);
-        json.field("gasolineRate", rate.gasolineRate);
+        json.decimalField("dieselRate", rate.dieselRate.units, 4);
+        json.decimalField("gasolineRate", rate.gasolineRate.units, 4);
         json.field("surcharge", rate.surcharge);
         json.field("slot", rate.slot);
         json.endObject();

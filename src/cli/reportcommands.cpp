@@ -53,7 +53,7 @@ bool SetUpImportCompany(const CliArgs &args, CompanyInfo &company, int &exitCode
 int CmdReport(int argc, char **argv)
 {
     CliArgs args;
-    if (!args.parse(argc, argv))
+    if (!args.parse(argc, argv, {"whole-units"}))
         return UsageError(args.error());
     if (args.positional().size() != 1)
         return UsageError("expected exactly one record file");
@@ -69,7 +69,7 @@ int CmdReport(int argc, char **argv)
         return InputFailure(read.message);
 
     PrintHeadings(ReportColumns(doc.company().country));
-    for (const ListLine &line : ListReport(doc))
+    for (const ListLine &line : ListReport(doc, RoundingOption(args)))
         PrintListLine(line);
     return ExitOk;
 }

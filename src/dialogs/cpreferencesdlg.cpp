@@ -3,6 +3,7 @@
 #include "dialogs/dialogtext.h"
 #include "ui/userprompts.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -31,6 +32,9 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     interestRatesFile_->setObjectName("interestRatesFile");
     interestRatesFile_->setPlaceholderText(tr("The table shipped with Tollmark"));
     taxFile_->setMinimumWidth(360);
+    wholeUnits_ =
+        new QCheckBox(tr("&Round fuel to whole gallons or litres, as filing portals do"), this);
+    wholeUnits_->setObjectName("wholeUnits");
 
     auto *browseTax = new QPushButton(tr("Browse"), this);
     browseTax->setObjectName("browseTax");
@@ -58,6 +62,7 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     grid->addWidget(new QLabel(tr("Interest Rate Table:"), this), 4, 0, 1, 2);
     grid->addWidget(interestRatesFile_, 5, 0);
     grid->addWidget(browseInterest, 5, 1);
+    grid->addWidget(wholeUnits_, 6, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -74,6 +79,7 @@ void CPreferencesDlg::transferToControls()
     taxFile_->setText(FromPath(data_.taxFile));
     profilesFile_->setText(FromPath(data_.profilesFile));
     interestRatesFile_->setText(FromPath(data_.interestRatesFile));
+    wholeUnits_->setChecked(data_.wholeUnits);
 }
 
 void CPreferencesDlg::transferFromControls()
@@ -81,6 +87,7 @@ void CPreferencesDlg::transferFromControls()
     data_.taxFile = ToPath(taxFile_->text());
     data_.profilesFile = ToPath(profilesFile_->text());
     data_.interestRatesFile = ToPath(interestRatesFile_->text());
+    data_.wholeUnits = wholeUnits_->isChecked();
 }
 
 void CPreferencesDlg::OnBrowse(std::string PreferencesData::*member, const char *filter)

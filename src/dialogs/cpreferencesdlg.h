@@ -7,6 +7,7 @@
 #include <string>
 
 class UserPrompts;
+class QCheckBox;
 class QLineEdit;
 
 // "Preferences": edits the default tax file, the default user-profiles file and the
@@ -35,4 +36,5 @@ private:
     QLineEdit *taxFile_ = nullptr;
     QLineEdit *profilesFile_ = nullptr;
     QLineEdit *interestRatesFile_ = nullptr;
+    QCheckBox *wholeUnits_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "dialogs/dialogvalidation.h"
 
+#include "records/decimaltext.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -58,7 +60,7 @@ std::string IntegerRangePrompt(int low, int high)
                       std::to_string(high));
 }
 
-std::string NumberRangePrompt(double low, double high)
+std::string NumberRangePrompt(TenThousandths low, TenThousandths high)
 {
     return FillPrompt("Please enter a number between %1 and %2.", FormatNumberField(low),
                       FormatNumberField(high));
@@ -75,26 +77,28 @@ Result ParseIntegerField(const std::string &text, int low, int high, int &value)
     return Result::success();
 }
 
-Result ParseNumberField(const std::string &text, double low, double high, double &value)
+Result ParseNumberField(const std::string &text, TenThousandths low, TenThousandths high,
+                        TenThousandths &value)
 {
     const std::string t = WithoutPlus(Trimmed(text));
-    double read = 0.0;
+    // The syntax is a decimal number's, the value read exactly from the same text.
+    double syntax = 0.0;
     const char *end = t.data() + t.size();
-    const auto [ptr, ec] = std::from_chars(t.data(), end, read);
-    if (t.empty() || ptr != end || ec != std::errc() || !std::isfinite(read))
+    const auto [ptr, ec] = std::from_chars(t.data(), end, syntax);
+    if (t.empty() || ptr != end || (ec != std::errc() && ec != std::errc::result_out_of_range) ||
+        !std::isfinite(syntax))
         return Result::failure(kEnterNumber);
-    if (read < low || read > high)
+    TenThousandths read;
+    if (ReadDecimal(t.data(), end, 4, read.units) != DecimalRead::Number || read < low ||
+        read > high)
         return Result::failure(NumberRangePrompt(low, high));
     value = read;
     return Result::success();
 }
 
-std::string FormatNumberField(double value)
+std::string FormatNumberField(TenThousandths value)
 {
-    char buffer[64];
-    const auto [ptr, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return ec == std::errc() ? std::string(buffer, ptr) : std::string("0");
+    return ShortestDecimalText(value.units, 4);
 }
 
 int StepValue(const std::string &text, int delta, int low, int high)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
 #include "records/result.h"
 
 #include <cstdint>
@@ -17,19 +18,21 @@ constexpr const char *kEnterPositiveInteger = "Please enter a positive integer."
 std::string IntegerRangePrompt(int low, int high);
 // "Please enter a number between %1 and %2." with the bounds filled in as the dialogs
 // show them ("0" and "1" for the tax rates).
-std::string NumberRangePrompt(double low, double high);
+std::string NumberRangePrompt(TenThousandths low, TenThousandths high);
 
 // A whole number typed into an edit box: optional blanks, an optional sign, digits,
 // optional blanks. Anything else, an empty box included, fails with
 // "Please enter an integer.". A value outside low..high fails with the range prompt.
 Result ParseIntegerField(const std::string &text, int low, int high, int &value);
 
-// A decimal number typed into an edit box (blanks around it allowed); anything else fails
-// with "Please enter a number.", a value outside low..high with the range prompt.
-Result ParseNumberField(const std::string &text, double low, double high, double &value);
+// A decimal number typed into an edit box (blanks around it allowed), read exactly to four
+// decimals (more round half up); anything else fails with "Please enter a number.", a
+// value outside low..high with the range prompt.
+Result ParseNumberField(const std::string &text, TenThousandths low, TenThousandths high,
+                        TenThousandths &value);
 
-// A double as a number edit box shows it: up to 15 significant digits, no trailing zeros.
-std::string FormatNumberField(double value);
+// An amount as a number edit box shows it: its shortest decimal text, no trailing zeros.
+std::string FormatNumberField(TenThousandths value);
 
 // One spin step on a value typed into its box: the value plus the step, clamped to
 // low..high. Text that is not a number steps from 0 (as the edit's conversion reads it).

@@ -1,5 +1,6 @@
 #include "download/chartparser.h"
 
+#include "records/decimaltext.h"
 #include "records/textnumber.h"
 
 #include <cctype>
@@ -119,17 +120,15 @@ public:
 
     // The amount after the next "$": its decimal value up to the separator. A rate that is
     // the last cell of the text reads up to the end.
-    double amount()
+    // "$-" (no tax) reads as 0; more than four decimals round half up.
+    TenThousandths amount()
     {
         if (!dropThrough('$'))
-            return 0.0;
+            return TenThousandths{};
         size_t end = text_.find(sep_, pos_);
         if (end == std::string::npos)
             end = text_.size();
-        const double value = TextToDouble(text_.data() + pos_, text_.data() + end);
-        // "$-" (no tax) reads as a negative zero, which a tax-rate file would show as
-        // "-0.0000"; it is plain 0.
-        return value == 0.0 ? 0.0 : value;
+        return TextToDecimal<4>(text_.data() + pos_, text_.data() + end);
     }
 
     // The title line (up to the line end or the end of the text), then past it.

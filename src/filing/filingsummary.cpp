@@ -1,6 +1,6 @@
 #include "filing/filingsummary.h"
 
-#include "records/textnumber.h"
+#include "records/decimaltext.h"
 #include "records/units.h"
 
 namespace {
@@ -38,12 +38,13 @@ std::string StateAbbreviation(const TaxRate &rate, bool surcharge)
     return rate.abbreviation;
 }
 
-std::string SummaryLine(const CIftaDoc &doc, const ReportRow &row, float average,
+std::string SummaryLine(const CIftaDoc &doc, const Report &report, const ReportRow &row,
                         const LateReturnRow &late)
 {
     static const TaxRate kUnknown;
     const TaxRate &rate = TaxRateTable::isValidSlot(row.slot) ? doc.taxTable()[row.slot] : kUnknown;
-    const ReportRowFigures figures = ComputeRowFigures(row, average);
+    const Hundredths average = report.totals.fleetAverage;
+    const ReportRowFigures figures = ComputeRowFigures(row, average, report.rounding);
     const std::string distance = std::to_string(row.distance);
     const std::string fields[] = {
         StateAbbreviation(rate, row.surcharge != 0),
@@ -51,11 +52,11 @@ std::string SummaryLine(const CIftaDoc &doc, const ReportRow &row, float average
         doc.isDiesel() ? "Diesel" : "Gasoline",
         row.surcharge ? "0" : distance,
         distance,
-        average == kInvalidFleetAverage ? "INVALID" : FormatFixed(average, 2),
-        FormatFixed(figures.taxableFuel, 2),
-        FormatFixed(row.fuelPaid, 2),
-        FormatFixed(figures.difference, 2),
-        FormatFixed(row.rate, 4),
+        average == kInvalidFleetAverage ? "INVALID" : FormatFixed(average),
+        FormatFixed(figures.taxableFuel),
+        FormatFixed(row.fuelPaid),
+        FormatFixed(figures.difference),
+        FormatFixed(row.rate),
         FormatCents(late.tax),
         FormatCents(late.interest),
         FormatCents(late.tax + late.interest),
@@ -75,8 +76,7 @@ std::string FormatFilingSummary(const CIftaDoc &doc, const Report &report, const
 {
     std::string text = Heading(IsCanada(doc.company().country));
     text += "\r\n";
-    const float average = report.totals.fleetAverage;
     for (size_t i = 0; i < report.rows.size() && i < late.rows.size(); ++i)
-        text += SummaryLine(doc, report.rows[i], average, late.rows[i]) + "\r\n";
+        text += SummaryLine(doc, report, report.rows[i], late.rows[i]) + "\r\n";
     return text;
 }

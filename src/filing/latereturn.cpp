@@ -3,7 +3,6 @@
 #include "filing/duedate.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -29,11 +28,9 @@ bool SumFactors(const InterestRateTable &rates, InterestBase base, const CivilDa
 
 } // namespace
 
-Cents RowTaxCents(const ReportRow &row, float fleetAverage)
+Cents RowTaxCents(const ReportRow &row, const Report &report)
 {
-    // The report's tax is already rounded to cents; this only takes it out of the float.
-    const ReportRowFigures figures = ComputeRowFigures(row, fleetAverage);
-    return static_cast<Cents>(std::llround(static_cast<double>(figures.tax) * 100.0));
+    return ComputeRowFigures(row, report.totals.fleetAverage, report.rounding).tax.units;
 }
 
 Cents LatePenalty(Cents netTax)
@@ -63,11 +60,10 @@ Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
                                      result.monthsLate, result.factorSum, missing))
         return Result::failure(missing);
 
-    const float average = report.totals.fleetAverage;
     for (const ReportRow &row : report.rows) {
         LateReturnRow line;
         line.slot = row.slot;
-        line.tax = RowTaxCents(row, average);
+        line.tax = RowTaxCents(row, report);
         line.interest = result.late() ? JurisdictionInterest(line.tax, result.factorSum) : 0;
         result.taxTotal += line.tax;
         result.interestTotal += line.interest;

@@ -42,9 +42,9 @@ struct LateReturn {
     bool late() const { return monthsLate > 0; }
 };
 
-// A report row's tax in cents, as the report list shows it. Every late-return figure
-// takes a row's tax through here.
-Cents RowTaxCents(const ReportRow &row, float fleetAverage);
+// A report row's tax in cents, as the report list shows it in the report's rounding.
+// Every late-return figure takes a row's tax through here.
+Cents RowTaxCents(const ReportRow &row, const Report &report);
 
 // The penalty on a late return: the greater of 50.00 and 10% of the net tax (rounded to
 // cents with halves upward); 50.00 also when the net is zero or a credit.

@@ -105,8 +105,9 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
     const Report &report = printout_.report;
     const LateReturn *late = printout_.lateReturn();
     const ReportForm form = ChooseReportForm(doc.company());
-    const int bottom = form == ReportForm::Quebec ? QuebecFormBottom(state_.linesPerPage)
-                                                  : EnglishFormBottom(state_.linesPerPage);
+    const int bottom = form == ReportForm::Quebec
+                           ? QuebecFormBottom(state_.linesPerPage)
+                           : EnglishFormBottom(state_.linesPerPage, report.rounding);
     FitFormToPage(state_, bottom + kFormBottomSlack);
 
     PainterFormCanvas canvas(painter, state_, painter.font(), info.drawRect, printing);

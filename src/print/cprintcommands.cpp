@@ -70,8 +70,7 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode 
         // the document as it begins.
         settings_ = PrinterSettings::FromPrinter(printer);
         TakePrinterSettings(documentSettings);
-        const Result result =
-            PrintDocument(PreparePrintout(doc, mode, filing_), printer, printState_);
+        const Result result = PrintDocument(prepare(doc, mode), printer, printState_);
         if (error)
             *error = result;
         printed = result.ok();
@@ -85,7 +84,7 @@ void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, Vi
                                         PrinterSettings &documentSettings, QSettings &settings)
 {
     // The preview is modal: the document cannot change while it repaints its pages.
-    const Printout printout = PreparePrintout(doc, mode, filing_);
+    const Printout printout = prepare(doc, mode);
     pullApplicationPrinter();
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
@@ -123,5 +122,10 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
     settings_.ApplyTo(printer);
     TakePrinterSettings(documentSettings);
     pushApplicationPrinter();
-    return PrintDocument(PreparePrintout(doc, mode, filing_), printer, printState_, pagesPrinted);
+    return PrintDocument(prepare(doc, mode), printer, printState_, pagesPrinted);
+}
+
+Printout CPrintCommands::prepare(const CIftaDoc &doc, ViewMode mode) const
+{
+    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Cents, filing_);
 }

@@ -4,6 +4,8 @@
 #include "print/printersettings.h"
 #include "print/printsetup.h"
 #include "records/result.h"
+#include "report/report.h"
+#include "session/printout.h"
 #include "session/viewmode.h"
 
 #include <functional>
@@ -47,6 +49,12 @@ public:
     // The filing of the printed record (null: none), so the return form shows the
     // interest and penalty of a return filed late.
     void setFiling(CFilingSession *filing) { filing_ = filing; }
+    // Where the commands learn how the return form rounds fuel (the user's setting); to
+    // hundredths while none is given.
+    void setFuelRounding(std::function<FuelRounding()> rounding)
+    {
+        rounding_ = std::move(rounding);
+    }
 
     // The system default printer, without a dialog, turned to landscape, becomes the
     // application's printer settings.
@@ -74,11 +82,13 @@ public:
                               int *pagesPrinted = nullptr);
 
 private:
+    Printout prepare(const CIftaDoc &doc, ViewMode mode) const;
     void pullApplicationPrinter();
     void pushApplicationPrinter();
 
     std::unique_ptr<PrintDialogs> dialogs_;
     std::function<QPrinter &()> applicationPrinter_;
+    std::function<FuelRounding()> rounding_;
     PrinterSettings settings_;
     PrintState printState_;
     CFilingSession *filing_ = nullptr;

@@ -161,25 +161,18 @@ void DrawRight(FormCanvas &canvas, int x, int y, const QString &text)
 
 } // namespace
 
-FormLineFigures ComputeFormLineFigures(const ReportRow &row, float fleetAverage)
-{
-    FormLineFigures figures;
-    figures.taxableFuel = static_cast<float>(row.distance) / fleetAverage;
-    figures.difference = figures.taxableFuel - row.fuelPaid;
-    figures.tax = static_cast<float>(figures.difference * row.rate);
-    return figures;
-}
-
-QString FormAverageText(float fleetAverage)
+QString FormAverageText(Hundredths fleetAverage)
 {
     if (fleetAverage == kInvalidFleetAverage)
         return QStringLiteral("INVALID");
-    return FormatNumber("%.2f", static_cast<double>(fleetAverage));
+    return FormatAmount(fleetAverage);
 }
 
-int EnglishFormBottom(int rowSlots)
+int EnglishFormBottom(int rowSlots, FuelRounding rounding)
 {
-    return FormGrid::TotalsTop(rowSlots) + 80;
+    // The whole-units note takes a line of small print under the totals.
+    const int note = rounding == FuelRounding::WholeUnits ? 12 : 0;
+    return FormGrid::TotalsTop(rowSlots) + 80 + note;
 }
 
 void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
@@ -198,14 +191,22 @@ void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &rep
         DrawTexts(canvas, kKilometreBoxTexts);
     FormParts::DrawAverageBoxes(canvas, report.totals);
     PrintFormRows(canvas, doc.taxTable(), report, state, page, late);
-    DrawEnglishTotals(canvas, report.totals, FormGrid::TotalsTop(state.formRowSlots), late);
+    const int c = FormGrid::TotalsTop(state.formRowSlots);
+    DrawEnglishTotals(canvas, report.totals, c, late);
+    if (report.rounding == FuelRounding::WholeUnits) {
+        const QString note = units == FormUnits::MilesGallons
+                                 ? QStringLiteral("Fuel paid and taxable fuel are rounded to "
+                                                  "whole gallons, as filing portals do.")
+                                 : QStringLiteral("Fuel paid and taxable fuel are rounded to "
+                                                  "whole litres, as filing portals do.");
+        canvas.DrawFormText(20, c + 90, note, 0, 0.6, AlignLeftBottom);
+    }
 }
 
 void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                    PrintState &state, int page, const LateReturn *late)
 {
     state.setup.currentPage = page;
-    const float average = report.totals.fleetAverage;
     const std::vector<ReportRow> &rows = report.rows;
     const long long perPage = state.linesPerPage;
     const long long n = static_cast<long long>(rows.size());
@@ -215,16 +216,16 @@ void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &
         const size_t index = static_cast<size_t>(n - i - 1);
         const LateReturnRow *lateRow =
             late && index < late->rows.size() ? &late->rows[index] : nullptr;
-        PrintFormRow(canvas, table, average, state, &rows[index], slot, lateRow);
+        PrintFormRow(canvas, table, report, state, &rows[index], slot, lateRow);
         if (i + 1 == n) {
             for (int empty = slot + 1; empty < perPage; ++empty)
-                PrintFormRow(canvas, table, average, state, nullptr, empty);
+                PrintFormRow(canvas, table, report, state, nullptr, empty);
         }
     }
     state.formRowSlots = state.linesPerPage;
 }
 
-void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAverage,
+void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                   const PrintState &state, const ReportRow *row, int slot,
                   const LateReturnRow *late)
 {
@@ -237,19 +238,20 @@ void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAver
     const bool known = TaxRateTable::isValidSlot(row->slot);
     const TaxRate empty;
     const TaxRate &rate = known ? table[row->slot] : empty;
-    const FormLineFigures figures = ComputeFormLineFigures(*row, fleetAverage);
+    const Hundredths fleetAverage = report.totals.fleetAverage;
+    const ReportRowFigures figures = ComputeRowFigures(*row, fleetAverage, report.rounding);
     const int distance = static_cast<int>(row->distance);
-    const QString tax = FormatNumber("%.2f", static_cast<double>(figures.tax));
+    const QString tax = FormatAmount(figures.tax);
 
     canvas.DrawFormText(24, y, FromCp1252(rate.name), 0, 0.7, AlignLeftBottom);
     canvas.DrawFormText(124, y, FromCp1252(rate.abbreviation), 0, 0.7, AlignLeftBottom);
     DrawRight(canvas, 220, y, rate.surcharge ? QStringLiteral("0") : FormatNumber("%d", distance));
     DrawRight(canvas, 280, y, FormatNumber("%d", distance));
     DrawRight(canvas, 324, y, FormAverageText(fleetAverage));
-    DrawRight(canvas, 380, y, FormatNumber("%.2f", static_cast<double>(figures.taxableFuel)));
-    DrawRight(canvas, 450, y, FormatNumber("%.2f", static_cast<double>(row->fuelPaid)));
-    DrawRight(canvas, 509, y, FormatNumber("%.2f", static_cast<double>(figures.difference)));
-    DrawRight(canvas, 559, y, FormatNumber("%.4f", row->rate));
+    DrawRight(canvas, 380, y, FormatAmount(figures.taxableFuel));
+    DrawRight(canvas, 450, y, FormatAmount(row->fuelPaid));
+    DrawRight(canvas, 509, y, FormatAmount(figures.difference));
+    DrawRight(canvas, 559, y, FormatAmount(row->rate));
     DrawRight(canvas, 619, y, tax);
     if (late) {
         DrawRight(canvas, 682, y, QString::fromStdString(FormatCents(late->interest)));
@@ -305,7 +307,7 @@ void DrawAverageBoxes(FormCanvas &canvas, const ReportTotals &totals)
     centred(88, FormatNumber("%d", totals.totalDistance));
     centred(240, FormatNumber("%d", 0));
     centred(394, FormatNumber("%d", totals.totalDistance));
-    centred(575, FormatNumber("%.2f", static_cast<double>(totals.totalFuelPaid)));
+    centred(575, FormatAmount(totals.totalFuelPaid));
     centred(727, FormAverageText(totals.fleetAverage));
 }
 
@@ -319,10 +321,10 @@ void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c, cons
         canvas.DrawFormText(x, c + 77, QStringLiteral("="), 0, 0.6, AlignLeftBottom);
     }
     const QString distance = FormatNumber("%d", totals.totalDistance);
-    const QString taxable = FormatNumber("%.2f", static_cast<double>(totals.totalTaxableFuel));
-    const QString paid = FormatNumber("%.2f", static_cast<double>(totals.totalFuelPaid));
-    const QString difference = FormatNumber("%.2f", static_cast<double>(totals.totalDifference));
-    const QString tax = FormatNumber("%.2f", static_cast<double>(totals.totalTax));
+    const QString taxable = FormatAmount(totals.totalTaxableFuel);
+    const QString paid = FormatAmount(totals.totalFuelPaid);
+    const QString difference = FormatAmount(totals.totalDifference);
+    const QString tax = FormatAmount(totals.totalTax);
     const QString zero = QStringLiteral("0.00");
 
     for (int y : {c + 17, c + 74}) {

@@ -27,25 +27,18 @@ void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &rep
 void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                    PrintState &state, int page, const LateReturn *late = nullptr);
 
-// One row slot: its grid and, with a row, the row's values at the report's fleet average;
-// with the row's share of a late return its interest (P) and tax plus interest (Q).
-void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, float fleetAverage,
+// One row slot: its grid and, with a row, the row's figures as the report computes them
+// at its fleet average; with the row's share of a late return its interest (P) and tax
+// plus interest (Q).
+void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
                   const PrintState &state, const ReportRow *row, int slot,
                   const LateReturnRow *late = nullptr);
 
-// A printed line's figures, single precision and not rounded (the text rounds them).
-struct FormLineFigures {
-    float taxableFuel = 0.0f;
-    float difference = 0.0f;
-    float tax = 0.0f;
-};
-FormLineFigures ComputeFormLineFigures(const ReportRow &row, float fleetAverage);
-
-// "INVALID" for the no-average marker, else the average as "%.2f".
-QString FormAverageText(float fleetAverage);
+// "INVALID" for the no-average marker, else the average with two decimals.
+QString FormAverageText(Hundredths fleetAverage);
 
 // Lowest form y any part of a form page with `rowSlots` slots reaches.
-int EnglishFormBottom(int rowSlots);
+int EnglishFormBottom(int rowSlots, FuelRounding rounding = FuelRounding::Cents);
 
 // Parts both forms draw alike.
 namespace FormParts {

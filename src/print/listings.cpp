@@ -108,13 +108,13 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         const int y = plan.lineY(j);
         const int distance =
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
-        const double fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
+        const Hundredths fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
         texts.push_back({l + f, y, FormatNumber("%d", e.tripNumber), true});
         texts.push_back({l + DateRightEdge(f), y, FromCp1252(e.date), true});
         texts.push_back({l + 3 * f, y, FromCp1252(rate.name), false});
         texts.push_back({l + 3 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({l + 3 * f + 4 * t, y, FormatNumber("%d", distance), true});
-        texts.push_back({l + 4 * f + 5 * t, y, FormatNumber("%.2f", fuel), true});
+        texts.push_back({l + 4 * f + 5 * t, y, FormatAmount(fuel), true});
         texts.push_back(
             {l + 4 * f + 6 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
@@ -147,8 +147,8 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
         texts.push_back({l + f, y, FormatNumber("%d", rate.slot + 1), true});
         texts.push_back({l + 2 * f, y, FromCp1252(rate.name), false});
         texts.push_back({l + 2 * f + 2 * t, y, FromCp1252(rate.abbreviation), false});
-        texts.push_back({l + 3 * f + 3 * t, y, FormatNumber("%.4f", rate.dieselRate), true});
-        texts.push_back({l + 4 * f + 4 * t, y, FormatNumber("%.4f", rate.gasolineRate), true});
+        texts.push_back({l + 3 * f + 3 * t, y, FormatAmount(rate.dieselRate), true});
+        texts.push_back({l + 4 * f + 4 * t, y, FormatAmount(rate.gasolineRate), true});
         texts.push_back(
             {l + 4 * f + 5 * t, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/decimaltext.h"
+
 #include <QString>
 
 #include <string>
@@ -13,3 +15,10 @@ QString FromCp1252(const std::string &bytes);
 // printf-style formatting of one number, as the printouts show it ("%.2f", "%d" ...).
 QString FormatNumber(const char *format, double value);
 QString FormatNumber(const char *format, int value);
+
+// An exact amount with all its decimals, as "%.2f" or "%.4f" would show the same value.
+template <int D>
+QString FormatAmount(FixedDecimal<D> value)
+{
+    return QString::fromStdString(FormatFixed(value));
+}

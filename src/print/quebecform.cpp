@@ -131,7 +131,14 @@ const FixedText kNote[] = {
     {"Veuillez joindre la partie 3 à la partie 1.", 575, 24, 0.64, FormBold},
 };
 
+// Under the note, when fuel is rounded to whole litres.
+const FixedText kWholeUnitsNote[] = {
+    {"Litres payés et imposables arrondis au litre", 575, 0, 0.6, 0},
+    {"près, comme sur les portails de déclaration.", 575, 8, 0.6, 0},
+};
+
 constexpr int kDefinitionsOffset = 95;
+constexpr int kWholeUnitsOffset = 76;
 constexpr int kNoteOffset = 40;
 
 void DrawQuebecHeader(FormCanvas &canvas, const CompanyInfo &company)
@@ -204,6 +211,8 @@ void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &repo
     if (late)
         FormParts::DrawLateLine(canvas, *late, c + kNoteOffset + 38, QStringLiteral("Pénalité"),
                                 QStringLiteral("Total dû"));
+    if (report.rounding == FuelRounding::WholeUnits)
+        DrawTexts(canvas, kWholeUnitsNote, c + kWholeUnitsOffset);
 
     canvas.DrawCornerNote(QStringLiteral("Formulaire prescrit – Sous-ministre du Revenu"));
     DrawTexts(canvas, kDefinitions, c + kDefinitionsOffset);

@@ -229,8 +229,8 @@ std::optional<TripEntry> CIftaDoc::surchargeFollowUp(const TripEntry &added) con
     entry.slot = slot;
     entry.tripNumber = static_cast<int32_t>(entries_.size()) + 1;
     entry.date = lastDate_;
-    entry.fuel = 0.0f;
-    entry.rate = 0.0;
+    entry.fuel = Hundredths{};
+    entry.rate = TenThousandths{};
     return entry;
 }
 

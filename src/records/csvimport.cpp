@@ -1,6 +1,7 @@
 #include "records/csvimport.h"
 
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 #include "records/entryresolver.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
@@ -135,6 +136,11 @@ std::string WrongAbbreviation(const std::string &text)
     return "Wrong State abbreviation field:<" + text + ">.\nEdit the file and try again. Exit.";
 }
 
+std::string FuelTooLarge(const std::string &text)
+{
+    return "The fuel amount <" + text + "> is too large.\nEdit the file and try again. Exit.";
+}
+
 // What every line of one import shares.
 struct ImportContext {
     const CIftaDoc &doc;
@@ -166,7 +172,9 @@ Result ParseLine(std::string_view rest, const ImportContext &context, TripEntry 
     }
     if (options & ImportFuel) {
         const std::string_view field = TakeNumberField(rest, separator);
-        entry.fuel = static_cast<float>(TextToDouble(field.data(), field.data() + field.size()));
+        if (ReadDecimal(field.data(), field.data() + field.size(), 2, entry.fuel.units) ==
+            DecimalRead::TooLarge)
+            return Result::failure(FuelTooLarge(std::string(field)));
     }
     if (options & ImportOdometerIn)
         entry.odometerIn = TakeInt(rest, separator);
@@ -219,7 +227,7 @@ void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &tab
             surcharge.slot = slot;
             surcharge.rate = SlotRate(table[slot], diesel);
             surcharge.surcharge = table[slot].surcharge;
-            surcharge.fuel = 0.0f;
+            surcharge.fuel = Hundredths{};
         }
         if (--write != read)
             lines[write] = std::move(lines[read]);

@@ -1,5 +1,6 @@
 #include "records/entrylist.h"
 
+#include "records/decimaltext.h"
 #include "records/textnumber.h"
 #include "records/units.h"
 
@@ -34,8 +35,7 @@ ListLine EntryListLine(const TripEntry &entry, const TaxRateTable &table,
     line[EntryColumnDistance] = std::to_string(static_cast<int32_t>(distance));
     line[EntryColumnOdometerIn] = std::to_string(entry.odometerIn);
     line[EntryColumnOdometerOut] = std::to_string(entry.odometerOut);
-    const float fuel = ConvertFuel(entry.fuel, entry.fuelInGallons, country);
-    line[EntryColumnFuel] = FormatFixed(static_cast<double>(fuel), 2);
+    line[EntryColumnFuel] = FormatFixed(ConvertFuel(entry.fuel, entry.fuelInGallons, country));
     line[EntryColumnSurtax] = entry.surcharge == 1 ? "X" : "";
     return line;
 }

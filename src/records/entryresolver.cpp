@@ -16,7 +16,7 @@ int FindSurchargeSlot(const TripEntry &entry, const TaxRateTable &table)
     return -1;
 }
 
-double SlotRate(const TaxRate &rate, bool diesel)
+TenThousandths SlotRate(const TaxRate &rate, bool diesel)
 {
     return diesel ? rate.dieselRate : rate.gasolineRate;
 }

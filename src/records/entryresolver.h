@@ -16,4 +16,4 @@ bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel,
                   const EntryUnits &units);
 
 // The rate a trip line copies from a slot: diesel or gasoline by the record's fuel type.
-double SlotRate(const TaxRate &rate, bool diesel);
+TenThousandths SlotRate(const TaxRate &rate, bool diesel);

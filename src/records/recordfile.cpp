@@ -1,5 +1,6 @@
 #include "records/recordfile.h"
 
+#include "records/decimaltext.h"
 #include "records/pathnames.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
@@ -122,11 +123,12 @@ public:
         next(b, e);
         return TextToInt(b, e);
     }
-    double nextDouble()
+    template <int D>
+    FixedDecimal<D> nextDecimal()
     {
         const char *b, *e;
         next(b, e);
-        return TextToDouble(b, e);
+        return TextToDecimal<D>(b, e);
     }
     std::string nextText()
     {
@@ -152,8 +154,8 @@ TripEntry parseLine(const char *begin, const char *end)
     entry.odometerIn = fields.nextInt();
     entry.odometerOut = fields.nextInt();
     entry.distance = static_cast<uint32_t>(fields.nextInt());
-    entry.fuel = NarrowToFloat(fields.nextDouble());
-    entry.rate = fields.nextDouble();
+    entry.fuel = fields.nextDecimal<2>();
+    entry.rate = fields.nextDecimal<4>();
     entry.fuelInGallons = fields.nextInt();
     entry.distanceInMiles = fields.nextInt();
     return entry;
@@ -182,9 +184,10 @@ char *putInt(char *p, long long value)
     return p;
 }
 
-char *putFixed(char *p, double value, int decimals)
+template <int D>
+char *putDecimal(char *p, FixedDecimal<D> value)
 {
-    p = WriteFixed(p, value, decimals);
+    p = WriteDecimal(p, value.units, D);
     *p++ = ',';
     return p;
 }
@@ -192,7 +195,7 @@ char *putFixed(char *p, double value, int decimals)
 void appendTripLine(std::string &out, const TripEntry &entry)
 {
     // Seven whole numbers, two fixed-point ones, commas and the line feed.
-    char buffer[7 * 25 + 2 * (kFixedTextRoom + 1) + 1];
+    char buffer[7 * 25 + 2 * (kDecimalTextRoom + 1) + 1];
     char *p = putInt(buffer, entry.tripNumber);
     out.append(buffer, p);
     appendFieldText(out, entry.date);
@@ -203,8 +206,8 @@ void appendTripLine(std::string &out, const TripEntry &entry)
     p = putInt(p, entry.odometerOut);
     // Written as the signed number it is read back as.
     p = putInt(p, static_cast<int32_t>(entry.distance));
-    p = putFixed(p, static_cast<double>(entry.fuel), 2);
-    p = putFixed(p, entry.rate, 4);
+    p = putDecimal(p, entry.fuel);
+    p = putDecimal(p, entry.rate);
     p = putInt(p, entry.fuelInGallons);
     p = putInt(p, entry.distanceInMiles);
     *p++ = '\n';

@@ -1,5 +1,6 @@
 #include "records/taxfile.h"
 
+#include "records/decimaltext.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
 
@@ -79,8 +80,8 @@ void parseSlot(const char *p, const char *end, TaxRate &rate)
 {
     rate.name = takeField(p, end);
     rate.abbreviation = takeField(p, end);
-    rate.dieselRate = TextToDouble(takeField(p, end));
-    rate.gasolineRate = TextToDouble(takeField(p, end));
+    rate.dieselRate = TextToDecimal<4>(takeField(p, end));
+    rate.gasolineRate = TextToDecimal<4>(takeField(p, end));
     // The flag is the first character of what follows, whatever comes after it.
     rate.surcharge = TextToInt(p, firstChars(p, end, 1));
 }
@@ -134,9 +135,9 @@ std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period)
         const TaxRate &rate = table[slot];
         appendField(out, rate.name);
         appendField(out, rate.abbreviation);
-        AppendFixed(out, rate.dieselRate, 4);
+        AppendDecimal(out, rate.dieselRate.units, 4);
         out += '\t';
-        AppendFixed(out, rate.gasolineRate, 4);
+        AppendDecimal(out, rate.gasolineRate.units, 4);
         out += '\t';
         AppendInt(out, rate.surcharge);
         out += "\t\n";

@@ -1,5 +1,6 @@
 #include "records/taxlist.h"
 
+#include "records/decimaltext.h"
 #include "records/textnumber.h"
 
 #include <string>
@@ -34,8 +35,8 @@ ListLine TaxListLine(const TaxRate &rate)
     line[TaxColumnIndex] = std::to_string(static_cast<long long>(rate.slot) + 1);
     line[TaxColumnState] = rate.name;
     line[TaxColumnAbbrev] = rate.abbreviation;
-    line[TaxColumnDiesel] = FormatFixed(rate.dieselRate, 4);
-    line[TaxColumnGasoline] = FormatFixed(rate.gasolineRate, 4);
+    line[TaxColumnDiesel] = FormatFixed(rate.dieselRate);
+    line[TaxColumnGasoline] = FormatFixed(rate.gasolineRate);
     line[TaxColumnSurtax] = rate.surcharge == 1 ? "X" : "";
     return line;
 }

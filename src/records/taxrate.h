@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
+
 #include <cstdint>
 #include <string>
 
@@ -8,8 +10,8 @@
 struct TaxRate {
     std::string name;
     std::string abbreviation;
-    double dieselRate = 0.0;
-    double gasolineRate = 0.0;
+    TenThousandths dieselRate;
+    TenThousandths gasolineRate;
     int32_t surcharge = 0;
     int32_t slot = 0;
 

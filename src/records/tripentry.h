@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,11 +14,11 @@ struct TripEntry {
     std::string reservedText; // carried through files unchanged
     int32_t slot = 0;         // 0..71 in the TaxRateTable
     std::string abbreviation; // in memory only, used to resolve `slot`
-    double rate = 0.0;        // tax per unit of fuel, copied from the slot
+    TenThousandths rate;      // tax per unit of fuel, copied from the slot
     int32_t odometerIn = 0;
     int32_t odometerOut = 0;
     uint32_t distance = 0; // whole units, in miles when distanceInMiles is set
-    float fuel = 0.0f;     // in US gallons when fuelInGallons is set, else litres
+    Hundredths fuel;       // in US gallons when fuelInGallons is set, else litres
     int32_t distanceInMiles = 0;
     int32_t fuelInGallons = 0;
     int32_t surcharge = 0; // 1 = line of a surcharge pseudo-jurisdiction

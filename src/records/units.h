@@ -1,15 +1,26 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
+
 #include <cstdint>
 #include <string>
 
-// Unit factors, single precision as the return's arithmetic has always used them.
-constexpr float kLitresPerGallon = 3.785412f;
-constexpr float kKilometresPerMile = 1.609344f;
+// Unit factors, exact, in millionths: a US gallon is 3.785412 litres, a mile 1.609344
+// kilometres, as the return has always defined them.
+constexpr int64_t kFactorScale = 1000000;
+constexpr int64_t kLitresPerGallonMillionths = 3785412;
+constexpr int64_t kKilometresPerMileMillionths = 1609344;
 
 // Rounds to the nearest whole number, halves upward (2.5 gives 3, -2.5 gives -2),
 // computed in double from the argument.
 int32_t RoundWhole(double x);
+
+// Whole kilometres of whole miles: RoundWhole(miles * 1.609344), exactly.
+uint32_t MilesToKilometres(uint32_t miles);
+// Whole miles of whole kilometres, km / 1.609344 rounded half up (for display) or cut
+// off (the report's rule), exactly.
+uint32_t KilometresToMilesRounded(uint32_t kilometres);
+uint32_t KilometresToMilesTruncated(uint32_t kilometres);
 
 // True when the carrier's country selects kilometres and litres: exactly "Canada".
 bool IsCanada(const std::string &country);
@@ -17,8 +28,9 @@ bool IsCanada(const std::string &country);
 // A trip line's distance in whole units of the carrier's country, for display.
 uint32_t ConvertDistance(uint32_t distance, int32_t distanceInMiles, const std::string &country);
 
-// A trip line's fuel in the carrier's country's unit (litres or US gallons), for display.
-float ConvertFuel(float fuel, int32_t fuelInGallons, const std::string &country);
+// A trip line's fuel in the carrier's country's unit (litres or US gallons), for display:
+// converted exactly and rounded to hundredths, halves up.
+Hundredths ConvertFuel(Hundredths fuel, int32_t fuelInGallons, const std::string &country);
 
 // The units a trip line's distance and fuel are entered in.
 struct EntryUnits {

@@ -1,89 +1,78 @@
 #include "report/report.h"
 
+#include "records/decimaltext.h"
+#include "records/exactround.h"
 #include "records/textnumber.h"
 #include "records/units.h"
 
-#include <cmath>
+#include <array>
+#include <cstdint>
 
 namespace {
 
-// One trip line reduced to what the report reads, already in the report's units. `key`
-// is the slot the line counts for, or -1 when it counts nowhere (slot outside the table,
-// or a zero stored rate in the kilometre report). Keeping these compact lets the 72
-// passes over a large record run through a small array instead of the whole entries.
-struct ReportInput {
-    std::vector<int8_t> key;
-    std::vector<uint32_t> distance;
-    std::vector<float> fuel;
+// One slot's sums over the trip lines that count for it, in record order: distance in
+// the report's unit, fuel in hundredths as entered (litres and gallons apart, so each is
+// converted once, exactly), and the last contributing line, which decides the row's rate
+// and surcharge flag.
+struct SlotSums {
+    uint32_t distance = 0; // adds up as an unsigned 32-bit number, as it always has
+    int64_t litres = 0;
+    int64_t gallons = 0;
+    size_t last = SIZE_MAX;
 };
 
 // Distance of a trip line in the report's unit. Kilometres from miles are rounded to the
-// nearest whole kilometre from the single-precision product; miles from kilometres are
-// truncated, as the return has always been computed.
+// nearest whole kilometre; miles from kilometres are cut off, as the return has always
+// been computed.
 uint32_t ReportDistance(const TripEntry &entry, bool metric)
 {
-    if (metric) {
-        if (!entry.distanceInMiles)
-            return entry.distance;
-        const float km = static_cast<float>(entry.distance) * kKilometresPerMile;
-        return static_cast<uint32_t>(RoundWhole(km));
-    }
-    if (entry.distanceInMiles)
-        return entry.distance;
-    const float miles = static_cast<float>(entry.distance) / kKilometresPerMile;
-    return static_cast<uint32_t>(miles);
-}
-
-// Fuel of a trip line in the report's unit, single precision.
-float ReportFuel(const TripEntry &entry, bool metric)
-{
     if (metric)
-        return entry.fuelInGallons ? entry.fuel * kLitresPerGallon : entry.fuel;
-    return entry.fuelInGallons ? entry.fuel : entry.fuel / kLitresPerGallon;
+        return entry.distanceInMiles ? MilesToKilometres(entry.distance) : entry.distance;
+    return entry.distanceInMiles ? entry.distance : KilometresToMilesTruncated(entry.distance);
 }
 
-ReportInput PrepareInput(const std::vector<TripEntry> &entries, bool metric)
+std::array<SlotSums, TaxRateTable::kSlotCount> SumSlots(const std::vector<TripEntry> &entries,
+                                                        bool metric)
 {
-    ReportInput input;
-    input.key.resize(entries.size());
-    input.distance.resize(entries.size());
-    input.fuel.resize(entries.size());
+    std::array<SlotSums, TaxRateTable::kSlotCount> sums{};
     for (size_t i = 0; i < entries.size(); ++i) {
         const TripEntry &entry = entries[i];
         // The kilometre report has always left out lines whose stored rate is exactly
         // zero; the mile report does not look at the rate.
-        const bool counts = TaxRateTable::isValidSlot(entry.slot) && (!metric || entry.rate != 0.0);
-        input.key[i] = counts ? static_cast<int8_t>(entry.slot) : int8_t{-1};
-        input.distance[i] = counts ? ReportDistance(entry, metric) : 0;
-        input.fuel[i] = counts ? ReportFuel(entry, metric) : 0.0f;
+        if (!TaxRateTable::isValidSlot(entry.slot) || (metric && entry.rate.isZero()))
+            continue;
+        SlotSums &slot = sums[static_cast<size_t>(entry.slot)];
+        slot.distance += ReportDistance(entry, metric);
+        (entry.fuelInGallons ? slot.gallons : slot.litres) += entry.fuel.units;
+        slot.last = i;
     }
-    return input;
+    return sums;
 }
 
-// One slot's row: its distance and fuel summed in record order; the last contributing
-// line decides the rate and the surcharge flag.
-ReportRow BuildRow(int slot, const CIftaDoc &doc, const ReportInput &input)
+// The fuel bought in a slot in the report's unit: the exact sum of both entry units,
+// rounded once, to hundredths or to whole units.
+Hundredths RowFuel(const SlotSums &sums, bool metric, FuelRounding rounding)
 {
-    const TaxRate &taxRate = doc.taxTable()[slot];
+    const Int128 litres = Int128(sums.litres) * kFactorScale;
+    const Int128 gallons = Int128(sums.gallons) * kLitresPerGallonMillionths;
+    // Both in hundredths of a unit times the denominator below.
+    const Int128 numerator = litres + gallons;
+    const Int128 denominator = metric ? kFactorScale : kLitresPerGallonMillionths;
+    if (rounding == FuelRounding::WholeUnits)
+        return Hundredths{ExactRound::HalfUp(numerator, denominator * 100) * 100};
+    return Hundredths{ExactRound::HalfUp(numerator, denominator)};
+}
+
+ReportRow BuildRow(int slot, const SlotSums &sums, const CIftaDoc &doc, bool metric,
+                   FuelRounding rounding)
+{
+    const TripEntry &last = doc.entries()[sums.last];
     ReportRow row;
     row.slot = slot;
-    row.rate = doc.isDiesel() ? taxRate.dieselRate : taxRate.gasolineRate;
-    row.surcharge = taxRate.surcharge;
-    const int8_t key = static_cast<int8_t>(slot);
-    const size_t count = input.key.size();
-    size_t last = count;
-    for (size_t i = 0; i < count; ++i) {
-        if (input.key[i] != key)
-            continue;
-        row.distance += input.distance[i];
-        row.fuelPaid = input.fuel[i] + row.fuelPaid;
-        last = i;
-    }
-    // Each contributing line replaces rate and flag in turn, so the last one's stand.
-    if (last < count) {
-        row.rate = doc.entries()[last].rate;
-        row.surcharge = doc.entries()[last].surcharge;
-    }
+    row.distance = sums.distance;
+    row.fuelPaid = RowFuel(sums, metric, rounding);
+    row.rate = last.rate;
+    row.surcharge = last.surcharge;
     return row;
 }
 
@@ -96,14 +85,14 @@ std::string FormatInt(int32_t value)
     return text;
 }
 
-std::string FormatAverage(float fleetAverage)
+std::string FormatAverage(Hundredths fleetAverage)
 {
     if (fleetAverage == kInvalidFleetAverage)
         return "Invalid";
-    return FormatFixed(fleetAverage, 2);
+    return FormatFixed(fleetAverage);
 }
 
-ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, float fleetAverage,
+ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, Hundredths fleetAverage,
                  const CIftaDoc &doc)
 {
     const TaxRate &taxRate = doc.taxTable()[row.slot];
@@ -113,11 +102,11 @@ ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, float fl
                     row.surcharge ? std::string("0") : distance,
                     distance,
                     FormatAverage(fleetAverage),
-                    FormatFixed(figures.taxableFuel, 2),
-                    FormatFixed(row.fuelPaid, 2),
-                    FormatFixed(figures.difference, 2),
-                    FormatFixed(row.rate, 4),
-                    FormatFixed(figures.tax, 2)};
+                    FormatFixed(figures.taxableFuel),
+                    FormatFixed(row.fuelPaid),
+                    FormatFixed(figures.difference),
+                    FormatFixed(row.rate),
+                    FormatFixed(figures.tax)};
 }
 
 ListLine TotalsLine(const ReportTotals &totals)
@@ -127,61 +116,49 @@ ListLine TotalsLine(const ReportTotals &totals)
                     FormatInt(totals.totalDistance),
                     FormatInt(totals.taxableDistance),
                     FormatAverage(totals.fleetAverage),
-                    FormatFixed(totals.totalTaxableFuel, 2),
-                    FormatFixed(totals.totalFuelPaid, 2),
-                    FormatFixed(totals.totalDifference, 2),
+                    FormatFixed(totals.totalTaxableFuel),
+                    FormatFixed(totals.totalFuelPaid),
+                    FormatFixed(totals.totalDifference),
                     std::string(),
-                    FormatFixed(totals.totalTax, 2)};
+                    FormatFixed(totals.totalTax)};
 }
 
 } // namespace
 
-float RoundCents(float x)
-{
-    // Ceiling, then one cent down when the half-way point lies above: floor(v + 0.5).
-    const double v = static_cast<double>(x) * 100.0;
-    const double c = std::ceil(v);
-    if (c - (v + 0.5) > 0.0)
-        return static_cast<float>((c - 1.0) / 100.0);
-    return static_cast<float>(c / 100.0);
-}
-
-Report ComputeReport(const CIftaDoc &doc)
+Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding)
 {
     Report report;
+    report.rounding = rounding;
     if (doc.entries().empty())
         return report;
 
     const bool metric = IsCanada(doc.company().country);
-    const ReportInput input = PrepareInput(doc.entries(), metric);
+    const auto sums = SumSlots(doc.entries(), metric);
     ReportTotals &totals = report.totals;
     // Distances add up as unsigned 32-bit numbers, so the totals wrap rather than overflow.
     uint32_t totalDistance = 0;
     uint32_t taxableDistance = 0;
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        const ReportRow row = BuildRow(slot, doc, input);
+        const SlotSums &slotSums = sums[static_cast<size_t>(slot)];
+        if (slotSums.last == SIZE_MAX)
+            continue;
+        const ReportRow row = BuildRow(slot, slotSums, doc, metric, rounding);
+        // A row shows when it has something to show; the totals are its columns' sums.
+        if (row.distance == 0 && row.fuelPaid.isZero())
+            continue;
         if (row.surcharge == 0)
             totalDistance += row.distance;
         taxableDistance += row.distance;
         totals.totalFuelPaid += row.fuelPaid;
-        if (static_cast<float>(row.distance) + row.fuelPaid != 0.0f)
-            report.rows.push_back(row);
+        report.rows.push_back(row);
     }
     totals.totalDistance = static_cast<int32_t>(totalDistance);
     totals.taxableDistance = static_cast<int32_t>(taxableDistance);
+    // Surcharge lines' distance stays out of the average.
+    totals.fleetAverage = FleetAverage(totals.totalDistance, totals.totalFuelPaid);
 
-    // Surcharge lines' distance stays out of the average; no fuel at all leaves the
-    // average invalid.
-    if (totals.totalFuelPaid != 0.0f) {
-        const float average = static_cast<float>(totals.totalDistance) / totals.totalFuelPaid;
-        totals.fleetAverage = RoundCents(average);
-    } else {
-        totals.fleetAverage = kInvalidFleetAverage;
-    }
-
-    // The columns' totals are the sums of the rows' derived figures, in row order.
     for (const ReportRow &row : report.rows) {
-        const ReportRowFigures figures = ComputeRowFigures(row, totals.fleetAverage);
+        const ReportRowFigures figures = ComputeRowFigures(row, totals.fleetAverage, rounding);
         totals.totalTaxableFuel += figures.taxableFuel;
         totals.totalDifference += figures.difference;
         totals.totalTax += figures.tax;
@@ -189,16 +166,33 @@ Report ComputeReport(const CIftaDoc &doc)
     return report;
 }
 
-ReportRowFigures ComputeRowFigures(const ReportRow &row, float fleetAverage)
+Hundredths FleetAverage(int64_t distance, Hundredths fuelPaid)
 {
+    if (fuelPaid.isZero())
+        return kInvalidFleetAverage;
+    // distance / (fuel / 100) in hundredths: 10000 * distance / fuel.
+    return Hundredths{ExactRound::HalfUp(Int128(distance) * 10000, fuelPaid.units)};
+}
+
+ReportRowFigures ComputeRowFigures(const ReportRow &row, Hundredths fleetAverage,
+                                   FuelRounding rounding)
+{
+    const bool whole = rounding == FuelRounding::WholeUnits;
     ReportRowFigures figures;
     // An average of zero (all distance on surcharge lines while fuel was bought) has no
     // meaningful quotient: nothing is taxable then, rather than an infinite amount. The
     // invalid marker is divided by like any other average.
-    if (fleetAverage != 0.0f)
-        figures.taxableFuel = RoundCents(static_cast<float>(row.distance) / fleetAverage);
+    if (!fleetAverage.isZero()) {
+        // distance / (average / 100), in hundredths or in whole units.
+        const Int128 distance = Int128(row.distance) * (whole ? 100 : 10000);
+        const int64_t taxable = ExactRound::HalfUp(distance, fleetAverage.units);
+        figures.taxableFuel = Hundredths{whole ? taxable * 100 : taxable};
+    }
     figures.difference = figures.taxableFuel - row.fuelPaid;
-    figures.tax = RoundCents(static_cast<float>(figures.difference * row.rate));
+    // Hundredths times ten-thousandths, back to hundredths.
+    const Int128 tax = Int128(figures.difference.units) * row.rate.units;
+    figures.tax = Hundredths{whole ? ExactRound::HalfAwayFromZero(tax, 10000)
+                                   : ExactRound::HalfUp(tax, 10000)};
     return figures;
 }
 
@@ -225,15 +219,16 @@ std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc)
     if (report.rows.empty())
         return lines;
     lines.reserve(report.rows.size() + 2);
-    const float average = report.totals.fleetAverage;
+    const Hundredths average = report.totals.fleetAverage;
     for (const ReportRow &row : report.rows)
-        lines.push_back(RowLine(row, ComputeRowFigures(row, average), average, doc));
+        lines.push_back(
+            RowLine(row, ComputeRowFigures(row, average, report.rounding), average, doc));
     lines.push_back(ListLine(10));
     lines.push_back(TotalsLine(report.totals));
     return lines;
 }
 
-std::vector<ListLine> ListReport(const CIftaDoc &doc)
+std::vector<ListLine> ListReport(const CIftaDoc &doc, FuelRounding rounding)
 {
-    return ReportLines(ComputeReport(doc), doc);
+    return ReportLines(ComputeReport(doc, rounding), doc);
 }

@@ -1,34 +1,45 @@
 #pragma once
 
 #include "records/ciftadoc.h"
+#include "records/fixeddecimal.h"
 #include "records/listcolumn.h"
 #include "report/reportrow.h"
 
 #include <vector>
 
-// Rounds to cents with halves upward, also for negatives: floor(x * 100 + 0.5) / 100,
-// computed in double from the single-precision argument.
-float RoundCents(float x);
+// How the report rounds fuel: to hundredths, or to whole gallons or litres as many base
+// jurisdictions' filing portals do (fuel paid and taxable fuel rounded half up to whole
+// units, the tax's halves away from zero).
+enum class FuelRounding { Cents, WholeUnits };
 
 // The quarterly report of a record: one row per jurisdiction with distance or fuel, and
 // the totals of every column. It is derived from the document whenever it is needed, so
-// it can never be older than the trip lines or the rates.
+// it can never be older than the trip lines or the rates. Every figure is exact: sums of
+// the stored hundredths, the unit factors applied once per row, one rounding per figure.
 struct Report {
     std::vector<ReportRow> rows;
     ReportTotals totals;
+    FuelRounding rounding = FuelRounding::Cents;
 };
 
-// Builds the report from the trip lines (72 passes over the entries, one per slot) and
-// the loaded table.
-Report ComputeReport(const CIftaDoc &doc);
+// Builds the report from the trip lines (one pass, sums kept per slot) and the loaded
+// table.
+Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);
 
-// A row's derived figures, as the list and the printed forms show them.
+// A row's derived figures, as the list and the printed forms show them: taxable fuel =
+// distance / average rounded (to cents, or to whole units), difference = taxable fuel -
+// fuel paid, tax = difference * rate rounded to cents.
 struct ReportRowFigures {
-    float taxableFuel = 0.0f;
-    float difference = 0.0f;
-    float tax = 0.0f;
+    Hundredths taxableFuel;
+    Hundredths difference;
+    Hundredths tax;
 };
-ReportRowFigures ComputeRowFigures(const ReportRow &row, float fleetAverage);
+ReportRowFigures ComputeRowFigures(const ReportRow &row, Hundredths fleetAverage,
+                                   FuelRounding rounding = FuelRounding::Cents);
+
+// The fleet average of a distance over the fuel paid as shown, rounded to cents with
+// halves up; kInvalidFleetAverage when no fuel was paid.
+Hundredths FleetAverage(int64_t distance, Hundredths fuelPaid);
 
 // The ten report columns for the carrier's country.
 std::vector<ListColumn> ReportColumns(const std::string &country);
@@ -38,4 +49,4 @@ std::vector<ListColumn> ReportColumns(const std::string &country);
 std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc);
 
 // Computes the document's report and gives its list lines.
-std::vector<ListLine> ListReport(const CIftaDoc &doc);
+std::vector<ListLine> ListReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
+
 #include <cstdint>
 
 // One jurisdiction's line of the quarterly report. Taxable fuel, difference and tax are
@@ -8,21 +10,22 @@
 struct ReportRow {
     int32_t slot = 0;
     uint32_t distance = 0; // whole km or miles in the report's unit
-    float fuelPaid = 0.0f; // litres or US gallons bought
+    Hundredths fuelPaid;   // litres or US gallons bought, as the report shows them
     int32_t surcharge = 0;
-    double rate = 0.0;
+    TenThousandths rate;
 };
 
-// Marks a fleet average that could not be computed (no fuel bought in the quarter).
-constexpr float kInvalidFleetAverage = 100000.0f;
+// Marks a fleet average that could not be computed (no fuel bought in the quarter); it
+// divides like any other average, 100000.00.
+constexpr Hundredths kInvalidFleetAverage{10000000};
 
-// Totals of the last report computation.
+// Totals of the last report computation: the sums of the rows as shown.
 struct ReportTotals {
     int32_t totalDistance = 0;   // rows without surcharge
     int32_t taxableDistance = 0; // all rows
-    float totalFuelPaid = 0.0f;
-    float fleetAverage = 0.0f; // km/L or MPG, two decimals; kInvalidFleetAverage if none
-    float totalTaxableFuel = 0.0f;
-    float totalDifference = 0.0f;
-    float totalTax = 0.0f;
+    Hundredths totalFuelPaid;
+    Hundredths fleetAverage; // km/L or MPG, two decimals; kInvalidFleetAverage if none
+    Hundredths totalTaxableFuel;
+    Hundredths totalDifference;
+    Hundredths totalTax;
 };

@@ -104,9 +104,14 @@ bool CFilingSession::editFilingDate(const CivilDate &today)
     return true;
 }
 
+FuelRounding CFilingSession::rounding()
+{
+    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Cents;
+}
+
 Result CFilingSession::lateReturn(LateReturn &out)
 {
-    return lateReturn(ComputeReport(doc_), out);
+    return lateReturn(ComputeReport(doc_, rounding()), out);
 }
 
 Result CFilingSession::lateReturn(const Report &report, LateReturn &out)
@@ -154,7 +159,7 @@ bool CFilingSession::exportSummary()
 
 Result CFilingSession::writeSummary(const std::string &path)
 {
-    const Report report = ComputeReport(doc_);
+    const Report report = ComputeReport(doc_, rounding());
     LateReturn late;
     const Result computed = lateReturn(report, late);
     if (!computed)

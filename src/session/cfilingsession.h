@@ -44,7 +44,8 @@ public:
     // missing interest factor is said at once. True on OK.
     bool editFilingDate(const CivilDate &today);
 
-    // The record's return as filed now (its report computed afresh). Fails with the
+    // The record's return as filed now (its report computed afresh, in the rounding the
+    // settings say; the summary likewise). Fails with the
     // message of an unreadable interest-rate table or a missing factor.
     Result lateReturn(LateReturn &out);
     Result lateReturn(const Report &report, LateReturn &out);
@@ -60,6 +61,8 @@ public:
 
 private:
     bool quarterIsValid() const;
+    // The report's rounding of fuel, as the settings say.
+    FuelRounding rounding();
 
     CIftaDoc &doc_;
     SessionPrompts &prompts_;

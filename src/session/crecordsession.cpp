@@ -331,7 +331,7 @@ bool CRecordSession::saveWithCurrentRates()
 bool CRecordSession::options()
 {
     PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
-                         settings_.interestRatesFile()};
+                         settings_.interestRatesFile(), settings_.wholeUnits()};
     if (!prompts_.editPreferences(data))
         return false;
     // Changed rates are offered for saving before the new default replaces them (saving
@@ -341,9 +341,14 @@ bool CRecordSession::options()
     settings_.setDefaultTaxFile(data.taxFile);
     settings_.setDefaultProfilesFile(data.profilesFile);
     settings_.setInterestRatesFile(data.interestRatesFile);
+    const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
+    settings_.setWholeUnits(data.wholeUnits);
     tax_.loadDefaultTaxFile();
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
     events().periodsChanged();
+    // The report shown is computed in the new rounding.
+    if (roundingChanged)
+        events().linesUpdated();
     return true;
 }
 

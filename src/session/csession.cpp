@@ -1,5 +1,7 @@
 #include "session/csession.h"
 
+#include "session/sessionsettings.h"
+
 CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
     : prompts_(prompts)
     , settings_(settings)
@@ -15,4 +17,9 @@ void CSession::setEvents(SessionEvents *events)
     events_ = events;
     tax_.setEvents(events);
     record_.setEvents(events);
+}
+
+FuelRounding CSession::fuelRounding()
+{
+    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Cents;
 }

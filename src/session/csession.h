@@ -2,6 +2,7 @@
 
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "report/report.h"
 #include "session/cfilingsession.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
@@ -36,6 +37,8 @@ public:
     CFilingSession &filing() { return filing_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
+    // How the report rounds fuel, as the settings say.
+    FuelRounding fuelRounding();
 
 private:
     SessionPrompts &prompts_;

@@ -48,6 +48,7 @@ struct PreferencesData {
     std::string taxFile;           // default tax file
     std::string profilesFile;      // default user profiles file
     std::string interestRatesFile; // interest-rate table; empty: the one shipped
+    bool wholeUnits = false;       // the report rounds fuel to whole gallons or litres
 };
 
 // What the Filing Date dialog edits: the day the return is (to be) filed, its due date

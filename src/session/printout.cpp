@@ -19,14 +19,15 @@ size_t Printout::itemCount() const
     return 0;
 }
 
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, CFilingSession *filing)
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding rounding,
+                         CFilingSession *filing)
 {
     Printout printout;
     printout.doc = &doc;
     printout.mode = mode;
     if (mode != ViewMode::Report)
         return printout;
-    printout.report = ComputeReport(doc);
+    printout.report = ComputeReport(doc, rounding);
     if (filing && filing->hasFilingDate() && filing->lateReturn(printout.report, printout.late))
         printout.hasLateReturn = printout.late.late();
     return printout;

@@ -26,8 +26,11 @@ struct Printout {
     size_t itemCount() const;
 };
 
-// The printout of `doc` in `mode`; the report is computed only for the return form, and
-// with `filing` (the filing of the same record) the late return too when a filing date
-// is set and falls after the due date. A late return whose interest cannot be computed
-// (a missing factor, said when the date was chosen) prints without interest.
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, CFilingSession *filing = nullptr);
+// The printout of `doc` in `mode`; the report is computed, in `rounding`, only for the
+// return form, and with `filing` (the filing of the same record) the late return too
+// when a filing date is set and falls after the due date. A late return whose interest
+// cannot be computed (a missing factor, said when the date was chosen) prints without
+// interest.
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
+                         FuelRounding rounding = FuelRounding::Cents,
+                         CFilingSession *filing = nullptr);

@@ -2,10 +2,10 @@
 
 #include <string>
 
-// The remembered file paths of the program: the default tax-rate file, the default
-// user-profiles file and the interest-rate table (the window keeps them in the user's
-// settings). An empty path means
-// none is remembered.
+// The remembered settings of the program: the default tax-rate file, the default
+// user-profiles file and the interest-rate table (an empty path means none is
+// remembered), and whether the report rounds fuel to whole units. The window keeps them
+// in the user's settings.
 class SessionSettings
 {
 public:
@@ -18,6 +18,8 @@ public:
     // The interest-rate table Options names; empty: the one shipped with the program.
     virtual std::string interestRatesFile() = 0;
     virtual void setInterestRatesFile(const std::string &path) = 0;
+    virtual bool wholeUnits() = 0;
+    virtual void setWholeUnits(bool whole) = 0;
 };
 
 // Settings that live as long as the object: tollmark-cli's and the tests'.
@@ -30,8 +32,11 @@ public:
     void setDefaultProfilesFile(const std::string &path) override { profilesFile = path; }
     std::string interestRatesFile() override { return interestRates; }
     void setInterestRatesFile(const std::string &path) override { interestRates = path; }
+    bool wholeUnits() override { return whole; }
+    void setWholeUnits(bool value) override { whole = value; }
 
     std::string taxFile;
     std::string profilesFile;
     std::string interestRates;
+    bool whole = false;
 };

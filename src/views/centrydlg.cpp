@@ -323,7 +323,7 @@ bool CEntryDlg::transferFromControls()
     // Odometer readings are kept as signed 32-bit numbers in the record.
     const uint32_t odometerMax = INT32_MAX;
     uint32_t distance = 0, in = 0, out = 0;
-    float fuel = 0.0f;
+    Hundredths fuel;
     if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
         refuse(distance_, kPositiveInteger);
         return false;

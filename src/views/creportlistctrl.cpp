@@ -61,21 +61,21 @@ Qt::ItemFlags CReportListCtrl::flags(const QModelIndex &index) const
 void CReportListCtrl::SetColumns()
 {
     beginResetModel();
-    build(false);
+    build(false, session_.fuelRounding());
     endResetModel();
 }
 
-void CReportListCtrl::Fill()
+void CReportListCtrl::Fill(FuelRounding rounding)
 {
     beginResetModel();
-    build(true);
+    build(true, rounding);
     endResetModel();
 }
 
-void CReportListCtrl::build(bool withLines)
+void CReportListCtrl::build(bool withLines, FuelRounding rounding)
 {
     columns_ = ReportColumns(doc_.company().country);
-    const Report report = ComputeReport(doc_);
+    const Report report = ComputeReport(doc_, rounding);
     if (withLines)
         lines_ = ReportLines(report, doc_);
     // A missing interest factor was said when the filing date was chosen; the report

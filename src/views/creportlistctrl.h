@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/listcolumn.h"
+#include "report/report.h"
 
 #include <QAbstractTableModel>
 
@@ -33,8 +34,8 @@ public:
     // The ten columns for the carrier's country (twelve for a late return).
     void SetColumns();
     const std::vector<ListColumn> &columns() const { return columns_; }
-    // Recomputes the report and rebuilds the lines (ListReport).
-    void Fill();
+    // Recomputes the report in `rounding` and rebuilds the lines (ListReport).
+    void Fill(FuelRounding rounding = FuelRounding::Cents);
 
     const std::vector<ListLine> &lines() const { return lines_; }
     // The text of a cell as the list shows it; empty outside the list.
@@ -43,7 +44,7 @@ public:
 private:
     // The columns and lines of the report and, when it is late and its interest could be
     // computed, of the late return.
-    void build(bool withLines);
+    void build(bool withLines, FuelRounding rounding);
 
     CSession &session_;
     CIftaDoc &doc_;

@@ -11,6 +11,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+// A rate per litre or gallon the dialog accepts: 0 to 1.0000.
+constexpr TenThousandths kLowestRate{0};
+constexpr TenThousandths kHighestRate{10000};
+
+} // namespace
+
 CTaxRateDlg::CTaxRateDlg(UserPrompts &prompts, const TaxRate &rate, bool newRate, QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
@@ -72,10 +80,12 @@ bool CTaxRateDlg::transferFromControls()
     read.abbreviation = ToBytes(abbreviation_->text());
     read.name = ToBytes(name_->text());
     QLineEdit *failed = gasoline_;
-    Result r = ParseNumberField(gasoline_->text().toStdString(), 0.0, 1.0, read.gasolineRate);
+    Result r = ParseNumberField(gasoline_->text().toStdString(), kLowestRate, kHighestRate,
+                                read.gasolineRate);
     if (r) {
         failed = diesel_;
-        r = ParseNumberField(diesel_->text().toStdString(), 0.0, 1.0, read.dieselRate);
+        r = ParseNumberField(diesel_->text().toStdString(), kLowestRate, kHighestRate,
+                             read.dieselRate);
     }
     if (!r) {
         prompts_.warn(r.message);

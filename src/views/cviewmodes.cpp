@@ -1,6 +1,7 @@
 #include "views/cviewmodes.h"
 
 #include "records/ciftadoc.h"
+#include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 
@@ -30,7 +31,7 @@ void CViewModes::installModes()
 {
     CIftaView::ListMode report;
     report.show = [this] {
-        report_.Fill();
+        report_.Fill(view_.session().fuelRounding());
         return static_cast<QAbstractItemModel *>(&report_);
     };
     view_.setListMode(ViewMode::Report, report);

@@ -1,5 +1,6 @@
 #include "views/entryrules.h"
 
+#include "records/decimaltext.h"
 #include "records/textnumber.h"
 
 #include <cctype>
@@ -130,7 +131,7 @@ bool ParseUnsignedField(const std::string &text, uint32_t maximum, uint32_t &val
     return true;
 }
 
-bool ParseFuelField(const std::string &text, float &value)
+bool ParseFuelField(const std::string &text, Hundredths &value)
 {
     const std::string number = TrimBlanks(text);
     // Digits with at most one decimal point and at least one digit; no sign, no exponent:
@@ -148,17 +149,16 @@ bool ParseFuelField(const std::string &text, float &value)
     }
     if (!digit)
         return false;
-    const double v = TextToDouble(number);
-    if (!std::isfinite(v) || v > 3.0e38)
+    // More than two decimals round half up to the hundredths the record keeps.
+    Hundredths read;
+    if (ReadDecimal(number.data(), number.data() + number.size(), 2, read.units) !=
+        DecimalRead::Number)
         return false;
-    value = static_cast<float>(v);
+    value = read;
     return true;
 }
 
-std::string FormatFuelField(float value)
+std::string FormatFuelField(Hundredths value)
 {
-    // to_chars, unlike printf, ignores the user's locale: the box always shows a point.
-    char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    return std::string(text, end.ptr);
+    return ShortestDecimalText(value.units, 2);
 }

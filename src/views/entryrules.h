@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/fixeddecimal.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,9 +46,9 @@ const std::vector<std::string> &BuiltInJurisdictionNames();
 bool ParseUnsignedField(const std::string &text, uint32_t maximum, uint32_t &value);
 
 // A fuel quantity typed into its box: a decimal number with blanks around it. False for
-// anything else (the dialog then shows "Please enter a number.").
-bool ParseFuelField(const std::string &text, float &value);
+// anything else or for an amount beyond the record's limit (the dialog then shows
+// "Please enter a number."). More than two decimals round half up.
+bool ParseFuelField(const std::string &text, Hundredths &value);
 
-// The fuel as the box shows it: the shortest decimal text that reads back as the same
-// value, without exponent (120.5, 45.55, 0).
-std::string FormatFuelField(float value);
+// The fuel as the box shows it: the shortest decimal text of the amount (120.5, 45.55, 0).
+std::string FormatFuelField(Hundredths value);

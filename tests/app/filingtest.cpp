@@ -79,11 +79,11 @@ TEST_F(FilingTest, LateFilingShowsInterestInTheReportAndTheInformationBar)
     const int totals = rows() - 3;
     EXPECT_EQ(cell(totals, 0), "Total");
     EXPECT_EQ(cell(totals, 10), "4.08");
-    EXPECT_EQ(cell(totals, 11), "9.58");
+    EXPECT_EQ(cell(totals, 11), "9.59");
     EXPECT_EQ(cell(totals + 1, 0), "Penalty");
     EXPECT_EQ(cell(totals + 1, 11), "50.00");
     EXPECT_EQ(cell(totals + 2, 0), "Total due");
-    EXPECT_EQ(cell(totals + 2, 11), "59.58");
+    EXPECT_EQ(cell(totals + 2, 11), "59.59");
 
     EXPECT_EQ(WindowSummary(), CliSummary({"--filed", "2025-02-10"}));
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();

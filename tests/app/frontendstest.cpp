@@ -10,6 +10,7 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/csvimport.h"
+#include "records/decimaltext.h"
 #include "records/recordmerge.h"
 #include "records/taxfile.h"
 #include "session/crecordsession.h"
@@ -96,7 +97,7 @@ TEST_F(FrontEndsTest, SaveUpdateTaxRatesRewritesTheRecordAlikeAndTheReportFollow
     ASSERT_TRUE(ReadTaxFile(rates.toStdString(), table, period).ok());
     const int qc = table.findAbbreviation("QC");
     ASSERT_GE(qc, 0);
-    table[qc].dieselRate += 0.0125;
+    table[qc].dieselRate += TenThousandths{125};
     const std::string corrected = work("corrected.itx");
     ASSERT_TRUE(WriteTaxFile(corrected, table, period).ok());
     const QString sample = box.copySample("sample.irc");
@@ -113,7 +114,7 @@ TEST_F(FrontEndsTest, SaveUpdateTaxRatesRewritesTheRecordAlikeAndTheReportFollow
     const int quebec = static_cast<int>(column(1).indexOf("QC"));
     ASSERT_GE(quebec, 0);
     const QString oldRate = cell(quebec, 8);
-    const QString newRate = QString::number(table[qc].dieselRate, 'f', 4);
+    const QString newRate = QString::fromStdString(FormatFixed(table[qc].dieselRate));
     ASSERT_NE(oldRate, newRate);
     prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     prompts.entries.push_back(TypeTrip(prompts, "KY", "289", "0", QDate(2026, 4, 5)));
     prompts.entries.push_back([this](EntryDialogData &data) {
         // The surcharge line comes prepared: its slot, no fuel, the distance kept.
-        EXPECT_EQ(data.entry.fuel, 0.0f);
+        EXPECT_EQ(data.entry.fuel, Hundredths{0});
         EXPECT_EQ(data.entry.distance, 289u);
         EXPECT_EQ(data.useOdometer, 0);
         EXPECT_EQ(data.entry.tripNumber, 3);
@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, DialogBarHidesAndShows)
 // is read over it, by File New as by Options; before, it was replaced without a word.
 TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
 {
-    const auto changeFirstRate = [this](double rate) {
+    const auto changeFirstRate = [this](TenThousandths rate) {
         ASSERT_TRUE(frame->OnCommand(ID_VIEW_TAX_RATES));
         view->selectRow(0);
         prompts.taxRates.push_back([rate](TaxRate &r, bool) {
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
 
     // File New, Yes: the table is saved under a new name, which becomes the default, so the
     // table read again is the one just saved.
-    changeFirstRate(0.5);
+    changeFirstRate(TenThousandths{5000});
     const QString saved = box.work("changed.itx");
     prompts.yesNo.push_back(true);
     prompts.saveNames.push_back(saved.toStdString());
@@ -262,11 +262,11 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_NEW));
     EXPECT_EQ(asked(), 1);
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), saved);
-    EXPECT_DOUBLE_EQ(doc().taxTable()[0].dieselRate, 0.5);
+    EXPECT_EQ(doc().taxTable()[0].dieselRate, TenThousandths{5000});
     EXPECT_FALSE(view->taxRatesModified());
 
     // Options, No: asked once, then the chosen file replaces the change.
-    changeFirstRate(0.75);
+    changeFirstRate(TenThousandths{7500});
     prompts.yesNo.push_back(false);
     prompts.preferences.push_back([this](PreferencesData &data) {
         data.taxFile = rates.toStdString();
@@ -274,7 +274,7 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     });
     ASSERT_TRUE(frame->OnCommand(ID_OPTIONS));
     EXPECT_EQ(asked(), 2);
-    EXPECT_NE(doc().taxTable()[0].dieselRate, 0.75);
+    EXPECT_NE(doc().taxTable()[0].dieselRate, TenThousandths{7500});
     EXPECT_FALSE(view->taxRatesModified());
 
     // An unchanged table is read again without a question.

@@ -20,6 +20,7 @@
 #include "dialogs/ctaxperioddlg.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/decimaltext.h"
 #include "records/taxratetable.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
@@ -153,7 +154,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for Canada");
     const int qc = table().findAbbreviation("QC");
     ASSERT_GE(qc, 0);
-    EXPECT_DOUBLE_EQ(table()[qc].dieselRate, 0.2020);
+    EXPECT_EQ(table()[qc].dieselRate, TenThousandths{2020});
     EXPECT_EQ(cell(qc, 1), "Quebec");
     EXPECT_EQ(cell(qc, 3), "0.2020");
     ASSERT_TRUE(frame->OnCommand(ID_TAX_RATES_INFO));
@@ -190,7 +191,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     EXPECT_EQ(shown(kAddSurchargeQuestion), 1u);
     EXPECT_EQ(column(3), QStringList({"QC", "ON", "NH", "KY"}));
     ASSERT_EQ(doc().entries().size(), 4u);
-    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.2020); // the diesel rate just downloaded
+    EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2020}); // the diesel rate just downloaded
 
     const QString record = box.work("2Q2026.irc");
     prompts.saveNames.push_back(record.toStdString());
@@ -227,13 +228,13 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
         return dialog.result() == QDialog::Accepted;
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
-    EXPECT_DOUBLE_EQ(table()[qc].dieselRate, 0.225);
+    EXPECT_EQ(table()[qc].dieselRate, TenThousandths{2250});
     EXPECT_TRUE(view->taxRatesModified());
-    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.2020);
+    EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2020});
     prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));
     EXPECT_EQ(prompts.texts.back(), kUpdateRatesQuestion);
-    EXPECT_DOUBLE_EQ(doc().entries()[0].rate, 0.225);
+    EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2250});
     EXPECT_FALSE(doc().isModified());
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
     const CliRun updated =
@@ -434,7 +435,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_TAX_RATES));
     view->selectRow(0);
     prompts.taxRates.push_back([](TaxRate &rate, bool) {
-        rate.dieselRate = 0.5;
+        rate.dieselRate = TenThousandths{5000};
         return true;
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
@@ -449,6 +450,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
         EXPECT_EQ(Text(dialog, "profilesFile"), box.work("ifta.usr"));
         Click(dialog, "browseTax");
         Type(dialog, "profilesFile", otherProfiles);
+        Click(dialog, "wholeUnits");
         dialog.accept();
         data = dialog.data();
         return true;
@@ -459,13 +461,15 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
               prompts.texts.end());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), usRates);
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(), otherProfiles);
+    EXPECT_TRUE(Sandbox::setting("Report/WholeUnits").toBool());
+    EXPECT_EQ(app->session().fuelRounding(), FuelRounding::WholeUnits);
     EXPECT_EQ(doc().tablePeriod(), (TaxPeriod{2026, 2, "US"}));
     EXPECT_EQ(frame->infoBar()->loadedRates(), "2026Q2 for US");
     EXPECT_EQ(frame->statusText(1), usRates);
     // The list shows the new file's rates, not the one changed before.
-    EXPECT_NE(doc().taxTable()[0].dieselRate, 0.5);
+    EXPECT_NE(doc().taxTable()[0].dieselRate, TenThousandths{5000});
     EXPECT_EQ(view->list()->model()->index(0, 3).data().toString(),
-              QString::number(doc().taxTable()[0].dieselRate, 'f', 4));
+              QString::fromStdString(FormatFixed(doc().taxTable()[0].dieselRate)));
     EXPECT_FALSE(view->taxRatesModified());
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     EXPECT_FALSE(frame->OnCommand(ID_EDIT_UNDO));

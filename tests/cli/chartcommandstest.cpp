@@ -146,7 +146,7 @@ protected:
         EXPECT_TRUE(ParseTaxText(ReadBytes(shipped), table, period));
         for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
             if (!table[slot].name.empty())
-                table[slot].dieselRate = table[slot].gasolineRate = 9.0;
+                table[slot].dieselRate = table[slot].gasolineRate = TenThousandths{90000};
         }
         period = TaxPeriod{2005, 1, "Canada"};
         const std::string path = Temp("blank.itx");

@@ -32,7 +32,7 @@ protected:
 TEST_F(FilingCommandsTest, LateReturnOfAFixtureByteForByte)
 {
     // 3Q2024 due Thursday 2024-10-31, filed 2025-02-10: four months at the 2024 and 2025
-    // factors; interest on each owed tax, none on the credits; a net of 5.50 gets the
+    // factors; interest on each owed tax, none on the credits; a net of 5.51 gets the
     // 50.00 floor. Without --interest-rates the shipped table is used.
     const std::string golden = ReadBytes(kData + "/filing/late-us-2025-02-10.txt");
     for (const auto &extra :
@@ -49,7 +49,7 @@ TEST_F(FilingCommandsTest, OnTimeReturnOwesNoInterestNorPenalty)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Due\t2024-10-31\nMonths late\t0\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\nAR\t22.77\t0.00\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Interest total\t0.00\nPenalty\t0.00\nTotal due\t5.50\n"),
+    EXPECT_NE(run.out.find("Interest total\t0.00\nPenalty\t0.00\nTotal due\t5.51\n"),
               std::string::npos)
         << run.out;
 }
@@ -99,6 +99,16 @@ TEST_F(FilingCommandsTest, SummaryCsvForFilingPortals)
     // Surcharge rows carry their state's abbreviation and "Surcharge"; Tax, Interest and
     // Total agree with tollmark-cli late.
     EXPECT_EQ(ReadBytes(out), ReadBytes(kData + "/filing/late-us-2025-02-10-summary.csv"));
+
+    // In whole units the fuel and the tax are the whole-units report's, interest on them.
+    ASSERT_EQ(Run({"export-summary", kRecord, "--rates", kRates, "--filed", "2025-02-10",
+                   "--whole-units", "--out", out})
+                  .exitCode,
+              0);
+    EXPECT_NE(ReadBytes(out).find("\r\nAR,,Diesel,286,286,3.58,80.00,0.00,80.00,0.2850,22.80,0.72,"
+                                  "23.52\r\n"),
+              std::string::npos)
+        << ReadBytes(out);
 
     // A Canadian carrier's summary is headed in kilometres and litres.
     const std::string sample = std::string(TOLLMARK_SAMPLE_DATA);

@@ -127,7 +127,7 @@ TEST_F(PrintCommandsTest, LateReturnFillsTheInterestAndTotalColumns)
     // Arkansas's interest and total, the interest total and tax plus interest, the
     // penalty and the total due.
     for (const char *part :
-         {"0.72", "23.49", "4.08", "9.58", "Penalty", "50.00", "Total due", "59.58"})
+         {"0.72", "23.49", "4.08", "9.59", "Penalty", "50.00", "Total due", "59.59"})
         EXPECT_NE(text.find(part), std::string::npos) << part;
 
     // A month without a factor prints nothing.

@@ -180,9 +180,9 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     EXPECT_EQ(doc.recordPeriod().year, 2026);
     EXPECT_EQ(doc.recordPeriod().quarter, 2);
     ASSERT_EQ(doc.entries().size(), 3u);
-    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.09);   // slot 1, Ontario diesel
-    EXPECT_DOUBLE_EQ(doc.entries()[1].rate, 0.202);  // slot 0, Quebec diesel
-    EXPECT_DOUBLE_EQ(doc.entries()[2].rate, 0.0379); // the surcharge slot
+    EXPECT_EQ(doc.entries()[0].rate, TenThousandths{900});  // slot 1, Ontario diesel
+    EXPECT_EQ(doc.entries()[1].rate, TenThousandths{2020}); // slot 0, Quebec diesel
+    EXPECT_EQ(doc.entries()[2].rate, TenThousandths{379});  // the surcharge slot
     EXPECT_EQ(doc.entries()[2].surcharge, 1);
     EXPECT_EQ(doc.entries()[1].odometerOut, 150900);
 
@@ -191,8 +191,8 @@ TEST_F(RecordCommandsTest, UpdateRatesRewritesTheRecordWithTheTablesRates)
     EXPECT_EQ(Run({"update-rates", current, "--rates", kData + "/hand.itx"}).exitCode, 0);
     ASSERT_TRUE(ReadRecordFile(doc, current).ok());
     EXPECT_EQ(doc.company().gasoline, 1);
-    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.192);
-    EXPECT_DOUBLE_EQ(doc.entries()[2].rate, 0.0163);
+    EXPECT_EQ(doc.entries()[0].rate, TenThousandths{1920});
+    EXPECT_EQ(doc.entries()[2].rate, TenThousandths{163});
 }
 
 TEST_F(RecordCommandsTest, RefusedFilesFailWithTheProgramsText)

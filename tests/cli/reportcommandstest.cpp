@@ -53,6 +53,15 @@ TEST_F(ReportCommandsTest, ImportedQuarterReportsInKilometres)
     EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-km.txt"));
 }
 
+TEST_F(ReportCommandsTest, WholeUnitsRoundFuelAsFilingPortalsDo)
+{
+    // Taxable fuel 180.18 L becomes 180, so Quebec's credit is -120 x 0.2020 = -24.24;
+    // the average stays 1500 / 450 = 3.33 and the totals are the rows' sums.
+    const CliRun run = Run({"report", ImportTrips(), "--rates", kRates, "--whole-units"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, ReadBytes(kData + "/report/trips-report-km-whole.txt"));
+}
+
 TEST_F(ReportCommandsTest, ImportedQuarterReportsInMilesForAUsCarrier)
 {
     // The same kilometre and litre lines in a US carrier's report: miles truncated,

@@ -43,7 +43,7 @@ TEST(TaxRateDlg, RateAboveOneIsRefusedAndTheDialogStaysOpen)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    TaxRate rate{"Quebec", "QC", 0.2, 0.19, 0, 10};
+    TaxRate rate{"Quebec", "QC", {2000}, {1900}, 0, 10};
     CTaxRateDlg dlg(prompts, rate, false);
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Tax Rate Modify");
@@ -59,7 +59,7 @@ TEST(TaxRateDlg, RateAboveOneIsRefusedAndTheDialogStaysOpen)
     Child<QCheckBox>(dlg, "surcharge")->setChecked(true);
     dlg.accept();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_DOUBLE_EQ(dlg.rate().dieselRate, 0.25);
+    EXPECT_EQ(dlg.rate().dieselRate, TenThousandths{2500});
     EXPECT_EQ(dlg.rate().surcharge, 1);
     EXPECT_EQ(dlg.rate().slot, 10);
 }

@@ -1,4 +1,5 @@
 #include "download/chartparser.h"
+#include "records/decimaltext.h"
 #include "records/taxfile.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,8 @@ TaxRateTable FixtureTable()
         const std::vector<std::string> cells = SplitTabs(line);
         table[slot].name = cells.at(0);
         table[slot].abbreviation = cells.at(1);
-        table[slot].dieselRate = std::stod(cells.at(2));
-        table[slot].gasolineRate = std::stod(cells.at(3));
+        table[slot].dieselRate = TextToDecimal<4>(cells.at(2));
+        table[slot].gasolineRate = TextToDecimal<4>(cells.at(3));
         table[slot].surcharge = std::stoi(cells.at(4));
         table[slot].slot = slot;
     }
@@ -60,7 +61,7 @@ int SlotNamed(const TaxRateTable &table, const std::string &name)
 
 struct Published {
     std::string slotName;
-    double usGas, usDiesel, canGas, canDiesel;
+    TenThousandths usGas, usDiesel, canGas, canDiesel;
 };
 
 // The published rates of the quarter, keyed by the table's slot names.
@@ -74,8 +75,8 @@ std::vector<Published> PublishedRates()
             continue;
         const std::vector<std::string> c = SplitTabs(line);
         const std::string name = c.at(2) == "surcharge" ? c.at(0) + " Surcharge" : c.at(1);
-        rates.push_back(
-            {name, std::stod(c.at(4)), std::stod(c.at(5)), std::stod(c.at(6)), std::stod(c.at(7))});
+        rates.push_back({name, TextToDecimal<4>(c.at(4)), TextToDecimal<4>(c.at(5)),
+                         TextToDecimal<4>(c.at(6)), TextToDecimal<4>(c.at(7))});
     }
     EXPECT_EQ(rates.size(), 61u);
     return rates;
@@ -88,13 +89,13 @@ void ExpectPublishedRates(const TaxRateTable &table, bool canadian)
     for (const Published &p : PublishedRates()) {
         const int slot = SlotNamed(table, p.slotName);
         ASSERT_GE(slot, 0) << p.slotName;
-        EXPECT_DOUBLE_EQ(table[slot].gasolineRate, canadian ? p.canGas : p.usGas) << p.slotName;
-        EXPECT_DOUBLE_EQ(table[slot].dieselRate, canadian ? p.canDiesel : p.usDiesel) << p.slotName;
+        EXPECT_EQ(table[slot].gasolineRate, canadian ? p.canGas : p.usGas) << p.slotName;
+        EXPECT_EQ(table[slot].dieselRate, canadian ? p.canDiesel : p.usDiesel) << p.slotName;
     }
     for (const char *untouched : {"MI Surcharge", "OH Surcharge"}) {
         const int slot = SlotNamed(table, untouched);
-        EXPECT_DOUBLE_EQ(table[slot].gasolineRate, 2.2222) << untouched;
-        EXPECT_DOUBLE_EQ(table[slot].dieselRate, 1.1111) << untouched;
+        EXPECT_EQ(table[slot].gasolineRate, TenThousandths{22222}) << untouched;
+        EXPECT_EQ(table[slot].dieselRate, TenThousandths{11111}) << untouched;
     }
 }
 
@@ -165,13 +166,10 @@ TEST(ParseChartTest, FootnotedSurchargeNeverOverwritesItsState)
     ParseChart(ReadFixture("2Q2026.csv"), "US", table, period);
     const TaxRate &indiana = table[SlotNamed(table, "Indiana")];
     const TaxRate &surcharge = table[SlotNamed(table, "IN Surcharge")];
-    EXPECT_DOUBLE_EQ(indiana.gasolineRate, 0.37);
-    EXPECT_DOUBLE_EQ(indiana.dieselRate, 0.63);
-    EXPECT_DOUBLE_EQ(surcharge.gasolineRate, 0.0);
-    EXPECT_DOUBLE_EQ(surcharge.dieselRate, 0.0);
-    // "$-" is a plain zero, so the saved table shows "0.0000" and not "-0.0000".
-    EXPECT_FALSE(std::signbit(surcharge.gasolineRate));
-    EXPECT_FALSE(std::signbit(surcharge.dieselRate));
+    EXPECT_EQ(indiana.gasolineRate, TenThousandths{3700});
+    EXPECT_EQ(indiana.dieselRate, TenThousandths{6300});
+    EXPECT_EQ(surcharge.gasolineRate, TenThousandths{0});
+    EXPECT_EQ(surcharge.dieselRate, TenThousandths{0});
 }
 
 // Tab chart in US units: one line per jurisdiction, headings and spacers with a blank first
@@ -234,11 +232,11 @@ TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
     EXPECT_EQ(period, (TaxPeriod{2005, 1, "US"}));
     // The tab-less line reads together with the next name and is passed over; ALABAMA on
     // its own line is still found.
-    EXPECT_DOUBLE_EQ(table[0].gasolineRate, 0.17);
-    EXPECT_DOUBLE_EQ(table[0].dieselRate, 0.18);
+    EXPECT_EQ(table[0].gasolineRate, TenThousandths{1700});
+    EXPECT_EQ(table[0].dieselRate, TenThousandths{1800});
     EXPECT_EQ(table[1], TaxRate{});
-    EXPECT_DOUBLE_EQ(table[2].gasolineRate, 0.0);
-    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.14);
+    EXPECT_EQ(table[2].gasolineRate, TenThousandths{0});
+    EXPECT_EQ(table[2].dieselRate, TenThousandths{1400});
     ASSERT_EQ(report.unmatchedNames.size(), 2u);
     EXPECT_EQ(report.unmatchedNames[1], "GUAM");
     EXPECT_EQ(report.filledSlots, (std::vector<int>{0, 2}));

@@ -95,11 +95,11 @@ TEST(LateReturn, InterestRoundsOnceHalfUpAndNeverOnACredit)
 Report ThreeRowReport()
 {
     Report report;
-    report.totals.fleetAverage = 5.0f;
+    report.totals.fleetAverage = Hundredths{500};
     // distance / 5 taxable, minus the fuel paid, times the rate.
-    report.rows.push_back(ReportRow{0, 1000, 100.0f, 0, 0.5}); // (200 - 100) x 0.5 = 50.00
-    report.rows.push_back(ReportRow{1, 500, 300.0f, 0, 0.5});  // (100 - 300) x 0.5 = -100.00
-    report.rows.push_back(ReportRow{2, 617, 0.0f, 0, 0.1});    // 123.40 x 0.1 = 12.34
+    report.rows.push_back(ReportRow{0, 1000, Hundredths{10000}, 0, TenThousandths{5000}});
+    report.rows.push_back(ReportRow{1, 500, Hundredths{30000}, 0, TenThousandths{5000}});
+    report.rows.push_back(ReportRow{2, 617, Hundredths{0}, 0, TenThousandths{1000}});
     return report;
 }
 

@@ -114,8 +114,8 @@ TaxRateTable SmallTable()
     for (int slot = 0; slot < 5; ++slot) {
         table[slot].name = names[slot];
         table[slot].abbreviation = std::string(names[slot]).substr(0, 2);
-        table[slot].dieselRate = 1.1111;
-        table[slot].gasolineRate = 2.2222;
+        table[slot].dieselRate = TenThousandths{11111};
+        table[slot].gasolineRate = TenThousandths{22222};
         table[slot].surcharge = slot == 3 ? 1 : 0;
         table[slot].slot = slot;
     }
@@ -172,10 +172,10 @@ TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
     EXPECT_EQ(fetcher.text().substr(0, 10), "2Q2026 IFT");
 
     EXPECT_EQ(period, (TaxPeriod{2026, 2, "Canada"}));
-    EXPECT_DOUBLE_EQ(table[0].gasolineRate, 0.1300); // Alberta, Canadian units
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.2020);   // Quebec
-    EXPECT_DOUBLE_EQ(table[3].dieselRate, 0.0);      // IN Surcharge "$-"
-    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.2277);   // Indiana kept its own
+    EXPECT_EQ(table[0].gasolineRate, TenThousandths{1300}); // Alberta, Canadian units
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{2020});   // Quebec
+    EXPECT_EQ(table[3].dieselRate, TenThousandths{0});      // IN Surcharge "$-"
+    EXPECT_EQ(table[2].dieselRate, TenThousandths{2277});   // Indiana kept its own
 
     // The line counter 0, 1, 2 ..., then 50 for the read text, then 50, 51 ... per
     // jurisdiction.
@@ -198,8 +198,8 @@ TEST_F(ChartFetcherTest, HttpErrorOnTxtFallsBackToCsv)
                                                       "/taxmatrix/charts/2Q2026.csv"}));
     EXPECT_EQ(fetcher.fetchedAddress(), server.base() + "2Q2026.csv");
     EXPECT_EQ(period, (TaxPeriod{2026, 2, "US"}));
-    EXPECT_DOUBLE_EQ(table[0].gasolineRate, 0.3596);
-    EXPECT_DOUBLE_EQ(table[4].dieselRate, 0.2400);
+    EXPECT_EQ(table[0].gasolineRate, TenThousandths{3596});
+    EXPECT_EQ(table[4].dieselRate, TenThousandths{2400});
 }
 
 TEST_F(ChartFetcherTest, RedirectIsFollowed)
@@ -214,7 +214,7 @@ TEST_F(ChartFetcherTest, RedirectIsFollowed)
     ASSERT_EQ(download(fetcher, server.base()), 0) << fetcher.errorMessage();
     EXPECT_EQ(server.paths.back(), "/taxmatrix/charts/new/2Q2026.txt");
     EXPECT_EQ(fetcher.text().find("moved"), std::string::npos);
-    EXPECT_DOUBLE_EQ(table[1].gasolineRate, 0.5311); // Quebec, US units
+    EXPECT_EQ(table[1].gasolineRate, TenThousandths{5311}); // Quebec, US units
 }
 
 TEST_F(ChartFetcherTest, NotFoundUnderBothNamesFails)
@@ -267,7 +267,7 @@ TEST_F(ChartFetcherTest, SlowButSteadyAnswerIsRead)
     fetcher.setTimeout(300);
     ASSERT_EQ(download(fetcher, "http://127.0.0.1:" + std::to_string(slow.serverPort()) + "/"), 0)
         << fetcher.errorMessage();
-    EXPECT_DOUBLE_EQ(table[4].gasolineRate, 0.2400); // Wyoming, the chart's last line
+    EXPECT_EQ(table[4].gasolineRate, TenThousandths{2400}); // Wyoming, the chart's last line
 }
 
 TEST_F(ChartFetcherTest, RefusedConnectionFails)

@@ -247,10 +247,29 @@ TEST(EnglishForm, RowValuesAndSurchargeLine)
     EXPECT_EQ(canvas.textAt(280, surcharge), "105");
 }
 
+TEST(EnglishForm, WholeUnitsRowsAndTheirNote)
+{
+    PrintFixture f = MakeReportDoc(6, "US", "IA");
+    f.report.rounding = FuelRounding::WholeUnits;
+    PrintState state = FormState(32);
+    const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);
+    // Row 1: 101 / 5.62 = 17.97 taxable becomes 18, 7 more than paid, tax 0.77.
+    const int y = FormGrid::kRowsTop + 16 * SlotOfName(canvas, "State 1") + 14;
+    EXPECT_EQ(canvas.textAt(380, y), "18.00");
+    EXPECT_EQ(canvas.textAt(509, y), "7.00");
+    EXPECT_EQ(canvas.textAt(619, y), "0.77");
+    const int c = 229 + 16 * 32;
+    EXPECT_EQ(canvas.textAt(20, c + 90),
+              "Fuel paid and taxable fuel are rounded to whole gallons, as filing portals do.");
+    // Without the option no note is printed.
+    f.report.rounding = FuelRounding::Cents;
+    EXPECT_TRUE(PrintPage(f, state, 1, FormUnits::MilesGallons).textAt(20, c + 90).isEmpty());
+}
+
 TEST(EnglishForm, CreditsAndInvalidAverage)
 {
     PrintFixture f = MakeReportDoc(1, "US", "IA");
-    f.report.rows[0].fuelPaid = 50.0f;
+    f.report.rows[0].fuelPaid = Hundredths{5000};
     f.report.totals.fleetAverage = kInvalidFleetAverage;
     PrintState state = FormState(32);
     const RecordingCanvas canvas = PrintPage(f, state, 1, FormUnits::MilesGallons);

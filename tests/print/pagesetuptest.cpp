@@ -51,7 +51,7 @@ PrintFixture EntriesDoc(int count, const std::string &country)
         e.slot = i % 10;
         e.distance = 161;
         e.distanceInMiles = 0;
-        e.fuel = 10.0f;
+        e.fuel = Hundredths{1000};
         e.fuelInGallons = 0;
         entries.push_back(e);
     }

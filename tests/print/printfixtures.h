@@ -51,8 +51,8 @@ inline void FillTable(TaxRateTable &table, int slotCount = 40)
         rate.slot = s;
         rate.name = "State " + std::to_string(s);
         rate.abbreviation = "S" + std::to_string(s);
-        rate.dieselRate = 0.1 + s / 100.0;
-        rate.gasolineRate = 0.2 + s / 100.0;
+        rate.dieselRate = TenThousandths{1000 + 100 * s};
+        rate.gasolineRate = TenThousandths{2000 + 100 * s};
     }
     table[5].name = "KY Surcharge";
     table[5].abbreviation = "KYS";
@@ -88,9 +88,9 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
         entry.tripNumber = i + 1;
         entry.date = "2005/07/01";
         entry.slot = i;
-        entry.rate = 0.1 + i / 100.0;
+        entry.rate = TenThousandths{1000 + 100 * i};
         entry.distance = static_cast<uint32_t>(100 + i);
-        entry.fuel = static_cast<float>(10 + i);
+        entry.fuel = Hundredths{100 * (10 + i)};
         entry.distanceInMiles = inImperial;
         entry.fuelInGallons = inImperial;
         entry.surcharge = (*f.table)[i].surcharge;
@@ -99,8 +99,8 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
         ReportRow row;
         row.slot = i;
         row.distance = static_cast<uint32_t>(100 + i);
-        row.fuelPaid = static_cast<float>(10 + i);
-        row.rate = 0.1 + i / 100.0;
+        row.fuelPaid = Hundredths{100 * (10 + i)};
+        row.rate = TenThousandths{1000 + 100 * i};
         row.surcharge = (*f.table)[i].surcharge;
         f.report.rows.push_back(row);
     }
@@ -108,11 +108,11 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
     ReportTotals &t = f.report.totals;
     t.totalDistance = 2190;
     t.taxableDistance = 2290;
-    t.totalFuelPaid = 390.0f;
-    t.fleetAverage = 5.62f;
-    t.totalTaxableFuel = 407.47f;
-    t.totalDifference = 17.47f;
-    t.totalTax = -3.21f;
+    t.totalFuelPaid = Hundredths{39000};
+    t.fleetAverage = Hundredths{562};
+    t.totalTaxableFuel = Hundredths{40747};
+    t.totalDifference = Hundredths{1747};
+    t.totalTax = Hundredths{-321};
     return f;
 }
 

@@ -15,10 +15,10 @@ enum Slot { QC = 0, ON = 1, KY = 2, KX = 3 };
 TaxRateTable ImportTable()
 {
     TaxRateTable table;
-    table[QC] = TaxRate{"Quebec", "QC", 0.2020, 0.1920, 0, QC};
-    table[ON] = TaxRate{"Ontario", "ON", 0.1430, 0.1470, 0, ON};
-    table[KY] = TaxRate{"Kentucky", "KY", 0.2850, 0.2600, 0, KY};
-    table[KX] = TaxRate{"KY Surcharge", "KX", 0.0470, 0.0310, 1, KX};
+    table[QC] = TaxRate{"Quebec", "QC", TenThousandths{2020}, TenThousandths{1920}, 0, QC};
+    table[ON] = TaxRate{"Ontario", "ON", TenThousandths{1430}, TenThousandths{1470}, 0, ON};
+    table[KY] = TaxRate{"Kentucky", "KY", TenThousandths{2850}, TenThousandths{2600}, 0, KY};
+    table[KX] = TaxRate{"KY Surcharge", "KX", TenThousandths{470}, TenThousandths{310}, 1, KX};
     return table;
 }
 
@@ -67,9 +67,9 @@ TEST_F(CsvImportTest, EmptyNumberFieldReadsTheRestOfTheLine)
     EXPECT_EQ(line.tripNumber, 1);
     EXPECT_EQ(line.date, "2005/01/03");
     EXPECT_EQ(line.slot, QC);
-    EXPECT_DOUBLE_EQ(line.rate, 0.2020); // diesel, the document's fuel type
+    EXPECT_EQ(line.rate, TenThousandths{2020}); // diesel, the document's fuel type
     EXPECT_EQ(line.distance, 0u);
-    EXPECT_FLOAT_EQ(line.fuel, 45.5f);
+    EXPECT_EQ(line.fuel, Hundredths{4550});
     EXPECT_EQ(line.odometerIn, 1000);
     EXPECT_EQ(line.odometerOut, 0);
     // Neither "Km" nor "Litre" chosen: miles and US gallons, for the new lines too.
@@ -86,7 +86,7 @@ TEST_F(CsvImportTest, ShortLineRepeatsItsLastTextAndTabsAreSkippedLikeBlanks)
         ImportState | ImportDistance | ImportFuel | ImportOdometerIn | kMetric;
     ASSERT_TRUE(Import("QC,120\n", metric));
     EXPECT_EQ(doc.entries()[0].distance, 120u);
-    EXPECT_FLOAT_EQ(doc.entries()[0].fuel, 120.0f);
+    EXPECT_EQ(doc.entries()[0].fuel, Hundredths{12000});
     EXPECT_EQ(doc.entries()[0].odometerIn, 120);
     EXPECT_EQ(ImportUnits(metric), (EntryUnits{0, 0}));
 
@@ -94,7 +94,7 @@ TEST_F(CsvImportTest, ShortLineRepeatsItsLastTextAndTabsAreSkippedLikeBlanks)
     // the number reading skips like a blank: the distance reads the fuel column.
     ASSERT_TRUE(Import("QC\t\t45\t7\n", ImportState | ImportDistance | ImportFuel | kMetric));
     EXPECT_EQ(doc.entries()[0].distance, 45u);
-    EXPECT_FLOAT_EQ(doc.entries()[0].fuel, 45.0f);
+    EXPECT_EQ(doc.entries()[0].fuel, Hundredths{4500});
 }
 
 TEST_F(CsvImportTest, SeparatorComesFromTheFirstDataLine)
@@ -179,12 +179,12 @@ TEST_F(CsvImportTest, SurchargeLinesFollowTheirJurisdictionAndNumbersRunOn)
     const TripEntry &kentucky = doc.entries()[1];
     const TripEntry &surcharge = doc.entries()[2];
     EXPECT_EQ(kentucky.slot, KY);
-    EXPECT_DOUBLE_EQ(kentucky.rate, 0.2600); // gasoline
+    EXPECT_EQ(kentucky.rate, TenThousandths{2600}); // gasoline
     EXPECT_EQ(surcharge.slot, KX);
     EXPECT_EQ(surcharge.surcharge, 1);
-    EXPECT_DOUBLE_EQ(surcharge.rate, 0.0310);
+    EXPECT_EQ(surcharge.rate, TenThousandths{310});
     EXPECT_EQ(surcharge.distance, 250u);
-    EXPECT_EQ(surcharge.fuel, 0.0f);
+    EXPECT_EQ(surcharge.fuel, Hundredths{0});
     for (size_t i = 0; i < doc.entries().size(); ++i)
         EXPECT_EQ(doc.entries()[i].tripNumber, static_cast<int32_t>(i + 1));
     EXPECT_EQ(doc.entries()[3].slot, ON);
@@ -217,6 +217,21 @@ TEST_F(CsvImportTest, WrongAbbreviationStopsKeepingTheLinesBefore)
     // The abbreviation is taken only up to a separator: a line ending with it reads empty.
     EXPECT_EQ(Import("2005/01/03,QC\n", ImportDate | ImportState).message,
               "Wrong State abbreviation field:<>.\nEdit the file and try again. Exit.");
+}
+
+TEST_F(CsvImportTest, FuelIsReadExactlyAndAnAmountBeyondTheLimitIsRefused)
+{
+    const ImportOptions fuel = ImportState | ImportFuel | kMetric;
+    // Three decimals round half up; two signs are no number, as atof reads them.
+    ASSERT_TRUE(Import("QC,6.825\nQC,--5\nON,+-5\n", fuel));
+    EXPECT_EQ(doc.entries()[0].fuel, Hundredths{683});
+    EXPECT_EQ(doc.entries()[1].fuel, Hundredths{0});
+    EXPECT_EQ(doc.entries()[2].fuel, Hundredths{0});
+
+    const Result huge = Import("QC,12\nQC,1e40\n", fuel);
+    EXPECT_FALSE(huge.ok());
+    EXPECT_EQ(huge.message,
+              "The fuel amount <1e40> is too large.\nEdit the file and try again. Exit.");
 }
 
 TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)

@@ -20,7 +20,7 @@ TaxRateTable SmallTable()
     return table;
 }
 
-TripEntry Entry(int32_t slot, uint32_t distance, int32_t miles, float fuel, int32_t gallons)
+TripEntry Entry(int32_t slot, uint32_t distance, int32_t miles, int64_t fuel, int32_t gallons)
 {
     TripEntry entry;
     entry.tripNumber = 7;
@@ -30,7 +30,7 @@ TripEntry Entry(int32_t slot, uint32_t distance, int32_t miles, float fuel, int3
     entry.odometerOut = 1016;
     entry.distance = distance;
     entry.distanceInMiles = miles;
-    entry.fuel = fuel;
+    entry.fuel = Hundredths{fuel};
     entry.fuelInGallons = gallons;
     return entry;
 }
@@ -68,24 +68,24 @@ TEST(EntryListTest, LinesConvertToTheCarriersUnits)
 {
     const TaxRateTable table = SmallTable();
     // A Canadian carrier sees 10 miles as 16 km and 1 gallon as 3.79 litres.
-    EXPECT_EQ(Joined(EntryListLine(Entry(1, 10, 1, 1.0f, 1), table, "Canada")),
+    EXPECT_EQ(Joined(EntryListLine(Entry(1, 10, 1, 100, 1), table, "Canada")),
               "7|2026/04/15|Kentucky|KY|16|1000|1016|3.79|");
     // A US carrier sees 16 km as 10 miles (rounded) and 10 litres as 2.64 gallons.
-    EXPECT_EQ(Joined(EntryListLine(Entry(0, 16, 0, 10.0f, 0), table, "US")),
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 16, 0, 1000, 0), table, "US")),
               "7|2026/04/15|Quebec|QC|10|1000|1016|2.64|");
     // Values in the list's own units are shown as they are, fuel with two decimals.
-    EXPECT_EQ(Joined(EntryListLine(Entry(0, 161, 0, 12.345f, 0), table, "Canada")),
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 161, 0, 1235, 0), table, "Canada")),
               "7|2026/04/15|Quebec|QC|161|1000|1016|12.35|");
-    EXPECT_EQ(Joined(EntryListLine(Entry(0, 100, 1, 37.0f, 1), table, "Mexico")),
+    EXPECT_EQ(Joined(EntryListLine(Entry(0, 100, 1, 3700, 1), table, "Mexico")),
               "7|2026/04/15|Quebec|QC|100|1000|1016|37.00|");
     // 100 miles for Canada is 160.9344 km, shown as 161.
-    EXPECT_EQ(EntryListLine(Entry(0, 100, 1, 0.0f, 0), table, "Canada")[4], "161");
+    EXPECT_EQ(EntryListLine(Entry(0, 100, 1, 0, 0), table, "Canada")[4], "161");
 }
 
 TEST(EntryListTest, SurchargeMarkAndSlotsOutsideTheTable)
 {
     const TaxRateTable table = SmallTable();
-    TripEntry surcharge = Entry(2, 5, 0, 0.0f, 0);
+    TripEntry surcharge = Entry(2, 5, 0, 0, 0);
     surcharge.surcharge = 1;
     EXPECT_EQ(Joined(EntryListLine(surcharge, table, "Canada")),
               "7|2026/04/15|KY Surcharge|KYS|5|1000|1016|0.00|X");
@@ -94,10 +94,10 @@ TEST(EntryListTest, SurchargeMarkAndSlotsOutsideTheTable)
 
     // A slot the table has no room for shows no name rather than reading past it.
     for (int32_t slot : {-1, 72, 100000}) {
-        const ListLine line = EntryListLine(Entry(slot, 5, 0, 0.0f, 0), table, "Canada");
+        const ListLine line = EntryListLine(Entry(slot, 5, 0, 0, 0), table, "Canada");
         EXPECT_EQ(line[2], "");
         EXPECT_EQ(line[3], "");
     }
     // A distance beyond 2^31 (from a damaged file) is shown as the signed number.
-    EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0.0f, 0), table, "Canada")[4], "-1294967296");
+    EXPECT_EQ(EntryListLine(Entry(0, 3000000000u, 0, 0, 0), table, "Canada")[4], "-1294967296");
 }

@@ -6,6 +6,7 @@
 #include "recordtesthelpers.h"
 
 #include "records/ciftadoc.h"
+#include "records/decimaltext.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
 #include "records/taxfile.h"
@@ -41,8 +42,8 @@ void FillDocument(CIftaDoc &doc, const std::string &company, int lines)
         entry.date = "2026/04/" + std::to_string(1 + i % 28);
         entry.slot = i % 60;
         entry.distance = static_cast<uint32_t>(100 + i);
-        entry.fuel = 40.5f;
-        entry.rate = 0.1520;
+        entry.fuel = Hundredths{4050};
+        entry.rate = TenThousandths{1520};
         entries.push_back(entry);
     }
     doc.replaceEntries(std::move(entries));
@@ -282,7 +283,8 @@ TEST(InterruptedSaveTest, KilledAtAnyMomentLeavesOneWholeVersion)
 // as a null pointer pair, and its look for "0x" offset the null pointer.
 TEST(ReaderFaultTest, EmptyNumberFieldReadsAsZero)
 {
-    EXPECT_EQ(TextToDouble(nullptr, nullptr), 0.0);
+    int64_t units = -1;
+    EXPECT_EQ(ReadDecimal(nullptr, nullptr, 2, units), DecimalRead::NoNumber);
+    EXPECT_EQ(units, 0);
     EXPECT_EQ(TextToInt(nullptr, nullptr), 0);
-    EXPECT_EQ(TextToDouble(std::string_view().data(), std::string_view().data()), 0.0);
 }

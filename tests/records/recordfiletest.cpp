@@ -4,6 +4,7 @@
 #include "recordtesthelpers.h"
 
 #include "records/ciftadoc.h"
+#include "records/decimaltext.h"
 #include "records/recordfile.h"
 #include "records/textnumber.h"
 
@@ -127,8 +128,6 @@ std::string HandOlderHeader()
 
 const char kHandLines[] =
     "1,2026/04/03,,0,0,98765,99100,335,150.25,0.2020,0,0,\n"
-    // 2.675f is 2.67499995..., so two decimals give 2.67 (rounding the decimal text
-    // 2.675 would give 2.68); the rate 0.15205 is 0.152049999... and gives 0.1520.
     "2,2026/04/04,kept,1,0,99100,99300,124,2.67,0.1520,1,1,\n"
     // A distance beyond 2^31 is written as the signed number it reads back as.
     "3,2026/04/04,,2,1,99100,99300,-1294967296,0.00,0.0379,0,1,\n";
@@ -137,11 +136,11 @@ std::vector<TripEntry> HandEntries()
 {
     std::vector<TripEntry> entries(3);
     entries[0] =
-        TripEntry{1, "2026/04/03", "", 0, "QC", 0.202, 98765, 99100, 335, 150.25f, 0, 0, 0};
+        TripEntry{1, "2026/04/03", "", 0, "QC", {2020}, 98765, 99100, 335, {15025}, 0, 0, 0};
     entries[1] =
-        TripEntry{2, "2026/04/04", "kept", 1, "ON", 0.15205, 99100, 99300, 124, 2.675f, 1, 1, 0};
+        TripEntry{2, "2026/04/04", "kept", 1, "ON", {1520}, 99100, 99300, 124, {267}, 1, 1, 0};
     entries[2] =
-        TripEntry{3, "2026/04/04", "", 2, "", 0.0379, 99100, 99300, 3000000000u, 0.0f, 1, 0, 1};
+        TripEntry{3, "2026/04/04", "", 2, "", {379}, 99100, 99300, 3000000000u, {0}, 1, 0, 1};
     return entries;
 }
 
@@ -215,8 +214,8 @@ TEST(RecordFileBytesTest, CurrentLayoutReadsEveryField)
     EXPECT_EQ(second.tripNumber, 2);
     EXPECT_EQ(second.reservedText, "kept");
     EXPECT_EQ(second.abbreviation, ""); // never stored
-    EXPECT_FLOAT_EQ(second.fuel, 2.67f);
-    EXPECT_DOUBLE_EQ(second.rate, 0.152);
+    EXPECT_EQ(second.fuel, Hundredths{267});
+    EXPECT_EQ(second.rate, TenThousandths{1520});
     EXPECT_EQ(second.fuelInGallons, 1);
     EXPECT_EQ(second.distanceInMiles, 1);
     EXPECT_EQ(doc.entries()[2].distance, 3000000000u);
@@ -469,8 +468,8 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
     EXPECT_EQ(rules.odometerIn, -5);
     EXPECT_EQ(rules.odometerOut, 6);
     EXPECT_EQ(rules.distance, 7u);
-    EXPECT_FLOAT_EQ(rules.fuel, 15.0f);
-    EXPECT_DOUBLE_EQ(rules.rate, 0.25);
+    EXPECT_EQ(rules.fuel, Hundredths{1500});
+    EXPECT_EQ(rules.rate, TenThousandths{2500});
     EXPECT_EQ(rules.fuelInGallons, 1);
     EXPECT_EQ(rules.distanceInMiles, 0);
 
@@ -482,7 +481,7 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
     EXPECT_EQ(doc.company().useOdometer, 0);
 }
 
-TEST(RecordFileLinesTest, HugeNumbersSaturateAndFuelBeyondFloatIsInfinite)
+TEST(RecordFileLinesTest, HugeNumbersSaturate)
 {
     const std::string lines = "99999999999,,,-99999999999,0,2147483648,0,4294967296,"
                               "1e39,1e400,0,0,\n" +
@@ -497,19 +496,20 @@ TEST(RecordFileLinesTest, HugeNumbersSaturateAndFuelBeyondFloatIsInfinite)
     EXPECT_EQ(huge.slot, std::numeric_limits<int32_t>::min());
     EXPECT_EQ(huge.odometerIn, std::numeric_limits<int32_t>::max());
     EXPECT_EQ(huge.distance, 0x7FFFFFFFu);
-    EXPECT_TRUE(std::isinf(huge.fuel) && huge.fuel > 0);
-    EXPECT_TRUE(std::isinf(huge.rate) && huge.rate > 0);
+    // Amounts stop at the limit that keeps a million lines' sums exact.
+    EXPECT_EQ(huge.fuel, Hundredths{kDecimalLimit});
+    EXPECT_EQ(huge.rate, TenThousandths{kDecimalLimit});
     EXPECT_EQ(doc.entries()[1].tripNumber, std::numeric_limits<int32_t>::max());
     EXPECT_EQ(doc.entries()[1].date, std::string(20000, '7'));
-    EXPECT_TRUE(std::isinf(doc.entries()[2].fuel) && doc.entries()[2].fuel < 0);
-    EXPECT_NEAR(doc.entries()[2].rate, 0.1111111111, 1e-9);
+    EXPECT_EQ(doc.entries()[2].fuel, Hundredths{-kDecimalLimit});
+    EXPECT_EQ(doc.entries()[2].rate, TenThousandths{1111});
 
     // Such lines write back as texts that read back the same.
     CIftaDoc again(&rates);
     ASSERT_TRUE(ReadRecordBytes(again, BuildRecordBytes(doc), "again.irc").ok());
     EXPECT_EQ(again.entries()[0].tripNumber, huge.tripNumber);
-    EXPECT_TRUE(std::isinf(again.entries()[0].fuel));
-    EXPECT_TRUE(std::isinf(again.entries()[2].fuel) && again.entries()[2].fuel < 0);
+    EXPECT_EQ(again.entries()[0].fuel, huge.fuel);
+    EXPECT_EQ(again.entries()[2].fuel, doc.entries()[2].fuel);
 }
 
 TEST(RecordFileLinesTest, CarriageReturnsEndLinesWithoutLosingCharacters)
@@ -600,8 +600,8 @@ TEST(RecordFileRoundTripTest, EveryFieldSurvivesTheDisk)
     SetUpHandDocument(doc);
     editCompany(doc, [](CompanyInfo &c) { c.useOdometer = 1; });
     TripEntry first = doc.entries()[0];
-    first.fuel = 123.456f; // kept to two decimals
-    first.rate = 0.123456; // kept to four
+    first.fuel = Hundredths{12346};
+    first.rate = TenThousandths{1235};
     doc.modifyEntry(0, first);
     doc.setModified(true);
     const std::string path = folder.file("round.irc");
@@ -634,12 +634,8 @@ TEST(RecordFileRoundTripTest, EveryFieldSurvivesTheDisk)
     for (size_t i = 0; i < doc.entries().size(); ++i) {
         TripEntry expected = doc.entries()[i];
         expected.abbreviation.clear();
-        expected.fuel = TextToFloat(FormatFixed(expected.fuel, 2));
-        expected.rate = TextToDouble(FormatFixed(expected.rate, 4));
         EXPECT_EQ(read.entries()[i], expected) << "line " << i;
     }
-    EXPECT_FLOAT_EQ(read.entries()[0].fuel, 123.46f);
-    EXPECT_DOUBLE_EQ(read.entries()[0].rate, 0.1235);
     EXPECT_EQ(read.sourcePath(), path);
 }
 
@@ -654,44 +650,4 @@ TEST(RecordFileRoundTripTest, AFileThatCannotBeOpenedLeavesTheDocumentAlone)
     EXPECT_EQ(doc.entries().size(), 3u);
     EXPECT_EQ(doc.company().companyName, "Hand Made Haulage");
     EXPECT_TRUE(doc.isModified());
-}
-
-TEST(RecordFileNumbersTest, FixedDecimalsAreExactlyWhatPrintfWrites)
-{
-    // Fuel and rates are written with "%.2f" and "%1.4f": the exact binary value is
-    // rounded, halves to even. Compared with the C library on ties, near-ties, signs,
-    // tiny and large values and random doubles and floats.
-    std::vector<double> values = {0.0,
-                                  -0.0,
-                                  0.125,
-                                  0.375,
-                                  2.675,
-                                  0.15205,
-                                  0.00005,
-                                  0.00015,
-                                  -0.125,
-                                  -0.001,
-                                  1e-320,
-                                  0.99995,
-                                  9.99995,
-                                  123456789.123456,
-                                  8.9e14,
-                                  9.5e18,
-                                  1e300,
-                                  std::numeric_limits<double>::max(),
-                                  4503599627370497.5};
-    std::mt19937_64 random(42);
-    for (int i = 0; i < 20000; ++i) {
-        const double unit = static_cast<double>(random() >> 11) / 9007199254740992.0;
-        values.push_back((unit - 0.5) * std::pow(10.0, static_cast<int>(random() % 12) - 4));
-        values.push_back(static_cast<float>(unit * 1000.0));             // fuel is a float
-        values.push_back(static_cast<double>(random() % 2000000) / 8.0); // exact ties
-    }
-    for (double value : values) {
-        for (int decimals : {0, 2, 4}) {
-            char expected[400];
-            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
-            ASSERT_EQ(FormatFixed(value, decimals), expected) << value << " " << decimals;
-        }
-    }
 }

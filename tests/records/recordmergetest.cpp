@@ -17,8 +17,8 @@ TripEntry StoredLine(int32_t tripNumber, int32_t slot, uint32_t distance)
     line.date = "2005/02/14";
     line.slot = slot;
     line.distance = distance;
-    line.fuel = 12.5f;
-    line.rate = 0.152;
+    line.fuel = Hundredths{1250};
+    line.rate = TenThousandths{1520};
     line.odometerOut = 90000 + static_cast<int32_t>(distance);
     return line;
 }
@@ -101,7 +101,7 @@ TEST_F(RecordMergeTest, LinesAreRenumberedInOrderAndTheLastHeaderHolds)
     EXPECT_TRUE(doc.isModified());
     // Slots, rates and units stay as stored.
     EXPECT_EQ(doc.entries()[4].slot, 3);
-    EXPECT_DOUBLE_EQ(doc.entries()[4].rate, 0.152);
+    EXPECT_EQ(doc.entries()[4].rate, TenThousandths{1520});
 }
 
 TEST_F(RecordMergeTest, SameFileTwiceDuplicatesItsLines)

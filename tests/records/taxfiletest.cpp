@@ -19,7 +19,7 @@ TaxRateTable MarkedTable()
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
         table[slot].name = "Old " + std::to_string(slot);
         table[slot].abbreviation = "O" + std::to_string(slot);
-        table[slot].dieselRate = 0.5;
+        table[slot].dieselRate = TenThousandths{5000};
         table[slot].slot = 100 + slot;
     }
     return table;
@@ -36,8 +36,8 @@ TaxRateTable FullTable()
                               : "Jurisdiction " + std::to_string(slot);
         rate.abbreviation =
             std::string(1, static_cast<char>('A' + slot % 26)) + std::to_string(slot);
-        rate.dieselRate = TextToDouble(FormatFixed(slot * 0.0137, 4));
-        rate.gasolineRate = TextToDouble(FormatFixed(0.9999 - slot * 0.0021, 4));
+        rate.dieselRate = TenThousandths{slot * 137};
+        rate.gasolineRate = TenThousandths{9999 - slot * 21};
         rate.surcharge = slot % 9 == 4 ? 1 : 0;
         rate.slot = slot;
     }
@@ -115,8 +115,8 @@ TEST(TaxFileSlotsTest, BlankLinesAreSkippedAndLaterSlotsKeepTheirValues)
     EXPECT_EQ(table[1].slot, 1);
     EXPECT_EQ(table[2].name, "KY Surcharge");
     EXPECT_EQ(table[2].abbreviation, "KYS");
-    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.0379);
-    EXPECT_DOUBLE_EQ(table[2].gasolineRate, 0.0163);
+    EXPECT_EQ(table[2].dieselRate, TenThousandths{379});
+    EXPECT_EQ(table[2].gasolineRate, TenThousandths{163});
     EXPECT_EQ(table[2].surcharge, 1);
     EXPECT_EQ(table[2].slot, 2);
     const TaxRateTable before = MarkedTable();
@@ -137,10 +137,10 @@ TEST(TaxFileSlotsTest, FieldsFollowTheReadingRules)
     EXPECT_EQ(table[0].name, "Only A Name");
     EXPECT_EQ(table[0].abbreviation, "");
     EXPECT_EQ(table[0].surcharge, 0);
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
-    EXPECT_DOUBLE_EQ(table[1].gasolineRate, -0.25);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
+    EXPECT_EQ(table[1].gasolineRate, TenThousandths{-2500});
     EXPECT_EQ(table[1].surcharge, 1);
-    EXPECT_DOUBLE_EQ(table[2].dieselRate, 0.0);
+    EXPECT_EQ(table[2].dieselRate, TenThousandths{0});
     EXPECT_EQ(table[2].surcharge, 0);
     EXPECT_EQ(table[3].name, "");
     EXPECT_EQ(table[3].abbreviation, "EM");

@@ -56,8 +56,8 @@ TEST(TaxListTest, LineTexts)
     TaxRate rate;
     rate.name = "KY Surcharge";
     rate.abbreviation = "KYS";
-    rate.dieselRate = 0.0379;
-    rate.gasolineRate = 0.03795; // 0.0379499999... gives 0.0379
+    rate.dieselRate = TenThousandths{379};
+    rate.gasolineRate = TenThousandths{379};
     rate.surcharge = 1;
     rate.slot = 0;
     ListLine line = TaxListLine(rate);
@@ -67,8 +67,8 @@ TEST(TaxListTest, LineTexts)
     EXPECT_EQ(joined, "1|KY Surcharge|KYS|0.0379|0.0379|X|");
 
     rate.slot = 71;
-    rate.dieselRate = 1.0;
-    rate.gasolineRate = 0.0;
+    rate.dieselRate = TenThousandths{10000};
+    rate.gasolineRate = TenThousandths{0};
     rate.surcharge = 0;
     line = TaxListLine(rate);
     EXPECT_EQ(line[0], "72");

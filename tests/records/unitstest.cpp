@@ -24,12 +24,25 @@ TEST(ConvertTest, DistanceFollowsTheCarriersCountry)
     EXPECT_EQ(ConvertDistance(161, 0, "canada"), 100u);
 }
 
-TEST(ConvertTest, FuelFollowsTheCarriersCountry)
+TEST(ConvertTest, FuelFollowsTheCarriersCountryExactly)
 {
-    EXPECT_NEAR(ConvertFuel(10.0f, 1, "Canada"), 37.85412f, 1e-4);
-    EXPECT_NEAR(ConvertFuel(10.0f, 0, "US"), 2.6417f, 1e-4);
-    EXPECT_EQ(ConvertFuel(10.0f, 0, "Canada"), 10.0f);
-    EXPECT_EQ(ConvertFuel(10.0f, 1, "Mexico"), 10.0f);
+    struct Case {
+        int64_t fuel;
+        int32_t gallons;
+        const char *country;
+        int64_t shown;
+    } const cases[] = {
+        {1000, 1, "Canada", 3785},     // 37.85412 L
+        {1000, 0, "US", 264},          // 2.64172... gal
+        {1000, 0, "Canada", 1000},     // already in the carrier's unit
+        {1000, 1, "Mexico", 1000},     //
+        {125000, 1, "Canada", 473177}, // exactly 4731.765 L: the half goes up
+        {-125000, 1, "Canada", -473176},
+        {1, 0, "US", 0}, // 0.0026 gal
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ConvertFuel(Hundredths{c.fuel}, c.gallons, c.country), Hundredths{c.shown})
+            << c.fuel << " " << c.country;
 }
 
 TEST(ConvertTest, NewLinesAreEnteredInTheCountrysUnits)
@@ -50,8 +63,8 @@ TaxRateTable tableWithKentucky()
         table[i].name = rows[i][0];
         table[i].abbreviation = rows[i][1];
         table[i].slot = i;
-        table[i].dieselRate = 0.1 * (i + 1);
-        table[i].gasolineRate = 0.01 * (i + 1);
+        table[i].dieselRate = TenThousandths{1000 * (i + 1)};
+        table[i].gasolineRate = TenThousandths{100 * (i + 1)};
     }
     table[2].surcharge = 1;
     return table;
@@ -85,7 +98,7 @@ TEST(SurchargeTest, ResolveCopiesSlotRateAndTheGivenUnits)
     line.slot = 7;
     ASSERT_TRUE(ResolveEntry(line, table, /*diesel=*/false, units));
     EXPECT_EQ(line.slot, 2);
-    EXPECT_DOUBLE_EQ(line.rate, 0.03);
+    EXPECT_EQ(line.rate, TenThousandths{300});
     EXPECT_EQ(line.surcharge, 1);
     EXPECT_EQ(line.distanceInMiles, 1);
     EXPECT_EQ(line.fuelInGallons, 0);
@@ -93,10 +106,10 @@ TEST(SurchargeTest, ResolveCopiesSlotRateAndTheGivenUnits)
     TripEntry unknown;
     unknown.abbreviation = "ZZ";
     unknown.slot = 5;
-    unknown.rate = 0.5;
+    unknown.rate = TenThousandths{5000};
     EXPECT_FALSE(ResolveEntry(unknown, table, true, units));
     EXPECT_EQ(unknown.slot, 5);
-    EXPECT_EQ(unknown.rate, 0.5);
+    EXPECT_EQ(unknown.rate, TenThousandths{5000});
 }
 
 TEST(Cp1252Test, AccentsAndPunctuationSurviveTheRoundTrip)

@@ -2,6 +2,7 @@
 // column texts), so a wrong unit, rounding or total shows up as a changed line.
 
 #include "report/report.h"
+#include "records/exactround.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,18 @@ TaxRateTable MakeTable()
     TaxRateTable table;
     struct {
         const char *name, *abbreviation;
-        double diesel, gasoline;
+        int64_t diesel, gasoline; // ten-thousandths
         int surcharge;
     } const rows[] = {
-        {"Quebec", "QC", 0.1520, 0.1400, 0},
-        {"Ontario", "ON", 0.1430, 0.1470, 0},
-        {"Kentucky", "KY", 0.2850, 0.2600, 0},
-        {"KY Surcharge", "KX", 0.0470, 0.0470, 1},
+        {"Quebec", "QC", 1520, 1400, 0},
+        {"Ontario", "ON", 1430, 1470, 0},
+        {"Kentucky", "KY", 2850, 2600, 0},
+        {"KY Surcharge", "KX", 470, 470, 1},
     };
     int slot = 0;
     for (const auto &r : rows) {
         TaxRate &rate = table[slot];
-        rate = TaxRate{r.name, r.abbreviation, r.diesel, r.gasoline, r.surcharge, slot};
+        rate = TaxRate{r.name, r.abbreviation, {r.diesel}, {r.gasoline}, r.surcharge, slot};
         ++slot;
     }
     return table;
@@ -36,14 +37,15 @@ TaxRateTable MakeTable()
 
 enum Slot { QC = 0, ON = 1, KY = 2, KX = 3 };
 
-TripEntry Line(int slot, uint32_t distance, float fuel, double rate, int miles = 0, int gallons = 0,
-               int surcharge = 0)
+// A trip line; fuel in hundredths, the rate in ten-thousandths.
+TripEntry Line(int slot, uint32_t distance, int64_t fuel, int64_t rate, int miles = 0,
+               int gallons = 0, int surcharge = 0)
 {
     TripEntry entry;
     entry.slot = slot;
     entry.distance = distance;
-    entry.fuel = fuel;
-    entry.rate = rate;
+    entry.fuel = Hundredths{fuel};
+    entry.rate = TenThousandths{rate};
     entry.distanceInMiles = miles;
     entry.fuelInGallons = gallons;
     entry.surcharge = surcharge;
@@ -94,23 +96,25 @@ std::string Headings(const std::string &country)
 
 } // namespace
 
-TEST(RoundCentsTest, HalvesGoUpwardAlsoForNegatives)
+TEST(ExactRoundTest, HalvesGoUpwardOrAwayFromZero)
 {
-    EXPECT_FLOAT_EQ(RoundCents(0.125f), 0.13f);
-    EXPECT_FLOAT_EQ(RoundCents(-0.125f), -0.12f);
-    // The float just below 0.125 rounds down.
-    EXPECT_FLOAT_EQ(RoundCents(std::nextafter(0.125f, 0.0f)), 0.12f);
-    // 2.675f is stored as 2.67499995..., so it rounds down, as the float says.
-    EXPECT_FLOAT_EQ(RoundCents(2.675f), 2.67f);
-    EXPECT_FLOAT_EQ(RoundCents(-2.5f), -2.5f);
-    EXPECT_FLOAT_EQ(RoundCents(0.0f), 0.0f);
+    struct Case {
+        int64_t num, den, halfUp, awayFromZero;
+    } const cases[] = {
+        {125, 1000, 0, 0},   {1250, 100, 13, 13}, {-1250, 100, -12, -13}, {-1251, 100, -13, -13},
+        {1249, 100, 12, 12}, {5, -10, 0, -1},     {0, 7, 0, 0},           {-38675, 1000, -39, -39},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(ExactRound::HalfUp(c.num, c.den), c.halfUp) << c.num << "/" << c.den;
+        EXPECT_EQ(ExactRound::HalfAwayFromZero(c.num, c.den), c.awayFromZero)
+            << c.num << "/" << c.den;
+    }
 }
 
 TEST_F(ReportTest, KilometreReportWithCreditAndDue)
 {
     // 1500 km on 250 L: 6.00 km/L. Quebec bought more than it used, Ontario nothing.
-    const auto lines =
-        ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
+    const auto lines = ReportText("Canada", {Line(QC, 1000, 25000, 1520), Line(ON, 500, 0, 1430)});
     const std::vector<std::string> expected = {
         "States|Abbrev|Total distance(Km)|Taxable distance(Km)|Km/L|Fuel taxable|Fuel paid|"
         "Difference|Tax|To pay(+)/Credit(-)",
@@ -124,7 +128,7 @@ TEST_F(ReportTest, KilometreReportWithCreditAndDue)
     EXPECT_EQ(withHeadings, expected);
     const Report report = ComputeReport(doc);
     EXPECT_EQ(report.totals.totalDistance, 1500);
-    EXPECT_FLOAT_EQ(report.totals.fleetAverage, 6.0f);
+    EXPECT_EQ(report.totals.fleetAverage, Hundredths{600});
 }
 
 TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
@@ -132,7 +136,7 @@ TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
     // 12 miles on 3 gallons: 4.00 MPG. Line A: 10/4 = 2.50 taxable, 0.50 more than paid,
     // times 0.25 is exactly 0.125, shown 0.13; line B gives exactly -0.125, shown -0.12.
     const auto lines =
-        ReportText("US", {Line(QC, 10, 2.0f, 0.25, 1, 1), Line(ON, 2, 1.0f, 0.25, 1, 1)});
+        ReportText("US", {Line(QC, 10, 200, 2500, 1, 1), Line(ON, 2, 100, 2500, 1, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|10|10|4.00|2.50|2.00|0.50|0.2500|0.13",
         "Ontario|ON|2|2|4.00|0.50|1.00|-0.50|0.2500|-0.12",
@@ -148,7 +152,7 @@ TEST_F(ReportTest, KilometreReportConvertsMilesRoundedAndGallons)
 {
     // 10 miles are 16.09 km -> 16; 1 mile is 1.61 km -> 2; 10 US gallons are 37.85 L.
     const auto lines =
-        ReportText("Canada", {Line(QC, 10, 10.0f, 0.1520, 1, 1), Line(ON, 1, 0.0f, 0.1430, 1, 0)});
+        ReportText("Canada", {Line(QC, 10, 1000, 1520, 1, 1), Line(ON, 1, 0, 1430, 1, 0)});
     // 18 km on 37.85412 L: 0.4755 -> 0.48 km/L.
     const std::vector<std::string> expected = {
         "Quebec|QC|16|16|0.48|33.33|37.85|-4.52|0.1520|-0.69",
@@ -163,13 +167,13 @@ TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
 {
     // 16 km are 9.94 miles -> 9 (truncated, not rounded); 1 km -> 0 miles; 10 L are
     // 2.6417 US gallons.
-    const auto lines = ReportText("US", {Line(QC, 16, 10.0f, 0.1400), Line(ON, 1, 0.0f, 0.1470)});
-    // 9 miles on 2.6417 gallons: 3.4069 -> 3.41 MPG. Ontario's 0 miles and no fuel give
-    // no line.
+    const auto lines = ReportText("US", {Line(QC, 16, 1000, 1400), Line(ON, 1, 0, 1470)});
+    // 9 miles on the 2.64 gallons shown: 3.409 -> 3.41 MPG. Ontario's 0 miles and no
+    // fuel give no line. A zero difference has no sign.
     const std::vector<std::string> expected = {
-        "Quebec|QC|9|9|3.41|2.64|2.64|-0.00|0.1400|-0.00",
+        "Quebec|QC|9|9|3.41|2.64|2.64|0.00|0.1400|0.00",
         kEmptyLine,
-        "Total||9|9|3.41|2.64|2.64|-0.00||0.00",
+        "Total||9|9|3.41|2.64|2.64|0.00||0.00",
     };
     EXPECT_EQ(lines, expected);
 }
@@ -177,9 +181,8 @@ TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
 TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)
 {
     // Kentucky 400 km with its surcharge line repeating the 400 km without fuel.
-    const auto lines =
-        ReportText("Canada", {Line(QC, 600, 100.0f, 0.1520), Line(KY, 400, 0.0f, 0.2850),
-                              Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
+    const auto lines = ReportText("Canada", {Line(QC, 600, 10000, 1520), Line(KY, 400, 0, 2850),
+                                             Line(KX, 400, 0, 470, 0, 0, 1)});
     // The average takes 1000 km, not 1400: 10.00 km/L.
     const std::vector<std::string> expected = {
         "Quebec|QC|600|600|10.00|60.00|100.00|-40.00|0.1520|-6.08",
@@ -197,7 +200,7 @@ TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)
 TEST_F(ReportTest, NoFuelAnywhereGivesTheInvalidAverage)
 {
     // The division by the 100000.0 marker is still carried out: 12345 / 100000 -> 0.12.
-    const auto lines = ReportText("Canada", {Line(QC, 12345, 0.0f, 0.1520)});
+    const auto lines = ReportText("Canada", {Line(QC, 12345, 0, 1520)});
     const std::vector<std::string> expected = {
         "Quebec|QC|12345|12345|Invalid|0.12|0.00|0.12|0.1520|0.02",
         kEmptyLine,
@@ -209,15 +212,14 @@ TEST_F(ReportTest, NoFuelAnywhereGivesTheInvalidAverage)
 
 TEST_F(ReportTest, ComputedAverageOfExactly100000IsShownInvalid)
 {
-    const auto lines = ReportText("US", {Line(QC, 100000, 1.0f, 0.1400, 1, 1)});
+    const auto lines = ReportText("US", {Line(QC, 100000, 100, 1400, 1, 1)});
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Quebec|QC|100000|100000|Invalid|1.00|1.00|0.00|0.1400|0.00");
 }
 
 TEST_F(ReportTest, KilometreReportSkipsZeroRateLinesMileReportCountsThem)
 {
-    const std::vector<TripEntry> input = {Line(QC, 500, 50.0f, 0.1520),
-                                          Line(ON, 300, 30.0f, 0.0, 0, 0)};
+    const std::vector<TripEntry> input = {Line(QC, 500, 5000, 1520), Line(ON, 300, 3000, 0, 0, 0)};
     // Ontario's zero-rate line counts nowhere in the kilometre report, not even the totals.
     EXPECT_EQ(ReportText("Canada", input),
               (std::vector<std::string>{
@@ -242,16 +244,15 @@ TEST_F(ReportTest, LastLineOfAJurisdictionDecidesRateAndSurcharge)
 {
     // Two Quebec lines with different stored rates: the later one's rate holds for the
     // whole line, whatever the table says.
-    const auto lines =
-        ReportText("Canada", {Line(QC, 100, 10.0f, 0.1500), Line(ON, 100, 10.0f, 0.1430),
-                              Line(QC, 100, 10.0f, 0.1700)});
+    const auto lines = ReportText("Canada", {Line(QC, 100, 1000, 1500), Line(ON, 100, 1000, 1430),
+                                             Line(QC, 100, 1000, 1700)});
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "Quebec|QC|200|200|10.00|20.00|20.00|0.00|0.1700|0.00");
     // A surcharge flag on the last Ontario line makes the whole Ontario line a surcharge
     // line.
     const auto flagged =
-        ReportText("Canada", {Line(ON, 100, 0.0f, 0.1430), Line(ON, 100, 0.0f, 0.0470, 0, 0, 1),
-                              Line(QC, 100, 10.0f, 0.1520)});
+        ReportText("Canada", {Line(ON, 100, 0, 1430), Line(ON, 100, 0, 470, 0, 0, 1),
+                              Line(QC, 100, 1000, 1520)});
     ASSERT_EQ(flagged.size(), 4u);
     EXPECT_EQ(flagged[1], "Ontario|ON|0|200|10.00|20.00|0.00|20.00|0.0470|0.94");
     EXPECT_EQ(flagged[3], "Total||100|300|10.00|30.00|10.00|20.00||0.94");
@@ -262,7 +263,7 @@ TEST_F(ReportTest, ZeroAverageWhileFuelExistsTaxesNothing)
     // All distance lies on a surcharge line while Quebec bought fuel: 0 km on 50 L is an
     // average of 0.00, and no line is divided by it.
     const auto lines =
-        ReportText("Canada", {Line(QC, 0, 50.0f, 0.1520), Line(KX, 400, 0.0f, 0.0470, 0, 0, 1)});
+        ReportText("Canada", {Line(QC, 0, 5000, 1520), Line(KX, 400, 0, 470, 0, 0, 1)});
     const std::vector<std::string> expected = {
         "Quebec|QC|0|0|0.00|0.00|50.00|-50.00|0.1520|-7.60",
         "KY Surcharge|KX|0|400|0.00|0.00|0.00|0.00|0.0470|0.00",
@@ -275,27 +276,27 @@ TEST_F(ReportTest, ZeroAverageWhileFuelExistsTaxesNothing)
 TEST_F(ReportTest, NothingToReportGivesNoLinesAtAll)
 {
     EXPECT_TRUE(ReportText("Canada", {}).empty());
-    EXPECT_EQ(ComputeReport(doc).totals.fleetAverage, 0.0f);
+    EXPECT_EQ(ComputeReport(doc).totals.fleetAverage, Hundredths{0});
     // Lines without distance or fuel, or outside the table, make no row and no totals.
-    EXPECT_TRUE(ReportText("Canada", {Line(QC, 0, 0.0f, 0.1520), Line(72, 100, 10.0f, 0.1),
-                                      Line(-1, 100, 10.0f, 0.1)})
+    EXPECT_TRUE(ReportText("Canada", {Line(QC, 0, 0, 1520), Line(72, 100, 1000, 1000),
+                                      Line(-1, 100, 1000, 1000)})
                     .empty());
     EXPECT_TRUE(ComputeReport(doc).rows.empty());
 }
 
 TEST_F(ReportTest, TheComputedReportGivesThePrintedFormsTheirFigures)
 {
-    ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
+    ReportText("Canada", {Line(QC, 1000, 25000, 1520), Line(ON, 500, 0, 1430)});
     const Report report = ComputeReport(doc);
     ASSERT_EQ(report.rows.size(), 2u);
     EXPECT_EQ(report.rows[1].slot, ON);
     EXPECT_EQ(report.rows[1].distance, 500u);
     const ReportRowFigures figures = ComputeRowFigures(report.rows[0], report.totals.fleetAverage);
-    EXPECT_FLOAT_EQ(figures.taxableFuel, 166.67f);
-    EXPECT_FLOAT_EQ(figures.tax, -12.67f);
-    EXPECT_FLOAT_EQ(report.totals.totalTaxableFuel, 250.0f);
-    EXPECT_FLOAT_EQ(report.totals.totalTax, -0.75f);
+    EXPECT_EQ(figures.taxableFuel, Hundredths{16667});
+    EXPECT_EQ(figures.tax, Hundredths{-1267});
+    EXPECT_EQ(report.totals.totalTaxableFuel, Hundredths{25000});
+    EXPECT_EQ(report.totals.totalTax, Hundredths{-75});
     // A second listing starts again from nothing rather than adding to the last totals.
-    ReportText("Canada", {Line(QC, 1000, 250.0f, 0.1520), Line(ON, 500, 0.0f, 0.1430)});
-    EXPECT_FLOAT_EQ(ComputeReport(doc).totals.totalTax, -0.75f);
+    ReportText("Canada", {Line(QC, 1000, 25000, 1520), Line(ON, 500, 0, 1430)});
+    EXPECT_EQ(ComputeReport(doc).totals.totalTax, Hundredths{-75});
 }

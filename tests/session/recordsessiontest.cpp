@@ -40,8 +40,8 @@ struct RateUpdateRig : SessionRig {
         for (int i = 0; i < 3; ++i) {
             table[i].name = rows[i][0];
             table[i].abbreviation = rows[i][1];
-            table[i].dieselRate = 0.2 + i;
-            table[i].gasolineRate = 0.1 + i;
+            table[i].dieselRate = TenThousandths{2000 + 10000 * i};
+            table[i].gasolineRate = TenThousandths{1000 + 10000 * i};
             table[i].slot = i;
         }
         table[2].surcharge = 1;
@@ -55,7 +55,7 @@ struct RateUpdateRig : SessionRig {
             TripEntry entry;
             entry.tripNumber = static_cast<int32_t>(lines.size()) + 1;
             entry.slot = slot;
-            entry.rate = 9.0;
+            entry.rate = TenThousandths{90000};
             lines.push_back(entry);
         }
         WriteRecord(path, company, lines, TaxPeriod{2025, 4, "Canada"});
@@ -80,13 +80,13 @@ TEST(SaveWithCurrentRatesTest, YesCopiesRatesByFuelTypeAndThePeriod)
         EXPECT_EQ(read.recordPeriod().year, 2026);
         EXPECT_EQ(read.recordPeriod().quarter, 2);
         ASSERT_EQ(read.entries().size(), 4u);
-        EXPECT_DOUBLE_EQ(read.entries()[0].rate, diesel ? 0.2 : 0.1);
-        EXPECT_DOUBLE_EQ(read.entries()[1].rate, diesel ? 1.2 : 1.1);
+        EXPECT_EQ(read.entries()[0].rate, TenThousandths{diesel ? 2000 : 1000});
+        EXPECT_EQ(read.entries()[1].rate, TenThousandths{diesel ? 12000 : 11000});
         EXPECT_EQ(read.entries()[1].surcharge, 0);
-        EXPECT_DOUBLE_EQ(read.entries()[2].rate, diesel ? 2.2 : 2.1);
+        EXPECT_EQ(read.entries()[2].rate, TenThousandths{diesel ? 22000 : 21000});
         EXPECT_EQ(read.entries()[2].surcharge, 1);
         // A line whose slot lies outside the table keeps what it had.
-        EXPECT_DOUBLE_EQ(read.entries()[3].rate, 9.0);
+        EXPECT_EQ(read.entries()[3].rate, TenThousandths{90000});
         EXPECT_FALSE(rig.doc.isModified());
     }
 }
@@ -104,20 +104,20 @@ TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordIsLeftAlone)
         CIftaDoc read;
         ASSERT_TRUE(ReadRecordFile(read, rig.path).ok());
         EXPECT_EQ(read.recordPeriod().year, 2025);
-        EXPECT_DOUBLE_EQ(read.entries()[0].rate, 9.0);
-        EXPECT_DOUBLE_EQ(rig.doc.entries()[0].rate, 9.0);
+        EXPECT_EQ(read.entries()[0].rate, TenThousandths{90000});
+        EXPECT_EQ(rig.doc.entries()[0].rate, TenThousandths{90000});
     }
 
     // A record never saved has no file to update: nothing is asked, changed or written.
     SessionRig rig;
     TripEntry line;
-    line.rate = 9.0;
+    line.rate = TenThousandths{90000};
     rig.doc.replaceEntries({line});
     rig.doc.setRecordPeriod(TaxPeriod{2025, 4, "Canada"});
     rig.doc.setModified(true);
     EXPECT_FALSE(rig.session.saveWithCurrentRates());
     EXPECT_TRUE(rig.prompts.shown.empty());
-    EXPECT_DOUBLE_EQ(rig.doc.entries()[0].rate, 9.0);
+    EXPECT_EQ(rig.doc.entries()[0].rate, TenThousandths{90000});
     EXPECT_EQ(rig.doc.recordPeriod().year, 2025);
     EXPECT_TRUE(rig.doc.isModified());
     EXPECT_TRUE(std::filesystem::is_empty(rig.folder.path()));

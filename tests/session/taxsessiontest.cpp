@@ -30,7 +30,7 @@ TaxRateTable MarkedTable()
     TaxRateTable table;
     table[0].name = "Old";
     table[0].abbreviation = "OL";
-    table[0].dieselRate = 0.5;
+    table[0].dieselRate = TenThousandths{5000};
     return table;
 }
 
@@ -38,7 +38,7 @@ TaxRateTable MarkedTable()
 void EditRates(LoadedTaxTable &rates)
 {
     rates.takeSnapshot();
-    rates.table()[0].dieselRate = 0.75;
+    rates.table()[0].dieselRate = TenThousandths{7500};
     rates.setModified();
 }
 

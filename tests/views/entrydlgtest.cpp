@@ -157,7 +157,7 @@ TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays
 TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
 {
     data.entry.distance = 12;
-    data.entry.fuel = 3.5f;
+    data.entry.fuel = Hundredths{350};
     open();
     EXPECT_EQ(units(), "KM L");
     QLineEdit *distance = edit("distance");
@@ -193,7 +193,7 @@ TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->data().entry.distance, 124u);
-    EXPECT_FLOAT_EQ(dialog->data().entry.fuel, 3.5f);
+    EXPECT_EQ(dialog->data().entry.fuel, Hundredths{350});
     EXPECT_EQ(dialog->data().entry.distanceInMiles, 0);
     EXPECT_EQ(dialog->data().entry.fuelInGallons, 1);
 }
@@ -271,7 +271,7 @@ TEST_F(EntryDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen)
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->data().entry.distance, 42u);
-    EXPECT_FLOAT_EQ(dialog->data().entry.fuel, 10.25f);
+    EXPECT_EQ(dialog->data().entry.fuel, Hundredths{1025});
 }
 
 TEST_F(EntryDlgTest, JurisdictionOutsideTheLoadedTableIsRefused)

@@ -139,7 +139,7 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     ASSERT_EQ(std::remove(docPath.c_str()), 0);
     TripEntry trip;
     trip.slot = 0;
-    trip.rate = 0.9;
+    trip.rate = TenThousandths{9000};
     doc.replaceEntries({trip});
     doc.rates().setPeriod({2026, 2, "Canada"});
     prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
@@ -148,9 +148,9 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     EXPECT_EQ(prompts.shown.back(), "Do you want to update the tax rate for the saved file?");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(docPath)));
     ASSERT_TRUE(flows.OnSaveWithCurrentRates());
-    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, 0.9);
+    EXPECT_EQ(doc.entries()[0].rate, TenThousandths{9000});
     ASSERT_TRUE(flows.OnSaveWithCurrentRates());
-    EXPECT_DOUBLE_EQ(doc.entries()[0].rate, table[0].dieselRate);
+    EXPECT_EQ(doc.entries()[0].rate, table[0].dieselRate);
     EXPECT_EQ(doc.recordPeriod().year, 2026);
     EXPECT_EQ(doc.recordPeriod().quarter, 2);
 }
@@ -194,7 +194,7 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
     EXPECT_TRUE(doc.rates().isModified());
     EXPECT_EQ(events.taxShown, 1);
     EXPECT_EQ(doc.tablePeriod(), (TaxPeriod{2026, 2, "Canada"}));
-    EXPECT_NE(table[quebec].gasolineRate, 1.1111);
+    EXPECT_NE(table[quebec].gasolineRate, TenThousandths{11111});
 }
 
 TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
@@ -245,13 +245,13 @@ TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
     a.slot = 0;
     a.rate = table[0].dieselRate;
     a.distance = 400;
-    a.fuel = 120.0f;
+    a.fuel = Hundredths{12000};
     a.tripNumber = 1;
     TripEntry b = a;
     b.slot = 1;
     b.rate = table[1].dieselRate;
     b.distance = 250;
-    b.fuel = 20.0f;
+    b.fuel = Hundredths{2000};
     b.tripNumber = 2;
     doc.replaceEntries({a, b});
     const std::string record = path("q.irc");

@@ -52,17 +52,17 @@ TEST_F(TaxListTest, ModifyWritesTheSlotMarksModifiedAndUndoes)
     prompts.taxRate = [](TaxRate &rate, bool newRate) {
         EXPECT_FALSE(newRate);
         EXPECT_EQ(rate.abbreviation, "ON");
-        rate.dieselRate = 0.5;
+        rate.dieselRate = TenThousandths{5000};
         return true;
     };
     ASSERT_TRUE(list.ModifyRate(1));
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
     EXPECT_TRUE(doc.rates().isModified());
     EXPECT_TRUE(doc.rates().undo().canUndo());
     ASSERT_TRUE(list.Undo());
     EXPECT_EQ(table, before);
     ASSERT_TRUE(list.Redo());
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
 }
 
 TEST_F(TaxListTest, CancelledModifyChangesNothing)
@@ -80,7 +80,7 @@ TEST_F(TaxListTest, AddNewFillsTheNextSlotAndAFullTableIsRefused)
         EXPECT_TRUE(newRate);
         rate.name = "Nowhere";
         rate.abbreviation = "NW";
-        rate.gasolineRate = 0.1;
+        rate.gasolineRate = TenThousandths{1000};
         return true;
     };
     ASSERT_EQ(list.AddRate(), next);

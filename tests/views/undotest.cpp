@@ -60,7 +60,7 @@ protected:
     int shown() const { return view.list()->model()->rowCount(); }
     bool canUndo() const { return view.isCommandEnabled(ID_EDIT_UNDO); }
     bool canRedo() const { return view.isCommandEnabled(ID_EDIT_REDO); }
-    void modifyRate(int slot, double diesel)
+    void modifyRate(int slot, TenThousandths diesel)
     {
         view.selectRow(slot);
         prompts.taxRate = [diesel](TaxRate &rate, bool) {
@@ -143,10 +143,10 @@ TEST_F(UndoTest, SnapshotIsTakenBeforeTheDialogButAfterTheDeleteQuestion)
 
 TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
 {
-    const double before = table[1].dieselRate;
+    const TenThousandths before = table[1].dieselRate;
     view.ShowTaxRates();
     EXPECT_FALSE(canUndo());
-    modifyRate(1, 0.5);
+    modifyRate(1, TenThousandths{5000});
     ASSERT_TRUE(canUndo());
     EXPECT_TRUE(view.taxRatesModified());
 
@@ -156,7 +156,7 @@ TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
     add("QC");
     view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_EQ(lines(), "");
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
 
     // The report has no undo, whatever the flags hold.
     view.ShowReport();
@@ -165,16 +165,16 @@ TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
     view.OnCmdMsg(ID_EDIT_UNDO);
     view.OnCmdMsg(ID_EDIT_REDO);
     EXPECT_EQ(lines(), "");
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
 
     view.ShowTaxRates();
     view.OnCmdMsg(ID_EDIT_UNDO);
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, before);
+    EXPECT_EQ(table[1].dieselRate, before);
     EXPECT_TRUE(view.taxRatesModified()); // undo leaves the unsaved mark alone
     EXPECT_FALSE(canUndo());
     ASSERT_TRUE(canRedo());
     view.OnCmdMsg(ID_EDIT_REDO);
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
     EXPECT_EQ(view.mode(), ViewMode::TaxRates);
 
     // Adding a rate is an undo point as well.
@@ -187,15 +187,15 @@ TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
     EXPECT_EQ(table[5].abbreviation, "OH");
     view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_TRUE(table[5].abbreviation.empty());
-    EXPECT_DOUBLE_EQ(table[1].dieselRate, 0.5);
+    EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
 }
 
 TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
 {
     view.ShowTaxRates();
-    modifyRate(1, 0.5);
+    modifyRate(1, TenThousandths{5000});
     view.OnCmdMsg(ID_EDIT_UNDO);
-    modifyRate(2, 0.6);
+    modifyRate(2, TenThousandths{6000});
     ASSERT_TRUE(canUndo());
     ASSERT_TRUE(canRedo());
     prompts.files = {kRates};
@@ -204,9 +204,9 @@ TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
     EXPECT_FALSE(canRedo());
 
     QTemporaryDir dir;
-    modifyRate(1, 0.5);
+    modifyRate(1, TenThousandths{5000});
     view.OnCmdMsg(ID_EDIT_UNDO);
-    modifyRate(2, 0.6);
+    modifyRate(2, TenThousandths{6000});
     prompts.files = {dir.filePath("saved.itx").toStdString()};
     prompts.taxPeriod = [](TaxPeriod &) { return true; };
     view.OnCmdMsg(ID_SAVE_TAX_RATES);

@@ -9,6 +9,7 @@
 
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
+#include "records/decimaltext.h"
 #include "records/entryresolver.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
@@ -53,10 +54,10 @@ bool readRates(const std::string &path, TaxRateTable &canada, TaxRateTable &us)
         rate.surcharge = surcharge ? 1 : 0;
         rate.slot = slot;
         TaxRate usRate = rate;
-        usRate.gasolineRate = TextToDouble(cells[4]);
-        usRate.dieselRate = TextToDouble(cells[5]);
-        rate.gasolineRate = TextToDouble(cells[6]);
-        rate.dieselRate = TextToDouble(cells[7]);
+        usRate.gasolineRate = TextToDecimal<4>(cells[4]);
+        usRate.dieselRate = TextToDecimal<4>(cells[5]);
+        rate.gasolineRate = TextToDecimal<4>(cells[6]);
+        rate.dieselRate = TextToDecimal<4>(cells[7]);
         canada[slot] = rate;
         us[slot] = usRate;
         ++slot;
@@ -70,7 +71,7 @@ struct Trip {
     const char *date;
     const char *abbreviation;
     uint32_t distance;
-    float fuel;
+    int64_t fuel; // hundredths
     bool imperial;
 };
 
@@ -94,7 +95,7 @@ void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMile
         }
         entry.abbreviation.clear();
         entry.distance = trip.distance;
-        entry.fuel = trip.fuel;
+        entry.fuel = Hundredths{trip.fuel};
         // The odometer runs in the truck's own unit, whatever unit a line was noted in.
         uint32_t run = trip.distance;
         if (trip.imperial != odometerInMiles)
@@ -112,7 +113,7 @@ void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMile
             extra.slot = surchargeSlot;
             extra.rate = SlotRate(table[surchargeSlot], doc.isDiesel());
             extra.surcharge = table[surchargeSlot].surcharge;
-            extra.fuel = 0.0f;
+            extra.fuel = Hundredths{0};
             lines.push_back(extra);
         }
     }
@@ -140,16 +141,16 @@ void fillQuebecCarrier(CIftaDoc &doc)
     doc.setRecordPeriod(TaxPeriod{2026, 2, "Canada"});
 
     const std::vector<Trip> trips = {
-        {"2026/04/02", "QC", 232, 455.00f, false}, {"2026/04/03", "ON", 818, 380.50f, false},
-        {"2026/04/04", "MI", 412, 0.00f, false},   {"2026/04/05", "OH", 371, 402.25f, false},
-        {"2026/04/05", "KY", 289, 0.00f, false},   {"2026/04/06", "TN", 264, 418.00f, false},
-        {"2026/04/08", "VA", 333, 0.00f, false},   {"2026/04/09", "PA", 392, 350.75f, false},
-        {"2026/04/10", "NY", 421, 0.00f, false},   {"2026/04/11", "QC", 309, 281.40f, false},
-        {"2026/05/12", "QC", 448, 402.00f, false}, {"2026/05/13", "NB", 377, 0.00f, false},
-        {"2026/05/14", "ME", 185, 96.50f, true},   {"2026/05/14", "NH", 61, 0.00f, false},
-        {"2026/05/15", "MA", 142, 0.00f, false},   {"2026/05/16", "NY", 376, 388.10f, false},
-        {"2026/05/17", "QC", 215, 0.00f, false},   {"2026/06/09", "QC", 512, 298.30f, false},
-        {"2026/06/10", "ON", 640, 405.60f, false}, {"2026/06/11", "QC", 187, 0.00f, false},
+        {"2026/04/02", "QC", 232, 45500, false}, {"2026/04/03", "ON", 818, 38050, false},
+        {"2026/04/04", "MI", 412, 0, false},     {"2026/04/05", "OH", 371, 40225, false},
+        {"2026/04/05", "KY", 289, 0, false},     {"2026/04/06", "TN", 264, 41800, false},
+        {"2026/04/08", "VA", 333, 0, false},     {"2026/04/09", "PA", 392, 35075, false},
+        {"2026/04/10", "NY", 421, 0, false},     {"2026/04/11", "QC", 309, 28140, false},
+        {"2026/05/12", "QC", 448, 40200, false}, {"2026/05/13", "NB", 377, 0, false},
+        {"2026/05/14", "ME", 185, 9650, true},   {"2026/05/14", "NH", 61, 0, false},
+        {"2026/05/15", "MA", 142, 0, false},     {"2026/05/16", "NY", 376, 38810, false},
+        {"2026/05/17", "QC", 215, 0, false},     {"2026/06/09", "QC", 512, 29830, false},
+        {"2026/06/10", "ON", 640, 40560, false}, {"2026/06/11", "QC", 187, 0, false},
     };
     addTrips(doc, trips, false);
 }
@@ -175,14 +176,14 @@ void fillUsCarrier(CIftaDoc &doc)
     doc.setRecordPeriod(TaxPeriod{2026, 2, "US"});
 
     const std::vector<Trip> trips = {
-        {"2026/04/06", "IA", 148, 132.40f, true}, {"2026/04/06", "IL", 301, 0.00f, true},
-        {"2026/04/07", "IN", 156, 118.75f, true}, {"2026/04/07", "KY", 192, 0.00f, true},
-        {"2026/04/08", "TN", 224, 141.20f, true}, {"2026/04/09", "AR", 286, 0.00f, true},
-        {"2026/04/10", "MO", 310, 156.90f, true}, {"2026/04/11", "IA", 174, 0.00f, true},
-        {"2026/05/18", "IA", 121, 98.60f, true},  {"2026/05/18", "NE", 455, 150.30f, true},
-        {"2026/05/19", "WY", 402, 0.00f, true},   {"2026/05/20", "CO", 237, 121.45f, true},
-        {"2026/05/21", "KS", 424, 139.80f, true}, {"2026/05/22", "MO", 198, 0.00f, true},
-        {"2026/05/22", "IA", 166, 0.00f, true},
+        {"2026/04/06", "IA", 148, 13240, true}, {"2026/04/06", "IL", 301, 0, true},
+        {"2026/04/07", "IN", 156, 11875, true}, {"2026/04/07", "KY", 192, 0, true},
+        {"2026/04/08", "TN", 224, 14120, true}, {"2026/04/09", "AR", 286, 0, true},
+        {"2026/04/10", "MO", 310, 15690, true}, {"2026/04/11", "IA", 174, 0, true},
+        {"2026/05/18", "IA", 121, 9860, true},  {"2026/05/18", "NE", 455, 15030, true},
+        {"2026/05/19", "WY", 402, 0, true},     {"2026/05/20", "CO", 237, 12145, true},
+        {"2026/05/21", "KS", 424, 13980, true}, {"2026/05/22", "MO", 198, 0, true},
+        {"2026/05/22", "IA", 166, 0, true},
     };
     addTrips(doc, trips, true);
 }

@@ -11,6 +11,7 @@ namespace {
 
 const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
 const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
+const QString kInterestRatesKey = QStringLiteral("InterestRates/InterestRatesFile");
 const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 
@@ -51,6 +52,16 @@ std::string CAppSettings::defaultProfilesFile()
 void CAppSettings::setDefaultProfilesFile(const std::string &path)
 {
     Write(kProfilesFileKey, path);
+}
+
+std::string CAppSettings::interestRatesFile()
+{
+    return Read(kInterestRatesKey);
+}
+
+void CAppSettings::setInterestRatesFile(const std::string &path)
+{
+    Write(kInterestRatesKey, path);
 }
 
 bool CAppSettings::wholeUnits()

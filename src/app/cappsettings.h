@@ -19,6 +19,9 @@ public:
     void setDefaultTaxFile(const std::string &path) override;
     std::string defaultProfilesFile() override;
     void setDefaultProfilesFile(const std::string &path) override;
+    // "InterestRates"/"InterestRatesFile".
+    std::string interestRatesFile() override;
+    void setInterestRatesFile(const std::string &path) override;
     // "Report/WholeUnits", false unless set.
     bool wholeUnits() override;
     void setWholeUnits(bool whole) override;

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSettings>
@@ -37,12 +38,16 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     }
     prompts_ = prompts;
     session_ = std::make_unique<CSession>(*prompts_, settings_);
+    // Interest on late returns comes from the shipped table unless Options names another.
+    session_->filing().setShippedInterestRates(FindShippedInterestRates(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
     flows_ = std::make_unique<CIftaDocFlows>(*session_);
     connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();
     buildCommands();
     // Print and Print Preview start from the same printer settings as Print Setup.
     printCommands_->setApplicationPrinter([this]() -> QPrinter & { return printer(); });
+    printCommands_->setFiling(&session_->filing());
     // The return form rounds fuel as the Options say at the time of each job.
     printCommands_->setFuelRounding([this] { return session_->fuelRounding(); });
 }

@@ -5,6 +5,7 @@
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 
+#include <QDate>
 #include <QFile>
 
 namespace {
@@ -31,6 +32,18 @@ CIftaDocFlows::CIftaDocFlows(CSession &session, QObject *parent)
     commands_.add(ID_COMPANY_INFO, [&record] { record.companyInfo(); });
     // Edit, Profiles: a stored profile starts a new record file.
     commands_.add(ID_PROFILES, [&record] { record.runProfileFlow(); });
+    // File, Filing Date: the report and the information bar show the return as filed then.
+    commands_.add(ID_FILING_DATE, [this] {
+        const QDate today = QDate::currentDate();
+        if (!session_.filing().editFilingDate(CivilDate{today.year(), today.month(), today.day()}))
+            return;
+        if (view_) {
+            view_->refreshMode();
+            view_->UpdateInfoBar();
+        }
+    });
+    // File, Export Summary: the return as a CSV file for a filing portal.
+    commands_.add(ID_EXPORT_SUMMARY, [this] { session_.filing().exportSummary(); });
     session_.setEvents(this);
 }
 

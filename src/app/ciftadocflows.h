@@ -41,7 +41,8 @@ public:
     // Closing: the offer to save changed rates, then SaveModified.
     bool CanCloseFrame();
 
-    // Commands of the document: Save, Save As, Company Info and Profiles.
+    // Commands of the document: Save, Save As, Company Info, Profiles, Filing Date and
+    // Export Summary.
     CCommandTable &commands() { return commands_; }
 
 signals:

@@ -51,6 +51,10 @@ CInfoDlgBar::CInfoDlgBar(QWidget *parent) : QDockWidget(parent)
     layout->addSpacing(12);
     layout->addWidget(new QLabel(QStringLiteral("Loaded Tax rates:"), panel));
     layout->addWidget(loadedRates_);
+    filing_ = makeInfoBox(panel, "filing");
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(QStringLiteral("Filing:"), panel));
+    layout->addWidget(filing_);
     layout->addStretch(1);
     setWidget(panel);
 }
@@ -69,4 +73,14 @@ QString CInfoDlgBar::recordInfo() const
 QString CInfoDlgBar::loadedRates() const
 {
     return loadedRates_->text();
+}
+
+void CInfoDlgBar::setFilingText(const QString &text)
+{
+    filing_->setText(text);
+}
+
+QString CInfoDlgBar::filingText() const
+{
+    return filing_->text();
 }

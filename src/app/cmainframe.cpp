@@ -6,6 +6,7 @@
 #include "app/cinfodlgbar.h"
 #include "app/clockindicators.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
@@ -34,7 +35,8 @@ constexpr int kRecentFiles = -1;
 const int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_MERGE_FILES, ID_FILE_SAVE,
                          ID_FILE_SAVE_AS, ID_SAVE_WITH_CURRENT_RATES, 0, ID_LOAD_TAX_RATES,
                          ID_SAVE_TAX_RATES, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-                         ID_FILE_PRINT_SETUP, 0, ID_IMPORT, 0, kRecentFiles, 0, ID_APP_EXIT};
+                         ID_FILE_PRINT_SETUP, 0, ID_IMPORT, ID_FILING_DATE, ID_EXPORT_SUMMARY, 0, kRecentFiles,
+                         0, ID_APP_EXIT};
 const int kEditMenu[] = {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_DELETE, ID_EDIT_MODIFY,
                          ID_EDIT_ADD_NEW, 0, ID_COMPANY_INFO, ID_PROFILES, 0, ID_OPTIONS};
 const int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_DIALOGBAR, 0,
@@ -275,6 +277,7 @@ void CMainFrame::UpdateInfoBar()
                                : PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
                                             doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
+    infoBar_->setFilingText(QString::fromStdString(app_.session().filing().infoText()));
 }
 
 void CMainFrame::SetStatusText(int pane, const QString &text, bool update)

@@ -3,6 +3,7 @@
 #include "dialogs/caboutdlg.h"
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cdownloaddlg.h"
+#include "dialogs/cfilingdatedlg.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/cimportdlg.h"
 #include "dialogs/cmergedlg.h"
@@ -216,6 +217,15 @@ void CWindowPrompts::showTaxInfo(const TaxInfoData &data)
 bool CWindowPrompts::editPreferences(PreferencesData &data)
 {
     CPreferencesDlg dialog(*this, data, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return true;
+}
+
+bool CWindowPrompts::editFilingDate(FilingDialogData &data)
+{
+    CFilingDateDlg dialog(*this, data, Owner());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.data();

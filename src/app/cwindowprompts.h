@@ -29,6 +29,7 @@ public:
     bool editTaxRate(TaxRate &rate, bool newRate) override;
     void showTaxInfo(const TaxInfoData &data) override;
     bool editPreferences(PreferencesData &data) override;
+    bool editFilingDate(FilingDialogData &data) override;
     void showAbout() override;
     void showHelp(unsigned context) override;
     bool printSetup(QPrinter &printer) override;

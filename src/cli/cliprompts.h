@@ -31,6 +31,7 @@ public:
     bool runMerge(CIftaDoc &doc) override;
     bool editTaxPeriod(TaxPeriod &) override { return false; }
     bool editPreferences(PreferencesData &) override { return false; }
+    bool editFilingDate(FilingDialogData &) override { return false; }
 
     // The last text shown, or `fallback` when none was.
     std::string lastShown(const std::string &fallback = {}) const

@@ -28,5 +28,9 @@ int CmdProfilesDelete(int argc, char **argv);
 int CmdParseChart(int argc, char **argv);
 int CmdDownload(int argc, char **argv);
 
+// Filing: late returns and the summary for filing portals.
+int CmdLate(int argc, char **argv);
+int CmdExportSummary(int argc, char **argv);
+
 // Printing to PDF.
 int CmdPrint(int argc, char **argv);

@@ -41,7 +41,14 @@ const Subcommand kSubcommands[] = {
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
      "print FILE.irc --rates T.itx --what entries|report|rates|check --pdf OUT.pdf [--landscape] "
-     "[--page-size Letter|A4] [--whole-units]"},
+     "[--page-size Letter|A4] [--whole-units] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
+     "[--interest-rates F]"},
+    {"late", CmdLate,
+     "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
+     "[--due YYYY-MM-DD]"},
+    {"export-summary", CmdExportSummary,
+     "export-summary FILE.irc --rates T.itx [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
+     "[--interest-rates FILE] [--whole-units] --out S.csv"},
 };
 
 int usage(std::ostream &out)

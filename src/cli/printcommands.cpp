@@ -2,13 +2,17 @@
 // as Print draws it.
 
 #include "cli/cliargs.h"
+#include "cli/cliprompts.h"
 #include "cli/commands.h"
+#include "cli/filingoptions.h"
 
 #include "print/ciftaprint.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
+#include "session/csession.h"
 #include "session/ctaxsession.h"
 #include "session/printout.h"
+#include "session/sessionsettings.h"
 
 #include <QGuiApplication>
 #include <QString>
@@ -73,19 +77,37 @@ int CmdPrint(int argc, char **argv)
     else if (size != "Letter")
         return UsageError("--page-size takes Letter or A4");
 
-    CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    FilingOptions filingOptions;
+    std::string error;
+    if (!ParseFilingOptions(args, filingOptions, error))
+        return UsageError(error);
+
+    CliPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    session.record().skipStartUpSteps();
+    CIftaDoc &doc = session.document();
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
     if (!read)
         return InputFailure(read.message);
+    ApplyFilingOptions(filingOptions, session.filing(), settings);
+    // A late return's interest goes on the form; one that cannot be computed fails here
+    // rather than printing a form without it.
+    if (filingOptions.filed && mode == ViewMode::Report) {
+        LateReturn late;
+        const Result computed = session.filing().lateReturn(late);
+        if (!computed)
+            return InputFailure(computed.message);
+    }
 
     const std::unique_ptr<QGuiApplication> app = StartGui();
     int pages = 0;
     PrintState state;
     const Result printed =
-        PrintDocumentToPdf(PreparePrintout(doc, mode, RoundingOption(args)),
+        PrintDocumentToPdf(PreparePrintout(doc, mode, RoundingOption(args), &session.filing()),
                            QString::fromStdString(args.value("pdf")), state, options, &pages);
     if (!printed)
         return InputFailure(printed.message);

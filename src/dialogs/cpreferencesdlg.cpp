@@ -15,6 +15,7 @@
 namespace {
 constexpr const char *kTaxFilter = "IFTA tax files (*.itx)|*.itx||";
 constexpr const char *kProfilesFilter = "User profiles file (*.usr)|*.usr||";
+constexpr const char *kInterestRatesFilter = "Interest-rate tables (*.tsv)|*.tsv||";
 } // namespace
 
 CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &data, QWidget *parent)
@@ -27,6 +28,9 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     taxFile_->setObjectName("taxFile");
     profilesFile_ = new QLineEdit(this);
     profilesFile_->setObjectName("profilesFile");
+    interestRatesFile_ = new QLineEdit(this);
+    interestRatesFile_->setObjectName("interestRatesFile");
+    interestRatesFile_->setPlaceholderText(tr("The table shipped with Tollmark"));
     taxFile_->setMinimumWidth(360);
     wholeUnits_ =
         new QCheckBox(tr("&Round fuel to whole gallons or litres, as filing portals do"), this);
@@ -36,10 +40,17 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     browseTax->setObjectName("browseTax");
     auto *browseProfiles = new QPushButton(tr("Browse"), this);
     browseProfiles->setObjectName("browseProfiles");
+    auto *browseInterest = new QPushButton(tr("Browse"), this);
+    browseInterest->setObjectName("browseInterestRates");
     browseTax->setAutoDefault(false);
     browseProfiles->setAutoDefault(false);
-    connect(browseTax, &QPushButton::clicked, this, [this] { OnBrowse(true); });
-    connect(browseProfiles, &QPushButton::clicked, this, [this] { OnBrowse(false); });
+    browseInterest->setAutoDefault(false);
+    connect(browseTax, &QPushButton::clicked, this,
+            [this] { OnBrowse(&PreferencesData::taxFile, kTaxFilter); });
+    connect(browseProfiles, &QPushButton::clicked, this,
+            [this] { OnBrowse(&PreferencesData::profilesFile, kProfilesFilter); });
+    connect(browseInterest, &QPushButton::clicked, this,
+            [this] { OnBrowse(&PreferencesData::interestRatesFile, kInterestRatesFilter); });
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Default Tax File:"), this), 0, 0, 1, 2);
@@ -48,7 +59,10 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     grid->addWidget(new QLabel(tr("Default User Profiles File:"), this), 2, 0, 1, 2);
     grid->addWidget(profilesFile_, 3, 0);
     grid->addWidget(browseProfiles, 3, 1);
-    grid->addWidget(wholeUnits_, 4, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Interest Rate Table:"), this), 4, 0, 1, 2);
+    grid->addWidget(interestRatesFile_, 5, 0);
+    grid->addWidget(browseInterest, 5, 1);
+    grid->addWidget(wholeUnits_, 6, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -64,6 +78,7 @@ void CPreferencesDlg::transferToControls()
 {
     taxFile_->setText(FromPath(data_.taxFile));
     profilesFile_->setText(FromPath(data_.profilesFile));
+    interestRatesFile_->setText(FromPath(data_.interestRatesFile));
     wholeUnits_->setChecked(data_.wholeUnits);
 }
 
@@ -71,18 +86,17 @@ void CPreferencesDlg::transferFromControls()
 {
     data_.taxFile = ToPath(taxFile_->text());
     data_.profilesFile = ToPath(profilesFile_->text());
+    data_.interestRatesFile = ToPath(interestRatesFile_->text());
     data_.wholeUnits = wholeUnits_->isChecked();
 }
 
-void CPreferencesDlg::OnBrowse(bool taxFile)
+void CPreferencesDlg::OnBrowse(std::string PreferencesData::*member, const char *filter)
 {
-    // What was typed into the other box stays.
+    // What was typed into the other boxes stays.
     transferFromControls();
-    const std::string chosen = prompts_.openFileName(taxFile ? kTaxFilter : kProfilesFilter);
-    if (!chosen.empty()) {
-        const std::string full = ToPath(QFileInfo(FromPath(chosen)).absoluteFilePath());
-        (taxFile ? data_.taxFile : data_.profilesFile) = full;
-    }
+    const std::string chosen = prompts_.openFileName(filter);
+    if (!chosen.empty())
+        data_.*member = ToPath(QFileInfo(FromPath(chosen)).absoluteFilePath());
     transferToControls();
 }
 

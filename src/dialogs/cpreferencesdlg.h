@@ -10,9 +10,10 @@ class UserPrompts;
 class QCheckBox;
 class QLineEdit;
 
-// "Preferences": edits the default tax file and the default user-profiles file, each
-// with a "Browse" button. Gives both paths back on OK; the caller stores them and
-// reloads the tax file and the profiles file.
+// "Preferences": edits the default tax file, the default user-profiles file and the
+// interest-rate table of late returns (empty: the one shipped), each with a "Browse"
+// button. Gives the paths back on OK; the caller stores them and reloads the tax file
+// and the profiles file.
 class CPreferencesDlg : public QDialog
 {
     Q_OBJECT
@@ -27,11 +28,13 @@ public:
 private:
     void transferToControls();
     void transferFromControls();
-    void OnBrowse(bool taxFile);
+    // A File Open for the path `member` of the data, with `filter`.
+    void OnBrowse(std::string PreferencesData::*member, const char *filter);
 
     UserPrompts &prompts_;
     PreferencesData data_;
     QLineEdit *taxFile_ = nullptr;
     QLineEdit *profilesFile_ = nullptr;
+    QLineEdit *interestRatesFile_ = nullptr;
     QCheckBox *wholeUnits_ = nullptr;
 };

@@ -116,6 +116,7 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
     SetUpFormPage(painter, info, state_);
     const CIftaDoc &doc = *printout_.doc;
     const Report &report = printout_.report;
+    const LateReturn *late = printout_.lateReturn();
     const ReportForm form = ChooseReportForm(doc.company());
     const int bottom = form == ReportForm::Quebec
                            ? QuebecFormBottom(state_.linesPerPage)
@@ -126,13 +127,13 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
     const int page = info.currentPage;
     switch (form) {
     case ReportForm::Quebec:
-        PrintQuebecForm(canvas, doc, report, state_, page);
+        PrintQuebecForm(canvas, doc, report, state_, page, late);
         break;
     case ReportForm::EnglishKilometres:
-        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::KilometresLitres);
+        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::KilometresLitres, late);
         break;
     case ReportForm::EnglishMiles:
-        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::MilesGallons);
+        PrintEnglishForm(canvas, doc, report, state_, page, FormUnits::MilesGallons, late);
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class CFilingSession;
 class CIftaDoc;
 class QSettings;
 class QWidget;
@@ -45,6 +46,9 @@ public:
     // command starts from it and leaves what it chose in it (Print Setup of the
     // application and these commands then share one printer).
     void setApplicationPrinter(std::function<QPrinter &()> printer);
+    // The filing of the printed record (null: none), so the return form shows the
+    // interest and penalty of a return filed late.
+    void setFiling(CFilingSession *filing) { filing_ = filing; }
     // Where the commands learn how the return form rounds fuel (the user's setting); to
     // hundredths while none is given.
     void setFuelRounding(std::function<FuelRounding()> rounding)
@@ -87,4 +91,5 @@ private:
     std::function<FuelRounding()> rounding_;
     PrinterSettings settings_;
     PrintState printState_;
+    CFilingSession *filing_ = nullptr;
 };

@@ -142,11 +142,16 @@ void DrawEnglishHeadings(FormCanvas &canvas, FormUnits units)
     }
 }
 
-void DrawEnglishTotals(FormCanvas &canvas, const ReportTotals &totals, int c)
+void DrawEnglishTotals(FormCanvas &canvas, const ReportTotals &totals, int c,
+                       const LateReturn *late)
 {
-    FormParts::DrawTotalsBlock(canvas, totals, c);
+    FormParts::DrawTotalsBlock(canvas, totals, c, late);
     for (const FixedText &t : kTotalsLabels)
         canvas.DrawFormText(t.x, c + t.y, QString::fromUtf8(t.text), 0, t.size, AlignLeftBottom);
+    // Under the (O) to (Q) box, level with the non-member line.
+    if (late)
+        FormParts::DrawLateLine(canvas, *late, c + 44, QStringLiteral("Penalty"),
+                                QStringLiteral("Total due"));
 }
 
 void DrawRight(FormCanvas &canvas, int x, int y, const QString &text)
@@ -171,7 +176,7 @@ int EnglishFormBottom(int rowSlots, FuelRounding rounding)
 }
 
 void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
-                      PrintState &state, int page, FormUnits units)
+                      PrintState &state, int page, FormUnits units, const LateReturn *late)
 {
     state.setup.currentPage = page;
     if (!canvas.isPrinting())
@@ -185,9 +190,9 @@ void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &rep
     else
         DrawTexts(canvas, kKilometreBoxTexts);
     FormParts::DrawAverageBoxes(canvas, report.totals);
-    PrintFormRows(canvas, doc.taxTable(), report, state, page);
+    PrintFormRows(canvas, doc.taxTable(), report, state, page, late);
     const int c = FormGrid::TotalsTop(state.formRowSlots);
-    DrawEnglishTotals(canvas, report.totals, c);
+    DrawEnglishTotals(canvas, report.totals, c, late);
     if (report.rounding == FuelRounding::WholeUnits) {
         const QString note = units == FormUnits::MilesGallons
                                  ? QStringLiteral("Fuel paid and taxable fuel are rounded to "
@@ -199,7 +204,7 @@ void PrintEnglishForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &rep
 }
 
 void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
-                   PrintState &state, int page)
+                   PrintState &state, int page, const LateReturn *late)
 {
     state.setup.currentPage = page;
     const std::vector<ReportRow> &rows = report.rows;
@@ -208,8 +213,10 @@ void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &
     int slot = 0;
     for (long long i = (page - 1) * perPage; i < n && i < page * perPage; ++i, ++slot) {
         // The list's last row comes first.
-        const ReportRow &row = rows[static_cast<size_t>(n - i - 1)];
-        PrintFormRow(canvas, table, report, state, &row, slot);
+        const size_t index = static_cast<size_t>(n - i - 1);
+        const LateReturnRow *lateRow =
+            late && index < late->rows.size() ? &late->rows[index] : nullptr;
+        PrintFormRow(canvas, table, report, state, &rows[index], slot, lateRow);
         if (i + 1 == n) {
             for (int empty = slot + 1; empty < perPage; ++empty)
                 PrintFormRow(canvas, table, report, state, nullptr, empty);
@@ -219,7 +226,8 @@ void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &
 }
 
 void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &report,
-                  const PrintState &state, const ReportRow *row, int slot)
+                  const PrintState &state, const ReportRow *row, int slot,
+                  const LateReturnRow *late)
 {
     const int rowHeight = state.setup.formRowHeight;
     canvas.DrawFormPolyline(FormGrid::RowGrid(slot, rowHeight), 0);
@@ -245,8 +253,13 @@ void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &r
     DrawRight(canvas, 509, y, FormatAmount(figures.difference));
     DrawRight(canvas, 559, y, FormatAmount(row->rate));
     DrawRight(canvas, 619, y, tax);
-    DrawRight(canvas, 682, y, QStringLiteral("0.00"));
-    DrawRight(canvas, 754, y, tax);
+    if (late) {
+        DrawRight(canvas, 682, y, QString::fromStdString(FormatCents(late->interest)));
+        DrawRight(canvas, 754, y, QString::fromStdString(FormatCents(late->tax + late->interest)));
+    } else {
+        DrawRight(canvas, 682, y, QStringLiteral("0.00"));
+        DrawRight(canvas, 754, y, tax);
+    }
 }
 
 namespace FormParts {
@@ -298,7 +311,7 @@ void DrawAverageBoxes(FormCanvas &canvas, const ReportTotals &totals)
     centred(727, FormAverageText(totals.fleetAverage));
 }
 
-void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c)
+void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c, const LateReturn *late)
 {
     for (int part = 0; part < 3; ++part)
         canvas.DrawFormPolyline(FormGrid::TotalsGrid(c, part), 0);
@@ -321,12 +334,28 @@ void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c)
         DrawRight(canvas, 509, y, difference);
     }
     DrawRight(canvas, 619, c + 17, tax);
-    DrawRight(canvas, 682, c + 17, FormatNumber("%.2f", 0.0));
-    DrawRight(canvas, 754, c + 17, tax);
+    if (late) {
+        DrawRight(canvas, 682, c + 17, QString::fromStdString(FormatCents(late->interestTotal)));
+        DrawRight(canvas, 754, c + 17,
+                  QString::fromStdString(FormatCents(late->taxTotal + late->interestTotal)));
+    } else {
+        DrawRight(canvas, 682, c + 17, FormatNumber("%.2f", 0.0));
+        DrawRight(canvas, 754, c + 17, tax);
+    }
 
     DrawRight(canvas, 220, c + 44, FormatNumber("%d", 0));
     for (int x : {380, 450, 509})
         DrawRight(canvas, x, c + 44, zero);
+}
+
+void DrawLateLine(FormCanvas &canvas, const LateReturn &late, int y, const QString &penaltyLabel,
+                  const QString &totalLabel)
+{
+    // The penalty under (P), the total due under (Q), each label left of its amount.
+    canvas.DrawFormText(576, y, penaltyLabel, 0, 0.64, AlignLeftBottom);
+    DrawRight(canvas, 682, y, QString::fromStdString(FormatCents(late.penalty)));
+    canvas.DrawFormText(690, y, totalLabel, 0, 0.64, AlignLeftBottom);
+    DrawRight(canvas, 754, y, QString::fromStdString(FormatCents(late.totalDue)));
 }
 
 } // namespace FormParts

@@ -189,7 +189,7 @@ int QuebecFormBottom(int rowSlots)
 }
 
 void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &report,
-                     PrintState &state, int page)
+                     PrintState &state, int page, const LateReturn *late)
 {
     state.setup.currentPage = page;
     if (!canvas.isPrinting())
@@ -202,11 +202,15 @@ void PrintQuebecForm(FormCanvas &canvas, const CIftaDoc &doc, const Report &repo
     DrawQuebecHeadings(canvas);
     DrawTexts(canvas, kBoxTexts);
     FormParts::DrawAverageBoxes(canvas, report.totals);
-    PrintFormRows(canvas, doc.taxTable(), report, state, page);
+    PrintFormRows(canvas, doc.taxTable(), report, state, page, late);
 
     const int c = FormGrid::TotalsTop(state.formRowSlots);
-    FormParts::DrawTotalsBlock(canvas, report.totals, c);
+    FormParts::DrawTotalsBlock(canvas, report.totals, c, late);
     DrawTexts(canvas, kTotalsLabels, c);
+    // Under the note beside the totals, above the definitions.
+    if (late)
+        FormParts::DrawLateLine(canvas, *late, c + kNoteOffset + 38, QStringLiteral("Pénalité"),
+                                QStringLiteral("Total dû"));
     if (report.rounding == FuelRounding::WholeUnits)
         DrawTexts(canvas, kWholeUnitsNote, c + kWholeUnitsOffset);
 

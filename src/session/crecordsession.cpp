@@ -351,7 +351,7 @@ bool CRecordSession::saveWithCurrentRates()
 bool CRecordSession::options()
 {
     PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
-                         settings_.wholeUnits()};
+                         settings_.interestRatesFile(), settings_.wholeUnits()};
     if (!prompts_.editPreferences(data))
         return false;
     // A default that names no file would leave the program without rates at every start.
@@ -364,6 +364,7 @@ bool CRecordSession::options()
                                                      : data.taxFile);
     settings_.setDefaultTaxFile(data.taxFile);
     settings_.setDefaultProfilesFile(data.profilesFile);
+    settings_.setInterestRatesFile(data.interestRatesFile);
     const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
     settings_.setWholeUnits(data.wholeUnits);
     tax_.loadDefaultTaxFile();

@@ -8,6 +8,7 @@ CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
     , doc_(&state_.taxRates)
     , tax_(state_.taxRates, prompts, settings)
     , record_(doc_, state_, tax_, profiles_, prompts, settings)
+    , filing_(doc_, prompts, settings)
 {
 }
 

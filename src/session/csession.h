@@ -3,6 +3,7 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/cfilingsession.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
 #include "session/programstate.h"
@@ -33,6 +34,7 @@ public:
     CProfileStore &profiles() { return profiles_; }
     CTaxSession &tax() { return tax_; }
     CRecordSession &record() { return record_; }
+    CFilingSession &filing() { return filing_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
     // How the report rounds fuel, as the settings say.
@@ -48,4 +50,5 @@ private:
     CIftaDoc doc_;
     CTaxSession tax_;
     CRecordSession record_;
+    CFilingSession filing_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filing/latereturn.h"
 #include "records/companyinfo.h"
 
 #include <cstdint>
@@ -46,9 +47,18 @@ struct ImportDialogData {
     uint32_t options = 0; // the ImportOptions bits of the ticked boxes
 };
 
-// The two remembered paths the Preferences dialog edits.
+// The remembered paths the Preferences dialog edits.
 struct PreferencesData {
-    std::string taxFile;      // default tax file
-    std::string profilesFile; // default user profiles file
-    bool wholeUnits = false;  // the report rounds fuel to whole gallons or litres
+    std::string taxFile;           // default tax file
+    std::string profilesFile;      // default user profiles file
+    std::string interestRatesFile; // interest-rate table; empty: the one shipped
+    bool wholeUnits = false;       // the report rounds fuel to whole gallons or litres
+};
+
+// What the Filing Date dialog edits: the day the return is (to be) filed, its due date
+// (the computed one unless the user changes it) and the penalty (the rule's unless set
+// by hand).
+struct FilingDialogData {
+    FilingChoices choices;
+    CivilDate computedDue; // the quarter's due date, moved off the weekend
 };

@@ -3,6 +3,7 @@
 #include "check/quartercheck.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
+#include "session/cfilingsession.h"
 
 size_t Printout::itemCount() const
 {
@@ -21,14 +22,18 @@ size_t Printout::itemCount() const
     return 0;
 }
 
-Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding rounding)
+Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding rounding,
+                         CFilingSession *filing)
 {
     Printout printout;
     printout.doc = &doc;
     printout.mode = mode;
-    if (mode == ViewMode::Report)
-        printout.report = ComputeReport(doc, rounding);
     if (mode == ViewMode::Check)
         printout.findings = CheckQuarter(doc, doc.rates());
+    if (mode != ViewMode::Report)
+        return printout;
+    printout.report = ComputeReport(doc, rounding);
+    if (filing && filing->hasFilingDate() && filing->lateReturn(printout.report, printout.late))
+        printout.hasLateReturn = printout.late.late();
     return printout;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "check/finding.h"
+#include "filing/latereturn.h"
 #include "report/report.h"
 #include "session/viewmode.h"
 
+class CFilingSession;
 class CIftaDoc;
 
 // Everything one printout draws from: the record, the view mode it prints and, for the
@@ -15,6 +17,12 @@ struct Printout {
     ViewMode mode = ViewMode::EntryList;
     Report report;
     Findings findings;
+    // The return filed late, when it is: the form fills its Interest (P) and Total (Q)
+    // columns and the penalty from it.
+    bool hasLateReturn = false;
+    LateReturn late;
+
+    const LateReturn *lateReturn() const { return hasLateReturn ? &late : nullptr; }
 
     // The number of things the printout lists: trip lines, report rows, shown tax-rate
     // slots or findings. Nothing to print when 0.
@@ -22,6 +30,11 @@ struct Printout {
 };
 
 // The printout of `doc` in `mode`; the report is computed, in `rounding`, only for the
-// return form, the check (against the document's loaded table) only for the check listing.
+// return form, the check (against the document's loaded table) only for the check
+// listing, and with `filing` (the filing of the same record) the late return too
+// when a filing date is set and falls after the due date. A late return whose interest
+// cannot be computed (a missing factor, said when the date was chosen) prints without
+// interest.
 Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
-                         FuelRounding rounding = FuelRounding::Cents);
+                         FuelRounding rounding = FuelRounding::Cents,
+                         CFilingSession *filing = nullptr);

@@ -5,6 +5,7 @@
 class CIftaDoc;
 class CProfileStore;
 struct CompanyDialogData;
+struct FilingDialogData;
 struct ImportDialogData;
 struct PreferencesData;
 struct ProfileRecord;
@@ -53,4 +54,6 @@ public:
     virtual bool editTaxPeriod(TaxPeriod &period) = 0;
     // "Preferences"; true on OK.
     virtual bool editPreferences(PreferencesData &data) = 0;
+    // "Filing Date"; true on OK.
+    virtual bool editFilingDate(FilingDialogData &data) = 0;
 };

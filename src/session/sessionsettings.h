@@ -2,9 +2,10 @@
 
 #include <string>
 
-// The remembered settings of the program: the default tax-rate file and the default
-// user-profiles file (an empty path means none is remembered), and whether the report
-// rounds fuel to whole units. The window keeps them in the user's settings.
+// The remembered settings of the program: the default tax-rate file, the default
+// user-profiles file and the interest-rate table (an empty path means none is
+// remembered), and whether the report rounds fuel to whole units. The window keeps them
+// in the user's settings.
 class SessionSettings
 {
 public:
@@ -14,6 +15,9 @@ public:
     virtual void setDefaultTaxFile(const std::string &path) = 0;
     virtual std::string defaultProfilesFile() = 0;
     virtual void setDefaultProfilesFile(const std::string &path) = 0;
+    // The interest-rate table Options names; empty: the one shipped with the program.
+    virtual std::string interestRatesFile() = 0;
+    virtual void setInterestRatesFile(const std::string &path) = 0;
     virtual bool wholeUnits() = 0;
     virtual void setWholeUnits(bool whole) = 0;
 };
@@ -26,10 +30,13 @@ public:
     void setDefaultTaxFile(const std::string &path) override { taxFile = path; }
     std::string defaultProfilesFile() override { return profilesFile; }
     void setDefaultProfilesFile(const std::string &path) override { profilesFile = path; }
+    std::string interestRatesFile() override { return interestRates; }
+    void setInterestRatesFile(const std::string &path) override { interestRates = path; }
     bool wholeUnits() override { return whole; }
     void setWholeUnits(bool value) override { whole = value; }
 
     std::string taxFile;
     std::string profilesFile;
+    std::string interestRates;
     bool whole = false;
 };

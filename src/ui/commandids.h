@@ -56,6 +56,9 @@ enum Command : int {
     ID_IMPORT = 32807,
     ID_VIEW_CHECK = 32808,
     ID_TB_VIEW_CHECK = 32809,
+    // Filing a return.
+    ID_FILING_DATE = 32830,
+    ID_EXPORT_SUMMARY = 32831,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

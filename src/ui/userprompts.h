@@ -74,6 +74,7 @@ public:
     bool editTaxRate(TaxRate &, bool) override { return false; }
     void showTaxInfo(const TaxInfoData &) override {}
     bool editPreferences(PreferencesData &) override { return false; }
+    bool editFilingDate(FilingDialogData &) override { return false; }
     void showAbout() override {}
     void showHelp(unsigned) override {}
 

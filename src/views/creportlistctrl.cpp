@@ -1,15 +1,18 @@
 #include "views/creportlistctrl.h"
 
 #include "dialogs/dialogtext.h"
+#include "filing/latereportlines.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/csession.h"
 
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
 
-CReportListCtrl::CReportListCtrl(CIftaDoc &doc, QObject *parent)
+CReportListCtrl::CReportListCtrl(CSession &session, QObject *parent)
     : QAbstractTableModel(parent)
-    , doc_(doc)
+    , session_(session)
+    , doc_(session.document())
 {
     columns_ = ReportColumns(doc_.company().country);
 }
@@ -58,14 +61,30 @@ Qt::ItemFlags CReportListCtrl::flags(const QModelIndex &index) const
 void CReportListCtrl::SetColumns()
 {
     beginResetModel();
-    columns_ = ReportColumns(doc_.company().country);
+    build(false, session_.fuelRounding());
     endResetModel();
 }
 
 void CReportListCtrl::Fill(FuelRounding rounding)
 {
     beginResetModel();
-    columns_ = ReportColumns(doc_.company().country);
-    lines_ = ListReport(doc_, rounding);
+    build(true, rounding);
     endResetModel();
+}
+
+void CReportListCtrl::build(bool withLines, FuelRounding rounding)
+{
+    columns_ = ReportColumns(doc_.company().country);
+    const Report report = ComputeReport(doc_, rounding);
+    if (withLines)
+        lines_ = ReportLines(report, doc_);
+    // A missing interest factor was said when the filing date was chosen; the report
+    // then shows without interest rather than with a wrong one.
+    LateReturn late;
+    if (!session_.filing().hasFilingDate() || !session_.filing().lateReturn(report, late) ||
+        !late.late())
+        return;
+    columns_ = LateReportColumns(columns_);
+    if (withLines)
+        lines_ = LateReportLines(lines_, late);
 }

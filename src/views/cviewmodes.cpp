@@ -17,7 +17,7 @@
 CViewModes::CViewModes(CIftaView &view, QObject *parent)
     : QObject(parent)
     , view_(view)
-    , report_(view.document())
+    , report_(view.session())
     , tax_(view.document(), view.prompts())
     , check_(view.document())
     , taxFlows_(view.session(), tax_, view.prompts())

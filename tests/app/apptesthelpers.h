@@ -126,6 +126,7 @@ public:
     using TaxPeriodScript = std::function<bool(TaxPeriod &)>;
     using TaxRateScript = std::function<bool(TaxRate &, bool newRate)>;
     using PreferencesScript = std::function<bool(PreferencesData &)>;
+    using FilingDateScript = std::function<bool(FilingDialogData &)>;
 
     std::vector<std::string> texts;      // every message and question, in order
     std::vector<std::string> unanswered; // questions that found no answer queued
@@ -142,6 +143,7 @@ public:
     std::deque<TaxPeriodScript> taxPeriods;
     std::deque<TaxRateScript> taxRates;
     std::deque<PreferencesScript> preferences;
+    std::deque<FilingDateScript> filingDates;
     std::function<void()> about; // runs when the About box is asked for
     std::vector<EntryDialogData> entryDialogsShown;
     std::vector<CompanyDialogData> companyDialogsShown;
@@ -208,6 +210,10 @@ public:
     bool editPreferences(PreferencesData &data) override
     {
         return answer(preferences, "preferences dialog", data);
+    }
+    bool editFilingDate(FilingDialogData &data) override
+    {
+        return answer(filingDates, "filing date dialog", data);
     }
     void showAbout() override
     {

@@ -115,6 +115,30 @@ TEST_F(PrintCommandsTest, OtherProvinceAndUsCarrierPrintTheEnglishForms)
     EXPECT_NE(PdfInfo(miles).find("612 x 792"), std::string::npos);
 }
 
+TEST_F(PrintCommandsTest, LateReturnFillsTheInterestAndTotalColumns)
+{
+    // The fixture of tollmark-cli late: 3Q2024 filed 2025-02-10.
+    const std::string data = TOLLMARK_TEST_DATA "/filing/";
+    const std::string pdf = Temp("late.pdf");
+    ASSERT_EQ(Print({data + "late-us.irc", "--rates", data + "rates-us.itx", "--what", "report",
+                     "--pdf", pdf, "--filed", "2025-02-10"}),
+              0);
+    const std::string text = PdfText(pdf);
+    // Arkansas's interest and total, the interest total and tax plus interest, the
+    // penalty and the total due.
+    for (const char *part :
+         {"0.72", "23.49", "4.08", "9.59", "Penalty", "50.00", "Total due", "59.59"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+
+    // A month without a factor prints nothing.
+    std::string err;
+    EXPECT_EQ(Print({data + "late-us.irc", "--rates", data + "rates-us.itx", "--what", "report",
+                     "--pdf", Temp("none.pdf"), "--filed", "2026-03-01"},
+                    &err),
+              1);
+    EXPECT_NE(err.find("No interest factor for US 2026-01"), std::string::npos) << err;
+}
+
 TEST_F(PrintCommandsTest, Listings)
 {
     const std::string entries = Temp("entries.pdf");

@@ -108,6 +108,42 @@ TEST_F(PdfPrint, QuebecFormKeepsItsAccents)
                     "Ministère du Revenu", "Définitions", "Intérêts"});
 }
 
+// A late return of the fixture's three rows: interest on the two owing rows, none on the
+// credit, a penalty of a tenth of the net tax.
+LateReturn ThreeRowLateReturn()
+{
+    LateReturn late;
+    late.monthsLate = 4;
+    late.rows = {{0, 1234, 56}, {1, -500, 0}, {2, 99999, 3125}};
+    late.taxTotal = 100733;
+    late.interestTotal = 3181;
+    late.penalty = 10073;
+    late.totalDue = 113987;
+    return late;
+}
+
+TEST_F(PdfPrint, LateReturnFillsInterestAndTotalOnBothForms)
+{
+    const LateReturn late = ThreeRowLateReturn();
+    const struct {
+        const char *province, *file, *penalty, *total;
+    } forms[] = {{"ON", "en.pdf", "Penalty", "Total due"},
+                 {"QC", "qc.pdf", "Pénalité", "Total dû"}};
+    for (const auto &form : forms) {
+        PrintFixture f = MakeReportDoc(3, "Canada", form.province);
+        ASSERT_TRUE(
+            PrintDocumentToPdf(f.printout(ViewMode::Report, &late), Path(form.file), state));
+        // (P) and (Q) of each row, their totals, the penalty and the total due.
+        ExpectContains(PdfText(Path(form.file)),
+                       {"0.56", "12.90", "-5.00", "31.25", "1031.24", "31.81", "1039.14",
+                        form.penalty, "100.73", form.total, "1139.87"});
+    }
+    // On time the columns keep the plain form's zero interest and no penalty line.
+    PrintFixture f = MakeReportDoc(3, "Canada", "ON");
+    ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("ontime.pdf"), state));
+    EXPECT_FALSE(PdfText(Path("ontime.pdf")).contains("Penalty"));
+}
+
 TEST_F(PdfPrint, NothingLeavesThePrintablePage)
 {
     // Letter in both orientations, and A4 across, where the Quebec footnotes would run off

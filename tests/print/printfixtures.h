@@ -18,8 +18,19 @@ struct PrintFixture {
     TaxRateTable *table = &doc->taxTable();
     Report report;
 
-    // The document printed in `mode`, the return form showing the fixture's report.
-    Printout printout(ViewMode mode) const { return Printout{doc.get(), mode, report, {}}; }
+    // The document printed in `mode`, the return form showing the fixture's report (and,
+    // with `late`, that return filed late).
+    Printout printout(ViewMode mode, const LateReturn *late = nullptr) const
+    {
+        Printout p;
+        p.doc = doc.get();
+        p.mode = mode;
+        p.report = report;
+        p.hasLateReturn = late != nullptr;
+        if (late)
+            p.late = *late;
+        return p;
+    }
 };
 
 // Changes the document's company data with `edit`.

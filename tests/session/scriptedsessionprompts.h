@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/dialogdata.h"
 #include "session/sessionprompts.h"
 
 #include <deque>
@@ -59,6 +60,7 @@ public:
     {
         return preferences ? preferences(d) : false;
     }
+    bool editFilingDate(FilingDialogData &d) override { return filingDate ? filingDate(d) : false; }
 
     std::vector<std::string> shown;
     std::deque<Answer> answers;
@@ -73,6 +75,7 @@ public:
     std::function<bool(CIftaDoc &)> merge;
     std::function<bool(TaxPeriod &)> taxPeriod;
     std::function<bool(PreferencesData &)> preferences;
+    std::function<bool(FilingDialogData &)> filingDate;
 
 protected:
     template <class T>

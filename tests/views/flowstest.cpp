@@ -267,7 +267,7 @@ TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
     const std::string record = path("q.irc");
     ASSERT_TRUE(WriteRecordFile(doc, record));
 
-    CReportListCtrl report(doc);
+    CReportListCtrl report(session);
     report.Fill();
     std::string shown;
     for (int c = 0; c < report.columnCount(); ++c)

@@ -1,0 +1,112 @@
+// tollmark-cli subcommands for filing a return: late (due date, months late, interest,
+// penalty, total) and export-summary (the CSV for filing portals).
+
+#include "cli/cliargs.h"
+#include "cli/cliprompts.h"
+#include "cli/commands.h"
+#include "cli/filingoptions.h"
+
+#include "filing/money.h"
+#include "records/cp1252.h"
+#include "records/recordfile.h"
+#include "session/csession.h"
+#include "session/sessionsettings.h"
+
+#include <iostream>
+
+namespace {
+
+// The record and the --rates table read into `session`, the filing options applied.
+// False with the exit code in `exitCode` after printing why.
+bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings, int &exitCode)
+{
+    if (args.positional().size() != 1) {
+        exitCode = UsageError("expected exactly one record file");
+        return false;
+    }
+    if (args.value("rates").empty()) {
+        exitCode = UsageError("missing --rates T.itx");
+        return false;
+    }
+    FilingOptions options;
+    std::string error;
+    if (!ParseFilingOptions(args, options, error)) {
+        exitCode = UsageError(error);
+        return false;
+    }
+    session.record().skipStartUpSteps();
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    if (!rates) {
+        exitCode = InputFailure(rates.message);
+        return false;
+    }
+    const Result read = ReadRecordFile(session.document(), args.positional()[0]);
+    if (!read) {
+        exitCode = InputFailure(read.message);
+        return false;
+    }
+    ApplyFilingOptions(options, session.filing(), settings);
+    return true;
+}
+
+void PrintLine(const std::string &label, const std::string &value)
+{
+    std::cout << Cp1252ToUtf8(label) << '\t' << Cp1252ToUtf8(value) << '\n';
+}
+
+} // namespace
+
+int CmdLate(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (!args.has("filed"))
+        return UsageError("missing --filed YYYY-MM-DD");
+    CliPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    int exitCode = ExitOk;
+    if (!LoadReturn(args, session, settings, exitCode))
+        return exitCode;
+
+    LateReturn late;
+    const Result computed = session.filing().lateReturn(late);
+    if (!computed)
+        return InputFailure(computed.message);
+    PrintLine("Due", FormatIsoDate(late.due));
+    PrintLine("Months late", std::to_string(late.monthsLate));
+    std::cout << "Abbrev\tTax\tInterest\n";
+    const TaxRateTable &table = session.document().taxTable();
+    for (const LateReturnRow &row : late.rows) {
+        const std::string abbreviation =
+            TaxRateTable::isValidSlot(row.slot) ? table[row.slot].abbreviation : std::string();
+        std::cout << Cp1252ToUtf8(abbreviation) << '\t' << FormatCents(row.tax) << '\t'
+                  << FormatCents(row.interest) << '\n';
+    }
+    PrintLine("Interest total", FormatCents(late.interestTotal));
+    PrintLine("Penalty", FormatCents(late.penalty));
+    PrintLine("Total due", FormatCents(late.totalDue));
+    return ExitOk;
+}
+
+int CmdExportSummary(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv, {"whole-units"}))
+        return UsageError(args.error());
+    if (args.value("out").empty())
+        return UsageError("missing --out S.csv");
+    CliPrompts prompts;
+    MemorySettings settings;
+    // Whole gallons or litres, as most filing portals expect, when asked for.
+    settings.whole = args.has("whole-units");
+    CSession session(prompts, settings);
+    int exitCode = ExitOk;
+    if (!LoadReturn(args, session, settings, exitCode))
+        return exitCode;
+    const Result written = session.filing().writeSummary(args.value("out"));
+    if (!written)
+        return InputFailure(written.message);
+    return ExitOk;
+}

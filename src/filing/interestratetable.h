@@ -1,0 +1,49 @@
+#pragma once
+
+#include "filing/civildate.h"
+#include "filing/money.h"
+#include "records/result.h"
+
+#include <string>
+#include <vector>
+
+// The monthly interest factors on late returns: for US-based carriers one a calendar
+// year, for Canada-based carriers one a quarter. The table is a text file the user can
+// edit (data/interest-rates.tsv ships with the program): one period a line,
+// BASE<TAB>FIRST-DAY<TAB>LAST-DAY<TAB>FACTOR, for example
+//     US	2025-01-01	2025-12-31	0.007500
+// BASE is "US" or "Canada", the days are YYYY-MM-DD, the factor has at most six decimals.
+// Lines starting with # and empty lines are skipped.
+enum class InterestBase { US, Canada };
+
+// "Canada" for the carrier's country text "Canada" exactly, "US" for any other.
+InterestBase InterestBaseOf(const std::string &country);
+const char *InterestBaseName(InterestBase base);
+
+struct InterestPeriod {
+    InterestBase base = InterestBase::US;
+    CivilDate first;
+    CivilDate last;
+    Millionths factor = 0;
+};
+
+class InterestRateTable
+{
+public:
+    // Reads the table's text. A bad line refuses the whole text with a message naming its
+    // line number and what is wrong; the table is then left as it was.
+    Result parse(const std::string &text);
+    // Reads the table from a file; a file that cannot be read fails with CannotOpen.
+    Result read(const std::string &path);
+
+    const std::vector<InterestPeriod> &periods() const { return periods_; }
+
+    // The factor of the month (`year`, `month`) for `base`: the one of the period holding
+    // the month's first day. Without one, false and `missing` says which period to add
+    // ("No interest factor for US 2026-01: add it to the interest-rate table").
+    bool monthlyFactor(InterestBase base, int32_t year, int32_t month, Millionths &factor,
+                       std::string &missing) const;
+
+private:
+    std::vector<InterestPeriod> periods_;
+};

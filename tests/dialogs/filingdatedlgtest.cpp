@@ -1,0 +1,63 @@
+// The Filing Date dialog: dates in and out, the computed due date restored, and a penalty
+// set by hand that must be an amount.
+
+#include "dialogs/guiapp.h"
+#include "dialogs/scriptedprompts.h"
+
+#include "dialogs/cfilingdatedlg.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class W>
+W *Child(QWidget &dialog, const char *name)
+{
+    W *w = dialog.findChild<W *>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+TEST(FilingDateDlg, DatesAndAHandSetPenaltyComeBackOnOk)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    FilingDialogData data;
+    data.choices.filed = CivilDate{2026, 12, 9};
+    data.choices.due = CivilDate{2026, 11, 2};
+    data.computedDue = CivilDate{2026, 11, 2};
+    CFilingDateDlg dlg(prompts, data);
+    dlg.show();
+    EXPECT_EQ(Child<QDateEdit>(dlg, "filed")->date(), QDate(2026, 12, 9));
+    EXPECT_FALSE(Child<QLineEdit>(dlg, "penalty")->isEnabled());
+
+    // A holiday move typed, then undone with "Computed"; then moved again.
+    Child<QDateEdit>(dlg, "due")->setDate(QDate(2026, 11, 3));
+    Child<QPushButton>(dlg, "resetDue")->click();
+    EXPECT_EQ(Child<QDateEdit>(dlg, "due")->date(), QDate(2026, 11, 2));
+    Child<QDateEdit>(dlg, "due")->setDate(QDate(2026, 11, 4));
+
+    // Three decimals are no amount: refused, the dialog stays open, nothing given back.
+    Child<QCheckBox>(dlg, "penaltySet")->setChecked(true);
+    EXPECT_TRUE(Child<QLineEdit>(dlg, "penalty")->isEnabled());
+    Child<QLineEdit>(dlg, "penalty")->setText("25.005");
+    dlg.accept();
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{"Please enter a number."});
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(dlg.data().choices.penaltySet);
+
+    Child<QLineEdit>(dlg, "penalty")->setText(" 25.5 ");
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.data().choices.due, (CivilDate{2026, 11, 4}));
+    EXPECT_EQ(dlg.data().choices.filed, (CivilDate{2026, 12, 9}));
+    EXPECT_TRUE(dlg.data().choices.penaltySet);
+    EXPECT_EQ(dlg.data().choices.penalty, 2550);
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+// The interest-rate table reader: the shipped file, the layout's small freedoms, and
+// every kind of bad line refused with its number.
+
+#include "filing/interestratetable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(InterestRateTable, ShippedTableReadsAndGivesEachMonthItsYearsFactor)
+{
+    InterestRateTable rates;
+    ASSERT_TRUE(rates.read(std::string(TOLLMARK_SAMPLE_DATA) + "/interest-rates.tsv").ok());
+    const struct {
+        int year, month;
+        Millionths factor;
+    } months[] = {
+        {2019, 1, 5833}, {2020, 12, 5833}, {2021, 1, 4167}, {2022, 7, 4167},
+        {2023, 3, 6667}, {2024, 12, 8333}, {2025, 1, 7500}, {2025, 12, 7500},
+    };
+    for (const auto &m : months) {
+        Millionths factor = 0;
+        std::string missing;
+        EXPECT_TRUE(rates.monthlyFactor(InterestBase::US, m.year, m.month, factor, missing));
+        EXPECT_EQ(factor, m.factor) << m.year << "-" << m.month;
+    }
+    Millionths factor = 0;
+    std::string missing;
+    EXPECT_FALSE(rates.monthlyFactor(InterestBase::US, 2026, 1, factor, missing));
+    EXPECT_EQ(missing, "No interest factor for US 2026-01: add it to the interest-rate table");
+}
+
+TEST(InterestRateTable, CommentsBlankLinesCarriageReturnsAndShortFactors)
+{
+    InterestRateTable rates;
+    // No line feed after the last line; "0.01" is 10000 millionths; "1" a whole factor.
+    ASSERT_TRUE(rates
+                    .parse("# comment\r\n\r\nCanada\t2025-01-01\t2025-03-31\t0.01\r\n"
+                           "US\t2025-01-01\t2025-01-31\t1")
+                    .ok());
+    ASSERT_EQ(rates.periods().size(), 2u);
+    EXPECT_EQ(rates.periods()[0].base, InterestBase::Canada);
+    EXPECT_EQ(rates.periods()[0].factor, 10000);
+    EXPECT_EQ(rates.periods()[1].factor, 1000000);
+}
+
+TEST(InterestRateTable, BadLinesAreRefusedWithTheirNumber)
+{
+    const std::string good = "# header\nUS\t2025-01-01\t2025-12-31\t0.007500\n";
+    const struct {
+        const char *line, *message;
+    } cases[] = {
+        {"US 2024-01-01 2024-12-31 0.008333",
+         "Line 3 of the interest-rate table: expected BASE<TAB>FIRST-DAY<TAB>LAST-DAY<TAB>FACTOR"},
+        {"US\t2024-01-01\t2024-12-31\t0.008333\textra",
+         "Line 3 of the interest-rate table: expected BASE<TAB>FIRST-DAY<TAB>LAST-DAY<TAB>FACTOR"},
+        {"us\t2024-01-01\t2024-12-31\t0.008333",
+         "Line 3 of the interest-rate table: the base must be US or Canada"},
+        {"US\t2023-02-29\t2023-12-31\t0.006667", // not a leap year
+         "Line 3 of the interest-rate table: the days must be real dates written YYYY-MM-DD"},
+        {"US\t2024-1-01\t2024-12-31\t0.008333",
+         "Line 3 of the interest-rate table: the days must be real dates written YYYY-MM-DD"},
+        {"US\t2024-12-31\t2024-01-01\t0.008333",
+         "Line 3 of the interest-rate table: the last day comes before the first"},
+        {"US\t2024-01-01\t2024-12-31\t0.0083333",
+         "Line 3 of the interest-rate table: the factor must be a number with at most six "
+         "decimals, such as 0.007500"},
+        {"US\t2024-01-01\t2024-12-31\t-0.008",
+         "Line 3 of the interest-rate table: the factor must be a number with at most six "
+         "decimals, such as 0.007500"},
+        {"US\t2024-01-01\t2024-12-31\t.",
+         "Line 3 of the interest-rate table: the factor must be a number with at most six "
+         "decimals, such as 0.007500"},
+        // Two factors for one month would make the interest depend on the line order.
+        {"US\t2025-12-01\t2026-12-31\t0.007000",
+         "Line 3 of the interest-rate table: the period overlaps another US period"},
+    };
+    for (const auto &c : cases) {
+        InterestRateTable rates;
+        ASSERT_TRUE(rates.parse(good).ok());
+        const Result result = rates.parse(good + c.line + "\n");
+        EXPECT_EQ(result.status, Result::Status::BadFormat) << c.line;
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(rates.periods().size(), 1u) << "a refused text left the table changed";
+    }
+}
+
+TEST(InterestRateTable, AFileThatCannotBeReadIsCannotOpen)
+{
+    InterestRateTable rates;
+    EXPECT_EQ(rates.read("/nonexistent/interest-rates.tsv").status, Result::Status::CannotOpen);
+}
+
+} // namespace

@@ -44,7 +44,7 @@ const CommandSpec kCommands[] = {
      "Import from excel text file (csv)\nImport", nullptr, false},
     {ID_FILING_DATE, "Filing &Date...", "",
      "Set the day the return is filed and its due date\nFiling Date", nullptr, false},
-    {ID_EXPORT_SUMMARY, "Export S&ummary...", "",
+    {ID_EXPORT_SUMMARY, "Export Summar&y...", "",
      "Write the return as a summary file for a filing portal\nExport Summary", nullptr, false},
     {ID_FILE_MRU_FILE1, "", "", "Open this document", nullptr, false},
     {ID_FILE_MRU_FILE2, "", "", "Open this document", nullptr, false},

@@ -287,7 +287,7 @@ std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintS
     const PagePlan plan = PlanPage(setup, drawRect, page);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Quarter Check", page);
+    AddTitle(texts, drawRect, "IFTA Quarter Check", page, setup.lineHeight, QString());
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     const int messageX = l + kCheckMessageColumn * f;
     texts.push_back({l, headingY, QStringLiteral("Rule"), false});

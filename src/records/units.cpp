@@ -3,19 +3,6 @@
 #include "records/exactround.h"
 
 #include <algorithm>
-#include <cmath>
-
-int32_t RoundWhole(double x)
-{
-    // Ceiling, then one down when the half-way point lies above x: floor(x + 0.5).
-    const double c = std::ceil(x);
-    const double r = (c - (x + 0.5) > 0.0) ? c - 1.0 : c;
-    if (!(r > -2147483648.0))
-        return INT32_MIN;
-    if (!(r < 2147483647.0))
-        return INT32_MAX;
-    return static_cast<int32_t>(r);
-}
 
 bool IsCanada(const std::string &country)
 {

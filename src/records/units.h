@@ -11,11 +11,7 @@ constexpr int64_t kFactorScale = 1000000;
 constexpr int64_t kLitresPerGallonMillionths = 3785412;
 constexpr int64_t kKilometresPerMileMillionths = 1609344;
 
-// Rounds to the nearest whole number, halves upward (2.5 gives 3, -2.5 gives -2),
-// computed in double from the argument.
-int32_t RoundWhole(double x);
-
-// Whole kilometres of whole miles: RoundWhole(miles * 1.609344), exactly.
+// Whole kilometres of whole miles: miles * 1.609344 rounded half up, exactly.
 uint32_t MilesToKilometres(uint32_t miles);
 // Whole miles of whole kilometres, km / 1.609344 rounded half up (for display) or cut
 // off (the report's rule), exactly.

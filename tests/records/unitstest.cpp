@@ -4,16 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(RoundWholeTest, HalvesGoUpAlsoForNegatives)
-{
-    EXPECT_EQ(RoundWhole(2.5), 3);
-    EXPECT_EQ(RoundWhole(2.3), 2);
-    EXPECT_EQ(RoundWhole(2.7), 3);
-    EXPECT_EQ(RoundWhole(-2.5), -2);
-    EXPECT_EQ(RoundWhole(-2.6), -3);
-    EXPECT_EQ(RoundWhole(0.0), 0);
-}
-
 TEST(ConvertTest, DistanceFollowsTheCarriersCountry)
 {
     EXPECT_EQ(ConvertDistance(100, 1, "Canada"), 161u); // 160.9344 rounds up

@@ -61,7 +61,7 @@ int CmdReport(int argc, char **argv)
         return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    const Result rates = ReadRates(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
@@ -99,7 +99,7 @@ int CmdImport(int argc, char **argv)
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    const Result rates = ReadRates(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     session.record().startRecord(company);

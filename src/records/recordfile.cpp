@@ -340,7 +340,7 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
 {
     std::string bytes;
-    const Result read = SafeFile::readAll(path, bytes);
+    const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit);
     if (!read)
         return read;
     return ReadRecordBytes(doc, bytes, path, layout);

@@ -176,6 +176,7 @@ TEST_F(ProfileStoreTest, DeletingTheLastThenAddingLosesNothing)
 TEST_F(ProfileStoreTest, AddAfterTheFileWasTakenElsewhereIsRefused)
 {
     CProfileStore store;
+    store.setLockWait(50); // the other store holds on: no point waiting 5 s
     ASSERT_TRUE(store.open(path_));
     ASSERT_TRUE(store.addProfile(profile("Alpha")));
     ASSERT_TRUE(store.deleteProfile(0));
@@ -243,6 +244,7 @@ TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
     const std::string held = bytes();
 
     CProfileStore second;
+    second.setLockWait(50);
     Result r = second.open(path_);
     EXPECT_FALSE(r);
     EXPECT_NE(r.message.find("in use"), std::string::npos) << r.message;

@@ -59,8 +59,9 @@ bool IsSurchargeName(const std::string &upperName)
         size_t end = i;
         while (end < upperName.size() && std::isalnum(static_cast<unsigned char>(upperName[end])))
             ++end;
-        const std::string word = upperName.substr(i, end - i);
-        if (word == "SURCHG" || word == "SURCHARGE")
+        const size_t length = end - i;
+        if ((length == 6 && upperName.compare(i, length, "SURCHG") == 0) ||
+            (length == 9 && upperName.compare(i, length, "SURCHARGE") == 0))
             return true;
         i = end;
     }
@@ -154,7 +155,7 @@ public:
     }
 
 private:
-    static constexpr size_t kLongestName = 256;
+    static constexpr size_t kLongestName = 128;
 
     // The first separator at or after the walk's position. The walk only moves forward,
     // so the one found last stays the answer until the walk passes it: every byte of the
@@ -233,7 +234,22 @@ void ReadTitle(const std::string &title, const std::string &country, TaxPeriod &
 
 } // namespace
 
-int FindRateRow(const std::string &chartName, const TaxRateTable &table)
+namespace {
+
+// The slots' names as the lookup compares them, worked out once for a whole chart.
+struct SlotNames {
+    explicit SlotNames(const TaxRateTable &table)
+    {
+        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+            upper[slot] = Upper(TrimTrailingBlanks(table[slot].name));
+            surcharge[slot] = IsSurchargeSlot(table[slot], upper[slot]);
+        }
+    }
+    std::string upper[TaxRateTable::kSlotCount];
+    bool surcharge[TaxRateTable::kSlotCount] = {};
+};
+
+int FindSlot(const std::string &chartName, const SlotNames &slots)
 {
     std::string name = Upper(StripFootnote(chartName));
     const bool surcharge = IsSurchargeName(name);
@@ -241,16 +257,23 @@ int FindRateRow(const std::string &chartName, const TaxRateTable &table)
         name = SurchargeSlotName(name);
 
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        const std::string slotName = Upper(TrimTrailingBlanks(table[slot].name));
+        const std::string &slotName = slots.upper[slot];
         if (slotName.empty())
             continue;
         // A surcharge amount must never overwrite a state's own rates.
-        if (surcharge && !IsSurchargeSlot(table[slot], slotName))
+        if (surcharge && !slots.surcharge[slot])
             continue;
         if (StartsWith(name, slotName))
             return slot;
     }
     return -1;
+}
+
+} // namespace
+
+int FindRateRow(const std::string &chartName, const TaxRateTable &table)
+{
+    return FindSlot(chartName, SlotNames(table));
 }
 
 int ParseChart(const std::string &rawText, const std::string &country, TaxRateTable &table,
@@ -265,6 +288,7 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
     if (read.quarter < 1 || read.quarter > 4 || read.year < 1900 || read.year > 9999)
         return kNotAChart;
     TaxRateTable filled = table;
+    const SlotNames slots(table); // filling rates changes no name
     ChartParseReport found;
 
     const bool canadianUnits = country == "Canada";
@@ -279,7 +303,7 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
         if (name.empty())
             break;
 
-        const int slot = FindRateRow(name, filled);
+        const int slot = FindSlot(name, slots);
         if (slot < 0) {
             // Headings, footnotes and jurisdictions the table does not carry.
             found.unmatchedNames.push_back(TrimTrailingBlanks(name.substr(0, name.find('\n'))));

@@ -153,7 +153,9 @@ TripEntry parseLine(const char *begin, const char *end)
     entry.surcharge = fields.nextInt();
     entry.odometerIn = fields.nextInt();
     entry.odometerOut = fields.nextInt();
-    entry.distance = static_cast<uint32_t>(fields.nextInt());
+    // A negative distance (a hand-edited file) is no distance, not four billion.
+    const int32_t distance = fields.nextInt();
+    entry.distance = distance > 0 ? static_cast<uint32_t>(distance) : 0;
     entry.fuel = fields.nextDecimal<2>();
     entry.rate = fields.nextDecimal<4>();
     entry.fuelInGallons = fields.nextInt();

@@ -44,7 +44,8 @@ const Subcommand kSubcommands[] = {
      "[--country T] [--postalCode T] [--phone T] [--iftaNumber T] [--fuelType 1|2]"},
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
-     "print FILE.irc --rates T.itx --what entries|report|rates|check --pdf OUT.pdf [--landscape] "
+     "print FILE.irc --rates T.itx --what entries|report|rates|check|vehicles --pdf OUT.pdf "
+     "[--landscape] "
      "[--page-size Letter|A4] [--whole-units] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
      "[--interest-rates F]"},
     {"late", CmdLate,

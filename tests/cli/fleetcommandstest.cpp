@@ -86,6 +86,21 @@ TEST_F(FleetCommandsTest, AMileageAndAFuelCardExportMakeOneQuarter)
                             "T-104\t3\t600\t40.13\t14.95\n"
                             "T-205\t5\t251\t99.87\t2.51\n"
                             "Fleet\t8\t851\t140.00\t6.08\n");
+
+    // The printed vehicle records name each unit, its trips and its average.
+    const std::string pdf = Temp("vehicles.pdf");
+    ASSERT_EQ(Run({"print", out, "--rates", kRates, "--what", "vehicles", "--pdf", pdf}).exitCode,
+              0);
+    FILE *pipe = ::popen(("pdftotext -layout " + Quoted(pdf) + " -").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string printed;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        printed.append(buffer, got);
+    ::pclose(pipe);
+    for (const char *expected : {"Vehicle Records", "Unit T-104", "Unit T-205",
+                                 "Average: 14.95 MPG", "Average: 2.51 MPG", "Average: 6.08 MPG"})
+        EXPECT_NE(printed.find(expected), std::string::npos) << expected << "\n" << printed;
 }
 
 TEST_F(FleetCommandsTest, ProvinceNamesAndKilometresOfACanadianCarrier)

@@ -211,3 +211,18 @@ TEST_F(CheckViewTest, ReportChartFollowsTheList)
     EXPECT_EQ(distanceOf(abbreviation), distance + longer.distance / 2);
     EXPECT_NE(modes.reportChart().data().tax, before.tax);
 }
+
+TEST_F(CheckViewTest, VehiclesViewListsEachUnitAndTheFleet)
+{
+    CIftaDoc::Entries lines = doc.entries();
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i].reservedText = i % 2 ? "T-2" : "";
+    doc.replaceEntries(lines);
+    ASSERT_TRUE(view.OnCmdMsg(ID_VIEW_VEHICLES));
+    EXPECT_EQ(view.mode(), ViewMode::Vehicles);
+    const CVehicleListCtrl &list = modes.vehicleList();
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.text(0, 0), "T-2");
+    EXPECT_EQ(list.text(1, 0), "(none)"); // lines without a unit come last
+    EXPECT_EQ(list.text(2, 0), "Fleet");
+}

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -20,6 +22,13 @@ bool IsValidUtf8WithNonAscii(const std::string &text)
 {
     bool nonAscii = false;
     for (size_t i = 0; i < text.size();) {
+        // Runs of plain ASCII, eight bytes at a time: most exports hold nothing else.
+        uint64_t eight = 0;
+        if (i + 8 <= text.size() &&
+            (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080ull) == 0)) {
+            i += 8;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         const size_t length = c < 0x80         ? 1
                               : (c >> 5) == 6  ? 2
@@ -58,20 +67,24 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// The fields of one line. A field in double quotes may hold the separator, and a
-// doubled quote inside stands for one.
-void SplitFields(std::string_view line, char separator, std::vector<std::string> &fields)
+// The fields of one line as views. A field in double quotes may hold the separator, and
+// a doubled quote inside stands for one: such a field is unquoted into `storage`, one
+// string a field, so every view holds until the next line is split.
+void SplitFieldViews(std::string_view line, char separator, std::vector<std::string_view> &fields,
+                     std::vector<std::string> &storage)
 {
-    size_t count = 0;
+    // No string of `storage` may move while views into it are handed out.
+    const size_t most = static_cast<size_t>(std::count(line.begin(), line.end(), separator)) + 1;
+    if (storage.size() < most)
+        storage.resize(most);
+    fields.clear();
     size_t i = 0;
     for (;;) {
-        if (fields.size() <= count)
-            fields.emplace_back();
-        std::string &field = fields[count++];
-        field.clear();
         while (i < line.size() && line[i] == ' ')
             ++i;
         if (i < line.size() && line[i] == '"') {
+            std::string &field = storage[fields.size()];
+            field.clear();
             for (++i; i < line.size(); ++i) {
                 if (line[i] == '"') {
                     if (i + 1 < line.size() && line[i + 1] == '"') {
@@ -87,16 +100,25 @@ void SplitFields(std::string_view line, char separator, std::vector<std::string>
             }
             while (i < line.size() && line[i] != separator)
                 ++i;
+            fields.push_back(field);
         } else {
             const size_t end = std::min(line.find(separator, i), line.size());
-            field.assign(Trimmed(line.substr(i, end - i)));
+            fields.push_back(Trimmed(line.substr(i, end - i)));
             i = end;
         }
         if (i >= line.size())
             break;
         ++i; // the separator
     }
-    fields.resize(count);
+}
+
+// The fields of one line as texts of their own (the heading's column names).
+void SplitFields(std::string_view line, char separator, std::vector<std::string> &fields)
+{
+    std::vector<std::string_view> views;
+    std::vector<std::string> storage;
+    SplitFieldViews(line, separator, views, storage);
+    fields.assign(views.begin(), views.end());
 }
 
 // A number of the export at three decimals: blanks, digits and one point, nothing else
@@ -145,21 +167,20 @@ struct LineContext {
     EntryUnits units;
 };
 
-const std::string &FieldOf(const std::vector<std::string> &fields, int column)
+std::string_view FieldOf(const std::vector<std::string_view> &fields, int column)
 {
-    static const std::string kEmpty;
     return column >= 0 && static_cast<size_t>(column) < fields.size()
                ? fields[static_cast<size_t>(column)]
-               : kEmpty;
+               : std::string_view();
 }
 
-std::string Quoted(const std::string &text)
+std::string Quoted(std::string_view text)
 {
-    return "\"" + text + "\"";
+    return "\"" + std::string(text) + "\"";
 }
 
 // Reads the whole number of an odometer column into `value`; false with `reason`.
-bool ReadOdometer(const std::string &field, const char *name, int32_t &value, std::string &reason)
+bool ReadOdometer(std::string_view field, const char *name, int32_t &value, std::string &reason)
 {
     int64_t thousandths = 0;
     if (!ReadAmount(field, thousandths) || ExactRound::HalfUp(thousandths, 1000) > INT32_MAX) {
@@ -171,18 +192,18 @@ bool ReadOdometer(const std::string &field, const char *name, int32_t &value, st
 }
 
 // One data line into `entry`. False with the reason it was refused.
-bool ReadLine(const std::vector<std::string> &fields, const LineContext &c, TripEntry &entry,
+bool ReadLine(const std::vector<std::string_view> &fields, const LineContext &c, TripEntry &entry,
               std::string &reason)
 {
     const HeadingMap &map = c.map;
     if (map.has(ImportField::Date)) {
-        const std::string &date = FieldOf(fields, map.column(ImportField::Date));
+        const std::string_view date = FieldOf(fields, map.column(ImportField::Date));
         if (!ReadExportDate(date, c.order, entry.date)) {
             reason = "the date " + Quoted(date) + " is not a date";
             return false;
         }
     }
-    const std::string &place = FieldOf(fields, map.column(ImportField::Jurisdiction));
+    const std::string_view place = FieldOf(fields, map.column(ImportField::Jurisdiction));
     const int slot = c.jurisdictions.find(place);
     if (slot < 0) {
         reason = "the jurisdiction " + Quoted(place) + " is unknown";
@@ -193,7 +214,7 @@ bool ReadLine(const std::vector<std::string> &fields, const LineContext &c, Trip
     entry.reservedText = CleanUnitNumber(FieldOf(fields, map.column(ImportField::Unit)));
 
     int64_t amount = 0;
-    const std::string &distance = FieldOf(fields, map.column(ImportField::Distance));
+    const std::string_view distance = FieldOf(fields, map.column(ImportField::Distance));
     const int64_t whole =
         ReadAmount(distance, amount) ? WholeDistance(amount, c.distanceUnit, c.canadian) : -1;
     if (whole < 0 || whole > INT32_MAX) {
@@ -201,7 +222,7 @@ bool ReadLine(const std::vector<std::string> &fields, const LineContext &c, Trip
         return false;
     }
     entry.distance = static_cast<uint32_t>(whole);
-    const std::string &fuel = FieldOf(fields, map.column(ImportField::Fuel));
+    const std::string_view fuel = FieldOf(fields, map.column(ImportField::Fuel));
     if (!ReadAmount(fuel, amount) || amount >= kDecimalLimit) {
         reason = "the fuel " + Quoted(fuel) + " is not a number";
         return false;
@@ -235,7 +256,7 @@ bool ReadLine(const std::vector<std::string> &fields, const LineContext &c, Trip
     return true;
 }
 
-void CountLeftOut(HeadingImport &import, const std::string &product)
+void CountLeftOut(HeadingImport &import, std::string_view product)
 {
     for (auto &counted : import.leftOut) {
         if (counted.first == product) {
@@ -243,10 +264,30 @@ void CountLeftOut(HeadingImport &import, const std::string &product)
             return;
         }
     }
-    import.leftOut.emplace_back(product, 1);
+    import.leftOut.emplace_back(std::string(product), 1);
 }
 
-// The order of the file's year-last dates: the one given, else the one the dates show.
+// The text of field `column` of a line, quotes left on: enough to tell a date's form.
+std::string_view RawField(std::string_view line, char separator, int column)
+{
+    bool quoted = false;
+    size_t start = 0;
+    int field = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == separator && !quoted) {
+            if (field == column)
+                return line.substr(start, i - start);
+            ++field;
+            start = i + 1;
+        }
+    }
+    return field == column ? line.substr(start) : std::string_view();
+}
+
+// The order of the file's year-last dates: the one given, else the first one a date with
+// a number above 12 shows (a file that shows both has its other lines refused).
 DateOrder FileDateOrder(std::string_view text, char separator, int dateColumn, DateOrder given,
                         bool &ambiguous)
 {
@@ -257,16 +298,38 @@ DateOrder FileDateOrder(std::string_view text, char separator, int dateColumn, D
     LineReader reader(text);
     std::string_view line;
     reader.nextNonEmpty(line); // the heading
-    std::vector<std::string> fields;
+    std::string field;
     while (reader.next(line)) {
-        if (line.empty())
-            continue;
-        SplitFields(line, separator, fields);
-        evidence.note(FieldOf(fields, dateColumn));
+        field.assign(RawField(line, separator, dateColumn));
+        field.erase(std::remove(field.begin(), field.end(), '"'), field.end());
+        evidence.note(field);
+        if (evidence.order() != DateOrder::Unknown)
+            return evidence.order();
     }
     ambiguous = evidence.ambiguous();
-    return evidence.order();
+    return DateOrder::Unknown;
 }
+
+// Whether a product code is motor fuel, remembered for the codes seen before: a fuel
+// card's million lines carry a handful of codes.
+class ProductCache
+{
+public:
+    bool isMotorFuel(std::string_view product)
+    {
+        for (const auto &[code, fuel] : seen_) {
+            if (code == product)
+                return fuel;
+        }
+        const bool fuel = IsMotorFuelProduct(product);
+        if (seen_.size() < 64)
+            seen_.emplace_back(std::string(product), fuel);
+        return fuel;
+    }
+
+private:
+    std::vector<std::pair<std::string, bool>> seen_;
+};
 
 } // namespace
 
@@ -338,21 +401,26 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
                               FuelUnitOfHeading(headingOf(ImportField::Fuel)),
                               settings.canadianCarrier,
                               settings.units};
-    import.lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    // At most one trip line a text line, and room for the surcharge lines that follow some:
+    // one allocation spares a large export the moves of a growing list.
+    const size_t textLines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    import.lines.reserve(textLines + textLines / 8);
     // The heading's line number, then one more for every line after it.
     size_t lineNumber = 1;
     for (LineReader counter(text); counter.next(line) && line.empty();)
         ++lineNumber;
-    std::vector<std::string> fields;
+    std::vector<std::string_view> fields;
+    std::vector<std::string> storage;
     std::string reason;
+    ProductCache products;
     while (reader.next(line)) {
         ++lineNumber;
         if (Trimmed(line).empty())
             continue;
-        SplitFields(line, separator, fields);
+        SplitFieldViews(line, separator, fields, storage);
         if (map.has(ImportField::Product)) {
-            const std::string &product = FieldOf(fields, map.column(ImportField::Product));
-            if (!IsMotorFuelProduct(product)) {
+            const std::string_view product = FieldOf(fields, map.column(ImportField::Product));
+            if (!products.isMotorFuel(product)) {
                 CountLeftOut(import, product);
                 continue;
             }

@@ -90,6 +90,7 @@ JurisdictionMatcher::JurisdictionMatcher(const TaxRateTable &table)
         add(rate.name, slot);
     }
     // Then the names and codes the table does not spell as exports do.
+    twoLetters_.assign(26 * 26, -1);
     for (const KnownName &known : kKnownNames) {
         for (const char *code : known.codes) {
             if (!code)
@@ -101,6 +102,11 @@ JurisdictionMatcher::JurisdictionMatcher(const TaxRateTable &table)
                 break;
             }
         }
+    }
+    for (const auto &[k, slot] : keys_) {
+        if (k.size() == 2 && k[0] >= 'A' && k[0] <= 'Z' && k[1] >= 'A' && k[1] <= 'Z')
+            twoLetters_[static_cast<size_t>((k[0] - 'A') * 26 + (k[1] - 'A'))] =
+                static_cast<int8_t>(slot);
     }
 }
 
@@ -114,6 +120,12 @@ int JurisdictionMatcher::findKey(const std::string &key) const
 
 int JurisdictionMatcher::find(std::string_view text) const
 {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+    if (text.size() == 2) {
+        const char a = upper(text[0]), b = upper(text[1]);
+        if (a >= 'A' && a <= 'Z' && b >= 'A' && b <= 'Z')
+            return twoLetters_[static_cast<size_t>((a - 'A') * 26 + (b - 'A'))];
+    }
     Key(text, scratch_);
     return findKey(scratch_);
 }

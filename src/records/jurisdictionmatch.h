@@ -2,6 +2,7 @@
 
 #include "records/taxratetable.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,5 +25,7 @@ private:
     int findKey(const std::string &key) const;
 
     std::vector<std::pair<std::string, int>> keys_; // sorted by key
-    mutable std::string scratch_;                   // the key of the text looked up last
+    // The slot of each two-letter key (upper case), -1 for none: most exports give codes.
+    std::vector<int8_t> twoLetters_;
+    mutable std::string scratch_; // the key of the text looked up last
 };

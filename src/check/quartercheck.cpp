@@ -53,5 +53,5 @@ ListLine CheckLine(const Finding &finding)
 std::string PrintAnywayQuestion(size_t problems)
 {
     return "The check found " + std::to_string(problems) +
-           " problems in this quarter. Print anyway?";
+           (problems == 1 ? " problem" : " problems") + " in this quarter. Print anyway?";
 }

@@ -177,7 +177,10 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         const int distance =
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
         const Hundredths fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
-        totalDistance += distance;
+        // A surcharge line repeats its jurisdiction's distance: counted once, as the
+        // report's total distance counts it.
+        if (!e.surcharge)
+            totalDistance += distance;
         totalFuel += fuel;
         if (!plan.holds(j))
             continue;
@@ -191,7 +194,8 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         texts.push_back({c.fuel, y, FormatAmount(fuel), true});
         texts.push_back({c.surtax, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
-    // The totals, after an empty line: the sums of the distances and fuel printed above.
+    // The totals, after an empty line: the sums of the distances (surcharge lines left
+    // out) and of the fuel printed above.
     if (count > 0 && plan.holds(count + 1)) {
         const int y = plan.lineY(count + 1);
         texts.push_back({c.state, y, QStringLiteral("Total"), false});

@@ -102,9 +102,9 @@ public:
     // first save show the company dialog; Cancel discards everything merged.
     bool mergeFiles();
 
-    // "Save/Update Tax Rates" of a record saved before: Yes brings every trip line to the
-    // loaded table's rates and the record's period to the table's, then saves; No saves
-    // as it is; Cancel stops. True when the file was saved.
+    // "Save/Update Tax Rates": Yes brings every trip line to the loaded table's rates and
+    // the record's period to the table's, then saves (a record never saved through Save
+    // As); No saves as it is; Cancel stops. True when the file was saved.
     bool saveWithCurrentRates();
 
     // Options: the Preferences dialog; on OK (and, for a tax-rate file that does not
@@ -129,7 +129,7 @@ private:
     void startUpSteps();
     void reloadDefaultTaxFile();
     bool writeRecord(const std::string &path);
-    SessionPrompts::CompanyResult runCompanyDialog(CompanyDialogData &data);
+    SessionPrompts::CompanyResult runCompanyDialog(CompanyDialogData &data, bool newRecord);
     void setPathName(const std::string &path);
     void setDefaultTitle();
     SessionEvents &events() { return events_ ? *events_ : quiet_; }

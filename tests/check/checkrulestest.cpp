@@ -204,6 +204,13 @@ const RuleCase kCases[] = {
      [](Lines &l, Quarter &) { l.erase(l.begin() + 3); },
      {F(CheckRule::SurchargeMissing, 0, "KY",
         "200 km driven in Kentucky, 0 km on its KY Surcharge lines")}},
+    {"SurchargeOfRateZero",
+     CheckRule::SurchargeMissing,
+     [](Lines &l, Quarter &q) {
+         l.erase(l.begin() + 3);
+         q.rates.table()[3].dieselRate = TenThousandths{0};
+     },
+     {}},
     {"JurisdictionWithoutSurchargeSlot",
      CheckRule::SurchargeMissing,
      [](Lines &l, Quarter &) { l.push_back(Line(6, "2026/05/11", NB, 0, 0.0f, 0, 0)); },
@@ -342,6 +349,7 @@ TEST(QuarterCheck, ListLinesAndQuestion)
               (ListLine{"fuel-without-distance", "", "NB", "text"}));
     EXPECT_EQ(CheckLine(Finding{CheckRule::DuplicateTrip, 12, "ON", "x"})[1], "12");
     EXPECT_EQ(PrintAnywayQuestion(3), "The check found 3 problems in this quarter. Print anyway?");
+    EXPECT_EQ(PrintAnywayQuestion(1), "The check found 1 problem in this quarter. Print anyway?");
 }
 
 // The odometer line thins a long record to about the points asked for, keeps its first and

@@ -14,6 +14,7 @@
 #include "records/recordfile.h"
 #include "views/ctaxratedlg.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -130,7 +131,7 @@ TEST(CompanyDlg, BadOdometerKeepsItOpenAndOkGivesTheFieldsBack)
     EXPECT_TRUE(dlg.isVisible());
 
     Child<QLineEdit>(dlg, "startOdometer")->setText("1500");
-    Child<QCheckBox>(dlg, "gasoline")->click();
+    Child<QAbstractButton>(dlg, "gasoline")->click();
     Child<QPlainTextEdit>(dlg, "notes")->setPlainText("line one\nline two");
     dlg.accept();
     ASSERT_EQ(dlg.result(), QDialog::Accepted);
@@ -176,7 +177,7 @@ TEST(CompanyDlg, CountryChoiceRefillsTheStatesAndEntriesLockTheFuel)
     ScriptedPrompts prompts;
     CompanyDialogData data; // fuel choice off: the record already has entries
     CCompanyDlg dlg(prompts, nullptr, data);
-    EXPECT_FALSE(Child<QCheckBox>(dlg, "diesel")->isEnabled());
+    EXPECT_FALSE(Child<QAbstractButton>(dlg, "diesel")->isEnabled());
     EXPECT_FALSE(Child<QPushButton>(dlg, "goToProfiles")->isEnabled());
     auto *states = Child<QComboBox>(dlg, "provinceState");
     EXPECT_EQ(states->count(), 10);

@@ -352,4 +352,13 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     EXPECT_EQ(dlg.list()->horizontalHeaderItem(0)->text(), "File Name");
     ASSERT_EQ(doc.entries().size(), 4u);
     EXPECT_EQ(doc.entries()[3].tripNumber, 4);
+    EXPECT_EQ(doc.entries()[3].reservedText, "");
+
+    // Ticked, the lines of the files added from then on take their file's name as unit.
+    dlg.unitsFromNames()->setChecked(true);
+    prompts.files = {good};
+    EXPECT_TRUE(dlg.OnAdd());
+    ASSERT_EQ(doc.entries().size(), 6u);
+    EXPECT_EQ(doc.entries()[5].reservedText, "a");
+    EXPECT_EQ(doc.entries()[1].reservedText, "");
 }

@@ -87,3 +87,52 @@ TEST(FleetSessionTest, FileNamesBecomeUnitNumbersThatFitTheLine)
     for (const auto &c : cases)
         EXPECT_EQ(UnitFromFileName(c.path), c.unit) << c.path;
 }
+
+namespace {
+
+// A record session with the test table, for imports by heading.
+struct ImportRig : SessionRig {
+    ImportRig()
+    {
+        EXPECT_TRUE(CTaxSession::ReadTaxFileInto(fixture("report/rates.itx"), state.taxRates).ok());
+    }
+    bool import(const std::string &file)
+    {
+        HeadingImportRequest request;
+        request.path = fixture("import/" + file);
+        return session.importByHeading(request);
+    }
+};
+
+} // namespace
+
+TEST(FleetSessionTest, AmbiguousDatesAreAskedAndCancelLeavesTheRecord)
+{
+    ImportRig rig;
+    rig.prompts.answers = {SessionPrompts::Answer::No}; // day first
+    ASSERT_TRUE(rig.import("ambiguous-dates.csv"));
+    ASSERT_EQ(rig.prompts.shown.size(), 1u);
+    EXPECT_NE(rig.prompts.shown[0].find("Are they month first?"), std::string::npos);
+    EXPECT_EQ(rig.doc.entries()[0].date, "2026/05/04");
+
+    rig.prompts.answers = {SessionPrompts::Answer::Cancel};
+    EXPECT_FALSE(rig.import("ambiguous-dates.csv"));
+    EXPECT_EQ(rig.doc.entries()[0].date, "2026/05/04"); // the record as it was
+}
+
+TEST(FleetSessionTest, BadLinesAreToldAndTheGoodOnesKeptOnlyOnYes)
+{
+    ImportRig rig;
+    rig.prompts.answers = {SessionPrompts::Answer::No};
+    EXPECT_FALSE(rig.import("bad-lines.csv"));
+    EXPECT_TRUE(rig.doc.entries().empty());
+    ASSERT_EQ(rig.prompts.shown.size(), 1u);
+    EXPECT_NE(rig.prompts.shown[0].find("line 4: the jurisdiction \"ZZ\" is unknown"),
+              std::string::npos);
+    EXPECT_NE(rig.prompts.shown[0].find("Keep the 2 good lines?"), std::string::npos);
+
+    rig.prompts.answers = {SessionPrompts::Answer::Yes};
+    ASSERT_TRUE(rig.import("bad-lines.csv"));
+    EXPECT_EQ(rig.doc.entries().size(), 2u);
+    EXPECT_TRUE(rig.doc.isModified());
+}

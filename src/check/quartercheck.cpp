@@ -12,9 +12,11 @@ using Rule = void (*)(const CheckContext &, Findings &);
 
 // The rules in the order their findings are listed (the order of CheckRule).
 constexpr Rule kRules[] = {
-    CheckOdometerGaps,        CheckOdometerOverlaps, CheckOdometerBackwards, CheckOutsideQuarter,
-    CheckFuelWithoutDistance, CheckNoFuel,           CheckAverageRange,      CheckRateDiffers,
-    CheckSurchargeMissing,    CheckDuplicateTrips,   CheckPeriodMismatch,    CheckExposure,
+    CheckOdometerGaps,     CheckOdometerOverlaps,    CheckOdometerBackwards,
+    CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
+    CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
+    CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
+    CheckExposure,
 };
 
 } // namespace

@@ -58,3 +58,7 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
 // every line is followed by its surcharge line where the table has one, and all are
 // numbered from 1.
 void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);
+
+// Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
+// the slot's rate for the fuel type, the slot's surcharge flag and no fuel.
+void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);

@@ -303,7 +303,24 @@ bool CRecordSession::importCsv()
         return false;
     state_.lastImportOptions = data.options;
     replaceWithNewRecord(values);
+    if (data.byHeading) {
+        HeadingImportRequest request;
+        request.path = data.filePath;
+        request.mapping = data.mapping;
+        request.options = data.options;
+        return importByHeading(request);
+    }
     return importFile(data.filePath, data.options);
+}
+
+bool CRecordSession::importByHeading(const HeadingImportRequest &request)
+{
+    HeadingImport import;
+    if (!ImportFileByHeading(doc_, prompts_, request, import))
+        return false;
+    state_.entryUnits = ImportUnits(request.options);
+    events().recordChanged();
+    return true;
 }
 
 bool CRecordSession::importFile(const std::string &path, uint32_t options)

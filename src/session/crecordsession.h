@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/result.h"
+#include "session/headingimportcase.h"
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"
 
@@ -92,6 +93,9 @@ public:
     // The import of `path` with `options` into the record: true when every line was read.
     // A failure is told; the lines before the failing one stay.
     bool importFile(const std::string &path, uint32_t options);
+    // The import by heading (ImportFileByHeading) into the record; the units of columns
+    // whose names give none become those of new lines.
+    bool importByHeading(const HeadingImportRequest &request);
 
     // Merge Files: the record is offered for saving, then a new unnamed record is built
     // from the files added in the merge dialog. OK keeps the merged lines and makes the

@@ -51,6 +51,11 @@ struct CompanyDialogData {
 struct ImportDialogData {
     std::string filePath; // the CSV file chosen with "Select import file" (never empty)
     uint32_t options = 0; // the ImportOptions bits of the ticked boxes
+    // Import by the file's heading instead of the options' fixed columns, with the
+    // columns as the dialog showed them (a mapping text, ApplyMappingText; empty: the
+    // detected ones).
+    bool byHeading = false;
+    std::string mapping;
 };
 
 // The remembered paths the Preferences dialog edits.

@@ -55,7 +55,7 @@ clean:
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 3
-FUZZ_TARGETS = recordfile taxfile csvimport profiles chartparser interestrates
+FUZZ_TARGETS = recordfile taxfile csvimport profiles chartparser interestrates headingimport
 FUZZ_SCRATCH ?= $(shell mktemp -u /tmp/tollmark-fuzz.XXXXXX)
 
 fuzz-build: deps

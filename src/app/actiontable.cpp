@@ -86,6 +86,8 @@ const CommandSpec kCommands[] = {
      nullptr, false},
     {ID_VIEW_CHECK, "&Check\tAlt+K", "Alt+K",
      "Check the quarter's records as an audit would\nCheck the Quarter", nullptr, false},
+    {ID_VIEW_VEHICLES, "&Vehicles\tAlt+U", "Alt+U",
+     "Show each unit's trips, distance, fuel and average\nView Vehicles", nullptr, false},
     // Toolbar only
     {ID_ODOMETER_ON, "Odometer ON", "", "Use odometer readings for new trips\nOdometer ON",
      "odometer-on", true},

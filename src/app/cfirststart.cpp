@@ -16,9 +16,6 @@ QStringList CFirstStart::SampleTaxFileCandidates(const QString &applicationDir)
 #ifdef TOLLMARK_INSTALL_DATADIR
     candidates << QStringLiteral(TOLLMARK_INSTALL_DATADIR "/ifta.itx");
 #endif
-#ifdef TOLLMARK_SOURCE_DATADIR
-    candidates << QStringLiteral(TOLLMARK_SOURCE_DATADIR "/ifta.itx");
-#endif
     return candidates;
 }
 

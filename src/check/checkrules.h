@@ -32,6 +32,8 @@ void CheckFuelWithoutDistance(const CheckContext &context, Findings &out);
 void CheckNoFuel(const CheckContext &context, Findings &out);
 // A fleet average outside 4.00-10.00 MPG or 1.70-4.25 km/L.
 void CheckAverageRange(const CheckContext &context, Findings &out);
+// A unit's own average outside the same range, when the lines carry unit numbers.
+void CheckUnitAverageRange(const CheckContext &context, Findings &out);
 // What an audit at the default average would add to the tax due, when the fleet average
 // lies above it.
 void CheckExposure(const CheckContext &context, Findings &out);

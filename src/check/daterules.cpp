@@ -85,9 +85,11 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
 // unit) and both odometer readings agree.
 bool SameTrip(const TripEntry &x, const TripEntry &y)
 {
-    return x.slot == y.slot && x.distance == y.distance && x.distanceInMiles == y.distanceInMiles &&
-           x.fuelInGallons == y.fuelInGallons && EntryFuel(x) == EntryFuel(y) &&
-           x.odometerIn == y.odometerIn && x.odometerOut == y.odometerOut && x.date == y.date;
+    // Two trucks may drive the same day and distance in the same jurisdiction.
+    return x.reservedText == y.reservedText && x.slot == y.slot && x.distance == y.distance &&
+           x.distanceInMiles == y.distanceInMiles && x.fuelInGallons == y.fuelInGallons &&
+           EntryFuel(x) == EntryFuel(y) && x.odometerIn == y.odometerIn &&
+           x.odometerOut == y.odometerOut && x.date == y.date;
 }
 
 uint64_t Mix(uint64_t h, uint64_t v)
@@ -101,6 +103,8 @@ uint64_t TripHash(const TripEntry &e)
 {
     uint64_t h = 1469598103934665603ull;
     for (char c : e.date)
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    for (char c : e.reservedText)
         h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     h = Mix(h, static_cast<uint64_t>(static_cast<uint32_t>(e.slot)) << 32 | e.distance);
     h = Mix(h, static_cast<uint64_t>(EntryFuel(e)) << 2 |

@@ -19,6 +19,8 @@ const char *CheckRuleId(CheckRule rule)
         return "no-fuel";
     case CheckRule::AverageRange:
         return "average-range";
+    case CheckRule::UnitAverageRange:
+        return "unit-average-range";
     case CheckRule::RateDiffers:
         return "rate-differs";
     case CheckRule::SurchargeMissing:

@@ -15,6 +15,7 @@ enum class CheckRule {
     FuelWithoutDistance,
     NoFuel,
     AverageRange,
+    UnitAverageRange,
     RateDiffers,
     SurchargeMissing,
     DuplicateTrip,

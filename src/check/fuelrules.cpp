@@ -65,6 +65,21 @@ void CheckAverageRange(const CheckContext &context, Findings &out)
                        AverageText(context, high)});
 }
 
+void CheckUnitAverageRange(const CheckContext &context, Findings &out)
+{
+    const int64_t low = LowestAverage(context.metric);
+    const int64_t high = HighestAverage(context.metric);
+    for (const UnitAverage &unit : context.figures.unitAverages) {
+        if (unit.average >= low && unit.average <= high)
+            continue;
+        out.push_back({CheckRule::UnitAverageRange, 0, std::string(),
+                       "The average of unit " +
+                           (unit.unit.empty() ? std::string("(none)") : unit.unit) + ", " +
+                           AverageText(context, unit.average) + ", is outside " +
+                           GroupedHundredths(low) + " to " + AverageText(context, high)});
+    }
+}
+
 void CheckExposure(const CheckContext &context, Findings &out)
 {
     const QuarterFigures &figures = context.figures;

@@ -5,18 +5,22 @@
 
 #include "records/ciftadoc.h"
 
+#include <map>
 #include <string>
 
 namespace {
 
-// Calls `visit(previous, line)` for each pair of consecutive ordinary lines in trip order
-// whose previous odometer out and odometer in are both set.
+// Calls `visit(previous, line)` for each pair of consecutive ordinary lines of one unit
+// (truck) in trip order whose previous odometer out and odometer in are both set. Each
+// truck has its own odometer: a fleet's lines follow on only within their unit number
+// (lines without one form one truck, as a record without units always has).
 template <class Visit>
 void ForEachFollowOn(const CheckContext &context, Visit visit)
 {
-    const TripEntry *previous = nullptr;
+    std::map<std::string, const TripEntry *> previousOf;
     for (size_t position : context.tripOrder) {
         const TripEntry &line = context.entry(position);
+        const TripEntry *&previous = previousOf[line.reservedText];
         if (previous && previous->odometerOut != 0 && line.odometerIn != 0)
             visit(*previous, line);
         previous = &line;

@@ -12,9 +12,11 @@ using Rule = void (*)(const CheckContext &, Findings &);
 
 // The rules in the order their findings are listed (the order of CheckRule).
 constexpr Rule kRules[] = {
-    CheckOdometerGaps,        CheckOdometerOverlaps, CheckOdometerBackwards, CheckOutsideQuarter,
-    CheckFuelWithoutDistance, CheckNoFuel,           CheckAverageRange,      CheckRateDiffers,
-    CheckSurchargeMissing,    CheckDuplicateTrips,   CheckPeriodMismatch,    CheckExposure,
+    CheckOdometerGaps,     CheckOdometerOverlaps,    CheckOdometerBackwards,
+    CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
+    CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
+    CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
+    CheckExposure,
 };
 
 } // namespace
@@ -51,5 +53,5 @@ ListLine CheckLine(const Finding &finding)
 std::string PrintAnywayQuestion(size_t problems)
 {
     return "The check found " + std::to_string(problems) +
-           " problems in this quarter. Print anyway?";
+           (problems == 1 ? " problem" : " problems") + " in this quarter. Print anyway?";
 }

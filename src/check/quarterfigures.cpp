@@ -4,6 +4,9 @@
 #include "records/entryresolver.h"
 #include "records/units.h"
 #include "report/report.h"
+#include "report/vehiclerecord.h"
+
+#include <algorithm>
 
 int64_t DefaultAverage(bool metric)
 {
@@ -29,6 +32,14 @@ QuarterFigures ReadQuarterFigures(const CIftaDoc &doc)
         slot.fuelPaid = row.fuelPaid.units;
         slot.surcharge = row.surcharge != 0;
         figures.taxAtDefault += ComputeRowFigures(row, defaultAverage).tax.units;
+    }
+    const CIftaDoc::Entries &entries = doc.entries();
+    if (std::any_of(entries.begin(), entries.end(),
+                    [](const TripEntry &e) { return !e.reservedText.empty(); })) {
+        for (const VehicleRecord &vehicle : ComputeFleetRecord(doc).vehicles) {
+            if (vehicle.average != kInvalidFleetAverage)
+                figures.unitAverages.push_back({vehicle.unit, vehicle.average.units});
+        }
     }
     return figures;
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class CIftaDoc;
 struct TaxRate;
@@ -22,6 +24,12 @@ struct SlotFigures {
     bool surcharge = false; // the line is a surcharge pseudo-jurisdiction's
 };
 
+// One unit's (truck's) average, when the record's lines carry unit numbers.
+struct UnitAverage {
+    std::string unit;
+    int64_t average = 0; // hundredths of km/L or MPG
+};
+
 struct QuarterFigures {
     std::array<SlotFigures, TaxRateTable::kSlotCount> slots{};
     int64_t totalDistance = 0; // without surcharge lines
@@ -30,6 +38,8 @@ struct QuarterFigures {
     int64_t fleetAverage = 0;  // hundredths of km/L or MPG
     int64_t tax = 0;           // cents: the return's tax due (negative: credit)
     int64_t taxAtDefault = 0;  // cents: the same with every line at the default average
+    // The averages of the units that bought fuel; none when no line names a unit.
+    std::vector<UnitAverage> unitAverages;
 };
 
 // The default average of an audit without adequate records: 4.00 MPG, or 1.70 km/L, in

@@ -71,6 +71,11 @@ void CheckSurchargeMissing(const CheckContext &context, Findings &out)
         const int surchargeSlot = FindSurchargeSlot(probe, table);
         if (surchargeSlot < 0)
             continue;
+        // A surcharge of rate 0 (Indiana's since it ended) is owed on no distance, and its
+        // lines drop out of the kilometre report: nothing can be missing.
+        const TaxRate &surcharge = table[surchargeSlot];
+        if ((context.doc.isDiesel() ? surcharge.dieselRate : surcharge.gasolineRate).isZero())
+            continue;
         const uint32_t driven = context.figures.slots[static_cast<size_t>(slot)].distance;
         const uint32_t surcharged =
             context.figures.slots[static_cast<size_t>(surchargeSlot)].distance;

@@ -1,7 +1,7 @@
 #include "cli/cliprompts.h"
 
 #include "records/cp1252.h"
-#include "records/recordmerge.h"
+#include "session/mergeunits.h"
 
 #include <iostream>
 
@@ -9,7 +9,7 @@ bool CliPrompts::runMerge(CIftaDoc &doc)
 {
     bool anyMerged = false;
     for (const std::string &path : mergePaths) {
-        const Result merged = MergeFile(doc, path);
+        const Result merged = MergeRecordFile(doc, path, unitsFromNames);
         if (!merged) {
             std::cerr << path << ": " << Cp1252ToUtf8(merged.message) << '\n';
             mergeRefused = true;

@@ -8,7 +8,8 @@
 // The answers of a tollmark-cli subcommand to the session's questions: every text shown
 // is kept (a failure's message is printed by the subcommand), every dialog is cancelled
 // and every question answered with `answer` (Cancel unless the subcommand says), except
-// the merge dialog, which merges `mergePaths` in order and tells each refusal on
+// the merge dialog, which merges `mergePaths` in order (with `unitsFromNames` as its
+// check box) and tells each refusal on
 // standard error, as the dialog would show it, before it goes on (it counts as cancelled
 // when no file merged), and the company dialog, which is confirmed as filled: the
 // subcommand's own values are the user's answer.
@@ -41,6 +42,7 @@ public:
 
     Answer answer = Answer::Cancel;
     std::vector<std::string> mergePaths;
+    bool unitsFromNames = false; // "Use file names as unit numbers"
     bool mergeRefused = false;
     std::vector<std::string> shown;
 };

@@ -16,6 +16,9 @@ int CmdReport(int argc, char **argv);
 int CmdImport(int argc, char **argv);
 int CmdMerge(int argc, char **argv);
 
+// A fleet's vehicles.
+int CmdVehicles(int argc, char **argv);
+
 // The quarter check.
 int CmdCheck(int argc, char **argv);
 

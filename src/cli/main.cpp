@@ -25,11 +25,15 @@ const Subcommand kSubcommands[] = {
     {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
     {"report", CmdReport, "report FILE.irc --rates T.itx [--whole-units]"},
     {"rates", CmdRates, "rates T.itx"},
+    {"vehicles", CmdVehicles, "vehicles FILE.irc --rates T.itx"},
     {"check", CmdCheck, "check FILE.irc --rates T.itx [--fail-on-findings]"},
     {"import", CmdImport,
      "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
      "[--country C] [--province P]"},
-    {"merge", CmdMerge, "merge --out NEW.irc A.irc B.irc ..."},
+    {"import", CmdImport,
+     "import DATA.csv ... --by-heading --rates T.itx --out NEW.irc [--map M] [--show-map] "
+     "[--date-order mdy|dmy] [--skip-bad-lines] [--options N] [--fuel F] [--country C]"},
+    {"merge", CmdMerge, "merge --out NEW.irc [--units-from-names] A.irc B.irc ..."},
     {"update-rates", CmdUpdateRates, "update-rates FILE.irc --rates T.itx"},
     {"parse-chart", CmdParseChart,
      "parse-chart CHART.txt --rates T.itx --country US|Canada --out NEW.itx"},
@@ -40,7 +44,8 @@ const Subcommand kSubcommands[] = {
      "[--country T] [--postalCode T] [--phone T] [--iftaNumber T] [--fuelType 1|2]"},
     {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
     {"print", CmdPrint,
-     "print FILE.irc --rates T.itx --what entries|report|rates|check --pdf OUT.pdf [--landscape] "
+     "print FILE.irc --rates T.itx --what entries|report|rates|check|vehicles --pdf OUT.pdf "
+     "[--landscape] "
      "[--page-size Letter|A4] [--whole-units] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
      "[--interest-rates F]"},
     {"late", CmdLate,

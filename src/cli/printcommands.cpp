@@ -34,6 +34,8 @@ bool ModeOf(const std::string &what, ViewMode &mode)
         mode = ViewMode::TaxRates;
     else if (what == "check")
         mode = ViewMode::Check;
+    else if (what == "vehicles")
+        mode = ViewMode::Vehicles;
     else
         return false;
     return true;
@@ -68,7 +70,7 @@ int CmdPrint(int argc, char **argv)
         return UsageError("missing --rates T.itx or --pdf OUT.pdf");
     ViewMode mode = ViewMode::EntryList;
     if (!ModeOf(args.value("what"), mode))
-        return UsageError("--what takes entries, report, rates or check");
+        return UsageError("--what takes entries, report, rates, check or vehicles");
     PdfOptions options;
     options.landscape = args.has("landscape");
     const std::string size = args.value("page-size", "Letter");

@@ -9,7 +9,9 @@
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/csvimport.h"
+#include "records/headingimport.h"
 #include "records/recordfile.h"
+#include "records/safefile.h"
 #include "report/report.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
@@ -18,6 +20,10 @@
 #include <iostream>
 
 namespace {
+
+constexpr const char *kDateOrderNeeded =
+    "the dates read both as month/day/year and as day/month/year (no day is above 12): "
+    "give --date-order mdy or dmy.";
 
 // The import options as a number of the nine option bits, or false.
 bool ParseOptions(const std::string &text, ImportOptions &options)
@@ -46,6 +52,70 @@ bool SetUpImportCompany(const CliArgs &args, CompanyInfo &company, int &exitCode
     company.country = Utf8ToCp1252(args.value("country", "Canada"));
     company.provinceState = Utf8ToCp1252(args.value("province", "QC"));
     return true;
+}
+
+// --show-map: the columns the import by heading would use, one "field=column" a line.
+int ShowHeadingMap(const CliArgs &args)
+{
+    std::string bytes;
+    const Result read = SafeFile::readAll(args.positional()[0], bytes, SafeFile::kRecordFileLimit);
+    if (!read)
+        return InputFailure(read.message);
+    std::vector<std::string> headings;
+    if (!ReadHeadings(ImportText(std::move(bytes)), headings))
+        return InputFailure("The file has no heading line to import by.");
+    HeadingMap map = DetectHeadingMap(headings);
+    std::string error;
+    if (!ApplyMappingText(Utf8ToCp1252(args.value("map")), headings, map, error))
+        return UsageError("--map: " + error);
+    std::string text = MappingText(map, headings);
+    for (char &c : text)
+        c = c == ',' ? '\n' : c;
+    std::cout << Cp1252ToUtf8(text) << '\n';
+    return ExitOk;
+}
+
+// import --by-heading: every file in turn into one record (a mileage file and a fuel
+// file make one quarter), then Save As. Nothing is written when a file fails.
+int ImportByHeading(const CliArgs &args, const CompanyInfo &company, ImportOptions options)
+{
+    HeadingImportRequest request;
+    request.mapping = Utf8ToCp1252(args.value("map"));
+    request.options = options;
+    request.badLines = args.has("skip-bad-lines") ? BadLines::Keep : BadLines::Refuse;
+    const std::string order = args.value("date-order");
+    if (order == "mdy")
+        request.dateOrder = DateOrder::MonthFirst;
+    else if (order == "dmy")
+        request.dateOrder = DateOrder::DayFirst;
+    else if (!order.empty())
+        return UsageError("--date-order takes mdy or dmy");
+
+    CliPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    session.record().skipStartUpSteps();
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    if (!rates)
+        return InputFailure(rates.message);
+    session.record().startRecord(company);
+    for (const std::string &path : args.positional()) {
+        request.path = path;
+        const size_t before = prompts.shown.size();
+        const bool imported = session.record().importByHeading(request);
+        // Lines left out and bad lines kept are told, the import goes on.
+        for (size_t i = before; i + (imported ? 0 : 1) < prompts.shown.size(); ++i)
+            std::cerr << path << ": " << Cp1252ToUtf8(prompts.shown[i]) << '\n';
+        if (!imported) {
+            const std::string why =
+                prompts.shown.size() > before ? prompts.lastShown() : std::string(kDateOrderNeeded);
+            return InputFailure(path + ": " + why);
+        }
+        request.append = true;
+    }
+    if (!session.record().saveTo(args.value("out")))
+        return InputFailure(prompts.lastShown());
+    return ExitOk;
 }
 
 } // namespace
@@ -80,10 +150,14 @@ int CmdReport(int argc, char **argv)
 int CmdImport(int argc, char **argv)
 {
     CliArgs args;
-    if (!args.parse(argc, argv))
+    if (!args.parse(argc, argv, {"by-heading", "show-map", "skip-bad-lines"}))
         return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one CSV file");
+    const bool byHeading = args.has("by-heading") || args.has("show-map");
+    if (args.positional().empty() || (args.positional().size() > 1 && !byHeading))
+        return UsageError(byHeading ? "expected a CSV file" : "expected exactly one CSV file");
+    if (args.has("show-map"))
+        return args.positional().size() == 1 ? ShowHeadingMap(args)
+                                             : UsageError("--show-map takes one file");
     if (args.value("rates").empty() || args.value("out").empty())
         return UsageError("missing --rates T.itx or --out NEW.irc");
     ImportOptions options = kDefaultImportOptions;
@@ -94,6 +168,8 @@ int CmdImport(int argc, char **argv)
     int exitCode = ExitOk;
     if (!SetUpImportCompany(args, company, exitCode))
         return exitCode;
+    if (byHeading)
+        return ImportByHeading(args, company, options);
     // File New with these company values, then File Import of the file, then Save As.
     CliPrompts prompts;
     MemorySettings settings;
@@ -114,7 +190,7 @@ int CmdImport(int argc, char **argv)
 int CmdMerge(int argc, char **argv)
 {
     CliArgs args;
-    if (!args.parse(argc, argv))
+    if (!args.parse(argc, argv, {"units-from-names"}))
         return UsageError(args.error());
     if (args.value("out").empty() || args.positional().empty())
         return UsageError("expected --out NEW.irc and at least one record file");
@@ -124,6 +200,7 @@ int CmdMerge(int argc, char **argv)
     // the lines of every file that merged.
     CliPrompts prompts;
     prompts.mergePaths = args.positional();
+    prompts.unitsFromNames = args.has("units-from-names");
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -111,9 +112,11 @@ void CCompanyDlg::buildControls()
     odometer_ = TextField(this, "startOdometer", 32);
     useOdometer_ = new QCheckBox(tr("Use Odometer"), this);
     useOdometer_->setObjectName("useOdometer");
-    diesel_ = new QCheckBox(tr("Diesel"), this);
+    diesel_ = new QRadioButton(tr("Diesel"), this);
+    diesel_->setAutoExclusive(false); // a profile may have neither
     diesel_->setObjectName("diesel");
-    gas_ = new QCheckBox(tr("Gas"), this);
+    gas_ = new QRadioButton(tr("Gas"), this);
+    gas_->setAutoExclusive(false); // a profile may have neither
     gas_->setObjectName("gasoline");
     from_ = DateField(this, "periodFrom");
     to_ = DateField(this, "periodTo");
@@ -184,8 +187,8 @@ void CCompanyDlg::buildControls()
     connect(help, &QPushButton::clicked, this, &CCompanyDlg::OnHelp);
     connect(addProfile_, &QPushButton::clicked, this, &CCompanyDlg::OnAddProfile);
     connect(goToProfiles_, &QPushButton::clicked, this, [this] { done(GoToProfiles); });
-    connect(diesel_, &QCheckBox::clicked, this, &CCompanyDlg::OnDiesel);
-    connect(gas_, &QCheckBox::clicked, this, &CCompanyDlg::OnGas);
+    connect(diesel_, &QRadioButton::clicked, this, &CCompanyDlg::OnDiesel);
+    connect(gas_, &QRadioButton::clicked, this, &CCompanyDlg::OnGas);
     connect(country_, &QComboBox::activated, this, &CCompanyDlg::OnCountrySelected);
     connect(notes_, &QPlainTextEdit::textChanged, this, &CCompanyDlg::limitNotes);
 }

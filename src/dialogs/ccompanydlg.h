@@ -8,6 +8,7 @@
 class CProfileStore;
 class UserPrompts;
 class QCheckBox;
+class QRadioButton;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -64,8 +65,8 @@ private:
     QLineEdit *iftaNumber_ = nullptr;
     QLineEdit *odometer_ = nullptr;
     QCheckBox *useOdometer_ = nullptr;
-    QCheckBox *diesel_ = nullptr;
-    QCheckBox *gas_ = nullptr;
+    QRadioButton *diesel_ = nullptr;
+    QRadioButton *gas_ = nullptr;
     QDateEdit *from_ = nullptr;
     QDateEdit *to_ = nullptr;
     QPlainTextEdit *notes_ = nullptr;

@@ -1,16 +1,22 @@
 #include "dialogs/cimportdlg.h"
 
+#include "dialogs/cheadingmapbox.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
+#include "dialogs/importpresets.h"
 #include "records/csvimport.h"
+#include "records/headingimport.h"
+#include "records/safefile.h"
 #include "ui/userprompts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -79,7 +85,28 @@ CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidg
     state_->setChecked(true);
     state_->setEnabled(false);
 
-    auto *columns = new QGroupBox(tr("Fields, in file order"), this);
+    byOptions_ = Radio(tr("By the fields below, in file order"), "byOptions", this);
+    byHeading_ = Radio(tr("By the file's heading (column names)"), "byHeading", this);
+    auto *ways = new QButtonGroup(this);
+    ways->addButton(byOptions_);
+    ways->addButton(byHeading_);
+    byOptions_->setChecked(true);
+    headingMap_ = new CHeadingMapBox(this);
+    preset_ = new QComboBox(this);
+    preset_->setObjectName("preset");
+    preset_->setEditable(true);
+    preset_->addItems(ImportPresets().names());
+    const QString last = ImportPresets().lastName();
+    preset_->setEditText(last.isEmpty() ? tr("Fleet export") : last);
+    auto *presetRow = new QHBoxLayout;
+    presetRow->addWidget(new QLabel(tr("Preset:"), this));
+    presetRow->addWidget(preset_, 1);
+    auto *headingPart = new QVBoxLayout;
+    headingPart->addLayout(presetRow);
+    headingPart->addWidget(headingMap_);
+
+    optionsPart_ = new QWidget(this);
+    auto *columns = new QGroupBox(tr("Fields, in file order"), optionsPart_);
     auto *grid = new QGridLayout(columns);
     grid->addWidget(date_, 0, 0);
     grid->addWidget(state_, 1, 0);
@@ -109,18 +136,71 @@ CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidg
     buttons->addWidget(import);
     buttons->addWidget(cancel);
 
+    header_->setParent(optionsPart_);
+    auto *optionsLayout = new QVBoxLayout(optionsPart_);
+    optionsLayout->setContentsMargins(0, 0, 0, 0);
+    optionsLayout->addWidget(header_);
+    optionsLayout->addWidget(columns);
+    auto *parts = new QHBoxLayout;
+    parts->addWidget(optionsPart_);
+    parts->addLayout(headingPart);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(file);
-    layout->addWidget(header_);
-    layout->addWidget(columns);
+    layout->addWidget(byOptions_);
+    layout->addWidget(byHeading_);
+    layout->addLayout(parts);
     layout->addLayout(buttons);
 
     connect(select, &QPushButton::clicked, this, &CImportDlg::OnSelectFile);
     connect(import, &QPushButton::clicked, this, &CImportDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CImportDlg::reject);
     connect(help, &QPushButton::clicked, this, &CImportDlg::OnHelp);
+    connect(byHeading_, &QRadioButton::toggled, this, &CImportDlg::showWay);
+    connect(preset_, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int item) { applyPreset(preset_->itemText(item)); });
 
     transferToControls(data_.options);
+    showWay();
+}
+
+void CImportDlg::showWay()
+{
+    // The units of the options still hold for columns whose names give none.
+    const bool heading = byHeading_->isChecked();
+    for (QWidget *w : {static_cast<QWidget *>(header_), static_cast<QWidget *>(date_),
+                       static_cast<QWidget *>(distance_), static_cast<QWidget *>(fuel_),
+                       static_cast<QWidget *>(odometerIn_), static_cast<QWidget *>(odometerOut_)})
+        w->setEnabled(!heading);
+    headingMap_->setEnabled(heading);
+    preset_->setEnabled(heading);
+}
+
+void CImportDlg::showHeadings()
+{
+    std::string bytes;
+    std::vector<std::string> headings;
+    if (!SafeFile::readAll(data_.filePath, bytes, SafeFile::kRecordFileLimit) ||
+        !ReadHeadings(ImportText(std::move(bytes)), headings))
+        headings.clear();
+    headingMap_->setHeadings(headings, DetectHeadingMap(headings));
+    applyPreset(preset_->currentText());
+    // A file laid out as the options say imports by them, as it always has.
+    const bool byHeading = IsImportHeading(headings) &&
+                           !FollowsOptionsLayout(DetectHeadingMap(headings), optionsFromControls());
+    (byHeading ? byHeading_ : byOptions_)->setChecked(true);
+}
+
+void CImportDlg::applyPreset(const QString &name)
+{
+    // A preset holds when the file has every column it names; otherwise the detected
+    // columns stay.
+    const QString mapping = ImportPresets().mapping(name);
+    HeadingMap map = DetectHeadingMap(headingMap_->headings());
+    std::string error;
+    if (!mapping.isEmpty() &&
+        ApplyMappingText(ToBytes(mapping), headingMap_->headings(), map, error))
+        headingMap_->setHeadings(headingMap_->headings(), map);
 }
 
 void CImportDlg::transferToControls(uint32_t options)
@@ -160,8 +240,14 @@ void CImportDlg::OnSelectFile()
     const std::string chosen = prompts_.openFileName(kImportFileFilter);
     if (chosen.empty())
         return;
-    data_.filePath = ToPath(QFileInfo(FromPath(chosen)).absoluteFilePath());
+    setFile(chosen);
+}
+
+void CImportDlg::setFile(const std::string &path)
+{
+    data_.filePath = ToPath(QFileInfo(FromPath(path)).absoluteFilePath());
     filePath_->setText(FromPath(data_.filePath));
+    showHeadings();
 }
 
 void CImportDlg::OnHelp()
@@ -176,5 +262,9 @@ void CImportDlg::accept()
         return;
     }
     data_.options = optionsFromControls();
+    data_.byHeading = byHeading_->isChecked();
+    data_.mapping = data_.byHeading ? headingMap_->mappingText() : std::string();
+    if (data_.byHeading && !preset_->currentText().trimmed().isEmpty())
+        ImportPresets().keep(preset_->currentText().trimmed(), FromBytes(data_.mapping));
     QDialog::accept();
 }

@@ -4,9 +4,10 @@
 #include "dialogs/dialogtext.h"
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
-#include "records/recordmerge.h"
+#include "session/mergeunits.h"
 #include "ui/userprompts.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -42,6 +43,11 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
     list_->setPalette(palette);
     list_->setMinimumSize(300, 160);
 
+    unitsFromNames_ = new QCheckBox(tr("Use file names as unit numbers"), this);
+    unitsFromNames_->setObjectName("unitsFromNames");
+    unitsFromNames_->setToolTip(
+        tr("Lines without a unit number take the name of their file (T-104.irc gives T-104)"));
+
     auto *add = new QPushButton(tr("Add"), this);
     add->setObjectName("add");
     auto *ok = new QPushButton(tr("OK"), this);
@@ -58,8 +64,11 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
     for (QPushButton *b : {add, ok, cancel, help})
         buttons->addWidget(b);
     buttons->addStretch();
+    auto *left = new QVBoxLayout;
+    left->addWidget(list_, 1);
+    left->addWidget(unitsFromNames_);
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
+    layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
@@ -73,7 +82,7 @@ bool CMergeDlg::OnAdd()
     const std::string path = prompts_.openFileName(kRecordFileFilter);
     if (path.empty())
         return false;
-    const Result merged = MergeFile(doc_, path);
+    const Result merged = MergeRecordFile(doc_, path, unitsFromNames_->isChecked());
     if (!merged) {
         prompts_.warn(merged.message);
         return false;

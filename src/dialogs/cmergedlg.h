@@ -4,6 +4,7 @@
 
 class CIftaDoc;
 class UserPrompts;
+class QCheckBox;
 class QTableWidget;
 
 // "Merge Files": each "Add" asks for a record file and appends its trip lines to the
@@ -21,6 +22,9 @@ public:
     int rowCount() const { return rows_; }
     // The list: "File Name" and "Tax Period" columns.
     QTableWidget *list() const { return list_; }
+    // "Use file names as unit numbers": lines of the files added from then on that carry
+    // no unit number take their file's base name.
+    QCheckBox *unitsFromNames() const { return unitsFromNames_; }
 
     // "Add": picks one file and merges it; false when cancelled or refused.
     bool OnAdd();
@@ -31,5 +35,6 @@ private:
     UserPrompts &prompts_;
     CIftaDoc &doc_;
     QTableWidget *list_ = nullptr;
+    QCheckBox *unitsFromNames_ = nullptr;
     int rows_ = 0;
 };

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,9 +58,11 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     texts_[0]->setMinimumWidth(texts_[0]->fontMetrics().horizontalAdvance('M') * 24);
     useOdometerBox_ = new QCheckBox(tr("Use Odometer"), this);
     useOdometerBox_->setObjectName("useOdometer");
-    dieselBox_ = new QCheckBox(tr("Diesel"), this);
+    dieselBox_ = new QRadioButton(tr("Diesel"), this);
+    dieselBox_->setAutoExclusive(false); // a profile may have neither
     dieselBox_->setObjectName("diesel");
-    gasBox_ = new QCheckBox(tr("Gas"), this);
+    gasBox_ = new QRadioButton(tr("Gas"), this);
+    gasBox_->setAutoExclusive(false); // a profile may have neither
     gasBox_->setObjectName("gasoline");
 
     // The horizontal spin: its right arrow steps -1 (toward the end of the list), its left
@@ -85,8 +88,8 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     connect(select, &QPushButton::clicked, this, &CProfilesDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CProfilesDlg::reject);
     connect(remove, &QPushButton::clicked, this, &CProfilesDlg::OnDeleteProfile);
-    connect(dieselBox_, &QCheckBox::clicked, this, &CProfilesDlg::OnDiesel);
-    connect(gasBox_, &QCheckBox::clicked, this, &CProfilesDlg::OnGas);
+    connect(dieselBox_, &QRadioButton::clicked, this, &CProfilesDlg::OnDiesel);
+    connect(gasBox_, &QRadioButton::clicked, this, &CProfilesDlg::OnGas);
 
     auto *spin = new QHBoxLayout;
     spin->setSpacing(0);

@@ -7,6 +7,7 @@
 class CProfileStore;
 class UserPrompts;
 class QCheckBox;
+class QRadioButton;
 class QLineEdit;
 
 // "Users Profile Dialog": pages through the stored user profiles with a horizontal
@@ -55,6 +56,6 @@ private:
 
     QLineEdit *texts_[8] = {};
     QCheckBox *useOdometerBox_ = nullptr;
-    QCheckBox *dieselBox_ = nullptr;
-    QCheckBox *gasBox_ = nullptr;
+    QRadioButton *dieselBox_ = nullptr;
+    QRadioButton *gasBox_ = nullptr;
 };

@@ -83,6 +83,8 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
         lines = static_cast<int>(
             CheckListingLines(printout_.findings, CheckMessageChars(measured.setup, page.drawRect))
                 .size());
+    else if (printout_.mode == ViewMode::Vehicles)
+        lines = static_cast<int>(VehicleListingLines(*printout_.doc, printout_.fleet).size());
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
@@ -108,6 +110,10 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
     case ViewMode::Check:
         SetUpListingPage(painter, info, state_);
         PrintCheckListing(painter, info, state_, printout_.findings);
+        break;
+    case ViewMode::Vehicles:
+        SetUpListingPage(painter, info, state_);
+        PrintVehicleListing(painter, info, state_, *printout_.doc, printout_.fleet);
         break;
     }
     painter.setFont(previous);

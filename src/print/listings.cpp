@@ -3,6 +3,7 @@
 #include "check/quartercheck.h"
 #include "print/printtext.h"
 #include "records/units.h"
+#include "report/report.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -176,7 +177,10 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         const int distance =
             static_cast<int>(ConvertDistance(e.distance, e.distanceInMiles, country));
         const Hundredths fuel = ConvertFuel(e.fuel, e.fuelInGallons, country);
-        totalDistance += distance;
+        // A surcharge line repeats its jurisdiction's distance: counted once, as the
+        // report's total distance counts it.
+        if (!e.surcharge)
+            totalDistance += distance;
         totalFuel += fuel;
         if (!plan.holds(j))
             continue;
@@ -190,7 +194,8 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         texts.push_back({c.fuel, y, FormatAmount(fuel), true});
         texts.push_back({c.surtax, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
     }
-    // The totals, after an empty line: the sums of the distances and fuel printed above.
+    // The totals, after an empty line: the sums of the distances (surcharge lines left
+    // out) and of the fuel printed above.
     if (count > 0 && plan.holds(count + 1)) {
         const int y = plan.lineY(count + 1);
         texts.push_back({c.state, y, QStringLiteral("Total"), false});
@@ -316,4 +321,125 @@ void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &sta
     state.setup.currentPage = info.currentPage;
     state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
     DrawListing(painter, CheckListingPage(findings, state.setup, info.drawRect, info.currentPage));
+}
+
+namespace {
+
+QString AverageText(Hundredths average, bool metric)
+{
+    if (average == kInvalidFleetAverage)
+        return QStringLiteral("Average: Invalid");
+    return QStringLiteral("Average: %1 %2")
+        .arg(FormatAmount(average), metric ? QStringLiteral("km/L") : QStringLiteral("MPG"));
+}
+
+} // namespace
+
+std::vector<std::vector<QString>> VehicleListingLines(const CIftaDoc &doc, const FleetRecord &fleet)
+{
+    const std::string &country = doc.company().country;
+    const bool metric = IsCanada(country);
+    const TaxRateTable &table = doc.taxTable();
+    const auto abbreviation = [&](int slot) {
+        return TaxRateTable::isValidSlot(slot) ? FromCp1252(table[slot].abbreviation) : QString();
+    };
+    const auto name = [&](int slot) {
+        return TaxRateTable::isValidSlot(slot) ? FromCp1252(table[slot].name) : QString();
+    };
+    std::vector<std::vector<QString>> lines;
+    for (const VehicleRecord &vehicle : fleet.vehicles) {
+        lines.push_back(
+            {QStringLiteral("Unit %1").arg(vehicle.unit.empty() ? QString::fromUtf8(kNoUnit)
+                                                                : FromCp1252(vehicle.unit)),
+             {},
+             {},
+             {},
+             {},
+             {},
+             {}});
+        for (size_t position : vehicle.trips) {
+            const TripEntry &e = doc.entries()[position];
+            lines.push_back({FormatNumber("%d", e.tripNumber), FromCp1252(e.date),
+                             abbreviation(e.slot), FormatNumber("%d", e.odometerIn),
+                             FormatNumber("%d", e.odometerOut),
+                             QString::number(ReportDistance(e, metric)),
+                             FormatAmount(ConvertFuel(e.fuel, e.fuelInGallons, country))});
+        }
+        for (const VehicleJurisdiction &j : vehicle.jurisdictions)
+            lines.push_back({{},
+                             {},
+                             abbreviation(j.slot) + "  " + name(j.slot),
+                             {},
+                             {},
+                             QString::number(j.distance),
+                             FormatAmount(j.fuel)});
+        lines.push_back({QStringLiteral("Unit total"),
+                         {},
+                         AverageText(vehicle.average, metric),
+                         {},
+                         {},
+                         QString::number(vehicle.distance),
+                         FormatAmount(vehicle.fuel)});
+        lines.push_back(std::vector<QString>(7));
+    }
+    lines.push_back({QStringLiteral("Fleet"),
+                     {},
+                     AverageText(fleet.average, metric),
+                     {},
+                     {},
+                     QString::number(fleet.distance),
+                     FormatAmount(fleet.fuel)});
+    return lines;
+}
+
+std::vector<ListingText> VehicleListingPage(const CIftaDoc &doc, const FleetRecord &fleet,
+                                            const PrintSetup &setup, const QRect &drawRect,
+                                            int page)
+{
+    const int l = drawRect.left();
+    const int f = setup.fiveDigitWidth;
+    const int t = setup.tenDigitWidth;
+    const PagePlan plan = PlanPage(setup, drawRect, page);
+    const bool canada = IsCanada(doc.company().country);
+    // Left edges (and right ends of the number columns) of the seven columns.
+    // The number columns end one and a half ten-digit widths apart: their headings are
+    // wider than their numbers.
+    const int j = l + 4 * f;
+    const int x[7] = {
+        l, l + 2 * f, j, j + 3 * t, j + 3 * t + 3 * t / 2, j + 6 * t, j + 6 * t + 3 * t / 2};
+    const bool right[7] = {false, false, false, true, true, true, true};
+
+    std::vector<ListingText> texts;
+    AddTitle(texts, drawRect, "Vehicle Records", page, setup.lineHeight, RecordHeading(doc));
+    const int headingY = drawRect.top() + 2 * setup.lineHeight;
+    const QString headings[7] = {
+        QStringLiteral("Trip"),
+        QStringLiteral("Date"),
+        QStringLiteral("Jurisdiction"),
+        QStringLiteral("Odometer IN"),
+        QStringLiteral("Odometer OUT"),
+        canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
+        canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)")};
+    for (int c = 0; c < 7; ++c)
+        texts.push_back({x[c], headingY, headings[c], right[c]});
+
+    const std::vector<std::vector<QString>> lines = VehicleListingLines(doc, fleet);
+    for (int j = plan.first; j < static_cast<int>(lines.size()) && plan.holds(j); ++j) {
+        const std::vector<QString> &line = lines[static_cast<size_t>(j)];
+        for (int c = 0; c < 7; ++c) {
+            // A line's first text may run on past its column (a unit's name, "Unit total").
+            if (!line[static_cast<size_t>(c)].isEmpty())
+                texts.push_back({x[c], plan.lineY(j), line[static_cast<size_t>(c)], right[c]});
+        }
+    }
+    return texts;
+}
+
+void PrintVehicleListing(QPainter &painter, const PrintInfo &info, PrintState &state,
+                         const CIftaDoc &doc, const FleetRecord &fleet)
+{
+    state.setup.currentPage = info.currentPage;
+    state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
+    DrawListing(painter,
+                VehicleListingPage(doc, fleet, state.setup, info.drawRect, info.currentPage));
 }

@@ -3,6 +3,7 @@
 #include "check/finding.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
+#include "report/vehiclerecord.h"
 
 #include <QString>
 
@@ -72,10 +73,22 @@ int CheckMessageChars(const PrintSetup &setup, const QRect &drawRect);
 std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintSetup &setup,
                                           const QRect &drawRect, int page);
 
+// The vehicle records: for each unit a line naming it, its trips in date order (trip,
+// date, jurisdiction, odometers, distance and fuel in the carrier's units), its distance
+// and fuel by jurisdiction, its totals and average, an empty line; the fleet's line last.
+// Each line is the texts of its seven columns.
+std::vector<std::vector<QString>> VehicleListingLines(const CIftaDoc &doc,
+                                                      const FleetRecord &fleet);
+std::vector<ListingText> VehicleListingPage(const CIftaDoc &doc, const FleetRecord &fleet,
+                                            const PrintSetup &setup, const QRect &drawRect,
+                                            int page);
+
 // One page of each listing on the painter, after SetUpListingPage.
 void PrintRecordListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                         const CIftaDoc &doc);
 void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                          const TaxRateTable &table, const TaxPeriod &period);
+void PrintVehicleListing(QPainter &painter, const PrintInfo &info, PrintState &state,
+                         const CIftaDoc &doc, const FleetRecord &fleet);
 void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                        const Findings &findings);

@@ -1,6 +1,7 @@
 #include "records/csvimport.h"
 
 #include "records/cp1252.h"
+#include "records/csvlines.h"
 #include "records/decimaltext.h"
 #include "records/entryresolver.h"
 #include "records/platformfile.h"
@@ -14,38 +15,6 @@
 #include <string_view>
 
 namespace {
-
-// The lines of a file image. A line ends at a line feed; the carriage return of a CR LF
-// line end is not part of the line.
-class LineReader
-{
-public:
-    explicit LineReader(std::string_view text) : rest_(text) {}
-
-    bool next(std::string_view &line)
-    {
-        if (rest_.empty())
-            return false;
-        const size_t end = rest_.find('\n');
-        line = rest_.substr(0, end);
-        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return true;
-    }
-
-    bool nextNonEmpty(std::string_view &line)
-    {
-        while (next(line)) {
-            if (!line.empty())
-                return true;
-        }
-        return false;
-    }
-
-private:
-    std::string_view rest_;
-};
 
 // The separator of the whole file, from its first data line: the tab when a non-empty
 // text stands before the line's first tab, else the comma when one stands before its
@@ -193,9 +162,8 @@ std::string LockedFile(const std::string &path)
     return "The file " + Utf8ToCp1252(path) + " is locked.\nClose the file and try again.";
 }
 
-// Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
-// the slot's rate and flag and no fuel. The list grows once and the lines move back from
-// its end, so a large import is not copied into a second list.
+} // namespace
+
 void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)
 {
     // The surcharge slot depends only on the line's slot and its own flag: look it up once
@@ -235,8 +203,6 @@ void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &tab
             lines[write] = std::move(lines[read]);
     }
 }
-
-} // namespace
 
 EntryUnits ImportUnits(ImportOptions options)
 {

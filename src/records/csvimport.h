@@ -69,3 +69,7 @@ int CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &tab
 
 // The import's note of `lines` such lines.
 std::string ZeroedDistancesNote(int lines);
+
+// Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
+// the slot's rate for the fuel type, the slot's surcharge flag and no fuel.
+void InsertSurchargeLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);

@@ -11,6 +11,7 @@ std::vector<ListColumn> EntryListColumns(const std::string &country)
     const bool canada = IsCanada(country);
     return {
         {"Trip", 30, true},
+        {"Unit", 60, true},
         {"Date", 70, true},
         {"State", 150, true},
         {"Abbrev", 50, true},
@@ -27,6 +28,7 @@ ListLine EntryListLine(const TripEntry &entry, const TaxRateTable &table,
 {
     ListLine line(EntryColumnCount);
     line[EntryColumnTrip] = std::to_string(entry.tripNumber);
+    line[EntryColumnUnit] = entry.reservedText;
     line[EntryColumnDate] = entry.date;
     if (!IsTaxTableLoaded(table)) {
         // A line entered before any table was loaded still names its jurisdiction.

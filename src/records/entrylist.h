@@ -11,12 +11,13 @@
 // country. The window's list, the command-line tool and the printed record listing all
 // take their columns and texts from here.
 //
-// Columns: Trip, Date, State, Abbrev (left-aligned), distance, Odometer IN,
+// Columns: Trip, Unit, Date, State, Abbrev (left-aligned), distance, Odometer IN,
 // Odometer OUT, fuel, Surtax (right-aligned). The distance and fuel headings name the
 // unit: "Distance (Km)" and "Fuel (L)" for a Canadian carrier, "Distance (Mil)" and
 // "Fuel (Gal)" for any other.
 enum EntryColumn {
     EntryColumnTrip,
+    EntryColumnUnit, // the unit number (the line's reservedText)
     EntryColumnDate,
     EntryColumnState,
     EntryColumnAbbrev,
@@ -28,10 +29,10 @@ enum EntryColumn {
     EntryColumnCount
 };
 
-// The nine columns for the carrier's country ("Canada" exactly selects km and litres).
+// The ten columns for the carrier's country ("Canada" exactly selects km and litres).
 std::vector<ListColumn> EntryListColumns(const std::string &country);
 
-// The nine texts of one trip line. State and abbreviation come from the line's slot in
+// The ten texts of one trip line. State and abbreviation come from the line's slot in
 // the table loaded now (empty for a slot outside the table); distance and fuel are
 // converted to the country's units.
 ListLine EntryListLine(const TripEntry &entry, const TaxRateTable &table,

@@ -153,9 +153,7 @@ TripEntry parseLine(const char *begin, const char *end)
     entry.surcharge = fields.nextInt();
     entry.odometerIn = fields.nextInt();
     entry.odometerOut = fields.nextInt();
-    // A negative distance (a hand-edited file) is no distance, not four billion.
-    const int32_t distance = fields.nextInt();
-    entry.distance = distance > 0 ? static_cast<uint32_t>(distance) : 0;
+    entry.distance = static_cast<uint32_t>(fields.nextInt());
     entry.fuel = fields.nextDecimal<2>();
     entry.rate = fields.nextDecimal<4>();
     entry.fuelInGallons = fields.nextInt();

@@ -4,7 +4,7 @@
 #include "records/recordfile.h"
 #include "records/safefile.h"
 
-Result MergeFile(CIftaDoc &doc, const std::string &path)
+Result MergeFile(CIftaDoc &doc, const std::string &path, const std::string &unitForBareLines)
 {
     std::string bytes;
     const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit);
@@ -16,6 +16,13 @@ Result MergeFile(CIftaDoc &doc, const std::string &path)
         doc.mergeRefused();
         return Result::badFormat(kIncompatibleFileFormat);
     }
-    doc.mergeFrom(header, ParseTripLines(bytes, kCurrentHeaderSize), FullPath(path));
+    std::vector<TripEntry> lines = ParseTripLines(bytes, kCurrentHeaderSize);
+    if (!unitForBareLines.empty()) {
+        for (TripEntry &line : lines) {
+            if (line.reservedText.empty())
+                line.reservedText = unitForBareLines;
+        }
+    }
+    doc.mergeFrom(header, std::move(lines), FullPath(path));
     return Result::success();
 }

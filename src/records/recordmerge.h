@@ -21,4 +21,8 @@
 // fails with "Incompatible file format": the company data are cleared and the modified
 // flag too, while the lines merged before stay. A file that cannot be read fails with a
 // message naming it and leaves the document as it was.
-Result MergeFile(CIftaDoc &doc, const std::string &path);
+//
+// With `unitForBareLines`, the file's lines that carry no unit number get that one (the
+// lines that have one keep it).
+Result MergeFile(CIftaDoc &doc, const std::string &path,
+                 const std::string &unitForBareLines = std::string());

@@ -8,6 +8,24 @@
 #include <array>
 #include <cstdint>
 
+uint32_t ReportDistance(const TripEntry &entry, bool metric)
+{
+    if (metric)
+        return entry.distanceInMiles ? MilesToKilometres(entry.distance) : entry.distance;
+    return entry.distanceInMiles ? entry.distance : KilometresToMilesTruncated(entry.distance);
+}
+
+Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric, FuelRounding rounding)
+{
+    // Both in hundredths of a unit times the denominator below.
+    const Int128 numerator =
+        Int128(litres) * kFactorScale + Int128(gallons) * kLitresPerGallonMillionths;
+    const Int128 denominator = metric ? kFactorScale : kLitresPerGallonMillionths;
+    if (rounding == FuelRounding::WholeUnits)
+        return Hundredths{ExactRound::HalfUp(numerator, denominator * 100) * 100};
+    return Hundredths{ExactRound::HalfUp(numerator, denominator)};
+}
+
 namespace {
 
 // One slot's sums over the trip lines that count for it, in record order: distance in
@@ -20,16 +38,6 @@ struct SlotSums {
     int64_t gallons = 0;
     size_t last = SIZE_MAX;
 };
-
-// Distance of a trip line in the report's unit. Kilometres from miles are rounded to the
-// nearest whole kilometre; miles from kilometres are cut off, as the return has always
-// been computed.
-uint32_t ReportDistance(const TripEntry &entry, bool metric)
-{
-    if (metric)
-        return entry.distanceInMiles ? MilesToKilometres(entry.distance) : entry.distance;
-    return entry.distanceInMiles ? entry.distance : KilometresToMilesTruncated(entry.distance);
-}
 
 std::array<SlotSums, TaxRateTable::kSlotCount> SumSlots(const std::vector<TripEntry> &entries,
                                                         bool metric)
@@ -49,18 +57,9 @@ std::array<SlotSums, TaxRateTable::kSlotCount> SumSlots(const std::vector<TripEn
     return sums;
 }
 
-// The fuel bought in a slot in the report's unit: the exact sum of both entry units,
-// rounded once, to hundredths or to whole units.
 Hundredths RowFuel(const SlotSums &sums, bool metric, FuelRounding rounding)
 {
-    const Int128 litres = Int128(sums.litres) * kFactorScale;
-    const Int128 gallons = Int128(sums.gallons) * kLitresPerGallonMillionths;
-    // Both in hundredths of a unit times the denominator below.
-    const Int128 numerator = litres + gallons;
-    const Int128 denominator = metric ? kFactorScale : kLitresPerGallonMillionths;
-    if (rounding == FuelRounding::WholeUnits)
-        return Hundredths{ExactRound::HalfUp(numerator, denominator * 100) * 100};
-    return Hundredths{ExactRound::HalfUp(numerator, denominator)};
+    return FuelInReportUnit(sums.litres, sums.gallons, metric, rounding);
 }
 
 ReportRow BuildRow(int slot, const SlotSums &sums, const CIftaDoc &doc, bool metric,

@@ -37,6 +37,16 @@ struct ReportRowFigures {
 ReportRowFigures ComputeRowFigures(const ReportRow &row, Hundredths fleetAverage,
                                    FuelRounding rounding = FuelRounding::Cents);
 
+// Distance of a trip line in the report's unit. Kilometres from miles are rounded to the
+// nearest whole kilometre; miles from kilometres are cut off, as the return has always
+// been computed.
+uint32_t ReportDistance(const TripEntry &entry, bool metric);
+
+// Fuel in the report's unit from sums in hundredths of litres and of gallons: the exact
+// sum of both, rounded once, to hundredths or to whole units.
+Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric,
+                            FuelRounding rounding = FuelRounding::Cents);
+
 // The fleet average of a distance over the fuel paid as shown, rounded to cents with
 // halves up; kInvalidFleetAverage when no fuel was paid.
 Hundredths FleetAverage(int64_t distance, Hundredths fuelPaid);

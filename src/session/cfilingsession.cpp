@@ -23,9 +23,6 @@ std::string FindShippedInterestRates(const std::string &programDir)
 #ifdef TOLLMARK_INSTALL_DATADIR
     candidates.push_back(JoinPath(TOLLMARK_INSTALL_DATADIR, kRatesName));
 #endif
-#ifdef TOLLMARK_SOURCE_DATADIR
-    candidates.push_back(JoinPath(TOLLMARK_SOURCE_DATADIR, kRatesName));
-#endif
     for (const std::string &candidate : candidates) {
         if (IsReadableFile(candidate))
             return FullPath(candidate);

@@ -65,8 +65,12 @@ void CRecordSession::setDefaultTitle()
     events().titleChanged(title_);
 }
 
-SessionPrompts::CompanyResult CRecordSession::runCompanyDialog(CompanyDialogData &data)
+SessionPrompts::CompanyResult CRecordSession::runCompanyDialog(CompanyDialogData &data,
+                                                               bool newRecord)
 {
+    // A new record takes the loaded table's quarter; an open one keeps its own.
+    const bool byTable = newRecord && doc_.taxTable().usedCount() > 0;
+    data.datePeriodByQuarter(byTable ? doc_.tablePeriod() : doc_.recordPeriod());
     return prompts_.editCompany(data, &profiles_);
 }
 
@@ -117,7 +121,7 @@ void CRecordSession::replaceWithNewRecord(const CompanyInfo &values)
 bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
 {
     CompanyDialogData data = CompanyDialogData::ForNewRecord(doc_.company());
-    switch (runCompanyDialog(data)) {
+    switch (runCompanyDialog(data, true)) {
     case SessionPrompts::CompanyResult::GoToProfiles: {
         // "Go to profiles": the chosen profile's dialog decides about the new record.
         ProfileRecord chosen;
@@ -135,7 +139,7 @@ bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
 bool CRecordSession::askProfileCompany(const ProfileRecord &profile, CompanyInfo &values)
 {
     CompanyDialogData data = CompanyDialogData::ForProfile(CompanyFromProfile(profile));
-    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
+    if (runCompanyDialog(data, true) != SessionPrompts::CompanyResult::Ok)
         return false;
     values = data.company;
     return true;
@@ -264,7 +268,7 @@ bool CRecordSession::editCompany(bool newFileMode)
     CompanyDialogData data =
         newFileMode ? CompanyDialogData::ForNewRecord(doc_.company())
                     : CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
-    if (runCompanyDialog(data) != SessionPrompts::CompanyResult::Ok)
+    if (runCompanyDialog(data, newFileMode) != SessionPrompts::CompanyResult::Ok)
         return false;
     doc_.applyCompanyInfo(data.company, !newFileMode);
     return true;
@@ -273,7 +277,7 @@ bool CRecordSession::editCompany(bool newFileMode)
 void CRecordSession::companyInfo()
 {
     CompanyDialogData data = CompanyDialogData::ForRecord(doc_.company(), !doc_.entries().empty());
-    const SessionPrompts::CompanyResult result = runCompanyDialog(data);
+    const SessionPrompts::CompanyResult result = runCompanyDialog(data, false);
     if (result == SessionPrompts::CompanyResult::GoToProfiles) {
         runProfileFlow();
         return;
@@ -299,7 +303,24 @@ bool CRecordSession::importCsv()
         return false;
     state_.lastImportOptions = data.options;
     replaceWithNewRecord(values);
+    if (data.byHeading) {
+        HeadingImportRequest request;
+        request.path = data.filePath;
+        request.mapping = data.mapping;
+        request.options = data.options;
+        return importByHeading(request);
+    }
     return importFile(data.filePath, data.options);
+}
+
+bool CRecordSession::importByHeading(const HeadingImportRequest &request)
+{
+    HeadingImport import;
+    if (!ImportFileByHeading(doc_, prompts_, request, import))
+        return false;
+    state_.entryUnits = ImportUnits(request.options);
+    events().recordChanged();
+    return true;
 }
 
 bool CRecordSession::importFile(const std::string &path, uint32_t options)
@@ -337,8 +358,8 @@ bool CRecordSession::mergeFiles()
 
 bool CRecordSession::saveWithCurrentRates()
 {
-    if (pathName_.empty())
-        return false;
+    // A record not saved yet gets the same choice and then goes on to Save As: the
+    // report's notice of differing rates sends the user here, so it must not do nothing.
     const SessionPrompts::Answer answer = prompts_.askYesNoCancel(kUpdateRatesQuestion);
     if (answer == SessionPrompts::Answer::Cancel)
         return false;

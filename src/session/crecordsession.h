@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/result.h"
+#include "session/headingimportcase.h"
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"
 
@@ -92,15 +93,18 @@ public:
     // The import of `path` with `options` into the record: true when every line was read.
     // A failure is told; the lines before the failing one stay.
     bool importFile(const std::string &path, uint32_t options);
+    // The import by heading (ImportFileByHeading) into the record; the units of columns
+    // whose names give none become those of new lines.
+    bool importByHeading(const HeadingImportRequest &request);
 
     // Merge Files: the record is offered for saving, then a new unnamed record is built
     // from the files added in the merge dialog. OK keeps the merged lines and makes the
     // first save show the company dialog; Cancel discards everything merged.
     bool mergeFiles();
 
-    // "Save/Update Tax Rates" of a record saved before: Yes brings every trip line to the
-    // loaded table's rates and the record's period to the table's, then saves; No saves
-    // as it is; Cancel stops. True when the file was saved.
+    // "Save/Update Tax Rates": Yes brings every trip line to the loaded table's rates and
+    // the record's period to the table's, then saves (a record never saved through Save
+    // As); No saves as it is; Cancel stops. True when the file was saved.
     bool saveWithCurrentRates();
 
     // Options: the Preferences dialog; on OK (and, for a tax-rate file that does not
@@ -125,7 +129,7 @@ private:
     void startUpSteps();
     void reloadDefaultTaxFile();
     bool writeRecord(const std::string &path);
-    SessionPrompts::CompanyResult runCompanyDialog(CompanyDialogData &data);
+    SessionPrompts::CompanyResult runCompanyDialog(CompanyDialogData &data, bool newRecord);
     void setPathName(const std::string &path);
     void setDefaultTitle();
     SessionEvents &events() { return events_ ? *events_ : quiet_; }

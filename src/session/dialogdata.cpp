@@ -42,3 +42,17 @@ CompanyDialogData CompanyDialogData::ForRecord(const CompanyInfo &company, bool 
     data.fuelChoice = !hasEntries;
     return data;
 }
+
+void CompanyDialogData::datePeriodByQuarter(const TaxPeriod &quarter)
+{
+    CompanyInfo &c = company;
+    if (!withPeriodDates || c.periodFrom.year != 0 || c.periodTo.year != 0 || quarter.year < 1 ||
+        quarter.year > static_cast<int32_t>(kLatestValidYear) || quarter.quarter < 1 ||
+        quarter.quarter > 4)
+        return;
+    const auto year = static_cast<uint16_t>(quarter.year);
+    const auto lastMonth = static_cast<uint16_t>(quarter.quarter * 3);
+    c.periodFrom = PeriodDate{year, static_cast<uint16_t>(lastMonth - 2), 1};
+    c.periodTo = PeriodDate{year, lastMonth,
+                            static_cast<uint16_t>(lastMonth == 6 || lastMonth == 9 ? 30 : 31)};
+}

@@ -2,6 +2,7 @@
 
 #include "filing/latereturn.h"
 #include "records/companyinfo.h"
+#include "records/taxperiod.h"
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,8 @@ struct CompanyDialogData {
     bool fuelChoice = false;
     bool goToProfiles = true;
     // Whether the "From:" and "To:" pickers show and give back `company.periodFrom` and
-    // `company.periodTo`. A date of year 0 shows today's date in its picker.
+    // `company.periodTo`. A date of year 0 shows today's date in its picker (the session
+    // gives undated records their quarter's days first, see datePeriodByQuarter).
     bool withPeriodDates = false;
 
     // A dialog object's own defaults: country "Canada", province "QC", every other text
@@ -38,6 +40,10 @@ struct CompanyDialogData {
     // the record with its period dates; the fuel type may be changed while the record has
     // no trip lines.
     static CompanyDialogData ForRecord(const CompanyInfo &company, bool hasEntries);
+
+    // Pickers of a company without period dates show the first and last days of
+    // `quarter` instead of today's date, so that OK without a look gives the quarter.
+    void datePeriodByQuarter(const TaxPeriod &quarter);
 };
 
 // What the import dialog takes in (the options last confirmed) and gives back on
@@ -45,6 +51,11 @@ struct CompanyDialogData {
 struct ImportDialogData {
     std::string filePath; // the CSV file chosen with "Select import file" (never empty)
     uint32_t options = 0; // the ImportOptions bits of the ticked boxes
+    // Import by the file's heading instead of the options' fixed columns, with the
+    // columns as the dialog showed them (a mapping text, ApplyMappingText; empty: the
+    // detected ones).
+    bool byHeading = false;
+    std::string mapping;
 };
 
 // The remembered paths the Preferences dialog edits.

@@ -18,6 +18,8 @@ size_t Printout::itemCount() const
         return static_cast<size_t>(ShownTaxSlotCount(doc->taxTable()));
     case ViewMode::Check:
         return findings.size();
+    case ViewMode::Vehicles:
+        return fleet.vehicles.size();
     }
     return 0;
 }
@@ -30,6 +32,8 @@ Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding roundi
     printout.mode = mode;
     if (mode == ViewMode::Check)
         printout.findings = CheckQuarter(doc, doc.rates());
+    if (mode == ViewMode::Vehicles)
+        printout.fleet = ComputeFleetRecord(doc);
     if (mode != ViewMode::Report)
         return printout;
     printout.report = ComputeReport(doc, rounding);

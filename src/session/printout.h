@@ -3,6 +3,7 @@
 #include "check/finding.h"
 #include "filing/latereturn.h"
 #include "report/report.h"
+#include "report/vehiclerecord.h"
 #include "session/viewmode.h"
 
 class CFilingSession;
@@ -17,6 +18,7 @@ struct Printout {
     ViewMode mode = ViewMode::EntryList;
     Report report;
     Findings findings;
+    FleetRecord fleet; // the vehicle records, for their printout
     // The return filed late, when it is: the form fills its Interest (P) and Total (Q)
     // columns and the penalty from it.
     bool hasLateReturn = false;
@@ -25,7 +27,7 @@ struct Printout {
     const LateReturn *lateReturn() const { return hasLateReturn ? &late : nullptr; }
 
     // The number of things the printout lists: trip lines, report rows, shown tax-rate
-    // slots or findings. Nothing to print when 0.
+    // slots, findings or units. Nothing to print when 0.
     size_t itemCount() const;
 };
 

@@ -5,6 +5,7 @@
 #include "records/units.h"
 
 #include <cstdint>
+#include <string>
 
 // The program-wide state that outlives record documents, in one object: the window's
 // application owns one, each tollmark-cli subcommand builds its own, and whoever needs a
@@ -19,6 +20,9 @@ struct ProgramState {
     // The units the last new trip line was entered in: the next one starts from them
     // (kilometres and litres at program start).
     EntryUnits lastNewEntryUnits;
+    // The unit number of the last new trip line: the next one starts from it (a driver
+    // enters a truck's trips one after another).
+    std::string lastUnitNumber;
     // The entry list's last sort: the column clicked (-1 before any) and its direction.
     // A click on another column sorts ascending, a second click on the same one reverses.
     int entrySortColumn = -1;

@@ -56,6 +56,7 @@ enum Command : int {
     ID_IMPORT = 32807,
     ID_VIEW_CHECK = 32808,
     ID_TB_VIEW_CHECK = 32809,
+    ID_VIEW_VEHICLES = 32810,
     // Filing a return.
     ID_FILING_DATE = 32830,
     ID_EXPORT_SUMMARY = 32831,

@@ -5,6 +5,7 @@
 #include "records/cp1252.h"
 #include "records/taxlist.h"
 #include "records/tripentry.h"
+#include "records/unitnumber.h"
 #include "records/units.h"
 #include "ui/userprompts.h"
 #include "views/cunitedit.h"
@@ -38,6 +39,24 @@ public:
     State validate(QString &input, int &) const override
     {
         input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+// The unit number box refuses what would split the stored trip line: commas and line
+// ends, typed or pasted.
+class UnitNumberValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (const QChar c : input) {
+            const char16_t code = c.unicode();
+            if (code == 0x2028 || code == 0x2029 ||
+                (code < 0x80 && !IsUnitNumberChar(static_cast<char>(code))))
+                return Invalid;
+        }
         return Acceptable;
     }
 };
@@ -128,6 +147,13 @@ void CEntryDlg::buildControls()
     useOdometer_ = new QCheckBox(QStringLiteral("Use odometer"), this);
     useOdometer_->setObjectName(QStringLiteral("useOdometer"));
 
+    unit_ = new QLineEdit(this);
+    unit_->setObjectName(QStringLiteral("unit"));
+    unit_->setMaxLength(static_cast<int>(kUnitNumberLength));
+    unit_->setValidator(new UnitNumberValidator(unit_));
+    unit_->setMaximumWidth(unit_->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('W'))));
+    unit_->setToolTip(QStringLiteral("The truck's unit number (no commas)"));
+
     auto *help = new QPushButton(QStringLiteral("Help"), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
@@ -136,6 +162,12 @@ void CEntryDlg::buildControls()
     grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
     grid->addWidget(state_, 3, 0);
     grid->addWidget(stateName_, 4, 0);
+    auto *unitRow = new QHBoxLayout;
+    auto *unitCaption = new QLabel(QStringLiteral("Unit:"), this);
+    unitCaption->setBuddy(unit_);
+    unitRow->addWidget(unitCaption);
+    unitRow->addWidget(unit_);
+    grid->addLayout(unitRow, 5, 0);
     distanceCaption_ = new QLabel(QStringLiteral("Distance (Km)"), this);
     distanceCaption_->setObjectName(QStringLiteral("distanceCaption"));
     grid->addWidget(distanceCaption_, 0, 1);
@@ -194,6 +226,7 @@ void CEntryDlg::transferToControls()
         state_->setEditText(name);
         stateName_->setText(name);
     }
+    unit_->setText(fromBytes(e.reservedText));
     distance_->setText(QString::number(e.distance));
     fuel_->setText(QString::fromStdString(FormatFuelField(e.fuel)));
     odometerIn_->setText(QString::number(static_cast<uint32_t>(e.odometerIn)));
@@ -368,6 +401,7 @@ bool CEntryDlg::transferFromControls()
     // The box shows what is typed in upper case; the line takes the item as listed.
     const int item = state_->findText(state_->currentText(), Qt::MatchFixedString);
     e.abbreviation = toBytes(item >= 0 ? state_->itemText(item) : state_->currentText());
+    e.reservedText = CleanUnitNumber(toBytes(unit_->text()));
     e.distance = distance;
     e.fuel = fuel;
     e.odometerIn = static_cast<int32_t>(in);

@@ -21,7 +21,8 @@ class QRadioButton;
 // What the trip entry dialog edits.
 struct EntryDialogData {
     // The working entry. In: the prepared or the existing line. Out on OK: date,
-    // distance, fuel, both odometer readings, the jurisdiction text as `abbreviation`
+    // distance, fuel, both odometer readings, the unit number (`reservedText`), the
+    // jurisdiction text as `abbreviation`
     // and the unit flags; the caller completes slot, rate and surcharge from the table.
     TripEntry entry;
     bool add = true;                     // "Add Item %d", else "Modify Item %d"
@@ -86,6 +87,7 @@ private:
     CUnitEdit *fuel_ = nullptr;        // 1007
     QLineEdit *odometerIn_ = nullptr;  // 1034
     QLineEdit *odometerOut_ = nullptr; // 1035
+    QLineEdit *unit_ = nullptr;        // the unit number (reservedText)
     QRadioButton *km_ = nullptr;       // 1010
     QRadioButton *miles_ = nullptr;    // 1009
     QRadioButton *litres_ = nullptr;   // 1011

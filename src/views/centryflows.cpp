@@ -52,12 +52,14 @@ int CEntryFlows::AddEntry()
 {
     doc_.takeSnapshot();
     TripEntry entry = doc_.prepareNewEntry(state_.lastNewEntryUnits);
+    entry.reservedText = state_.lastUnitNumber;
     int useOdometer = doc_.company().useOdometer;
     if (!runDialog(entry, true, doc_.company().useOdometer, useOdometer))
         return -1;
     doc_.addEntry(entry);
     int row = list_.entryAppended();
     state_.lastNewEntryUnits = EntryUnits{entry.distanceInMiles, entry.fuelInGallons};
+    state_.lastUnitNumber = entry.reservedText;
     doc_.setUseOdometer(useOdometer != 0);
 
     std::optional<TripEntry> surcharge = doc_.surchargeFollowUp(entry);

@@ -21,7 +21,14 @@ EntrySortKey MakeEntrySortKey(int column, const std::string &text, int32_t tripN
 {
     EntrySortKey key;
     key.tripNumber = tripNumber;
-    if (column == EntryColumnState || column == EntryColumnAbbrev) {
+    const bool digitsOnly =
+        !text.empty() && text.size() < 16 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (column == EntryColumnUnit && digitsOnly) {
+        // Units numbered 1, 2 ... 120 sort by their numbers, before named ones.
+        key.number = static_cast<double>(std::stoll(text));
+    } else if (column == EntryColumnState || column == EntryColumnAbbrev ||
+               column == EntryColumnUnit) {
         key.text = text;
         for (char &c : key.text)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

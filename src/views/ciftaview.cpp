@@ -263,6 +263,12 @@ void CIftaView::ShowCheck()
     showModel(check.show ? check.show() : nullptr, ViewMode::Check);
 }
 
+void CIftaView::ShowVehicles()
+{
+    const ListMode &vehicles = modes_[static_cast<int>(ViewMode::Vehicles)];
+    showModel(vehicles.show ? vehicles.show() : nullptr, ViewMode::Vehicles);
+}
+
 void CIftaView::refreshMode()
 {
     switch (mode_) {
@@ -277,6 +283,9 @@ void CIftaView::refreshMode()
         break;
     case ViewMode::Check:
         ShowCheck();
+        break;
+    case ViewMode::Vehicles:
+        ShowVehicles();
         break;
     }
 }
@@ -387,6 +396,7 @@ void CIftaView::buildEntryCommands()
     shared_.add(ID_TB_VIEW_TAX_RATES, [this] { ShowTaxRates(); });
     shared_.add(ID_VIEW_CHECK, [this] { ShowCheck(); });
     shared_.add(ID_TB_VIEW_CHECK, [this] { ShowCheck(); });
+    shared_.add(ID_VIEW_VEHICLES, [this] { ShowVehicles(); });
     shared_.add(ID_FILE_PRINT, [this] { OnFilePrint(); });
     shared_.add(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }

@@ -91,6 +91,8 @@ public:
     void ShowReport();
     void ShowTaxRates();
     void ShowCheck();
+    // View, Vehicles: each unit's trips, distance, fuel and average, and the fleet's.
+    void ShowVehicles();
 
     // The document changed (new or opened record file, company data, undo): show the
     // entry list again; the frame sets the odometer buttons from useOdometer.

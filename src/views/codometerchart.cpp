@@ -38,7 +38,6 @@ COdometerChart::COdometerChart(const CIftaDoc &doc, CCheckListCtrl &list, QWidge
     readingAxis_ = new QValueAxis;
     tripAxis_->setLabelFormat(QStringLiteral("%.0f"));
     readingAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    tripAxis_->setTitleText(tr("Trip"));
     chart()->addAxis(tripAxis_, Qt::AlignBottom);
     chart()->addAxis(readingAxis_, Qt::AlignLeft);
     connect(&list_, &QAbstractItemModel::modelReset, this, &COdometerChart::rebuild);

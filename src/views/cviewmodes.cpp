@@ -20,6 +20,7 @@ CViewModes::CViewModes(CIftaView &view, QObject *parent)
     , report_(view.session())
     , tax_(view.document(), view.prompts())
     , check_(view.document())
+    , vehicles_(view.document())
     , taxFlows_(view.session(), tax_, view.prompts())
     , mergeFlow_(view.session())
 {
@@ -64,6 +65,13 @@ void CViewModes::installModes()
     check.doubleClick = [this](int row) { openFindingTrip(row); };
     view_.setListMode(ViewMode::Check, check);
 
+    CIftaView::ListMode vehicles;
+    vehicles.show = [this] {
+        vehicles_.Fill();
+        return static_cast<QAbstractItemModel *>(&vehicles_);
+    };
+    view_.setListMode(ViewMode::Vehicles, vehicles);
+
     reportChart_ = new CReportChart(report_);
     view_.setChart(ViewMode::Report, reportChart_);
     odometerChart_ = new COdometerChart(view_.document(), check_);
@@ -107,7 +115,7 @@ void CViewModes::installCommands()
         },
         [this] { return view_.document().rates().undo().canRedo(); });
     // Undo and Redo are greyed in the report and the check.
-    for (ViewMode mode : {ViewMode::Report, ViewMode::Check}) {
+    for (ViewMode mode : {ViewMode::Report, ViewMode::Check, ViewMode::Vehicles}) {
         CCommandTable &derived = view_.commands(mode);
         derived.add(
             ID_EDIT_UNDO, [] {}, [] { return false; });

@@ -5,6 +5,7 @@
 #include "views/creportlistctrl.h"
 #include "views/ctaxflows.h"
 #include "views/ctaxlistctrl.h"
+#include "views/cvehiclelistctrl.h"
 
 #include <QObject>
 
@@ -29,6 +30,7 @@ public:
     CReportListCtrl &reportList() { return report_; }
     CTaxListCtrl &taxList() { return tax_; }
     CCheckListCtrl &checkList() { return check_; }
+    CVehicleListCtrl &vehicleList() { return vehicles_; }
     CReportChart &reportChart() { return *reportChart_; }
     COdometerChart &odometerChart() { return *odometerChart_; }
     CTaxFlows &taxFlows() { return taxFlows_; }
@@ -56,6 +58,7 @@ private:
     CReportListCtrl report_;
     CTaxListCtrl tax_;
     CCheckListCtrl check_;
+    CVehicleListCtrl vehicles_;
     CReportChart *reportChart_ = nullptr;     // a child of the view
     COdometerChart *odometerChart_ = nullptr; // a child of the view
     CTaxFlows taxFlows_;

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -59,8 +60,12 @@ TEST_F(FirstStartTest, InstalledSampleComesBeforeTheBuildTimeFolders)
     ASSERT_FALSE(candidates.isEmpty());
     EXPECT_EQ(QDir::cleanPath(candidates.first()),
               QStringLiteral("/opt/x/share/tollmark/ifta.itx"));
-    // A build that was never installed still finds its own sample table.
-    EXPECT_FALSE(CFirstStart::SampleTaxFile(QStringLiteral("/nonexistent/bin")).isEmpty());
+    // A build that was never installed finds the copy its build tree keeps where an
+    // installation would, never the source tree's: that path would end up in the settings.
+    const QString built = CFirstStart::SampleTaxFile(QApplication::applicationDirPath());
+    EXPECT_EQ(built, QFileInfo(QApplication::applicationDirPath() +
+                               QStringLiteral("/../share/tollmark/ifta.itx"))
+                         .canonicalFilePath());
 }
 
 TEST_F(FirstStartTest, YesLoadsTheSampleTableAndKeepsItAsTheDefault)

@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
               QFileInfo(box.work("ifta.usr")).absoluteFilePath());
     EXPECT_EQ(view->mode(), ViewMode::EntryList);
     EXPECT_EQ(rows(), 0);
-    EXPECT_EQ(view->list()->model()->headerData(4, Qt::Horizontal).toString(), "Distance (Km)");
+    EXPECT_EQ(view->list()->model()->headerData(5, Qt::Horizontal).toString(), "Distance (Km)");
     EXPECT_TRUE(prompts.texts.empty());
 }
 
@@ -71,10 +71,10 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
                    std::string("Kentucky has a separate surcharge. Add the surcharge line too?")),
         1);
     ASSERT_EQ(rows(), 4);
-    EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));
-    EXPECT_EQ(column(8), QStringList({"", "", "X", ""}));
-    EXPECT_EQ(cell(2, 4), "289");
-    EXPECT_EQ(cell(3, 7), "380.50");
+    EXPECT_EQ(column(4), QStringList({"QC", "KY", "KYS", "ON"}));
+    EXPECT_EQ(column(9), QStringList({"", "", "X", ""}));
+    EXPECT_EQ(cell(2, 5), "289");
+    EXPECT_EQ(cell(3, 8), "380.50");
     EXPECT_TRUE(doc().isModified());
 
     view->selectRow(3);
@@ -83,34 +83,34 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
     EXPECT_EQ(prompts.entryDialogsShown.back().add, false);
-    EXPECT_EQ(cell(3, 4), "820");
+    EXPECT_EQ(cell(3, 5), "820");
 
     view->selectRow(0);
     prompts.yesNo.push_back(true);
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_DELETE));
     EXPECT_EQ(prompts.texts.back(), kDeleteItemQuestion);
     EXPECT_EQ(column(0), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+    EXPECT_EQ(column(4), QStringList({"KY", "KYS", "ON"}));
 
     ASSERT_TRUE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_UNDO));
-    EXPECT_EQ(column(3), QStringList({"QC", "KY", "KYS", "ON"}));
+    EXPECT_EQ(column(4), QStringList({"QC", "KY", "KYS", "ON"}));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_REDO));
-    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+    EXPECT_EQ(column(4), QStringList({"KY", "KYS", "ON"}));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_REDO)->isEnabled());
 
     // A first click sorts ascending, a second click on the same heading reverses.
     const bool firstAscending = true;
     QHeaderView *header = view->list()->horizontalHeader();
-    emit header->sectionClicked(1);
-    const QStringList byDate = column(1);
+    emit header->sectionClicked(2);
+    const QStringList byDate = column(2);
     EXPECT_EQ(byDate.first().left(4), firstAscending ? "2025" : "2026");
-    emit header->sectionClicked(1);
-    EXPECT_EQ(column(1).first().left(4), firstAscending ? "2026" : "2025");
-    emit header->sectionClicked(3); // "Abbrev" orders by the state name
+    emit header->sectionClicked(2);
+    EXPECT_EQ(column(2).first().left(4), firstAscending ? "2026" : "2025");
+    emit header->sectionClicked(4); // "Abbrev" orders by the state name
     // By the first four letters, case ignored: "KENT" comes before "KY S".
-    EXPECT_EQ(column(2), firstAscending ? QStringList({"Kentucky", "KY Surcharge", "Ontario"})
+    EXPECT_EQ(column(3), firstAscending ? QStringList({"Kentucky", "KY Surcharge", "Ontario"})
                                         : QStringList({"Ontario", "KY Surcharge", "Kentucky"}));
     // Sorting changes the display only.
     EXPECT_EQ(doc().entries()[2].tripNumber, 3);
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     ASSERT_GT(bytes.size(), 508);
 
     ASSERT_TRUE(app->OpenDocumentFile(saved));
-    EXPECT_EQ(column(3), QStringList({"KY", "KYS", "ON"}));
+    EXPECT_EQ(column(4), QStringList({"KY", "KYS", "ON"}));
     EXPECT_FALSE(frame->actions().action(ID_EDIT_UNDO)->isEnabled());
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE)); // has a name now: no dialogs
     EXPECT_EQ(prompts.companyDialogsShown.size(), 1u);

@@ -190,7 +190,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     prompts.yesNo.push_back(false);
     addTrip("KY", "260", "60", QDate(2026, 5, 13));
     EXPECT_EQ(shown(AddSurchargeQuestion("Kentucky")), 1u);
-    EXPECT_EQ(column(3), QStringList({"QC", "ON", "NH", "KY"}));
+    EXPECT_EQ(column(4), QStringList({"QC", "ON", "NH", "KY"}));
     ASSERT_EQ(doc().entries().size(), 4u);
     EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2020}); // the diesel rate just downloaded
 
@@ -287,7 +287,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     EXPECT_EQ(prompts.helpShown, std::vector<unsigned>{kImportDialogHelp});
     EXPECT_EQ(doc().company().companyName, "Outaouais Cartage");
     // Five lines and Kentucky's surcharge line, shown at once.
-    EXPECT_EQ(column(3), QStringList({"QC", "ON", "KY", "KYS", "ME", "QC"}));
+    EXPECT_EQ(column(4), QStringList({"QC", "ON", "KY", "KYS", "ME", "QC"}));
     ASSERT_EQ(doc().entries().size(), 6u);
     EXPECT_EQ(doc().entries()[0].distance, 600u); // from the next line's odometer
 

@@ -42,6 +42,12 @@ void SetGasoline(Quarter &q)
     q.doc.setCompany(company);
 }
 
+void SetUnits(Lines &l, const std::vector<const char *> &units)
+{
+    for (size_t i = 0; i < l.size() && i < units.size(); ++i)
+        l[i].reservedText = units[i];
+}
+
 Finding F(CheckRule rule, int32_t trip, const char *jurisdiction, const char *message)
 {
     return Finding{rule, trip, jurisdiction, message};
@@ -74,6 +80,24 @@ const RuleCase kCases[] = {
          l[3].odometerOut = 5200;
      },
      {}},
+    // Each truck has its own odometer: unit B's readings do not follow unit A's.
+    {"UnitsFollowOnEachOnTheirOwn",
+     CheckRule::OdometerGap,
+     [](Lines &l, Quarter &) {
+         SetUnits(l, {"A", "A", "B", "B", "B"});
+         l[2].odometerIn = l[3].odometerIn = 8000;
+         l[2].odometerOut = l[3].odometerOut = 8200;
+         l[4].odometerIn = 8200;
+         l[4].odometerOut = 8600;
+     },
+     {}},
+    {"GapWithinAUnit",
+     CheckRule::OdometerGap,
+     [](Lines &l, Quarter &) {
+         SetUnits(l, {"A", "A", "B", "B", "A"});
+     },
+     {F(CheckRule::OdometerGap, 5, "QC",
+        "200 km on no trip line: trip 2 ends at 1800, trip 5 starts at 2000")}},
     {"OverlapWithPreviousTrip",
      CheckRule::OdometerOverlap,
      [](Lines &l, Quarter &) { l[1].odometerIn = 1450; },
@@ -180,6 +204,13 @@ const RuleCase kCases[] = {
      [](Lines &l, Quarter &) { l.erase(l.begin() + 3); },
      {F(CheckRule::SurchargeMissing, 0, "KY",
         "200 km driven in Kentucky, 0 km on its KY Surcharge lines")}},
+    {"SurchargeOfRateZero",
+     CheckRule::SurchargeMissing,
+     [](Lines &l, Quarter &q) {
+         l.erase(l.begin() + 3);
+         q.rates.table()[3].dieselRate = TenThousandths{0};
+     },
+     {}},
     {"JurisdictionWithoutSurchargeSlot",
      CheckRule::SurchargeMissing,
      [](Lines &l, Quarter &) { l.push_back(Line(6, "2026/05/11", NB, 0, 0.0f, 0, 0)); },
@@ -205,6 +236,28 @@ const RuleCase kCases[] = {
          again.fuel = Fuel(100.01);
          l.push_back(again);
      },
+     {}},
+    {"SameTripOtherUnit",
+     CheckRule::DuplicateTrip,
+     [](Lines &l, Quarter &) {
+         TripEntry again = l[1];
+         again.tripNumber = 6;
+         again.reservedText = "B";
+         l.push_back(again);
+     },
+     {}},
+    // Unit A: 800 km on 300 L, 2.67 km/L; unit B: 600 km on 100 L, 6.00 km/L. The fleet's
+    // 3.50 km/L hides B's.
+    {"AUnitsAverageOutsideTheRange",
+     CheckRule::UnitAverageRange,
+     [](Lines &l, Quarter &) {
+         SetUnits(l, {"A", "A", "B", "B", "B"});
+     },
+     {F(CheckRule::UnitAverageRange, 0, "",
+        "The average of unit B, 6.00 km/L, is outside 1.70 to 4.25 km/L")}},
+    {"NoUnitAveragesWithoutUnits",
+     CheckRule::UnitAverageRange,
+     [](Lines &l, Quarter &) { l[4].fuel = Fuel(10.0); },
      {}},
     {"TableOfAnotherQuarter",
      CheckRule::PeriodMismatch,
@@ -296,6 +349,7 @@ TEST(QuarterCheck, ListLinesAndQuestion)
               (ListLine{"fuel-without-distance", "", "NB", "text"}));
     EXPECT_EQ(CheckLine(Finding{CheckRule::DuplicateTrip, 12, "ON", "x"})[1], "12");
     EXPECT_EQ(PrintAnywayQuestion(3), "The check found 3 problems in this quarter. Print anyway?");
+    EXPECT_EQ(PrintAnywayQuestion(1), "The check found 1 problem in this quarter. Print anyway?");
 }
 
 // The odometer line thins a long record to about the points asked for, keeps its first and

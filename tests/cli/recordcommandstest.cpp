@@ -123,24 +123,25 @@ TEST_F(RecordCommandsTest, EntriesInTheCarriersUnits)
     const CliRun older =
         Run({"entries", kData + "/older-layout.irc", "--rates", kData + "/hand.itx"});
     EXPECT_EQ(older.exitCode, 0) << older.err;
-    EXPECT_NE(older.out.find("\n1\t2005/01/10\tOntario\tON\t320\t150000\t150320\t210.50\t\n"),
+    EXPECT_NE(older.out.find("\n1\t\t2005/01/10\tOntario\tON\t320\t150000\t150320\t210.50\t\n"),
               std::string::npos);
 
     const CliRun us =
         Run({"entries", kSamples + "/sample-us.irc", "--rates", kSamples + "/ifta-us.itx"});
     EXPECT_EQ(us.exitCode, 0) << us.err;
-    EXPECT_EQ(us.out.substr(0, us.out.find('\n')),
-              "Trip\tDate\tState\tAbbrev\tDistance (Mil)\tOdometer IN\tOdometer OUT\tFuel (Gal)"
-              "\tSurtax");
+    EXPECT_EQ(
+        us.out.substr(0, us.out.find('\n')),
+        "Trip\tUnit\tDate\tState\tAbbrev\tDistance (Mil)\tOdometer IN\tOdometer OUT\tFuel (Gal)"
+        "\tSurtax");
     EXPECT_EQ(Count(us.out, "\n"), 18u);
-    EXPECT_NE(us.out.find("\n6\t2026/04/07\tKY Surcharge\tKYS\t192\t269545\t269737\t0.00\tX\n"),
+    EXPECT_NE(us.out.find("\n6\t\t2026/04/07\tKY Surcharge\tKYS\t192\t269545\t269737\t0.00\tX\n"),
               std::string::npos);
 
     // The Quebec sample: its Maine line was noted in miles and gallons.
     const CliRun quebec =
         Run({"entries", kSamples + "/sample.irc", "--rates", kSamples + "/ifta.itx"});
     EXPECT_EQ(quebec.exitCode, 0) << quebec.err;
-    EXPECT_NE(quebec.out.find("\n15\t2026/05/14\tMaine\tME\t298\t417016\t417314\t365.29\t\n"),
+    EXPECT_NE(quebec.out.find("\n15\t\t2026/05/14\tMaine\tME\t298\t417016\t417314\t365.29\t\n"),
               std::string::npos);
 }
 

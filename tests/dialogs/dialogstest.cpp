@@ -3,6 +3,7 @@
 
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cdownloaddlg.h"
+#include "dialogs/cheadingmapbox.h"
 #include "dialogs/cimportdlg.h"
 #include "dialogs/cmergedlg.h"
 #include "dialogs/cstepedit.h"
@@ -13,12 +14,16 @@
 #include "records/recordfile.h"
 #include "views/ctaxratedlg.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -126,7 +131,7 @@ TEST(CompanyDlg, BadOdometerKeepsItOpenAndOkGivesTheFieldsBack)
     EXPECT_TRUE(dlg.isVisible());
 
     Child<QLineEdit>(dlg, "startOdometer")->setText("1500");
-    Child<QCheckBox>(dlg, "gasoline")->click();
+    Child<QAbstractButton>(dlg, "gasoline")->click();
     Child<QPlainTextEdit>(dlg, "notes")->setPlainText("line one\nline two");
     dlg.accept();
     ASSERT_EQ(dlg.result(), QDialog::Accepted);
@@ -172,7 +177,7 @@ TEST(CompanyDlg, CountryChoiceRefillsTheStatesAndEntriesLockTheFuel)
     ScriptedPrompts prompts;
     CompanyDialogData data; // fuel choice off: the record already has entries
     CCompanyDlg dlg(prompts, nullptr, data);
-    EXPECT_FALSE(Child<QCheckBox>(dlg, "diesel")->isEnabled());
+    EXPECT_FALSE(Child<QAbstractButton>(dlg, "diesel")->isEnabled());
     EXPECT_FALSE(Child<QPushButton>(dlg, "goToProfiles")->isEnabled());
     auto *states = Child<QComboBox>(dlg, "provinceState");
     EXPECT_EQ(states->count(), 10);
@@ -189,7 +194,7 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    ImportDialogData remembered{std::string(), kDefaultImportOptions};
+    ImportDialogData remembered{std::string(), kDefaultImportOptions, false, std::string()};
     {
         CImportDlg dlg(prompts, remembered);
         dlg.show();
@@ -219,11 +224,55 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
     again.reject();
 }
 
+TEST(ImportDlg, AnExportsHeadingIsShownAsItsMappingAndKeptAsAPreset)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    const std::string card = TOLLMARK_TEST_DATA "/import/fuel-card.csv";
+    // The presets of an earlier run start nothing here.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnotec", "Tollmark")
+        .remove("ImportPresets");
+    CImportDlg dlg(prompts,
+                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
+    Child<QComboBox>(dlg, "preset")->setEditText("Fuel card test");
+    dlg.setFile(card);
+    // The heading names the jurisdiction and more of ours: "by heading" is preselected.
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "byHeading")->isChecked());
+    QComboBox *product = dlg.headingMap()->fieldBox(ImportField::Product);
+    EXPECT_EQ(product->currentText(), "Product Code");
+    EXPECT_EQ(dlg.headingMap()->fieldBox(ImportField::Distance)->currentText(), "(none)");
+    product->setCurrentIndex(0); // every product counts this time
+    dlg.accept();
+    ASSERT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(dlg.data().byHeading);
+    EXPECT_EQ(dlg.data().mapping, "date=Transaction Date,jurisdiction=Merchant State,distance=,"
+                                  "fuel=Fuel Qty Gallons,unit=Unit,odometer-in=,odometer-out=,"
+                                  "product=");
+
+    // Next quarter the preset used last gives the same columns.
+    CImportDlg next(prompts,
+                    ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
+    EXPECT_EQ(Child<QComboBox>(next, "preset")->currentText(), "Fuel card test");
+    next.setFile(card);
+    EXPECT_EQ(next.headingMap()->fieldBox(ImportField::Product)->currentText(), "(none)");
+    // A file without a heading of ours keeps the first way.
+    QTemporaryDir folder;
+    const QString plain = folder.filePath("plain.csv");
+    QFile file(plain);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2026/04/01,QC,300,10000\n");
+    file.close();
+    next.setFile(plain.toStdString());
+    EXPECT_TRUE(Child<QRadioButton>(next, "byOptions")->isChecked());
+    next.reject();
+}
+
 TEST(ImportDlg, CancelLeavesTheRememberedOptions)
 {
     GuiApp();
     ScriptedPrompts prompts;
-    CImportDlg dlg(prompts, ImportDialogData{std::string(), kDefaultImportOptions});
+    CImportDlg dlg(prompts,
+                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
     Child<QCheckBox>(dlg, "date")->setChecked(false);
     dlg.reject();
     EXPECT_EQ(dlg.data().options, kDefaultImportOptions);
@@ -303,4 +352,13 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     EXPECT_EQ(dlg.list()->horizontalHeaderItem(0)->text(), "File Name");
     ASSERT_EQ(doc.entries().size(), 4u);
     EXPECT_EQ(doc.entries()[3].tripNumber, 4);
+    EXPECT_EQ(doc.entries()[3].reservedText, "");
+
+    // Ticked, the lines of the files added from then on take their file's name as unit.
+    dlg.unitsFromNames()->setChecked(true);
+    prompts.files = {good};
+    EXPECT_TRUE(dlg.OnAdd());
+    ASSERT_EQ(doc.entries().size(), 6u);
+    EXPECT_EQ(doc.entries()[5].reservedText, "a");
+    EXPECT_EQ(doc.entries()[1].reservedText, "");
 }

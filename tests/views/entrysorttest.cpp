@@ -60,7 +60,14 @@ TEST_F(EntrySortTest, OrdersByTheWholeValueThenByTripNumber)
         {EntryColumnDate, "1 5 4 2 3"},     // month and day count, not the year alone
         {EntryColumnDistance, "3 5 1 2 4"}, // numbers, not texts: 9 before 20
         {EntryColumnFuel, "4 2 3 1 5"},     // 12.5 before 12.75
+        {EntryColumnUnit, "3 5 2 4 1"},     // unit 9 before unit 12, numbers before names
     };
+    CIftaDoc::Entries units = doc.entries();
+    const char *const unitOf[] = {"t-2", "12", "", "T-1", "9"};
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i].reservedText = unitOf[i];
+    doc.replaceEntries(units);
+    list.Fill();
     for (const Case &c : cases) {
         state.entrySortColumn = -1;
         list.SortByColumn(c.column);

@@ -7,15 +7,19 @@
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
 #include "dialogs/ccompanydlg.h"
+#include "dialogs/cimportdlg.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/csvimport.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
 #include "views/centrydlg.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 
@@ -53,7 +57,25 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
     entry.table = &doc.taxTable();
     CEntryDlg entryDialog(app.prompts(), entry, app.mainFrame());
     entryDialog.show();
-    return Grab(entryDialog, out.filePath("entry.png"));
+    if (!Grab(entryDialog, out.filePath("entry.png")))
+        return false;
+
+    // The import dialog over a fuel card's export, its columns found by their names.
+    QTemporaryDir folder;
+    QFile card(folder.filePath(QStringLiteral("fuel-card-2q2026.csv")));
+    if (!card.open(QIODevice::WriteOnly))
+        return false;
+    card.write("Transaction Date,Card Number,Unit,Merchant Name,Merchant State,Product Code,"
+               "Fuel Qty Gallons,Amount\n"
+               "04/03/2026 07:42,7083-1142,T-104,Petro Stop,ON,ULSD,112.418,498.12\n"
+               "04/03/2026 07:45,7083-1142,T-104,Petro Stop,ON,DEF,4.000,19.96\n");
+    card.close();
+    CImportDlg importDialog(app.prompts(),
+                            ImportDialogData{std::string(), kDefaultImportOptions, false, {}},
+                            app.mainFrame());
+    importDialog.setFile(card.fileName().toStdString());
+    importDialog.show();
+    return Grab(importDialog, out.filePath("import-mapping.png"));
 }
 
 // The record with a trip started 35 units past the previous one's odometer out and another

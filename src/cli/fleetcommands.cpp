@@ -1,0 +1,32 @@
+// tollmark-cli subcommands on a fleet's record: vehicles.
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "cli/listoutput.h"
+
+#include "records/ciftadoc.h"
+#include "records/recordfile.h"
+#include "report/vehiclerecord.h"
+#include "session/ctaxsession.h"
+
+int CmdVehicles(int argc, char **argv)
+{
+    CliArgs args;
+    if (!args.parse(argc, argv))
+        return UsageError(args.error());
+    if (args.positional().size() != 1)
+        return UsageError("expected exactly one record file");
+    if (args.value("rates").empty())
+        return UsageError("missing --rates T.itx");
+    CIftaDoc doc;
+    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    if (!rates)
+        return InputFailure(rates.message);
+    const Result read = ReadRecordFile(doc, args.positional()[0]);
+    if (!read)
+        return InputFailure(read.message);
+    PrintHeadings(VehicleColumns());
+    for (const ListLine &line : VehicleLines(ComputeFleetRecord(doc)))
+        PrintListLine(line);
+    return ExitOk;
+}

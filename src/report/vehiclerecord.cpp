@@ -1,0 +1,111 @@
+#include "report/vehiclerecord.h"
+
+#include "records/decimaltext.h"
+#include "records/units.h"
+#include "report/report.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// Sums of one unit, fuel in hundredths as entered (litres and gallons apart).
+struct UnitSums {
+    std::vector<size_t> trips;
+    std::map<int, std::pair<uint32_t, std::pair<int64_t, int64_t>>> bySlot;
+    uint32_t distance = 0;
+    int64_t litres = 0;
+    int64_t gallons = 0;
+};
+
+bool DigitsOnly(const std::string &text)
+{
+    return !text.empty() && text.size() < 16 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Numbered units by their numbers, then named ones, the empty unit last.
+bool UnitBefore(const std::string &a, const std::string &b)
+{
+    if (a.empty() != b.empty())
+        return b.empty();
+    if (DigitsOnly(a) != DigitsOnly(b))
+        return DigitsOnly(a);
+    if (DigitsOnly(a) && std::stoll(a) != std::stoll(b))
+        return std::stoll(a) < std::stoll(b);
+    return a < b;
+}
+
+std::string FormatAverage(Hundredths average)
+{
+    return average == kInvalidFleetAverage ? std::string("Invalid") : FormatFixed(average);
+}
+
+} // namespace
+
+FleetRecord ComputeFleetRecord(const CIftaDoc &doc)
+{
+    const bool metric = IsCanada(doc.company().country);
+    const CIftaDoc::Entries &entries = doc.entries();
+    std::map<std::string, UnitSums> units;
+    int64_t litres = 0, gallons = 0;
+    FleetRecord fleet;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const TripEntry &entry = entries[i];
+        if (entry.surcharge)
+            continue;
+        UnitSums &sums = units[entry.reservedText];
+        sums.trips.push_back(i);
+        const uint32_t distance = ReportDistance(entry, metric);
+        auto &slot = sums.bySlot[entry.slot];
+        slot.first += distance;
+        (entry.fuelInGallons ? slot.second.second : slot.second.first) += entry.fuel.units;
+        sums.distance += distance;
+        (entry.fuelInGallons ? sums.gallons : sums.litres) += entry.fuel.units;
+        (entry.fuelInGallons ? gallons : litres) += entry.fuel.units;
+        fleet.distance += distance;
+        ++fleet.trips;
+    }
+    for (auto &[unit, sums] : units) {
+        VehicleRecord vehicle;
+        vehicle.unit = unit;
+        vehicle.trips = std::move(sums.trips);
+        // Date order; lines of one day stay in record order.
+        std::stable_sort(vehicle.trips.begin(), vehicle.trips.end(),
+                         [&](size_t a, size_t b) { return entries[a].date < entries[b].date; });
+        for (const auto &[slot, sum] : sums.bySlot)
+            vehicle.jurisdictions.push_back(VehicleJurisdiction{
+                slot, sum.first, FuelInReportUnit(sum.second.first, sum.second.second, metric)});
+        vehicle.distance = sums.distance;
+        vehicle.fuel = FuelInReportUnit(sums.litres, sums.gallons, metric);
+        vehicle.average = FleetAverage(vehicle.distance, vehicle.fuel);
+        fleet.vehicles.push_back(std::move(vehicle));
+    }
+    std::sort(
+        fleet.vehicles.begin(), fleet.vehicles.end(),
+        [](const VehicleRecord &a, const VehicleRecord &b) { return UnitBefore(a.unit, b.unit); });
+    fleet.fuel = FuelInReportUnit(litres, gallons, metric);
+    fleet.average = FleetAverage(fleet.distance, fleet.fuel);
+    return fleet;
+}
+
+std::vector<ListColumn> VehicleColumns()
+{
+    return {{"Unit", 120, true},
+            {"Trips", 60, false},
+            {"Distance", 100, false},
+            {"Fuel", 100, false},
+            {"Average", 80, false}};
+}
+
+std::vector<ListLine> VehicleLines(const FleetRecord &fleet)
+{
+    std::vector<ListLine> lines;
+    for (const VehicleRecord &v : fleet.vehicles)
+        lines.push_back({v.unit.empty() ? std::string(kNoUnit) : v.unit,
+                         std::to_string(v.trips.size()), std::to_string(v.distance),
+                         FormatFixed(v.fuel), FormatAverage(v.average)});
+    lines.push_back({kFleetLine, std::to_string(fleet.trips), std::to_string(fleet.distance),
+                     FormatFixed(fleet.fuel), FormatAverage(fleet.average)});
+    return lines;
+}

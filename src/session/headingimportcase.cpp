@@ -1,0 +1,113 @@
+#include "session/headingimportcase.h"
+
+#include "records/ciftadoc.h"
+#include "records/cp1252.h"
+#include "records/csvimport.h"
+#include "records/units.h"
+#include "session/sessionprompts.h"
+
+namespace {
+
+std::string WithPath(const char *pattern, const std::string &path)
+{
+    std::string text = pattern;
+    const size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, Utf8ToCp1252(path));
+    return text;
+}
+
+// Reads the file by its heading, asking for the date order when it is needed. False
+// after the failure was told, or when the user cancelled.
+bool ReadFile(const CIftaDoc &doc, SessionPrompts &prompts, const HeadingImportRequest &request,
+              HeadingImport &import)
+{
+    // The same reading, messages and UTF-8 conversion as the import by columns.
+    std::string text;
+    if (const Result read = ReadImportText(request.path, text); !read) {
+        prompts.warn(read.message);
+        return false;
+    }
+    HeadingImportSettings settings;
+    settings.mapping = request.mapping;
+    settings.dateOrder = request.dateOrder;
+    settings.units = ImportUnits(request.options);
+    settings.canadianCarrier = IsCanada(doc.company().country);
+    Result read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
+    if (!read && import.datesAmbiguous) {
+        switch (prompts.askYesNoCancel(WithPath(kDateOrderQuestion, request.path))) {
+        case SessionPrompts::Answer::Yes:
+            settings.dateOrder = DateOrder::MonthFirst;
+            break;
+        case SessionPrompts::Answer::No:
+            settings.dateOrder = DateOrder::DayFirst;
+            break;
+        case SessionPrompts::Answer::Cancel:
+            return false;
+        }
+        read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
+    }
+    if (!read) {
+        prompts.warn(read.message);
+        return false;
+    }
+    return true;
+}
+
+// Whether the good lines are kept after refused ones were told.
+bool KeepGoodLines(SessionPrompts &prompts, const HeadingImportRequest &request,
+                   const HeadingImport &import)
+{
+    const std::string refused = RefusedLinesText(import.refused);
+    if (import.lines.empty()) {
+        prompts.warn(refused + "\n\nNo line of the file was imported.");
+        return false;
+    }
+    switch (request.badLines) {
+    case BadLines::Keep:
+        prompts.warn(refused);
+        return true;
+    case BadLines::Refuse:
+        prompts.warn(refused + "\n\nNothing was imported.");
+        return false;
+    case BadLines::Ask:
+        break;
+    }
+    return prompts.askYesNo(refused + "\n\nKeep the " + std::to_string(import.lines.size()) +
+                            " good lines?");
+}
+
+} // namespace
+
+bool ImportFileByHeading(CIftaDoc &doc, SessionPrompts &prompts,
+                         const HeadingImportRequest &request, HeadingImport &import)
+{
+    if (!ReadFile(doc, prompts, request, import))
+        return false;
+    if (!import.refused.empty() && !KeepGoodLines(prompts, request, import))
+        return false;
+    if (import.lines.empty() && import.leftOut.empty()) {
+        prompts.warn("The file " + Utf8ToCp1252(request.path) + " has no lines to import.");
+        return false;
+    }
+    std::vector<TripEntry> lines = std::move(import.lines);
+    import.lines.clear();
+    InsertSurchargeLines(lines, doc.taxTable(), doc.isDiesel());
+    std::vector<TripEntry> all;
+    if (request.append) {
+        all.reserve(doc.entries().size() + lines.size());
+        all = doc.entries();
+        all.insert(all.end(), std::make_move_iterator(lines.begin()),
+                   std::make_move_iterator(lines.end()));
+    } else {
+        all = std::move(lines);
+    }
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i].tripNumber = static_cast<int32_t>(i + 1);
+    doc.replaceEntries(std::move(all));
+    doc.setModified();
+    const std::string leftOut = LeftOutText(import);
+    if (!leftOut.empty())
+        prompts.inform(leftOut);
+    return true;
+}

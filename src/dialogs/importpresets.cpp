@@ -32,8 +32,11 @@ QString ImportPresets::lastName() const
     return settings.value(kLast).toString();
 }
 
-void ImportPresets::keep(const QString &name, const QString &mapping)
+void ImportPresets::keep(const QString &given, const QString &mapping)
 {
+    // A slash would make the name a group of the settings, never listed again.
+    QString name = given;
+    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
     TOLLMARK_SETTINGS(settings);
     settings.setValue(kGroup + '/' + name, mapping);
     settings.setValue(kLast, name);

@@ -12,6 +12,7 @@ public:
     QStringList names() const;
     QString mapping(const QString &name) const;
     QString lastName() const;
-    // Keeps `mapping` under `name` and makes it the one used last.
+    // Keeps `mapping` under `name` (a slash in it becomes '-') and makes it the one used
+    // last.
     void keep(const QString &name, const QString &mapping);
 };

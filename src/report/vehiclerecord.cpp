@@ -9,13 +9,12 @@
 
 namespace {
 
-// Sums of one unit, fuel in hundredths as entered (litres and gallons apart).
+// Sums of one unit, fuel in hundredths as entered (litres and gallons apart) for each
+// jurisdiction.
 struct UnitSums {
     std::vector<size_t> trips;
     std::map<int, std::pair<uint32_t, std::pair<int64_t, int64_t>>> bySlot;
     uint32_t distance = 0;
-    int64_t litres = 0;
-    int64_t gallons = 0;
 };
 
 bool DigitsOnly(const std::string &text)
@@ -48,7 +47,6 @@ FleetRecord ComputeFleetRecord(const CIftaDoc &doc)
     const bool metric = IsCanada(doc.company().country);
     const CIftaDoc::Entries &entries = doc.entries();
     std::map<std::string, UnitSums> units;
-    int64_t litres = 0, gallons = 0;
     FleetRecord fleet;
     for (size_t i = 0; i < entries.size(); ++i) {
         const TripEntry &entry = entries[i];
@@ -61,8 +59,6 @@ FleetRecord ComputeFleetRecord(const CIftaDoc &doc)
         slot.first += distance;
         (entry.fuelInGallons ? slot.second.second : slot.second.first) += entry.fuel.units;
         sums.distance += distance;
-        (entry.fuelInGallons ? sums.gallons : sums.litres) += entry.fuel.units;
-        (entry.fuelInGallons ? gallons : litres) += entry.fuel.units;
         fleet.distance += distance;
         ++fleet.trips;
     }
@@ -73,18 +69,22 @@ FleetRecord ComputeFleetRecord(const CIftaDoc &doc)
         // Date order; lines of one day stay in record order.
         std::stable_sort(vehicle.trips.begin(), vehicle.trips.end(),
                          [&](size_t a, size_t b) { return entries[a].date < entries[b].date; });
-        for (const auto &[slot, sum] : sums.bySlot)
-            vehicle.jurisdictions.push_back(VehicleJurisdiction{
-                slot, sum.first, FuelInReportUnit(sum.second.first, sum.second.second, metric)});
+        // Each jurisdiction's fuel is converted once, as a report row's is; the unit's and
+        // the fleet's are the sums of what is shown, so the fleet's equals the report's
+        // total fuel paid wherever no two units bought gallons in one jurisdiction.
+        for (const auto &[slot, sum] : sums.bySlot) {
+            const Hundredths fuel = FuelInReportUnit(sum.second.first, sum.second.second, metric);
+            vehicle.jurisdictions.push_back(VehicleJurisdiction{slot, sum.first, fuel});
+            vehicle.fuel += fuel;
+        }
         vehicle.distance = sums.distance;
-        vehicle.fuel = FuelInReportUnit(sums.litres, sums.gallons, metric);
+        fleet.fuel += vehicle.fuel;
         vehicle.average = FleetAverage(vehicle.distance, vehicle.fuel);
         fleet.vehicles.push_back(std::move(vehicle));
     }
     std::sort(
         fleet.vehicles.begin(), fleet.vehicles.end(),
         [](const VehicleRecord &a, const VehicleRecord &b) { return UnitBefore(a.unit, b.unit); });
-    fleet.fuel = FuelInReportUnit(litres, gallons, metric);
     fleet.average = FleetAverage(fleet.distance, fleet.fuel);
     return fleet;
 }

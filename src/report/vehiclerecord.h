@@ -11,8 +11,10 @@
 // The individual vehicle mileage record an audit asks for: for each unit (truck) of the
 // fleet its trips in date order, its distance by jurisdiction, its fuel and its average;
 // then the fleet's. Figures are the report's: distances in the carrier's unit by the
-// report's rule, fuel summed in litres and gallons apart and converted once, averages
-// rounded to cents with halves up. Surcharge lines repeat their trip and do not count.
+// report's rule, each jurisdiction's fuel summed in litres and gallons apart and
+// converted once, a unit's fuel the sum of its jurisdictions' and the fleet's the sum of
+// its units', averages rounded to cents with halves up. Surcharge lines repeat their
+// trip and do not count.
 
 // One jurisdiction's share of a unit's distance and fuel.
 struct VehicleJurisdiction {

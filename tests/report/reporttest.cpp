@@ -3,6 +3,7 @@
 
 #include "report/report.h"
 #include "records/exactround.h"
+#include "report/vehiclerecord.h"
 
 #include <gtest/gtest.h>
 
@@ -299,4 +300,21 @@ TEST_F(ReportTest, TheComputedReportGivesThePrintedFormsTheirFigures)
     // A second listing starts again from nothing rather than adding to the last totals.
     ReportText("Canada", {Line(QC, 1000, 25000, 1520), Line(ON, 500, 0, 1430)});
     EXPECT_EQ(ComputeReport(doc).totals.totalTax, Hundredths{-75});
+}
+
+// A unit's fuel is the sum of its jurisdictions' fuel, each converted once as a report
+// row's is, so the fleet line agrees with the return's total fuel paid: converting a
+// unit's 135.50 gallons at once would give 512.92 L, the rows 361.51 + 151.42.
+TEST_F(ReportTest, VehicleFuelIsTheSumOfItsJurisdictionsAsTheReportShowsThem)
+{
+    std::vector<TripEntry> lines = {Line(QC, 820, 31055, 1520), Line(ON, 300, 9550, 1430, 1, 1),
+                                    Line(KY, 210, 4000, 2850, 1, 1), Line(QC, 500, 10000, 1520)};
+    lines[0].reservedText = lines[1].reservedText = lines[2].reservedText = "T-104";
+    lines[3].reservedText = "T-205";
+    ReportText("Canada", lines);
+    const FleetRecord fleet = ComputeFleetRecord(doc);
+    ASSERT_EQ(fleet.vehicles.size(), 2u);
+    EXPECT_EQ(fleet.vehicles[0].fuel, Hundredths{31055 + 36151 + 15142});
+    EXPECT_EQ(fleet.fuel, ComputeReport(doc).totals.totalFuelPaid);
+    EXPECT_EQ(fleet.average, ComputeReport(doc).totals.fleetAverage);
 }

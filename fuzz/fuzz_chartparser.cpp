@@ -17,13 +17,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     TaxRateTable table = fuzzinput::SampleTable();
     const TaxRateTable before = table;
-    TaxPeriod period;
+    const TaxPeriod unread{1999, 9, "none"};
+    TaxPeriod period = unread;
     ChartParseReport report;
     const int result = ParseChart(text, country, table, period, &report);
+    if (result == kNotAChart) {
+        // What is not a chart changes nothing.
+        if (!(table == before) || !(period == unread) || !report.filledSlots.empty())
+            fuzzinput::Fail("a text that is not a chart changed the table or its period");
+        return 0;
+    }
     if (result != 0 && result != -1)
-        fuzzinput::Fail("ParseChart gave neither 0 nor -1");
+        fuzzinput::Fail("ParseChart gave neither 0, -1 nor kNotAChart");
     if (period.country != country)
         fuzzinput::Fail("the table's country is not the chosen one");
+    if (report.filledSlots.empty() || period.quarter < 1 || period.quarter > 4)
+        fuzzinput::Fail("a chart was read without a quarter or a filled slot");
 
     // Only the slots the chart filled may change, and only in their rates.
     std::vector<bool> filled(TaxRateTable::kSlotCount, false);

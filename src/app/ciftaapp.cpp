@@ -146,7 +146,7 @@ bool CIftaApp::printFromCommandLine(const QStringList &arguments)
         printed = PrintDocumentToPdf(printout, pdf, state, PdfOptions{}, &pages);
     } else {
         QPrinter printer(QPrinter::HighResolution);
-        printed = PrintDocument(printout, printer, state, &pages);
+        printed = PrintJob(printout, printer, state, &pages);
     }
     if (!printed.ok()) {
         prompts_->warn(printed.message);

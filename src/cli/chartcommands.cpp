@@ -26,17 +26,19 @@ int CmdParseChart(int argc, char **argv)
         return exitCode;
 
     LoadedTaxTable rates;
-    const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
+    const Result read = ReadRates(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
     TaxPeriod period = rates.period();
     std::string chart;
-    const Result chartRead = SafeFile::readAll(args.positional()[0], chart);
+    const Result chartRead =
+        SafeFile::readAll(args.positional()[0], chart, SafeFile::kTableFileLimit);
     if (!chartRead)
         return InputFailure(chartRead.message);
 
     ChartParseReport report;
-    ParseChart(chart, country, rates.table(), period, &report);
+    if (ParseChart(chart, country, rates.table(), period, &report) == kNotAChart)
+        return InputFailure(kNotARateChart);
     NoteUnmatched(report);
     return WriteTable(args.value("out"), rates.table(), period);
 }

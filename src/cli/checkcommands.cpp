@@ -20,7 +20,7 @@ int CmdCheck(int argc, char **argv)
         return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    const Result rates = ReadRates(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);

@@ -1,6 +1,7 @@
 #include "cli/cliargs.h"
 
 #include "records/cp1252.h"
+#include "session/ctaxsession.h"
 
 #include <algorithm>
 #include <iostream>
@@ -43,6 +44,14 @@ int InputFailure(const std::string &text)
 {
     std::cerr << Cp1252ToUtf8(text) << '\n';
     return ExitInputFailure;
+}
+
+Result ReadRates(const std::string &path, LoadedTaxTable &rates)
+{
+    const Result read = CTaxSession::ReadTaxFileInto(path, rates);
+    if (read && !read.message.empty())
+        std::cerr << "tollmark-cli: note: " << Cp1252ToUtf8(read.message) << '\n';
+    return read;
 }
 
 FuelRounding RoundingOption(const CliArgs &args)

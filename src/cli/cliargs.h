@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/loadedtaxtable.h"
+#include "records/result.h"
 #include "report/report.h"
 
 #include <map>
@@ -39,3 +41,7 @@ int UsageError(const std::string &text);
 // Prints one of the program's own failure texts (Windows-1252 bytes) to standard error
 // as UTF-8 and gives ExitInputFailure.
 int InputFailure(const std::string &text);
+
+// CTaxSession::ReadTaxFileInto, and on standard error the note of a file read with lines
+// passed over (more than 72 slot lines).
+Result ReadRates(const std::string &path, LoadedTaxTable &rates);

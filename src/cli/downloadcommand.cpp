@@ -50,7 +50,7 @@ int CmdDownload(int argc, char **argv)
         return exitCode;
 
     LoadedTaxTable rates;
-    const Result read = CTaxSession::ReadTaxFileInto(args.value("rates"), rates);
+    const Result read = ReadRates(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
     TaxPeriod period = rates.period();

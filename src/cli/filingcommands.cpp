@@ -35,7 +35,7 @@ bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings
         return false;
     }
     session.record().skipStartUpSteps();
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    const Result rates = ReadRates(args.value("rates"), session.taxRates());
     if (!rates) {
         exitCode = InputFailure(rates.message);
         return false;

@@ -89,7 +89,7 @@ int CmdPrint(int argc, char **argv)
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
     CIftaDoc &doc = session.document();
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    const Result rates = ReadRates(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);

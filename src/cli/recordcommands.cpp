@@ -124,7 +124,7 @@ int CmdDumpRates(int argc, char **argv)
     if (!parseFileArgs(argc, argv, false, args, exitCode))
         return exitCode;
     LoadedTaxTable rates;
-    const Result read = CTaxSession::ReadTaxFileInto(args.positional()[0], rates);
+    const Result read = ReadRates(args.positional()[0], rates);
     if (!read)
         return InputFailure(read.message);
     const TaxRateTable &table = rates.table();
@@ -162,7 +162,7 @@ int CmdEntries(int argc, char **argv)
     if (!parseFileArgs(argc, argv, true, args, exitCode))
         return exitCode;
     CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    const Result rates = ReadRates(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
@@ -183,7 +183,7 @@ int CmdRates(int argc, char **argv)
     if (!parseFileArgs(argc, argv, false, args, exitCode))
         return exitCode;
     LoadedTaxTable rates;
-    const Result read = CTaxSession::ReadTaxFileInto(args.positional()[0], rates);
+    const Result read = ReadRates(args.positional()[0], rates);
     if (!read)
         return InputFailure(read.message);
 
@@ -206,7 +206,7 @@ int CmdUpdateRates(int argc, char **argv)
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    const Result rates = ReadRates(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     const std::string &path = args.positional()[0];

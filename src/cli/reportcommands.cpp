@@ -58,7 +58,7 @@ bool SetUpImportCompany(const CliArgs &args, CompanyInfo &company, int &exitCode
 int ShowHeadingMap(const CliArgs &args)
 {
     std::string bytes;
-    const Result read = SafeFile::readAll(args.positional()[0], bytes);
+    const Result read = SafeFile::readAll(args.positional()[0], bytes, SafeFile::kRecordFileLimit);
     if (!read)
         return InputFailure(read.message);
     std::vector<std::string> headings;
@@ -131,7 +131,7 @@ int CmdReport(int argc, char **argv)
         return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
+    const Result rates = ReadRates(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
     const Result read = ReadRecordFile(doc, args.positional()[0]);
@@ -175,7 +175,7 @@ int CmdImport(int argc, char **argv)
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), session.taxRates());
+    const Result rates = ReadRates(args.value("rates"), session.taxRates());
     if (!rates)
         return InputFailure(rates.message);
     session.record().startRecord(company);

@@ -180,7 +180,7 @@ void CImportDlg::showHeadings()
 {
     std::string bytes;
     std::vector<std::string> headings;
-    if (!SafeFile::readAll(data_.filePath, bytes) ||
+    if (!SafeFile::readAll(data_.filePath, bytes, SafeFile::kRecordFileLimit) ||
         !ReadHeadings(ImportText(std::move(bytes)), headings))
         headings.clear();
     headingMap_->setHeadings(headings, DetectHeadingMap(headings));

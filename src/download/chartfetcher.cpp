@@ -211,6 +211,10 @@ int ChartFetcher::DownloadChart(const std::string &address, const std::string &c
     if (FetchChart(address) < 0)
         return -1;
     notify(50);
-    ParseChart(text_, country, table, period, report, progress_, 50);
+    if (ParseChart(text_, country, table, period, report, progress_, 50) == kNotAChart) {
+        // A page of the server (an error page, a login page) answered with 200.
+        errorMessage_ = kNotARateChart;
+        return -1;
+    }
     return 0;
 }

@@ -61,7 +61,8 @@ public:
     int FetchChart(const std::string &address);
 
     // FetchChart, then ParseChart of the text into `table` and `period` in the units of
-    // `country`. 0 when the chart was read (whatever it contained), -1 on failure.
+    // `country`. 0 when the chart was read, -1 on failure: errorMessage() is then
+    // kNotARateChart when the answer was not a rate chart (the table and period unchanged).
     int DownloadChart(const std::string &address, const std::string &country, TaxRateTable &table,
                       TaxPeriod &period, ChartParseReport *report = nullptr);
 

@@ -1,6 +1,7 @@
 #include "download/chartparser.h"
 
 #include "records/decimaltext.h"
+#include "records/textencoding.h"
 #include "records/textnumber.h"
 
 #include <algorithm>
@@ -58,8 +59,9 @@ bool IsSurchargeName(const std::string &upperName)
         size_t end = i;
         while (end < upperName.size() && std::isalnum(static_cast<unsigned char>(upperName[end])))
             ++end;
-        const std::string word = upperName.substr(i, end - i);
-        if (word == "SURCHG" || word == "SURCHARGE")
+        const size_t length = end - i;
+        if ((length == 6 && upperName.compare(i, length, "SURCHG") == 0) ||
+            (length == 9 && upperName.compare(i, length, "SURCHARGE") == 0))
             return true;
         i = end;
     }
@@ -112,16 +114,17 @@ public:
 
     // The next name: the field up to the separator (which may reach over line ends) without
     // leading blanks, and on a comma chart without the cell's quotes. Empty when there is
-    // no separator left.
-    std::string nameField() const
+    // no separator left. A field longer than any name is cut to kLongestName bytes, so
+    // that lines without a separator do not each copy the rest of the text.
+    std::string nameField()
     {
-        const size_t found = text_.find(sep_, pos_);
+        const size_t found = nextSeparator();
         if (found == std::string::npos)
             return {};
         size_t begin = pos_;
         while (begin < found && IsBlank(text_[begin]))
             ++begin;
-        std::string name = text_.substr(begin, found - begin);
+        std::string name = text_.substr(begin, std::min(found - begin, kLongestName));
         if (sep_ == ',' && name.size() >= 2 && name.front() == '"' && name.back() == '"')
             name = name.substr(1, name.size() - 2);
         return name;
@@ -134,7 +137,7 @@ public:
     {
         if (!dropThrough('$'))
             return TenThousandths{};
-        size_t end = text_.find(sep_, pos_);
+        size_t end = nextSeparator();
         if (end == std::string::npos)
             end = text_.size();
         return TextToDecimal<4>(text_.data() + pos_, text_.data() + end);
@@ -152,9 +155,25 @@ public:
     }
 
 private:
+    static constexpr size_t kLongestName = 128;
+
+    // The first separator at or after the walk's position. The walk only moves forward,
+    // so the one found last stays the answer until the walk passes it: every byte of the
+    // text is looked at once, however many lines lack a separator.
+    size_t nextSeparator()
+    {
+        if (!sepKnown_ || (sepAt_ != std::string::npos && sepAt_ < pos_)) {
+            sepAt_ = text_.find(sep_, pos_);
+            sepKnown_ = true;
+        }
+        return sepAt_;
+    }
+
     const std::string &text_;
     const char sep_;
     size_t pos_ = 0;
+    size_t sepAt_ = std::string::npos;
+    bool sepKnown_ = false;
 };
 
 // The chart's form from its lines: the separator found on more of the lines after the
@@ -186,13 +205,14 @@ char ChartSeparator(const std::string &text)
     return commaLines > tabLines ? ',' : '\t';
 }
 
-// Line ends as one "\n", without the byte-order mark.
-std::string Normalise(const std::string &text)
+// Line ends as one "\n", UTF-8 (with or without its byte-order mark) as the program's
+// single-byte text.
+std::string Normalise(const std::string &raw)
 {
+    const std::string text = TextFileToCp1252(raw);
     std::string out;
     out.reserve(text.size());
-    size_t i = StartsWith(text, "\xEF\xBB\xBF") ? 3 : 0;
-    for (; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             continue;
         out += text[i];
@@ -214,7 +234,22 @@ void ReadTitle(const std::string &title, const std::string &country, TaxPeriod &
 
 } // namespace
 
-int FindRateRow(const std::string &chartName, const TaxRateTable &table)
+namespace {
+
+// The slots' names as the lookup compares them, worked out once for a whole chart.
+struct SlotNames {
+    explicit SlotNames(const TaxRateTable &table)
+    {
+        for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+            upper[slot] = Upper(TrimTrailingBlanks(table[slot].name));
+            surcharge[slot] = IsSurchargeSlot(table[slot], upper[slot]);
+        }
+    }
+    std::string upper[TaxRateTable::kSlotCount];
+    bool surcharge[TaxRateTable::kSlotCount] = {};
+};
+
+int FindSlot(const std::string &chartName, const SlotNames &slots)
 {
     std::string name = Upper(StripFootnote(chartName));
     const bool surcharge = IsSurchargeName(name);
@@ -222,16 +257,23 @@ int FindRateRow(const std::string &chartName, const TaxRateTable &table)
         name = SurchargeSlotName(name);
 
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        const std::string slotName = Upper(TrimTrailingBlanks(table[slot].name));
+        const std::string &slotName = slots.upper[slot];
         if (slotName.empty())
             continue;
         // A surcharge amount must never overwrite a state's own rates.
-        if (surcharge && !IsSurchargeSlot(table[slot], slotName))
+        if (surcharge && !slots.surcharge[slot])
             continue;
         if (StartsWith(name, slotName))
             return slot;
     }
     return -1;
+}
+
+} // namespace
+
+int FindRateRow(const std::string &chartName, const TaxRateTable &table)
+{
+    return FindSlot(chartName, SlotNames(table));
 }
 
 int ParseChart(const std::string &rawText, const std::string &country, TaxRateTable &table,
@@ -240,7 +282,14 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
 {
     const std::string text = Normalise(rawText);
     ChartWalker walk(text, ChartSeparator(text));
-    ReadTitle(walk.takeLine(), country, period);
+    // Into copies: what is not a chart leaves the table and its period as they were.
+    TaxPeriod read;
+    ReadTitle(walk.takeLine(), country, read);
+    if (read.quarter < 1 || read.quarter > 4 || read.year < 1900 || read.year > 9999)
+        return kNotAChart;
+    TaxRateTable filled = table;
+    const SlotNames slots(table); // filling rates changes no name
+    ChartParseReport found;
 
     const bool canadianUnits = country == "Canada";
     int step = firstStep;
@@ -254,11 +303,10 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
         if (name.empty())
             break;
 
-        const int slot = FindRateRow(name, table);
+        const int slot = FindSlot(name, slots);
         if (slot < 0) {
             // Headings, footnotes and jurisdictions the table does not carry.
-            if (report)
-                report->unmatchedNames.push_back(TrimTrailingBlanks(name));
+            found.unmatchedNames.push_back(TrimTrailingBlanks(name.substr(0, name.find('\n'))));
             status = -1;
             walk.dropThrough('\n');
             continue;
@@ -268,11 +316,16 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
         ++step;
         if (canadianUnits)
             walk.dropThrough('\n');
-        table[slot].gasolineRate = walk.amount();
-        table[slot].dieselRate = walk.amount();
+        filled[slot].gasolineRate = walk.amount();
+        filled[slot].dieselRate = walk.amount();
         walk.dropThrough('\n');
-        if (report)
-            report->filledSlots.push_back(slot);
+        found.filledSlots.push_back(slot);
     }
+    if (found.filledSlots.empty())
+        return kNotAChart;
+    table = filled;
+    period = read;
+    if (report)
+        *report = std::move(found);
     return status;
 }

@@ -30,12 +30,17 @@ struct ChartParseReport {
 // progress bar, whose position the counter starts from).
 using ChartProgress = std::function<void(int)>;
 
+// What ParseChart gives for a text that is not a rate chart, and the message for it.
+constexpr int kNotAChart = -2;
+constexpr const char *kNotARateChart = "The answer is not a rate chart";
+
 // Parses `text` into `table` and `period`. The period's year and quarter come from the
 // title line, its country is `country` ("Canada" reads the rates from the line after the
 // name line; anything else from the name line). Only slots whose name a chart line
 // matches are changed. A chart name that matches no slot is passed over and the walk goes
 // on. Returns 0 when every name found a slot, -1 when some did not (the rest are filled
-// all the same).
+// all the same), and kNotAChart, with the table, period and report left as they were, when
+// the title line gives no quarter (1 to 4) and year or no line fills a slot.
 int ParseChart(const std::string &text, const std::string &country, TaxRateTable &table,
                TaxPeriod &period, ChartParseReport *report = nullptr,
                const ChartProgress &progress = {}, int firstStep = 50);

@@ -131,7 +131,7 @@ Result InterestRateTable::parse(const std::string &text)
 Result InterestRateTable::read(const std::string &path)
 {
     std::string text;
-    const Result opened = SafeFile::readAll(path, text);
+    const Result opened = SafeFile::readAll(path, text, SafeFile::kTableFileLimit);
     if (!opened)
         return Result::cannotOpen(opened.message);
     return parse(text);

@@ -6,6 +6,8 @@
 #include "print/painterformcanvas.h"
 #include "print/quebecform.h"
 #include "records/cp1252.h"
+#include "records/platformfile.h"
+#include "records/safefile.h"
 #include "records/units.h"
 
 #include <QGuiApplication>
@@ -186,6 +188,63 @@ Result PrintDocument(const Printout &printout, QPrinter &printer, PrintState &st
     return Result::success();
 }
 
+namespace {
+
+// Whether the PDF file at `path` was written to its end: the PDF writer ends every file
+// with "%%EOF", and a write that failed (a full disk) leaves the file short of it.
+bool PdfFileComplete(const std::string &path)
+{
+    PlatformFile file;
+    PlatformFile::Info info;
+    if (file.open(path, PlatformFile::Open::Read) != 0 || file.info(info) != 0 || info.size < 5)
+        return false;
+    const uint64_t tailSize = std::min<uint64_t>(info.size, 32);
+    std::string tail(static_cast<size_t>(tailSize), '\0');
+    size_t got = 0;
+    if (file.seek(info.size - tailSize) != 0 || file.read(&tail[0], tail.size(), got) != 0)
+        return false;
+    tail.resize(got);
+    while (!tail.empty() && (tail.back() == '\n' || tail.back() == '\r'))
+        tail.pop_back();
+    return tail.size() >= 5 && tail.compare(tail.size() - 5, 5, "%%EOF") == 0;
+}
+
+} // namespace
+
+Result PrintJob(const Printout &printout, QPrinter &printer, PrintState &state, int *pagesPrinted)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return PrintDocument(printout, printer, state, pagesPrinted);
+
+    // A PDF file is written beside its place and renamed over the old file only once it
+    // is complete: a full disk or a kill while printing leaves the old file as it was.
+    const QString pdfPath = printer.outputFileName();
+    const std::string path = pdfPath.toStdString();
+    const std::string failed = Utf8ToCp1252("The PDF file " + path + " could not be written.");
+    SafeFile::Staged staged;
+    if (const Result begun = SafeFile::beginSave(path, staged); !begun)
+        return Result::failure(failed + "\n" + begun.message);
+    printer.setOutputFileName(QString::fromStdString(staged.temp));
+    int pages = 0;
+    const Result printed = PrintDocument(printout, printer, state, &pages);
+    printer.setOutputFileName(pdfPath);
+    if (pagesPrinted)
+        *pagesPrinted = 0;
+    if (printed && pages == 0) {
+        SafeFile::abandonSave(staged);
+        return printed;
+    }
+    if (!printed || printer.printerState() == QPrinter::Error || !PdfFileComplete(staged.temp)) {
+        SafeFile::abandonSave(staged);
+        return Result::failure(failed + " The old file is kept.");
+    }
+    if (const Result committed = SafeFile::commitSave(staged); !committed)
+        return Result::failure(failed + "\n" + committed.message);
+    if (pagesPrinted)
+        *pagesPrinted = pages;
+    return Result::success();
+}
+
 void SetUpPdfPrinter(QPrinter &printer, const QString &pdfPath, const PdfOptions &options)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -207,11 +266,9 @@ Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, Prin
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, pdfPath, options);
     int pages = 0;
-    const Result printed = PrintDocument(printout, printer, state, &pages);
-    if (!printed) {
-        return Result::failure(
-            Utf8ToCp1252("The PDF file " + pdfPath.toStdString() + " could not be written."));
-    }
+    const Result printed = PrintJob(printout, printer, state, &pages);
+    if (!printed)
+        return printed;
     if (pages == 0)
         return Result::failure("Nothing to print.");
     if (pagesPrinted)

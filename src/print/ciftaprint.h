@@ -64,6 +64,12 @@ private:
 Result PrintDocument(const Printout &printout, QPrinter &printer, PrintState &state,
                      int *pagesPrinted = nullptr);
 
+// PrintDocument for a print job the user asked for: when the printer writes a PDF file,
+// the file is written beside its place and renamed over the old one only when it is
+// complete; otherwise the old file stays and the result says so.
+Result PrintJob(const Printout &printout, QPrinter &printer, PrintState &state,
+                int *pagesPrinted = nullptr);
+
 // How a printout is written as a PDF file: the paper and its orientation, and the margin
 // that a printer could not print on (kept free so the file prints as it shows).
 struct PdfOptions {

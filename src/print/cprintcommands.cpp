@@ -70,7 +70,7 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode 
         // the document as it begins.
         settings_ = PrinterSettings::FromPrinter(printer);
         TakePrinterSettings(documentSettings);
-        const Result result = PrintDocument(prepare(doc, mode), printer, printState_);
+        const Result result = PrintJob(prepare(doc, mode), printer, printState_);
         if (error)
             *error = result;
         printed = result.ok();
@@ -122,7 +122,7 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
     settings_.ApplyTo(printer);
     TakePrinterSettings(documentSettings);
     pushApplicationPrinter();
-    return PrintDocument(prepare(doc, mode), printer, printState_, pagesPrinted);
+    return PrintJob(prepare(doc, mode), printer, printState_, pagesPrinted);
 }
 
 Printout CPrintCommands::prepare(const CIftaDoc &doc, ViewMode mode) const

@@ -1,7 +1,11 @@
 #include "profiles/cfixedlenrecdoc.h"
 
+#include "records/safefile.h"
+
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 void PutUint32(uint8_t *at, uint32_t value)
 {
@@ -55,14 +59,27 @@ void CFixedLenRecDoc::resetLayout()
     extraHeader_ = defaultExtraHeader_;
 }
 
-bool CFixedLenRecDoc::lockOpened(const std::string &path)
+bool CFixedLenRecDoc::lockOpened(const std::string &path, PlatformFile::Open how)
 {
-    if (file_.lockExclusive() != 0) {
-        file_.close();
-        setError("The file " + path + " is in use by another program.");
-        return false;
+    // Another instance may hold the file for a moment (its own add or delete): wait for
+    // it a while. A lock won on a file that another instance has meanwhile replaced by a
+    // new one (its delete) is a lock on the old file: take the file at the path again.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lockWaitMs_);
+    for (;;) {
+        const int error = file_.lockExclusive();
+        if (error == 0 && file_.isAt(path))
+            return true;
+        const bool again = error == 0 || error == EWOULDBLOCK || error == EAGAIN;
+        if (!again || std::chrono::steady_clock::now() >= deadline)
+            break;
+        if (error == 0 && file_.open(path, how) != 0)
+            break;
+        if (error != 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return true;
+    file_.close();
+    setError("The file " + path + " is in use by another program.");
+    return false;
 }
 
 bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
@@ -79,7 +96,7 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
         setError("The file " + path + " cannot be opened: " + std::strerror(error) + ".");
         return false;
     }
-    if (!lockOpened(path))
+    if (!lockOpened(path, PlatformFile::Open::ReadWrite))
         return false;
 
     PlatformFile::Info info;
@@ -115,12 +132,21 @@ bool CFixedLenRecDoc::CreateStoreFile(const std::string &path)
     resetLayout();
 
     // No O_TRUNC: a file that appeared meanwhile, or that the caller names by mistake,
-    // keeps its content.
-    if (const int error = file_.open(path, PlatformFile::Open::ReadWriteMake)) {
+    // keeps its content. A file made here that cannot get its header (a full disk) is
+    // removed again, so a failed create leaves nothing behind.
+    bool made = true;
+    int error = file_.open(path, PlatformFile::Open::ReadWriteFresh);
+    if (error == EEXIST) {
+        made = false;
+        error = file_.open(path, PlatformFile::Open::ReadWriteMake);
+    }
+    if (error) {
         setError("The file " + path + " cannot be created: " + std::strerror(error) + ".");
         return false;
     }
-    if (!lockOpened(path))
+    if (made)
+        file_.setMode(NewFilePermissionBits());
+    if (!lockOpened(path, PlatformFile::Open::ReadWriteMake))
         return false;
     PlatformFile::Info info;
     if (file_.info(info) != 0 || !info.regular || info.size != 0) {
@@ -128,10 +154,61 @@ bool CFixedLenRecDoc::CreateStoreFile(const std::string &path)
         setError("The file " + path + " already exists and is not replaced.");
         return false;
     }
-    if (WriteHeader())
+    if (WriteHeader() && file_.flush() == 0)
         return true;
+    if (lastError_.empty())
+        setError("The file " + path + " cannot be written.");
+    file_.resize(0);
     closeFile();
+    if (made)
+        RemoveFileAt(path);
     return false;
+}
+
+bool CFixedLenRecDoc::ReplaceFile(const std::string &path, const std::string &bytes)
+{
+    // The new file is made, filled and locked beside the old one while the old one is
+    // still held, then renamed over it: another instance waiting for the lock gets the old
+    // file's lock only after the rename, sees that the path names a new file, and takes
+    // that one, which it can lock only once this store lets go of it.
+    SafeFile::Staged staged;
+    if (Result begun = SafeFile::beginSave(path, staged); !begun) {
+        setError(begun.message);
+        return false;
+    }
+    PlatformFile fresh;
+    int error = fresh.open(staged.temp, PlatformFile::Open::ReadWrite);
+    if (!error)
+        error = fresh.lockExclusive();
+    if (!error)
+        error = fresh.writeAll(bytes.data(), bytes.size());
+    if (!error)
+        error = fresh.flush();
+    if (error) {
+        fresh.close();
+        SafeFile::abandonSave(staged);
+        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
+        return false;
+    }
+    const bool keepOpen = RenameKeepsOpenFiles();
+    if (!keepOpen) {
+        fresh.close();
+        closeFile();
+    }
+    const Result committed = SafeFile::commitSave(staged);
+    if (keepOpen && committed) {
+        file_.swap(fresh); // the old file's lock goes with `fresh`
+        return true;
+    }
+    if (!committed)
+        setError(committed.message);
+    if (!keepOpen) {
+        // Take the file at the path again, the new one or (after a failure) the old one.
+        if (file_.open(path, PlatformFile::Open::ReadWrite) != 0 ||
+            !lockOpened(path, PlatformFile::Open::ReadWrite))
+            return false;
+    }
+    return committed.ok();
 }
 
 bool CFixedLenRecDoc::writeAt(uint64_t offset, const uint8_t *data, size_t size)
@@ -233,17 +310,27 @@ int CFixedLenRecDoc::AddRecord(void *source)
         setError("The file is not open.");
         return -1;
     }
-    const uint32_t n = recordCount_;
-    recordCount_ = n + 1;
-    if (!WriteHeader() || !SeekRecord(static_cast<int>(n))) {
-        recordCount_ = n;
+    PlatformFile::Info before;
+    if (const int error = file_.info(before)) {
+        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
         return -1;
     }
+    // The record first, then the header that counts it: a record that cannot be written
+    // whole (a full disk) is cut off again and the header never changes, so the file
+    // stays as it was.
+    const uint32_t n = recordCount_;
     const uint8_t *record = OnCreateNewRecord(static_cast<int>(n), source);
-    if (!writeAt(recordOffset(n), record, recordLength_)) {
-        // Take the count back so the header never counts a record that is not there.
+    if (!writeAt(recordOffset(n), record, recordLength_) || file_.flush() != 0) {
+        file_.resize(before.size);
+        if (lastError_.empty())
+            setError("The file cannot be written.");
+        return -1;
+    }
+    recordCount_ = n + 1;
+    if (!WriteHeader()) {
         recordCount_ = n;
         WriteHeader();
+        file_.resize(before.size);
         return -1;
     }
     return static_cast<int>(n);

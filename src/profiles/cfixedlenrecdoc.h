@@ -17,7 +17,8 @@
 // Exclusive access: the file is held with a lock on the whole file (PlatformFile's
 // lockExclusive: an advisory flock on POSIX, LockFileEx on Windows). Every instance of
 // this program takes the same lock, so a second store (in this or another process) cannot
-// open a file that one store holds. The lock goes when the file is closed.
+// open a file that one store holds; it waits up to 5 seconds for it. The lock goes when
+// the file is closed.
 //
 // A file that exists is never emptied: when it is locked, unreadable or its header is bad,
 // opening fails and the file is left exactly as it was. Only a missing or zero-length file
@@ -45,8 +46,9 @@ public:
     // record bytes after the header stay in the file.
     virtual void DeleteContents();
 
-    // Appends a record built by OnCreateNewRecord: the header is updated first, then the
-    // record written. Returns the new record's index, or -1 when nothing could be written.
+    // Appends a record built by OnCreateNewRecord: the record is written first, then the
+    // header that counts it. Returns the new record's index, or -1 when nothing could be
+    // written; the file is then as it was.
     virtual int AddRecord(void *source);
     // Reads or overwrites record n (recordLength bytes of buffer).
     virtual bool GetRecord(int n, uint8_t *buffer);
@@ -59,6 +61,8 @@ public:
     virtual bool SeekRecord(int n);
 
     bool isOpen() const { return file_.isOpen(); }
+    // How long an open waits for another instance to let go of the file (5 s unless told).
+    void setLockWait(int milliseconds) { lockWaitMs_ = milliseconds; }
     uint32_t recordCount() const { return recordCount_; }
     uint32_t recordLength() const { return recordLength_; }
     uint32_t extraHeaderLength() const { return extraHeaderLength_; }
@@ -79,6 +83,10 @@ protected:
 
     // Closes the file without touching it.
     void closeFile();
+    // Replaces the whole file at `path` (the one held) by `bytes`: written beside it and
+    // renamed over it, without letting go of the lock. The store then holds the new file;
+    // on failure the old one stays, whole and held.
+    bool ReplaceFile(const std::string &path, const std::string &bytes);
     // The layout values back to those the store was made with.
     void resetLayout();
     void setError(const std::string &text) { lastError_ = text; }
@@ -89,8 +97,9 @@ protected:
     std::array<uint8_t, kExtraHeaderSize> extraHeader_;
 
 private:
-    // Locks the file just opened; on failure closes it and says why.
-    bool lockOpened(const std::string &path);
+    // Locks the file just opened (`how`), waiting for another holder up to the lock wait;
+    // on failure closes it and says why.
+    bool lockOpened(const std::string &path, PlatformFile::Open how);
     bool writeAt(uint64_t offset, const uint8_t *data, size_t size);
     // Bytes read at offset (fewer at the end of the file), or -1 on a read error.
     long long readAt(uint64_t offset, uint8_t *data, size_t size);
@@ -101,6 +110,7 @@ private:
     const uint32_t defaultExtraHeaderLength_;
     const std::array<uint8_t, kExtraHeaderSize> defaultExtraHeader_;
     std::string lastError_;
+    int lockWaitMs_ = 5000;
 };
 
 // Little-endian helpers shared by the record layouts.

@@ -1,5 +1,6 @@
 #include "profiles/cprofilestore.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -110,6 +111,13 @@ ProfileRecord CProfileStore::FromFileRecord(const uint8_t *r)
     return profile;
 }
 
+std::array<uint8_t, CProfileStore::kRecordLength> CProfileStore::OnRecordFor(int index)
+{
+    profiles_[static_cast<size_t>(index)].recordIndex = index;
+    lastRecordIndex_ = index;
+    return ToFileRecord(profiles_[static_cast<size_t>(index)]);
+}
+
 const uint8_t *CProfileStore::OnCreateNewRecord(int index, void *source)
 {
     auto *profile = static_cast<ProfileRecord *>(source);
@@ -172,20 +180,26 @@ bool CProfileStore::RewriteFromList()
 {
     if (!isOpen() && !OnOpenDocument(path_))
         return false;
-    // The same bytes as counting no records and appending every profile again, without
-    // letting go of the file in between. With no profile left the file is let go, as
-    // DeleteContents does; a later add takes it again.
-    recordCount_ = 0;
-    if (!WriteHeader())
+    // The same bytes as counting no records and appending every profile again, written
+    // as a new file renamed over the old one, so that a kill at any moment leaves either
+    // store whole. With no profile left the file is let go, as DeleteContents does; a
+    // later add takes it again.
+    std::string bytes(kFixedHeaderLength + kExtraHeaderLength, '\0');
+    auto *header = reinterpret_cast<uint8_t *>(&bytes[0]);
+    PutUint32(header, static_cast<uint32_t>(profiles_.size()));
+    PutUint32(header + 4, kRecordLength);
+    PutUint32(header + 8, kExtraHeaderLength);
+    std::copy(extraHeader_.begin(), extraHeader_.end(), header + kFixedHeaderLength);
+    bytes.reserve(bytes.size() + profiles_.size() * kRecordLength);
+    for (size_t i = 0; i < profiles_.size(); ++i) {
+        const std::array<uint8_t, kRecordLength> record = OnRecordFor(static_cast<int>(i));
+        bytes.append(reinterpret_cast<const char *>(record.data()), record.size());
+    }
+    if (!ReplaceFile(path_, bytes))
         return false;
-    if (profiles_.empty()) {
+    recordCount_ = static_cast<uint32_t>(profiles_.size());
+    if (profiles_.empty())
         closeFile();
-        return true;
-    }
-    for (ProfileRecord &profile : profiles_) {
-        if (AddRecord(&profile) < 0)
-            return false;
-    }
     return true;
 }
 

@@ -44,10 +44,10 @@ public:
     bool OnOpenDocument(const std::string &path) override;
     // Reads every record of the file into the list, emptied first.
     bool LoadList();
-    // Writes the list back as the file's records 0, 1, 2 ... in list order. The file keeps
-    // its length; records past the new count are no longer counted. The lock is held
-    // throughout, so no other instance can take the file between the steps. When the list
-    // is empty the header counts 0 records and the file is closed.
+    // Writes the list back as the file's records 0, 1, 2 ... in list order: a new file
+    // written beside the old one and renamed over it, under the lock, so that no other
+    // instance can take the file between the steps and a kill leaves one whole store.
+    // When the list is empty the header counts 0 records and the file is closed.
     bool RewriteFromList();
 
     // Also opens the file again when it was closed by DeleteContents.
@@ -65,6 +65,8 @@ public:
     int lastRecordIndex() const { return lastRecordIndex_; }
 
 protected:
+    // The file record of list profile `index`, which gets that record index.
+    std::array<uint8_t, kRecordLength> OnRecordFor(int index);
     const uint8_t *OnCreateNewRecord(int index, void *source) override;
     bool ReadHeader() override;
 

@@ -4,7 +4,9 @@
 #include "records/csvlines.h"
 #include "records/decimaltext.h"
 #include "records/entryresolver.h"
+#include "records/platformfile.h"
 #include "records/safefile.h"
+#include "records/textencoding.h"
 #include "records/textnumber.h"
 #include "records/units.h"
 
@@ -220,11 +222,34 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
             doc.setModified();
         return read;
     }
-    CompleteImportedLines(lines, doc.taxTable(), doc.isDiesel());
+    const int zeroed = CompleteImportedLines(lines, doc.taxTable(), doc.isDiesel());
     const bool any = !lines.empty();
     doc.replaceEntries(std::move(lines));
     if (any)
         doc.setModified();
+    if (zeroed > 0)
+        return Result{Result::Status::Ok, ZeroedDistancesNote(zeroed)};
+    return Result::success();
+}
+
+Result ReadImportText(const std::string &path, std::string &text)
+{
+    text.clear();
+    PathStatus status;
+    const int looked = StatusOfPath(path, true, status);
+    const std::string name = "The file " + Utf8ToCp1252(path);
+    if (looked == 0 && status.kind == PathStatus::Kind::Missing)
+        return Result::cannotOpen(name + " does not exist.");
+    if (looked == 0 && status.kind == PathStatus::Kind::Folder)
+        return Result::cannotOpen(name + " is a folder.");
+    std::string bytes;
+    if (const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit); !read) {
+        // What is there and is a regular file of a size to read, but cannot be opened.
+        const bool readable = looked == 0 && status.kind == PathStatus::Kind::Regular &&
+                              status.size <= SafeFile::kRecordFileLimit;
+        return readable ? Result::cannotOpen(LockedFile(path)) : read;
+    }
+    text = TextFileToCp1252(bytes);
     return Result::success();
 }
 
@@ -233,8 +258,8 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
 {
     lines.clear();
     std::string bytes;
-    if (!SafeFile::readAll(path, bytes))
-        return Result::cannotOpen(LockedFile(path));
+    if (const Result read = ReadImportText(path, bytes); !read)
+        return read;
 
     LineReader reader(bytes);
     std::string_view line;
@@ -267,8 +292,15 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
     return Result::success();
 }
 
-void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)
+std::string ZeroedDistancesNote(int lines)
 {
+    return std::to_string(lines) + (lines == 1 ? " line has" : " lines have") +
+           " a distance of 0: the odometer readings run backwards or are too far apart.";
+}
+
+int CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)
+{
+    int zeroed = 0;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         TripEntry &line = lines[i];
         TripEntry &next = lines[i + 1];
@@ -276,10 +308,13 @@ void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &ta
             line.odometerOut = next.odometerIn;
         if (next.odometerIn == 0)
             next.odometerIn = line.odometerOut;
-        if (line.distance == 0 && line.odometerIn != 0)
+        if (line.distance == 0 && line.odometerIn != 0) {
             line.distance = OdometerDistance(line.odometerIn, line.odometerOut);
+            zeroed += line.distance == 0 && line.odometerOut != line.odometerIn ? 1 : 0;
+        }
     }
     InsertSurchargeLines(lines, table, diesel);
     for (size_t i = 0; i < lines.size(); ++i)
         lines[i].tripNumber = static_cast<int32_t>(i + 1);
+    return zeroed;
 }

@@ -42,10 +42,17 @@ EntryUnits ImportUnits(ImportOptions options);
 // from neighbouring lines and surcharge lines are added, all numbered from 1. The lines
 // are in the units ImportUnits(options) gives.
 //
+// A success carries ZeroedDistancesNote when odometers gave lines a distance of 0.
 // On failure the result carries the message to show; the lines read before the failing
 // line stay in the document, without completion and surcharge lines. A file without any
 // data line imports as no lines.
 Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options);
+
+// An import file's text, UTF-8 converted to the program's single-byte text. Fails with
+// "The file ... does not exist.", "... is a folder.", the reader's refusal of what is not a
+// regular file or too large, and "... is locked. Close the file and try again." for a
+// file that is there and cannot be read.
+Result ReadImportText(const std::string &path, std::string &text);
 
 // The reading step on its own: the file's lines as trip lines, numbered from 1, with
 // slot, rate and units; `lines` holds those read before a failing line.
@@ -56,8 +63,12 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
 // next line's odometer in and a missing odometer in the previous line's odometer out; a
 // missing distance is odometer out minus odometer in (0 when out lies below in). Then
 // every line is followed by its surcharge line where the table has one, and all are
-// numbered from 1.
-void CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);
+// numbered from 1. Returns how many lines got a distance of 0 from odometer readings that
+// run backwards or give a distance too large (OdometerDistance).
+int CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel);
+
+// The import's note of `lines` such lines.
+std::string ZeroedDistancesNote(int lines);
 
 // Puts after each line whose jurisdiction has a surcharge slot a copy in that slot, with
 // the slot's rate for the fuel type, the slot's surcharge flag and no fuel.

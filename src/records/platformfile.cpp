@@ -4,6 +4,7 @@
 #include <climits>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -42,6 +43,11 @@ PlatformFile::~PlatformFile()
     close();
 }
 
+void PlatformFile::swap(PlatformFile &other) noexcept
+{
+    std::swap(fd_, other.fd_);
+}
+
 std::string MakeTemporaryFolder(const std::string &parent, const std::string &prefix)
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -60,6 +66,26 @@ std::string MakeTemporaryFolder(const std::string &parent, const std::string &pr
             return std::string();
     }
     return std::string();
+}
+
+int ReadLinkAt(const std::string &path, std::string &target)
+{
+    std::error_code error;
+    const fs::path link = fs::read_symlink(PathFromUtf8(path), error);
+    if (error)
+        return error.value() != 0 ? error.value() : EINVAL;
+    target = Utf8FromPath(link);
+    return 0;
+}
+
+std::vector<std::string> FolderEntryNames(const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(PathFromUtf8(folder), error), end; !error && it != end;
+         it.increment(error))
+        names.push_back(Utf8FromPath(it->path().filename()));
+    return names;
 }
 
 #ifdef _WIN32
@@ -180,6 +206,29 @@ int PlatformFile::setMode(unsigned)
     return 0;
 }
 
+void PlatformFile::setOwner(unsigned, unsigned) {}
+
+int PlatformFile::resize(uint64_t size)
+{
+    return ::_chsize_s(fd_, static_cast<__int64>(size));
+}
+
+bool PlatformFile::isAt(const std::string &path) const
+{
+    BY_HANDLE_FILE_INFORMATION held = {}, named = {};
+    if (!::GetFileInformationByHandle(HandleOf(fd_), &held))
+        return false;
+    const HANDLE other = ::CreateFileW(PathFromUtf8(path).c_str(), 0,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (other == INVALID_HANDLE_VALUE)
+        return false;
+    const bool got = ::GetFileInformationByHandle(other, &named);
+    ::CloseHandle(other);
+    return got && held.dwVolumeSerialNumber == named.dwVolumeSerialNumber &&
+           held.nFileIndexHigh == named.nFileIndexHigh && held.nFileIndexLow == named.nFileIndexLow;
+}
+
 int PlatformFile::close()
 {
     if (fd_ < 0)
@@ -208,6 +257,11 @@ int ReplaceByRename(const std::string &from, const std::string &to)
     return LastErrno();
 }
 
+bool RenameKeepsOpenFiles()
+{
+    return false;
+}
+
 int RemoveFileAt(const std::string &path)
 {
     return ::_wunlink(PathFromUtf8(path).c_str()) == 0 ? 0 : errno;
@@ -216,6 +270,32 @@ int RemoveFileAt(const std::string &path)
 void FlushFolder(const std::string &)
 {
     // The move was made with MOVEFILE_WRITE_THROUGH; a folder cannot be flushed here.
+}
+
+int StatusOfPath(const std::string &path, bool followLink, PathStatus &out)
+{
+    out = PathStatus{};
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExW(PathFromUtf8(path).c_str(), GetFileExInfoStandard, &data)) {
+        const int error = LastErrno();
+        return error == ENOENT ? 0 : error;
+    }
+    if (!followLink && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        std::error_code error;
+        if (fs::is_symlink(fs::symlink_status(PathFromUtf8(path), error))) {
+            out.kind = PathStatus::Kind::Link;
+            return 0;
+        }
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        out.kind = PathStatus::Kind::Folder;
+    else if (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)
+        out.kind = PathStatus::Kind::Other;
+    else
+        out.kind = PathStatus::Kind::Regular;
+    out.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    out.mode = 0666;
+    return 0;
 }
 
 bool MayReadPath(const std::string &path)
@@ -267,7 +347,9 @@ void UseBinaryStandardStreams()
 int PlatformFile::open(const std::string &path, Open how)
 {
     close();
-    int flags = O_CLOEXEC | (how == Open::Read ? O_RDONLY : O_RDWR);
+    // A read never waits for a writer: a FIFO opens at once (and is then refused by the
+    // caller, which finds it is not a regular file); on a regular file the flag does nothing.
+    int flags = O_CLOEXEC | (how == Open::Read ? O_RDONLY | O_NONBLOCK : O_RDWR);
     if (how == Open::ReadWriteMake)
         flags |= O_CREAT;
     if (how == Open::ReadWriteFresh)
@@ -340,6 +422,32 @@ int PlatformFile::setMode(unsigned mode)
     return 0;
 }
 
+void PlatformFile::setOwner(unsigned owner, unsigned group)
+{
+    struct stat status = {};
+    if (::fstat(fd_, &status) != 0 || (status.st_uid == owner && status.st_gid == group))
+        return;
+    if (::fchown(fd_, static_cast<uid_t>(owner), static_cast<gid_t>(group)) != 0)
+        (void)!::fchown(fd_, static_cast<uid_t>(-1), static_cast<gid_t>(group));
+}
+
+int PlatformFile::resize(uint64_t size)
+{
+    for (;;) {
+        if (::ftruncate(fd_, static_cast<off_t>(size)) == 0)
+            return 0;
+        if (errno != EINTR)
+            return errno;
+    }
+}
+
+bool PlatformFile::isAt(const std::string &path) const
+{
+    struct stat held = {}, named = {};
+    return ::fstat(fd_, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 int PlatformFile::close()
 {
     if (fd_ < 0)
@@ -354,6 +462,11 @@ int ReplaceByRename(const std::string &from, const std::string &to)
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+bool RenameKeepsOpenFiles()
+{
+    return true;
+}
+
 int RemoveFileAt(const std::string &path)
 {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
@@ -366,6 +479,27 @@ void FlushFolder(const std::string &folder)
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+int StatusOfPath(const std::string &path, bool followLink, PathStatus &out)
+{
+    out = PathStatus{};
+    struct stat status = {};
+    if ((followLink ? ::stat(path.c_str(), &status) : ::lstat(path.c_str(), &status)) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISREG(status.st_mode))
+        out.kind = PathStatus::Kind::Regular;
+    else if (S_ISDIR(status.st_mode))
+        out.kind = PathStatus::Kind::Folder;
+    else if (S_ISLNK(status.st_mode))
+        out.kind = PathStatus::Kind::Link;
+    else
+        out.kind = PathStatus::Kind::Other;
+    out.size = static_cast<uint64_t>(status.st_size);
+    out.mode = status.st_mode & 07777;
+    out.owner = status.st_uid;
+    out.group = status.st_gid;
+    return 0;
 }
 
 bool MayReadPath(const std::string &path)

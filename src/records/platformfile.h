@@ -57,10 +57,19 @@ public:
     int lockExclusive();
     // Sets the permission bits (POSIX); Windows has none of that kind: nothing is done.
     int setMode(unsigned mode);
+    // Gives the file to `owner` and `group` (POSIX) as far as the process may: a user who
+    // may not give it away keeps at least the group when a member of it. Nothing on Windows.
+    void setOwner(unsigned owner, unsigned group);
+    // Cuts the file to (or extends it with zeros to) `size` bytes.
+    int resize(uint64_t size);
+    // Whether `path` names this open file now (and not a file renamed over it since).
+    bool isAt(const std::string &path) const;
     // Closes the file; the error of the close itself (a late write failure) or 0.
     int close();
 
     bool isOpen() const { return fd_ >= 0; }
+    // Exchanges the files this object and `other` hold.
+    void swap(PlatformFile &other) noexcept;
 
 private:
     int fd_ = -1;
@@ -69,10 +78,29 @@ private:
 // Moves `from` over `to` in one step: `to` is either the old file or the new one, never
 // missing or partly written. Windows keeps the old file's attributes (ReplaceFileW).
 int ReplaceByRename(const std::string &from, const std::string &to);
+// Whether a file may be renamed over while it is open (POSIX: yes; Windows: not while this
+// program holds it, so a store that replaces its file lets go of it for the rename).
+bool RenameKeepsOpenFiles();
 // Removes the file at `path`.
 int RemoveFileAt(const std::string &path);
 // Makes the folder's latest change (a rename into it) durable where the system allows.
 void FlushFolder(const std::string &folder);
+
+// What a path names. A link is told as one only when asked not to follow it.
+struct PathStatus {
+    enum class Kind { Missing, Regular, Folder, Link, Other };
+    Kind kind = Kind::Missing;
+    uint64_t size = 0;
+    unsigned mode = 0; // permission bits (POSIX)
+    unsigned owner = 0;
+    unsigned group = 0;
+};
+// 0 with `out` filled (Kind::Missing and 0 when nothing is there), or the errno value.
+int StatusOfPath(const std::string &path, bool followLink, PathStatus &out);
+// The path a symbolic link points to, as written in the link (may be relative to its folder).
+int ReadLinkAt(const std::string &path, std::string &target);
+// The names of the entries of a folder (none when it cannot be read).
+std::vector<std::string> FolderEntryNames(const std::string &folder);
 
 // Whether the process may read `path`, and why it may not write it: 0 when it may,
 // ENOENT when nothing is there, else the errno value (EACCES, EROFS, ...).

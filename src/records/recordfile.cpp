@@ -333,14 +333,25 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
         *layout = header.layout;
     const size_t headerSize =
         header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
-    doc.load(header, ParseTripLines(bytes, headerSize), FullPath(path));
+    std::vector<TripEntry> lines = ParseTripLines(bytes, headerSize);
+    // A rate no jurisdiction charges (a hand-edited "1e308") would be written back as
+    // it was read; the file is refused with the trip line that holds it.
+    constexpr int64_t kHighestRate = 100000; // 10 a unit, in ten-thousandths
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].rate.units < 0 || lines[i].rate.units > kHighestRate) {
+            doc.loadRefused();
+            return Result::badFormat("The tax rate of trip line " + std::to_string(i + 1) +
+                                     " is not between 0 and 10. The file is not opened.");
+        }
+    }
+    doc.load(header, std::move(lines), FullPath(path));
     return Result::success();
 }
 
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
 {
     std::string bytes;
-    const Result read = SafeFile::readAll(path, bytes);
+    const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit);
     if (!read)
         return read;
     return ReadRecordBytes(doc, bytes, path, layout);

@@ -7,7 +7,7 @@
 Result MergeFile(CIftaDoc &doc, const std::string &path, const std::string &unitForBareLines)
 {
     std::string bytes;
-    const Result read = SafeFile::readAll(path, bytes);
+    const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit);
     if (!read)
         return read;
 

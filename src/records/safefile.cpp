@@ -9,10 +9,20 @@
 
 namespace {
 
+constexpr const char *kTempMark = ".tollmark-";
+constexpr const char *kTempEnd = ".tmp";
+constexpr size_t kTempLetters = 6;
+constexpr int kMostLinks = 40; // as the system's own limit on a chain of links
+
 // Messages are Windows-1252 like every other text of the program; paths are UTF-8.
+std::string quoted(const std::string &path)
+{
+    return "\"" + Utf8ToCp1252(path) + "\"";
+}
+
 std::string describe(const char *what, const std::string &path, int error)
 {
-    return std::string(what) + " \"" + Utf8ToCp1252(path) + "\": " + std::strerror(error) + ".";
+    return std::string(what) + " " + quoted(path) + ": " + std::strerror(error) + ".";
 }
 
 // The folder that holds `path` ("." for a bare name), split by the system's own rules so
@@ -23,22 +33,59 @@ std::string folderOf(const std::string &path)
     return folder.empty() ? std::string(".") : Utf8FromPath(folder);
 }
 
-// A new hidden file beside `path`, ".NAME.XXXXXX", made here and now so that no other
-// file of that name is ever written over.
-int openTemporaryBeside(const std::string &path, PlatformFile &file, std::string &temp)
+std::string nameOf(const std::string &path)
+{
+    return Utf8FromPath(PathFromUtf8(path).filename());
+}
+
+// The file a save of `path` replaces: the path itself, or the end of its chain of links
+// (a link's relative text is taken from the link's own folder). `status` is what is there
+// (Missing for a new file, also behind a dangling link).
+int followLinks(const std::string &path, std::string &target, PathStatus &status)
+{
+    target = path;
+    for (int hop = 0; hop <= kMostLinks; ++hop) {
+        if (const int error = StatusOfPath(target, false, status))
+            return error;
+        if (status.kind != PathStatus::Kind::Link)
+            return 0;
+        std::string link;
+        if (const int error = ReadLinkAt(target, link))
+            return error;
+        std::filesystem::path next = PathFromUtf8(link);
+        if (next.is_relative())
+            next = PathFromUtf8(target).parent_path() / next;
+        target = Utf8FromPath(next);
+    }
+    return ELOOP;
+}
+
+// Removes what earlier saves of `target` left behind when they were killed.
+void removeStaleTemporaries(const std::string &target)
+{
+    const std::filesystem::path folder = PathFromUtf8(folderOf(target));
+    for (const std::string &name : FolderEntryNames(Utf8FromPath(folder))) {
+        if (SafeFile::isTemporaryOf(name, target))
+            RemoveFileAt(Utf8FromPath(folder / PathFromUtf8(name)));
+    }
+}
+
+// A new file beside `target`, ".NAME.tollmark-XXXXXX.tmp", made here and now so that no
+// other file of that name is ever written over.
+int openTemporaryBeside(const std::string &target, PlatformFile &file, std::string &temp)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    const std::string name = Utf8FromPath(PathFromUtf8(path).filename());
-    const std::filesystem::path folder = PathFromUtf8(folderOf(path));
+    const std::filesystem::path folder = PathFromUtf8(folderOf(target));
+    const std::string name = nameOf(target);
     std::random_device seed;
     std::mt19937 random(seed());
     std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
     int error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-        std::string suffix(6, ' ');
-        for (char &c : suffix)
+        std::string letters(kTempLetters, ' ');
+        for (char &c : letters)
             c = kLetters[pick(random)];
-        temp = Utf8FromPath(folder / PathFromUtf8("." + name + "." + suffix));
+        temp = Utf8FromPath(folder / PathFromUtf8("." + name + kTempMark + letters + kTempEnd));
         error = file.open(temp, PlatformFile::Open::ReadWriteFresh);
     }
     return error;
@@ -63,17 +110,38 @@ std::string SafeFile::saveFailureText(const std::string &path, int error)
     return describe("Cannot save the file", path, error);
 }
 
-Result SafeFile::readAll(const std::string &path, std::string &bytes)
+std::string SafeFile::notRegularText(const std::string &path)
+{
+    return "The file " + quoted(path) + " is not a regular file.";
+}
+
+bool SafeFile::isTemporaryOf(const std::string &name, const std::string &target)
+{
+    const std::string head = "." + nameOf(target) + kTempMark;
+    const size_t end = std::strlen(kTempEnd);
+    return name.size() == head.size() + kTempLetters + end &&
+           name.compare(0, head.size(), head) == 0 &&
+           name.compare(name.size() - end, end, kTempEnd) == 0;
+}
+
+Result SafeFile::readAll(const std::string &path, std::string &bytes, uint64_t limit)
 {
     bytes.clear();
     PlatformFile file;
     if (const int error = file.open(path, PlatformFile::Open::Read))
         return Result::cannotOpen(openFailureText(path, error));
     PlatformFile::Info info;
-    if (file.info(info) == 0 && info.folder)
+    if (const int error = file.info(info))
+        return Result::cannotOpen(openFailureText(path, error));
+    if (info.folder)
         return Result::cannotOpen(openFailureText(path, EISDIR));
-    if (info.size > 0)
-        bytes.reserve(static_cast<size_t>(info.size));
+    if (!info.regular)
+        return Result::cannotOpen(notRegularText(path));
+    const std::string tooLarge = "The file " + quoted(path) + " is too large (over " +
+                                 std::to_string(limit >> 20) + " MiB).";
+    if (info.size > limit)
+        return Result::cannotOpen(tooLarge);
+    bytes.reserve(static_cast<size_t>(info.size));
     char buffer[65536];
     for (;;) {
         size_t got = 0;
@@ -83,43 +151,97 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes)
         }
         if (got == 0)
             break;
+        // The file may grow while it is read.
+        if (bytes.size() + got > limit) {
+            bytes.clear();
+            return Result::cannotOpen(tooLarge);
+        }
         bytes.append(buffer, got);
     }
     return Result::success();
 }
 
-Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
+Result SafeFile::beginSave(const std::string &path, Staged &staged)
 {
+    staged = Staged{};
+    staged.path = path;
+    PathStatus status;
+    if (const int error = followLinks(path, staged.target, status))
+        return Result::failure(saveFailureText(path, error));
+    if (status.kind != PathStatus::Kind::Missing && status.kind != PathStatus::Kind::Regular)
+        return Result::failure(notRegularText(path));
+    staged.existed = status.kind == PathStatus::Kind::Regular;
+    staged.mode = staged.existed ? status.mode : NewFilePermissionBits();
+    staged.owner = status.owner;
+    staged.group = status.group;
+
     // A file the user may not write stays as it is, as it would when written in place;
     // renaming over it would replace it all the same.
-    if (const int denied = WriteAccessError(path); denied && denied != ENOENT)
+    if (const int denied = WriteAccessError(staged.target); denied && denied != ENOENT)
         return Result::failure(saveFailureText(path, denied));
 
+    removeStaleTemporaries(staged.target);
     PlatformFile file;
-    std::string temp;
-    if (const int error = openTemporaryBeside(path, file, temp))
+    if (const int error = openTemporaryBeside(staged.target, file, staged.temp)) {
+        staged.temp.clear();
         return Result::failure(saveFailureText(path, error));
+    }
+    if (const int error = file.close()) {
+        abandonSave(staged);
+        return Result::failure(saveFailureText(path, error));
+    }
+    return Result::success();
+}
 
-    unsigned mode = 0;
-    if (!PermissionBitsOf(path, mode))
-        mode = NewFilePermissionBits();
-    int error = file.setMode(mode);
-    if (!error)
-        error = file.writeAll(bytes.data(), bytes.size());
+Result SafeFile::commitSave(Staged &staged)
+{
+    PlatformFile file;
+    int error = file.open(staged.temp, PlatformFile::Open::ReadWrite);
+    if (!error) {
+        // The owner first: giving a file away clears its set-id bits.
+        if (staged.existed)
+            file.setOwner(staged.owner, staged.group);
+        error = file.setMode(staged.mode);
+    }
     if (!error)
         error = file.flush();
     if (const int closed = file.close(); closed && !error)
         error = closed;
     if (!error && beforeRenameHook)
-        beforeRenameHook(temp, path);
+        beforeRenameHook(staged.temp, staged.path);
     if (!error)
-        error = ReplaceByRename(temp, path);
+        error = ReplaceByRename(staged.temp, staged.target);
     if (error) {
-        RemoveFileAt(temp);
+        abandonSave(staged);
+        return Result::failure(saveFailureText(staged.path, error));
+    }
+    staged.temp.clear();
+    // Make the rename itself durable; a failure here does not undo the save.
+    FlushFolder(folderOf(staged.target));
+    return Result::success();
+}
+
+void SafeFile::abandonSave(Staged &staged)
+{
+    if (!staged.temp.empty())
+        RemoveFileAt(staged.temp);
+    staged.temp.clear();
+}
+
+Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
+{
+    Staged staged;
+    if (Result begun = beginSave(path, staged); !begun)
+        return begun;
+    PlatformFile file;
+    int error = file.open(staged.temp, PlatformFile::Open::ReadWrite);
+    if (!error)
+        error = file.writeAll(bytes.data(), bytes.size());
+    if (const int closed = file.close(); closed && !error)
+        error = closed;
+    if (error) {
+        abandonSave(staged);
         return Result::failure(saveFailureText(path, error));
     }
-
-    // Make the rename itself durable; a failure here does not undo the save.
-    FlushFolder(folderOf(path));
-    return Result::success();
+    return commitSave(staged);
 }

@@ -2,6 +2,7 @@
 
 #include "records/decimaltext.h"
 #include "records/safefile.h"
+#include "records/textencoding.h"
 #include "records/textnumber.h"
 
 #include <cstring>
@@ -76,6 +77,14 @@ void parseHeader(const char *begin, const char *end, TaxPeriod &period)
     period.country = country ? takeField(country, end) : std::string();
 }
 
+// The highest rate a table may hold, in ten-thousandths: no tax passes 10 a unit.
+constexpr int64_t kHighestRate = 100000;
+
+bool rateInRange(TenThousandths rate)
+{
+    return rate.units >= 0 && rate.units <= kHighestRate;
+}
+
 void parseSlot(const char *p, const char *end, TaxRate &rate)
 {
     rate.name = takeField(p, end);
@@ -105,19 +114,42 @@ Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &per
     if (!lines.next(begin, end) || static_cast<size_t>(end - begin) < headLength ||
         std::memcmp(begin, kTaxHead, headLength) != 0)
         return Result::badFormat(kWrongTaxFileFormat);
-    parseHeader(begin, end, period);
+    TaxPeriod readPeriod = period;
+    parseHeader(begin, end, readPeriod);
 
     // A file written by the program has exactly 72 slot lines; anything after them has
-    // no slot to go to and is ignored.
+    // no slot to go to and is passed over, with a note. Lines count as a text editor
+    // counts them (a CR LF is one line end).
+    TaxRateTable read = table;
     int slot = 0;
-    while (slot < TaxRateTable::kSlotCount && lines.next(begin, end)) {
-        if (begin == end)
+    int lineNumber = 1;
+    bool extraLines = false;
+    const char *previousEnd = end;
+    while (lines.next(begin, end)) {
+        const bool crlf = begin == previousEnd + 1 && previousEnd[0] == '\r' && begin[0] == '\n';
+        previousEnd = end;
+        if (begin == end) {
+            if (!crlf && begin != text.data() + text.size())
+                ++lineNumber;
             continue;
-        TaxRate &rate = table[slot];
+        }
+        ++lineNumber;
+        if (slot == TaxRateTable::kSlotCount) {
+            extraLines = true;
+            break;
+        }
+        TaxRate &rate = read[slot];
         parseSlot(begin, end, rate);
+        if (!rateInRange(rate.dieselRate) || !rateInRange(rate.gasolineRate))
+            return Result::badFormat("The tax rate on line " + std::to_string(lineNumber) +
+                                     " is not between 0 and 10. Tax not loaded.");
         rate.slot = slot;
         ++slot;
     }
+    table = read;
+    period = readPeriod;
+    if (extraLines)
+        return Result{Result::Status::Ok, kExtraSlotLines};
     return Result::success();
 }
 
@@ -148,10 +180,10 @@ std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period)
 Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &period)
 {
     std::string text;
-    const Result read = SafeFile::readAll(path, text);
+    const Result read = SafeFile::readAll(path, text, SafeFile::kTableFileLimit);
     if (!read)
         return read;
-    return ParseTaxText(text, table, period);
+    return ParseTaxText(TextFileToCp1252(text), table, period);
 }
 
 Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const TaxPeriod &period)

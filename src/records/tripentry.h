@@ -33,9 +33,15 @@ struct TripEntry {
     }
 };
 
-// The distance between two odometer readings: out minus in, never below 0 (readings that
-// run backwards give no distance rather than one that wraps round to four billion).
+// The largest distance odometers may give: what a 32-bit signed reading can count.
+constexpr int64_t kLargestOdometerDistance = 2147483647;
+
+// The distance between two odometer readings: out minus in, or 0 when that is negative
+// (readings that run backwards) or larger than kLargestOdometerDistance (readings that
+// are not of one vehicle), rather than a distance that wraps round to four billion.
 inline uint32_t OdometerDistance(int64_t odometerIn, int64_t odometerOut)
 {
-    return odometerOut > odometerIn ? static_cast<uint32_t>(odometerOut - odometerIn) : 0;
+    const int64_t distance = odometerOut - odometerIn;
+    return distance > 0 && distance <= kLargestOdometerDistance ? static_cast<uint32_t>(distance)
+                                                                : 0;
 }

@@ -334,6 +334,8 @@ bool CRecordSession::importFile(const std::string &path, uint32_t options)
         return false;
     }
     events().recordChanged();
+    if (!imported.message.empty())
+        prompts_.warn(imported.message);
     return true;
 }
 

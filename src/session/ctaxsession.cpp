@@ -68,7 +68,8 @@ bool CTaxSession::loadTaxRates()
         prompts_.warn("The file " + path + " cannot be opened.");
         return false;
     }
-    if (!read)
+    // A refusal, or the note of a file read with lines passed over.
+    if (!read.message.empty())
         prompts_.warn(read.message);
     remember(path);
     events().taxRatesLoaded(path);
@@ -117,7 +118,7 @@ bool CTaxSession::loadDefaultTaxFile()
     const DefaultTaxFileLoad load = LoadDefaultTaxFile(settings_.defaultTaxFile(), current, rates_);
     if (!load.ok)
         return false; // no such file: the program runs without rates, silently
-    if (!load.read)
+    if (!load.read.message.empty())
         prompts_.warn(load.read.message);
     if (load.rememberPath)
         settings_.setDefaultTaxFile(load.path);

@@ -3,7 +3,6 @@
 #include "records/ciftadoc.h"
 #include "records/cp1252.h"
 #include "records/csvimport.h"
-#include "records/safefile.h"
 #include "records/units.h"
 #include "session/sessionprompts.h"
 
@@ -23,13 +22,12 @@ std::string WithPath(const char *pattern, const std::string &path)
 bool ReadFile(const CIftaDoc &doc, SessionPrompts &prompts, const HeadingImportRequest &request,
               HeadingImport &import)
 {
-    std::string bytes;
-    if (!SafeFile::readAll(request.path, bytes)) {
-        prompts.warn("The file " + Utf8ToCp1252(request.path) +
-                     " is locked.\nClose the file and try again.");
+    // The same reading, messages and UTF-8 conversion as the import by columns.
+    std::string text;
+    if (const Result read = ReadImportText(request.path, text); !read) {
+        prompts.warn(read.message);
         return false;
     }
-    const std::string text = ImportText(std::move(bytes));
     HeadingImportSettings settings;
     settings.mapping = request.mapping;
     settings.dateOrder = request.dateOrder;

@@ -199,6 +199,25 @@ TEST_F(ChartCommandsTest, ParseChartFailuresAndUsage)
     EXPECT_EQ(noChart.exitCode, 1);
     EXPECT_FALSE(noChart.err.empty());
     EXPECT_FALSE(std::filesystem::exists(out));
+    // A page that is no chart is refused; nothing is written.
+    const std::string page = Temp("page.html");
+    std::ofstream(page) << "<html><body>Sign in</body></html>\n";
+    const CliRun notChart =
+        Run({"parse-chart", page, "--rates", kShipped, "--country", "US", "--out", out});
+    EXPECT_EQ(notChart.exitCode, 1);
+    EXPECT_EQ(notChart.err, "The answer is not a rate chart\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // A tax-rate file with more than 72 slot lines is read with a note.
+    const std::string longer = Temp("longer.itx");
+    std::ofstream(longer) << ReadBytes(kShipped) << "Atlantis\tAT\t0\t0\t0\t\n";
+    const CliRun noted =
+        Run({"parse-chart", chart, "--rates", longer, "--country", "US", "--out", out});
+    EXPECT_EQ(noted.exitCode, 0);
+    EXPECT_NE(noted.err.find("tollmark-cli: note: The tax-rate file has more than 72 slot lines"),
+              std::string::npos)
+        << noted.err;
+    std::filesystem::remove(out);
 
     // A jurisdiction the table lacks is named on standard error and passed over.
     const std::string onlyAlberta = Temp("alberta.itx");
@@ -241,6 +260,15 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
             notFound.err,
             "Connection to server fail (error: 404)\nHTTP 404: the server has no rate chart at "
             "that address (not found).\nDownload fail\n");
+    }
+    {
+        // A 200 answer that is a web page, not a chart.
+        ChartServer server(std::map<std::string, std::string>{
+            {"/taxmatrix/charts/2Q2026.txt", "<html>Sign in</html>\n"}});
+        const CliRun page = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
+                                 "--rates", kShipped, "--out", out, "--base", server.base()});
+        EXPECT_EQ(page.exitCode, 1);
+        EXPECT_EQ(page.err, "The answer is not a rate chart\nDownload fail\n");
     }
     // The server is gone: the connection is refused.
     int probe = ::socket(AF_INET, SOCK_STREAM, 0);

@@ -93,9 +93,9 @@ TEST_F(ReportCommandsTest, FailedImportPrintsTheTextAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(out));
 
     const std::string missing = Temp("missing.csv");
-    const CliRun locked = Run({"import", missing, "--rates", kRates, "--out", out});
-    EXPECT_EQ(locked.exitCode, 1);
-    EXPECT_EQ(locked.err, "The file " + missing + " is locked.\nClose the file and try again.\n");
+    const CliRun absent = Run({"import", missing, "--rates", kRates, "--out", out});
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_EQ(absent.err, "The file " + missing + " does not exist.\n");
 }
 
 TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)

@@ -201,16 +201,26 @@ TEST(ParseChartTest, TabChartInCanadianUnits)
     ExpectPublishedRates(table, false);
 }
 
-// A page that is not a chart fills nothing; only the period comes from its first line.
-TEST(ParseChartTest, ErrorPageChangesNoRate)
+// A text that is not a chart (no quarter and year on the first line, or no line that
+// fills a slot) is refused and changes neither the table nor its period.
+TEST(ParseChartTest, TextThatIsNotAChartChangesNothing)
 {
-    TaxRateTable table = FixtureTable();
-    TaxPeriod period;
-    ChartParseReport report;
-    ParseChart(ReadFixture("error-page.html"), "US", table, period, &report);
-    EXPECT_TRUE(report.filledSlots.empty());
-    EXPECT_EQ(table, FixtureTable());
-    EXPECT_EQ(period.quarter, 0);
+    const std::string texts[] = {
+        ReadFixture("error-page.html"),
+        "",
+        "2nd Quarter 2026\t\t\n\tGasoline\tDiesel\n",      // the heading alone
+        "Rates\t\nALABAMA\t$0.1700\t$0.1800\t\n",          // no quarter and year
+        "7th Quarter 2026\t\nALABAMA\t$0.1700\t$0.1800\n", // no such quarter
+    };
+    for (const std::string &text : texts) {
+        TaxRateTable table = FixtureTable();
+        TaxPeriod period{2005, 1, "Canada"};
+        ChartParseReport report;
+        EXPECT_EQ(ParseChart(text, "US", table, period, &report), kNotAChart) << text.substr(0, 40);
+        EXPECT_TRUE(report.filledSlots.empty());
+        EXPECT_EQ(table, FixtureTable());
+        EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
+    }
 }
 
 TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
@@ -246,13 +256,12 @@ TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
 TEST(ParseChartTest, TitleGivesQuarterDigitAndYearFromTheFirstTwo)
 {
     TaxRateTable table;
+    table[0].name = "Alabama";
     TaxPeriod period;
-    ParseChart("4Q2009\t\n", "Canada", table, period);
+    ParseChart("4Q2009\t\nALABAMA\t\n$0.1\t$0.2\n", "Canada", table, period);
     EXPECT_EQ(period, (TaxPeriod{2009, 4, "Canada"}));
-    ParseChart("3rd Quarter of year 2011,,,\r\n", "US", table, period);
+    ParseChart("3rd Quarter of year 2011,,,\r\nALABAMA,$0.1,$0.2\r\n", "US", table, period);
     EXPECT_EQ(period, (TaxPeriod{2011, 3, "US"}));
-    ParseChart("", "US", table, period);
-    EXPECT_EQ(period, (TaxPeriod{0, 0, "US"}));
 }
 
 TEST(FindRateRowTest, MatchesByBeginningWithoutChangingTheTable)

@@ -254,25 +254,30 @@ TEST_F(ChartFaultTest, TrickleWithoutEndMeetsTheDeadline)
     expectFailure(ChartFetcher::kTimeoutCode);
 }
 
-TEST_F(ChartFaultTest, BinaryAnswerIsParsedWithoutHarm)
+TEST_F(ChartFaultTest, AnswerThatIsNotAChartFailsAndChangesNothing)
 {
-    // Random bytes with every value, NULs and line ends among them, then a real chart line
-    // after a NUL: the text keeps every byte, the walk ends and the slots keep their
-    // jurisdictions.
+    // A 200 answer that is an HTML page, random bytes (every value, NULs and line ends
+    // among them, a chart line after a NUL) or an empty chart: a failure, with the table
+    // and its period as they were.
     std::mt19937 random(20260401);
-    QByteArray body(64 * 1024, '\0');
-    for (char &c : body)
+    QByteArray noise(64 * 1024, '\0');
+    for (char &c : noise)
         c = static_cast<char>(random() & 0xff);
-    body += QByteArray("\0\n", 2) + "ALBERTA\t$0.1300\t$0.1300\t\n";
-    ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {
-        socket->write(Head(200, body.size()) + body);
-        socket->disconnectFromHost();
-    });
-    ASSERT_EQ(download(server), 0) << fetcher.errorMessage();
-    EXPECT_NE(fetcher.text().find('\0'), std::string::npos);
-    EXPECT_NE(fetcher.text().find("\nALBERTA\t$0.1300"), std::string::npos);
-    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        EXPECT_EQ(table[slot].abbreviation, before[slot].abbreviation) << slot;
-        EXPECT_EQ(table[slot].surcharge, before[slot].surcharge) << slot;
+    noise += QByteArray("\0\n", 2) + "ALBERTA\t$0.1300\t$0.1300\t\n";
+    const QByteArray answers[] = {
+        "<html><head><title>Sign in</title></head><body>Sign in</body></html>\n",
+        noise,
+        "",
+        "2nd Quarter 2026\t\t\n\tGas\tDiesel\n",
+    };
+    for (const QByteArray &body : answers) {
+        ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {
+            socket->write(Head(200, body.size()) + body);
+            socket->disconnectFromHost();
+        });
+        EXPECT_EQ(download(server), -1) << body.left(40).toStdString();
+        EXPECT_EQ(fetcher.errorMessage(), kNotARateChart);
+        EXPECT_TRUE(table == before) << "an answer that is not a chart changed the table";
+        EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
     }
 }

@@ -7,6 +7,7 @@
 #include "print/cprintcommands.h"
 #include "printfixtures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -19,6 +20,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -227,6 +233,51 @@ TEST_F(PdfPrint, NothingToPrintWritesNoFile)
     ExpectContains(PdfText(Path("rates.pdf")),
                    {"IFTA Tax Rates.", "Page 1", "Dtax", "KY Surcharge"});
 }
+
+#ifndef _WIN32
+// A PDF that cannot be written whole (here: past the process's file size limit, as a
+// full disk would stop it) is no success, and the old file stays; so also for a printer
+// set to PDF output, as the print dialog's "Print to File" sets it.
+TEST_F(PdfPrint, AWriteThatFailsKeepsTheOldFile)
+{
+    PrintFixture f = MakeReportDoc(3, "Canada", "ON");
+    const QString path = Path("q2.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the old PDF");
+    }
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 4000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    int pages = -1;
+    const Result direct = PrintDocumentToPdf(f.printout(ViewMode::Report), path, state, {}, &pages);
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, path, PdfOptions{});
+    const Result dialog = PrintJob(f.printout(ViewMode::Report), printer, state);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    for (const Result &result : {direct, dialog}) {
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.message, "The PDF file " + path.toStdString() +
+                                      " could not be written. The old file is kept.");
+    }
+    EXPECT_EQ(pages, 0);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the old PDF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "a temporary file was left";
+
+    // With room again the file is replaced.
+    ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), path, state));
+    ExpectContains(PdfText(path), {"IFTA Quarterly Fuel Use Tax Report"});
+}
+#endif
 
 // The words of a text, split at white space, so that a figure is found only whole.
 QStringList Words(const QString &text)

@@ -1,5 +1,8 @@
 // CSV import: small inline files, each with a comment on the trap it sets.
 
+#include "posixonly.h"
+#include "recordtesthelpers.h"
+
 #include "records/csvimport.h"
 #include "records/units.h"
 
@@ -7,6 +10,10 @@
 
 #include <filesystem>
 #include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -234,12 +241,70 @@ TEST_F(CsvImportTest, FuelIsReadExactlyAndAnAmountBeyondTheLimitIsRefused)
               "The fuel amount <1e40> is too large.\nEdit the file and try again. Exit.");
 }
 
-TEST_F(CsvImportTest, FileThatCannotBeOpenedIsReportedLocked)
+TEST_F(CsvImportTest, FileThatCannotBeOpenedSaysWhy)
 {
-    doc.replaceEntries(CIftaDoc::Entries(3));
-    const std::string missing = ::testing::TempDir() + "/no-such-folder/trips.csv";
-    const Result result = ImportCsv(doc, missing, kDefaultImportOptions);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.message, "The file " + missing + " is locked.\nClose the file and try again.");
-    EXPECT_TRUE(doc.entries().empty());
+    recordtest::TempFolder folder;
+    const std::string missing = folder.file("no-such-folder/trips.csv");
+    const std::string dir = folder.file("trips");
+    ASSERT_TRUE(std::filesystem::create_directory(PathFromUtf8(dir)));
+    const struct {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {missing, "The file " + missing + " does not exist."},
+        {dir, "The file " + dir + " is a folder."},
+    };
+    for (const auto &c : cases) {
+        doc.replaceEntries(CIftaDoc::Entries(3));
+        const Result result = ImportCsv(doc, c.path, kDefaultImportOptions);
+        EXPECT_EQ(result.status, Result::Status::CannotOpen);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_TRUE(doc.entries().empty());
+    }
+#ifndef _WIN32
+    // A file that is there but cannot be read keeps the old words.
+    const std::string locked = folder.file("locked.csv");
+    recordtest::spit(locked, "QC,1\n");
+    ::chmod(locked.c_str(), 0);
+    if (!RunningAsRoot()) {
+        const Result result = ImportCsv(doc, locked, kDefaultImportOptions);
+        EXPECT_EQ(result.message,
+                  "The file " + locked + " is locked.\nClose the file and try again.");
+    }
+#endif
+}
+
+TEST_F(CsvImportTest, OdometersThatGiveNoFittingDistanceGiveZeroAndANote)
+{
+    // Readings far apart (the distance would not fit) or running backwards: 0, counted.
+    const Result far = Import("QC,-2147483648\nQC,2147483647\nQC,2147483647\n", kStateOdometer);
+    ASSERT_TRUE(far.ok()) << far.message;
+    EXPECT_EQ(doc.entries()[0].distance, 0u);
+    EXPECT_EQ(far.message, ZeroedDistancesNote(1));
+    EXPECT_EQ(
+        far.message,
+        "1 line has a distance of 0: the odometer readings run backwards or are too far apart.");
+
+    const Result mixed = Import("QC,500\nQC,100\nQC,150\nQC,90\n", kStateOdometer);
+    ASSERT_TRUE(mixed.ok());
+    EXPECT_EQ(doc.entries()[0].distance, 0u);
+    EXPECT_EQ(doc.entries()[1].distance, 50u);
+    EXPECT_EQ(mixed.message, ZeroedDistancesNote(2));
+
+    const Result plain = Import("QC,100\nQC,150\n", kStateOdometer);
+    EXPECT_EQ(plain.message, "");
+}
+
+TEST_F(CsvImportTest, Utf8TextIsReadAsTheProgramsText)
+{
+    // A name in a message comes out as its characters, not as the bytes of its UTF-8.
+    for (const std::string head : {"\xEF\xBB\xBF", ""}) {
+        const Result bad = Import(head + "QC,1\nQ\xC3\x89,2\n", ImportState | ImportFuel);
+        EXPECT_EQ(bad.message,
+                  "Wrong State abbreviation field:<Q\xC9>.\nEdit the file and try again. Exit.");
+    }
+    // Bytes that are not UTF-8 stay Windows-1252.
+    const Result cp1252 = Import("QC,1\nQ\xC9,2\n", ImportState | ImportFuel);
+    EXPECT_EQ(cp1252.message,
+              "Wrong State abbreviation field:<Q\xC9>.\nEdit the file and try again. Exit.");
 }

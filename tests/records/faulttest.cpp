@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
@@ -268,12 +269,19 @@ TEST(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile)
     ASSERT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(slurp(path), oldBytes);
 
-    // The abandoned temporary file is hidden and does not stop the next save.
+    // The abandoned temporary file is recognisably ours, and the next save of the same
+    // file removes it.
     CIftaDoc reread;
     ASSERT_TRUE(ReadRecordFile(reread, path));
     EXPECT_EQ(reread.company().companyName, "Old Haulage");
+    ASSERT_EQ(folder.entryCount(), 2u);
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "q2.irc" || SafeFile::isTemporaryOf(name, path)) << name;
+    }
     ASSERT_TRUE(Saves::record(path, "Next Haulage", 3));
     EXPECT_EQ(slurp(path), RecordBytes("Next Haulage", 3));
+    EXPECT_EQ(folder.entryCount(), 1u);
 }
 
 TEST(InterruptedSaveTest, KilledAtAnyMomentLeavesOneWholeVersion)

@@ -60,7 +60,7 @@ TEST(FileBytesTest, ARecordHoldingNewlineAndEndOfFileBytesComesBackWhole)
     every += "\x1a\r\n\n\r";
     ASSERT_TRUE(SafeFile::writeAll(path, every).ok());
     std::string back;
-    ASSERT_TRUE(SafeFile::readAll(path, back).ok());
+    ASSERT_TRUE(SafeFile::readAll(path, back, SafeFile::kRecordFileLimit).ok());
     EXPECT_EQ(back, every);
     EXPECT_EQ(slurp(path), every);
 }

@@ -482,10 +482,27 @@ TEST(RecordFileLinesTest, DamagedLinesGiveZerosNotCrashes)
     EXPECT_EQ(doc.company().useOdometer, 0);
 }
 
+// A rate outside 0 to 10 ("1e400", which saturated and was written back) refuses the
+// file, naming the trip line.
+TEST(RecordFileLinesTest, ARateOutsideZeroToTenRefusesTheFile)
+{
+    for (const char *rate : {"1e400", "10.0001", "-0.0001"}) {
+        LoadedTaxTable rates;
+        CIftaDoc doc(&rates);
+        const std::string lines =
+            std::string("1,,,0,0,0,0,5,1,0.2,0,0,\n2,,,0,0,0,0,5,1,") + rate + ",0,0,\n";
+        const Result read = ReadRecordBytes(doc, HandCurrentHeader() + lines, "rate.irc");
+        EXPECT_EQ(read.status, Result::Status::BadFormat) << rate;
+        EXPECT_EQ(read.message,
+                  "The tax rate of trip line 2 is not between 0 and 10. The file is not opened.");
+        EXPECT_TRUE(doc.entries().empty());
+    }
+}
+
 TEST(RecordFileLinesTest, HugeNumbersSaturate)
 {
     const std::string lines = "99999999999,,,-99999999999,0,2147483648,0,4294967296,"
-                              "1e39,1e400,0,0,\n" +
+                              "1e39,0.2,0,0,\n" +
                               std::string(20000, '9') + "," + std::string(20000, '7') + "\n" +
                               "1,,,0,0,0,0,0,-1e39," + "0." + std::string(5000, '1') + ",0,0,\n";
     LoadedTaxTable rates;
@@ -499,7 +516,6 @@ TEST(RecordFileLinesTest, HugeNumbersSaturate)
     EXPECT_EQ(huge.distance, 0x7FFFFFFFu);
     // Amounts stop at the limit that keeps a million lines' sums exact.
     EXPECT_EQ(huge.fuel, Hundredths{kDecimalLimit});
-    EXPECT_EQ(huge.rate, TenThousandths{kDecimalLimit});
     EXPECT_EQ(doc.entries()[1].tripNumber, std::numeric_limits<int32_t>::max());
     EXPECT_EQ(doc.entries()[1].date, std::string(20000, '7'));
     EXPECT_EQ(doc.entries()[2].fuel, Hundredths{-kDecimalLimit});
@@ -651,4 +667,19 @@ TEST(RecordFileRoundTripTest, AFileThatCannotBeOpenedLeavesTheDocumentAlone)
     EXPECT_EQ(doc.entries().size(), 3u);
     EXPECT_EQ(doc.company().companyName, "Hand Made Haulage");
     EXPECT_TRUE(doc.isModified());
+}
+
+// Hand-edited lines: "nan" and "inf" are no numbers and read as 0 (a report total once
+// said "-nan").
+TEST(RecordFileLinesTest, NonNumbersReadAsZero)
+{
+    const std::vector<TripEntry> lines =
+        ParseTripLines("1,2026/04/02,,8,0,100,50,5,nan,inf,0,0,\n"
+                       "2,2026/04/03,,8,0,100,150,7,-inf,NaN,0,0,\n",
+                       0);
+    ASSERT_EQ(lines.size(), 2u);
+    for (const TripEntry &line : lines) {
+        EXPECT_EQ(line.fuel, Hundredths{0});
+        EXPECT_EQ(line.rate, TenThousandths{0});
+    }
 }

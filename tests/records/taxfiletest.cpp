@@ -129,16 +129,16 @@ TEST(TaxFileSlotsTest, FieldsFollowTheReadingRules)
     TaxRateTable table;
     TaxPeriod period;
     const std::string text = "#TAXHEAD#\t2026\t2\tUS\t\n"
-                             "Only A Name\n"                  // the rest reads as empty and 0
-                             "Flag\tFL\t 0.5x\t-0.25\t12\t\n" // the flag is one character: 1
-                             "Letter\tLT\tabc\t\tx\n"         // not numbers: 0
-                             "\tEM\t0.1\t0.2\t1";             // an empty name is taken as is
+                             "Only A Name\n"                 // the rest reads as empty and 0
+                             "Flag\tFL\t 0.5x\t0.25\t12\t\n" // the flag is one character: 1
+                             "Letter\tLT\tabc\t\tx\n"        // not numbers: 0
+                             "\tEM\t0.1\t0.2\t1";            // an empty name is taken as is
     ASSERT_TRUE(ParseTaxText(text, table, period).ok());
     EXPECT_EQ(table[0].name, "Only A Name");
     EXPECT_EQ(table[0].abbreviation, "");
     EXPECT_EQ(table[0].surcharge, 0);
     EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
-    EXPECT_EQ(table[1].gasolineRate, TenThousandths{-2500});
+    EXPECT_EQ(table[1].gasolineRate, TenThousandths{2500});
     EXPECT_EQ(table[1].surcharge, 1);
     EXPECT_EQ(table[2].dieselRate, TenThousandths{0});
     EXPECT_EQ(table[2].surcharge, 0);
@@ -148,17 +148,57 @@ TEST(TaxFileSlotsTest, FieldsFollowTheReadingRules)
     EXPECT_EQ(table[3].slot, 3);
 }
 
-TEST(TaxFileSlotsTest, LinesBeyondThe72ndAreIgnored)
+TEST(TaxFileSlotsTest, LinesBeyondThe72ndAreIgnoredWithANote)
 {
     std::string text = "#TAXHEAD#\t2026\t2\tUS\t\n";
-    for (int line = 0; line < 100; ++line)
+    for (int line = 0; line < 72; ++line)
         text += "Line " + std::to_string(line) + "\tL" + std::to_string(line) + "\t0.1\t0.2\t0\t\n";
     TaxRateTable table;
     TaxPeriod period;
-    ASSERT_TRUE(ParseTaxText(text, table, period).ok());
+    const Result exact = ParseTaxText(text + "\n\r\n", table, period);
+    ASSERT_TRUE(exact.ok());
+    EXPECT_EQ(exact.message, ""); // blank lines after the 72nd are no slot lines
+    const Result longer = ParseTaxText(text + "Line 72\tL72\t0.1\t0.2\t0\t\n", table, period);
+    ASSERT_TRUE(longer.ok());
+    EXPECT_EQ(longer.message, kExtraSlotLines);
     EXPECT_EQ(table[71].name, "Line 71");
     EXPECT_EQ(table[71].slot, 71);
     EXPECT_EQ(table[0].name, "Line 0");
+}
+
+TEST(TaxFileSlotsTest, ARateOutsideZeroToTenIsRefusedWithItsLine)
+{
+    // Line 4 as an editor counts (CR LF one line end, a blank line counted). "inf" and
+    // "nan" are no numbers and read as 0.
+    for (const char *rate : {"1e308", "10.0001", "-0.01", "11"}) {
+        TaxRateTable table = MarkedTable();
+        TaxPeriod period{2005, 1, "Canada"};
+        const std::string text =
+            std::string("#TAXHEAD#\t2026\t2\tUS\t\r\nA\tA\t0.1\t10\t0\r\n\nB\tB\t") + rate +
+            "\t0.2\t0\t\r\n";
+        const Result read = ParseTaxText(text, table, period);
+        EXPECT_EQ(read.status, Result::Status::BadFormat) << rate;
+        EXPECT_EQ(read.message, "The tax rate on line 4 is not between 0 and 10. Tax not loaded.");
+        EXPECT_EQ(table, MarkedTable()) << rate;
+        EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
+    }
+}
+
+TEST(TaxFileSlotsTest, Utf8FileIsReadAsTheProgramsText)
+{
+    // With a byte-order mark (which used to be "Wrong file format"), or without one.
+    TempFolder folder;
+    for (const std::string head : {"\xEF\xBB\xBF", ""}) {
+        const std::string path = folder.file("utf8.itx");
+        spit(path, head + "#TAXHEAD#\t2026\t2\tCanada\t\nQu\xC3\xA9"
+                          "bec\tQC\t0.1\t0.2\t0\t\n");
+        TaxRateTable table;
+        TaxPeriod period;
+        ASSERT_TRUE(ReadTaxFile(path, table, period).ok());
+        EXPECT_EQ(table[0].name, "Qu\xE9"
+                                 "bec");
+        EXPECT_EQ(period.year, 2026);
+    }
 }
 
 TEST(TaxFileWriteTest, All72SlotsAreWrittenAndReadBackIdentical)

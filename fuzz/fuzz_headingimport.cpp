@@ -8,6 +8,7 @@
 #include "records/csvimport.h"
 #include "records/headingimport.h"
 #include "records/recordfile.h"
+#include "records/textencoding.h"
 
 #include <cstdint>
 #include <string>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
 
-    const std::string text = ImportText(std::string(rest));
+    const std::string text = TextFileToCp1252(std::string(rest));
     HeadingImport import;
     const Result read = ImportByHeading(text, fuzzinput::SampleTable(), true, settings, import);
     if (!read && !import.lines.empty())

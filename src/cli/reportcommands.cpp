@@ -12,6 +12,7 @@
 #include "records/headingimport.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
+#include "records/textencoding.h"
 #include "report/report.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
@@ -62,7 +63,7 @@ int ShowHeadingMap(const CliArgs &args)
     if (!read)
         return InputFailure(read.message);
     std::vector<std::string> headings;
-    if (!ReadHeadings(ImportText(std::move(bytes)), headings))
+    if (!ReadHeadings(TextFileToCp1252(bytes), headings))
         return InputFailure("The file has no heading line to import by.");
     HeadingMap map = DetectHeadingMap(headings);
     std::string error;

@@ -7,6 +7,7 @@
 #include "records/csvimport.h"
 #include "records/headingimport.h"
 #include "records/safefile.h"
+#include "records/textencoding.h"
 #include "ui/userprompts.h"
 
 #include <QButtonGroup>
@@ -181,7 +182,7 @@ void CImportDlg::showHeadings()
     std::string bytes;
     std::vector<std::string> headings;
     if (!SafeFile::readAll(data_.filePath, bytes, SafeFile::kRecordFileLimit) ||
-        !ReadHeadings(ImportText(std::move(bytes)), headings))
+        !ReadHeadings(TextFileToCp1252(bytes), headings))
         headings.clear();
     headingMap_->setHeadings(headings, DetectHeadingMap(headings));
     applyPreset(preset_->currentText());

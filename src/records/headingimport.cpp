@@ -12,40 +12,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstring>
 
 namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-bool IsValidUtf8WithNonAscii(const std::string &text)
-{
-    bool nonAscii = false;
-    for (size_t i = 0; i < text.size();) {
-        // Runs of plain ASCII, eight bytes at a time: most exports hold nothing else.
-        uint64_t eight = 0;
-        if (i + 8 <= text.size() &&
-            (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080ull) == 0)) {
-            i += 8;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(text[i]);
-        const size_t length = c < 0x80         ? 1
-                              : (c >> 5) == 6  ? 2
-                              : (c >> 4) == 14 ? 3
-                              : (c >> 3) == 30 ? 4
-                                               : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        nonAscii = nonAscii || length > 1;
-        i += length;
-    }
-    return nonAscii;
-}
 
 // The separator of the file, from its heading: a tab when the heading has one, else a
 // semicolon when it has one and no comma, else the comma.
@@ -339,16 +307,6 @@ size_t HeadingImport::leftOutCount() const
     for (const auto &counted : leftOut)
         count += counted.second;
     return count;
-}
-
-std::string ImportText(std::string bytes)
-{
-    const bool marked = bytes.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0;
-    if (marked)
-        bytes.erase(0, kUtf8Mark.size());
-    if (IsValidUtf8WithNonAscii(bytes))
-        return Utf8ToCp1252(bytes);
-    return bytes;
 }
 
 bool ReadHeadings(std::string_view text, std::vector<std::string> &headings)

@@ -53,16 +53,12 @@ struct HeadingImport {
     size_t leftOutCount() const;
 };
 
-// The file's text as the import reads it: a UTF-8 byte-order mark dropped and UTF-8 text
-// turned into Windows-1252, the bytes of every other file kept as they are.
-std::string ImportText(std::string bytes);
-
 // The column names of the text's first non-empty line (quotes removed). False when the
 // text has no line.
 bool ReadHeadings(std::string_view text, std::vector<std::string> &headings);
 
-// Reads the data lines of `text` (ImportText) by its heading. Fails, with the message to
-// show and nothing read, when the text has no heading line, when the mapping text is
+// Reads the data lines of `text` (as TextFileToCp1252 gives it) by its heading. Fails, with the
+// message to show and nothing read, when the text has no heading line, when the mapping text is
 // wrong, when no column holds the jurisdiction, and when the dates are ambiguous
 // (`datesAmbiguous`). Lines that do not read are refused one by one in `refused`; the
 // others are read.

@@ -238,16 +238,3 @@ TEST(HeadingImportTest, LinesThatDoNotReadAreRefusedWithTheirNumbers)
     EXPECT_FALSE(ImportByHeading("Date,Miles\n2026-04-01,3\n", Table(), true, {}, none));
     EXPECT_FALSE(ImportByHeading("", Table(), true, {}, none));
 }
-
-TEST(HeadingImportTest, Utf8TextBecomesWindows1252)
-{
-    EXPECT_EQ(ImportText("\xef\xbb\xbfState\nQu\xc3\xa9"
-                         "bec\n"),
-              "State\nQu\xe9"
-              "bec\n");
-    // Text that is no UTF-8 is kept byte for byte.
-    EXPECT_EQ(ImportText("State\nQu\xe9"
-                         "bec\n"),
-              "State\nQu\xe9"
-              "bec\n");
-}

@@ -52,5 +52,5 @@ void BM_ReadRecordFile(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_WriteRecordFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadRecordFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRecordFile)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRecordFile)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

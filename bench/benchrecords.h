@@ -1,7 +1,8 @@
 #pragma once
 
 // The record file the record benchmarks read and write: a quarter of varied trip lines
-// (dates, slots, odometer runs, fuel with cents, both units), and a scratch path for it.
+// (dates, slots, a fleet of units each with its own odometer run, fuel with cents, both
+// kinds of units), and a scratch path for it.
 
 #include "records/ciftadoc.h"
 
@@ -21,7 +22,10 @@ inline void FillEntries(CIftaDoc &doc, size_t count)
     doc.setCompany(company);
     CIftaDoc::Entries entries(count);
     uint32_t seed = 2026;
-    int32_t odometer = 100000;
+    constexpr size_t kUnits = 40;
+    int32_t odometers[kUnits];
+    for (size_t unit = 0; unit < kUnits; ++unit)
+        odometers[unit] = static_cast<int32_t>(100000 + 25000 * unit);
     for (size_t i = 0; i < count; ++i) {
         seed = seed * 1103515245u + 12345u;
         TripEntry &entry = entries[i];
@@ -30,10 +34,12 @@ inline void FillEntries(CIftaDoc &doc, size_t count)
                      std::to_string((seed >> 24) % 10);
         entry.slot = static_cast<int32_t>((seed >> 8) % 61);
         entry.surcharge = (seed >> 3) % 20 == 0 ? 1 : 0;
+        const size_t unit = (seed >> 13) % kUnits;
+        entry.reservedText = "T" + std::to_string(1000 + unit * 37);
         entry.distance = (seed >> 4) % 900;
-        entry.odometerIn = odometer;
-        odometer += static_cast<int32_t>(entry.distance);
-        entry.odometerOut = odometer;
+        entry.odometerIn = odometers[unit];
+        odometers[unit] += static_cast<int32_t>(entry.distance);
+        entry.odometerOut = odometers[unit];
         entry.fuel = Hundredths{entry.surcharge ? 0 : static_cast<int64_t>((seed >> 12) % 50000)};
         entry.rate = TenThousandths{500 + static_cast<int64_t>((seed >> 16) % 2000)};
         entry.distanceInMiles = (seed >> 20) & 1;

@@ -23,9 +23,10 @@ TenThousandths SlotRate(const TaxRate &rate, bool diesel)
     return diesel ? rate.dieselRate : rate.gasolineRate;
 }
 
-bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel, const EntryUnits &units)
+bool ResolveEntry(TripEntry &entry, const std::string &abbreviation, const TaxRateTable &table,
+                  bool diesel, const EntryUnits &units)
 {
-    const int found = table.findAbbreviation(entry.abbreviation);
+    const int found = table.findAbbreviation(abbreviation);
     if (found < 0)
         return false;
     const TaxRate &rate = table[found];
@@ -37,14 +38,14 @@ bool ResolveEntry(TripEntry &entry, const TaxRateTable &table, bool diesel, cons
     return true;
 }
 
-bool ResolveBuiltInEntry(TripEntry &entry, const EntryUnits &units)
+bool ResolveBuiltInEntry(TripEntry &entry, const std::string &name, const EntryUnits &units)
 {
-    const int slot = BuiltInJurisdictionSlot(entry.abbreviation);
+    const int slot = BuiltInJurisdictionSlot(name);
     if (slot < 0)
         return false;
     entry.slot = slot;
     entry.rate = TenThousandths{};
-    entry.surcharge = IsBuiltInSurcharge(entry.abbreviation) ? 1 : 0;
+    entry.surcharge = IsBuiltInSurcharge(name) ? 1 : 0;
     entry.distanceInMiles = units.distanceInMiles;
     entry.fuelInGallons = units.fuelInGallons;
     return true;

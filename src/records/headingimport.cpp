@@ -166,10 +166,12 @@ bool ReadLine(const std::vector<std::string_view> &fields, const LineContext &c,
     const HeadingMap &map = c.map;
     if (map.has(ImportField::Date)) {
         const std::string_view date = FieldOf(fields, map.column(ImportField::Date));
-        if (!ReadExportDate(date, c.order, entry.date)) {
+        std::string read;
+        if (!ReadExportDate(date, c.order, read)) {
             reason = "the date " + Quoted(date) + " is not a date";
             return false;
         }
+        entry.date = read;
     }
     const std::string_view place = FieldOf(fields, map.column(ImportField::Jurisdiction));
     const int slot = c.jurisdictions.find(place);

@@ -4,7 +4,9 @@
 #include "records/pathnames.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
+#include "records/triplineparser.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
@@ -99,119 +101,164 @@ void writeDate(std::string &bytes, size_t offset, const PeriodDate &date)
     writeU16(bytes, offset + 4, date.day);
 }
 
-// The fields of one stored line, each ended by a comma. A line that runs out of commas
-// gives its rest as the next field and empty fields after that.
-class FieldCursor
+// Trip lines go out through one buffer on the stack, added to the file image whenever it
+// fills: a million lines are written at every save of a large quarter.
+class LineWriter
 {
 public:
-    FieldCursor(const char *begin, const char *end) : p_(begin), end_(end) {}
+    explicit LineWriter(std::string &out) : out_(out) {}
+    ~LineWriter() { flush(); }
+    LineWriter(const LineWriter &) = delete;
+    LineWriter &operator=(const LineWriter &) = delete;
 
-    void next(const char *&fieldBegin, const char *&fieldEnd)
+    void write(const TripEntry &entry)
     {
-        fieldBegin = p_;
-        const void *comma = std::memchr(p_, ',', static_cast<size_t>(end_ - p_));
-        if (!comma) {
-            fieldEnd = p_ = end_;
-            return;
-        }
-        fieldEnd = static_cast<const char *>(comma);
-        p_ = fieldEnd + 1;
-    }
-    int32_t nextInt()
-    {
-        const char *b, *e;
-        next(b, e);
-        return TextToInt(b, e);
-    }
-    template <int D>
-    FixedDecimal<D> nextDecimal()
-    {
-        const char *b, *e;
-        next(b, e);
-        return TextToDecimal<D>(b, e);
-    }
-    std::string nextText()
-    {
-        const char *b, *e;
-        next(b, e);
-        return std::string(b, e);
+        room(kNumberRoom);
+        putInt(entry.tripNumber);
+        putText(entry.date.view());
+        putText(entry.reservedText.view());
+        room(6 * kNumberRoom + 2 * kDecimalRoom + 1);
+        putInt(entry.slot);
+        putInt(entry.surcharge);
+        putInt(entry.odometerIn);
+        putInt(entry.odometerOut);
+        // Written as the signed number it is read back as.
+        putInt(static_cast<int32_t>(entry.distance));
+        putDecimal(entry.fuel.units, 2);
+        putDecimal(entry.rate.units, 4);
+        putInt(entry.fuelInGallons);
+        putInt(entry.distanceInMiles);
+        buffer_[used_++] = '\n';
     }
 
 private:
-    const char *p_;
-    const char *end_;
+    static constexpr size_t kNumberRoom = 25;                    // "%d" of any value, comma
+    static constexpr size_t kDecimalRoom = kDecimalTextRoom + 1; // an amount, comma
+
+    void flush()
+    {
+        out_.append(buffer_, used_);
+        used_ = 0;
+    }
+    void room(size_t size)
+    {
+        if (sizeof buffer_ - used_ < size)
+            flush();
+    }
+    void putInt(long long value)
+    {
+        char *p = buffer_ + used_;
+        p = std::to_chars(p, p + kNumberRoom, value).ptr;
+        *p++ = ',';
+        used_ = static_cast<size_t>(p - buffer_);
+    }
+    void putDecimal(int64_t units, int decimals)
+    {
+        char *p = WriteDecimal(buffer_ + used_, units, decimals);
+        *p++ = ',';
+        used_ = static_cast<size_t>(p - buffer_);
+    }
+    // A stored text may not carry the characters that delimit fields and lines: they
+    // would shift every later field of the line, or split it in two, when the file is
+    // read back. They become spaces.
+    static char fieldChar(char c) { return c == ',' || c == '\n' || c == '\r' ? ' ' : c; }
+    void putText(std::string_view text)
+    {
+        room(text.size() + 1);
+        if (text.size() + 1 > sizeof buffer_) {
+            // Only a hand-made file holds a text this long.
+            for (char c : text)
+                out_ += fieldChar(c);
+            out_ += ',';
+            return;
+        }
+        char *p = buffer_ + used_;
+        for (char c : text)
+            *p++ = fieldChar(c);
+        *p++ = ',';
+        used_ = static_cast<size_t>(p - buffer_);
+    }
+
+    std::string &out_;
+    char buffer_[65536];
+    size_t used_ = 0;
 };
 
-TripEntry parseLine(const char *begin, const char *end)
+// A record file as its bytes come: the header first, then the trip lines, taken apart as
+// they arrive, so the whole file never needs to be in memory at once.
+class RecordReader : public SafeFile::Sink
 {
-    FieldCursor fields(begin, end);
-    TripEntry entry;
-    entry.tripNumber = fields.nextInt();
-    entry.date = fields.nextText();
-    entry.reservedText = fields.nextText();
-    entry.slot = fields.nextInt();
-    entry.surcharge = fields.nextInt();
-    entry.odometerIn = fields.nextInt();
-    entry.odometerOut = fields.nextInt();
-    entry.distance = static_cast<uint32_t>(fields.nextInt());
-    entry.fuel = fields.nextDecimal<2>();
-    entry.rate = fields.nextDecimal<4>();
-    entry.fuelInGallons = fields.nextInt();
-    entry.distanceInMiles = fields.nextInt();
-    return entry;
-}
+public:
+    RecordReader() : parser_(lines_) {}
 
-// A stored text may not carry the characters that delimit fields and lines: they would
-// shift every later field of the line, or split it in two, when the file is read back.
-void appendFieldText(std::string &out, const std::string &text)
-{
-    if (text.find_first_of(",\n\r") == std::string::npos) {
-        out += text;
-        out += ',';
-        return;
+    void sizeKnown(uint64_t size) override
+    {
+        // Room for the lines a file of this size holds when written by this program; a
+        // line takes 40 bytes or more. Room not filled is never touched.
+        lines_.reserve(static_cast<size_t>(size / 40) + 1);
     }
-    for (char c : text)
-        out += (c == ',' || c == '\n' || c == '\r') ? ' ' : c;
-    out += ',';
-}
+    void take(const char *data, size_t size) override
+    {
+        if (headerSize_ == 0) {
+            // Not a record file once a whole header's room holds none: the rest of its
+            // bytes are not kept.
+            if (head_.size() >= kCurrentHeaderSize)
+                return;
+            const size_t taken = std::min(size, kCurrentHeaderSize - head_.size());
+            head_.append(data, taken);
+            data += taken;
+            size -= taken;
+            startLines();
+            if (headerSize_ == 0)
+                return;
+        }
+        parser_.feed(data, size);
+    }
 
-// The numbers of a line go through a buffer on the stack: a million lines are written
-// at every save of a large quarter.
-char *putInt(char *p, long long value)
-{
-    p = std::to_chars(p, p + 24, value).ptr;
-    *p++ = ',';
-    return p;
-}
+    // False when the bytes do not start with a header of a known layout.
+    bool finish(RecordHeader &header)
+    {
+        if (headerSize_ == 0 || !ParseRecordHeader(head_, header))
+            return false;
+        parser_.finish();
+        return true;
+    }
+    std::vector<TripEntry> &lines() { return lines_; }
 
-template <int D>
-char *putDecimal(char *p, FixedDecimal<D> value)
-{
-    p = WriteDecimal(p, value.units, D);
-    *p++ = ',';
-    return p;
-}
+private:
+    // Once the header is whole, the bytes after it go to the trip lines.
+    void startLines()
+    {
+        RecordHeader header;
+        if (!ParseRecordHeader(head_, header))
+            return;
+        headerSize_ = header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
+        parser_.feed(head_.data() + headerSize_, head_.size() - headerSize_);
+        head_.resize(headerSize_);
+    }
 
-void appendTripLine(std::string &out, const TripEntry &entry)
+    std::string head_;
+    size_t headerSize_ = 0;
+    std::vector<TripEntry> lines_;
+    TripLineParser parser_;
+};
+
+// A read file's lines become the document's, unless one of them holds a rate no
+// jurisdiction charges (a hand-edited "1e308", which would be written back as it was
+// read): the file is then refused with the trip line that holds it.
+Result LoadLines(CIftaDoc &doc, const RecordHeader &header, std::vector<TripEntry> lines,
+                 const std::string &path)
 {
-    // Seven whole numbers, two fixed-point ones, commas and the line feed.
-    char buffer[7 * 25 + 2 * (kDecimalTextRoom + 1) + 1];
-    char *p = putInt(buffer, entry.tripNumber);
-    out.append(buffer, p);
-    appendFieldText(out, entry.date);
-    appendFieldText(out, entry.reservedText);
-    p = putInt(buffer, entry.slot);
-    p = putInt(p, entry.surcharge);
-    p = putInt(p, entry.odometerIn);
-    p = putInt(p, entry.odometerOut);
-    // Written as the signed number it is read back as.
-    p = putInt(p, static_cast<int32_t>(entry.distance));
-    p = putDecimal(p, entry.fuel);
-    p = putDecimal(p, entry.rate);
-    p = putInt(p, entry.fuelInGallons);
-    p = putInt(p, entry.distanceInMiles);
-    *p++ = '\n';
-    out.append(buffer, p);
+    constexpr int64_t kHighestRate = 100000; // 10 a unit, in ten-thousandths
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].rate.units < 0 || lines[i].rate.units > kHighestRate) {
+            doc.loadRefused();
+            return Result::badFormat("The tax rate of trip line " + std::to_string(i + 1) +
+                                     " is not between 0 and 10. The file is not opened.");
+        }
+    }
+    doc.load(header, std::move(lines), FullPath(path));
+    return Result::success();
 }
 
 } // namespace
@@ -285,76 +332,62 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
     for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q))); ++q)
         ++lineFeeds;
     entries.reserve(lineFeeds + 1);
-    while (p < end) {
-        const char *lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-            ++lineEnd;
-        entries.push_back(parseLine(p, lineEnd));
-        p = lineEnd;
-        if (p < end && *p == '\r') {
-            // A carriage return ends the line too; a line feed right after it belongs to
-            // the same line end. Any other character starts the next line: a file with
-            // bare carriage returns loses nothing.
-            ++p;
-            if (p < end && *p == '\n')
-                ++p;
-        } else if (p < end) {
-            ++p;
-        }
-    }
+    TripLineParser parser(entries);
+    parser.feed(p, static_cast<size_t>(end - p));
+    parser.finish();
     return entries;
 }
 
 std::string FormatTripLine(const TripEntry &entry)
 {
     std::string line;
-    appendTripLine(line, entry);
+    LineWriter(line).write(entry);
     return line;
 }
 
 std::string BuildRecordBytes(const CIftaDoc &doc)
 {
     std::string bytes = BuildHeader(doc);
-    bytes.reserve(bytes.size() + doc.entries().size() * 64);
+    // Room for every line at once, so that the image is never moved while it grows.
+    size_t size = bytes.size();
     for (const TripEntry &entry : doc.entries())
-        appendTripLine(bytes, entry);
+        size += 64 + entry.date.size() + entry.reservedText.size();
+    bytes.reserve(size);
+    LineWriter writer(bytes);
+    for (const TripEntry &entry : doc.entries())
+        writer.write(entry);
     return bytes;
 }
 
 Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::string &path,
                        uint32_t *layout)
 {
+    RecordReader reader;
+    reader.take(bytes.data(), bytes.size());
     RecordHeader header;
-    if (!ParseRecordHeader(bytes, header)) {
+    if (!reader.finish(header)) {
         doc.loadRefused();
         return Result::badFormat(kIncompatibleFileFormat);
     }
     if (layout)
         *layout = header.layout;
-    const size_t headerSize =
-        header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
-    std::vector<TripEntry> lines = ParseTripLines(bytes, headerSize);
-    // A rate no jurisdiction charges (a hand-edited "1e308") would be written back as
-    // it was read; the file is refused with the trip line that holds it.
-    constexpr int64_t kHighestRate = 100000; // 10 a unit, in ten-thousandths
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].rate.units < 0 || lines[i].rate.units > kHighestRate) {
-            doc.loadRefused();
-            return Result::badFormat("The tax rate of trip line " + std::to_string(i + 1) +
-                                     " is not between 0 and 10. The file is not opened.");
-        }
-    }
-    doc.load(header, std::move(lines), FullPath(path));
-    return Result::success();
+    return LoadLines(doc, header, std::move(reader.lines()), path);
 }
 
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
 {
-    std::string bytes;
-    const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit);
+    RecordReader reader;
+    const Result read = SafeFile::readInBlocks(path, reader, SafeFile::kRecordFileLimit);
     if (!read)
         return read;
-    return ReadRecordBytes(doc, bytes, path, layout);
+    RecordHeader header;
+    if (!reader.finish(header)) {
+        doc.loadRefused();
+        return Result::badFormat(kIncompatibleFileFormat);
+    }
+    if (layout)
+        *layout = header.layout;
+    return LoadLines(doc, header, std::move(reader.lines()), path);
 }
 
 Result WriteRecordFile(CIftaDoc &doc, const std::string &path)

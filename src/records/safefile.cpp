@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <random>
 
 namespace {
@@ -124,9 +125,8 @@ bool SafeFile::isTemporaryOf(const std::string &name, const std::string &target)
            name.compare(name.size() - end, end, kTempEnd) == 0;
 }
 
-Result SafeFile::readAll(const std::string &path, std::string &bytes, uint64_t limit)
+Result SafeFile::readInBlocks(const std::string &path, Sink &sink, uint64_t limit)
 {
-    bytes.clear();
     PlatformFile file;
     if (const int error = file.open(path, PlatformFile::Open::Read))
         return Result::cannotOpen(openFailureText(path, error));
@@ -141,24 +141,50 @@ Result SafeFile::readAll(const std::string &path, std::string &bytes, uint64_t l
                                  std::to_string(limit >> 20) + " MiB).";
     if (info.size > limit)
         return Result::cannotOpen(tooLarge);
-    bytes.reserve(static_cast<size_t>(info.size));
-    char buffer[65536];
+    sink.sizeKnown(info.size);
+    // Blocks of 1 MiB: few calls into the system, and little memory beside what the
+    // sink keeps.
+    constexpr size_t kBlock = size_t{1} << 20;
+    const std::unique_ptr<char[]> buffer(new char[kBlock]);
+    uint64_t total = 0;
     for (;;) {
         size_t got = 0;
-        if (const int error = file.read(buffer, sizeof buffer, got)) {
-            bytes.clear();
+        if (const int error = file.read(buffer.get(), kBlock, got))
             return Result::cannotOpen(openFailureText(path, error));
-        }
         if (got == 0)
             break;
         // The file may grow while it is read.
-        if (bytes.size() + got > limit) {
-            bytes.clear();
+        total += got;
+        if (total > limit)
             return Result::cannotOpen(tooLarge);
-        }
-        bytes.append(buffer, got);
+        sink.take(buffer.get(), got);
     }
     return Result::success();
+}
+
+namespace {
+
+class WholeFile : public SafeFile::Sink
+{
+public:
+    explicit WholeFile(std::string &bytes) : bytes_(bytes) {}
+    void sizeKnown(uint64_t size) override { bytes_.reserve(static_cast<size_t>(size)); }
+    void take(const char *data, size_t size) override { bytes_.append(data, size); }
+
+private:
+    std::string &bytes_;
+};
+
+} // namespace
+
+Result SafeFile::readAll(const std::string &path, std::string &bytes, uint64_t limit)
+{
+    bytes.clear();
+    WholeFile whole(bytes);
+    const Result read = readInBlocks(path, whole, limit);
+    if (!read)
+        bytes.clear();
+    return read;
 }
 
 Result SafeFile::beginSave(const std::string &path, Staged &staged)

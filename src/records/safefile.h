@@ -35,6 +35,19 @@ public:
     // cannot be opened or read, is not a regular file or is larger than `limit` bytes.
     static Result readAll(const std::string &path, std::string &bytes, uint64_t limit);
 
+    // Reads the file a block at a time, as readAll checks it, handing each block to
+    // `sink` in order: a reader that takes the bytes apart as they come needs no room for
+    // the whole file. `sizeKnown` is told the file's size before the first block. On
+    // failure the sink may have had part of the file.
+    class Sink
+    {
+    public:
+        virtual ~Sink() = default;
+        virtual void sizeKnown(uint64_t) {}
+        virtual void take(const char *data, size_t size) = 0;
+    };
+    static Result readInBlocks(const std::string &path, Sink &sink, uint64_t limit);
+
     // Replaces the file at `path` by `bytes` atomically. An existing file keeps its
     // permission bits; one the user may not write is refused. On failure nothing at `path` has
     // changed, no temporary file is left behind and the message names the file and the reason.

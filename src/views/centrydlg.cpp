@@ -400,7 +400,7 @@ bool CEntryDlg::transferFromControls()
     TripEntry &e = data_.entry;
     // The box shows what is typed in upper case; the line takes the item as listed.
     const int item = state_->findText(state_->currentText(), Qt::MatchFixedString);
-    e.abbreviation = toBytes(item >= 0 ? state_->itemText(item) : state_->currentText());
+    data_.abbreviation = toBytes(item >= 0 ? state_->itemText(item) : state_->currentText());
     e.reservedText = CleanUnitNumber(toBytes(unit_->text()));
     e.distance = distance;
     e.fuel = fuel;

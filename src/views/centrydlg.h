@@ -21,10 +21,11 @@ class QRadioButton;
 // What the trip entry dialog edits.
 struct EntryDialogData {
     // The working entry. In: the prepared or the existing line. Out on OK: date,
-    // distance, fuel, both odometer readings, the unit number (`reservedText`), the
-    // jurisdiction text as `abbreviation`
-    // and the unit flags; the caller completes slot, rate and surcharge from the table.
+    // distance, fuel, both odometer readings, the unit number (`reservedText`) and the
+    // unit flags; the caller completes slot, rate and surcharge from the table by the
+    // jurisdiction text in `abbreviation`.
     TripEntry entry;
+    std::string abbreviation;            // out on OK
     bool add = true;                     // "Add Item %d", else "Modify Item %d"
     int32_t useOdometer = 0;             // in: the record's mode; out: the box's state at closing
     const TaxRateTable *table = nullptr; // the table loaded now; null counts as none

@@ -37,14 +37,14 @@ bool CEntryFlows::runDialog(TripEntry &entry, bool add, int useOdometerIn, int &
     const bool ok = prompts_.editEntry(data);
     // However the dialog closed, its unit buttons give the units of the next entry.
     state_.entryUnits = data.units;
-    if (!ok || data.entry.abbreviation.empty())
+    if (!ok || data.abbreviation.empty())
         return false;
     entry = data.entry;
     useOdometerOut = data.useOdometer;
     if (IsTaxTableLoaded(doc_.taxTable()))
-        ResolveEntry(entry, doc_.taxTable(), doc_.isDiesel(), state_.entryUnits);
+        ResolveEntry(entry, data.abbreviation, doc_.taxTable(), doc_.isDiesel(), state_.entryUnits);
     else
-        ResolveBuiltInEntry(entry, state_.entryUnits);
+        ResolveBuiltInEntry(entry, data.abbreviation, state_.entryUnits);
     return true;
 }
 

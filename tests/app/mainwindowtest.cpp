@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, CancelledDialogsAndRefusedQuestionsLeaveTheRecordAsItWas)
 
     ASSERT_EQ(doc().entries().size(), 2u);
     EXPECT_EQ(doc().entries()[0].distance, before[0].distance);
-    EXPECT_EQ(doc().entries()[0].abbreviation, before[0].abbreviation);
+    EXPECT_EQ(doc().entries()[0].slot, before[0].slot);
     EXPECT_EQ(doc().entries()[1].distance, 70u);
     EXPECT_EQ(doc().entries()[1].surcharge, 0);
     EXPECT_TRUE(prompts.unanswered.empty());

@@ -123,8 +123,7 @@ TEST(EntryListTest, BuiltInNamesKeepTheirJurisdictionWhenTheShippedTableIsLoaded
     for (const std::string &name : BuiltInJurisdictionNames()) {
         SCOPED_TRACE(name);
         TripEntry entry;
-        entry.abbreviation = name;
-        ASSERT_TRUE(ResolveBuiltInEntry(entry, EntryUnits{1, 0}));
+        ASSERT_TRUE(ResolveBuiltInEntry(entry, name, EntryUnits{1, 0}));
         EXPECT_EQ(entry.surcharge, name.find("Surcharge") != std::string::npos ? 1 : 0);
         EXPECT_EQ(entry.distanceInMiles, 1);
         slots.push_back(entry.slot);
@@ -142,8 +141,7 @@ TEST(EntryListTest, BuiltInNamesKeepTheirJurisdictionWhenTheShippedTableIsLoaded
     EXPECT_EQ(std::adjacent_find(slots.begin(), slots.end()), slots.end()); // no slot twice
 
     TripEntry typed;
-    typed.abbreviation = "QUEBECX";
     typed.slot = 5;
-    EXPECT_FALSE(ResolveBuiltInEntry(typed, EntryUnits{}));
+    EXPECT_FALSE(ResolveBuiltInEntry(typed, "QUEBECX", EntryUnits{}));
     EXPECT_EQ(typed.slot, 5);
 }

@@ -84,9 +84,8 @@ TEST(SurchargeTest, ResolveCopiesSlotRateAndTheGivenUnits)
     const TaxRateTable table = tableWithKentucky();
     const EntryUnits units{1, 0};
     TripEntry line;
-    line.abbreviation = "KS";
     line.slot = 7;
-    ASSERT_TRUE(ResolveEntry(line, table, /*diesel=*/false, units));
+    ASSERT_TRUE(ResolveEntry(line, "KS", table, /*diesel=*/false, units));
     EXPECT_EQ(line.slot, 2);
     EXPECT_EQ(line.rate, TenThousandths{300});
     EXPECT_EQ(line.surcharge, 1);
@@ -94,10 +93,9 @@ TEST(SurchargeTest, ResolveCopiesSlotRateAndTheGivenUnits)
     EXPECT_EQ(line.fuelInGallons, 0);
 
     TripEntry unknown;
-    unknown.abbreviation = "ZZ";
     unknown.slot = 5;
     unknown.rate = TenThousandths{5000};
-    EXPECT_FALSE(ResolveEntry(unknown, table, true, units));
+    EXPECT_FALSE(ResolveEntry(unknown, "ZZ", table, true, units));
     EXPECT_EQ(unknown.slot, 5);
     EXPECT_EQ(unknown.rate, TenThousandths{5000});
 }

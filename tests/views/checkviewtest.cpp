@@ -113,7 +113,7 @@ TEST_F(CheckViewTest, DoubleClickOpensTheTripAndChecksAgain)
         EXPECT_EQ(d.entry.tripNumber, 3);
         EXPECT_FALSE(d.add);
         d.entry.odometerIn -= 8;
-        d.entry.abbreviation = doc.taxTable()[d.entry.slot].abbreviation;
+        d.abbreviation = doc.taxTable()[d.entry.slot].abbreviation;
         return true;
     };
     // The exposure names no trip: a double-click on it opens nothing.
@@ -235,7 +235,7 @@ TEST_F(CheckViewTest, ANewTripStartsFromTheLastUnitTyped)
     const auto typeTrip = [&](const char *unit) {
         prompts.entry = [&, unit](EntryDialogData &d) {
             offered.push_back(d.entry.reservedText);
-            d.entry.abbreviation = "QC";
+            d.abbreviation = "QC";
             d.entry.reservedText = unit;
             return true;
         };

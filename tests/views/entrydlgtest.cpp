@@ -315,7 +315,7 @@ TEST_F(EntryDlgTest, JurisdictionOutsideTheLoadedTableIsRefused)
     state()->setEditText("QUEBEC");
     dialog->accept();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->data().entry.abbreviation, "Quebec");
+    EXPECT_EQ(dialog->data().abbreviation, "Quebec");
 }
 
 TEST_F(EntryDlgTest, TabLeavesTheDatePickerForTheNextBox)
@@ -381,7 +381,7 @@ TEST_F(EntryDlgTest, JurisdictionBoxOffersTheLoadedTableOrTheBuiltInNames)
     state()->setEditText("m");
     dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->data().entry.abbreviation, "ME");
+    EXPECT_EQ(dialog->data().abbreviation, "ME");
     EXPECT_EQ(MatchComboItem({"KX", "KY"}, "k"), 1);
 
     // A first slot without an abbreviation still counts: the list runs on to the first

@@ -74,11 +74,10 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     CIftaView view(session, prompts);
     CViewModes modes(view);
     TripEntry trip;
-    trip.abbreviation = "QC";
     trip.distance = 100;
     for (int32_t number : {1, 2}) {
         trip.tripNumber = number;
-        ASSERT_TRUE(ResolveEntry(trip, doc.taxTable(), doc.isDiesel(), EntryUnits{}));
+        ASSERT_TRUE(ResolveEntry(trip, "QC", doc.taxTable(), doc.isDiesel(), EntryUnits{}));
         doc.addEntry(trip);
     }
     view.ShowReport();

@@ -42,7 +42,7 @@ protected:
     void add(const std::string &abbreviation)
     {
         prompts.entry = [abbreviation](EntryDialogData &d) {
-            d.entry.abbreviation = abbreviation;
+            d.abbreviation = abbreviation;
             d.entry.distance = 10;
             return true;
         };
@@ -54,7 +54,7 @@ protected:
     {
         std::string all;
         for (const TripEntry &e : doc.entries())
-            all += (all.empty() ? "" : " ") + e.abbreviation;
+            all += (all.empty() ? "" : " ") + doc.taxTable()[e.slot].abbreviation;
         return all;
     }
     int shown() const { return view.list()->model()->rowCount(); }
@@ -230,7 +230,7 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
     QAction *redo = frame.actions().action(ID_EDIT_REDO);
     const auto addTrip = [&] {
         prompts.entries.push_back([](EntryDialogData &d) {
-            d.entry.abbreviation = "QC";
+            d.abbreviation = "QC";
             d.entry.distance = 10;
             return true;
         });

@@ -87,13 +87,11 @@ void addTrips(CIftaDoc &doc, const std::vector<Trip> &trips, bool odometerInMile
         TripEntry entry;
         entry.tripNumber = static_cast<int32_t>(lines.size()) + 1;
         entry.date = trip.date;
-        entry.abbreviation = trip.abbreviation;
         const EntryUnits units{trip.imperial ? 1 : 0, trip.imperial ? 1 : 0};
-        if (!ResolveEntry(entry, table, doc.isDiesel(), units)) {
+        if (!ResolveEntry(entry, trip.abbreviation, table, doc.isDiesel(), units)) {
             std::cerr << "samplegen: no slot for " << trip.abbreviation << '\n';
             continue;
         }
-        entry.abbreviation.clear();
         entry.distance = trip.distance;
         entry.fuel = Hundredths{trip.fuel};
         // The odometer runs in the truck's own unit, whatever unit a line was noted in.

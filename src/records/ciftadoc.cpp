@@ -1,12 +1,11 @@
 #include "records/ciftadoc.h"
 
-#include "records/taxlist.h"
-#include <set>
-
 #include "records/entryresolver.h"
 #include "records/recordfile.h"
+#include "records/taxlist.h"
 
-#include <set>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -213,14 +212,22 @@ int CIftaDoc::jurisdictionsWithOtherRates() const
     const TaxRateTable &table = taxTable();
     if (!IsTaxTableLoaded(table))
         return 0;
-    std::set<int32_t> differing;
-    for (const TripEntry &entry : entries_) {
-        if (!TaxRateTable::isValidSlot(entry.slot) || table[entry.slot].name.empty())
-            continue;
-        if (entry.rate != SlotRate(table[entry.slot], isDiesel()))
-            differing.insert(entry.slot);
+    // The slots' own rates first: one look-up a line, no set to grow.
+    std::array<TenThousandths, TaxRateTable::kSlotCount> slotRates{};
+    std::array<bool, TaxRateTable::kSlotCount> named{};
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        slotRates[static_cast<size_t>(slot)] = SlotRate(table[slot], isDiesel());
+        named[static_cast<size_t>(slot)] = !table[slot].name.empty();
     }
-    return static_cast<int>(differing.size());
+    std::array<bool, TaxRateTable::kSlotCount> differing{};
+    for (const TripEntry &entry : entries_) {
+        if (!TaxRateTable::isValidSlot(entry.slot))
+            continue;
+        const auto slot = static_cast<size_t>(entry.slot);
+        if (named[slot] && entry.rate != slotRates[slot])
+            differing[slot] = true;
+    }
+    return static_cast<int>(std::count(differing.begin(), differing.end(), true));
 }
 
 TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const

@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -101,12 +103,14 @@ void writeDate(std::string &bytes, size_t offset, const PeriodDate &date)
     writeU16(bytes, offset + 4, date.day);
 }
 
-// Trip lines go out through one buffer on the stack, added to the file image whenever it
-// fills: a million lines are written at every save of a large quarter.
+// Trip lines go out through one buffer on the stack, handed on (to the file image or to
+// the file) whenever it fills: a million lines are written at every save of a large
+// quarter.
 class LineWriter
 {
 public:
-    explicit LineWriter(std::string &out) : out_(out) {}
+    using Output = std::function<void(const char *, size_t)>;
+    explicit LineWriter(Output out) : out_(std::move(out)) {}
     ~LineWriter() { flush(); }
     LineWriter(const LineWriter &) = delete;
     LineWriter &operator=(const LineWriter &) = delete;
@@ -137,7 +141,8 @@ private:
 
     void flush()
     {
-        out_.append(buffer_, used_);
+        if (used_ > 0)
+            out_(buffer_, used_);
         used_ = 0;
     }
     void room(size_t size)
@@ -148,7 +153,10 @@ private:
     void putInt(long long value)
     {
         char *p = buffer_ + used_;
-        p = std::to_chars(p, p + kNumberRoom, value).ptr;
+        if (value >= 0 && value < 10) // the unit flags, most slots and odometers of 0
+            *p++ = static_cast<char>('0' + value);
+        else
+            p = std::to_chars(p, p + kNumberRoom, value).ptr;
         *p++ = ',';
         used_ = static_cast<size_t>(p - buffer_);
     }
@@ -167,9 +175,11 @@ private:
         room(text.size() + 1);
         if (text.size() + 1 > sizeof buffer_) {
             // Only a hand-made file holds a text this long.
+            std::string field;
             for (char c : text)
-                out_ += fieldChar(c);
-            out_ += ',';
+                field += fieldChar(c);
+            field += ',';
+            out_(field.data(), field.size());
             return;
         }
         char *p = buffer_ + used_;
@@ -179,7 +189,7 @@ private:
         used_ = static_cast<size_t>(p - buffer_);
     }
 
-    std::string &out_;
+    Output out_;
     char buffer_[65536];
     size_t used_ = 0;
 };
@@ -224,6 +234,7 @@ public:
         return true;
     }
     std::vector<TripEntry> &lines() { return lines_; }
+    size_t firstRateOutside() const { return parser_.firstRateOutside(); }
 
 private:
     // Once the header is whole, the bytes after it go to the trip lines.
@@ -246,18 +257,21 @@ private:
 // A read file's lines become the document's, unless one of them holds a rate no
 // jurisdiction charges (a hand-edited "1e308", which would be written back as it was
 // read): the file is then refused with the trip line that holds it.
-Result LoadLines(CIftaDoc &doc, const RecordHeader &header, std::vector<TripEntry> lines,
-                 const std::string &path)
+Result LoadLines(CIftaDoc &doc, const std::string &path, RecordReader &reader, uint32_t *layout)
 {
-    constexpr int64_t kHighestRate = 100000; // 10 a unit, in ten-thousandths
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].rate.units < 0 || lines[i].rate.units > kHighestRate) {
-            doc.loadRefused();
-            return Result::badFormat("The tax rate of trip line " + std::to_string(i + 1) +
-                                     " is not between 0 and 10. The file is not opened.");
-        }
+    RecordHeader header;
+    if (!reader.finish(header)) {
+        doc.loadRefused();
+        return Result::badFormat(kIncompatibleFileFormat);
     }
-    doc.load(header, std::move(lines), FullPath(path));
+    if (layout)
+        *layout = header.layout;
+    if (const size_t bad = reader.firstRateOutside(); bad != SIZE_MAX) {
+        doc.loadRefused();
+        return Result::badFormat("The tax rate of trip line " + std::to_string(bad + 1) +
+                                 " is not between 0 and 10. The file is not opened.");
+    }
+    doc.load(header, std::move(reader.lines()), FullPath(path));
     return Result::success();
 }
 
@@ -338,10 +352,19 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
     return entries;
 }
 
+namespace {
+
+LineWriter::Output AppendTo(std::string &out)
+{
+    return [&out](const char *data, size_t size) { out.append(data, size); };
+}
+
+} // namespace
+
 std::string FormatTripLine(const TripEntry &entry)
 {
     std::string line;
-    LineWriter(line).write(entry);
+    LineWriter(AppendTo(line)).write(entry);
     return line;
 }
 
@@ -353,7 +376,7 @@ std::string BuildRecordBytes(const CIftaDoc &doc)
     for (const TripEntry &entry : doc.entries())
         size += 64 + entry.date.size() + entry.reservedText.size();
     bytes.reserve(size);
-    LineWriter writer(bytes);
+    LineWriter writer(AppendTo(bytes));
     for (const TripEntry &entry : doc.entries())
         writer.write(entry);
     return bytes;
@@ -364,14 +387,7 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
 {
     RecordReader reader;
     reader.take(bytes.data(), bytes.size());
-    RecordHeader header;
-    if (!reader.finish(header)) {
-        doc.loadRefused();
-        return Result::badFormat(kIncompatibleFileFormat);
-    }
-    if (layout)
-        *layout = header.layout;
-    return LoadLines(doc, header, std::move(reader.lines()), path);
+    return LoadLines(doc, path, reader, layout);
 }
 
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
@@ -380,19 +396,19 @@ Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
     const Result read = SafeFile::readInBlocks(path, reader, SafeFile::kRecordFileLimit);
     if (!read)
         return read;
-    RecordHeader header;
-    if (!reader.finish(header)) {
-        doc.loadRefused();
-        return Result::badFormat(kIncompatibleFileFormat);
-    }
-    if (layout)
-        *layout = header.layout;
-    return LoadLines(doc, header, std::move(reader.lines()), path);
+    return LoadLines(doc, path, reader, layout);
 }
 
 Result WriteRecordFile(CIftaDoc &doc, const std::string &path)
 {
-    const Result written = SafeFile::writeAll(path, BuildRecordBytes(doc));
+    // Straight into the file, a buffer at a time: the bytes BuildRecordBytes would give.
+    const Result written = SafeFile::writeInBlocks(path, [&doc](SafeFile::BlockSink &file) {
+        const std::string header = BuildHeader(doc);
+        file.write(header.data(), header.size());
+        LineWriter writer([&file](const char *data, size_t size) { file.write(data, size); });
+        for (const TripEntry &entry : doc.entries())
+            writer.write(entry);
+    });
     if (!written)
         return written;
     doc.markSaved();

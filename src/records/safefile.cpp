@@ -254,17 +254,49 @@ void SafeFile::abandonSave(Staged &staged)
     staged.temp.clear();
 }
 
+namespace {
+
+// The temporary file of a save; its first failure is kept and ends the writing.
+class TemporaryFile : public SafeFile::BlockSink
+{
+public:
+    explicit TemporaryFile(const std::string &path)
+    {
+        error_ = file_.open(path, PlatformFile::Open::ReadWrite);
+    }
+    void write(const char *data, size_t size) override
+    {
+        if (!error_)
+            error_ = file_.writeAll(data, size);
+    }
+    int close()
+    {
+        const int closed = file_.close();
+        return error_ ? error_ : closed;
+    }
+
+private:
+    PlatformFile file_;
+    int error_ = 0;
+};
+
+} // namespace
+
 Result SafeFile::writeAll(const std::string &path, const std::string &bytes)
+{
+    return writeInBlocks(path,
+                         [&bytes](BlockSink &sink) { sink.write(bytes.data(), bytes.size()); });
+}
+
+Result SafeFile::writeInBlocks(const std::string &path,
+                               const std::function<void(BlockSink &)> &produce)
 {
     Staged staged;
     if (Result begun = beginSave(path, staged); !begun)
         return begun;
-    PlatformFile file;
-    int error = file.open(staged.temp, PlatformFile::Open::ReadWrite);
-    if (!error)
-        error = file.writeAll(bytes.data(), bytes.size());
-    if (const int closed = file.close(); closed && !error)
-        error = closed;
+    TemporaryFile file(staged.temp);
+    produce(file);
+    const int error = file.close();
     if (error) {
         abandonSave(staged);
         return Result::failure(saveFailureText(path, error));

@@ -3,6 +3,7 @@
 #include "records/result.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Whole-file reading and crash-safe writing for the program's own files (record files,
@@ -52,6 +53,18 @@ public:
     // permission bits; one the user may not write is refused. On failure nothing at `path` has
     // changed, no temporary file is left behind and the message names the file and the reason.
     static Result writeAll(const std::string &path, const std::string &bytes);
+
+    // writeAll for a writer that makes the content a block at a time: `produce` hands
+    // each block to the sink in order, and the whole file never needs to be in memory.
+    // After a failed write the sink takes no more; the save then fails as writeAll's does.
+    class BlockSink
+    {
+    public:
+        virtual ~BlockSink() = default;
+        virtual void write(const char *data, size_t size) = 0;
+    };
+    static Result writeInBlocks(const std::string &path,
+                                const std::function<void(BlockSink &)> &produce);
 
     // A save in steps, for a writer that writes the file by itself (the PDF printer):
     // beginSave makes the empty temporary file, the writer fills `temp`, commitSave puts it

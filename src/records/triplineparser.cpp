@@ -152,7 +152,11 @@ void TripLineParser::parseLines(const char *p, const char *end)
     while (p < end) {
         // The fields are read straight from the text; the line ends where they stop.
         FieldCursor fields(p, end);
-        readFields(fields, lines_.emplace_back());
+        TripEntry &line = lines_.emplace_back();
+        readFields(fields, line);
+        if ((line.rate.units < 0 || line.rate.units > kHighestRate) &&
+            firstRateOutside_ == SIZE_MAX)
+            firstRateOutside_ = lines_.size() - 1;
         p = fields.lineEnd(end);
         if (p < end && *p == '\r') {
             // A carriage return ends the line too; a line feed right after it belongs to

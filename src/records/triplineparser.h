@@ -3,6 +3,7 @@
 #include "records/tripentry.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,18 @@ public:
     // One line's fields, [begin, end) without its line end.
     static TripEntry parseLine(const char *begin, const char *end);
 
+    // The highest tax rate a line may carry: 10 a unit. A file with a higher one (a
+    // hand-edited "1e308") or a negative one is refused.
+    static constexpr int64_t kHighestRate = 100000;
+    // The position among the lines parsed of the first one whose rate is outside 0..10,
+    // or SIZE_MAX. Noted while the line is at hand, which saves a pass over a million.
+    size_t firstRateOutside() const { return firstRateOutside_; }
+
 private:
     // Lines of [p, end), which ends with a line feed or is the text's last piece.
     void parseLines(const char *p, const char *end);
 
     std::vector<TripEntry> &lines_;
     std::string pending_; // the start of a line whose end has not come yet
+    size_t firstRateOutside_ = SIZE_MAX;
 };

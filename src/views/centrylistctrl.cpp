@@ -8,6 +8,7 @@
 #include "session/programstate.h"
 #include "views/ciftaview.h"
 #include "views/entryrules.h"
+#include "views/entrysortkeys.h"
 #include "views/listcolumndata.h"
 
 #include <QColor>
@@ -16,43 +17,6 @@
 
 #include <algorithm>
 #include <cctype>
-
-EntrySortKey MakeEntrySortKey(int column, const std::string &text, int32_t tripNumber)
-{
-    EntrySortKey key;
-    key.tripNumber = tripNumber;
-    const bool digitsOnly =
-        !text.empty() && text.size() < 16 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (column == EntryColumnUnit && digitsOnly) {
-        // Units numbered 1, 2 ... 120 sort by their numbers, before named ones.
-        key.number = static_cast<double>(std::stoll(text));
-    } else if (column == EntryColumnState || column == EntryColumnAbbrev ||
-               column == EntryColumnUnit) {
-        key.text = text;
-        for (char &c : key.text)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    } else if (column == EntryColumnDate) {
-        // "yyyy/mm/dd" as one number, so that the month and the day count too.
-        EntryDate date;
-        if (ParseEntryDate(text, date))
-            key.number = date.year * 10000.0 + date.month * 100.0 + date.day;
-    } else {
-        key.number = static_cast<double>(TextToDecimal<2>(text).units); // hundredths
-    }
-    return key;
-}
-
-bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending)
-{
-    const EntrySortKey &first = ascending ? a : b;
-    const EntrySortKey &second = ascending ? b : a;
-    if (first.text != second.text)
-        return first.text < second.text;
-    if (first.number != second.number)
-        return first.number < second.number;
-    return first.tripNumber < second.tripNumber;
-}
 
 std::string AddSurchargeQuestion(const std::string &jurisdiction)
 {
@@ -192,19 +156,21 @@ void CEntryListCtrl::SortByColumn(int column)
     const bool ascending = column != state_.entrySortColumn || !state_.entrySortAscending;
     state_.entrySortColumn = column;
     state_.entrySortAscending = ascending;
-    const int keyColumn = column == EntryColumnAbbrev ? EntryColumnState : column;
-    std::vector<std::pair<EntrySortKey, size_t>> keyed(order_.size());
-    for (size_t row = 0; row < order_.size(); ++row) {
-        const int32_t trip = doc_.entries()[order_[row]].tripNumber;
-        keyed[row] = {MakeEntrySortKey(column, text(static_cast<int>(row), keyColumn), trip),
-                      order_[row]};
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
-        return EntrySortsBefore(a.first, b.first, ascending);
+    const EntrySortKeys keys(column, doc_.entries(), doc_.taxTable(), doc_.company().country);
+    std::vector<EntrySortKey> keyed(order_.size());
+    for (size_t row = 0; row < order_.size(); ++row)
+        keyed[row] = keys.key(doc_.entries()[order_[row]], static_cast<uint32_t>(row));
+    // The keys are all different (the row decides last), so any sort gives one order.
+    std::sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
+        return EntrySortsBefore(a, b, ascending);
     });
+    // Sorted, a key's value is spent: it takes the position its row showed, so the new
+    // order needs no second copy of the old one.
+    for (EntrySortKey &key : keyed)
+        key.value = order_[key.row];
     beginResetModel();
     for (size_t row = 0; row < keyed.size(); ++row)
-        order_[row] = keyed[row].second;
+        order_[row] = static_cast<size_t>(keyed[row].value);
     cachedEntry_ = SIZE_MAX;
     endResetModel();
 }

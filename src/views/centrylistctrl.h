@@ -71,18 +71,6 @@ private:
     mutable ListLine cachedLine_;
 };
 
-// What a list line is sorted by: the state name in upper case for the State and Abbrev
-// columns, the whole date for Date, the number for every other column; lines that tie
-// go by trip number.
-struct EntrySortKey {
-    std::string text;
-    double number = 0;
-    int32_t tripNumber = 0;
-};
-EntrySortKey MakeEntrySortKey(int column, const std::string &cellText, int32_t tripNumber);
-// Whether `a` comes before `b` in the order asked for.
-bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending);
-
 // The two questions of the entry list: "Kentucky has a separate surcharge. Add the
 // surcharge line too?" with the jurisdiction's name, and the delete question.
 std::string AddSurchargeQuestion(const std::string &jurisdiction);

@@ -180,7 +180,7 @@ void BM_SortByDateInWindow(benchmark::State &state)
 void BM_ViewReportInWindow(benchmark::State &state)
 {
     Window &w = TheWindow();
-    if (!w.open(static_cast<size_t>(state.range(0)))) {
+    if (!w.open(kSizes[0]) || !w.open(static_cast<size_t>(state.range(0)))) {
         state.SkipWithError("the record file could not be opened");
         return;
     }

@@ -103,7 +103,7 @@ void CEntryListCtrl::Fill()
     beginResetModel();
     order_.resize(doc_.entries().size());
     for (size_t i = 0; i < order_.size(); ++i)
-        order_[i] = i;
+        order_[i] = static_cast<uint32_t>(i);
     shownCount_ = static_cast<int>(order_.size());
     cachedEntry_ = SIZE_MAX;
     endResetModel();
@@ -134,7 +134,7 @@ int CEntryListCtrl::entryAppended()
 {
     const int row = static_cast<int>(order_.size());
     beginInsertRows(QModelIndex(), row, row);
-    order_.push_back(doc_.entries().size() - 1);
+    order_.push_back(static_cast<uint32_t>(doc_.entries().size() - 1));
     ++shownCount_;
     endInsertRows();
     return row;
@@ -170,7 +170,8 @@ void CEntryListCtrl::SortByColumn(int column)
         key.value = order_[key.row];
     beginResetModel();
     for (size_t row = 0; row < keyed.size(); ++row)
-        order_[row] = static_cast<size_t>(keyed[row].value);
+        order_[row] = static_cast<uint32_t>(keyed[row].value);
+    std::vector<EntrySortKey>().swap(keyed); // let go before the views lay out the rows again
     cachedEntry_ = SIZE_MAX;
     endResetModel();
 }

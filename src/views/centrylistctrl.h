@@ -65,7 +65,8 @@ private:
     CIftaDoc &doc_;
     ProgramState &state_;
     std::vector<ListColumn> columns_;
-    std::vector<size_t> order_; // row shown -> position in the record
+    // Row shown -> position in the record. A list has fewer rows than an int counts.
+    std::vector<uint32_t> order_;
     int shownCount_ = 0;
     mutable size_t cachedEntry_ = SIZE_MAX;
     mutable ListLine cachedLine_;

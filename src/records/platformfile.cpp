@@ -20,6 +20,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -341,6 +342,11 @@ void UseBinaryStandardStreams()
     ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
+void AdviseLargePages(void *, size_t)
+{
+    // Windows gives large pages only to a process with the lock-pages privilege.
+}
+
 #else
 // ---- POSIX -------------------------------------------------------------------------------
 
@@ -536,6 +542,21 @@ std::vector<std::string> Utf8Arguments(int argc, char **argv)
 void UseBinaryStandardStreams()
 {
     // POSIX streams write bytes as they are.
+}
+
+void AdviseLargePages(void *block, size_t bytes)
+{
+#ifdef MADV_HUGEPAGE
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<uintptr_t>(block);
+    const uintptr_t begin = (start + page - 1) / page * page;
+    const uintptr_t end = (start + bytes) / page * page;
+    if (end > begin)
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)block;
+    (void)bytes;
+#endif
 }
 
 #endif

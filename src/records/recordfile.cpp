@@ -2,6 +2,7 @@
 
 #include "records/decimaltext.h"
 #include "records/pathnames.h"
+#include "records/platformfile.h"
 #include "records/safefile.h"
 #include "records/textnumber.h"
 #include "records/triplineparser.h"
@@ -206,6 +207,7 @@ public:
         // Room for the lines a file of this size holds when written by this program; a
         // line takes 40 bytes or more. Room not filled is never touched.
         lines_.reserve(static_cast<size_t>(size / 40) + 1);
+        AdviseLargePages(lines_.data(), lines_.capacity() * sizeof(TripEntry));
     }
     void take(const char *data, size_t size) override
     {
@@ -346,6 +348,7 @@ std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
     for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q))); ++q)
         ++lineFeeds;
     entries.reserve(lineFeeds + 1);
+    AdviseLargePages(entries.data(), entries.capacity() * sizeof(TripEntry));
     TripLineParser parser(entries);
     parser.feed(p, static_cast<size_t>(end - p));
     parser.finish();

@@ -55,8 +55,9 @@ public:
         // limit to mind.
         const char *q = p_ < end_ && *p_ == '-' ? p_ + 1 : p_;
         const char *const digits = q;
+        const char *const limit = end_ - q > 9 ? q + 9 : end_;
         int32_t value = 0;
-        while (q < end_ && q - digits < 9 && isDigit(*q))
+        while (q < limit && isDigit(*q))
             value = value * 10 + (*q++ - '0');
         if (q > digits && q < end_ && *q == ',') {
             const bool negative = digits != p_;
@@ -75,8 +76,9 @@ public:
         // right before a comma. Exact, and far below the limit of an amount.
         const char *q = p_ < end_ && *p_ == '-' ? p_ + 1 : p_;
         const char *const digits = q;
+        const char *const limit = end_ - q > 8 ? q + 8 : end_;
         int64_t units = 0;
-        while (q < end_ && q - digits < 8 && isDigit(*q))
+        while (q < limit && isDigit(*q))
             units = units * 10 + (*q++ - '0');
         if (q > digits && end_ - q > D + 1 && *q == '.') {
             const char *decimals = q + 1;

@@ -1,11 +1,9 @@
 #include "records/ciftadoc.h"
 
 #include "records/entryresolver.h"
+#include "records/ratedifferences.h"
 #include "records/recordfile.h"
 #include "records/taxlist.h"
-
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -58,6 +56,15 @@ void CIftaDoc::startNew(const CompanyInfo &values)
     applyCompanyInfo(values, true);
 }
 
+bool CIftaDoc::isDieselAfter(const RecordHeader &header) const
+{
+    CompanyInfo fuel = company_;
+    // The older layout has no fuel type: the document keeps the one it had.
+    if (header.layout == kCurrentRecordLayout)
+        fuel.setFuelCode(header.fuelCode);
+    return fuel.diesel != 0;
+}
+
 void CIftaDoc::applyHeader(const RecordHeader &header)
 {
     const int32_t useOdometer = company_.useOdometer;
@@ -67,7 +74,6 @@ void CIftaDoc::applyHeader(const RecordHeader &header)
     company_.useOdometer = useOdometer;
     company_.diesel = diesel;
     company_.gasoline = gasoline;
-    // The older layout has no fuel type: the document keeps the one it had.
     if (header.layout == kCurrentRecordLayout)
         company_.setFuelCode(header.fuelCode);
     recordPeriod_.year = header.year;
@@ -212,22 +218,10 @@ int CIftaDoc::jurisdictionsWithOtherRates() const
     const TaxRateTable &table = taxTable();
     if (!IsTaxTableLoaded(table))
         return 0;
-    // The slots' own rates first: one look-up a line, no set to grow.
-    std::array<TenThousandths, TaxRateTable::kSlotCount> slotRates{};
-    std::array<bool, TaxRateTable::kSlotCount> named{};
-    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        slotRates[static_cast<size_t>(slot)] = SlotRate(table[slot], isDiesel());
-        named[static_cast<size_t>(slot)] = !table[slot].name.empty();
-    }
-    std::array<bool, TaxRateTable::kSlotCount> differing{};
-    for (const TripEntry &entry : entries_) {
-        if (!TaxRateTable::isValidSlot(entry.slot))
-            continue;
-        const auto slot = static_cast<size_t>(entry.slot);
-        if (named[slot] && entry.rate != slotRates[slot])
-            differing[slot] = true;
-    }
-    return static_cast<int>(std::count(differing.begin(), differing.end(), true));
+    RateDifferences differences(table, isDiesel());
+    for (const TripEntry &entry : entries_)
+        differences.add(entry);
+    return differences.count();
 }
 
 TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const

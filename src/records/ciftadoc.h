@@ -54,6 +54,9 @@ public:
     int32_t mergeCounter() const { return mergeCounter_; }
 
     bool isDiesel() const { return company_.diesel != 0; }
+    // Whether the record is of diesel once `header` is read into it: the header's fuel
+    // type, or for the older layout, which has none, the document's own.
+    bool isDieselAfter(const RecordHeader &header) const;
     bool usesOdometer() const { return company_.useOdometer != 0; }
     bool isModified() const { return modified_; }
     void setModified(bool modified = true);

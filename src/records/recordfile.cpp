@@ -197,13 +197,21 @@ private:
 
 // A record file as its bytes come: the header first, then the trip lines, taken apart as
 // they arrive, so the whole file never needs to be in memory at once.
+// With a block handler the lines are handed on as each block of the file is parsed and
+// not kept.
 class RecordReader : public SafeFile::Sink
 {
 public:
-    RecordReader() : parser_(lines_) {}
+    explicit RecordReader(TripLineBlock handOn = nullptr)
+        : handOn_(std::move(handOn))
+        , parser_(lines_)
+    {
+    }
 
     void sizeKnown(uint64_t size) override
     {
+        if (handOn_)
+            return; // one block's lines at a time
         // Room for the lines a file of this size holds when written by this program; a
         // line takes 40 bytes or more. Room not filled is never touched.
         lines_.reserve(static_cast<size_t>(size / 40) + 1);
@@ -225,14 +233,17 @@ public:
                 return;
         }
         parser_.feed(data, size);
+        handOnLines();
     }
 
     // False when the bytes do not start with a header of a known layout.
     bool finish(RecordHeader &header)
     {
-        if (headerSize_ == 0 || !ParseRecordHeader(head_, header))
+        if (headerSize_ == 0)
             return false;
+        header = header_;
         parser_.finish();
+        handOnLines();
         return true;
     }
     std::vector<TripEntry> &lines() { return lines_; }
@@ -242,16 +253,25 @@ private:
     // Once the header is whole, the bytes after it go to the trip lines.
     void startLines()
     {
-        RecordHeader header;
-        if (!ParseRecordHeader(head_, header))
+        if (!ParseRecordHeader(head_, header_))
             return;
-        headerSize_ = header.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
+        headerSize_ =
+            header_.layout == kCurrentRecordLayout ? kCurrentHeaderSize : kOlderHeaderSize;
         parser_.feed(head_.data() + headerSize_, head_.size() - headerSize_);
-        head_.resize(headerSize_);
+        head_.clear();
+    }
+    void handOnLines()
+    {
+        if (!handOn_ || lines_.empty())
+            return;
+        handOn_(header_, lines_);
+        parser_.linesTaken();
     }
 
+    TripLineBlock handOn_;
     std::string head_;
     size_t headerSize_ = 0;
+    RecordHeader header_;
     std::vector<TripEntry> lines_;
     TripLineParser parser_;
 };
@@ -395,7 +415,13 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
 
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
 {
-    RecordReader reader;
+    return ReadRecordFileInBlocks(doc, path, nullptr, layout);
+}
+
+Result ReadRecordFileInBlocks(CIftaDoc &doc, const std::string &path, const TripLineBlock &take,
+                              uint32_t *layout)
+{
+    RecordReader reader(take);
     const Result read = SafeFile::readInBlocks(path, reader, SafeFile::kRecordFileLimit);
     if (!read)
         return read;

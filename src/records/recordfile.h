@@ -4,6 +4,7 @@
 #include "records/result.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,16 @@ Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::strin
 // Reads a record file into the document (ReadRecordBytes). A file that cannot be opened
 // leaves the document untouched and fails with a message naming it.
 Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout = nullptr);
+
+// ReadRecordFile for a reader that needs each trip line once (tollmark-cli's report): the
+// lines are handed to `take` a block at a time, each time with the header they follow,
+// and not kept, so the document gets the header and no lines. A file refused after
+// lines were handed fails as ReadRecordFile's does: what `take` made of them is to be
+// dropped. A null `take` keeps the lines, as ReadRecordFile does.
+using TripLineBlock =
+    std::function<void(const RecordHeader &header, const std::vector<TripEntry> &lines)>;
+Result ReadRecordFileInBlocks(CIftaDoc &doc, const std::string &path, const TripLineBlock &take,
+                              uint32_t *layout = nullptr);
 
 // The whole file image of the document: the current header and one line per trip line.
 std::string BuildRecordBytes(const CIftaDoc &doc);

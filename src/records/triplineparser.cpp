@@ -158,7 +158,7 @@ void TripLineParser::parseLines(const char *p, const char *end)
         readFields(fields, line);
         if ((line.rate.units < 0 || line.rate.units > kHighestRate) &&
             firstRateOutside_ == SIZE_MAX)
-            firstRateOutside_ = lines_.size() - 1;
+            firstRateOutside_ = taken_ + lines_.size() - 1;
         p = fields.lineEnd(end);
         if (p < end && *p == '\r') {
             // A carriage return ends the line too; a line feed right after it belongs to

@@ -34,6 +34,14 @@ public:
     // or SIZE_MAX. Noted while the line is at hand, which saves a pass over a million.
     size_t firstRateOutside() const { return firstRateOutside_; }
 
+    // The lines parsed so far were taken away (by a reader that hands them on a block at
+    // a time): the list is emptied, and positions count on after them.
+    void linesTaken()
+    {
+        taken_ += lines_.size();
+        lines_.clear();
+    }
+
 private:
     // Lines of [p, end), which ends with a line feed or is the text's last piece.
     void parseLines(const char *p, const char *end);
@@ -41,4 +49,5 @@ private:
     std::vector<TripEntry> &lines_;
     std::string pending_; // the start of a line whose end has not come yet
     size_t firstRateOutside_ = SIZE_MAX;
+    size_t taken_ = 0;
 };

@@ -8,13 +8,6 @@
 #include <array>
 #include <cstdint>
 
-uint32_t ReportDistance(const TripEntry &entry, bool metric)
-{
-    if (metric)
-        return entry.distanceInMiles ? MilesToKilometres(entry.distance) : entry.distance;
-    return entry.distanceInMiles ? entry.distance : KilometresToMilesTruncated(entry.distance);
-}
-
 Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric, FuelRounding rounding)
 {
     // Both in hundredths of a unit times the denominator below.
@@ -28,50 +21,14 @@ Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric, FuelRo
 
 namespace {
 
-// One slot's sums over the trip lines that count for it, in record order: distance in
-// the report's unit, fuel in hundredths as entered (litres and gallons apart, so each is
-// converted once, exactly), and the last contributing line, which decides the row's rate
-// and surcharge flag.
-struct SlotSums {
-    uint32_t distance = 0; // adds up as an unsigned 32-bit number, as it always has
-    int64_t litres = 0;
-    int64_t gallons = 0;
-    size_t last = SIZE_MAX;
-};
-
-std::array<SlotSums, TaxRateTable::kSlotCount> SumSlots(const std::vector<TripEntry> &entries,
-                                                        bool metric)
+ReportRow BuildRow(int slot, const ReportSums::Slot &sums, bool metric, FuelRounding rounding)
 {
-    std::array<SlotSums, TaxRateTable::kSlotCount> sums{};
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const TripEntry &entry = entries[i];
-        // The kilometre report has always left out lines whose stored rate is exactly
-        // zero; the mile report does not look at the rate.
-        if (!TaxRateTable::isValidSlot(entry.slot) || (metric && entry.rate.isZero()))
-            continue;
-        SlotSums &slot = sums[static_cast<size_t>(entry.slot)];
-        slot.distance += ReportDistance(entry, metric);
-        (entry.fuelInGallons ? slot.gallons : slot.litres) += entry.fuel.units;
-        slot.last = i;
-    }
-    return sums;
-}
-
-Hundredths RowFuel(const SlotSums &sums, bool metric, FuelRounding rounding)
-{
-    return FuelInReportUnit(sums.litres, sums.gallons, metric, rounding);
-}
-
-ReportRow BuildRow(int slot, const SlotSums &sums, const CIftaDoc &doc, bool metric,
-                   FuelRounding rounding)
-{
-    const TripEntry &last = doc.entries()[sums.last];
     ReportRow row;
     row.slot = slot;
     row.distance = sums.distance;
-    row.fuelPaid = RowFuel(sums, metric, rounding);
-    row.rate = last.rate;
-    row.surcharge = last.surcharge;
+    row.fuelPaid = FuelInReportUnit(sums.litres, sums.gallons, metric, rounding);
+    row.rate = sums.lastRate;
+    row.surcharge = sums.lastSurcharge;
     return row;
 }
 
@@ -126,22 +83,27 @@ ListLine TotalsLine(const ReportTotals &totals)
 
 Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding)
 {
+    ReportSums sums(IsCanada(doc.company().country));
+    sums.add(doc.entries());
+    return ComputeReport(sums, rounding);
+}
+
+Report ComputeReport(const ReportSums &sums, FuelRounding rounding)
+{
     Report report;
     report.rounding = rounding;
-    if (doc.entries().empty())
+    if (sums.lines() == 0)
         return report;
 
-    const bool metric = IsCanada(doc.company().country);
-    const auto sums = SumSlots(doc.entries(), metric);
     ReportTotals &totals = report.totals;
     // Distances add up as unsigned 32-bit numbers, so the totals wrap rather than overflow.
     uint32_t totalDistance = 0;
     uint32_t taxableDistance = 0;
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        const SlotSums &slotSums = sums[static_cast<size_t>(slot)];
-        if (slotSums.last == SIZE_MAX)
+        const ReportSums::Slot &slotSums = sums.slot(slot);
+        if (!slotSums.counted)
             continue;
-        const ReportRow row = BuildRow(slot, slotSums, doc, metric, rounding);
+        const ReportRow row = BuildRow(slot, slotSums, sums.metric(), rounding);
         // A row shows when it has something to show; the totals are its columns' sums.
         if (row.distance == 0 && row.fuelPaid.isZero())
             continue;

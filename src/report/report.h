@@ -4,6 +4,7 @@
 #include "records/fixeddecimal.h"
 #include "records/listcolumn.h"
 #include "report/reportrow.h"
+#include "report/reportsums.h"
 
 #include <vector>
 
@@ -25,6 +26,8 @@ struct Report {
 // Builds the report from the trip lines (one pass, sums kept per slot) and the loaded
 // table.
 Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);
+// The same report from sums already made, line by line as a file was read.
+Report ComputeReport(const ReportSums &sums, FuelRounding rounding = FuelRounding::Cents);
 
 // A row's derived figures, as the list and the printed forms show them: taxable fuel =
 // distance / average rounded (to cents, or to whole units), difference = taxable fuel -
@@ -36,11 +39,6 @@ struct ReportRowFigures {
 };
 ReportRowFigures ComputeRowFigures(const ReportRow &row, Hundredths fleetAverage,
                                    FuelRounding rounding = FuelRounding::Cents);
-
-// Distance of a trip line in the report's unit. Kilometres from miles are rounded to the
-// nearest whole kilometre; miles from kilometres are cut off, as the return has always
-// been computed.
-uint32_t ReportDistance(const TripEntry &entry, bool metric);
 
 // Fuel in the report's unit from sums in hundredths of litres and of gallons: the exact
 // sum of both, rounded once, to hundredths or to whole units.

@@ -3,6 +3,8 @@
 
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
+#include "records/taxfile.h"
+#include "report/report.h"
 
 #include "cli/clirun.h"
 
@@ -124,6 +126,65 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("was not written"), std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(none));
+}
+
+// The command sums the lines as the file is read, a block at a time, and keeps none: its
+// report and notice are those the window makes of the whole document, for records of
+// both unit systems and fuel types, with lines in both units, rates of their own and
+// slots outside the table.
+TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
+{
+    LoadedTaxTable rates;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(kRates, rates.table(), period).ok());
+    const struct {
+        const char *country;
+        int diesel;
+        size_t lines;
+    } records[] = {{"Canada", 1, 30000}, {"US", 0, 30000}, {"Canada", 0, 1}, {"US", 1, 0}};
+    uint32_t seed = 21;
+    for (const auto &record : records) {
+        SCOPED_TRACE(record.country + std::string(record.diesel ? " diesel" : " gasoline"));
+        CIftaDoc doc(&rates);
+        CompanyInfo company;
+        company.companyName = "Stream Freight";
+        company.country = record.country;
+        company.diesel = record.diesel;
+        company.gasoline = !record.diesel;
+        doc.setCompany(company);
+        CIftaDoc::Entries lines(record.lines);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            seed = seed * 1103515245u + 12345u;
+            TripEntry &e = lines[i];
+            e.tripNumber = static_cast<int32_t>(i + 1);
+            e.slot = static_cast<int32_t>(seed % 80); // some outside the table
+            e.distance = seed >> 20;
+            e.distanceInMiles = (seed >> 7) & 1;
+            e.fuel = Hundredths{(seed >> 9) % 40000};
+            e.fuelInGallons = (seed >> 8) & 1;
+            e.rate = (seed >> 5) % 50 ? (record.diesel ? rates.table()[e.slot % 72].dieselRate
+                                                       : rates.table()[e.slot % 72].gasolineRate)
+                                      : TenThousandths{(seed >> 11) % 3000};
+            e.surcharge = rates.table()[e.slot % 72].surcharge;
+        }
+        doc.replaceEntries(lines);
+        const std::string path = Temp("stream.irc");
+        ASSERT_TRUE(WriteRecordFile(doc, path).ok());
+
+        CIftaDoc read(&rates);
+        ASSERT_TRUE(ReadRecordFile(read, path).ok());
+        std::string expected;
+        for (const ListLine &line : ListReport(read)) {
+            for (size_t i = 0; i < line.size(); ++i)
+                expected += (i ? "\t" : "") + line[i];
+            expected += '\n';
+        }
+        const std::string notice = ReportRatesNotice(read.jurisdictionsWithOtherRates());
+        const CliRun run = Run({"report", path, "--rates", kRates});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out.substr(run.out.find('\n') + 1), expected);
+        EXPECT_EQ(run.err, notice.empty() ? "" : notice + "\n");
+    }
 }
 
 TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)

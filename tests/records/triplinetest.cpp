@@ -231,7 +231,7 @@ TEST(TripLineFileTest, BlocksReadAndWrittenGiveTheBytesOfTheWhole)
     const std::string path = folder.file("blocks.irc");
     ASSERT_TRUE(WriteRecordFile(doc, path).ok());
     const std::string bytes = BuildRecordBytes(doc);
-    ASSERT_GT(bytes.size(), size_t{2} << 20); // several blocks of 1 MiB
+    ASSERT_GT(bytes.size(), size_t{2} << 20); // many blocks of a read
     EXPECT_EQ(slurp(path), bytes);
 
     // The same lines with carriage returns too, which may fall at a block's end.
@@ -244,6 +244,30 @@ TEST(TripLineFileTest, BlocksReadAndWrittenGiveTheBytesOfTheWhole)
     ASSERT_TRUE(ReadRecordBytes(whole, crlf, path).ok());
     EXPECT_EQ(streamed.entries(), whole.entries());
     EXPECT_EQ(streamed.entries(), entries);
+
+    // Handed on a block at a time, the last line without its line end too, and not kept.
+    crlf.resize(crlf.size() - 2);
+    spit(path, crlf);
+    CIftaDoc handed(&rates);
+    CIftaDoc::Entries blocks;
+    size_t calls = 0;
+    const auto take = [&](const RecordHeader &header, const CIftaDoc::Entries &lines) {
+        EXPECT_EQ(header.company.companyName, doc.company().companyName);
+        blocks.insert(blocks.end(), lines.begin(), lines.end());
+        ++calls;
+    };
+    ASSERT_TRUE(ReadRecordFileInBlocks(handed, path, take).ok());
+    EXPECT_GT(calls, 4u);
+    EXPECT_EQ(blocks, entries);
+    EXPECT_TRUE(handed.entries().empty());
+
+    // A rate out of range far into the file refuses it, however the lines were read.
+    crlf.replace(crlf.rfind(",0,0,") - 6, 6, "1e+308");
+    spit(path, crlf);
+    const Result refused = ReadRecordFileInBlocks(handed, path, take);
+    EXPECT_EQ(refused.message, "The tax rate of trip line 60000 is not between 0 and 10. The "
+                               "file is not opened.");
+    EXPECT_EQ(ReadRecordFile(handed, path).message, refused.message);
 }
 
 } // namespace

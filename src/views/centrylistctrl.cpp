@@ -157,17 +157,29 @@ void CEntryListCtrl::SortByColumn(int column)
     state_.entrySortColumn = column;
     state_.entrySortAscending = ascending;
     const EntrySortKeys keys(column, doc_.entries(), doc_.taxTable(), doc_.company().country);
+    const CIftaDoc::Entries &entries = doc_.entries();
     std::vector<EntrySortKey> keyed(order_.size());
-    for (size_t row = 0; row < order_.size(); ++row)
-        keyed[row] = keys.key(doc_.entries()[order_[row]], static_cast<uint32_t>(row));
+    if (order_.size() == entries.size()) {
+        // The rows show every line once: keyed in record order, so that a million lines
+        // are read front to back whatever the order shown, each key first learning the
+        // row its line stands at.
+        for (size_t row = 0; row < order_.size(); ++row)
+            keyed[order_[row]].tie = row;
+        for (size_t position = 0; position < keyed.size(); ++position)
+            keyed[position] = keys.key(entries[position], keyed[position].row(), ascending);
+    } else {
+        for (size_t row = 0; row < order_.size(); ++row) {
+            const size_t position = order_[row];
+            keyed[row] = keys.key(position < entries.size() ? entries[position] : TripEntry(),
+                                  static_cast<uint32_t>(row), ascending);
+        }
+    }
     // The keys are all different (the row decides last), so any sort gives one order.
-    std::sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
-        return EntrySortsBefore(a, b, ascending);
-    });
+    std::sort(keyed.begin(), keyed.end());
     // Sorted, a key's value is spent: it takes the position its row showed, so the new
     // order needs no second copy of the old one.
     for (EntrySortKey &key : keyed)
-        key.value = order_[key.row];
+        key.value = order_[key.row()];
     beginResetModel();
     for (size_t row = 0; row < keyed.size(); ++row)
         order_[row] = static_cast<uint32_t>(keyed[row].value);

@@ -20,9 +20,9 @@ std::string UpperCase(std::string_view text)
     return upper;
 }
 
-bool IsDigit(char c)
+inline bool IsDigit(char c)
 {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 // A unit number that sorts as a number: digits only, fewer than 16 of them.
@@ -109,7 +109,7 @@ void EntrySortKeys::rankUnits(const std::vector<TripEntry> &entries)
         unit.second = ranks[i++];
 }
 
-EntrySortKey EntrySortKeys::key(const TripEntry &entry, uint32_t row) const
+EntrySortKey EntrySortKeys::key(const TripEntry &entry, uint32_t row, bool ascending) const
 {
     int64_t text = 0;   // rank of the text among the column's texts; 0 for none
     int64_t number = 0; // within +-10^16 in every column
@@ -155,5 +155,7 @@ EntrySortKey EntrySortKeys::key(const TripEntry &entry, uint32_t row) const
     // Numbers from 2^62 up, shifted so that negative ones come first; texts from 2^63.
     const uint64_t value = text != 0 ? (uint64_t{1} << 63) | static_cast<uint64_t>(text)
                                      : static_cast<uint64_t>(number + (int64_t{1} << 62));
-    return EntrySortKey{value, entry.tripNumber, row};
+    const uint64_t trip = static_cast<uint32_t>(entry.tripNumber) ^ 0x80000000u;
+    return ascending ? EntrySortKey{value, trip << 32 | row}
+                     : EntrySortKey{~value, (~trip & 0xFFFFFFFFu) << 32 | row};
 }

@@ -18,23 +18,22 @@
 // - every other column by the number shown, distance and fuel in the country's units;
 // lines that tie go by trip number.
 //
-// A key is one whole number: a column's key has either a text (State, named units) or a
-// number, never both, so texts ranked above every number keep that order.
+// A key is two whole numbers, compared in turn: the column's value (either a text, for
+// State and named units, or a number, never both, so texts ranked above every number
+// keep that order), then the trip number and the row the line stood at, so that equal
+// lines keep their order. For a descending order the value and the trip number are
+// turned over (~) and the row is not: one ascending comparison serves both ways.
 struct EntrySortKey {
     uint64_t value = 0;
-    int32_t tripNumber = 0;
-    uint32_t row = 0; // where the row stood before: equal keys keep their order
-};
+    uint64_t tie = 0; // trip number (shifted to unsigned) above, row below
 
-// Whether `a` comes before `b` in the order asked for.
-inline bool EntrySortsBefore(const EntrySortKey &a, const EntrySortKey &b, bool ascending)
-{
-    if (a.value != b.value)
-        return ascending ? a.value < b.value : b.value < a.value;
-    if (a.tripNumber != b.tripNumber)
-        return ascending ? a.tripNumber < b.tripNumber : b.tripNumber < a.tripNumber;
-    return a.row < b.row;
-}
+    uint32_t row() const { return static_cast<uint32_t>(tie); }
+    friend bool operator<(const EntrySortKey &a, const EntrySortKey &b)
+    {
+        __extension__ typedef unsigned __int128 Both;
+        return (Both(a.value) << 64 | a.tie) < (Both(b.value) << 64 | b.tie);
+    }
+};
 
 class EntrySortKeys
 {
@@ -43,8 +42,9 @@ public:
     EntrySortKeys(int column, const std::vector<TripEntry> &entries, const TaxRateTable &table,
                   const std::string &country);
 
-    // The key of a row that shows `entry` and stands at `row`.
-    EntrySortKey key(const TripEntry &entry, uint32_t row) const;
+    // The key of a row that shows `entry` and stands at `row`, for an order ascending or
+    // descending.
+    EntrySortKey key(const TripEntry &entry, uint32_t row, bool ascending) const;
 
 private:
     void rankStates(const TaxRateTable &table);

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fuzzinput::Fail("an imported line names no jurisdiction of the table");
         if (line.tripNumber != static_cast<int32_t>(i + 1))
             fuzzinput::Fail("imported lines are not numbered from 1");
-        if (line.reservedText.find_first_of(",\r\n") != std::string::npos)
+        if (line.reservedText.view().find_first_of(",\r\n") != std::string_view::npos)
             fuzzinput::Fail("a unit number would split the stored line");
         if (!line.date.empty() && line.date.size() != 10)
             fuzzinput::Fail("a date is not in the record's form");

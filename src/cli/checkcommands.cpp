@@ -20,12 +20,8 @@ int CmdCheck(int argc, char **argv)
         return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
-    const Result rates = ReadRates(args.value("rates"), doc.rates());
-    if (!rates)
-        return InputFailure(rates.message);
-    const Result read = ReadRecordFile(doc, args.positional()[0]);
-    if (!read)
-        return InputFailure(read.message);
+    if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))
+        return failed;
 
     const Findings findings = CheckQuarter(doc, doc.rates());
     PrintHeadings(CheckColumns());

@@ -1,6 +1,7 @@
 #include "cli/cliargs.h"
 
 #include "records/cp1252.h"
+#include "records/recordfile.h"
 #include "session/ctaxsession.h"
 
 #include <algorithm>
@@ -52,6 +53,17 @@ Result ReadRates(const std::string &path, LoadedTaxTable &rates)
     if (read && !read.message.empty())
         std::cerr << "tollmark-cli: note: " << Cp1252ToUtf8(read.message) << '\n';
     return read;
+}
+
+int ReadRatesAndRecord(const CliArgs &args, LoadedTaxTable &rates, CIftaDoc &doc)
+{
+    const Result table = ReadRates(args.value("rates"), rates);
+    if (!table)
+        return InputFailure(table.message);
+    const Result read = ReadRecordFile(doc, args.positional()[0]);
+    if (!read)
+        return InputFailure(read.message);
+    return ExitOk;
 }
 
 FuelRounding RoundingOption(const CliArgs &args)

@@ -45,3 +45,7 @@ int InputFailure(const std::string &text);
 // CTaxSession::ReadTaxFileInto, and on standard error the note of a file read with lines
 // passed over (more than 72 slot lines).
 Result ReadRates(const std::string &path, LoadedTaxTable &rates);
+
+// The table of --rates into `rates`, then the record file of the first argument into
+// `doc`, as most subcommands start. ExitOk, or ExitInputFailure after printing why.
+int ReadRatesAndRecord(const CliArgs &args, LoadedTaxTable &rates, CIftaDoc &doc);

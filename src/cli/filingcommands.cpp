@@ -35,16 +35,9 @@ bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings
         return false;
     }
     session.record().skipStartUpSteps();
-    const Result rates = ReadRates(args.value("rates"), session.taxRates());
-    if (!rates) {
-        exitCode = InputFailure(rates.message);
+    exitCode = ReadRatesAndRecord(args, session.taxRates(), session.document());
+    if (exitCode != ExitOk)
         return false;
-    }
-    const Result read = ReadRecordFile(session.document(), args.positional()[0]);
-    if (!read) {
-        exitCode = InputFailure(read.message);
-        return false;
-    }
     ApplyFilingOptions(options, session.filing(), settings);
     return true;
 }

@@ -7,7 +7,6 @@
 #include "records/ciftadoc.h"
 #include "records/recordfile.h"
 #include "report/vehiclerecord.h"
-#include "session/ctaxsession.h"
 
 int CmdVehicles(int argc, char **argv)
 {
@@ -19,12 +18,8 @@ int CmdVehicles(int argc, char **argv)
     if (args.value("rates").empty())
         return UsageError("missing --rates T.itx");
     CIftaDoc doc;
-    const Result rates = CTaxSession::ReadTaxFileInto(args.value("rates"), doc.rates());
-    if (!rates)
-        return InputFailure(rates.message);
-    const Result read = ReadRecordFile(doc, args.positional()[0]);
-    if (!read)
-        return InputFailure(read.message);
+    if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))
+        return failed;
     PrintHeadings(VehicleColumns());
     for (const ListLine &line : VehicleLines(ComputeFleetRecord(doc)))
         PrintListLine(line);

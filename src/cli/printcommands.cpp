@@ -89,12 +89,8 @@ int CmdPrint(int argc, char **argv)
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
     CIftaDoc &doc = session.document();
-    const Result rates = ReadRates(args.value("rates"), session.taxRates());
-    if (!rates)
-        return InputFailure(rates.message);
-    const Result read = ReadRecordFile(doc, args.positional()[0]);
-    if (!read)
-        return InputFailure(read.message);
+    if (const int failed = ReadRatesAndRecord(args, session.taxRates(), doc))
+        return failed;
     ApplyFilingOptions(filingOptions, session.filing(), settings);
     // A late return's interest goes on the form; one that cannot be computed fails here
     // rather than printing a form without it.

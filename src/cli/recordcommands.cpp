@@ -162,12 +162,8 @@ int CmdEntries(int argc, char **argv)
     if (!parseFileArgs(argc, argv, true, args, exitCode))
         return exitCode;
     CIftaDoc doc;
-    const Result rates = ReadRates(args.value("rates"), doc.rates());
-    if (!rates)
-        return InputFailure(rates.message);
-    const Result read = ReadRecordFile(doc, args.positional()[0]);
-    if (!read)
-        return InputFailure(read.message);
+    if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))
+        return failed;
 
     const std::string &country = doc.company().country;
     PrintHeadings(EntryListColumns(country));

@@ -4,13 +4,11 @@
 #include "records/pathnames.h"
 #include "records/platformfile.h"
 #include "records/safefile.h"
-#include "records/textnumber.h"
 #include "records/triplineparser.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <utility>
 

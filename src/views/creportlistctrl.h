@@ -1,11 +1,7 @@
 #pragma once
 
-#include "records/listcolumn.h"
 #include "report/report.h"
-
-#include <QAbstractTableModel>
-
-#include <vector>
+#include "views/creadonlylistmodel.h"
 
 class CIftaDoc;
 class CSession;
@@ -15,7 +11,7 @@ class CSession;
 // system; for a return filed late (File, Filing Date) the Interest and Total columns and
 // the penalty and total due lines too. Read-only: no editing, no sorting, no context
 // menu. The report is computed again at every Fill().
-class CReportListCtrl : public QAbstractTableModel
+class CReportListCtrl : public CReadOnlyListModel
 {
     Q_OBJECT
 
@@ -24,22 +20,10 @@ public:
 
     explicit CReportListCtrl(CSession &session, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-
     // The ten columns for the carrier's country (twelve for a late return).
     void SetColumns();
-    const std::vector<ListColumn> &columns() const { return columns_; }
     // Recomputes the report in `rounding` and rebuilds the lines (ListReport).
     void Fill(FuelRounding rounding = FuelRounding::Cents);
-
-    const std::vector<ListLine> &lines() const { return lines_; }
-    // The text of a cell as the list shows it; empty outside the list.
-    std::string text(int row, int column) const;
 
 private:
     // The columns and lines of the report and, when it is late and its interest could be
@@ -48,6 +32,4 @@ private:
 
     CSession &session_;
     CIftaDoc &doc_;
-    std::vector<ListColumn> columns_;
-    std::vector<ListLine> lines_;
 };

@@ -7,6 +7,8 @@
 #include "session/headingimportcase.h"
 #include "session/sessionprompts.h"
 
+#include "benchrecords.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -15,26 +17,9 @@
 
 namespace {
 
-constexpr int kUsedSlots = 64;
-
-std::string Abbreviation(int slot)
-{
-    return {static_cast<char>('A' + slot / 26), static_cast<char>('A' + slot % 26)};
-}
-
-TaxRateTable BenchTable()
-{
-    TaxRateTable table;
-    for (int slot = 0; slot < kUsedSlots; ++slot) {
-        TaxRate &rate = table[slot];
-        rate.slot = slot;
-        rate.abbreviation = Abbreviation(slot);
-        rate.name = rate.abbreviation + (slot % 16 == 15 ? " Surcharge" : " Jurisdiction");
-        rate.surcharge = slot % 16 == 15 ? 1 : 0;
-        rate.dieselRate = TenThousandths{1000 + slot * 10};
-    }
-    return table;
-}
+using bench::Abbreviation;
+using bench::ImportTable;
+using bench::kUsedSlots;
 
 std::string WriteExport(size_t lines)
 {
@@ -84,7 +69,7 @@ public:
 void BM_ImportByHeading(benchmark::State &state)
 {
     static LoadedTaxTable rates;
-    rates.table() = BenchTable();
+    rates.table() = ImportTable();
     static const std::string path = WriteExport(static_cast<size_t>(state.range(0)));
     QuietPrompts prompts;
     HeadingImportRequest request;

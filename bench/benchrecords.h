@@ -48,6 +48,29 @@ inline void FillEntries(CIftaDoc &doc, size_t count)
     doc.replaceEntries(std::move(entries));
 }
 
+// The table of the import benchmarks: 64 jurisdictions "AA", "AB" ... with a diesel
+// rate each, every sixteenth a surcharge slot.
+constexpr int kUsedSlots = 64;
+
+inline std::string Abbreviation(int slot)
+{
+    return {static_cast<char>('A' + slot / 26), static_cast<char>('A' + slot % 26)};
+}
+
+inline TaxRateTable ImportTable()
+{
+    TaxRateTable table;
+    for (int slot = 0; slot < kUsedSlots; ++slot) {
+        TaxRate &rate = table[slot];
+        rate.slot = slot;
+        rate.abbreviation = Abbreviation(slot);
+        rate.name = rate.abbreviation + (slot % 16 == 15 ? " Surcharge" : " Jurisdiction");
+        rate.surcharge = slot % 16 == 15 ? 1 : 0;
+        rate.dieselRate = TenThousandths{1000 + slot * 10};
+    }
+    return table;
+}
+
 inline std::string BenchPath()
 {
     const char *tmp = std::getenv("TMPDIR");

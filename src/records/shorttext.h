@@ -18,7 +18,7 @@ class ShortText
 public:
     static constexpr size_t kInline = Size - 1;
 
-    ShortText() noexcept { bytes_[kInline] = 0; }
+    ShortText() noexcept = default;
     ShortText(std::string_view text) { assignNew(text); } // NOLINT: converts like a string
     ShortText(const ShortText &o) { assignNew(o.view()); }
     ShortText(ShortText &&o) noexcept
@@ -112,5 +112,6 @@ private:
         bytes_[kInline] = 0;
     }
 
-    char bytes_[Size];
+    // All zero to begin with: an empty text, and no byte a compiler could see read unset.
+    char bytes_[Size] = {};
 };

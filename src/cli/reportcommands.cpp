@@ -10,10 +10,8 @@
 #include "records/cp1252.h"
 #include "records/csvimport.h"
 #include "records/headingimport.h"
-#include "records/ratedifferences.h"
 #include "records/recordfile.h"
 #include "records/safefile.h"
-#include "records/taxlist.h"
 #include "records/textencoding.h"
 #include "report/report.h"
 #include "session/csession.h"
@@ -21,7 +19,6 @@
 
 #include <charconv>
 #include <iostream>
-#include <optional>
 
 namespace {
 
@@ -138,31 +135,18 @@ int CmdReport(int argc, char **argv)
     const Result rates = ReadRates(args.value("rates"), doc.rates());
     if (!rates)
         return InputFailure(rates.message);
-    // The report needs each trip line once: the sums are made as the file is read, and
-    // a million lines never take memory at once.
-    std::optional<ReportSums> sums;
-    std::optional<RateDifferences> differences;
-    const auto sum = [&](const RecordHeader &header, const std::vector<TripEntry> &lines) {
-        if (!sums) {
-            sums.emplace(IsCanada(header.company.country));
-            differences.emplace(doc.taxTable(), doc.isDieselAfter(header));
-        }
-        sums->add(lines);
-        for (const TripEntry &line : lines)
-            differences->add(line);
-    };
-    const Result read = ReadRecordFileInBlocks(doc, args.positional()[0], sum);
+    // A million lines never take memory at once: the report is made as the file is read.
+    Report report;
+    int otherRates = 0;
+    const Result read =
+        ReportRecordFile(doc, args.positional()[0], RoundingOption(args), report, otherRates);
     if (!read)
         return InputFailure(read.message);
 
     PrintHeadings(ReportColumns(doc.company().country));
-    const FuelRounding rounding = RoundingOption(args);
-    const Report report = sums ? ComputeReport(*sums, rounding) : Report{{}, {}, rounding};
     for (const ListLine &line : ReportLines(report, doc))
         PrintListLine(line);
-    const bool tableLoaded = IsTaxTableLoaded(doc.taxTable());
-    const std::string notice =
-        ReportRatesNotice(differences && tableLoaded ? differences->count() : 0);
+    const std::string notice = ReportRatesNotice(otherRates);
     if (!notice.empty())
         std::cerr << notice << '\n';
     return ExitOk;

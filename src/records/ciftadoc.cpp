@@ -3,7 +3,6 @@
 #include "records/entryresolver.h"
 #include "records/ratedifferences.h"
 #include "records/recordfile.h"
-#include "records/taxlist.h"
 
 namespace {
 
@@ -215,10 +214,7 @@ void CIftaDoc::updateRatesFromTable()
 
 int CIftaDoc::jurisdictionsWithOtherRates() const
 {
-    const TaxRateTable &table = taxTable();
-    if (!IsTaxTableLoaded(table))
-        return 0;
-    RateDifferences differences(table, isDiesel());
+    RateDifferences differences(taxTable(), isDiesel());
     for (const TripEntry &entry : entries_)
         differences.add(entry);
     return differences.count();

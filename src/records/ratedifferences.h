@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/entryresolver.h"
+#include "records/taxlist.h"
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
 
@@ -10,11 +11,11 @@
 // The jurisdictions (slots) whose trip lines carry another rate than the table's for the
 // record's fuel type, found line by line: the report taxes them at their own rates until
 // Save/Update Tax Rates. Slots without a name in the table and slots outside it count
-// for none.
+// for none, and so does every slot while no table is loaded.
 class RateDifferences
 {
 public:
-    RateDifferences(const TaxRateTable &table, bool diesel)
+    RateDifferences(const TaxRateTable &table, bool diesel) : loaded_(IsTaxTableLoaded(table))
     {
         for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
             rates_[static_cast<size_t>(slot)] = SlotRate(table[slot], diesel);
@@ -24,7 +25,7 @@ public:
 
     void add(const TripEntry &entry)
     {
-        if (!TaxRateTable::isValidSlot(entry.slot))
+        if (!loaded_ || !TaxRateTable::isValidSlot(entry.slot))
             return;
         const auto slot = static_cast<size_t>(entry.slot);
         if (named_[slot] && entry.rate != rates_[slot])
@@ -37,6 +38,7 @@ public:
     }
 
 private:
+    bool loaded_;
     std::array<TenThousandths, TaxRateTable::kSlotCount> rates_{};
     std::array<bool, TaxRateTable::kSlotCount> named_{};
     std::array<bool, TaxRateTable::kSlotCount> differing_{};

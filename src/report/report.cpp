@@ -2,11 +2,14 @@
 
 #include "records/decimaltext.h"
 #include "records/exactround.h"
+#include "records/ratedifferences.h"
+#include "records/recordfile.h"
 #include "records/textnumber.h"
 #include "records/units.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric, FuelRounding rounding)
 {
@@ -86,6 +89,26 @@ Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding)
     ReportSums sums(IsCanada(doc.company().country));
     sums.add(doc.entries());
     return ComputeReport(sums, rounding);
+}
+
+Result ReportRecordFile(CIftaDoc &doc, const std::string &path, FuelRounding rounding,
+                        Report &report, int &otherRates)
+{
+    std::optional<ReportSums> sums;
+    std::optional<RateDifferences> differences;
+    const auto sum = [&](const RecordHeader &header, const std::vector<TripEntry> &lines) {
+        if (!sums) {
+            sums.emplace(IsCanada(header.company.country));
+            differences.emplace(doc.taxTable(), doc.isDieselAfter(header));
+        }
+        sums->add(lines);
+        for (const TripEntry &line : lines)
+            differences->add(line);
+    };
+    const Result read = ReadRecordFileInBlocks(doc, path, sum);
+    report = read && sums ? ComputeReport(*sums, rounding) : Report{{}, {}, rounding};
+    otherRates = read && differences ? differences->count() : 0;
+    return read;
 }
 
 Report ComputeReport(const ReportSums &sums, FuelRounding rounding)

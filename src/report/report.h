@@ -3,9 +3,11 @@
 #include "records/ciftadoc.h"
 #include "records/fixeddecimal.h"
 #include "records/listcolumn.h"
+#include "records/result.h"
 #include "report/reportrow.h"
 #include "report/reportsums.h"
 
+#include <string>
 #include <vector>
 
 // How the report rounds fuel: to hundredths, or to whole gallons or litres as many base
@@ -28,6 +30,14 @@ struct Report {
 Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);
 // The same report from sums already made, line by line as a file was read.
 Report ComputeReport(const ReportSums &sums, FuelRounding rounding = FuelRounding::Cents);
+
+// The report of a record file, made as the file is read a block at a time, keeping none
+// of its lines (tollmark-cli's report of a million lines): `doc` takes the file's header
+// and no lines, `report` the report its lines make and `otherRates` the number of
+// jurisdictions whose lines carry other rates than the loaded table's
+// (CIftaDoc::jurisdictionsWithOtherRates). Fails as ReadRecordFile does.
+Result ReportRecordFile(CIftaDoc &doc, const std::string &path, FuelRounding rounding,
+                        Report &report, int &otherRates);
 
 // A row's derived figures, as the list and the printed forms show them: taxable fuel =
 // distance / average rounded (to cents, or to whole units), difference = taxable fuel -

@@ -1,13 +1,13 @@
 #include "print/ciftaprint.h"
 
+#include "platform/cp1252.h"
+#include "platform/platformfile.h"
+#include "platform/safefile.h"
 #include "print/englishform.h"
 #include "print/listings.h"
 #include "print/pagesetup.h"
 #include "print/painterformcanvas.h"
 #include "print/quebecform.h"
-#include "records/cp1252.h"
-#include "records/platformfile.h"
-#include "records/safefile.h"
 #include "records/units.h"
 
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/result.h"
 #include "print/painterformcanvas.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
-#include "records/result.h"
 #include "session/printout.h"
 
 #include <QPageSize>

@@ -1,8 +1,8 @@
 // tollmark-cli print, run as a program on the sample quarters: the three printouts as
 // PDF files (and the check's), their paper and orientation, and the usage and input failures.
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 
 #include <gtest/gtest.h>
 

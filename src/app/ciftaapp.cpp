@@ -107,8 +107,9 @@ bool CIftaApp::InitInstance(const QStringList &arguments)
     frame_ = std::make_unique<CMainFrame>(*this);
 
     if (!arguments.isEmpty()) {
-        if (!flows_->OpenDocumentFile(arguments.first()))
-            return false;
+        // A file named on the command line that is refused (the user was told why) leaves
+        // a new Untitled record, never one under the refused file's name.
+        flows_->OpenDocumentFile(arguments.first());
     } else if (!OnFileNew()) {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
+#include "cli/runguards.h"
 
 #include "platform/platformfile.h"
 
@@ -74,7 +75,7 @@ int run(int argc, char **argv)
     }
     for (const Subcommand &s : kSubcommands) {
         if (std::strcmp(argv[1], s.name) == 0)
-            return s.run(argc - 2, argv + 2);
+            return RunGuarded(s.run, argc - 2, argv + 2);
     }
     std::cerr << "tollmark-cli: unknown subcommand " << argv[1] << '\n';
     return usage(std::cerr);

@@ -211,8 +211,9 @@ public:
         if (handOn_)
             return; // one block's lines at a time
         // Room for the lines a file of this size holds when written by this program; a
-        // line takes 40 bytes or more. Room not filled is never touched.
-        lines_.reserve(static_cast<size_t>(size / 40) + 1);
+        // line takes 40 bytes or more, and no file holds more than the most lines. Room
+        // not filled is never touched.
+        lines_.reserve(std::min<size_t>(static_cast<size_t>(size / 40), TripLineParser::kMostLines) + 1);
         AdviseLargePages(lines_.data(), lines_.capacity() * sizeof(TripEntry));
     }
     void take(const char *data, size_t size) override
@@ -245,7 +246,7 @@ public:
         return true;
     }
     std::vector<TripEntry> &lines() { return lines_; }
-    size_t firstRateOutside() const { return parser_.firstRateOutside(); }
+    Result refusal() const { return parser_.refusal(); }
 
 private:
     // Once the header is whole, the bytes after it go to the trip lines.
@@ -276,21 +277,18 @@ private:
 
 // A read file's lines become the document's, unless one of them holds a rate no
 // jurisdiction charges (a hand-edited "1e308", which would be written back as it was
-// read): the file is then refused with the trip line that holds it.
+// read) or a negative distance, or the file holds more lines than any quarter: the file
+// is then refused with the trip line that holds it. A refused file leaves the document
+// as it was, so that nothing of it can be saved over the file.
 Result LoadLines(CIftaDoc &doc, const std::string &path, RecordReader &reader, uint32_t *layout)
 {
     RecordHeader header;
-    if (!reader.finish(header)) {
-        doc.loadRefused();
+    if (!reader.finish(header))
         return Result::badFormat(kIncompatibleFileFormat);
-    }
+    if (Result refused = reader.refusal(); !refused)
+        return refused;
     if (layout)
         *layout = header.layout;
-    if (const size_t bad = reader.firstRateOutside(); bad != SIZE_MAX) {
-        doc.loadRefused();
-        return Result::badFormat("The tax rate of trip line " + std::to_string(bad + 1) +
-                                 " is not between 0 and 10. The file is not opened.");
-    }
     doc.load(header, std::move(reader.lines()), FullPath(path));
     return Result::success();
 }
@@ -355,21 +353,24 @@ std::string BuildHeader(const CIftaDoc &doc)
     return bytes;
 }
 
-std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset)
+std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset, Result *refusal)
 {
     std::vector<TripEntry> entries;
     const char *p = bytes.data() + (offset < bytes.size() ? offset : bytes.size());
     const char *const end = bytes.data() + bytes.size();
-    // One line per line feed (and one more for a last line without one): counting them
-    // first saves moving a million entries while the list grows.
-    size_t lineFeeds = 0;
+    // One line per line feed that ends a line with something in it (and one more for a
+    // last line without one): counting them first saves moving a million entries while
+    // the list grows, and empty lines reserve nothing.
+    size_t lines = 0;
     for (const char *q = p; (q = static_cast<const char *>(std::memchr(q, '\n', end - q))); ++q)
-        ++lineFeeds;
-    entries.reserve(lineFeeds + 1);
+        lines += q > p && q[-1] != '\n' && q[-1] != '\r';
+    entries.reserve(std::min(lines, TripLineParser::kMostLines) + 1);
     AdviseLargePages(entries.data(), entries.capacity() * sizeof(TripEntry));
     TripLineParser parser(entries);
     parser.feed(p, static_cast<size_t>(end - p));
     parser.finish();
+    if (refusal)
+        *refusal = parser.refusal();
     return entries;
 }
 

@@ -26,17 +26,19 @@ bool ParseRecordHeader(const std::string &bytes, RecordHeader &header);
 std::string BuildHeader(const CIftaDoc &doc);
 
 // Trip lines of the text part that starts at `offset` of `bytes`, each line as it was
-// stored (trip numbers included).
-std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset);
+// stored (trip numbers included). `refusal`, when given, receives why the lines may not
+// be used (TripLineParser::refusal), or success.
+std::vector<TripEntry> ParseTripLines(const std::string &bytes, size_t offset,
+                                      Result *refusal = nullptr);
 
 // One stored trip line, with its line feed.
 std::string FormatTripLine(const TripEntry &entry);
 
 // Applies the bytes of a whole record file to the document, as File Open does: the lines
 // are replaced, `sourcePath` becomes `path`, and the odometer state follows the last line
-// (or the start odometer when there is none). On an unknown or short header the company
-// data are cleared, no lines are kept and the result carries "Incompatible file format".
-// Clears the modified flag in both cases. `layout`, when given, receives the header value
+// (or the start odometer when there is none), and the modified flag is cleared. On an
+// unknown or short header the result carries "Incompatible file format"; a refused file
+// (that, or a line TripLineParser::refusal names) leaves the document untouched. `layout`, when given, receives the header value
 // of a file that was read.
 Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::string &path,
                        uint32_t *layout = nullptr);

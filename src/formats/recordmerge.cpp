@@ -16,7 +16,10 @@ Result MergeFile(CIftaDoc &doc, const std::string &path, const std::string &unit
         doc.mergeRefused();
         return Result::badFormat(kIncompatibleFileFormat);
     }
-    std::vector<TripEntry> lines = ParseTripLines(bytes, kCurrentHeaderSize);
+    Result refused;
+    std::vector<TripEntry> lines = ParseTripLines(bytes, kCurrentHeaderSize, &refused);
+    if (!refused)
+        return refused;
     if (!unitForBareLines.empty()) {
         for (TripEntry &line : lines) {
             if (line.reservedText.empty())

@@ -19,8 +19,9 @@
 //
 // Only the current layout merges. A file in the older layout or with an unknown header
 // fails with "Incompatible file format": the company data are cleared and the modified
-// flag too, while the lines merged before stay. A file that cannot be read fails with a
-// message naming it and leaves the document as it was.
+// flag too, while the lines merged before stay. A file that cannot be read, or whose
+// lines are refused (TripLineParser::refusal), fails with a message saying why and
+// leaves the document as it was.
 //
 // With `unitForBareLines`, the file's lines that carry no unit number get that one (the
 // lines that have one keep it).

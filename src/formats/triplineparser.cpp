@@ -3,7 +3,9 @@
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -152,14 +154,17 @@ TripEntry TripLineParser::parseLine(const char *begin, const char *end)
 void TripLineParser::parseLines(const char *p, const char *end)
 {
     while (p < end) {
-        // The fields are read straight from the text; the line ends where they stop.
-        FieldCursor fields(p, end);
-        TripEntry &line = lines_.emplace_back();
-        readFields(fields, line);
-        if ((line.rate.units < 0 || line.rate.units > kHighestRate) &&
-            firstRateOutside_ == SIZE_MAX)
-            firstRateOutside_ = taken_ + lines_.size() - 1;
-        p = fields.lineEnd(end);
+        if (!isLineEnd(*p) && !tooMany_) {
+            // The fields are read straight from the text; the line ends where they stop.
+            FieldCursor fields(p, end);
+            TripEntry &line = lines_.emplace_back();
+            readFields(fields, line);
+            noteRefusals(line);
+            p = fields.lineEnd(end);
+        } else {
+            // An empty line stores nothing; past the most lines, nothing is stored.
+            p = FieldCursor(p, end).lineEnd(end);
+        }
         if (p < end && *p == '\r') {
             // A carriage return ends the line too; a line feed right after it belongs to
             // the same line end. Any other character starts the next line: a file with
@@ -171,6 +176,34 @@ void TripLineParser::parseLines(const char *p, const char *end)
             ++p;
         }
     }
+}
+
+void TripLineParser::noteRefusals(const TripEntry &line)
+{
+    const size_t position = taken_ + lines_.size() - 1;
+    if ((line.rate.units < 0 || line.rate.units > kHighestRate) && firstRateOutside_ == SIZE_MAX)
+        firstRateOutside_ = position;
+    if (static_cast<int32_t>(line.distance) < 0 && firstNegativeDistance_ == SIZE_MAX)
+        firstNegativeDistance_ = position;
+    if (position >= kMostLines) {
+        lines_.pop_back();
+        tooMany_ = true;
+    }
+}
+
+Result TripLineParser::refusal() const
+{
+    if (tooMany_)
+        return Result::badFormat("The file holds more than " + std::to_string(kMostLines) +
+                                 " trip lines. The file is not opened.");
+    const size_t bad = std::min(firstRateOutside_, firstNegativeDistance_);
+    if (bad == SIZE_MAX)
+        return Result::success();
+    const std::string line = "trip line " + std::to_string(bad + 1);
+    if (bad == firstRateOutside_)
+        return Result::badFormat("The tax rate of " + line +
+                                 " is not between 0 and 10. The file is not opened.");
+    return Result::badFormat("The distance of " + line + " is negative. The file is not opened.");
 }
 
 void TripLineParser::feed(const char *data, size_t size)

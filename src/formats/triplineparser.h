@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result.h"
 #include "records/tripentry.h"
 
 #include <cstddef>
@@ -11,8 +12,9 @@
 // numbers, in one pass over the bytes. The bytes may come in pieces split anywhere (a
 // file read a block at a time): any split gives the same lines as the whole text.
 //
-// A line ends at a line feed, a carriage return or both; its fields end at commas, and a
-// line that runs out of commas gives empty fields (0) for the rest. Anything after the
+// A line ends at a line feed, a carriage return or both; an empty line is skipped and
+// stores nothing. Its fields end at commas, and a line that runs out of commas gives
+// empty fields (0) for the rest. Anything after the
 // twelfth field is ignored. Numbers read as TextToInt and TextToDecimal read them; the
 // forms this program writes ("123", "-5", "12.50", "0.1234") take a short path.
 class TripLineParser
@@ -33,6 +35,16 @@ public:
     // The position among the lines parsed of the first one whose rate is outside 0..10,
     // or SIZE_MAX. Noted while the line is at hand, which saves a pass over a million.
     size_t firstRateOutside() const { return firstRateOutside_; }
+    // The position of the first line with a negative distance, or SIZE_MAX. A distance is
+    // never negative; a stored one would be taken for four billion by one reader and
+    // subtracted by another, so the file is refused rather than read either way.
+    size_t firstNegativeDistance() const { return firstNegativeDistance_; }
+    // The most trip lines a file may hold; lines past them are not stored.
+    static constexpr size_t kMostLines = 10000000;
+    bool tooManyLines() const { return tooMany_; }
+    // Success, or why the lines parsed may not be used: a rate outside 0..10, a negative
+    // distance or more than kMostLines lines, with the trip line that holds it.
+    Result refusal() const;
 
     // The lines parsed so far were taken away (by a reader that hands them on a block at
     // a time): the list is emptied, and positions count on after them.
@@ -45,9 +57,13 @@ public:
 private:
     // Lines of [p, end), which ends with a line feed or is the text's last piece.
     void parseLines(const char *p, const char *end);
+    // Notes the refusals of the line just stored (its position among all lines parsed).
+    void noteRefusals(const TripEntry &line);
 
     std::vector<TripEntry> &lines_;
     std::string pending_; // the start of a line whose end has not come yet
     size_t firstRateOutside_ = SIZE_MAX;
+    size_t firstNegativeDistance_ = SIZE_MAX;
     size_t taken_ = 0;
+    bool tooMany_ = false;
 };

@@ -99,6 +99,10 @@ struct PathStatus {
 int StatusOfPath(const std::string &path, bool followLink, PathStatus &out);
 // The path a symbolic link points to, as written in the link (may be relative to its folder).
 int ReadLinkAt(const std::string &path, std::string &target);
+// Whether `a` and `b` name the same file: the same device and inode (on Windows the same
+// volume and file index) after links, or, when either is not there, the same path once
+// links and "." and ".." are resolved. An output is never written over an input this way.
+bool SameFile(const std::string &a, const std::string &b);
 // The names of the entries of a folder (none when it cannot be read).
 std::vector<std::string> FolderEntryNames(const std::string &folder);
 

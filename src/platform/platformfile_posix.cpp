@@ -178,6 +178,17 @@ int StatusOfPath(const std::string &path, bool followLink, PathStatus &out)
     return 0;
 }
 
+bool SameFile(const std::string &a, const std::string &b)
+{
+    struct stat first = {}, second = {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    std::error_code error;
+    const fs::path left = fs::weakly_canonical(PathFromUtf8(a), error);
+    const fs::path right = error ? fs::path() : fs::weakly_canonical(PathFromUtf8(b), error);
+    return !error && left == right;
+}
+
 bool MayReadPath(const std::string &path)
 {
     return ::access(path.c_str(), R_OK) == 0;

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <wchar.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
@@ -228,6 +230,37 @@ int StatusOfPath(const std::string &path, bool followLink, PathStatus &out)
     out.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     out.mode = 0666;
     return 0;
+}
+
+namespace {
+
+// The volume and file index of what `path` names (after links); false when it is not there.
+bool FileIdentity(const std::string &path, BY_HANDLE_FILE_INFORMATION &info)
+{
+    const HANDLE file = ::CreateFileW(PathFromUtf8(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool got = ::GetFileInformationByHandle(file, &info);
+    ::CloseHandle(file);
+    return got;
+}
+
+} // namespace
+
+bool SameFile(const std::string &a, const std::string &b)
+{
+    BY_HANDLE_FILE_INFORMATION first = {}, second = {};
+    if (FileIdentity(a, first) && FileIdentity(b, second))
+        return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+               first.nFileIndexHigh == second.nFileIndexHigh &&
+               first.nFileIndexLow == second.nFileIndexLow;
+    // Names compare without regard to case, as the file system does.
+    std::error_code error;
+    const fs::path left = fs::weakly_canonical(PathFromUtf8(a), error);
+    const fs::path right = error ? fs::path() : fs::weakly_canonical(PathFromUtf8(b), error);
+    return !error && ::_wcsicmp(left.c_str(), right.c_str()) == 0;
 }
 
 bool MayReadPath(const std::string &path)

@@ -6,6 +6,7 @@
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "session/dialogdata.h"
+#include "session/outputcheck.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
 
@@ -146,7 +147,10 @@ bool CFilingSession::exportSummary()
     const std::string path = prompts_.saveFileName(kSummaryFileFilter, "summary.csv");
     if (path.empty())
         return false;
-    const Result written = writeSummary(path);
+    // Never over the open record or the tax-rate table.
+    Result written = OutputOverInput(path, {doc_.sourcePath(), settings_.defaultTaxFile()});
+    if (written)
+        written = writeSummary(path);
     if (!written) {
         prompts_.warn(written.message);
         return false;

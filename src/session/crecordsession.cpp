@@ -7,6 +7,7 @@
 #include "records/ciftadoc.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
+#include "session/outputcheck.h"
 #include "session/profileactions.h"
 #include "session/programstate.h"
 #include "session/sessionsettings.h"
@@ -185,17 +186,22 @@ bool CRecordSession::open(const std::string &path)
 {
     if (!saveModified())
         return false;
+    const bool firstRecord = !initialised_;
     startUpSteps();
     lastOpenLayout_ = 0;
     lastOpen_ = ReadRecordFile(doc_, path, &lastOpenLayout_);
-    if (lastOpen_.status == Result::Status::CannotOpen) {
-        // The file could not be opened at all: the record stays as it was.
+    if (!lastOpen_) {
+        // A file that cannot be opened or is refused never becomes the record's name (a
+        // save would write over it) nor a recent file: the record stays as it was, or,
+        // for the first record of the run, is a new Untitled one.
         prompts_.warn(lastOpen_.message);
+        if (firstRecord) {
+            setDefaultTitle();
+            events().recordReplaced();
+        }
         return false;
     }
     forceCompanyDialog_ = false;
-    if (!lastOpen_)
-        prompts_.warn(lastOpen_.message); // opened under its name, with no lines
     setPathName(path);
     events().recordReplaced();
     return true;
@@ -233,6 +239,11 @@ bool CRecordSession::saveTo(const std::string &path, bool replace)
         target = prompts_.saveFileName(kRecordFileFilter, proposal);
         if (target.empty())
             return false;
+    }
+    // Never over the tax-rate table the program reads.
+    if (const Result over = OutputOverInput(target, {settings_.defaultTaxFile()}); !over) {
+        prompts_.warn(over.message);
+        return false;
     }
     if (!writeRecord(target))
         return false;

@@ -60,8 +60,8 @@ public:
     void startRecord(const CompanyInfo &values);
 
     // File Open of `path`: the question about a changed record, then the file is read. A
-    // file that cannot be opened is told and leaves everything as it was (false); one that
-    // is no record file is told and opens under its name with no lines.
+    // file that cannot be opened or is refused (no record file, a refused line) is told
+    // and leaves everything as it was, its name included (false).
     bool open(const std::string &path);
     // What the last open read: its status and message.
     const Result &lastOpen() const { return lastOpen_; }

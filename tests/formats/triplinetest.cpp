@@ -130,6 +130,49 @@ TEST(TripLineParserTest, FieldsReadAsAPlainFieldByFieldReadingReadsThem)
     }
 }
 
+// What a hand-edited or damaged text may hold beyond real lines: empty lines of any line
+// end store nothing (nor reserve room), a negative distance and more than the most lines
+// refuse the lines, each with its reason.
+TEST(TripLineParserTest, EmptyLinesStoreNothingAndBadLinesAreRefused)
+{
+    struct Case {
+        std::string text;
+        size_t lines;
+        const char *refusal; // empty: accepted
+    } const cases[] = {
+        {std::string(1 << 20, '\n'), 0, ""},
+        {std::string(1 << 20, '\r'), 0, ""},
+        {"\r\n\r\r\n\n1,2026/04/01,,8,0,0,0,5,1.00,0.1000,0,0,\n\n\r", 1, ""},
+        {"1,,,8,0,0,0,5,1.00,0.1000,0,0,\r2,,,8,0,0,0,-1,1.00,0.1000,0,0,\r", 2,
+         "The distance of trip line 2 is negative. The file is not opened."},
+        {"1,,,8,0,0,0,-2147483648,1.00,0.1000,0,0,", 1,
+         "The distance of trip line 1 is negative. The file is not opened."},
+    };
+    for (const Case &c : cases) {
+        Result refusal;
+        const std::vector<TripEntry> lines = ParseTripLines(c.text, 0, &refusal);
+        EXPECT_EQ(lines.size(), c.lines) << c.text.substr(0, 60);
+        EXPECT_LE(lines.capacity(), c.lines + 1) << c.text.substr(0, 60);
+        EXPECT_EQ(refusal.message, c.refusal) << c.text.substr(0, 60);
+    }
+
+    // One line more than the most is refused; the lines past it are not stored.
+    std::vector<TripEntry> lines;
+    TripLineParser parser(lines);
+    std::string block;
+    for (int i = 0; i < 1000000; ++i)
+        block += "1\n";
+    for (size_t n = 0; n < TripLineParser::kMostLines; n += 1000000) {
+        parser.feed(block.data(), block.size());
+        parser.linesTaken();
+    }
+    EXPECT_TRUE(parser.refusal().ok());
+    parser.feed(block.data(), block.size());
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(parser.refusal().message,
+              "The file holds more than 10000000 trip lines. The file is not opened.");
+}
+
 std::vector<TripEntry> ParseInPieces(const std::string &text, const std::vector<size_t> &cuts)
 {
     std::vector<TripEntry> lines;

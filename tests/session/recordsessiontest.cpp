@@ -6,6 +6,7 @@
 #include "formats/recordmerge.h"
 #include "formats/taxfile.h"
 #include "imports/csvimport.h"
+#include "platform/pathnames.h"
 
 #include <fstream>
 
@@ -264,7 +265,7 @@ TEST(RecordSessionTest, CompanyDialogOfAnUndatedRecordShowsItsQuarter)
     EXPECT_EQ(shown.periodTo, dated.periodTo);
 }
 
-TEST(RecordSessionTest, OpenOfAMissingFileKeepsTheRecordAndAForeignFileOpensEmpty)
+TEST(RecordSessionTest, OpenOfAMissingOrRefusedFileKeepsTheRecordAndItsName)
 {
     SessionRig rig;
     const std::string path = CopyOfFixture(rig);
@@ -281,13 +282,13 @@ TEST(RecordSessionTest, OpenOfAMissingFileKeepsTheRecordAndAForeignFileOpensEmpt
 
     const std::string foreign = rig.folder.file("notes.irc");
     std::ofstream(foreign) << "just some text\n";
-    EXPECT_TRUE(rig.session.open(foreign));
+    EXPECT_FALSE(rig.session.open(foreign));
     EXPECT_EQ(rig.session.lastOpen().status, Result::Status::BadFormat);
     EXPECT_EQ(rig.prompts.shown.back(), kIncompatibleFileFormat);
-    EXPECT_TRUE(rig.doc.entries().empty());
-    EXPECT_EQ(rig.doc.company().companyName, "");
-    EXPECT_EQ(rig.session.pathName(), foreign);
-    EXPECT_EQ(rig.session.title(), "notes.irc");
+    EXPECT_EQ(rig.doc.entries().size(), 3u);
+    EXPECT_FALSE(rig.doc.company().companyName.empty());
+    EXPECT_EQ(rig.session.pathName(), path);
+    EXPECT_EQ(rig.session.title(), FileNameOf(path));
 }
 
 TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)

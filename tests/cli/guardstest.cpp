@@ -1,0 +1,103 @@
+// What every tollmark-cli subcommand gets around it: an output named as one of its inputs
+// is refused and the input left whole, and a listing that could not be written to
+// standard output fails the command.
+
+#include "cli/clirun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSamples = TOLLMARK_SAMPLE_DATA;
+
+std::string Copy(const std::string &sample, const std::string &name)
+{
+    const std::string path = CliTempPath(name);
+    fs::copy_file(kSamples + "/" + sample, path, fs::copy_options::overwrite_existing);
+    return path;
+}
+
+TEST(CliGuardsTest, AnOutputThatIsAnInputIsRefusedAndTheInputKept)
+{
+    const std::string record = Copy("sample.irc", "a.irc");
+    const std::string rates = Copy("ifta.itx", "T.itx");
+    const std::string csv = Copy("sample.csv", "c.csv");
+    const std::string link = CliTempPath("link.csv");
+    fs::remove(link);
+    fs::create_symlink(csv, link);
+    const std::string dotted = (fs::path(record).parent_path() / "." / "a.irc").string();
+    const std::vector<std::vector<std::string>> runs = {
+        {"export-summary", record, "--rates", rates, "--out", record},
+        {"export-summary", record, "--rates", rates, "--out", dotted},
+        {"print", record, "--rates", rates, "--what", "entries", "--pdf", record},
+        {"print", record, "--rates", rates, "--what", "rates", "--pdf", rates},
+        {"import", csv, "--rates", rates, "--out", csv},
+        {"import", csv, "--rates", rates, "--out", link},
+        {"import", csv, "--by-heading", "--rates", rates, "--out", csv},
+        {"merge", "--out", record, record},
+        {"parse-chart", csv, "--rates", rates, "--country", "US", "--out", rates},
+    };
+    const std::vector<std::string> inputs = {record, rates, csv};
+    std::vector<std::string> before;
+    for (const std::string &path : inputs)
+        before.push_back(ReadBytes(path));
+    for (const std::vector<std::string> &args : runs) {
+        const CliRun run = RunCli(args, CliTempPath("err"));
+        EXPECT_EQ(run.exitCode, 1) << args[0] << " " << args.back();
+        EXPECT_NE(run.err.find("is also an input of this command"), std::string::npos)
+            << run.err;
+        for (size_t i = 0; i < inputs.size(); ++i)
+            EXPECT_EQ(ReadBytes(inputs[i]), before[i]) << args[0] << " " << inputs[i];
+    }
+}
+
+// Runs tollmark-cli with its standard output going to `stdoutTarget` (a shell redirection).
+int RunWithStdout(const std::vector<std::string> &args, const std::string &stdoutTarget,
+                  std::string &err)
+{
+    const std::string errPath = CliTempPath("err");
+    std::string command = Quoted(TOLLMARK_CLI);
+    for (const std::string &arg : args)
+        command += " " + Quoted(arg);
+    command += " " + stdoutTarget + " 2>" + Quoted(errPath);
+    const int status = std::system(command.c_str());
+    err = ReadBytes(errPath);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CliGuardsTest, AListingThatCannotBeWrittenFailsTheCommand)
+{
+    const std::string record = kSamples + "/sample.irc";
+    const std::string rates = kSamples + "/ifta.itx";
+    const std::vector<std::vector<std::string>> listings = {
+        {"dump-record", record},
+        {"dump-rates", rates},
+        {"dump-profiles", Copy("ifta.usr", "p.usr")},
+        {"entries", record, "--rates", rates},
+        {"report", record, "--rates", rates},
+        {"rates", rates},
+        {"vehicles", record, "--rates", rates},
+        {"check", record, "--rates", rates},
+        {"late", record, "--rates", rates, "--filed", "2026-09-15"},
+    };
+    for (const std::vector<std::string> &args : listings) {
+        std::string err;
+        EXPECT_EQ(RunWithStdout(args, ">/dev/null", err), 0) << args[0] << err;
+        if (!fs::exists("/dev/full"))
+            continue;
+        EXPECT_EQ(RunWithStdout(args, ">/dev/full", err), 1) << args[0];
+        EXPECT_NE(err.find("could not be written to standard output"), std::string::npos)
+            << args[0] << ": " << err;
+        EXPECT_EQ(RunWithStdout(args, ">&-", err), 1) << args[0];
+    }
+}
+
+} // namespace

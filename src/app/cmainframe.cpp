@@ -7,10 +7,13 @@
 #include "app/clockindicators.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
+#include "ui/userprompts.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
+
+#include <new>
 
 #include <QAction>
 #include <QApplication>
@@ -224,17 +227,29 @@ bool CMainFrame::OnCommand(int id)
         return true;
     }
     bool handled = false;
-    if (view_->hasCommand(id)) {
-        handled = view_->isCommandEnabled(id) && view_->OnCmdMsg(id);
-    } else if (app_.flows().commands().has(id)) {
-        handled = app_.flows().commands().isEnabled(id) && app_.flows().commands().dispatch(id);
-    } else if (commands_.has(id)) {
-        handled = commands_.isEnabled(id) && commands_.dispatch(id);
-    } else if (app_.commands().has(id)) {
-        handled = app_.commands().isEnabled(id) && app_.commands().dispatch(id);
+    try {
+        handled = dispatch(id);
+    } catch (const std::bad_alloc &) {
+        // A file too large for the memory left stops the command, not the program: what
+        // was open stays, and files are only replaced by complete saves.
+        app_.prompts().warn("There is not enough memory to finish this command; it was "
+                            "stopped.");
     }
     updateActions();
     return handled;
+}
+
+bool CMainFrame::dispatch(int id)
+{
+    if (view_->hasCommand(id))
+        return view_->isCommandEnabled(id) && view_->OnCmdMsg(id);
+    if (app_.flows().commands().has(id))
+        return app_.flows().commands().isEnabled(id) && app_.flows().commands().dispatch(id);
+    if (commands_.has(id))
+        return commands_.isEnabled(id) && commands_.dispatch(id);
+    if (app_.commands().has(id))
+        return app_.commands().isEnabled(id) && app_.commands().dispatch(id);
+    return false;
 }
 
 void CMainFrame::updateActions()

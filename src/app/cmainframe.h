@@ -64,6 +64,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The first command table that has `id` runs it (OnCommand).
+    bool dispatch(int id);
     void buildToolBar();
     void buildStatusBar();
     void buildCommands();

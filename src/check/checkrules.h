@@ -43,3 +43,6 @@ void CheckExposure(const CheckContext &context, Findings &out);
 void CheckRateDiffers(const CheckContext &context, Findings &out);
 // A jurisdiction with a surcharge slot whose distance differs from that slot's.
 void CheckSurchargeMissing(const CheckContext &context, Findings &out);
+// Trip lines whose slot lies outside the table (a damaged or hand-edited file): the
+// report leaves them out. One finding: how many, and the first in trip order.
+void CheckSlotOutsideTable(const CheckContext &context, Findings &out);

@@ -20,6 +20,7 @@ enum class CheckRule {
     SurchargeMissing,
     DuplicateTrip,
     PeriodMismatch,
+    SlotOutsideTable,
     Exposure,
 };
 

@@ -16,7 +16,7 @@ constexpr Rule kRules[] = {
     CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
     CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
     CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
-    CheckExposure,
+    CheckSlotOutsideTable, CheckExposure,
 };
 
 } // namespace

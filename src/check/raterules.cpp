@@ -88,3 +88,24 @@ void CheckSurchargeMissing(const CheckContext &context, Findings &out)
                            context.name(surchargeSlot) + " lines"});
     }
 }
+
+void CheckSlotOutsideTable(const CheckContext &context, Findings &out)
+{
+    size_t count = 0;
+    const TripEntry *first = nullptr;
+    for (const TripEntry &line : context.doc.entries()) {
+        if (TaxRateTable::isValidSlot(line.slot))
+            continue;
+        ++count;
+        if (!first || line.tripNumber < first->tripNumber)
+            first = &line;
+    }
+    if (count == 0)
+        return;
+    const std::string lines = count == 1 ? std::string("1 trip line names")
+                                         : std::to_string(count) + " trip lines name";
+    out.push_back({CheckRule::SlotOutsideTable, first->tripNumber, std::string(),
+                   lines + " a jurisdiction slot outside the tax-rate table (trip " +
+                       std::to_string(first->tripNumber) + ": slot " +
+                       std::to_string(first->slot) + "); the report leaves them out."});
+}

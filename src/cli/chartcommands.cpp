@@ -37,8 +37,11 @@ int CmdParseChart(int argc, char **argv)
         return InputFailure(chartRead.message);
 
     ChartParseReport report;
-    if (ParseChart(chart, country, rates.table(), period, &report) == kNotAChart)
+    const int parsed = ParseChart(chart, country, rates.table(), period, &report);
+    if (parsed == kNotAChart)
         return InputFailure(kNotARateChart);
+    if (parsed == kChartRateOutside)
+        return InputFailure(report.refusal);
     NoteUnmatched(report);
     return WriteTable(args.value("out"), rates.table(), period);
 }

@@ -8,6 +8,8 @@
 #include "cli/listoutput.h"
 
 #include "formats/recordfile.h"
+#include "platform/platformfile.h"
+#include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
 #include "records/taxlist.h"
@@ -208,8 +210,14 @@ int CmdUpdateRates(int argc, char **argv)
     const std::string &path = args.positional()[0];
     if (!session.record().open(path) || !session.record().lastOpen())
         return InputFailure(session.record().lastOpen().message);
+    // The window offers Save As for a file it may not write; here there is no one to ask,
+    // so the reason is told.
+    if (const int denied = WriteAccessError(path); denied != 0)
+        return InputFailure(SafeFile::saveFailureText(path, denied));
+    const size_t before = prompts.shown.size();
     if (!session.record().saveWithCurrentRates())
-        return InputFailure(prompts.lastShown());
+        return InputFailure(prompts.shown.size() > before ? prompts.lastShown()
+                                                          : path + " was not written.");
     if (session.record().lastOpenLayout() == kOlderRecordLayout)
         std::cerr << path << ": the older record layout (" << kOlderRecordLayout
                   << ") has no fuel type: the "

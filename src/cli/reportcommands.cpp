@@ -10,6 +10,7 @@
 #include "imports/csvimport.h"
 #include "imports/headingimport.h"
 #include "platform/cp1252.h"
+#include "platform/platformfile.h"
 #include "platform/safefile.h"
 #include "platform/textencoding.h"
 #include "records/ciftadoc.h"
@@ -17,6 +18,8 @@
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 
+#include <map>
+#include <filesystem>
 #include <charconv>
 #include <iostream>
 
@@ -146,9 +149,11 @@ int CmdReport(int argc, char **argv)
     PrintHeadings(ReportColumns(doc.company().country));
     for (const ListLine &line : ReportLines(report, doc))
         PrintListLine(line);
-    const std::string notice = ReportRatesNotice(otherRates);
-    if (!notice.empty())
-        std::cerr << notice << '\n';
+    for (const std::string &notice :
+         {ReportRatesNotice(otherRates), ReportSlotNotice(report.linesOutsideTable)}) {
+        if (!notice.empty())
+            std::cerr << notice << '\n';
+    }
     return ExitOk;
 }
 
@@ -187,8 +192,13 @@ int CmdImport(int argc, char **argv)
     session.state().lastImportOptions = options;
     if (!session.record().importFile(args.positional()[0], options))
         return InputFailure(prompts.lastShown());
+    // The import's notes (lines whose odometers gave a distance of 0) go where the
+    // window shows them: to the user, on standard error.
+    const size_t notes = prompts.shown.size();
     if (!session.record().saveTo(args.value("out")))
         return InputFailure(prompts.lastShown());
+    for (size_t i = 0; i < notes; ++i)
+        std::cerr << "tollmark-cli: note: " << Cp1252ToUtf8(prompts.shown[i]) << '\n';
     return ExitOk;
 }
 
@@ -199,6 +209,16 @@ int CmdMerge(int argc, char **argv)
         return UsageError(args.error());
     if (args.value("out").empty() || args.positional().empty())
         return UsageError("expected --out NEW.irc and at least one record file");
+    // A file named twice would bring every one of its trips twice.
+    std::map<std::filesystem::path, std::string> named;
+    for (const std::string &path : args.positional()) {
+        std::error_code error;
+        const std::filesystem::path full = std::filesystem::weakly_canonical(PathFromUtf8(path), error);
+        const auto [at, added] = named.emplace(error ? PathFromUtf8(path) : full, path);
+        if (!added)
+            return InputFailure(path + " is named twice (also as " + at->second +
+                                "); its trips would be merged twice. Nothing was written.");
+    }
 
     // Merge Files with the files added in order, then Save As: as the merge dialog does,
     // a refused file is reported and the merge goes on with the next one; the result holds

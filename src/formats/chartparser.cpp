@@ -102,6 +102,13 @@ public:
     ChartWalker(const std::string &text, char separator) : text_(text), sep_(separator) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
+    // The line the walk is on, counted from 1.
+    size_t lineNumber() const
+    {
+        return 1 + static_cast<size_t>(std::count(text_.begin(),
+                                                  text_.begin() + static_cast<std::ptrdiff_t>(pos_),
+                                                  '\n'));
+    }
 
     // Moves past the next `c`; true when there was one. Without one the walk is at its end,
     // so that a last line without a line end still ends the walk.
@@ -220,6 +227,12 @@ std::string Normalise(const std::string &raw)
     return out;
 }
 
+// A rate the table may hold: 0 to 10 a unit, as the tax-rate file requires.
+bool RateInRange(TenThousandths rate)
+{
+    return rate.units >= 0 && rate.units <= 100000;
+}
+
 // Quarter: the title's first character; year: from the first "2" after it.
 void ReadTitle(const std::string &title, const std::string &country, TaxPeriod &period)
 {
@@ -318,6 +331,14 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
             walk.dropThrough('\n');
         filled[slot].gasolineRate = walk.amount();
         filled[slot].dieselRate = walk.amount();
+        if (!RateInRange(filled[slot].gasolineRate) || !RateInRange(filled[slot].dieselRate)) {
+            // A table written from it would be refused when read: the chart is, at once.
+            if (report)
+                report->refusal = "The rate of " + TrimTrailingBlanks(name) + " on line " +
+                                  std::to_string(walk.lineNumber()) +
+                                  " of the chart is not between 0 and 10. The chart is not read.";
+            return kChartRateOutside;
+        }
         walk.dropThrough('\n');
         found.filledSlots.push_back(slot);
     }

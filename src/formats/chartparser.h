@@ -24,6 +24,7 @@
 struct ChartParseReport {
     std::vector<int> filledSlots;            // in chart order
     std::vector<std::string> unmatchedNames; // chart names that found no slot, passed over
+    std::string refusal; // why the chart was refused (kChartRateOutside), with its line
 };
 
 // Called with the step counter for every jurisdiction filled (the download dialog's
@@ -33,6 +34,9 @@ using ChartProgress = std::function<void(int)>;
 // What ParseChart gives for a text that is not a rate chart, and the message for it.
 constexpr int kNotAChart = -2;
 constexpr const char *kNotARateChart = "The answer is not a rate chart";
+// What ParseChart gives for a chart with a rate outside 0 to 10 (a table could not hold
+// it); the report's `refusal` names the line.
+constexpr int kChartRateOutside = -3;
 
 // Parses `text` into `table` and `period`. The period's year and quarter come from the
 // title line, its country is `country` ("Canada" reads the rates from the line after the
@@ -40,7 +44,8 @@ constexpr const char *kNotARateChart = "The answer is not a rate chart";
 // matches are changed. A chart name that matches no slot is passed over and the walk goes
 // on. Returns 0 when every name found a slot, -1 when some did not (the rest are filled
 // all the same), and kNotAChart, with the table, period and report left as they were, when
-// the title line gives no quarter (1 to 4) and year or no line fills a slot.
+// the title line gives no quarter (1 to 4) and year or no line fills a slot, or
+// kChartRateOutside, leaving them as they were too, for a rate outside 0 to 10.
 int ParseChart(const std::string &text, const std::string &country, TaxRateTable &table,
                TaxPeriod &period, ChartParseReport *report = nullptr,
                const ChartProgress &progress = {}, int firstStep = 50);

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cstring>
 #include <functional>
+#include <new>
 #include <utility>
 
 namespace {
@@ -420,11 +421,17 @@ Result ReadRecordFile(CIftaDoc &doc, const std::string &path, uint32_t *layout)
 Result ReadRecordFileInBlocks(CIftaDoc &doc, const std::string &path, const TripLineBlock &take,
                               uint32_t *layout)
 {
-    RecordReader reader(take);
-    const Result read = SafeFile::readInBlocks(path, reader, SafeFile::kRecordFileLimit);
-    if (!read)
-        return read;
-    return LoadLines(doc, path, reader, layout);
+    // A file larger than the memory left is refused like any other, the document kept.
+    try {
+        RecordReader reader(take);
+        const Result read = SafeFile::readInBlocks(path, reader, SafeFile::kRecordFileLimit);
+        if (!read)
+            return read;
+        return LoadLines(doc, path, reader, layout);
+    } catch (const std::bad_alloc &) {
+        return Result::failure("There is not enough memory to read " + FileNameOf(path) +
+                               ". The file is not opened.");
+    }
 }
 
 Result WriteRecordFile(CIftaDoc &doc, const std::string &path)

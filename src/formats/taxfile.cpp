@@ -183,7 +183,20 @@ Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &peri
     const Result read = SafeFile::readAll(path, text, SafeFile::kTableFileLimit);
     if (!read)
         return read;
-    return ParseTaxText(TextFileToCp1252(text), table, period);
+    // A table is read only when it is one: a file with no jurisdiction, or without the
+    // year and quarter of its header, would set every trip's rate to 0 and the record's
+    // period to 0Q0 at the next Save/Update Tax Rates.
+    const std::string cp1252 = TextFileToCp1252(text);
+    TaxRateTable named;
+    TaxPeriod readPeriod;
+    if (const Result parsed = ParseTaxText(cp1252, named, readPeriod); !parsed)
+        return parsed;
+    if (readPeriod.year <= 0 || readPeriod.quarter < 1 || readPeriod.quarter > 4)
+        return Result::badFormat("The tax-rate file has no year and quarter after " +
+                                 std::string(kTaxHead) + ". Tax not loaded.");
+    if (named.usedCount() == 0)
+        return Result::badFormat("The tax-rate file names no jurisdiction. Tax not loaded.");
+    return ParseTaxText(cp1252, table, period);
 }
 
 Result WriteTaxFile(const std::string &path, const TaxRateTable &table, const TaxPeriod &period)

@@ -25,7 +25,9 @@ Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &per
 std::string FormatTaxText(const TaxRateTable &table, const TaxPeriod &period);
 
 // Reads a tax-rate file; a file that cannot be opened fails with CannotOpen and a message
-// naming it, and leaves the table and period untouched.
+// naming it, and leaves the table and period untouched. So does, with BadFormat and its
+// reason, a file whose header gives no year and quarter (1 to 4) or whose first slot
+// line names no jurisdiction.
 Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &period);
 
 // Writes a tax-rate file through a temporary file renamed into place.

@@ -214,6 +214,10 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
 {
     std::vector<TripEntry> lines;
     const Result read = ReadCsvLines(doc, path, options, lines);
+    // An empty file, only a header or only blank lines: nothing to import, and nothing of
+    // the record is replaced.
+    if (read && lines.empty())
+        return Result::failure("No trip lines in " + Utf8ToCp1252(path) + ".");
     if (!read) {
         // The lines read before the failing one stay, without completion.
         const bool any = !lines.empty();
@@ -275,12 +279,13 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
     const ImportContext context{doc, index, options | ImportState, separator};
     // At most one trip line per text line, and room for surcharge lines after some: one
     // allocation spares a large file the repeated moves of a growing list.
-    const size_t textLines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-    lines.reserve(textLines + textLines / 8);
+    lines.reserve(ImportLineRoom(bytes));
     int32_t number = 1;
     do {
         if (line.empty())
             continue;
+        if (lines.size() >= kMostImportedLines)
+            return Result::failure(kTooManyImportedLines);
         TripEntry &entry = lines.emplace_back();
         const Result parsed = ParseLine(line, context, entry);
         if (!parsed) {

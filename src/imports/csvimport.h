@@ -45,7 +45,8 @@ EntryUnits ImportUnits(ImportOptions options);
 // A success carries ZeroedDistancesNote when odometers gave lines a distance of 0.
 // On failure the result carries the message to show; the lines read before the failing
 // line stay in the document, without completion and surcharge lines. A file without any
-// data line imports as no lines.
+// data line (empty, a header only, blank lines) fails with "No trip lines in FILE." and
+// leaves the document as it was.
 Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options);
 
 // An import file's text, UTF-8 converted to the program's single-byte text. Fails with

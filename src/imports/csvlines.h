@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <string_view>
 
 // The text lines of an import file, shared by both ways of importing.
-// The lines of a file image. A line ends at a line feed; the carriage return of a CR LF
-// line end is not part of the line.
+// The lines of a file image. A line ends at a line feed, a carriage return or both (CR
+// LF): a file saved with bare carriage returns has as many lines as it shows.
 class LineReader
 {
 public:
@@ -14,11 +16,13 @@ public:
     {
         if (rest_.empty())
             return false;
-        const size_t end = rest_.find('\n');
+        const size_t end = rest_.find_first_of("\r\n");
         line = rest_.substr(0, end);
-        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        size_t taken = end == std::string_view::npos ? rest_.size() : end + 1;
+        if (end != std::string_view::npos && rest_[end] == '\r' && end + 1 < rest_.size() &&
+            rest_[end + 1] == '\n')
+            ++taken;
+        rest_.remove_prefix(taken);
         return true;
     }
 
@@ -34,3 +38,25 @@ public:
 private:
     std::string_view rest_;
 };
+
+// The most trip lines an import makes (as many as a record file may hold); a file with
+// more is refused rather than filling the memory.
+constexpr size_t kMostImportedLines = 10000000;
+constexpr const char *kTooManyImportedLines =
+    "The file holds more than 10000000 trip lines; it is not imported.";
+
+// Room to reserve for the trip lines of `text`: one for each line with something in it,
+// and one in eight more for surcharge lines, never more than the most lines. Empty lines
+// reserve nothing, so a file of line ends cannot claim memory.
+inline size_t ImportLineRoom(std::string_view text)
+{
+    size_t lines = 0;
+    bool inLine = false;
+    for (char c : text) {
+        const bool end = c == '\n' || c == '\r';
+        lines += !end && !inLine;
+        inLine = !end;
+    }
+    const size_t most = kMostImportedLines + kMostImportedLines / 8;
+    return std::min(lines + lines / 8, most);
+}

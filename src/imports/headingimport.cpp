@@ -363,8 +363,7 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
                               settings.units};
     // At most one trip line a text line, and room for the surcharge lines that follow some:
     // one allocation spares a large export the moves of a growing list.
-    const size_t textLines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    import.lines.reserve(textLines + textLines / 8);
+    import.lines.reserve(ImportLineRoom(text));
     // The heading's line number, then one more for every line after it.
     size_t lineNumber = 1;
     for (LineReader counter(text); counter.next(line) && line.empty();)
@@ -385,6 +384,8 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
                 continue;
             }
         }
+        if (import.lines.size() >= kMostImportedLines)
+            return Result::failure(kTooManyImportedLines);
         TripEntry &entry = import.lines.emplace_back();
         if (!ReadLine(fields, context, entry, reason)) {
             import.lines.pop_back();

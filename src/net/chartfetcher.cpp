@@ -10,6 +10,8 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -25,6 +27,19 @@ bool IsThisMachine(const QUrl &url)
 bool EndsWithTxt(const std::string &address)
 {
     return address.size() >= 4 && address.compare(address.size() - 4, 4, ".txt") == 0;
+}
+
+// Whether the chart filled every slot of the table that names a jurisdiction.
+bool EveryJurisdictionFilled(const TaxRateTable &table, const ChartParseReport &found)
+{
+    std::vector<bool> filled(TaxRateTable::kSlotCount, false);
+    for (int slot : found.filledSlots)
+        filled[static_cast<size_t>(slot)] = true;
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        if (!table[slot].name.empty() && !filled[static_cast<size_t>(slot)])
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -143,6 +158,7 @@ ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
     if (!timedOut && !tooLarge)
         body += reply->readAll();
     answer.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    answer.lengthKnown = reply->header(QNetworkRequest::ContentLengthHeader).isValid();
     if (timedOut)
         answer.networkError = kTimeoutCode;
     else if (tooLarge || body.size() > maxBytes_)
@@ -201,6 +217,7 @@ int ChartFetcher::FetchChart(const std::string &address)
         }
         collectLines(body);
         fetchedAddress_ = current;
+        lengthKnown_ = answer.lengthKnown;
         return 0;
     }
 }
@@ -211,10 +228,29 @@ int ChartFetcher::DownloadChart(const std::string &address, const std::string &c
     if (FetchChart(address) < 0)
         return -1;
     notify(50);
-    if (ParseChart(text_, country, table, period, report, progress_, 50) == kNotAChart) {
+    ChartParseReport found;
+    TaxRateTable filled = table;
+    TaxPeriod read = period;
+    const int parsed = ParseChart(text_, country, filled, read, &found, progress_, 50);
+    if (parsed == kNotAChart) {
         // A page of the server (an error page, a login page) answered with 200.
         errorMessage_ = kNotARateChart;
         return -1;
     }
+    if (parsed == kChartRateOutside) {
+        errorMessage_ = found.refusal;
+        return -1;
+    }
+    if (!lengthKnown_ && !EveryJurisdictionFilled(table, found)) {
+        // Without a length only the chart itself tells where it ends: an answer that
+        // stops before the table's jurisdictions were all read was cut short, and would
+        // leave some of them at last quarter's rates under the new period.
+        fail(kCutShortCode, false);
+        return -1;
+    }
+    table = filled;
+    period = read;
+    if (report)
+        *report = std::move(found);
     return 0;
 }

@@ -32,6 +32,7 @@ public:
     static constexpr qint64 kDefaultMaxBytes = 4 * 1024 * 1024;
     static constexpr int kTimeoutCode = 4;    // QNetworkReply::TimeoutError
     static constexpr int kTooLargeCode = 299; // QNetworkReply::UnknownContentError
+    static constexpr int kCutShortCode = 2;   // QNetworkReply::RemoteHostClosedError
 
     // The reason of a failure with `code` (an HTTP status when `http`, else a transfer
     // error) in plain language: "The server's host name was not found ...", "HTTP 404:
@@ -62,7 +63,10 @@ public:
 
     // FetchChart, then ParseChart of the text into `table` and `period` in the units of
     // `country`. 0 when the chart was read, -1 on failure: errorMessage() is then
-    // kNotARateChart when the answer was not a rate chart (the table and period unchanged).
+    // kNotARateChart when the answer was not a rate chart, the chart's refusal for a rate
+    // outside 0 to 10, and kCutShortCode's message for an answer without a length that
+    // ended before every jurisdiction of the table (the connection closed early). The
+    // table and period are unchanged on failure.
     int DownloadChart(const std::string &address, const std::string &country, TaxRateTable &table,
                       TaxPeriod &period, ChartParseReport *report = nullptr);
 
@@ -79,6 +83,7 @@ private:
     struct Answer {
         int networkError = 0; // 0 when the transfer itself worked
         int httpStatus = 0;
+        bool lengthKnown = false; // the answer said its length (Content-Length)
     };
     Answer get(const QUrl &url, QByteArray &body);
     void fail(int code, bool http);
@@ -95,6 +100,7 @@ private:
     qint64 maxBytes_ = kDefaultMaxBytes;
     std::string text_;
     std::string fetchedAddress_;
+    bool lengthKnown_ = false; // the text's answer said its length
     std::string errorMessage_;
     int errorCode_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/platformfile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -61,13 +62,25 @@ int followLinks(const std::string &path, std::string &target, PathStatus &status
     return ELOOP;
 }
 
-// Removes what earlier saves of `target` left behind when they were killed.
+// How long a temporary goes unchanged before it counts as left behind. A save writes its
+// temporary from start to rename without a pause this long.
+constexpr std::chrono::seconds kStaleAfter{60};
+
+// Removes what earlier saves of `target` left behind when they were killed: temporaries
+// unchanged for a minute. A younger one may be another save's, writing now (two programs
+// saving the same file at once): removing it would make that save fail.
 void removeStaleTemporaries(const std::string &target)
 {
     const std::filesystem::path folder = PathFromUtf8(folderOf(target));
+    const auto now = std::filesystem::file_time_type::clock::now();
     for (const std::string &name : FolderEntryNames(Utf8FromPath(folder))) {
-        if (SafeFile::isTemporaryOf(name, target))
-            RemoveFileAt(Utf8FromPath(folder / PathFromUtf8(name)));
+        if (!SafeFile::isTemporaryOf(name, target))
+            continue;
+        const std::filesystem::path temp = folder / PathFromUtf8(name);
+        std::error_code error;
+        const auto written = std::filesystem::last_write_time(temp, error);
+        if (!error && now - written > kStaleAfter)
+            RemoveFileAt(Utf8FromPath(temp));
     }
 }
 

@@ -4,6 +4,8 @@
 #include "records/ratedifferences.h"
 #include "records/recordheader.h"
 
+#include <algorithm>
+
 namespace {
 
 // In the notes every lone carriage return of the dialog becomes CR LF, as the record
@@ -110,7 +112,11 @@ void CIftaDoc::mergeFrom(const RecordHeader &header, Entries lines, const std::s
 {
     applyHeader(header);
     sourcePath_ = path;
-    entries_.reserve(entries_.size() + lines.size());
+    // Room grows by doubling: reserving just enough for each file would move every line
+    // merged so far at every file, and thousands of files would take minutes.
+    const size_t needed = entries_.size() + lines.size();
+    if (needed > entries_.capacity())
+        entries_.reserve(std::max(needed, 2 * entries_.capacity()));
     for (TripEntry &line : lines) {
         line.tripNumber = ++mergeCounter_;
         entries_.push_back(std::move(line));

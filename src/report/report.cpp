@@ -7,6 +7,7 @@
 #include "records/ratedifferences.h"
 #include "records/units.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -115,6 +116,7 @@ Report ComputeReport(const ReportSums &sums, FuelRounding rounding)
 {
     Report report;
     report.rounding = rounding;
+    report.linesOutsideTable = sums.linesOutsideTable();
     if (sums.lines() == 0)
         return report;
 
@@ -224,4 +226,22 @@ std::string ReportRatesNotice(int count)
     const std::string what = count == 1 ? " jurisdiction uses" : " jurisdictions use";
     return std::to_string(count) + what +
            " rates that differ from the loaded table: File > Save/Update Tax Rates applies them";
+}
+
+std::string ReportSlotNotice(size_t count)
+{
+    if (count == 0)
+        return {};
+    return count == 1 ? std::string("1 trip line names a jurisdiction slot outside the tax-rate "
+                                    "table; it is left out of the report")
+                      : std::to_string(count) + " trip lines name a jurisdiction slot outside "
+                                                "the tax-rate table; they are left out of the "
+                                                "report";
+}
+
+size_t LinesOutsideTable(const CIftaDoc &doc)
+{
+    return static_cast<size_t>(
+        std::count_if(doc.entries().begin(), doc.entries().end(),
+                      [](const TripEntry &line) { return !TaxRateTable::isValidSlot(line.slot); }));
 }

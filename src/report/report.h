@@ -23,6 +23,8 @@ struct Report {
     std::vector<ReportRow> rows;
     ReportTotals totals;
     FuelRounding rounding = FuelRounding::Cents;
+    // Trip lines left out because their slot lies outside the table (ReportSlotNotice).
+    size_t linesOutsideTable = 0;
 };
 
 // Builds the report from the trip lines (one pass, sums kept per slot) and the loaded
@@ -74,3 +76,9 @@ std::vector<ListLine> ListReport(const CIftaDoc &doc, FuelRounding rounding = Fu
 // jurisdictions use rates that differ from the loaded table: File > Save/Update Tax
 // Rates applies them". Empty for 0.
 std::string ReportRatesNotice(int count);
+
+// The line told beside the report when `count` trip lines name a slot outside the table
+// and are left out of it. Empty for 0.
+std::string ReportSlotNotice(size_t count);
+// The trip lines of the document whose slot lies outside the table.
+size_t LinesOutsideTable(const CIftaDoc &doc);

@@ -43,9 +43,14 @@ public:
     void add(const TripEntry &entry)
     {
         ++lines_;
+        // A line naming no slot of the table (a damaged file) counts nowhere; it is told.
+        if (!TaxRateTable::isValidSlot(entry.slot)) {
+            ++outsideTable_;
+            return;
+        }
         // The kilometre report has always left out lines whose stored rate is exactly
         // zero; the mile report does not look at the rate.
-        if (!TaxRateTable::isValidSlot(entry.slot) || (metric_ && entry.rate.isZero()))
+        if (metric_ && entry.rate.isZero())
             return;
         Slot &slot = slots_[static_cast<size_t>(entry.slot)];
         slot.distance += ReportDistance(entry, metric_);
@@ -63,10 +68,13 @@ public:
     bool metric() const { return metric_; }
     // The lines added, whether they counted or not.
     size_t lines() const { return lines_; }
+    // The lines left out because their slot lies outside the table.
+    size_t linesOutsideTable() const { return outsideTable_; }
     const Slot &slot(int slot) const { return slots_[static_cast<size_t>(slot)]; }
 
 private:
     bool metric_;
     size_t lines_ = 0;
+    size_t outsideTable_ = 0;
     std::array<Slot, TaxRateTable::kSlotCount> slots_{};
 };

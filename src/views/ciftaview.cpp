@@ -245,9 +245,13 @@ void CIftaView::ShowReport()
     showModel(report.show ? report.show() : nullptr, ViewMode::Report);
     // The report taxes each trip at the rate it carries; say so when the loaded table's
     // rates (edited, or loaded since) differ.
+    // Lines naming no slot of the table are left out of it: said too.
     const int differing = doc_.jurisdictionsWithOtherRates();
-    notice_->setText(QString::fromStdString(ReportRatesNotice(differing)));
-    notice_->setVisible(differing > 0);
+    std::string notice = ReportRatesNotice(differing);
+    const std::string outside = ReportSlotNotice(LinesOutsideTable(doc_));
+    notice += (!notice.empty() && !outside.empty() ? "\n" : "") + outside;
+    notice_->setText(QString::fromStdString(notice));
+    notice_->setVisible(!notice.empty());
     UpdateInfoBar();
 }
 

@@ -273,6 +273,19 @@ const RuleCase kCases[] = {
          q.rates.setPeriod(TaxPeriod{2026, 2, "US"});
      },
      {}},
+    {"SlotsOutsideTheTable",
+     CheckRule::SlotOutsideTable,
+     [](Lines &l, Quarter &) {
+         l[3].slot = 9999;
+         l[1].slot = -1;
+     },
+     {F(CheckRule::SlotOutsideTable, 2, "",
+        "2 trip lines name a jurisdiction slot outside the tax-rate table (trip 2: slot -1); "
+        "the report leaves them out.")}},
+    {"LastSlotOfTheTable",
+     CheckRule::SlotOutsideTable,
+     [](Lines &l, Quarter &) { l[0].slot = 71; },
+     {}},
     // At 3.50 km/L the return owes 8.27; at 1.70 km/L every jurisdiction's taxable fuel
     // doubles and more: 96.34.
     {"ExposureAtTheDefaultAverage",

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -97,6 +99,56 @@ TEST(CliGuardsTest, AListingThatCannotBeWrittenFailsTheCommand)
         EXPECT_NE(err.find("could not be written to standard output"), std::string::npos)
             << args[0] << ": " << err;
         EXPECT_EQ(RunWithStdout(args, ">&-", err), 1) << args[0];
+    }
+}
+
+std::string Spit(const std::string &name, const std::string &bytes)
+{
+    const std::string path = CliTempPath(name);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return path;
+}
+
+// Inputs refused with their reason on standard error, exit 1, and no output file.
+TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
+{
+    const std::string rates = kSamples + "/ifta.itx";
+    const std::string record = Copy("sample.irc", "a.irc");
+    const std::string out = CliTempPath("out.irc");
+    const std::string crOnly = Spit("cr.csv", "\r\r\r");
+    const std::string headerOnly = Spit("header.csv", "Date,State,Fuel,Odometer\r\n\r\n");
+    const std::string noRates = Spit("none.itx", "#TAXHEAD#\t2026\t2\tCanada\t\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } runs[] = {
+        {{"import", crOnly, "--rates", rates, "--out", out}, "No trip lines in " + crOnly + ".\n"},
+        {{"import", headerOnly, "--rates", rates, "--out", out},
+         "No trip lines in " + headerOnly + ".\n"},
+        {{"update-rates", record, "--rates", noRates},
+         noRates + ": The tax-rate file names no jurisdiction. Tax not loaded.\n"},
+        // The same file named twice, once through ".".
+        {{"merge", "--out", out, record,
+          (fs::path(record).parent_path() / "." / fs::path(record).filename()).string()},
+         ""},
+    };
+    for (const auto &run : runs) {
+        fs::remove(out);
+        const CliRun result = RunCli(run.args, CliTempPath("err"));
+        EXPECT_EQ(result.exitCode, 1) << run.args[0] << " " << run.args[1];
+        if (!run.err.empty())
+            EXPECT_EQ(result.err, run.err);
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_FALSE(fs::exists(out)) << run.args[0];
+    }
+
+    // A record the user may not write: update-rates says why.
+    if (::geteuid() != 0) {
+        fs::permissions(record, fs::perms::owner_read | fs::perms::group_read);
+        const CliRun result = RunCli({"update-rates", record, "--rates", rates}, CliTempPath("err"));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("Permission denied"), std::string::npos) << result.err;
+        fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
     }
 }
 

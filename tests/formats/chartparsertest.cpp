@@ -223,6 +223,29 @@ TEST(ParseChartTest, TextThatIsNotAChartChangesNothing)
     }
 }
 
+// A rate no table may hold (above 10 or negative) refuses the chart with its line, and
+// nothing changes; 0 and 10 are rates.
+TEST(ParseChartTest, ARateOutsideZeroToTenRefusesTheChart)
+{
+    for (const char *rate : {"50.0000", "-0.13", "1e30", "10.0001"}) {
+        const std::string text = std::string("2nd Quarter 2026\t\nALABAMA\t$0.1700\t$0.1800\t\n"
+                                             "ARIZONA\t$") +
+                                 rate + "\t$0.2600\t\n";
+        TaxRateTable table = FixtureTable();
+        TaxPeriod period{2005, 1, "Canada"};
+        ChartParseReport report;
+        EXPECT_EQ(ParseChart(text, "US", table, period, &report), kChartRateOutside) << rate;
+        EXPECT_EQ(report.refusal, "The rate of ARIZONA on line 3 of the chart is not between 0 "
+                                  "and 10. The chart is not read.");
+        EXPECT_EQ(table, FixtureTable());
+        EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
+    }
+    TaxRateTable table = FixtureTable();
+    TaxPeriod period;
+    EXPECT_EQ(ParseChart("2nd Quarter 2026\t\nALABAMA\t$10.0000\t$0\t\n", "US", table, period),
+              0);
+}
+
 TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)
 {
     TaxRateTable table;

@@ -184,6 +184,39 @@ TEST(TaxFileSlotsTest, ARateOutsideZeroToTenIsRefusedWithItsLine)
     }
 }
 
+// A file that is no table (no jurisdiction, no year and quarter) is refused on reading,
+// with its reason, and leaves the table as it was.
+TEST(TaxFileSlotsTest, AFileWithoutJurisdictionsOrPeriodIsRefused)
+{
+    const std::string quebec = "Quebec\tQC\t0.2020\t0.1920\t0\t\n";
+    const struct {
+        std::string text;
+        const char *message;
+    } cases[] = {
+        {"#TAXHEAD#\t2026\t2\tCanada\t\n", "The tax-rate file names no jurisdiction."},
+        {"#TAXHEAD#\t2026\t2\tCanada\t\n\n\r\n", "The tax-rate file names no jurisdiction."},
+        {"#TAXHEAD#\t2026\t2\tCanada\t\n\t\t0.1\t0.1\t0\t\n",
+         "The tax-rate file names no jurisdiction."},
+        {"#TAXHEAD#\n" + quebec, "The tax-rate file has no year and quarter after #TAXHEAD#."},
+        {"#TAXHEAD#\t2026\t0\tCanada\t\n" + quebec,
+         "The tax-rate file has no year and quarter after #TAXHEAD#."},
+        {"#TAXHEAD#\t2026\t5\tCanada\t\n" + quebec,
+         "The tax-rate file has no year and quarter after #TAXHEAD#."},
+    };
+    TempFolder folder;
+    for (const auto &c : cases) {
+        const std::string path = folder.file("empty.itx");
+        spit(path, c.text);
+        TaxRateTable table = MarkedTable();
+        TaxPeriod period{2011, 3, "US"};
+        const Result read = ReadTaxFile(path, table, period);
+        EXPECT_EQ(read.status, Result::Status::BadFormat) << c.text;
+        EXPECT_EQ(read.message, std::string(c.message) + " Tax not loaded.");
+        EXPECT_EQ(table, MarkedTable());
+        EXPECT_EQ(period, (TaxPeriod{2011, 3, "US"}));
+    }
+}
+
 TEST(TaxFileSlotsTest, Utf8FileIsReadAsTheProgramsText)
 {
     // With a byte-order mark (which used to be "Wrong file format"), or without one.

@@ -136,11 +136,21 @@ TEST_F(CsvImportTest, HeaderAndEmptyLinesAreSkippedAndCrLfIsAccepted)
     EXPECT_EQ(doc.entries()[0].distance, 100u);
     EXPECT_EQ(doc.entries()[1].odometerIn, 1100);
 
-    // Only a header, or nothing at all: no lines, and nothing to complain about.
-    EXPECT_TRUE(Import("Date,State,Fuel,Odometer\n", kDefaultImportOptions).ok());
-    EXPECT_TRUE(doc.entries().empty());
-    EXPECT_TRUE(Import("", kDefaultImportOptions).ok());
-    EXPECT_TRUE(doc.entries().empty());
+    // Lines ended by bare carriage returns are as many lines.
+    ASSERT_TRUE(Import("Date,State,Fuel,Odometer\r2005/01/03,QC,45.5,1000\r\r"
+                       "2005/01/04,ON,20,1100\r",
+                       kDefaultImportOptions));
+    ASSERT_EQ(doc.entries().size(), 2u);
+    EXPECT_EQ(doc.entries()[1].slot, ON);
+    EXPECT_EQ(doc.entries()[0].distance, 100u);
+
+    // Nothing to import: refused with its reason, and the lines before stay.
+    for (const std::string text : {"Date,State,Fuel,Odometer\n", "", "\n\r\n\r", "Date,State\r"}) {
+        const Result none = Import(text, kDefaultImportOptions);
+        EXPECT_FALSE(none.ok()) << text;
+        EXPECT_EQ(none.message, "No trip lines in " + path + ".");
+        EXPECT_EQ(doc.entries().size(), 2u);
+    }
 }
 
 TEST_F(CsvImportTest, OdometersAndDistancesAreCompletedFromTheNextLine)

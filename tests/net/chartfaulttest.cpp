@@ -189,6 +189,28 @@ TEST_F(ChartFaultTest, HalfAnswerThenCloseFails)
     expectFailure(2);
 }
 
+// Without a length, an answer whose connection closes before the chart's last
+// jurisdiction was cut short: a failure that changes nothing. The whole chart without a
+// length is read.
+TEST_F(ChartFaultTest, ChartWithoutLengthCutShortFails)
+{
+    const QByteArray chart = QByteArray::fromStdString(ReadChart("2Q2026-us.txt"));
+    for (const qsizetype cut : {chart.size() / 2, chart.lastIndexOf("WYOMING")}) {
+        ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {
+            socket->write(Head(200) + chart.left(cut));
+            socket->disconnectFromHost();
+        });
+        EXPECT_EQ(download(server), -1) << cut;
+        expectFailure(ChartFetcher::kCutShortCode);
+    }
+    ScriptedServer whole([&](QTcpSocket *socket, const QByteArray &) {
+        socket->write(Head(200) + chart);
+        socket->disconnectFromHost();
+    });
+    ASSERT_EQ(download(whole), 0) << fetcher.errorMessage();
+    EXPECT_EQ(period.quarter, 2);
+}
+
 TEST_F(ChartFaultTest, ServerErrorPageUnderBothNamesFails)
 {
     const QByteArray page = "<html><body><h1>500 Internal Server Error</h1></body></html>\n";

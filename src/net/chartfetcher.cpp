@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -29,17 +31,26 @@ bool EndsWithTxt(const std::string &address)
     return address.size() >= 4 && address.compare(address.size() - 4, 4, ".txt") == 0;
 }
 
-// Whether the chart filled every slot of the table that names a jurisdiction.
-bool EveryJurisdictionFilled(const TaxRateTable &table, const ChartParseReport &found)
+// Whether the chart reached its last line: a chart lists the jurisdictions in
+// alphabetical order, so the table's jurisdiction whose name sorts last (WYOMING) comes
+// last. A chart cut short before it never filled that slot.
+bool ReachedTheLastJurisdiction(const TaxRateTable &table, const ChartParseReport &found)
 {
-    std::vector<bool> filled(TaxRateTable::kSlotCount, false);
-    for (int slot : found.filledSlots)
-        filled[static_cast<size_t>(slot)] = true;
+    int last = -1;
+    std::string lastName;
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        if (!table[slot].name.empty() && !filled[static_cast<size_t>(slot)])
-            return false;
+        std::string name = table[slot].name;
+        for (char &c : name)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (name.empty() || table[slot].surcharge != 0 || name.find("SURCHARGE") != std::string::npos)
+            continue;
+        if (last < 0 || name > lastName) {
+            last = slot;
+            lastName = name;
+        }
     }
-    return true;
+    return last < 0 ||
+           std::find(found.filledSlots.begin(), found.filledSlots.end(), last) != found.filledSlots.end();
 }
 
 } // namespace
@@ -241,10 +252,10 @@ int ChartFetcher::DownloadChart(const std::string &address, const std::string &c
         errorMessage_ = found.refusal;
         return -1;
     }
-    if (!lengthKnown_ && !EveryJurisdictionFilled(table, found)) {
+    if (!lengthKnown_ && !ReachedTheLastJurisdiction(table, found)) {
         // Without a length only the chart itself tells where it ends: an answer that
-        // stops before the table's jurisdictions were all read was cut short, and would
-        // leave some of them at last quarter's rates under the new period.
+        // stops before its last jurisdiction was cut short, and would leave the rest of
+        // them at last quarter's rates under the new period.
         fail(kCutShortCode, false);
         return -1;
     }

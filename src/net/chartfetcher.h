@@ -65,7 +65,7 @@ public:
     // `country`. 0 when the chart was read, -1 on failure: errorMessage() is then
     // kNotARateChart when the answer was not a rate chart, the chart's refusal for a rate
     // outside 0 to 10, and kCutShortCode's message for an answer without a length that
-    // ended before every jurisdiction of the table (the connection closed early). The
+    // ended before the chart's last jurisdiction (the connection closed early). The
     // table and period are unchanged on failure.
     int DownloadChart(const std::string &address, const std::string &country, TaxRateTable &table,
                       TaxPeriod &period, ChartParseReport *report = nullptr);

@@ -35,7 +35,8 @@ TEST(CliGuardsTest, AnOutputThatIsAnInputIsRefusedAndTheInputKept)
     const std::string link = CliTempPath("link.csv");
     fs::remove(link);
     fs::create_symlink(csv, link);
-    const std::string dotted = (fs::path(record).parent_path() / "." / "a.irc").string();
+    const std::string dotted =
+        (fs::path(record).parent_path() / "." / fs::path(record).filename()).string();
     const std::vector<std::vector<std::string>> runs = {
         {"export-summary", record, "--rates", rates, "--out", record},
         {"export-summary", record, "--rates", rates, "--out", dotted},
@@ -88,7 +89,7 @@ TEST(CliGuardsTest, AListingThatCannotBeWrittenFailsTheCommand)
         {"rates", rates},
         {"vehicles", record, "--rates", rates},
         {"check", record, "--rates", rates},
-        {"late", record, "--rates", rates, "--filed", "2026-09-15"},
+        {"late", record, "--rates", rates, "--filed", "2026-07-15"},
     };
     for (const std::vector<std::string> &args : listings) {
         std::string err;
@@ -126,7 +127,7 @@ TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
         {{"import", headerOnly, "--rates", rates, "--out", out},
          "No trip lines in " + headerOnly + ".\n"},
         {{"update-rates", record, "--rates", noRates},
-         noRates + ": The tax-rate file names no jurisdiction. Tax not loaded.\n"},
+         "The tax-rate file names no jurisdiction. Tax not loaded.\n"},
         // The same file named twice, once through ".".
         {{"merge", "--out", out, record,
           (fs::path(record).parent_path() / "." / fs::path(record).filename()).string()},
@@ -136,8 +137,9 @@ TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
         fs::remove(out);
         const CliRun result = RunCli(run.args, CliTempPath("err"));
         EXPECT_EQ(result.exitCode, 1) << run.args[0] << " " << run.args[1];
-        if (!run.err.empty())
+        if (!run.err.empty()) {
             EXPECT_EQ(result.err, run.err);
+        }
         EXPECT_FALSE(result.err.empty());
         EXPECT_FALSE(fs::exists(out)) << run.args[0];
     }

@@ -13,6 +13,7 @@
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -270,7 +271,8 @@ TEST(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile)
     EXPECT_EQ(slurp(path), oldBytes);
 
     // The abandoned temporary file is recognisably ours, and the next save of the same
-    // file removes it.
+    // file removes it once it has stood unchanged for a minute (a younger one may be
+    // another save's, still writing).
     CIftaDoc reread;
     ASSERT_TRUE(ReadRecordFile(reread, path));
     EXPECT_EQ(reread.company().companyName, "Old Haulage");
@@ -278,6 +280,10 @@ TEST(InterruptedSaveTest, ProcessEndingBeforeTheRenameLeavesTheOldFile)
     for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "q2.irc" || SafeFile::isTemporaryOf(name, path)) << name;
+        if (name != "q2.irc")
+            std::filesystem::last_write_time(entry.path(),
+                                             std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::minutes(2));
     }
     ASSERT_TRUE(Saves::record(path, "Next Haulage", 3));
     EXPECT_EQ(slurp(path), RecordBytes("Next Haulage", 3));

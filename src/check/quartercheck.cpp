@@ -11,6 +11,7 @@ namespace {
 using Rule = void (*)(const CheckContext &, Findings &);
 
 // The rules in the order their findings are listed (the order of CheckRule).
+// clang-format off
 constexpr Rule kRules[] = {
     CheckOdometerGaps,     CheckOdometerOverlaps,    CheckOdometerBackwards,
     CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
@@ -18,6 +19,7 @@ constexpr Rule kRules[] = {
     CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
     CheckSlotOutsideTable, CheckExposure,
 };
+// clang-format on
 
 } // namespace
 

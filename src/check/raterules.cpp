@@ -102,10 +102,10 @@ void CheckSlotOutsideTable(const CheckContext &context, Findings &out)
     }
     if (count == 0)
         return;
-    const std::string lines = count == 1 ? std::string("1 trip line names")
-                                         : std::to_string(count) + " trip lines name";
+    const std::string lines =
+        count == 1 ? std::string("1 trip line names") : std::to_string(count) + " trip lines name";
     out.push_back({CheckRule::SlotOutsideTable, first->tripNumber, std::string(),
                    lines + " a jurisdiction slot outside the tax-rate table (trip " +
-                       std::to_string(first->tripNumber) + ": slot " +
-                       std::to_string(first->slot) + "); the report leaves them out."});
+                       std::to_string(first->tripNumber) + ": slot " + std::to_string(first->slot) +
+                       "); the report leaves them out."});
 }

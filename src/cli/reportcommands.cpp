@@ -18,10 +18,10 @@
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 
-#include <map>
-#include <filesystem>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
+#include <map>
 
 namespace {
 
@@ -213,7 +213,8 @@ int CmdMerge(int argc, char **argv)
     std::map<std::filesystem::path, std::string> named;
     for (const std::string &path : args.positional()) {
         std::error_code error;
-        const std::filesystem::path full = std::filesystem::weakly_canonical(PathFromUtf8(path), error);
+        const std::filesystem::path full =
+            std::filesystem::weakly_canonical(PathFromUtf8(path), error);
         const auto [at, added] = named.emplace(error ? PathFromUtf8(path) : full, path);
         if (!added)
             return InputFailure(path + " is named twice (also as " + at->second +

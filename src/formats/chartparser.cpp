@@ -105,9 +105,8 @@ public:
     // The line the walk is on, counted from 1.
     size_t lineNumber() const
     {
-        return 1 + static_cast<size_t>(std::count(text_.begin(),
-                                                  text_.begin() + static_cast<std::ptrdiff_t>(pos_),
-                                                  '\n'));
+        return 1 + static_cast<size_t>(std::count(
+                       text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(pos_), '\n'));
     }
 
     // Moves past the next `c`; true when there was one. Without one the walk is at its end,

@@ -214,7 +214,8 @@ public:
         // Room for the lines a file of this size holds when written by this program; a
         // line takes 40 bytes or more, and no file holds more than the most lines. Room
         // not filled is never touched.
-        lines_.reserve(std::min<size_t>(static_cast<size_t>(size / 40), TripLineParser::kMostLines) + 1);
+        lines_.reserve(
+            std::min<size_t>(static_cast<size_t>(size / 40), TripLineParser::kMostLines) + 1);
         AdviseLargePages(lines_.data(), lines_.capacity() * sizeof(TripEntry));
     }
     void take(const char *data, size_t size) override

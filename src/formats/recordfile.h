@@ -38,8 +38,8 @@ std::string FormatTripLine(const TripEntry &entry);
 // are replaced, `sourcePath` becomes `path`, and the odometer state follows the last line
 // (or the start odometer when there is none), and the modified flag is cleared. On an
 // unknown or short header the result carries "Incompatible file format"; a refused file
-// (that, or a line TripLineParser::refusal names) leaves the document untouched. `layout`, when given, receives the header value
-// of a file that was read.
+// (that, or a line TripLineParser::refusal names) leaves the document untouched. `layout`, when
+// given, receives the header value of a file that was read.
 Result ReadRecordBytes(CIftaDoc &doc, const std::string &bytes, const std::string &path,
                        uint32_t *layout = nullptr);
 

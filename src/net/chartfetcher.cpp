@@ -42,15 +42,16 @@ bool ReachedTheLastJurisdiction(const TaxRateTable &table, const ChartParseRepor
         std::string name = table[slot].name;
         for (char &c : name)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (name.empty() || table[slot].surcharge != 0 || name.find("SURCHARGE") != std::string::npos)
+        if (name.empty() || table[slot].surcharge != 0 ||
+            name.find("SURCHARGE") != std::string::npos)
             continue;
         if (last < 0 || name > lastName) {
             last = slot;
             lastName = name;
         }
     }
-    return last < 0 ||
-           std::find(found.filledSlots.begin(), found.filledSlots.end(), last) != found.filledSlots.end();
+    return last < 0 || std::find(found.filledSlots.begin(), found.filledSlots.end(), last) !=
+                           found.filledSlots.end();
 }
 
 } // namespace

@@ -55,8 +55,7 @@ TEST(CliGuardsTest, AnOutputThatIsAnInputIsRefusedAndTheInputKept)
     for (const std::vector<std::string> &args : runs) {
         const CliRun run = RunCli(args, CliTempPath("err"));
         EXPECT_EQ(run.exitCode, 1) << args[0] << " " << args.back();
-        EXPECT_NE(run.err.find("is also an input of this command"), std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find("is also an input of this command"), std::string::npos) << run.err;
         for (size_t i = 0; i < inputs.size(); ++i)
             EXPECT_EQ(ReadBytes(inputs[i]), before[i]) << args[0] << " " << inputs[i];
     }
@@ -147,7 +146,8 @@ TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
     // A record the user may not write: update-rates says why.
     if (::geteuid() != 0) {
         fs::permissions(record, fs::perms::owner_read | fs::perms::group_read);
-        const CliRun result = RunCli({"update-rates", record, "--rates", rates}, CliTempPath("err"));
+        const CliRun result =
+            RunCli({"update-rates", record, "--rates", rates}, CliTempPath("err"));
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.err.find("Permission denied"), std::string::npos) << result.err;
         fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);

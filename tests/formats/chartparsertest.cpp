@@ -242,8 +242,7 @@ TEST(ParseChartTest, ARateOutsideZeroToTenRefusesTheChart)
     }
     TaxRateTable table = FixtureTable();
     TaxPeriod period;
-    EXPECT_EQ(ParseChart("2nd Quarter 2026\t\nALABAMA\t$10.0000\t$0\t\n", "US", table, period),
-              0);
+    EXPECT_EQ(ParseChart("2nd Quarter 2026\t\nALABAMA\t$10.0000\t$0\t\n", "US", table, period), 0);
 }
 
 TEST(ParseChartTest, UnknownNamesArePassedOverAndUnnamedSlotsNeverWritten)

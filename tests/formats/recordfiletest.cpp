@@ -127,11 +127,10 @@ std::string HandOlderHeader()
     return h.str();
 }
 
-const char kHandLines[] =
-    "1,2026/04/03,,0,0,98765,99100,335,150.25,0.2020,0,0,\n"
-    "2,2026/04/04,kept,1,0,99100,99300,124,2.67,0.1520,1,1,\n"
-    // The largest distance a line may hold (a negative one refuses the file).
-    "3,2026/04/04,,2,1,99100,99300,2147483647,0.00,0.0379,0,1,\n";
+const char kHandLines[] = "1,2026/04/03,,0,0,98765,99100,335,150.25,0.2020,0,0,\n"
+                          "2,2026/04/04,kept,1,0,99100,99300,124,2.67,0.1520,1,1,\n"
+                          // The largest distance a line may hold (a negative one refuses the file).
+                          "3,2026/04/04,,2,1,99100,99300,2147483647,0.00,0.0379,0,1,\n";
 
 // A line in the order of its stored fields.
 TripEntry HandEntry(int32_t trip, const char *date, const char *unit, int32_t slot, int64_t rate,

@@ -311,10 +311,9 @@ TEST(SafeFileTest, AStaleTemporaryFileOfTheSameFileIsRemovedAnInFlightOneKept)
     // still writing (four merges into one file at once), and stays.
     std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() -
                                                 std::chrono::minutes(2));
-    const std::vector<std::string> kept = {folder.file(".q3.irc.tollmark-Ab3dE9.tmp"),
-                                           folder.file(".q2.irc.tollmark-Ab3dE9.tmp.mine"),
-                                           folder.file(".q2.irc.Ab3dE9"),
-                                           folder.file(".q2.irc.tollmark-InFlt1.tmp")};
+    const std::vector<std::string> kept = {
+        folder.file(".q3.irc.tollmark-Ab3dE9.tmp"), folder.file(".q2.irc.tollmark-Ab3dE9.tmp.mine"),
+        folder.file(".q2.irc.Ab3dE9"), folder.file(".q2.irc.tollmark-InFlt1.tmp")};
     for (const std::string &other : kept)
         spit(other, "other");
     ASSERT_TRUE(SafeFile::writeAll(path, "new").ok());

@@ -126,25 +126,30 @@ int CmdDumpProfiles(int argc, char **argv)
     if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
 
-    // Opening a zero-length file would write the store's header into it; such a file
-    // holds no profiles yet, in the layout a store would give it, and stays as it is.
-    CProfileStore store;
-    int exitCode = ExitOk;
-    if (!IsEmptyRegularFile(path) && !OpenStore(path, store, exitCode))
-        return exitCode;
+    // Read without taking the store: no write access is needed, a window holding the file
+    // does not stand in the way, and a zero-length file stays as it is (no profiles, in
+    // the layout a store would give it).
+    ProfilesSnapshot store;
+    if (const Result read = CProfileStore::ReadProfilesFile(path, store); !read)
+        return InputFailure(read.message);
+    if (store.recordLength == 0) {
+        store.recordLength = CProfileStore::kRecordLength;
+        store.extraHeaderLength = CProfileStore::kExtraHeaderLength;
+        PutUint32(store.extraHeader.data(), CProfileStore::kSignature);
+    }
 
     JsonWriter json;
     json.beginObject();
-    json.field("recordCount", store.recordCount());
-    json.field("recordLength", store.recordLength());
-    json.field("extraHeaderLength", store.extraHeaderLength());
+    json.field("recordCount", store.recordCount);
+    json.field("recordLength", store.recordLength);
+    json.field("extraHeaderLength", store.extraHeaderLength);
     json.beginArray("extraHeader");
-    const auto &extra = store.extraHeader();
+    const auto &extra = store.extraHeader;
     for (size_t at = 0; at < extra.size(); at += 4)
         json.arrayValue(GetUint32(extra.data() + at));
     json.endArray();
     json.beginArray("profiles");
-    for (const ProfileRecord &profile : store.profiles())
+    for (const ProfileRecord &profile : store.profiles)
         WriteProfile(json, profile);
     json.endArray();
     json.endObject();
@@ -200,6 +205,11 @@ int CmdProfilesDelete(int argc, char **argv)
     const std::string &path = args.positional()[0];
     if (!PathExists(path))
         return InputFailure("The file " + path + " does not exist.");
+    // Opening a zero-length file would write a header into it: it holds no profile to
+    // delete, and a failed delete leaves it as it was.
+    if (IsEmptyRegularFile(path))
+        return InputFailure("The file " + path + " holds no profiles; there is none at position " +
+                            text + ".");
 
     CProfileStore store;
     int exitCode = ExitOk;

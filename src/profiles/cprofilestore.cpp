@@ -1,5 +1,7 @@
 #include "profiles/cprofilestore.h"
 
+#include "platform/safefile.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -252,5 +254,39 @@ Result CProfileStore::deleteProfile(size_t index)
     profiles_.erase(profiles_.begin() + static_cast<std::ptrdiff_t>(index));
     if (!RewriteFromList())
         return Result::failure(lastError());
+    return Result::success();
+}
+
+Result CProfileStore::ReadProfilesFile(const std::string &path, ProfilesSnapshot &out)
+{
+    out = ProfilesSnapshot{};
+    std::string bytes;
+    if (const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit); !read)
+        return read;
+    if (bytes.empty())
+        return Result::success();
+    const auto *data = reinterpret_cast<const uint8_t *>(bytes.data());
+    const std::string refused = "The profiles file " + path + " is not a user profiles file.";
+    if (bytes.size() < kFixedHeaderLength)
+        return Result::badFormat(refused);
+    out.recordCount = GetUint32(data);
+    out.recordLength = GetUint32(data + 4);
+    out.extraHeaderLength = GetUint32(data + 8);
+    // The layout open() accepts, and no other.
+    const uint64_t start = kFixedHeaderLength + uint64_t{out.extraHeaderLength};
+    if (out.recordLength != kRecordLength || out.extraHeaderLength != kExtraHeaderLength ||
+        bytes.size() < start)
+        return Result::badFormat(refused);
+    std::copy(data + kFixedHeaderLength, data + start, out.extraHeader.begin());
+    // A header counting more records than the file holds counts the whole ones present.
+    const uint64_t present = (bytes.size() - start) / kRecordLength;
+    out.recordCount = static_cast<uint32_t>(std::min<uint64_t>(out.recordCount, present));
+    std::array<uint8_t, kRecordLength> record{};
+    for (uint32_t n = 0; n < out.recordCount; ++n) {
+        std::copy(data + start + uint64_t{n} * kRecordLength,
+                  data + start + uint64_t{n + 1} * kRecordLength, record.begin());
+        PutInt32(record.data() + kRecordIndexOffset, static_cast<int32_t>(n));
+        out.profiles.push_back(FromFileRecord(record.data()));
+    }
     return Result::success();
 }

@@ -15,6 +15,15 @@
 // Use: open(path) once (the file stays open and locked until close(), destruction or the
 // next open), then profiles(), addProfile() and deleteProfile(). A file held by another
 // instance, unreadable, or with a header of another layout is refused and never emptied.
+// What a profiles file holds, read without taking it (ReadProfilesFile).
+struct ProfilesSnapshot {
+    uint32_t recordCount = 0;
+    uint32_t recordLength = 0;
+    uint32_t extraHeaderLength = 0;
+    std::array<uint8_t, CFixedLenRecDoc::kExtraHeaderSize> extraHeader{};
+    std::vector<ProfileRecord> profiles;
+};
+
 class CProfileStore : public CFixedLenRecDoc
 {
 public:
@@ -28,6 +37,10 @@ public:
     // Opens (or creates) the file and loads every profile. On failure no file is held, the
     // list is empty and the message says why.
     Result open(const std::string &path);
+    // Reads the profiles file at `path` as open() would list it, without opening it for
+    // writing or locking it: a look at the file (tollmark-cli dump-profiles) needs no write
+    // access and works while a window holds the store. A zero-length file holds nothing.
+    static Result ReadProfilesFile(const std::string &path, ProfilesSnapshot &out);
     // Closes the file; the list is emptied and the path forgotten.
     void close();
     const std::string &path() const { return path_; }

@@ -143,6 +143,13 @@ TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
         EXPECT_FALSE(fs::exists(out)) << run.args[0];
     }
 
+    // A failed delete from a zero-length profiles file leaves it empty.
+    const std::string emptyStore = Spit("empty.usr", "");
+    const CliRun deleted = RunCli({"profiles-delete", emptyStore, "0"}, CliTempPath("err"));
+    EXPECT_EQ(deleted.exitCode, 1);
+    EXPECT_NE(deleted.err.find("holds no profiles"), std::string::npos) << deleted.err;
+    EXPECT_EQ(fs::file_size(emptyStore), 0u);
+
     // A record the user may not write: update-rates says why.
     if (::geteuid() != 0) {
         fs::permissions(record, fs::perms::owner_read | fs::perms::group_read);

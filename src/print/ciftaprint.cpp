@@ -145,8 +145,10 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();
-    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(),
-                                        kTextInkMargin * state_.setup.scaleY);
+    const double margin = kTextInkMargin * state_.setup.scaleY;
+    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(), margin);
+    for (FormDrawnText &text : TextsOverlappingTexts(canvas.drawnTexts(), margin))
+        lastCrossed_.push_back(std::move(text));
 }
 
 void CIftaPrint::OnEndPrinting() {}

@@ -109,7 +109,7 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
         break;
     case ViewMode::Check:
         SetUpListingPage(painter, info, state_);
-        PrintCheckListing(painter, info, state_, printout_.findings);
+        PrintCheckListing(painter, info, state_, *printout_.doc, printout_.findings);
         break;
     case ViewMode::Vehicles:
         SetUpListingPage(painter, info, state_);

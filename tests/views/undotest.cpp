@@ -71,6 +71,8 @@ protected:
         prompts.taxRate = nullptr;
     }
 
+    // Made first: the view below is a widget.
+    QApplication &app = GuiApp();
     ScriptedPrompts prompts;
     MemorySettings settings;
     CSession session{prompts, settings};

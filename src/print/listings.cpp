@@ -143,6 +143,27 @@ int TaxRateListingLineCount(const TaxRateTable &table)
     return lines;
 }
 
+namespace {
+
+// The column headings of the record listing, on line `headingY`, in the units of the
+// record's country.
+void AddRecordHeadings(std::vector<ListingText> &texts, const RecordColumns &c, int headingY,
+                       bool canada)
+{
+    texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
+    texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
+    texts.push_back({c.state, headingY, QStringLiteral("State"), false});
+    texts.push_back({c.abbrev, headingY, QStringLiteral("Abbrev"), false});
+    texts.push_back({c.distanceHeading, headingY,
+                     canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
+                     false});
+    texts.push_back({c.fuelHeading, headingY,
+                     canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), false});
+    texts.push_back({c.surtaxHeading, headingY, QStringLiteral("Surtax"), false});
+}
+
+} // namespace
+
 std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
                                            const QRect &drawRect, int page)
 {
@@ -154,17 +175,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
 
     std::vector<ListingText> texts;
     AddTitle(texts, drawRect, "IFTA Record", page, setup.lineHeight, RecordHeading(doc));
-    const int headingY = drawRect.top() + 2 * setup.lineHeight;
-    texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
-    texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
-    texts.push_back({c.state, headingY, QStringLiteral("State"), false});
-    texts.push_back({c.abbrev, headingY, QStringLiteral("Abbrev"), false});
-    texts.push_back({c.distanceHeading, headingY,
-                     canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
-                     false});
-    texts.push_back({c.fuelHeading, headingY,
-                     canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), false});
-    texts.push_back({c.surtaxHeading, headingY, QStringLiteral("Surtax"), false});
+    AddRecordHeadings(texts, c, drawRect.top() + 2 * setup.lineHeight, canada);
 
     const TaxRateTable &table = doc.taxTable();
     const TaxRate none;

@@ -83,8 +83,10 @@ using WindowPlaceTest = WindowTest;
 TEST_F(WindowPlaceTest, NextStartRestoresTheWindowOnAScreenOnly)
 {
     const QRect firstStart = frame->geometry();
-    const QRect onScreen(40, 50, 600, 400);
-    const QRect offScreen(20000, 20000, 600, 400);
+    // Small enough for the test's screen, no smaller than the window can be.
+    const QSize size = frame->minimumSizeHint().expandedTo(QSize(600, 400));
+    const QRect onScreen(QPoint(40, 50), size);
+    const QRect offScreen(QPoint(20000, 20000), size);
     for (const QRect &left : {onScreen, offScreen}) {
         SCOPED_TRACE(left.x());
         frame->setGeometry(left);

@@ -13,6 +13,7 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
@@ -78,7 +79,8 @@ protected:
     CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
     TaxRateTable &table = doc.taxTable();
-    CIftaView view{session, prompts};
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
 };
 

@@ -51,14 +51,14 @@ std::string OutputOverInput(int argc, char **argv)
     return std::string();
 }
 
-int RunGuarded(int (*run)(int argc, char **argv), int argc, char **argv)
+int RunGuarded(int (*run)(const CliArgs &args), const CliArgs &args, int argc, char **argv)
 {
     const std::string overInput = OutputOverInput(argc, argv);
     if (!overInput.empty())
         return InputFailure(overInput);
     int code = ExitOk;
     try {
-        code = run(argc, argv);
+        code = run(args);
     } catch (const std::bad_alloc &) {
         code = InputFailure("There is not enough memory to finish this command; it was stopped.");
     }

@@ -3,7 +3,6 @@
 
 #include "app/windowtest.h"
 
-#include "app/cappsettings.h"
 #include "formats/recordfile.h"
 
 #include <QFile>
@@ -48,7 +47,7 @@ TEST_F(RefusedFileTest, SaveAfterARefusedOpenNeverWritesOverTheFile)
         prompts.saveNames.push_back(std::string());
         frame->OnCommand(ID_FILE_SAVE);
         EXPECT_EQ(ReadBytes(path), bytes) << path.toStdString();
-        EXPECT_FALSE(app->settings().recentFiles().contains(path));
+        EXPECT_FALSE(app->recentFiles().contains(path));
     }
     EXPECT_EQ(ReadBytes(refused), before);
 

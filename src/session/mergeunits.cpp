@@ -3,6 +3,7 @@
 #include "formats/recordmerge.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
+#include "records/ciftadoc.h"
 #include "records/unitnumber.h"
 
 std::string UnitFromFileName(const std::string &path)
@@ -13,5 +14,19 @@ std::string UnitFromFileName(const std::string &path)
 
 Result MergeRecordFile(CIftaDoc &doc, const std::string &path, bool unitsFromNames)
 {
-    return MergeFile(doc, path, unitsFromNames ? UnitFromFileName(path) : std::string());
+    const std::string unit = unitsFromNames ? UnitFromFileName(path) : std::string();
+    // A name longer than a unit number is cut; when lines merged before already carry the
+    // cut unit, another file's name gave it too, and two trucks would become one.
+    const std::string whole = Utf8ToCp1252(Utf8FromPath(PathFromUtf8(path).stem()));
+    if (!unit.empty() && whole.size() > kUnitNumberLength) {
+        for (const TripEntry &line : doc.entries()) {
+            if (line.reservedText == unit)
+                return Result::failure(
+                    "The name of " + Utf8ToCp1252(path) + " gives the unit number \"" + unit +
+                    "\" only cut to " + std::to_string(kUnitNumberLength) +
+                    " characters, and trips merged before already carry it: two trucks would "
+                    "become one unit. Rename the file; it was not merged.");
+        }
+    }
+    return MergeFile(doc, path, unit);
 }

@@ -88,6 +88,27 @@ TEST(FleetSessionTest, FileNamesBecomeUnitNumbersThatFitTheLine)
         EXPECT_EQ(UnitFromFileName(c.path), c.unit) << c.path;
 }
 
+// Two names alike in their first 23 characters would make two trucks one unit: the
+// second is refused and merges nothing; a long name whose cut unit is new merges.
+TEST(FleetSessionTest, NamesCutToTheSameUnitAreRefused)
+{
+    SessionRig rig;
+    CompanyInfo company;
+    company.companyName = "Fleet";
+    const std::string first = rig.folder.file("Northern-Freight-Truck-0001.irc");
+    const std::string second = rig.folder.file("Northern-Freight-Truck-0002.irc");
+    for (const std::string &path : {first, second})
+        WriteRecord(path, company, {Line(1, "")}, TaxPeriod{2026, 2, "Canada"});
+    rig.doc.clearForMerge();
+    ASSERT_TRUE(MergeRecordFile(rig.doc, first, true).ok());
+    const Result refused = MergeRecordFile(rig.doc, second, true);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message.find("Northern-Freight-Truck-0002.irc"), std::string::npos);
+    EXPECT_NE(refused.message.find("\"Northern-Freight-Truck-\""), std::string::npos)
+        << refused.message;
+    EXPECT_EQ(rig.doc.entries().size(), 1u);
+}
+
 namespace {
 
 // A record session with the test table, for imports by heading.

@@ -261,6 +261,21 @@ struct SlotNames {
     bool surcharge[TaxRateTable::kSlotCount] = {};
 };
 
+// The gasoline and the diesel rate of a rate line into the slot; false when one of them
+// lies outside 0 to 10.
+bool ReadSlotRates(ChartWalker &walk, TaxRate &rate)
+{
+    rate.gasolineRate = walk.amount();
+    rate.dieselRate = walk.amount();
+    return RateInRange(rate.gasolineRate) && RateInRange(rate.dieselRate);
+}
+
+std::string RateOutsideText(const std::string &name, size_t line)
+{
+    return "The rate of " + TrimTrailingBlanks(name) + " on line " + std::to_string(line) +
+           " of the chart is not between 0 and 10. The chart is not read.";
+}
+
 int FindSlot(const std::string &chartName, const SlotNames &slots)
 {
     std::string name = Upper(StripFootnote(chartName));
@@ -328,14 +343,10 @@ int ParseChart(const std::string &rawText, const std::string &country, TaxRateTa
         ++step;
         if (canadianUnits)
             walk.dropThrough('\n');
-        filled[slot].gasolineRate = walk.amount();
-        filled[slot].dieselRate = walk.amount();
-        if (!RateInRange(filled[slot].gasolineRate) || !RateInRange(filled[slot].dieselRate)) {
+        if (!ReadSlotRates(walk, filled[slot])) {
             // A table written from it would be refused when read: the chart is, at once.
             if (report)
-                report->refusal = "The rate of " + TrimTrailingBlanks(name) + " on line " +
-                                  std::to_string(walk.lineNumber()) +
-                                  " of the chart is not between 0 and 10. The chart is not read.";
+                report->refusal = RateOutsideText(name, walk.lineNumber());
             return kChartRateOutside;
         }
         walk.dropThrough('\n');

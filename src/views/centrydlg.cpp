@@ -94,6 +94,7 @@ void ShowStoredDate(QDateEdit *picker, const std::string &text, bool add)
     else
         picker->setDate(NoDate());
 }
+
 // A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
 const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
 

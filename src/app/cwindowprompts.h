@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// The rich text a message box shows for a message: escaped, line feeds as line breaks,
+// and a date format such as "(MM/DD/YYYY)" kept on one line when the text wraps.
+QString MessageBoxText(const QString &text);
+
 // The prompts of the running program: message boxes, the file dialogs and the program's
 // own dialogs, each modal over the active window. The only class that shows QMessageBox
 // and QFileDialog.

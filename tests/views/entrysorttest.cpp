@@ -21,13 +21,13 @@
 
 namespace {
 
-TripEntry Trip(int32_t number, const char *date, uint32_t distance, int64_t fuelCents)
+TripEntry Trip(int32_t number, const char *date, uint32_t distance, int64_t fuelHundredths)
 {
     TripEntry e;
     e.tripNumber = number;
     e.date = date;
     e.distance = distance;
-    e.fuel = Hundredths{fuelCents};
+    e.fuel = Hundredths{fuelHundredths};
     return e;
 }
 

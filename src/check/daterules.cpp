@@ -22,8 +22,15 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
     if (text.empty())
         return "The trip has no date";
     CivilDate date;
-    if (!ParseTripDate(text, date))
+    switch (ReadTripDate(text, date)) {
+    case DateRead::Date:
+        break;
+    case DateRead::OutsideRange:
+        return "The date " + text + " is outside the years " + std::to_string(kFirstYear) + " to " +
+               std::to_string(kLastYear);
+    case DateRead::NoDate:
         return "The date " + text + " is not a real date";
+    }
     // A record without a valid quarter has nothing to compare the dates with; the period
     // rule reports the quarter itself.
     if (period.quarter < 1 || period.quarter > 4)

@@ -4,11 +4,11 @@
 
 namespace {
 
-// "YYYY?MM?DD" with `separator` for ?: the three numbers, or false.
-bool ReadDigits(std::string_view text, char separator, CivilDate &date)
+// "YYYY?MM?DD" with `separator` for ?: the date when it is a real day of the range.
+DateRead ReadDigits(std::string_view text, char separator, CivilDate &date)
 {
     if (text.size() != 10 || text[4] != separator || text[7] != separator)
-        return false;
+        return DateRead::NoDate;
     int32_t parts[3] = {0, 0, 0};
     int part = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -17,14 +17,16 @@ bool ReadDigits(std::string_view text, char separator, CivilDate &date)
             continue;
         }
         if (text[i] < '0' || text[i] > '9')
-            return false;
+            return DateRead::NoDate;
         parts[part] = parts[part] * 10 + (text[i] - '0');
     }
     const CivilDate read{parts[0], parts[1], parts[2]};
-    if (!read.isValid())
-        return false;
+    if (!read.isValid()) {
+        const bool realDay = read.day >= 1 && read.day <= DaysInMonth(read.year, read.month);
+        return realDay ? DateRead::OutsideRange : DateRead::NoDate;
+    }
     date = read;
-    return true;
+    return DateRead::Date;
 }
 
 // The date with `separator`, four, two and two digits for any year of four digits.
@@ -130,6 +132,11 @@ CivilDate CivilDate::plusMonths(int64_t months) const
 
 bool ParseTripDate(std::string_view text, CivilDate &date)
 {
+    return ReadDigits(text, '/', date) == DateRead::Date;
+}
+
+DateRead ReadTripDate(std::string_view text, CivilDate &date)
+{
     return ReadDigits(text, '/', date);
 }
 
@@ -146,7 +153,7 @@ std::string FormatTripDate(const CivilDate &date)
 
 bool ParseIsoDate(std::string_view text, CivilDate &date)
 {
-    return ReadDigits(text, '-', date);
+    return ReadDigits(text, '-', date) == DateRead::Date;
 }
 
 std::string FormatIsoDate(const CivilDate &date)

@@ -63,8 +63,17 @@ struct CivilDate {
     CivilDate plusMonths(int64_t months) const;
 };
 
+// What a reader of a date text found.
+enum class DateRead {
+    Date,         // a real day of the range
+    OutsideRange, // a real day of a year before kFirstYear or after kLastYear
+    NoDate,       // anything else
+};
+
 // "YYYY/MM/DD" exactly, a real day of the range, or false (date left alone).
 bool ParseTripDate(std::string_view text, CivilDate &date);
+// ParseTripDate saying why a text is refused.
+DateRead ReadTripDate(std::string_view text, CivilDate &date);
 // The date as "YYYY/MM/DD" (any date of four-digit years).
 std::string FormatTripDate(const CivilDate &date);
 // Room a written date needs at most (a real one takes 10).

@@ -28,6 +28,13 @@ TEST(CivilDateTest, RangeAndCalendar)
         else
             EXPECT_EQ(date, (CivilDate{1, 1, 1})) << c.text; // left alone
     }
+    // Why a text is refused: a real day of a year outside the range, or no day at all.
+    CivilDate outside;
+    EXPECT_EQ(ReadTripDate("1896/02/29", outside), DateRead::OutsideRange);
+    EXPECT_EQ(ReadTripDate("2100/12/31", outside), DateRead::OutsideRange);
+    EXPECT_EQ(ReadTripDate("1899/02/29", outside), DateRead::NoDate);
+    EXPECT_EQ(ReadTripDate("2026/02/30", outside), DateRead::NoDate);
+    EXPECT_EQ(ReadTripDate("2026/02/28", outside), DateRead::Date);
     CivilDate iso;
     EXPECT_TRUE(ParseIsoDate("2024-02-29", iso));
     EXPECT_EQ(FormatIsoDate(iso), "2024-02-29");

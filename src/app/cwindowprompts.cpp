@@ -209,7 +209,7 @@ bool CWindowPrompts::chooseProfile(CProfileStore &store, ProfileRecord &selected
 
 bool CWindowPrompts::chooseImport(ImportDialogData &data)
 {
-    CImportDlg dialog(*this, data, Owner());
+    CImportDlg dialog(*this, data, settings_, Owner());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.data();

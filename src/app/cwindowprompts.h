@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class CAppSettings;
 class QWidget;
 
 // The rich text a message box shows for a message: escaped, line feeds as line breaks,
@@ -16,6 +17,9 @@ QString MessageBoxText(const QString &text);
 class CWindowPrompts : public UserPrompts
 {
 public:
+    // `settings` is the application's: the import dialog keeps its presets there.
+    explicit CWindowPrompts(CAppSettings &settings) : settings_(settings) {}
+
     void warn(const std::string &text) override;
     void inform(const std::string &text) override;
     bool askYesNo(const std::string &text) override;
@@ -38,6 +42,9 @@ public:
     void showHelp(unsigned context) override;
     bool printSetup(QPrinter &printer) override;
     PrintAnswer askPrintAnyway(const std::string &text) override;
+
+private:
+    CAppSettings &settings_;
 };
 
 // A filter of the program's own form ("IFTA record files (*.irc)|*.irc||") as a file

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -425,16 +424,16 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
     ScriptedDialogs &script = *dialogs;
     CPrintCommands commands(std::move(dialogs));
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 0);
-    EXPECT_EQ(settings.value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_EQ(pages, 2);
     EXPECT_EQ(documentSettings, commands.printerSettings());
     ExpectContains(PdfText(Path("out.pdf.preview.pdf")), {"Québec"});
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 2);
 }
 
@@ -483,9 +482,9 @@ TEST_F(PdfPrint, CommandsShareTheApplicationsPrinterObject)
     // ... and a preview starts from whatever that printer holds now.
     appPrinter.setPageOrientation(QPageLayout::Portrait);
     PrintFixture f = MakeReportDoc(3, "US", "IA");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_FALSE(documentSettings.isLandscape());
 }
 

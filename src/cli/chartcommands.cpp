@@ -37,8 +37,9 @@ int CmdParseChart(int argc, char **argv)
         return InputFailure(chartRead.message);
 
     ChartParseReport report;
-    if (ParseChart(chart, country, rates.table(), period, &report) == kNotAChart)
+    TaxRateTable rateSlots = rates.table();
+    if (ParseChart(chart, country, rateSlots, period, &report) == kNotAChart)
         return InputFailure(kNotARateChart);
     NoteUnmatched(report);
-    return WriteTable(args.value("out"), rates.table(), period);
+    return WriteTable(args.value("out"), rateSlots, period);
 }

@@ -65,11 +65,12 @@ int CmdDownload(int argc, char **argv)
     const std::string base = args.value("base", ChartFetcher::kDefaultBase);
     ChartFetcher fetcher;
     ChartParseReport report;
-    if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country,
-                              rates.table(), period, &report) < 0) {
+    TaxRateTable rateSlots = rates.table();
+    if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country, rateSlots,
+                              period, &report) < 0) {
         std::cerr << fetcher.errorMessage() << '\n';
         return InputFailure(kDownloadFail);
     }
     NoteUnmatched(report);
-    return WriteTable(args.value("out"), rates.table(), period);
+    return WriteTable(args.value("out"), rateSlots, period);
 }

@@ -118,8 +118,12 @@ void CDownloadDlg::OnDownload()
     });
     const std::string address = ChartAddress(baseAddress_, data_.quarter, data_.year);
     TaxPeriod period = doc_.tablePeriod();
-    const int fetched = fetcher.DownloadChart(address, data_.country, doc_.taxTable(), period);
-    doc_.rates().setPeriod(period);
+    TaxRateTable rateSlots = doc_.taxTable();
+    const int fetched = fetcher.DownloadChart(address, data_.country, rateSlots, period);
+    if (fetched >= 0) {
+        doc_.rates().replaceFromChart(rateSlots);
+        doc_.rates().setPeriod(period);
+    }
     if (fetched < 0) {
         prompts_.warn(fetcher.errorMessage());
         prompts_.warn(kDownloadFail);

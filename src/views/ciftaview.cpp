@@ -7,7 +7,6 @@
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
-#include "views/centryflows.h"
 #include "views/centrylistctrl.h"
 
 #include <QAction>
@@ -71,7 +70,6 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     , doc_(session.document())
     , prompts_(prompts)
     , entryList_(std::make_unique<CEntryListCtrl>(doc_, session.state()))
-    , entryFlows_(std::make_unique<CEntryFlows>(doc_, session.state(), prompts, *entryList_))
     , emptyModel_(std::make_unique<QStandardItemModel>())
 {
     setObjectName(QStringLiteral("CIftaView"));
@@ -193,6 +191,11 @@ bool CIftaView::isCommandEnabled(int id) const
 bool CIftaView::isCommandChecked(int id) const
 {
     return table(mode_).has(id) ? table(mode_).isChecked(id) : shared_.isChecked(id);
+}
+
+std::string CIftaView::commandLabel(int id) const
+{
+    return table(mode_).has(id) ? table(mode_).label(id) : shared_.label(id);
 }
 
 bool CIftaView::hasCheckRule(int id) const
@@ -381,6 +384,8 @@ void CIftaView::buildEntryCommands()
         ID_EDIT_UNDO, [this] { OnUndo(); }, [this] { return doc_.undo().canUndo(); });
     entry.add(
         ID_EDIT_REDO, [this] { OnRedo(); }, [this] { return doc_.undo().canRedo(); });
+    entry.setLabel(ID_EDIT_UNDO, [this] { return doc_.undo().undoName(); });
+    entry.setLabel(ID_EDIT_REDO, [this] { return doc_.undo().redoName(); });
 
     // The odometer buttons and the mode switches work in every mode.
     shared_.add(
@@ -453,8 +458,10 @@ void CIftaView::scrollToEntryRow(int row)
 
 void CIftaView::OnAddNew()
 {
-    const int row = entryFlows_->AddEntry();
-    scrollToEntryRow(row);
+    // The session adds the lines; the entry list adds their rows as the document tells it.
+    const int position = session_.edit().addTrip();
+    if (position >= 0)
+        scrollToEntryRow(entryList_->rowOfEntry(static_cast<size_t>(position)));
 }
 
 void CIftaView::OnModify()
@@ -462,7 +469,7 @@ void CIftaView::OnModify()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (entryFlows_->ModifyEntry(row))
+    if (session_.edit().modifyTrip(entryList_->entryAtRow(row)))
         scrollToEntryRow(row);
 }
 
@@ -471,7 +478,7 @@ void CIftaView::OnDelete()
     const int row = selectedRow();
     if (row < 0)
         return;
-    entryFlows_->DeleteEntry(row);
+    session_.edit().deleteTrip(entryList_->entryAtRow(row));
 }
 
 void CIftaView::OnOdometer(bool on)
@@ -481,12 +488,12 @@ void CIftaView::OnOdometer(bool on)
 
 void CIftaView::OnUndo()
 {
-    if (entryFlows_->Undo())
+    if (session_.edit().undoTrips())
         ShowList();
 }
 
 void CIftaView::OnRedo()
 {
-    if (entryFlows_->Redo())
+    if (session_.edit().redoTrips())
         ShowList();
 }

@@ -3,6 +3,7 @@
 
 #include "formats/recordfile.h"
 #include "formats/taxfile.h"
+#include "session/ctaxsession.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
 
@@ -135,8 +136,7 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
 TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
 {
     LoadedTaxTable rates;
-    TaxPeriod period;
-    ASSERT_TRUE(ReadTaxFile(kRates, rates.table(), period).ok());
+    ASSERT_TRUE(CTaxSession::ReadTaxFileInto(kRates, rates).ok());
     const struct {
         const char *country;
         int diesel;

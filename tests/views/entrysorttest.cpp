@@ -6,6 +6,7 @@
 #include "formats/taxfile.h"
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "session/ctaxsession.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
 #include "session/programstate.h"
@@ -166,10 +167,10 @@ TEST_F(EntrySortTest, EveryColumnSortsAsItsShownTextsInBothDirections)
             all += list.text(row, column) + '|';
         return all;
     };
-    TaxPeriod period;
     for (const bool loaded : {false, true}) {
         if (loaded) {
-            ASSERT_TRUE(ReadTaxFile(TOLLMARK_SAMPLE_DATA "/ifta.itx", doc.taxTable(), period).ok());
+            ASSERT_TRUE(
+                CTaxSession::ReadTaxFileInto(TOLLMARK_SAMPLE_DATA "/ifta.itx", doc.rates()).ok());
         }
         doc.replaceEntries(entries);
         list.Fill();

@@ -11,6 +11,12 @@ int CmdEntries(int argc, char **argv);
 int CmdRates(int argc, char **argv);
 int CmdUpdateRates(int argc, char **argv);
 
+// Editing, over the session functions of the window's Edit commands.
+int CmdAddTrip(int argc, char **argv);
+int CmdModifyTrip(int argc, char **argv);
+int CmdDeleteTrip(int argc, char **argv);
+int CmdSetRate(int argc, char **argv);
+
 // Report, CSV import and merging.
 int CmdReport(int argc, char **argv);
 int CmdImport(int argc, char **argv);

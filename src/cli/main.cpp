@@ -35,6 +35,14 @@ const Subcommand kSubcommands[] = {
      "[--date-order mdy|dmy] [--skip-bad-lines] [--options N] [--fuel F] [--country C]"},
     {"merge", CmdMerge, "merge --out NEW.irc [--units-from-names] A.irc B.irc ..."},
     {"update-rates", CmdUpdateRates, "update-rates FILE.irc --rates T.itx"},
+    {"add-trip", CmdAddTrip,
+     "add-trip FILE.irc --rates T.itx --date YYYY/MM/DD --jurisdiction AB --distance N "
+     "--fuel X [--unit U] [--miles] [--gallons] [--surcharge yes|no]"},
+    {"modify-trip", CmdModifyTrip,
+     "modify-trip FILE.irc --rates T.itx --trip N [--date D] [--jurisdiction AB] "
+     "[--distance N] [--fuel X] [--unit U] [--miles] [--gallons]"},
+    {"delete-trip", CmdDeleteTrip, "delete-trip FILE.irc --trip N"},
+    {"set-rate", CmdSetRate, "set-rate T.itx --jurisdiction AB [--diesel R] [--gasoline R]"},
     {"parse-chart", CmdParseChart,
      "parse-chart CHART.txt --rates T.itx --country US|Canada --out NEW.itx"},
     {"download", CmdDownload,

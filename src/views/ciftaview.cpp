@@ -119,10 +119,18 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
     // build them (setListMode, commands(ViewMode::Report), commands(ViewMode::TaxRates)).
 
     showModel(entryList_.get(), ViewMode::EntryList);
+
+    // Another record (a new one, a file read, merged or imported) is shown in its entry
+    // list, whatever mode the view was in.
+    observer_ = doc_.observers().add([this](const DocChange &change) {
+        if (change.what == DocChange::What::RecordReplaced)
+            ShowList();
+    });
 }
 
 CIftaView::~CIftaView()
 {
+    doc_.observers().remove(observer_);
     // The list must let go of the models before they are destroyed.
     list_->setModel(nullptr);
 }

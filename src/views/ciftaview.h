@@ -171,6 +171,7 @@ private:
     CCommandTable tables_[kViewModeCount];
     CCommandTable shared_;
     ViewMode mode_ = ViewMode::EntryList;
+    int observer_ = 0; // of the document
     // The printer settings the open record file prints with (empty until its first print:
     // the application's settings are used then).
     PrinterSettings printerSetup_;

@@ -65,14 +65,9 @@ struct TripOptions {
     Hundredths fuel;
 };
 
-bool ReadTripOptions(const CliArgs &args, bool allRequired, TripOptions &trip, int &exitCode)
+// The options the subcommand's table requires were checked before it runs.
+bool ReadTripOptions(const CliArgs &args, TripOptions &trip, int &exitCode)
 {
-    for (const char *name : {"date", "jurisdiction", "distance", "fuel"}) {
-        if (allRequired && args.value(name).empty()) {
-            exitCode = UsageError(std::string("missing --") + name);
-            return false;
-        }
-    }
     trip.abbreviation = args.value("jurisdiction");
     trip.date = args.value("date");
     trip.unit = args.value("unit");
@@ -122,17 +117,9 @@ void AnswerEntryDialog(CliPrompts &prompts, const CliArgs &args, const TripOptio
     };
 }
 
-// Opens FILE.irc with --rates (when `needRates`) read first; false after the failure.
-bool OpenRecord(CSession &session, const CliArgs &args, bool needRates, int &exitCode)
+// Opens FILE.irc with --rates (when given) read first; false after the failure.
+bool OpenRecord(CSession &session, const CliArgs &args, int &exitCode)
 {
-    if (args.positional().size() != 1) {
-        exitCode = UsageError("expected exactly one record file");
-        return false;
-    }
-    if (needRates && args.value("rates").empty()) {
-        exitCode = UsageError("missing --rates T.itx");
-        return false;
-    }
     session.record().skipStartUpSteps();
     if (!args.value("rates").empty()) {
         const Result rates = ReadRates(args.value("rates"), session.taxRates());
@@ -157,14 +144,11 @@ int SaveRecord(CSession &session, CliPrompts &prompts, const std::string &path)
 
 } // namespace
 
-int CmdAddTrip(int argc, char **argv)
+int CmdAddTrip(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"miles", "gallons"}))
-        return UsageError(args.error());
     int exitCode = ExitOk;
     TripOptions trip;
-    if (!ReadTripOptions(args, true, trip, exitCode))
+    if (!ReadTripOptions(args, trip, exitCode))
         return exitCode;
     const std::string surcharge = args.value("surcharge", "no");
     if (surcharge != "yes" && surcharge != "no")
@@ -174,44 +158,39 @@ int CmdAddTrip(int argc, char **argv)
     AnswerEntryDialog(prompts, args, trip);
     MemorySettings settings;
     CSession session(prompts, settings);
-    if (!OpenRecord(session, args, true, exitCode))
+    if (!OpenRecord(session, args, exitCode))
         return exitCode;
     if (session.edit().addTrip() < 0)
         return InputFailure(prompts.lastShown("No trip was added."));
     return SaveRecord(session, prompts, args.positional()[0]);
 }
 
-int CmdModifyTrip(int argc, char **argv)
+int CmdModifyTrip(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"miles", "gallons"}))
-        return UsageError(args.error());
     int exitCode = ExitOk;
     TripOptions trip;
     uint32_t number = 0;
     if (!ParseWhole(args.value("trip"), number))
         return UsageError("--trip takes the trip number");
-    if (!ReadTripOptions(args, false, trip, exitCode))
+    if (!ReadTripOptions(args, trip, exitCode))
         return exitCode;
     CliPrompts prompts;
     AnswerEntryDialog(prompts, args, trip);
     MemorySettings settings;
     CSession session(prompts, settings);
-    if (!OpenRecord(session, args, true, exitCode))
+    if (!OpenRecord(session, args, exitCode))
         return exitCode;
     const int position = session.document().findTripNumber(static_cast<int32_t>(number));
     if (position < 0)
         return InputFailure("The record has no trip " + std::to_string(number) + ".");
     if (!session.edit().modifyTrip(position))
-        return InputFailure(prompts.lastShown("Trip " + std::to_string(number) + " was not changed."));
+        return InputFailure(
+            prompts.lastShown("Trip " + std::to_string(number) + " was not changed."));
     return SaveRecord(session, prompts, args.positional()[0]);
 }
 
-int CmdDeleteTrip(int argc, char **argv)
+int CmdDeleteTrip(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
     uint32_t number = 0;
     if (!ParseWhole(args.value("trip"), number))
         return UsageError("--trip takes the trip number");
@@ -220,7 +199,7 @@ int CmdDeleteTrip(int argc, char **argv)
     MemorySettings settings;
     CSession session(prompts, settings);
     int exitCode = ExitOk;
-    if (!OpenRecord(session, args, false, exitCode))
+    if (!OpenRecord(session, args, exitCode))
         return exitCode;
     const int position = session.document().findTripNumber(static_cast<int32_t>(number));
     if (position < 0 || !session.edit().deleteTrip(position))
@@ -228,16 +207,9 @@ int CmdDeleteTrip(int argc, char **argv)
     return SaveRecord(session, prompts, args.positional()[0]);
 }
 
-int CmdSetRate(int argc, char **argv)
+int CmdSetRate(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one tax-rate file");
     const std::string abbreviation = args.value("jurisdiction");
-    if (abbreviation.empty())
-        return UsageError("missing --jurisdiction AB");
     TenThousandths diesel, gasoline;
     if (args.has("diesel") && !ParseAmount(args.value("diesel"), diesel))
         return UsageError("--diesel takes a rate with at most four decimals");

@@ -20,14 +20,6 @@ namespace {
 // False with the exit code in `exitCode` after printing why.
 bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings, int &exitCode)
 {
-    if (args.positional().size() != 1) {
-        exitCode = UsageError("expected exactly one record file");
-        return false;
-    }
-    if (args.value("rates").empty()) {
-        exitCode = UsageError("missing --rates T.itx");
-        return false;
-    }
     FilingOptions options;
     std::string error;
     if (!ParseFilingOptions(args, options, error)) {
@@ -49,13 +41,8 @@ void PrintLine(const std::string &label, const std::string &value)
 
 } // namespace
 
-int CmdLate(int argc, char **argv)
+int CmdLate(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (!args.has("filed"))
-        return UsageError("missing --filed YYYY-MM-DD");
     CliPrompts prompts;
     MemorySettings settings;
     CSession session(prompts, settings);
@@ -83,13 +70,8 @@ int CmdLate(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdExportSummary(int argc, char **argv)
+int CmdExportSummary(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"whole-units"}))
-        return UsageError(args.error());
-    if (args.value("out").empty())
-        return UsageError("missing --out S.csv");
     CliPrompts prompts;
     MemorySettings settings;
     // Whole gallons or litres, as most filing portals expect, when asked for.

@@ -53,6 +53,9 @@ CFilingDateDlg::CFilingDateDlg(UserPrompts &prompts, const FilingDialogData &dat
     penalty_ = new QLineEdit(this);
     penalty_->setObjectName("penalty");
     penalty_->setPlaceholderText(tr("50.00 or 10% of the net tax"));
+    // Wide enough for the whole hint.
+    penalty_->setMinimumWidth(
+        penalty_->fontMetrics().horizontalAdvance(penalty_->placeholderText()) + 24);
 
     auto *dueRow = new QHBoxLayout;
     dueRow->addWidget(due_, 1);

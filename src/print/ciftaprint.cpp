@@ -109,7 +109,7 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
         break;
     case ViewMode::Check:
         SetUpListingPage(painter, info, state_);
-        PrintCheckListing(painter, info, state_, printout_.findings);
+        PrintCheckListing(painter, info, state_, *printout_.doc, printout_.findings);
         break;
     case ViewMode::Vehicles:
         SetUpListingPage(painter, info, state_);
@@ -145,8 +145,10 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();
-    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(),
-                                        kTextInkMargin * state_.setup.scaleY);
+    const double margin = kTextInkMargin * state_.setup.scaleY;
+    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(), margin);
+    for (FormDrawnText &text : TextsOverlappingTexts(canvas.drawnTexts(), margin))
+        lastCrossed_.push_back(std::move(text));
 }
 
 void CIftaPrint::OnEndPrinting() {}

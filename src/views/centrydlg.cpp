@@ -106,6 +106,17 @@ void CEntryDlg::buildControls()
     date_->setDate(QDate::currentDate());
     date_->installEventFilter(this);
 
+    // The rest is made in the order the Tab key visits it.
+    createStateControls();
+    createFigureControls();
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layOutControls(grid, help, buttons);
+    connectControls(help, buttons);
+}
+
+void CEntryDlg::createStateControls()
+{
     state_ = new QComboBox(this);
     state_->setObjectName(QStringLiteral("state"));
     state_->setEditable(true);
@@ -122,7 +133,10 @@ void CEntryDlg::buildControls()
     stateName_->setFocusPolicy(Qt::NoFocus);
     stateName_->setMinimumWidth(
         stateName_->fontMetrics().horizontalAdvance(QStringLiteral("Prince Edward Island")) + 8);
+}
 
+void CEntryDlg::createFigureControls()
+{
     distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
     distance_->setObjectName(QStringLiteral("distance"));
     fuel_ = new CUnitEdit(QLatin1Char('L'), QLatin1Char('G'), true, this);
@@ -153,10 +167,10 @@ void CEntryDlg::buildControls()
     unit_->setValidator(new UnitNumberValidator(unit_));
     unit_->setMaximumWidth(unit_->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('W'))));
     unit_->setToolTip(QStringLiteral("The truck's unit number (no commas)"));
+}
 
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-
+void CEntryDlg::layOutControls(QGridLayout *grid, QPushButton *help, QDialogButtonBox *buttons)
+{
     grid->addWidget(new QLabel(QStringLiteral("Date:"), this), 0, 0);
     grid->addWidget(date_, 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
@@ -191,7 +205,10 @@ void CEntryDlg::buildControls()
     grid->addLayout(fuelUnits, 0, 4, 2, 1);
     grid->addWidget(help, 4, 4, Qt::AlignRight);
     grid->addWidget(buttons, 5, 3, 1, 2, Qt::AlignRight);
+}
 
+void CEntryDlg::connectControls(QPushButton *help, QDialogButtonBox *buttons)
+{
     connect(buttons, &QDialogButtonBox::accepted, this, &CEntryDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEntryDlg::reject);
     connect(help, &QPushButton::clicked, this, [this] { prompts_.showHelp(kAddNewHelpContext); });

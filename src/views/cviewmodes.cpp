@@ -1,10 +1,10 @@
 #include "views/cviewmodes.h"
 
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/ctaxinfodlg.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
-#include "dialogs/cdownloaddlg.h"
-#include "dialogs/ctaxinfodlg.h"
 #include "ui/userprompts.h"
 #include "views/ciftaview.h"
 #include "views/codometerchart.h"

@@ -15,6 +15,7 @@
 #include "records/ciftadoc.h"
 #include "session/crecordsession.h"
 #include "ui/commandids.h"
+#include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
 #include <QFile>
@@ -203,8 +204,8 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
     });
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
     const auto selectTrip = [this](int32_t trip) {
-        view->selectRow(view->entryList().rowOfEntry(
-            static_cast<size_t>(doc().findTripNumber(trip))));
+        view->selectRow(
+            view->entryList().rowOfEntry(static_cast<size_t>(doc().findTripNumber(trip))));
     };
     selectTrip(2);
     prompts.entries.push_back([](EntryDialogData &d) {
@@ -232,8 +233,8 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
 
     const std::string table = rates.toStdString();
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction",
-              "ON", "--distance", "123", "--fuel", "45.5"},
+             {"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction", "ON",
+              "--distance", "123", "--fuel", "45.5"},
              {"modify-trip", command, "--rates", table, "--trip", "2", "--jurisdiction", "QC",
               "--distance", "300"},
              {"delete-trip", command, "--trip", "3"},
@@ -249,12 +250,11 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
 
     // A trip the record does not have and a value the dialog would refuse are errors.
     EXPECT_EQ(cli({"delete-trip", command, "--trip", "99"}).exitCode, 1);
-    EXPECT_EQ(cli({"add-trip", command, "--rates", table, "--date", "2026/04/15",
-                   "--jurisdiction", "ON", "--distance", "12", "--fuel", "1.234"})
+    EXPECT_EQ(cli({"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction",
+                   "ON", "--distance", "12", "--fuel", "1.234"})
                   .exitCode,
               2);
-    EXPECT_EQ(cli({"set-rate", commandRates, "--jurisdiction", "ZZ", "--diesel", "1"}).exitCode,
-              1);
+    EXPECT_EQ(cli({"set-rate", commandRates, "--jurisdiction", "ZZ", "--diesel", "1"}).exitCode, 1);
 }
 
 } // namespace

@@ -22,11 +22,11 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
+#include "session/ceditsession.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
-#include "session/ceditsession.h"
 #include "views/ctaxratedlg.h"
 
 #include <QAction>
@@ -271,7 +271,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     prompts.companies.push_back(AcceptCompany(company));
     prompts.openNames.push_back(csv.toStdString());
     prompts.imports.push_back([this, csv](ImportDialogData &data) {
-        CImportDlg dialog(prompts, data);
+        CImportDlg dialog(prompts, data, app->settings());
         Click(dialog, "selectFile");
         EXPECT_EQ(Text(dialog, "filePath"), csv);
         Click(dialog, "help");

@@ -111,7 +111,7 @@ TEST_F(PrintCommandsTest, OtherProvinceAndUsCarrierPrintTheEnglishForms)
     ASSERT_EQ(Print({kSample + "/sample-us.irc", "--rates", kSample + "/ifta-us.itx", "--what",
                      "report", "--pdf", miles}),
               0);
-    EXPECT_NE(PdfText(miles).find("Miles per gallon(MPG)"), std::string::npos);
+    EXPECT_NE(PdfText(miles).find("Miles per gallon (MPG)"), std::string::npos);
     EXPECT_NE(PdfInfo(miles).find("612 x 792"), std::string::npos);
 }
 

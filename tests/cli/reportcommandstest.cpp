@@ -3,9 +3,9 @@
 
 #include "formats/recordfile.h"
 #include "formats/taxfile.h"
-#include "session/ctaxsession.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/ctaxsession.h"
 
 #include "cli/clirun.h"
 

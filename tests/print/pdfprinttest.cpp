@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -86,7 +85,7 @@ TEST_F(PdfPrint, EnglishKilometreForm)
     const QString text = PdfText(Path("km.pdf"));
     ExpectContains(text, {"IFTA Quarterly Fuel Use Tax Report", "3Q2005-Page 1",
                           "Total IFTA kilometers", "Kilometers per litre", "(C ÷ D)", "(K – L)",
-                          "Juristdiction", "State 2", "Transport Boréal inc.", "2190", "-3.21"});
+                          "Jurisdiction", "State 2", "Transport Boréal inc.", "2190", "-3.21"});
     EXPECT_FALSE(text.contains("MPG"));
 }
 
@@ -95,7 +94,7 @@ TEST_F(PdfPrint, EnglishMileForm)
     PrintFixture f = MakeReportDoc(3, "US", "QC");
     ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("miles.pdf"), state));
     ExpectContains(PdfText(Path("miles.pdf")),
-                   {"Total IFTA miles", "Miles per gallon(MPG)", "Total fuel consumed (Gallons)",
+                   {"Total IFTA miles", "Miles per gallon (MPG)", "Total fuel consumed (Gallons)",
                     "(I ÷ J)", "State 1"});
 }
 
@@ -186,16 +185,19 @@ TEST_F(PdfPrint, NothingLeavesThePrintablePage)
     }
 }
 
-// Every text of the return forms stays inside its box: no frame line strikes through a
-// text or is crossed by one running past it, on Letter and A4, portrait and landscape,
-// as the texts and lines go into the PDF.
+// Every text of the three return forms stays inside its box: no frame line strikes
+// through a text or is crossed by one running past it, and no text prints over another
+// (a box's letter over its title), on Letter and A4, portrait and landscape, as the texts
+// and lines go into the PDF.
 TEST_F(PdfPrint, FormTextsStayInsideTheirFrames)
 {
-    for (const std::string province : {"QC", "ON"}) {
-        PrintFixture f = MakeReportDoc(20, "Canada", province);
+    const std::pair<const char *, const char *> carriers[] = {
+        {"Canada", "QC"}, {"Canada", "ON"}, {"US", "IA"}};
+    for (const auto &[country, province] : carriers) {
+        PrintFixture f = MakeReportDoc(20, country, province);
         for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
             for (const bool landscape : {false, true}) {
-                SCOPED_TRACE(province + (size == QPageSize::A4 ? " A4" : " Letter") +
+                SCOPED_TRACE(std::string(province) + (size == QPageSize::A4 ? " A4" : " Letter") +
                              (landscape ? " landscape" : " portrait"));
                 QPrinter printer(QPrinter::HighResolution);
                 PdfOptions options;
@@ -417,16 +419,16 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
     ScriptedDialogs &script = *dialogs;
     CPrintCommands commands(std::move(dialogs));
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 0);
-    EXPECT_EQ(settings.value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_EQ(pages, 2);
     EXPECT_EQ(documentSettings, commands.printerSettings());
     ExpectContains(PdfText(Path("out.pdf.preview.pdf")), {"Québec"});
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 2);
 }
 
@@ -475,9 +477,9 @@ TEST_F(PdfPrint, CommandsShareTheApplicationsPrinterObject)
     // ... and a preview starts from whatever that printer holds now.
     appPrinter.setPageOrientation(QPageLayout::Portrait);
     PrintFixture f = MakeReportDoc(3, "US", "IA");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_FALSE(documentSettings.isLandscape());
 }
 

@@ -229,8 +229,9 @@ TEST(EditSession, ChangesAreToldOnceWithWhatChanged)
         EXPECT_GT(c.revision, lastRevision);
         lastRevision = c.revision;
     });
-    rig.doc.rates().observers().add(
-        [&](const DocChange &c) { told.push_back(std::string(name(c.what)) + "@" + std::to_string(c.first)); });
+    rig.doc.rates().observers().add([&](const DocChange &c) {
+        told.push_back(std::string(name(c.what)) + "@" + std::to_string(c.first));
+    });
     rig.answerEntry("QC", 10);
     rig.edit.addTrip();
     rig.answerEntry("ON", 10);

@@ -11,11 +11,12 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
-#include "views/cviewmodes.h"
 #include "views/creportlistctrl.h"
 #include "views/ctaxlistctrl.h"
+#include "views/cviewmodes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -68,6 +69,8 @@ protected:
         return CTaxSession::ReadTaxFileInto(file, doc.rates()).ok();
     }
 
+    // The application object comes before the view that is a member here.
+    int guiApp_ = (GuiApp(), 0);
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     MemorySettings settings;
@@ -75,7 +78,8 @@ protected:
     CIftaDoc &doc = session.document();
     const TaxRateTable &table = doc.taxTable();
     RecordingEvents events;
-    CIftaView view{session, prompts};
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
     CTaxListCtrl &list = modes.taxList();
 };

@@ -12,10 +12,11 @@
 #include "app/cmainframe.h"
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
+#include "session/ceditsession.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
-#include "session/ceditsession.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
@@ -73,12 +74,15 @@ protected:
         prompts.taxRate = nullptr;
     }
 
+    // Made first: the view below is a widget.
+    QApplication &app = GuiApp();
     ScriptedPrompts prompts;
     MemorySettings settings;
     CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
     const TaxRateTable &table = doc.taxTable();
-    CIftaView view{session, prompts};
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
 };
 

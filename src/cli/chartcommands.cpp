@@ -33,6 +33,6 @@ int CmdParseChart(const CliArgs &args)
     TaxRateTable rateSlots = rates.table();
     if (ParseChart(chart, country, rateSlots, period, &report) == kNotAChart)
         return InputFailure(kNotARateChart);
-    NoteUnmatched(report);
+    NoteUnmatched(report.unmatchedNames);
     return WriteTable(args.value("out"), rateSlots, period);
 }

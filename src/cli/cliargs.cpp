@@ -102,5 +102,5 @@ int ReadRatesAndRecord(const CliArgs &args, LoadedTaxTable &rates, CIftaDoc &doc
 
 FuelRounding RoundingOption(const CliArgs &args)
 {
-    return args.has("whole-units") ? FuelRounding::WholeUnits : FuelRounding::Cents;
+    return args.has("whole-units") ? FuelRounding::WholeUnits : FuelRounding::Hundredths;
 }

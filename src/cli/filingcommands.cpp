@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "cli/filingoptions.h"
 
-#include "filing/money.h"
 #include "formats/recordfile.h"
+#include "numbers/decimaltext.h"
 #include "platform/cp1252.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
@@ -61,12 +61,12 @@ int CmdLate(const CliArgs &args)
     for (const LateReturnRow &row : late.rows) {
         const std::string abbreviation =
             TaxRateTable::isValidSlot(row.slot) ? table[row.slot].abbreviation : std::string();
-        std::cout << Cp1252ToUtf8(abbreviation) << '\t' << FormatCents(row.tax) << '\t'
-                  << FormatCents(row.interest) << '\n';
+        std::cout << Cp1252ToUtf8(abbreviation) << '\t' << FormatFixed(row.tax) << '\t'
+                  << FormatFixed(row.interest) << '\n';
     }
-    PrintLine("Interest total", FormatCents(late.interestTotal));
-    PrintLine("Penalty", FormatCents(late.penalty));
-    PrintLine("Total due", FormatCents(late.totalDue));
+    PrintLine("Interest total", FormatFixed(late.interestTotal));
+    PrintLine("Penalty", FormatFixed(late.penalty));
+    PrintLine("Total due", FormatFixed(late.totalDue));
     return ExitOk;
 }
 

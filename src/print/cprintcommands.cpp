@@ -114,5 +114,5 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
 
 Printout CPrintCommands::prepare(const CIftaDoc &doc, ViewMode mode) const
 {
-    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Cents, filing_);
+    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Hundredths, filing_);
 }

@@ -1,6 +1,7 @@
 #include "views/centrydlg.h"
 
 #include "dialogs/dialogvalidation.h"
+#include "numbers/civildate.h"
 #include "platform/cp1252.h"
 #include "records/builtinjurisdictions.h"
 #include "records/taxlist.h"
@@ -73,6 +74,27 @@ std::string toBytes(const QString &text)
 
 const char *const kPositiveInteger = "Please enter a positive integer.";
 const char *const kNumber = "Please enter a number.";
+const char *const kChooseDate = "Please choose the date of the trip.";
+
+// The picker's "no date": the day before the date range, shown blank. A line whose
+// stored text is no date opens so, never silently as today.
+QDate NoDate()
+{
+    return QDate(kFirstYear, 1, 1).addDays(-1);
+}
+
+// Shows a stored trip date as it is; a new line without one starts at today.
+void ShowStoredDate(QDateEdit *picker, const std::string &text, bool add)
+{
+    CivilDate date;
+    if (ParseTripDate(text, date))
+        picker->setDate(QDate(date.year, date.month, date.day));
+    else if (add && text.empty())
+        picker->setDate(QDate::currentDate());
+    else
+        picker->setDate(NoDate());
+}
+
 // A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
 const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
 
@@ -102,7 +124,8 @@ void CEntryDlg::buildControls()
     date_->setObjectName(QStringLiteral("date"));
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    date_->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
+    date_->setDateRange(NoDate(), QDate(kLastYear, 12, 31));
+    date_->setSpecialValueText(QStringLiteral(" ")); // NoDate() shows blank
     date_->setDate(QDate::currentDate());
     date_->installEventFilter(this);
 
@@ -253,9 +276,7 @@ void CEntryDlg::transferToControls()
     useOdometer_->setChecked(data_.useOdometer != 0);
     odometerIn_->setEnabled(data_.useOdometer != 0);
     odometerOut_->setEnabled(data_.useOdometer != 0);
-    EntryDate d;
-    if (ParseEntryDate(e.date, d) && QDate(d.year, d.month, d.day).isValid())
-        date_->setDate(QDate(d.year, d.month, d.day));
+    ShowStoredDate(date_, e.date, data_.add);
 }
 
 void CEntryDlg::fillJurisdictions()
@@ -397,6 +418,10 @@ bool CEntryDlg::transferFromControls()
     // Odometer readings are kept as signed 32-bit numbers in the record.
     const uint32_t odometerMax = INT32_MAX;
     uint32_t distance = 0, in = 0, out = 0;
+    if (date_->date() == NoDate() && data_.entry.date.empty()) {
+        refuse(date_, nullptr, kChooseDate);
+        return false;
+    }
     Hundredths fuel;
     if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
         refuse(distance_, "Distance", kPositiveInteger);
@@ -423,8 +448,10 @@ bool CEntryDlg::transferFromControls()
     e.fuel = fuel;
     e.odometerIn = static_cast<int32_t>(in);
     e.odometerOut = static_cast<int32_t>(out);
+    // A picker left on "no date" keeps the text the line came with.
     const QDate d = date_->date();
-    e.date = FormatEntryDate(d.year(), d.month(), d.day());
+    if (d != NoDate())
+        e.date = FormatTripDate(CivilDate{d.year(), d.month(), d.day()});
     e.distanceInMiles = miles_->isChecked() ? 1 : 0;
     e.fuelInGallons = litres_->isChecked() ? 0 : 1;
     data_.useOdometer = useOdometer_->isChecked() ? 1 : 0;

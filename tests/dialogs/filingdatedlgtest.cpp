@@ -61,7 +61,7 @@ TEST(FilingDateDlg, DatesAndAHandSetPenaltyComeBackOnOk)
     EXPECT_EQ(dlg.data().choices.due, (CivilDate{2026, 11, 4}));
     EXPECT_EQ(dlg.data().choices.filed, (CivilDate{2026, 12, 9}));
     EXPECT_TRUE(dlg.data().choices.penaltySet);
-    EXPECT_EQ(dlg.data().choices.penalty, 2550);
+    EXPECT_EQ(dlg.data().choices.penalty, Hundredths{2550});
 }
 
 } // namespace

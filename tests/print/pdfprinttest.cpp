@@ -119,11 +119,16 @@ LateReturn ThreeRowLateReturn()
 {
     LateReturn late;
     late.monthsLate = 4;
-    late.rows = {{0, 1234, 56}, {1, -500, 0}, {2, 99999, 3125}};
-    late.taxTotal = 100733;
-    late.interestTotal = 3181;
-    late.penalty = 10073;
-    late.totalDue = 113987;
+    const auto row = [](int32_t slot, int64_t tax, int64_t interest) {
+        return LateReturnRow{slot, Hundredths{tax}, Hundredths{interest},
+                             Hundredths{tax + interest}};
+    };
+    late.rows = {row(0, 1234, 56), row(1, -500, 0), row(2, 99999, 3125)};
+    late.taxTotal = Hundredths{100733};
+    late.interestTotal = Hundredths{3181};
+    late.taxAndInterest = Hundredths{100733 + 3181};
+    late.penalty = Hundredths{10073};
+    late.totalDue = Hundredths{113987};
     return late;
 }
 

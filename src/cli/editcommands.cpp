@@ -7,6 +7,7 @@
 #include "cli/cliprompts.h"
 #include "cli/commands.h"
 
+#include "numbers/civildate.h"
 #include "numbers/decimaltext.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
@@ -45,17 +46,6 @@ bool ParseAmount(const std::string &text, FixedDecimal<D> &value)
     return true;
 }
 
-// "YYYY/MM/DD", as the entry dialog's picker gives a date.
-bool IsPickerDate(const std::string &text)
-{
-    if (text.size() != 10 || text[4] != '/' || text[7] != '/')
-        return false;
-    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
-}
-
 // The trip fields given as options, checked before anything is read. Unset fields keep
 // what the dialog was opened with.
 struct TripOptions {
@@ -74,8 +64,9 @@ bool ReadTripOptions(const CliArgs &args, TripOptions &trip, int &exitCode)
     trip.hasDistance = args.has("distance");
     trip.hasFuel = args.has("fuel");
     std::string refused;
-    if (!trip.date.empty() && !IsPickerDate(trip.date))
-        refused = "--date takes YYYY/MM/DD";
+    CivilDate day;
+    if (!trip.date.empty() && !ParseTripDate(trip.date, day))
+        refused = "--date takes a real day as YYYY/MM/DD";
     else if (trip.hasDistance && !ParseWhole(args.value("distance"), trip.distance))
         refused = "--distance takes a whole number";
     else if (trip.hasFuel && !ParseAmount(args.value("fuel"), trip.fuel))

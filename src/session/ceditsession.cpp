@@ -1,5 +1,6 @@
 #include "session/ceditsession.h"
 
+#include "numbers/civildate.h"
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
 #include "records/taxlist.h"
@@ -7,19 +8,16 @@
 #include "session/programstate.h"
 #include "session/sessionprompts.h"
 
-#include <cstdio>
-
 namespace {
 
 // The first day of a quarter ("2026/04/01" for 2026 Q2), as the entry dialog's picker
-// takes it; empty for a year the picker refuses (outside 2000..2099) or no quarter.
+// takes it; empty for a year outside the date range or no quarter.
 std::string QuarterFirstDay(int year, int quarter)
 {
-    if (year < 2000 || year > 2099 || quarter < 1 || quarter > 4)
+    const CivilDate first{year, (quarter - 1) * 3 + 1, 1};
+    if (quarter < 1 || quarter > 4 || !first.isValid())
         return {};
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02d/01", year, (quarter - 1) * 3 + 1);
-    return text;
+    return FormatTripDate(first);
 }
 
 } // namespace

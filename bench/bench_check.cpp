@@ -16,8 +16,9 @@ constexpr int kUsedSlots = 60;
 
 void FillTable(LoadedTaxTable &rates)
 {
+    TaxRateTable table;
     for (int slot = 0; slot < kUsedSlots; ++slot) {
-        TaxRate &rate = rates.table()[slot];
+        TaxRate &rate = table[slot];
         rate.slot = slot;
         rate.name = "Jurisdiction " + std::to_string(slot);
         rate.abbreviation = {static_cast<char>('A' + slot / 26),
@@ -25,6 +26,7 @@ void FillTable(LoadedTaxTable &rates)
         rate.dieselRate = TenThousandths{1000 + slot * 10};
         rate.gasolineRate = TenThousandths{900 + slot * 10};
     }
+    rates.replaceFromFile(table);
     rates.setPeriod(TaxPeriod{2026, 2, "Canada"});
 }
 

@@ -54,6 +54,8 @@ public:
     Answer askYesNoCancel(const std::string &) override { return Answer::Cancel; }
     std::string openFileName(const std::string &) override { return {}; }
     std::string saveFileName(const std::string &, const std::string &) override { return {}; }
+    bool editEntry(EntryDialogData &) override { return false; }
+    bool editTaxRate(TaxRate &, bool) override { return false; }
     CompanyResult editCompany(CompanyDialogData &, CProfileStore *) override
     {
         return CompanyResult::Cancel;
@@ -69,7 +71,7 @@ public:
 void BM_ImportByHeading(benchmark::State &state)
 {
     static LoadedTaxTable rates;
-    rates.table() = ImportTable();
+    rates.replaceFromFile(ImportTable());
     static const std::string path = WriteExport(static_cast<size_t>(state.range(0)));
     QuietPrompts prompts;
     HeadingImportRequest request;

@@ -51,7 +51,7 @@ void FillEntries(CIftaDoc &doc, size_t count)
 void BM_ListReport(benchmark::State &state, const char *country)
 {
     static LoadedTaxTable rates;
-    rates.table() = BenchTable();
+    rates.replaceFromFile(BenchTable());
     CIftaDoc doc(&rates);
     CompanyInfo company = doc.company();
     company.country = country;

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ImportOptions options = choice & 511;
 
     LoadedTaxTable rates;
-    rates.table() = fuzzinput::SampleTable();
+    rates.replaceFromFile(fuzzinput::SampleTable());
     CIftaDoc doc(&rates);
     CompanyInfo company = doc.company();
     company.diesel = (choice & 512) ? 0 : 1;

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The import's next steps: surcharge lines, then the record file is written.
     InsertSurchargeLines(import.lines, fuzzinput::SampleTable(), true);
     LoadedTaxTable rates;
-    rates.table() = fuzzinput::SampleTable();
+    rates.replaceFromFile(fuzzinput::SampleTable());
     CIftaDoc doc(&rates);
     doc.replaceEntries(std::move(import.lines));
     BuildRecordBytes(doc);

@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     LoadedTaxTable rates;
-    rates.table() = fuzzinput::SampleTable();
+    rates.replaceFromFile(fuzzinput::SampleTable());
     const TaxRateTable &table = rates.table();
     CIftaDoc doc(&rates);
     const std::string bytes(reinterpret_cast<const char *>(data), size);

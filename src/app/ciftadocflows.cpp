@@ -147,15 +147,3 @@ void CIftaDocFlows::taxRatesSaved(const std::string &path)
     view_->SetStatusText(1, FromPath(path));
     view_->UpdateInfoBar();
 }
-
-void CIftaDocFlows::showEntryList()
-{
-    if (view_)
-        view_->ShowList();
-}
-
-void CIftaDocFlows::showTaxRates()
-{
-    if (view_)
-        view_->ShowTaxRates();
-}

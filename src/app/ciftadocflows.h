@@ -64,8 +64,6 @@ private:
     void taxTableReloaded() override;
     void taxRatesLoaded(const std::string &path) override;
     void taxRatesSaved(const std::string &path) override;
-    void showEntryList() override;
-    void showTaxRates() override;
 
     CSession &session_;
     CIftaView *view_ = nullptr;

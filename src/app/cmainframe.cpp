@@ -5,6 +5,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/clockindicators.h"
+#include "platform/cp1252.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
@@ -269,6 +270,7 @@ void CMainFrame::updateActions()
             }
         }
         a->setEnabled(enabled);
+        nameStep(id, a);
         if (checkRule) {
             a->setCheckable(true);
             a->setChecked(checked);
@@ -276,6 +278,20 @@ void CMainFrame::updateActions()
             a->setChecked(false);
         }
     }
+}
+
+void CMainFrame::nameStep(int id, QAction *action)
+{
+    // Undo and Redo name the step they take back or do again: "Undo Delete Trip 12".
+    const char *verb = id == ID_EDIT_UNDO ? "&Undo" : id == ID_EDIT_REDO ? "&Redo" : nullptr;
+    if (!verb)
+        return;
+    const std::string step = view_->hasCommand(id) ? view_->commandLabel(id) : std::string();
+    QString text = QString::fromLatin1(verb);
+    if (!step.empty())
+        text += QLatin1Char(' ') + QString::fromStdString(Cp1252ToUtf8(step));
+    text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+    action->setText(text);
 }
 
 void CMainFrame::UpdateInfoBar()

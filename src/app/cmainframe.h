@@ -42,6 +42,8 @@ public:
     bool OnCommand(int id);
     // Enabled and checked states of every action from the command tables.
     void updateActions();
+    // The text of Undo or Redo with the step it would take (other actions stay as built).
+    void nameStep(int id, QAction *action);
 
     // Rewrites both texts of the information bar from the document ("%dQ%d for %s").
     void UpdateInfoBar();

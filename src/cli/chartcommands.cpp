@@ -30,11 +30,12 @@ int CmdParseChart(const CliArgs &args)
         return InputFailure(chartRead.message);
 
     ChartParseReport report;
-    const int parsed = ParseChart(chart, country, rates.table(), period, &report);
+    TaxRateTable rateSlots = rates.table();
+    const int parsed = ParseChart(chart, country, rateSlots, period, &report);
     if (parsed == kNotAChart)
         return InputFailure(kNotARateChart);
     if (parsed == kChartRateOutside)
         return InputFailure(report.refusal);
-    NoteUnmatched(report);
-    return WriteTable(args.value("out"), rates.table(), period);
+    NoteUnmatched(report.unmatchedNames);
+    return WriteTable(args.value("out"), rateSlots, period);
 }

@@ -16,9 +16,9 @@ bool TakeCountry(const CliArgs &args, std::string &country, int &exitCode)
     return true;
 }
 
-void NoteUnmatched(const ChartParseReport &report)
+void NoteUnmatched(const std::vector<std::string> &unmatchedNames)
 {
-    for (const std::string &name : report.unmatchedNames)
+    for (const std::string &name : unmatchedNames)
         std::cerr << "tollmark-cli: not in the tax-rate table, passed over: " << Cp1252ToUtf8(name)
                   << '\n';
 }

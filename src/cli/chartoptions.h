@@ -5,6 +5,7 @@
 #include "records/taxratetable.h"
 
 #include <string>
+#include <vector>
 
 class CliArgs;
 
@@ -17,7 +18,7 @@ bool TakeCountry(const CliArgs &args, std::string &country, int &exitCode);
 
 // Chart names that found no slot are worth a look (a table that lacks a jurisdiction, a
 // renamed one); they do not make the command fail.
-void NoteUnmatched(const ChartParseReport &report);
+void NoteUnmatched(const std::vector<std::string> &unmatchedNames);
 
 // Writes the table to `out`: the exit code.
 int WriteTable(const std::string &out, const TaxRateTable &table, const TaxPeriod &period);

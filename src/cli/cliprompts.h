@@ -2,6 +2,7 @@
 
 #include "session/sessionprompts.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ public:
     {
         return CompanyResult::Ok;
     }
+    // The entry and tax-rate dialogs answer with the subcommand's options (`entryEdit`,
+    // `rateEdit`), and are cancelled when it gives none.
+    bool editEntry(EntryDialogData &data) override { return entryEdit ? entryEdit(data) : false; }
+    bool editTaxRate(TaxRate &rate, bool newRate) override
+    {
+        return rateEdit ? rateEdit(rate, newRate) : false;
+    }
     bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
     bool chooseImport(ImportDialogData &) override { return false; }
     bool runMerge(CIftaDoc &doc) override;
@@ -45,4 +53,6 @@ public:
     bool unitsFromNames = false; // "Use file names as unit numbers"
     bool mergeRefused = false;
     std::vector<std::string> shown;
+    std::function<bool(EntryDialogData &)> entryEdit;
+    std::function<bool(TaxRate &, bool)> rateEdit;
 };

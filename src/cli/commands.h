@@ -14,6 +14,12 @@ int CmdEntries(const CliArgs &args);
 int CmdRates(const CliArgs &args);
 int CmdUpdateRates(const CliArgs &args);
 
+// Editing, over the session functions of the window's Edit commands.
+int CmdAddTrip(const CliArgs &args);
+int CmdModifyTrip(const CliArgs &args);
+int CmdDeleteTrip(const CliArgs &args);
+int CmdSetRate(const CliArgs &args);
+
 // Report, CSV import and merging.
 int CmdReport(const CliArgs &args);
 int CmdImport(const CliArgs &args);

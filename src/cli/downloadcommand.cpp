@@ -8,6 +8,7 @@
 
 #include "net/chartfetcher.h"
 #include "records/loadedtaxtable.h"
+#include "session/chartdownload.h"
 #include "session/ctaxsession.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,6 @@ int CmdDownload(const CliArgs &args)
     const Result read = ReadRates(args.value("rates"), rates);
     if (!read)
         return InputFailure(read.message);
-    TaxPeriod period = rates.period();
 
     // The fetch waits in a local event loop, which needs the application object; its
     // arguments outlive it in this scope.
@@ -59,12 +59,12 @@ int CmdDownload(const CliArgs &args)
 
     const std::string base = args.value("base", ChartFetcher::kDefaultBase);
     ChartFetcher fetcher;
-    ChartParseReport report;
-    if (fetcher.DownloadChart(ChartFetcher::ChartAddress(base, quarter, year), country,
-                              rates.table(), period, &report) < 0) {
-        std::cerr << fetcher.errorMessage() << '\n';
+    const ChartDownload download =
+        DownloadChartInto(fetcher, ChartFetcher::ChartAddress(base, quarter, year), country, rates);
+    if (!download.result) {
+        std::cerr << download.result.message << '\n';
         return InputFailure(kDownloadFail);
     }
-    NoteUnmatched(report);
-    return WriteTable(args.value("out"), rates.table(), period);
+    NoteUnmatched(download.unmatchedNames);
+    return WriteTable(args.value("out"), rates.table(), rates.period());
 }

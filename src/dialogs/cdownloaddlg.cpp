@@ -6,6 +6,7 @@
 #include "dialogs/dialogvalidation.h"
 #include "net/chartfetcher.h"
 #include "records/ciftadoc.h"
+#include "session/chartdownload.h"
 #include "ui/userprompts.h"
 
 #include <QComboBox>
@@ -111,20 +112,25 @@ void CDownloadDlg::OnDownload()
     if (!transferFromControls())
         return;
     progress_->setValue(0);
-    ChartFetcher fetcher;
-    fetcher.setProgress([this](int value) {
+    const auto showProgress = [this](int value) {
         if (value >= progress_->minimum() && value <= progress_->maximum())
             progress_->setValue(value);
-    });
+    };
+    ChartFetcher fetcher;
+    fetcher.setProgress(showProgress);
+    // The session's download fills the table and its period; the dialog only shows it.
     const std::string address = ChartAddress(baseAddress_, data_.quarter, data_.year);
-    TaxPeriod period = doc_.tablePeriod();
-    const int fetched = fetcher.DownloadChart(address, data_.country, doc_.taxTable(), period);
-    doc_.rates().setPeriod(period);
-    if (fetched < 0) {
-        prompts_.warn(fetcher.errorMessage());
+    const ChartDownload download =
+        DownloadChartInto(fetcher, address, data_.country, doc_.rates(), showProgress);
+    if (!download.result) {
+        prompts_.warn(download.result.message);
         prompts_.warn(kDownloadFail);
         return;
     }
+    // What the chart and the table did not have in common, before the closing notice.
+    const std::string mismatch = ChartMismatchMessage(download);
+    if (!mismatch.empty())
+        prompts_.inform(mismatch);
     prompts_.inform(kRatesLoaded);
     accept();
 }

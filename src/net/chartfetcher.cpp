@@ -34,26 +34,6 @@ bool EndsWithTxt(const std::string &address)
 // Whether the chart reached its last line: a chart lists the jurisdictions in
 // alphabetical order, so the table's jurisdiction whose name sorts last (WYOMING) comes
 // last. A chart cut short before it never filled that slot.
-bool ReachedTheLastJurisdiction(const TaxRateTable &table, const ChartParseReport &found)
-{
-    int last = -1;
-    std::string lastName;
-    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
-        std::string name = table[slot].name;
-        for (char &c : name)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (name.empty() || table[slot].surcharge != 0 ||
-            name.find("SURCHARGE") != std::string::npos)
-            continue;
-        if (last < 0 || name > lastName) {
-            last = slot;
-            lastName = name;
-        }
-    }
-    return last < 0 || std::find(found.filledSlots.begin(), found.filledSlots.end(), last) !=
-                           found.filledSlots.end();
-}
-
 } // namespace
 
 std::string ChartFetcher::ChartAddress(const std::string &base, int quarter, int year)
@@ -234,35 +214,8 @@ int ChartFetcher::FetchChart(const std::string &address)
     }
 }
 
-int ChartFetcher::DownloadChart(const std::string &address, const std::string &country,
-                                TaxRateTable &table, TaxPeriod &period, ChartParseReport *report)
+std::string ChartFetcher::cutShort()
 {
-    if (FetchChart(address) < 0)
-        return -1;
-    notify(50);
-    ChartParseReport found;
-    TaxRateTable filled = table;
-    TaxPeriod read = period;
-    const int parsed = ParseChart(text_, country, filled, read, &found, progress_, 50);
-    if (parsed == kNotAChart) {
-        // A page of the server (an error page, a login page) answered with 200.
-        errorMessage_ = kNotARateChart;
-        return -1;
-    }
-    if (parsed == kChartRateOutside) {
-        errorMessage_ = found.refusal;
-        return -1;
-    }
-    if (!lengthKnown_ && !ReachedTheLastJurisdiction(table, found)) {
-        // Without a length only the chart itself tells where it ends: an answer that
-        // stops before its last jurisdiction was cut short, and would leave the rest of
-        // them at last quarter's rates under the new period.
-        fail(kCutShortCode, false);
-        return -1;
-    }
-    table = filled;
-    period = read;
-    if (report)
-        *report = std::move(found);
-    return 0;
+    fail(kCutShortCode, false);
+    return errorMessage_;
 }

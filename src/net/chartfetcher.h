@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/chartparser.h"
+#include "session/chartsource.h"
 
 #include <QByteArray>
 
@@ -22,7 +23,7 @@ class QUrl;
 // code: the network error number of Qt's QNetworkReply::NetworkError, the HTTP status for
 // an HTTP error of the last address tried, kTimeoutCode for the time-out and kTooLargeCode
 // for an oversized answer. The table and period are then unchanged.
-class ChartFetcher
+class ChartFetcher : public ChartSource
 {
 public:
     // The clearinghouse's chart folder; a chart is "<base><Q>Q<YYYY>.txt".
@@ -59,24 +60,21 @@ public:
     // with an HTTP error, the same name ending in ".csv" is fetched instead (the
     // clearinghouse publishes charts under that name since 2017). 0 when a text was read,
     // -1 on failure.
-    int FetchChart(const std::string &address);
+    int FetchChart(const std::string &address) override;
 
-    // FetchChart, then ParseChart of the text into `table` and `period` in the units of
-    // `country`. 0 when the chart was read, -1 on failure: errorMessage() is then
-    // kNotARateChart when the answer was not a rate chart, the chart's refusal for a rate
-    // outside 0 to 10, and kCutShortCode's message for an answer without a length that
-    // ended before the chart's last jurisdiction (the connection closed early). The
-    // table and period are unchanged on failure.
-    int DownloadChart(const std::string &address, const std::string &country, TaxRateTable &table,
-                      TaxPeriod &period, ChartParseReport *report = nullptr);
+    // The answer of the last FetchChart said its length (Content-Length).
+    bool lengthKnown() const override { return lengthKnown_; }
+    // An answer without a length that ended before the chart's last jurisdiction: the
+    // connection was closed early, kCutShortCode's failure.
+    std::string cutShort() override;
 
     // The text read: every line of the answer followed by a single "\n".
-    const std::string &text() const { return text_; }
+    const std::string &text() const override { return text_; }
     // The address that gave the text (the ".csv" one after a fall-back).
     const std::string &fetchedAddress() const { return fetchedAddress_; }
     // "Connection to server fail (error: %d)" and, on a second line, the reason after a
     // failure, else empty.
-    const std::string &errorMessage() const { return errorMessage_; }
+    const std::string &errorMessage() const override { return errorMessage_; }
     int errorCode() const { return errorCode_; }
 
 private:

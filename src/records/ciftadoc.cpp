@@ -35,7 +35,7 @@ CIftaDoc::~CIftaDoc() = default;
 void CIftaDoc::setModified(bool modified)
 {
     modified_ = modified;
-    changed();
+    changed(DocChange::What::SavedChanged);
 }
 
 void CIftaDoc::clearForMerge()
@@ -46,7 +46,7 @@ void CIftaDoc::clearForMerge()
     lastDate_.clear();
     modified_ = false;
     undo_.clear();
-    changed();
+    changed(DocChange::What::RecordReplaced);
 }
 
 void CIftaDoc::startNew(const CompanyInfo &values)
@@ -55,6 +55,7 @@ void CIftaDoc::startNew(const CompanyInfo &values)
     lastDate_.clear();
     undo_.clear();
     applyCompanyInfo(values, true);
+    changed(DocChange::What::RecordReplaced);
 }
 
 bool CIftaDoc::isDieselAfter(const RecordHeader &header) const
@@ -95,7 +96,7 @@ void CIftaDoc::load(const RecordHeader &header, Entries lines, const std::string
     lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     modified_ = false;
     undo_.clear();
-    changed();
+    changed(DocChange::What::RecordReplaced);
 }
 
 void CIftaDoc::loadRefused()
@@ -105,7 +106,7 @@ void CIftaDoc::loadRefused()
     clearCompany();
     modified_ = false;
     undo_.clear();
-    changed();
+    changed(DocChange::What::RecordReplaced);
 }
 
 void CIftaDoc::mergeFrom(const RecordHeader &header, Entries lines, const std::string &path)
@@ -124,7 +125,7 @@ void CIftaDoc::mergeFrom(const RecordHeader &header, Entries lines, const std::s
     lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     modified_ = true;
     undo_.clear();
-    changed();
+    changed(DocChange::What::RecordReplaced);
 }
 
 void CIftaDoc::mergeRefused()
@@ -132,7 +133,7 @@ void CIftaDoc::mergeRefused()
     sourcePath_.clear();
     clearCompany();
     modified_ = false;
-    changed();
+    changed(DocChange::What::CompanyChanged);
 }
 
 void CIftaDoc::replaceEntries(Entries lines)
@@ -140,13 +141,13 @@ void CIftaDoc::replaceEntries(Entries lines)
     entries_ = std::move(lines);
     lastDate_ = entries_.empty() ? std::string() : entries_.back().date;
     undo_.clear();
-    changed();
+    changed(DocChange::What::RecordReplaced);
 }
 
 void CIftaDoc::markSaved()
 {
     modified_ = false;
-    changed();
+    changed(DocChange::What::SavedChanged);
 }
 
 void CIftaDoc::applyCompanyInfo(const CompanyInfo &values, bool withDates)
@@ -161,13 +162,13 @@ void CIftaDoc::applyCompanyInfo(const CompanyInfo &values, bool withDates)
     }
     company_.useOdometer = (values.useOdometer != 0 || values.startOdometer != 0) ? 1 : 0;
     modified_ = true;
-    changed();
+    changed(DocChange::What::CompanyChanged);
 }
 
 void CIftaDoc::setCompany(const CompanyInfo &company)
 {
     company_ = company;
-    changed();
+    changed(DocChange::What::CompanyChanged);
 }
 
 void CIftaDoc::clearCompany()
@@ -182,26 +183,26 @@ void CIftaDoc::clearCompany()
     company_.diesel = diesel;
     company_.gasoline = gasoline;
     currentOdometer_ = 0;
-    changed();
+    changed(DocChange::What::CompanyChanged);
 }
 
 void CIftaDoc::setUseOdometer(bool on)
 {
     company_.useOdometer = on ? 1 : 0;
-    changed();
+    changed(DocChange::What::CompanyChanged);
 }
 
 void CIftaDoc::takeTablePeriod()
 {
     recordPeriod_.year = tablePeriod().year;
     recordPeriod_.quarter = tablePeriod().quarter;
-    changed();
+    changed(DocChange::What::PeriodChanged);
 }
 
 void CIftaDoc::setRecordPeriod(const TaxPeriod &period)
 {
     recordPeriod_ = period;
-    changed();
+    changed(DocChange::What::PeriodChanged);
 }
 
 void CIftaDoc::updateRatesFromTable()
@@ -214,8 +215,10 @@ void CIftaDoc::updateRatesFromTable()
         entry.rate = SlotRate(rate, isDiesel());
         entry.surcharge = rate.surcharge;
     }
-    takeTablePeriod();
+    recordPeriod_.year = tablePeriod().year;
+    recordPeriod_.quarter = tablePeriod().quarter;
     modified_ = true;
+    changed(DocChange::What::LinesChanged);
 }
 
 int CIftaDoc::jurisdictionsWithOtherRates() const
@@ -243,11 +246,12 @@ TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const
 
 void CIftaDoc::addEntry(const TripEntry &entry)
 {
+    recordStep("Add", entry.tripNumber);
     entries_.push_back(entry);
     currentOdometer_ = entry.odometerOut;
     lastDate_ = entry.date;
     modified_ = true;
-    changed();
+    changed(DocChange::What::LinesAdded, entries_.size() - 1, 1);
 }
 
 std::optional<TripEntry> CIftaDoc::surchargeFollowUp(const TripEntry &added) const
@@ -266,32 +270,35 @@ std::optional<TripEntry> CIftaDoc::surchargeFollowUp(const TripEntry &added) con
 
 void CIftaDoc::addSurchargeEntry(const TripEntry &entry)
 {
+    recordStep("Add", entry.tripNumber);
     entries_.push_back(entry);
     modified_ = true;
-    changed();
+    changed(DocChange::What::LinesAdded, entries_.size() - 1, 1);
 }
 
 void CIftaDoc::modifyEntry(size_t index, const TripEntry &entry)
 {
     if (index >= entries_.size())
         return;
+    recordStep("Modify", entries_[index].tripNumber);
     entries_[index] = entry;
     currentOdometer_ = entry.odometerOut;
     lastDate_ = entry.date;
     modified_ = true;
-    changed();
+    changed(DocChange::What::LinesChanged, index, 1);
 }
 
 void CIftaDoc::deleteEntry(size_t index)
 {
     if (index >= entries_.size())
         return;
+    recordStep("Delete", entries_[index].tripNumber);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
     int32_t trip = 1;
     for (TripEntry &e : entries_)
         e.tripNumber = trip++;
     modified_ = true;
-    changed();
+    changed(DocChange::What::LinesRemoved, index, 1);
 }
 
 int CIftaDoc::findTripNumber(int32_t tripNumber) const
@@ -305,14 +312,27 @@ int CIftaDoc::findTripNumber(int32_t tripNumber) const
 
 bool CIftaDoc::undoEntries()
 {
-    const bool done = undo_.undo(entries_);
-    changed();
-    return done;
+    if (!undo_.undo(entries_))
+        return false;
+    changed(DocChange::What::LinesChanged);
+    return true;
 }
 
 bool CIftaDoc::redoEntries()
 {
-    const bool done = undo_.redo(entries_);
-    changed();
-    return done;
+    if (!undo_.redo(entries_))
+        return false;
+    changed(DocChange::What::LinesChanged);
+    return true;
+}
+
+void CIftaDoc::recordStep(const char *verb, int32_t tripNumber)
+{
+    undo_.record(std::string(verb) + " Trip " + std::to_string(tripNumber), entries_);
+}
+
+void CIftaDoc::changed(DocChange::What what, size_t first, size_t count)
+{
+    ++revision_;
+    observers_.notify(DocChange{what, first, count, revision_});
 }

@@ -2,9 +2,9 @@
 
 #include "records/companyinfo.h"
 #include "records/loadedtaxtable.h"
-#include "records/snapshotundo.h"
 #include "records/taxperiod.h"
 #include "records/tripentry.h"
+#include "records/undostack.h"
 #include "records/units.h"
 
 #include <cstdint>
@@ -16,10 +16,12 @@
 struct RecordHeader;
 
 // The record document: the trip lines of the open record file, the carrier's company
-// data, the record file's period, the odometer state for new lines and one level of undo
-// over the trip lines. It is changed only through the methods below, each of which says
-// what it does; every change raises `revision()`, so anything derived from the document
-// (the report, a list) can tell that it is stale.
+// data, the record file's period, the odometer state for new lines and the named undo
+// steps over the trip lines. It is changed only through the methods below, each of which
+// says what it does; every change raises `revision()`, so anything derived from the
+// document (the report, a list) can tell that it is stale, and tells the observers once
+// what it changed (DocChange), so that a list redraws what it must and the window picks
+// the list to show.
 //
 // The tax-rate table is program-wide and outlives documents; the document points at it.
 // A document made without one keeps a table of its own (tests, tollmark-cli).
@@ -36,7 +38,6 @@ public:
     // The loaded tax-rate table and its period.
     LoadedTaxTable &rates() { return *rates_; }
     const LoadedTaxTable &rates() const { return *rates_; }
-    TaxRateTable &taxTable() { return rates_->table(); }
     const TaxRateTable &taxTable() const { return rates_->table(); }
     const TaxPeriod &tablePeriod() const { return rates_->period(); }
 
@@ -62,8 +63,10 @@ public:
     void setModified(bool modified = true);
     // Raised by every change of the lines, the company data or the periods.
     uint64_t revision() const { return revision_; }
+    // Told of every change, once, after it was made.
+    ChangeObservers &observers() { return observers_; }
 
-    // --- Whole records. Each drops the undo state: it belongs to the record it was
+    // --- Whole records. Each drops the undo steps: they belong to the record they were
     // taken from.
 
     // No lines, no path, not modified; the company data stay. Merging starts from here.
@@ -122,31 +125,33 @@ public:
     // readings at the current reading (the start
     // odometer for the first line), in `units`.
     TripEntry prepareNewEntry(const EntryUnits &units) const;
-    // Appends a line the user entered: new lines then continue from its date and
-    // odometer out.
+    // Appends a line the user entered (undo step "Add Trip N"): new lines then continue
+    // from its date and odometer out.
     void addEntry(const TripEntry &entry);
     // The line that follows `added` in its jurisdiction's surcharge slot, as the entry
     // dialog is offered it ("Add surcharge?"): numbered next, no fuel, no rate. None when
     // the jurisdiction has no surcharge slot in the loaded table.
     std::optional<TripEntry> surchargeFollowUp(const TripEntry &added) const;
-    // Appends a surcharge line; the odometer state stays.
+    // Appends a surcharge line ("Add Trip N"); the odometer state stays.
     void addSurchargeEntry(const TripEntry &entry);
-    // Replaces the line at `index`; new lines then continue from its date and odometer.
+    // Replaces the line at `index` ("Modify Trip N"); new lines then continue from its
+    // date and odometer.
     void modifyEntry(size_t index, const TripEntry &entry);
-    // Removes the line at `index` and numbers the rest 1, 2, 3 ... again.
+    // Removes the line at `index` ("Delete Trip N") and numbers the rest 1, 2, 3 ...
+    // again.
     void deleteEntry(size_t index);
     // Position of the line with this trip number, or -1.
     int findTripNumber(int32_t tripNumber) const;
 
-    // One level of undo over the trip lines: take a snapshot before a change, then undo
-    // and redo whole states. Both true when something changed.
-    void takeSnapshot() { undo_.take(entries_); }
+    // Undo and redo of the trip lines, a whole state a step, each step named by the change
+    // that made it. True when there was a step; the unsaved mark stays as it is.
     bool undoEntries();
     bool redoEntries();
-    const SnapshotUndo<Entries> &undo() const { return undo_; }
+    const UndoStack<Entries> &undo() const { return undo_; }
 
 private:
-    void changed() { ++revision_; }
+    void changed(DocChange::What what, size_t first = 0, size_t count = 0);
+    void recordStep(const char *verb, int32_t tripNumber);
     void applyHeader(const RecordHeader &header);
 
     std::unique_ptr<LoadedTaxTable> ownRates_;
@@ -160,5 +165,6 @@ private:
     int32_t mergeCounter_ = 0;
     bool modified_ = false;
     uint64_t revision_ = 0;
-    SnapshotUndo<Entries> undo_;
+    UndoStack<Entries> undo_;
+    ChangeObservers observers_;
 };

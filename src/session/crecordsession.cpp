@@ -354,16 +354,14 @@ bool CRecordSession::mergeFiles()
 {
     if (!saveModified())
         return false;
+    // The emptied record is another record: the window shows its entry list.
     doc_.clearForMerge();
     setDefaultTitle();
-    events().showEntryList();
     const bool ok = prompts_.runMerge(doc_);
     if (ok)
         forceCompanyDialog_ = true;
     else
-        doc_.clearForMerge();
-    // Also after Cancel: the list must not keep showing the lines just discarded.
-    events().showEntryList();
+        doc_.clearForMerge(); // the list then stops showing the lines just discarded
     return ok;
 }
 

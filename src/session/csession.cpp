@@ -7,6 +7,7 @@ CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
     , settings_(settings)
     , doc_(&state_.taxRates)
     , tax_(state_.taxRates, prompts, settings)
+    , edit_(doc_, state_, prompts)
     , record_(doc_, state_, tax_, profiles_, prompts, settings)
     , filing_(doc_, prompts, settings)
 {

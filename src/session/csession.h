@@ -3,6 +3,7 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/ceditsession.h"
 #include "session/cfilingsession.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
@@ -33,6 +34,7 @@ public:
     CIftaDoc &document() { return doc_; }
     CProfileStore &profiles() { return profiles_; }
     CTaxSession &tax() { return tax_; }
+    CEditSession &edit() { return edit_; }
     CRecordSession &record() { return record_; }
     CFilingSession &filing() { return filing_; }
     SessionPrompts &prompts() { return prompts_; }
@@ -49,6 +51,7 @@ private:
     CProfileStore profiles_;
     CIftaDoc doc_;
     CTaxSession tax_;
+    CEditSession edit_;
     CRecordSession record_;
     CFilingSession filing_;
 };

@@ -41,13 +41,14 @@ CTaxSession::CTaxSession(LoadedTaxTable &rates, SessionPrompts &prompts, Session
 Result CTaxSession::ReadTaxFileInto(const std::string &path, LoadedTaxTable &rates)
 {
     TaxPeriod period = rates.period();
-    const Result read = ReadTaxFile(path, rates.table(), period);
+    TaxRateTable rateSlots = rates.table();
+    const Result read = ReadTaxFile(path, rateSlots, period);
     if (read.status == Result::Status::CannotOpen)
         return read;
-    rates.setPeriod(period);
     // A refused file leaves the slots as they were, but they count as loaded all the same:
     // the table's undo belonged to what was there before the load.
-    rates.markLoaded();
+    rates.replaceFromFile(rateSlots);
+    rates.setPeriod(period);
     return read;
 }
 

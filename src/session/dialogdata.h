@@ -3,6 +3,9 @@
 #include "filing/latereturn.h"
 #include "records/companyinfo.h"
 #include "records/taxperiod.h"
+#include "records/taxratetable.h"
+#include "records/tripentry.h"
+#include "records/units.h"
 
 #include <cstdint>
 #include <string>
@@ -72,4 +75,22 @@ struct PreferencesData {
 struct FilingDialogData {
     FilingChoices choices;
     CivilDate computedDue; // the quarter's due date, moved off the weekend
+};
+
+// What the trip entry dialog edits.
+struct EntryDialogData {
+    // The working entry. In: the prepared or the existing line. Out on OK: date,
+    // distance, fuel, both odometer readings, the unit number (`reservedText`) and the
+    // unit flags; the caller completes slot, rate and surcharge from the table by the
+    // jurisdiction text in `abbreviation`.
+    TripEntry entry;
+    std::string abbreviation;            // out on OK
+    bool add = true;                     // "Add Item %d", else "Modify Item %d"
+    int32_t useOdometer = 0;             // in: the record's mode; out: the box's state at closing
+    const TaxRateTable *table = nullptr; // the table loaded now; null counts as none
+    EntryUnits units;                    // out, on OK and on Cancel: the units of the unit buttons
+    // The record's quarter (year, quarter), when the record has one: a new date outside
+    // it is questioned on OK. 0 for none.
+    int quarterYear = 0;
+    int quarter = 0;
 };

@@ -4,7 +4,8 @@
 
 // What the session tells the front end after a use case changed something it shows. The
 // window refreshes its caption, lists, information bar and status bar; tollmark-cli
-// shows nothing and keeps the defaults, which do nothing.
+// shows nothing and keeps the defaults, which do nothing. Which list the window shows is
+// its own choice, made from what the document and the table say changed (DocChange).
 class SessionEvents
 {
 public:
@@ -29,8 +30,4 @@ public:
     virtual void taxRatesLoaded(const std::string &) {}
     // Save Tax Rates wrote `path` (now the default tax file).
     virtual void taxRatesSaved(const std::string &) {}
-    // The merge dialog is about to open over an emptied record, or has closed.
-    virtual void showEntryList() {}
-    // The table's slots changed in place (a download): show the tax-rate list.
-    virtual void showTaxRates() {}
 };

@@ -5,11 +5,13 @@
 class CIftaDoc;
 class CProfileStore;
 struct CompanyDialogData;
+struct EntryDialogData;
 struct FilingDialogData;
 struct ImportDialogData;
 struct PreferencesData;
 struct ProfileRecord;
 struct TaxPeriod;
+struct TaxRate;
 
 // Every message box, question, file dialog and modal dialog of the session's use cases
 // goes through this interface. The window installs one that shows message boxes and the
@@ -41,6 +43,11 @@ public:
     // A file to write, starting from `proposal`, or empty on cancel.
     virtual std::string saveFileName(const std::string &filter, const std::string &proposal) = 0;
 
+    // The trip entry dialog ("Add Item 23", "Modify Item 12"). True on OK. On OK and on
+    // Cancel alike it gives back the units of its unit buttons in `data.units`.
+    virtual bool editEntry(EntryDialogData &data) = 0;
+    // "Tax Rate Modify" (name and abbreviation read-only) or "New Tax"; true on OK.
+    virtual bool editTaxRate(TaxRate &rate, bool newRate) = 0;
     // "Company Setup"; `store` (may be null) receives profiles added with "Add Profile".
     virtual CompanyResult editCompany(CompanyDialogData &data, CProfileStore *store) = 0;
     // "Users Profile Dialog"; true on "Select" with the chosen fields in `selected`.

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 
 // A class's command table: command id to handler, with the rules that grey out or check
@@ -13,14 +14,29 @@ class CCommandTable
 public:
     using Handler = std::function<void()>;
     using State = std::function<bool()>;
+    using Label = std::function<std::string()>;
 
     // Adds (or replaces) the entry of `id`. Without `enabled` the command is always
     // enabled; without `checked` it carries no check mark.
     void add(int id, Handler handler, State enabled = {}, State checked = {})
     {
-        entries_[id] = Entry{std::move(handler), std::move(enabled), std::move(checked)};
+        entries_[id] = Entry{std::move(handler), std::move(enabled), std::move(checked), {}};
     }
     void remove(int id) { entries_.erase(id); }
+    // What the menu item of `id` names beside its own text (Undo's step: "Undo Delete
+    // Trip 12"); the entry must have been added.
+    void setLabel(int id, Label label)
+    {
+        const auto it = entries_.find(id);
+        if (it != entries_.end())
+            it->second.label = std::move(label);
+    }
+    // Empty for an unknown id and for an entry without a label.
+    std::string label(int id) const
+    {
+        const auto it = entries_.find(id);
+        return it != entries_.end() && it->second.label ? it->second.label() : std::string();
+    }
 
     bool has(int id) const { return entries_.count(id) != 0; }
 
@@ -58,6 +74,7 @@ private:
         Handler handler;
         State enabled;
         State checked;
+        Label label;
     };
     std::map<int, Entry> entries_;
 };

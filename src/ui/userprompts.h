@@ -8,9 +8,7 @@ class CIftaDoc;
 class CProfileStore;
 class QPrinter;
 struct DownloadDialogData;
-struct EntryDialogData;
 struct TaxInfoData;
-struct TaxRate;
 
 // The window's prompts: the session's questions and dialogs, and the dialogs that only
 // the window has (trip lines, tax rates, download, information, help, printing). The
@@ -19,13 +17,8 @@ struct TaxRate;
 class UserPrompts : public SessionPrompts
 {
 public:
-    // The trip entry dialog. True on OK. On OK and on Cancel alike the dialog gives back
-    // the units of its unit buttons in `data.units`.
-    virtual bool editEntry(EntryDialogData &data) = 0;
     // "Download Tax Rates" into the document's table and its period; true on OK.
     virtual bool runDownload(CIftaDoc &doc, DownloadDialogData &data) = 0;
-    // "Tax Rate Modify" / "New Tax"; true on OK.
-    virtual bool editTaxRate(TaxRate &rate, bool newRate) = 0;
     // "Tax Rates Info"; nothing comes back.
     virtual void showTaxInfo(const TaxInfoData &data) = 0;
     // "About Tollmark".

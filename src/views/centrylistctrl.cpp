@@ -18,17 +18,53 @@
 #include <algorithm>
 #include <cctype>
 
-std::string AddSurchargeQuestion(const std::string &jurisdiction)
-{
-    return jurisdiction + " has a separate surcharge. Add the surcharge line too?";
-}
-
 CEntryListCtrl::CEntryListCtrl(CIftaDoc &doc, ProgramState &state, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
     , state_(state)
 {
     columns_ = EntryListColumns(doc_.company().country);
+    observer_ = doc_.observers().add([this](const DocChange &change) { OnDocChange(change); });
+}
+
+CEntryListCtrl::~CEntryListCtrl()
+{
+    doc_.observers().remove(observer_);
+}
+
+void CEntryListCtrl::OnDocChange(const DocChange &change)
+{
+    const size_t lines = doc_.entries().size();
+    switch (change.what) {
+    case DocChange::What::LinesAdded:
+        // Appended lines get rows at the end, whatever the order shown.
+        if (order_.size() + change.count == lines) {
+            for (size_t i = 0; i < change.count; ++i)
+                entryAppended();
+        } else {
+            Fill();
+        }
+        break;
+    case DocChange::What::LinesChanged:
+        if (order_.size() == lines)
+            entriesChanged();
+        else
+            Fill();
+        break;
+    case DocChange::What::LinesRemoved:
+    case DocChange::What::RecordReplaced:
+        // The rest were numbered again: the rows start over in record order.
+        Fill();
+        break;
+    case DocChange::What::RatesChanged:
+    case DocChange::What::CompanyChanged:
+        // A slot's name or the country's units show in the lines.
+        entriesChanged();
+        break;
+    case DocChange::What::PeriodChanged:
+    case DocChange::What::SavedChanged:
+        break;
+    }
 }
 
 int CEntryListCtrl::rowCount(const QModelIndex &parent) const
@@ -134,7 +170,8 @@ int CEntryListCtrl::entryAppended()
 {
     const int row = static_cast<int>(order_.size());
     beginInsertRows(QModelIndex(), row, row);
-    order_.push_back(static_cast<uint32_t>(doc_.entries().size() - 1));
+    // The rows show every line before it, so the new line is at the next position.
+    order_.push_back(static_cast<uint32_t>(order_.size()));
     ++shownCount_;
     endInsertRows();
     return row;

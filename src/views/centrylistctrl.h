@@ -10,14 +10,16 @@
 #include <vector>
 
 class CIftaDoc;
+struct DocChange;
 struct ProgramState;
 struct TripEntry;
 
 // The entry list: every trip line of the open record, one row each, in the units of the
 // carrier's country. Rows start in record order; sorting by a column changes only the
 // order shown, and a row finds its trip line again by the trip number it shows. The
-// model only maps rows to trip lines; the lines are changed by the document (through
-// CEntryFlows), which then tells the model.
+// model only maps rows to trip lines: the lines are changed by the session through the
+// document, and the model follows what the document says it changed (lines added,
+// changed or removed, another record).
 class CEntryListCtrl : public QAbstractTableModel
 {
     Q_OBJECT
@@ -26,6 +28,7 @@ public:
     static constexpr int kBackground = 0xFFFFC8; // RGB(255, 255, 200)
 
     CEntryListCtrl(CIftaDoc &doc, ProgramState &state, QObject *parent = nullptr);
+    ~CEntryListCtrl() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -62,7 +65,10 @@ public:
     void SortByColumn(int column);
 
 private:
+    void OnDocChange(const DocChange &change);
+
     CIftaDoc &doc_;
+    int observer_ = 0;
     ProgramState &state_;
     std::vector<ListColumn> columns_;
     // Row shown -> position in the record. A list has fewer rows than an int counts.
@@ -71,8 +77,3 @@ private:
     mutable size_t cachedEntry_ = SIZE_MAX;
     mutable ListLine cachedLine_;
 };
-
-// The two questions of the entry list: "Kentucky has a separate surcharge. Add the
-// surcharge line too?" with the jurisdiction's name, and the delete question.
-std::string AddSurchargeQuestion(const std::string &jurisdiction);
-constexpr const char *kDeleteItemQuestion = "Delete the selected item?";

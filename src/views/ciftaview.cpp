@@ -9,7 +9,6 @@
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
-#include "views/centryflows.h"
 #include "views/centrylistctrl.h"
 
 #include <QAction>
@@ -74,7 +73,6 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     , prompts_(prompts)
     , settings_(settings)
     , entryList_(std::make_unique<CEntryListCtrl>(doc_, session.state()))
-    , entryFlows_(std::make_unique<CEntryFlows>(doc_, session.state(), prompts, *entryList_))
     , emptyModel_(std::make_unique<QStandardItemModel>())
 {
     setObjectName(QStringLiteral("CIftaView"));
@@ -124,10 +122,18 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     // build them (setListMode, commands(ViewMode::Report), commands(ViewMode::TaxRates)).
 
     showModel(entryList_.get(), ViewMode::EntryList);
+
+    // Another record (a new one, a file read, merged or imported) is shown in its entry
+    // list, whatever mode the view was in.
+    observer_ = doc_.observers().add([this](const DocChange &change) {
+        if (change.what == DocChange::What::RecordReplaced)
+            ShowList();
+    });
 }
 
 CIftaView::~CIftaView()
 {
+    doc_.observers().remove(observer_);
     // The list must let go of the models before they are destroyed.
     list_->setModel(nullptr);
 }
@@ -196,6 +202,11 @@ bool CIftaView::isCommandEnabled(int id) const
 bool CIftaView::isCommandChecked(int id) const
 {
     return table(mode_).has(id) ? table(mode_).isChecked(id) : shared_.isChecked(id);
+}
+
+std::string CIftaView::commandLabel(int id) const
+{
+    return table(mode_).has(id) ? table(mode_).label(id) : shared_.label(id);
 }
 
 bool CIftaView::hasCheckRule(int id) const
@@ -388,6 +399,8 @@ void CIftaView::buildEntryCommands()
         ID_EDIT_UNDO, [this] { OnUndo(); }, [this] { return doc_.undo().canUndo(); });
     entry.add(
         ID_EDIT_REDO, [this] { OnRedo(); }, [this] { return doc_.undo().canRedo(); });
+    entry.setLabel(ID_EDIT_UNDO, [this] { return doc_.undo().undoName(); });
+    entry.setLabel(ID_EDIT_REDO, [this] { return doc_.undo().redoName(); });
 
     // The odometer buttons and the mode switches work in every mode.
     shared_.add(
@@ -462,8 +475,10 @@ void CIftaView::scrollToEntryRow(int row)
 
 void CIftaView::OnAddNew()
 {
-    const int row = entryFlows_->AddEntry();
-    scrollToEntryRow(row);
+    // The session adds the lines; the entry list adds their rows as the document tells it.
+    const int position = session_.edit().addTrip();
+    if (position >= 0)
+        scrollToEntryRow(entryList_->rowOfEntry(static_cast<size_t>(position)));
 }
 
 void CIftaView::OnModify()
@@ -471,7 +486,7 @@ void CIftaView::OnModify()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (entryFlows_->ModifyEntry(row))
+    if (session_.edit().modifyTrip(entryList_->entryAtRow(row)))
         scrollToEntryRow(row);
 }
 
@@ -480,7 +495,7 @@ void CIftaView::OnDelete()
     const int row = selectedRow();
     if (row < 0)
         return;
-    entryFlows_->DeleteEntry(row);
+    session_.edit().deleteTrip(entryList_->entryAtRow(row));
 }
 
 void CIftaView::OnOdometer(bool on)
@@ -490,12 +505,12 @@ void CIftaView::OnOdometer(bool on)
 
 void CIftaView::OnUndo()
 {
-    if (entryFlows_->Undo())
+    if (session_.edit().undoTrips())
         ShowList();
 }
 
 void CIftaView::OnRedo()
 {
-    if (entryFlows_->Redo())
+    if (session_.edit().redoTrips())
         ShowList();
 }

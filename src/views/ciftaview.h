@@ -8,9 +8,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class CAppSettings;
-class CEntryFlows;
 class CEntryListCtrl;
 class CIftaDoc;
 class CPrintCommands;
@@ -77,9 +77,8 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
-    // The entry list's model and its commands; they live as long as the view.
+    // The entry list's model; it lives as long as the view.
     CEntryListCtrl &entryList() { return *entryList_; }
-    CEntryFlows &entryFlows() { return *entryFlows_; }
 
     // Installs the report, tax-rate or check mode. Until a mode is installed, switching to
     // it shows an empty list.
@@ -116,6 +115,9 @@ public:
     bool isCommandEnabled(int id) const;
     bool isCommandChecked(int id) const;
     bool hasCheckRule(int id) const;
+    // What the command's menu item names beside its own text ("Delete Trip 12" for Undo),
+    // empty for none.
+    std::string commandLabel(int id) const;
 
     // Context menu 131 of the entry list, with "&Modify" and "&Delete" greyed when no line
     // is selected; each item carries its command id in data(). The caller owns the menu.
@@ -165,7 +167,6 @@ private:
     QLabel *notice_ = nullptr; // one line above the report
     QStackedWidget *charts_ = nullptr;
     std::unique_ptr<CEntryListCtrl> entryList_;
-    std::unique_ptr<CEntryFlows> entryFlows_;
     std::unique_ptr<CPrintCommands> ownPrintCommands_;
     CPrintCommands *printCommands_ = nullptr;
     std::unique_ptr<QAbstractItemModel> emptyModel_;
@@ -174,6 +175,7 @@ private:
     CCommandTable tables_[kViewModeCount];
     CCommandTable shared_;
     ViewMode mode_ = ViewMode::EntryList;
+    int observer_ = 0; // of the document
     // The printer settings the open record file prints with (empty until its first print:
     // the application's settings are used then).
     PrinterSettings printerSetup_;

@@ -1,21 +1,30 @@
 #include "views/ctaxlistctrl.h"
 
-#include "dialogs/dialogtext.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
-#include "ui/userprompts.h"
 
 #include "views/ciftaview.h"
 #include "views/listcolumndata.h"
 
 #include <QSize>
 
-CTaxListCtrl::CTaxListCtrl(CIftaDoc &doc, UserPrompts &prompts, QObject *parent)
+CTaxListCtrl::CTaxListCtrl(CIftaDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
     , doc_(doc)
-    , prompts_(prompts)
     , columns_(TaxListColumns())
 {
+    observer_ = doc_.rates().observers().add([this](const DocChange &change) {
+        if (change.what != DocChange::What::RatesChanged)
+            return;
+        Fill();
+        if (change.count == 1)
+            emit lineChanged(static_cast<int>(change.first));
+    });
+}
+
+CTaxListCtrl::~CTaxListCtrl()
+{
+    doc_.rates().observers().remove(observer_);
 }
 
 int CTaxListCtrl::rowCount(const QModelIndex &parent) const
@@ -62,65 +71,4 @@ void CTaxListCtrl::Fill()
     beginResetModel();
     shownCount_ = ShownTaxSlotCount(doc_.taxTable());
     endResetModel();
-}
-
-bool CTaxListCtrl::ModifyRate(int row)
-{
-    if (row < 0 || row >= shownCount_)
-        return false;
-    doc_.rates().takeSnapshot();
-    TaxRate &slot = doc_.taxTable()[row];
-    TaxRate edited = slot;
-    if (!prompts_.editTaxRate(edited, false))
-        return false;
-    slot.dieselRate = edited.dieselRate;
-    slot.gasolineRate = edited.gasolineRate;
-    slot.surcharge = edited.surcharge;
-    slot.name = edited.name;
-    slot.abbreviation = edited.abbreviation;
-    Fill();
-    doc_.rates().setModified();
-    emit lineChanged(row);
-    return true;
-}
-
-int CTaxListCtrl::AddRate()
-{
-    // The table has no slot after the 72nd: refuse rather than write past it.
-    if (shownCount_ >= TaxRateTable::kSlotCount) {
-        prompts_.warn(kTaxTableFull);
-        return -1;
-    }
-    doc_.rates().takeSnapshot();
-    const int slotNumber = shownCount_;
-    TaxRate rate;
-    rate.slot = slotNumber;
-    if (!prompts_.editTaxRate(rate, true))
-        return -1;
-    TaxRate &slot = doc_.taxTable()[slotNumber];
-    slot.dieselRate = rate.dieselRate;
-    slot.gasolineRate = rate.gasolineRate;
-    slot.surcharge = rate.surcharge;
-    slot.name = rate.name;
-    slot.abbreviation = rate.abbreviation;
-    slot.slot = slotNumber;
-    ++shownCount_;
-    Fill();
-    doc_.rates().setModified();
-    emit lineChanged(slotNumber);
-    return slotNumber;
-}
-
-bool CTaxListCtrl::Undo()
-{
-    const bool done = doc_.rates().undoChange();
-    Fill();
-    return done;
-}
-
-bool CTaxListCtrl::Redo()
-{
-    const bool done = doc_.rates().redoChange();
-    Fill();
-    return done;
 }

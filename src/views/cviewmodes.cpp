@@ -1,9 +1,11 @@
 #include "views/cviewmodes.h"
 
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/ctaxinfodlg.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
-#include "views/centryflows.h"
+#include "ui/userprompts.h"
 #include "views/ciftaview.h"
 #include "views/codometerchart.h"
 #include "views/creportchart.h"
@@ -18,11 +20,9 @@ CViewModes::CViewModes(CIftaView &view, QObject *parent)
     : QObject(parent)
     , view_(view)
     , report_(view.session())
-    , tax_(view.document(), view.prompts())
+    , tax_(view.document())
     , check_(view.document())
     , vehicles_(view.document())
-    , taxFlows_(view.session(), tax_, view.prompts())
-    , mergeFlow_(view.session())
 {
     installModes();
     installCommands();
@@ -47,7 +47,7 @@ void CViewModes::installModes()
         return static_cast<QAbstractItemModel *>(&tax_);
     };
     rates.doubleClick = [this](int row) {
-        if (row >= 0 && tax_.ModifyRate(row))
+        if (row >= 0 && view_.session().edit().modifyRate(row))
             tableStateChanged();
     };
     rates.contextMenu = [this](const QPoint &globalPos, int row) {
@@ -83,7 +83,7 @@ void CViewModes::openFindingTrip(int row)
     const int32_t trip = check_.TripAt(row);
     if (trip == 0)
         return;
-    if (view_.entryFlows().ModifyEntryAt(view_.document().findTripNumber(trip))) {
+    if (view_.session().edit().modifyTrip(view_.document().findTripNumber(trip))) {
         // The entry list shows the change when it is shown next; the check runs again now.
         view_.ShowCheck();
         view_.selectRow(row < check_.rowCount() ? row : check_.rowCount() - 1);
@@ -103,17 +103,19 @@ void CViewModes::installCommands()
     rates.add(
         ID_EDIT_UNDO,
         [this] {
-            tax_.Undo();
+            view_.session().edit().undoRates();
             view_.ShowTaxRates();
         },
         [this] { return view_.document().rates().undo().canUndo(); });
+    rates.setLabel(ID_EDIT_UNDO, [this] { return view_.document().rates().undo().undoName(); });
     rates.add(
         ID_EDIT_REDO,
         [this] {
-            tax_.Redo();
+            view_.session().edit().redoRates();
             view_.ShowTaxRates();
         },
         [this] { return view_.document().rates().undo().canRedo(); });
+    rates.setLabel(ID_EDIT_REDO, [this] { return view_.document().rates().undo().redoName(); });
     // Undo and Redo are greyed in the report and the check.
     for (ViewMode mode : {ViewMode::Report, ViewMode::Check, ViewMode::Vehicles}) {
         CCommandTable &derived = view_.commands(mode);
@@ -123,22 +125,23 @@ void CViewModes::installCommands()
             ID_EDIT_REDO, [] {}, [] { return false; });
     }
 
+    CSession &session = view_.session();
     CCommandTable &shared = view_.sharedCommands();
-    shared.add(ID_LOAD_TAX_RATES, [this] {
-        taxFlows_.OnLoadTaxRates();
+    shared.add(ID_LOAD_TAX_RATES, [this, &session] {
+        session.tax().loadTaxRates();
         tableStateChanged();
     });
-    shared.add(ID_SAVE_TAX_RATES, [this] {
-        taxFlows_.OnSaveTaxRates();
+    shared.add(ID_SAVE_TAX_RATES, [this, &session] {
+        session.tax().saveTaxRates();
         tableStateChanged();
     });
-    shared.add(ID_SAVE_WITH_CURRENT_RATES, [this] { taxFlows_.OnSaveWithCurrentRates(); });
-    shared.add(ID_TAX_RATES_INFO, [this] { taxFlows_.OnTaxRatesInfo(); });
+    shared.add(ID_SAVE_WITH_CURRENT_RATES, [&session] { session.record().saveWithCurrentRates(); });
+    shared.add(ID_TAX_RATES_INFO, [this] { OnTaxRatesInfo(); });
     shared.add(ID_DOWNLOAD, [this] {
-        taxFlows_.OnDownload();
+        OnDownload();
         tableStateChanged();
     });
-    shared.add(ID_MERGE_FILES, [this] { mergeFlow_.OnMergeFiles(); });
+    shared.add(ID_MERGE_FILES, [&session] { session.record().mergeFiles(); });
 }
 
 QMenu *CViewModes::BuildTaxContextMenu(QWidget *parent, bool selected)
@@ -154,14 +157,30 @@ QMenu *CViewModes::BuildTaxContextMenu(QWidget *parent, bool selected)
 
 void CViewModes::modifySelected()
 {
-    if (tax_.ModifyRate(view_.selectedRow()))
+    if (view_.session().edit().modifyRate(view_.selectedRow()))
         tableStateChanged();
 }
 
 void CViewModes::addNew()
 {
-    if (tax_.AddRate() >= 0)
+    if (view_.session().edit().addRate() >= 0)
         tableStateChanged();
+}
+
+void CViewModes::OnTaxRatesInfo()
+{
+    const CIftaDoc &doc = view_.document();
+    view_.prompts().showTaxInfo(
+        TaxInfoData::From(doc.tablePeriod(), doc.recordPeriod(), doc.company().country));
+}
+
+void CViewModes::OnDownload()
+{
+    DownloadDialogData data;
+    if (!view_.prompts().runDownload(view_.document(), data))
+        return;
+    view_.ShowTaxRates();
+    view_.UpdateInfoBar();
 }
 
 void CViewModes::OnTaxTableReloaded()

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "views/cchecklistctrl.h"
-#include "views/cmergeflow.h"
 #include "views/creportlistctrl.h"
-#include "views/ctaxflows.h"
 #include "views/ctaxlistctrl.h"
 #include "views/cvehiclelistctrl.h"
 
@@ -17,9 +15,9 @@ class QPoint;
 class QWidget;
 
 // The report, tax-rate and check modes of the form view and the view's tax-rate, download
-// and merge commands: owns the three list models, the report's and the check's charts and
-// the flows over the view's session, installs the modes into the view and adds their
-// commands to the view's tables.
+// and merge commands: owns the list models and the report's and the check's charts,
+// installs the modes into the view and adds their commands to the view's tables, each a
+// call of the view's session.
 class CViewModes : public QObject
 {
     Q_OBJECT
@@ -33,8 +31,6 @@ public:
     CVehicleListCtrl &vehicleList() { return vehicles_; }
     CReportChart &reportChart() { return *reportChart_; }
     COdometerChart &odometerChart() { return *odometerChart_; }
-    CTaxFlows &taxFlows() { return taxFlows_; }
-    CMergeFlow &mergeFlow() { return mergeFlow_; }
 
     // The table was read again from a tax-rate file: a tax-rate list, report or check
     // shown shows it.
@@ -49,6 +45,9 @@ private:
     void installCommands();
     void modifySelected();
     void addNew();
+    // "Tax Rates Info" and "Download": dialogs of the window only.
+    void OnTaxRatesInfo();
+    void OnDownload();
     // Double-click on a finding: its trip in the trip dialog, then the check again.
     void openFindingTrip(int row);
     // Enabled states may have changed with the table's changed flag or undo.
@@ -61,6 +60,4 @@ private:
     CVehicleListCtrl vehicles_;
     CReportChart *reportChart_ = nullptr;     // a child of the view
     COdometerChart *odometerChart_ = nullptr; // a child of the view
-    CTaxFlows taxFlows_;
-    CMergeFlow mergeFlow_;
 };

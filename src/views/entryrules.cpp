@@ -17,14 +17,6 @@ uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn)
     return odometerOut;
 }
 
-std::string QuarterFirstDay(int year, int quarter)
-{
-    const CivilDate first{year, (quarter - 1) * 3 + 1, 1};
-    if (quarter < 1 || quarter > 4 || !first.isValid())
-        return {};
-    return FormatTripDate(first);
-}
-
 bool DateInQuarter(const std::string &date, int year, int quarter)
 {
     CivilDate d;

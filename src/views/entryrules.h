@@ -13,9 +13,6 @@
 // below 1000000; larger readings stay as typed. 789 after 123456 gives 123789.
 uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn);
 
-// The first day of a quarter ("2026/04/01" for 2026 Q2); empty for a year outside the
-// date range (numbers/civildate.h) or a quarter outside 1..4.
-std::string QuarterFirstDay(int year, int quarter);
 // Whether a trip date text "YYYY/MM/DD" lies in the quarter. A text that is no date is
 // outside.
 bool DateInQuarter(const std::string &date, int year, int quarter);

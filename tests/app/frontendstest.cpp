@@ -15,6 +15,7 @@
 #include "records/ciftadoc.h"
 #include "session/crecordsession.h"
 #include "ui/commandids.h"
+#include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
 #include <QFile>
@@ -175,6 +176,85 @@ TEST_F(FrontEndsTest, ProfilesAddedAndDeletedGiveTheSameFile)
     }
     app.reset(); // lets the window's profiles file go
     EXPECT_EQ(ReadBytes(window), ReadBytes(QString::fromStdString(command)));
+}
+
+} // namespace
+
+namespace {
+
+// Trip lines added, changed and deleted and a rate changed, through the window's Edit
+// commands and through tollmark-cli's edit subcommands: the same record and tax-rate
+// files, byte for byte.
+TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
+{
+    const QString sample = box.copySample("sample.irc");
+    const std::string window = work("window.irc"), command = work("cli.irc");
+    const std::string windowRates = work("window.itx"), commandRates = work("cli.itx");
+    ASSERT_TRUE(QFile::copy(sample, QString::fromStdString(window)));
+    ASSERT_TRUE(QFile::copy(sample, QString::fromStdString(command)));
+    ASSERT_TRUE(QFile::copy(rates, QString::fromStdString(commandRates)));
+
+    ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(window)));
+    prompts.entries.push_back([](EntryDialogData &d) {
+        d.abbreviation = "ON";
+        d.entry.date = "2026/04/15";
+        d.entry.distance = 123;
+        d.entry.fuel = Hundredths{4550};
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
+    const auto selectTrip = [this](int32_t trip) {
+        view->selectRow(
+            view->entryList().rowOfEntry(static_cast<size_t>(doc().findTripNumber(trip))));
+    };
+    selectTrip(2);
+    prompts.entries.push_back([](EntryDialogData &d) {
+        d.abbreviation = "QC";
+        d.entry.distance = 300;
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
+    selectTrip(3);
+    prompts.yesNo.push_back(true);
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_DELETE));
+    ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
+
+    ASSERT_TRUE(frame->OnCommand(ID_VIEW_TAX_RATES));
+    view->selectRow(doc().taxTable().findAbbreviation("QC"));
+    prompts.taxRates.push_back([](TaxRate &rate, bool) {
+        rate.dieselRate = TenThousandths{2050};
+        return true;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
+    prompts.saveNames.push_back(windowRates);
+    prompts.taxPeriods.push_back([](TaxPeriod &) { return true; });
+    ASSERT_TRUE(frame->OnCommand(ID_SAVE_TAX_RATES));
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+
+    const std::string table = rates.toStdString();
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction", "ON",
+              "--distance", "123", "--fuel", "45.5"},
+             {"modify-trip", command, "--rates", table, "--trip", "2", "--jurisdiction", "QC",
+              "--distance", "300"},
+             {"delete-trip", command, "--trip", "3"},
+             {"set-rate", commandRates, "--jurisdiction", "QC", "--diesel", "0.2050"},
+         }) {
+        const CliRun run = cli(args);
+        ASSERT_EQ(run.exitCode, 0) << args[0] << ": " << run.err;
+    }
+    EXPECT_EQ(ReadBytes(QString::fromStdString(window)),
+              ReadBytes(QString::fromStdString(command)));
+    EXPECT_EQ(ReadBytes(QString::fromStdString(windowRates)),
+              ReadBytes(QString::fromStdString(commandRates)));
+
+    // A trip the record does not have and a value the dialog would refuse are errors.
+    EXPECT_EQ(cli({"delete-trip", command, "--trip", "99"}).exitCode, 1);
+    EXPECT_EQ(cli({"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction",
+                   "ON", "--distance", "12", "--fuel", "1.234"})
+                  .exitCode,
+              2);
+    EXPECT_EQ(cli({"set-rate", commandRates, "--jurisdiction", "ZZ", "--diesel", "1"}).exitCode, 1);
 }
 
 } // namespace

@@ -22,11 +22,11 @@
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
+#include "session/ceditsession.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
-#include "views/ctaxflows.h"
 #include "views/ctaxratedlg.h"
 
 #include <QAction>
@@ -60,7 +60,7 @@ QByteArray TripLines(const QString &record)
 class QuarterTest : public WindowTest
 {
 protected:
-    TaxRateTable &table() { return doc().taxTable(); }
+    const TaxRateTable &table() { return doc().taxTable(); }
     int rowOf(int c, const QString &text) { return static_cast<int>(column(c).indexOf(text)); }
     // The list as tollmark-cli prints it: the headings, then every line, tab-joined.
     QStringList shownLines()

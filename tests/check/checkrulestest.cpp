@@ -213,7 +213,9 @@ const RuleCase kCases[] = {
      CheckRule::SurchargeMissing,
      [](Lines &l, Quarter &q) {
          l.erase(l.begin() + 3);
-         q.rates.table()[3].dieselRate = TenThousandths{0};
+         TaxRate rate = q.rates.table()[3];
+         rate.dieselRate = TenThousandths{0};
+         q.rates.modifySlot(3, rate);
      },
      {}},
     {"JurisdictionWithoutSurchargeSlot",

@@ -90,7 +90,7 @@ struct Quarter {
 
     explicit Quarter(std::vector<TripEntry> lines = CleanLines(), const char *country = "Canada")
     {
-        rates.table() = MakeTable();
+        rates.replaceFromFile(MakeTable());
         rates.setPeriod(TaxPeriod{2026, 2, "Canada"});
         CompanyInfo company;
         company.country = country;

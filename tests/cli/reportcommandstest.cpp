@@ -5,6 +5,7 @@
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/ctaxsession.h"
 
 #include "cli/clirun.h"
 
@@ -137,8 +138,7 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
 TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
 {
     LoadedTaxTable rates;
-    TaxPeriod period;
-    ASSERT_TRUE(ReadTaxFile(kRates, rates.table(), period).ok());
+    ASSERT_TRUE(CTaxSession::ReadTaxFileInto(kRates, rates).ok());
     const struct {
         const char *country;
         int diesel;

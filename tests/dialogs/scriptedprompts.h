@@ -14,12 +14,10 @@
 class ScriptedPrompts : public ScriptedSessionPrompts<UserPrompts>
 {
 public:
-    bool editEntry(EntryDialogData &d) override { return entry ? entry(d) : false; }
     bool runDownload(CIftaDoc &doc, DownloadDialogData &d) override
     {
         return download ? download(doc, d) : false;
     }
-    bool editTaxRate(TaxRate &r, bool n) override { return taxRate ? taxRate(r, n) : false; }
     void showTaxInfo(const TaxInfoData &d) override
     {
         if (taxInfo)
@@ -37,8 +35,6 @@ public:
     std::deque<PrintAnswer> printAnswers;
     int aboutShown = 0;
 
-    std::function<bool(EntryDialogData &)> entry;
     std::function<bool(CIftaDoc &, DownloadDialogData &)> download;
-    std::function<bool(TaxRate &, bool)> taxRate;
     std::function<void(const TaxInfoData &)> taxInfo;
 };

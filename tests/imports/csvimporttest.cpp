@@ -35,7 +35,7 @@ constexpr ImportOptions kMetric = ImportDistanceInKm | ImportFuelInLitres;
 class CsvImportTest : public ::testing::Test
 {
 protected:
-    CsvImportTest() : doc(&rates) { rates.table() = ImportTable(); }
+    CsvImportTest() : doc(&rates) { rates.replaceFromFile(ImportTable()); }
 
     Result Import(const std::string &text, ImportOptions options)
     {

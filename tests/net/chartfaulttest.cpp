@@ -4,6 +4,7 @@
 
 #include "formats/taxfile.h"
 #include "net/chartfetcher.h"
+#include "net/downloadinto.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,7 @@ protected:
 
     int download(const ScriptedServer &server, const std::string &country = "US")
     {
-        return fetcher.DownloadChart(server.address(), country, table, period);
+        return DownloadInto(fetcher, server.address(), country, table, period, &message);
     }
 
     // What every failed download must leave: the table and its period as they were, and
@@ -125,6 +126,7 @@ protected:
 
     static inline QCoreApplication *ownApp_ = nullptr;
     ChartFetcher fetcher;
+    std::string message; // what the last download told the user
     TaxRateTable table;
     TaxRateTable before;
     TaxPeriod period{2005, 1, "Canada"};
@@ -298,7 +300,7 @@ TEST_F(ChartFaultTest, AnswerThatIsNotAChartFailsAndChangesNothing)
             socket->disconnectFromHost();
         });
         EXPECT_EQ(download(server), -1) << body.left(40).toStdString();
-        EXPECT_EQ(fetcher.errorMessage(), kNotARateChart);
+        EXPECT_EQ(message, kNotARateChart);
         EXPECT_TRUE(table == before) << "an answer that is not a chart changed the table";
         EXPECT_EQ(period, (TaxPeriod{2005, 1, "Canada"}));
     }

@@ -2,6 +2,7 @@
 // fetcher waits in a local event loop, which also serves the test's server.
 
 #include "net/chartfetcher.h"
+#include "net/downloadinto.h"
 
 #include <gtest/gtest.h>
 
@@ -126,10 +127,11 @@ class ChartFetcherTest : public ::testing::Test
 {
 protected:
     // Downloads quarter 2 of 2026 from `base` into the small table.
-    int download(ChartFetcher &fetcher, const std::string &base, const std::string &country = "US")
+    int download(ChartFetcher &fetcher, const std::string &base, const std::string &country = "US",
+                 const ChartProgress &progress = {})
     {
-        return fetcher.DownloadChart(ChartFetcher::ChartAddress(base, 2, 2026), country, table,
-                                     period);
+        return DownloadInto(fetcher, ChartFetcher::ChartAddress(base, 2, 2026), country, table,
+                            period, nullptr, progress);
     }
 
     // A failure leaves the table and the period exactly as they were.
@@ -161,9 +163,10 @@ TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
                    {200, QByteArray::fromStdString(ReadFixture("2Q2026-can.txt")), {}});
     ChartFetcher fetcher;
     std::vector<int> progress;
-    fetcher.setProgress([&](int value) { progress.push_back(value); });
+    const ChartProgress count = [&](int value) { progress.push_back(value); };
+    fetcher.setProgress(count);
 
-    ASSERT_EQ(download(fetcher, server.base(), "Canada"), 0) << fetcher.errorMessage();
+    ASSERT_EQ(download(fetcher, server.base(), "Canada", count), 0) << fetcher.errorMessage();
     EXPECT_TRUE(fetcher.errorMessage().empty());
     EXPECT_EQ(server.paths, (std::vector<std::string>{"/taxmatrix/charts/2Q2026.txt"}));
     EXPECT_EQ(server.userAgents, (std::vector<std::string>{"My Session"}));
@@ -177,8 +180,8 @@ TEST_F(ChartFetcherTest, TabChartIsReadLineByLineAndParsed)
     EXPECT_EQ(table[3].dieselRate, TenThousandths{0});      // IN Surcharge "$-"
     EXPECT_EQ(table[2].dieselRate, TenThousandths{2277});   // Indiana kept its own
 
-    // The line counter 0, 1, 2 ..., then 50 for the read text, then 50, 51 ... per
-    // jurisdiction.
+    // The line counter 0, 1, 2 ... of the fetch, then 50 for the read text, then 50, 51 ...
+    // per jurisdiction.
     const size_t lines =
         static_cast<size_t>(std::count(fetcher.text().begin(), fetcher.text().end(), '\n'));
     ASSERT_EQ(progress.size(), lines + 1 + 5);

@@ -41,7 +41,7 @@ QImage Page(int width, int height)
 PrintFixture EntriesDoc(int count, const std::string &country)
 {
     PrintFixture f;
-    FillTable(*f.table);
+    f.fillTable();
     EditCompany(*f.doc, [&](CompanyInfo &company) { company.country = country; });
     CIftaDoc::Entries entries;
     for (int i = 0; i < count; ++i) {
@@ -224,15 +224,17 @@ TEST(RecordListing, MileHeadingsUnitsAndOdometers)
 TEST(TaxRateListing, EmptySlotLeavesItsLineBlank)
 {
     PrintFixture f;
-    FillTable(*f.table, 10);
-    (*f.table)[3].name.clear();
+    TaxRateTable table;
+    FillTable(table, 10);
+    table[3].name.clear();
+    f.doc->rates().replaceFromFile(table);
     PrintSetup setup;
     setup.lineHeight = 40;
     setup.fiveDigitWidth = 100;
     setup.tenDigitWidth = 200;
     const QRect rect(0, 0, 2000, 2800);
     std::vector<int> slotLines;
-    for (const ListingText &t : TaxRateListingPage(*f.table, setup, rect, 1))
+    for (const ListingText &t : TaxRateListingPage(f.table(), setup, rect, 1))
         if (t.rightAligned && t.x == 100 && t.text != "Page 1")
             slotLines.push_back(t.y / 40);
     // Slots 1, 2, 3, 5 ... (shown from 1) on lines 4, 5, 6, 8 ...: slot 4's line is empty.

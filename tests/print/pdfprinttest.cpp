@@ -328,7 +328,7 @@ TEST_F(PdfPrint, ListingsSeparateTheirColumnsNameTheCarrierAndEndWithTotals)
 
     // Twelve named slots fit one page: no pages of headings for the empty slots after.
     PrintFixture rates;
-    FillTable(*rates.table, 12);
+    rates.fillTable(12);
     ASSERT_TRUE(PrintDocumentToPdf(rates.printout(ViewMode::TaxRates), Path("twelve.pdf"), state));
     EXPECT_EQ(PdfPages(Path("twelve.pdf")), 1);
 }

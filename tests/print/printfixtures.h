@@ -15,7 +15,9 @@
 // from its trip lines) that the forms are printed from.
 struct PrintFixture {
     std::unique_ptr<CIftaDoc> doc = std::make_unique<CIftaDoc>();
-    TaxRateTable *table = &doc->taxTable();
+    const TaxRateTable &table() const { return doc->taxTable(); }
+    // The document's table becomes FillTable's of `slotCount` slots.
+    void fillTable(int slotCount = 40);
     Report report;
 
     // The document printed in `mode`, the return form showing the fixture's report (and,
@@ -59,6 +61,13 @@ inline void FillTable(TaxRateTable &table, int slotCount = 40)
     table[5].surcharge = 1;
 }
 
+inline void PrintFixture::fillTable(int slotCount)
+{
+    TaxRateTable filled;
+    FillTable(filled, slotCount);
+    doc->rates().replaceFromFile(filled);
+}
+
 // A document and a report of `rows` rows on slots 0, 1, 2 ... (row i: 100 + i units,
 // fuel 10 + i, rate 0.1 + i / 100) with totals set as a report computation would leave
 // them. The document has one trip line per row with the row's figures, in the report's
@@ -67,7 +76,7 @@ inline void FillTable(TaxRateTable &table, int slotCount = 40)
 inline PrintFixture MakeReportDoc(int rows, const std::string &country, const std::string &province)
 {
     PrintFixture f;
-    FillTable(*f.table);
+    f.fillTable();
     CIftaDoc &doc = *f.doc;
     EditCompany(doc, [&](CompanyInfo &company) {
         company.country = country;
@@ -93,7 +102,7 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
         entry.fuel = Hundredths{100 * (10 + i)};
         entry.distanceInMiles = inImperial;
         entry.fuelInGallons = inImperial;
-        entry.surcharge = (*f.table)[i].surcharge;
+        entry.surcharge = f.table()[i].surcharge;
         entries.push_back(entry);
 
         ReportRow row;
@@ -101,7 +110,7 @@ inline PrintFixture MakeReportDoc(int rows, const std::string &country, const st
         row.distance = static_cast<uint32_t>(100 + i);
         row.fuelPaid = Hundredths{100 * (10 + i)};
         row.rate = TenThousandths{1000 + 100 * i};
-        row.surcharge = (*f.table)[i].surcharge;
+        row.surcharge = f.table()[i].surcharge;
         f.report.rows.push_back(row);
     }
     doc.replaceEntries(entries);

@@ -337,15 +337,16 @@ void FillRandomRecord(CIftaDoc &doc, LoadedTaxTable &rates, uint64_t seed, size_
 
     SetCountry(doc, chance(0.5) ? "Canada" : "USA");
     const int used = static_cast<int>(1 + below(TaxRateTable::kSlotCount));
-    rates.table().clear();
+    TaxRateTable table;
     for (int slot = 0; slot < used; ++slot) {
-        TaxRate &rate = rates.table()[slot];
+        TaxRate &rate = table[slot];
         rate.name = "Jurisdiction " + std::to_string(slot);
         rate.abbreviation = "J" + std::to_string(slot);
         rate.dieselRate = randomRate();
         rate.surcharge = chance(0.15) ? 1 : 0;
         rate.slot = slot;
     }
+    rates.replaceFromFile(table);
 
     const double miles = pick({0, 0.5, 1}), gallons = pick({0, 0.5, 1});
     const double zeroRate = pick({0, 0.1, 0.5}), otherRate = pick({0, 0.3});
@@ -387,9 +388,10 @@ protected:
     {
         const char *const names[][2] = {
             {"Quebec", "QC"}, {"Ontario", "ON"}, {"Kentucky", "KY"}, {"KY Surcharge", "KX"}};
+        TaxRateTable table;
         for (int slot = 0; slot < 4; ++slot)
-            rates.table()[slot] =
-                TaxRate{names[slot][0], names[slot][1], {}, {}, slot == KX ? 1 : 0, slot};
+            table[slot] = TaxRate{names[slot][0], names[slot][1], {}, {}, slot == KX ? 1 : 0, slot};
+        rates.replaceFromFile(table);
     }
 
     LoadedTaxTable rates;

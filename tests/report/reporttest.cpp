@@ -64,7 +64,7 @@ std::string Join(const ListLine &line)
 class ReportTest : public ::testing::Test
 {
 protected:
-    ReportTest() : doc(&rates) { rates.table() = MakeTable(); }
+    ReportTest() : doc(&rates) { rates.replaceFromFile(MakeTable()); }
 
     // The report's list lines for `lines` of a carrier in `country`, joined.
     std::vector<std::string> ReportText(const char *country, std::vector<TripEntry> lines)

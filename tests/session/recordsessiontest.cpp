@@ -36,7 +36,7 @@ size_t LinesInFile(const std::string &path)
 struct RateUpdateRig : SessionRig {
     explicit RateUpdateRig(uint32_t fuelCode)
     {
-        TaxRateTable &table = state.taxRates.table();
+        TaxRateTable table;
         const char *rows[][2] = {{"Quebec", "QC"}, {"Kentucky", "KY"}, {"KY Surcharge", "KYS"}};
         for (int i = 0; i < 3; ++i) {
             table[i].name = rows[i][0];
@@ -46,6 +46,7 @@ struct RateUpdateRig : SessionRig {
             table[i].slot = i;
         }
         table[2].surcharge = 1;
+        state.taxRates.replaceFromFile(table);
         state.taxRates.setPeriod(TaxPeriod{2026, 2, "Canada"});
 
         CompanyInfo company;
@@ -309,7 +310,6 @@ TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
         rig.prompts.merge = [](CIftaDoc &) { return true; };
         const std::string path = CopyOfFixture(rig);
         ASSERT_TRUE(rig.session.open(path));
-        rig.doc.takeSnapshot();
         rig.doc.deleteEntry(0);
         ASSERT_TRUE(rig.doc.undo().canUndo());
         rig.prompts.answers = {Answer::No}; // the changed record is dropped
@@ -323,8 +323,7 @@ TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
 TEST(RecordSessionTest, ImportStartsFromTheLastOptionsAndSetsTheEntryUnits)
 {
     SessionRig rig;
-    TaxPeriod period;
-    ASSERT_TRUE(ReadTaxFile(fixture("report/rates.itx"), rig.state.taxRates.table(), period).ok());
+    ASSERT_TRUE(CTaxSession::ReadTaxFileInto(fixture("report/rates.itx"), rig.state.taxRates).ok());
     const std::string csv = rig.folder.file("trips.csv");
     std::ofstream(csv) << "QC,100,30\nON,80,10\n";
     const ImportOptions imperial = ImportState | ImportDistance | ImportFuel;

@@ -44,6 +44,12 @@ public:
         return next(files, std::string());
     }
 
+    bool editEntry(EntryDialogData &d) override
+    {
+        ++entryDialogs;
+        return entry ? entry(d) : false;
+    }
+    bool editTaxRate(TaxRate &r, bool n) override { return taxRate ? taxRate(r, n) : false; }
     CompanyResult editCompany(CompanyDialogData &d, CProfileStore *s) override
     {
         ++companyDialogs;
@@ -68,7 +74,10 @@ public:
     std::vector<std::string> filters;
     std::vector<std::string> proposals;
     int companyDialogs = 0;
+    int entryDialogs = 0;
 
+    std::function<bool(EntryDialogData &)> entry;
+    std::function<bool(TaxRate &, bool)> taxRate;
     std::function<CompanyResult(CompanyDialogData &, CProfileStore *)> company;
     std::function<bool(CProfileStore &, ProfileRecord &)> profile;
     std::function<bool(ImportDialogData &)> import;

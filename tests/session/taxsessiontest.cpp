@@ -37,9 +37,9 @@ TaxRateTable MarkedTable()
 // Rates changed since they were loaded, with an undo step.
 void EditRates(LoadedTaxTable &rates)
 {
-    rates.takeSnapshot();
-    rates.table()[0].dieselRate = TenThousandths{7500};
-    rates.setModified();
+    TaxRate rate = rates.table()[0];
+    rate.dieselRate = TenThousandths{7500};
+    rates.modifySlot(0, rate);
 }
 
 } // namespace
@@ -91,7 +91,7 @@ TEST(DefaultTaxFileTest, MissingFileFailsQuietlyAndARefusedFileCountsAsDone)
 {
     TempDir folder;
     LoadedTaxTable rates;
-    rates.table() = MarkedTable();
+    rates.replaceFromFile(MarkedTable());
     rates.setPeriod(TaxPeriod{2005, 1, "Canada"});
     DefaultTaxFileLoad load = LoadDefaultTaxFile("", folder.path(), rates);
     EXPECT_FALSE(load.ok);
@@ -138,7 +138,7 @@ TEST(TaxSessionTest, LoadTaxRatesRemembersOnlyAFileItCouldOpen)
         if (c.text)
             std::ofstream(path, std::ios::binary) << c.text;
         LoadedTaxTable rates;
-        rates.table() = MarkedTable();
+        rates.replaceFromFile(MarkedTable());
         ScriptedPrompts prompts;
         MemorySettings settings;
         settings.taxFile = "/remembered/ifta.itx";

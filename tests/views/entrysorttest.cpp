@@ -9,6 +9,7 @@
 #include "numbers/textnumber.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
+#include "session/ctaxsession.h"
 #include "session/programstate.h"
 #include "views/centrylistctrl.h"
 #include "views/entryrules.h"
@@ -167,10 +168,10 @@ TEST_F(EntrySortTest, EveryColumnSortsAsItsShownTextsInBothDirections)
             all += list.text(row, column) + '|';
         return all;
     };
-    TaxPeriod period;
     for (const bool loaded : {false, true}) {
         if (loaded) {
-            ASSERT_TRUE(ReadTaxFile(TOLLMARK_SAMPLE_DATA "/ifta.itx", doc.taxTable(), period).ok());
+            ASSERT_TRUE(
+                CTaxSession::ReadTaxFileInto(TOLLMARK_SAMPLE_DATA "/ifta.itx", doc.rates()).ok());
         }
         doc.replaceEntries(entries);
         list.Fill();

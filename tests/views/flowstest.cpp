@@ -11,10 +11,12 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
-#include "views/cmergeflow.h"
+#include "ui/cappsettings.h"
+#include "ui/commandids.h"
+#include "views/ciftaview.h"
 #include "views/creportlistctrl.h"
-#include "views/ctaxflows.h"
 #include "views/ctaxlistctrl.h"
+#include "views/cviewmodes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,11 +40,12 @@ class RecordingEvents : public SessionEvents
 {
 public:
     void taxRatesLoaded(const std::string &) override { ++taxShown; }
-    void showTaxRates() override { ++taxShown; }
     int taxShown = 0;
 };
 
-// The view's flows over a session of their own, with the remembered tax file in memory.
+// The view's tax-rate and merge commands over a session of their own, with the
+// remembered tax file in memory: each is the session's use case, run directly or by its
+// command id through the view's tables.
 class FlowsTest : public ::testing::Test
 {
 protected:
@@ -66,26 +69,31 @@ protected:
         return CTaxSession::ReadTaxFileInto(file, doc.rates()).ok();
     }
 
+    // The application object comes before the view that is a member here.
+    int guiApp_ = (GuiApp(), 0);
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     MemorySettings settings;
     CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
-    TaxRateTable &table = doc.taxTable();
-    CTaxListCtrl list{doc, prompts};
+    const TaxRateTable &table = doc.taxTable();
     RecordingEvents events;
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
+    CViewModes modes{view};
+    CTaxListCtrl &list = modes.taxList();
 };
 
 } // namespace
 
 TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
 {
-    CTaxFlows flows(session, list, prompts);
-    EXPECT_FALSE(flows.OnLoadTaxRates()); // file dialog cancelled
+    CTaxSession &flows = session.tax();
+    EXPECT_FALSE(flows.loadTaxRates()); // file dialog cancelled
     EXPECT_EQ(events.taxShown, 0);
     prompts.files = {TOLLMARK_TEST_DATA "/charts/table-2026.itx"};
     doc.rates().setModified(true);
-    ASSERT_TRUE(flows.OnLoadTaxRates());
+    ASSERT_TRUE(flows.loadTaxRates());
     EXPECT_EQ(prompts.filters.back(), "IFTA tax files (*.itx)|*.itx||");
     EXPECT_FALSE(doc.rates().isModified());
     EXPECT_EQ(events.taxShown, 1);
@@ -96,7 +104,7 @@ TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
     const std::string out = path("saved.itx");
     prompts.files = {out};
     doc.rates().setModified(true);
-    EXPECT_FALSE(flows.OnSaveTaxRates());
+    EXPECT_FALSE(flows.saveTaxRates());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
     EXPECT_TRUE(doc.rates().isModified());
     EXPECT_EQ(prompts.proposals.back(), defaultTax());
@@ -106,7 +114,7 @@ TEST_F(FlowsTest, LoadThenSaveUnderTheChosenPeriod)
         p = TaxPeriod{2026, 3, "US"};
         return true;
     };
-    ASSERT_TRUE(flows.OnSaveTaxRates());
+    ASSERT_TRUE(flows.saveTaxRates());
     EXPECT_FALSE(doc.rates().isModified());
     EXPECT_EQ(defaultTax(), out);
     EXPECT_EQ(ReadAll(out).substr(0, 21), "#TAXHEAD#\t2026\t3\tUS\t\n");
@@ -116,20 +124,19 @@ TEST_F(FlowsTest, WrongTaxFileIsRefusedButRemembered)
 {
     const std::string bad = path("bad.itx");
     std::ofstream(bad) << "no header\n";
-    CTaxFlows flows(session, list, prompts);
+    CTaxSession &flows = session.tax();
     prompts.files = {bad};
-    EXPECT_FALSE(flows.OnLoadTaxRates());
+    EXPECT_FALSE(flows.loadTaxRates());
     EXPECT_EQ(prompts.shown.back(), "Wrong file format. Tax not loaded.");
     EXPECT_EQ(defaultTax(), bad);
     prompts.files = {path("missing.itx")};
-    EXPECT_FALSE(flows.OnLoadTaxRates());
+    EXPECT_FALSE(flows.loadTaxRates());
     EXPECT_EQ(defaultTax(), bad);
 }
 
 TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
 {
     ASSERT_TRUE(readRates(TOLLMARK_TEST_DATA "/report/rates.itx"));
-    CTaxFlows flows(session, list, prompts);
 
     // A record saved before (its file since gone), its line at last quarter's rate.
     const std::string docPath = path("trips.irc");
@@ -145,7 +152,7 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     doc.rates().setPeriod({2026, 2, "Canada"});
     prompts.answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::No,
                        UserPrompts::Answer::Yes};
-    EXPECT_FALSE(flows.OnSaveWithCurrentRates());
+    EXPECT_FALSE(session.record().saveWithCurrentRates());
     // The question says what Yes and No do.
     EXPECT_EQ(
         prompts.shown.back().rfind("Do you want to update the tax rate for the saved file?", 0),
@@ -155,9 +162,9 @@ TEST_F(FlowsTest, SaveUpdateAsksAndCancelWritesNothing)
     EXPECT_NE(prompts.shown.back().find("No: the file is saved with the rates its trips carry"),
               std::string::npos);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(docPath)));
-    ASSERT_TRUE(flows.OnSaveWithCurrentRates());
+    ASSERT_TRUE(session.record().saveWithCurrentRates());
     EXPECT_EQ(doc.entries()[0].rate, TenThousandths{9000});
-    ASSERT_TRUE(flows.OnSaveWithCurrentRates());
+    ASSERT_TRUE(session.record().saveWithCurrentRates());
     EXPECT_EQ(doc.entries()[0].rate, table[0].dieselRate);
     EXPECT_EQ(doc.recordPeriod().year, 2026);
     EXPECT_EQ(doc.recordPeriod().quarter, 2);
@@ -170,7 +177,7 @@ TEST_F(FlowsTest, TaxInfoShowsBothPeriods)
     setCountry("Canada");
     TaxInfoData seen;
     prompts.taxInfo = [&seen](const TaxInfoData &d) { seen = d; };
-    CTaxFlows(session, list, prompts).OnTaxRatesInfo();
+    ASSERT_TRUE(view.OnCmdMsg(ID_TAX_RATES_INFO));
     EXPECT_EQ(seen.loadedYear, "2026");
     EXPECT_EQ(seen.loadedCountry, "US");
     EXPECT_EQ(seen.documentQuarter, "4");
@@ -194,13 +201,12 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
         dlg.OnDownload();
         return dlg.result() == QDialog::Accepted;
     };
-    CTaxFlows flows(session, list, prompts);
-    ASSERT_TRUE(flows.OnDownload());
+    ASSERT_TRUE(view.OnCmdMsg(ID_DOWNLOAD));
     ASSERT_EQ(server.paths.size(), 1u);
     EXPECT_EQ(server.paths[0], "/taxmatrix/charts/2Q2026.txt");
     EXPECT_EQ(prompts.shown.back(), "Tax rates loaded. Please check for errors");
     EXPECT_TRUE(doc.rates().isModified());
-    EXPECT_EQ(events.taxShown, 1);
+    EXPECT_EQ(view.mode(), ViewMode::TaxRates);
     EXPECT_EQ(doc.tablePeriod(), (TaxPeriod{2026, 2, "Canada"}));
     EXPECT_NE(table[quebec].gasolineRate, TenThousandths{11111});
 }
@@ -213,7 +219,7 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     source.replaceEntries({trip, trip, trip});
     const std::string file = path("a.irc");
     ASSERT_TRUE(WriteRecordFile(source, file));
-    CMergeFlow flow(session);
+    CRecordSession &flow = session.record();
     prompts.merge = [&](CIftaDoc &d) {
         EXPECT_EQ(d.mergeCounter(), 0);
         EXPECT_TRUE(d.entries().empty());
@@ -223,7 +229,7 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     doc.replaceEntries({trip});
     doc.setModified();
     prompts.answers = {UserPrompts::Answer::No};
-    ASSERT_TRUE(flow.OnMergeFiles());
+    ASSERT_TRUE(flow.mergeFiles());
     EXPECT_EQ(prompts.shown.back(), "Save changes to Untitled?");
     EXPECT_EQ(doc.entries().size(), 3u);
     EXPECT_TRUE(session.record().companyDialogBeforeSave());
@@ -233,7 +239,7 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
         return false;
     };
     doc.setModified(false);
-    EXPECT_FALSE(flow.OnMergeFiles());
+    EXPECT_FALSE(flow.mergeFiles());
     EXPECT_TRUE(doc.entries().empty());
     EXPECT_FALSE(doc.isModified());
 
@@ -241,7 +247,7 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     doc.replaceEntries({trip});
     doc.setModified();
     prompts.answers = {UserPrompts::Answer::Cancel};
-    EXPECT_FALSE(CMergeFlow(session).OnMergeFiles());
+    EXPECT_FALSE(flow.mergeFiles());
     EXPECT_EQ(doc.entries().size(), 1u);
 }
 

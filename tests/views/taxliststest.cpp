@@ -3,7 +3,9 @@
 
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
+#include "session/ceditsession.h"
 #include "session/ctaxsession.h"
+#include "session/programstate.h"
 #include "views/ctaxlistctrl.h"
 
 #include <QBrush>
@@ -25,9 +27,11 @@ protected:
     }
 
     CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
+    const TaxRateTable &table = doc.taxTable();
     ScriptedPrompts prompts;
-    CTaxListCtrl list{doc, prompts};
+    ProgramState state;
+    CEditSession edit{doc, state, prompts};
+    CTaxListCtrl list{doc};
 };
 
 } // namespace
@@ -46,6 +50,7 @@ TEST_F(TaxListTest, ShowsTheNamedSlotsUnderSixColumns)
     EXPECT_TRUE(list.data(cell, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
 }
 
+// The list only shows the table: the session's edits reach it as the table tells them.
 TEST_F(TaxListTest, ModifyWritesTheSlotMarksModifiedAndUndoes)
 {
     const TaxRateTable before = table;
@@ -55,20 +60,24 @@ TEST_F(TaxListTest, ModifyWritesTheSlotMarksModifiedAndUndoes)
         rate.dieselRate = TenThousandths{5000};
         return true;
     };
-    ASSERT_TRUE(list.ModifyRate(1));
+    int told = -1;
+    QObject::connect(&list, &CTaxListCtrl::lineChanged, [&told](int row) { told = row; });
+    ASSERT_TRUE(edit.modifyRate(1));
     EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(list.text(1, 3), "0.5000");
     EXPECT_TRUE(doc.rates().isModified());
     EXPECT_TRUE(doc.rates().undo().canUndo());
-    ASSERT_TRUE(list.Undo());
+    ASSERT_TRUE(edit.undoRates());
     EXPECT_EQ(table, before);
-    ASSERT_TRUE(list.Redo());
+    ASSERT_TRUE(edit.redoRates());
     EXPECT_EQ(table[1].dieselRate, TenThousandths{5000});
 }
 
 TEST_F(TaxListTest, CancelledModifyChangesNothing)
 {
     const TaxRateTable before = table;
-    EXPECT_FALSE(list.ModifyRate(0));
+    EXPECT_FALSE(edit.modifyRate(0));
     EXPECT_EQ(table, before);
     EXPECT_FALSE(doc.rates().isModified());
 }
@@ -83,17 +92,18 @@ TEST_F(TaxListTest, AddNewFillsTheNextSlotAndAFullTableIsRefused)
         rate.gasolineRate = TenThousandths{1000};
         return true;
     };
-    ASSERT_EQ(list.AddRate(), next);
+    ASSERT_EQ(edit.addRate(), next);
     EXPECT_EQ(list.shownCount(), next + 1);
     EXPECT_EQ(table[next].slot, next);
     EXPECT_EQ(list.text(next, 1), "Nowhere");
 
+    TaxRateTable named = table;
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot)
-        table[slot].name = "J" + std::to_string(slot);
-    list.Fill();
+        named[slot].name = "J" + std::to_string(slot);
+    doc.rates().replaceFromFile(named);
     ASSERT_EQ(list.shownCount(), 72);
     const TaxRateTable full = table;
-    EXPECT_EQ(list.AddRate(), -1);
+    EXPECT_EQ(edit.addRate(), -1);
     EXPECT_EQ(prompts.shown.back(), kTaxTableFull);
     EXPECT_EQ(table, full);
 }
@@ -102,17 +112,19 @@ TEST(TaxList, NoTableLoadedShowsNothingAndAddKeepsWritingSlotZero)
 {
     GuiApp();
     CIftaDoc doc;
-    TaxRateTable &table = doc.taxTable();
+    const TaxRateTable &table = doc.taxTable();
     ScriptedPrompts prompts;
-    CTaxListCtrl list{doc, prompts};
+    ProgramState state;
+    CEditSession edit{doc, state, prompts};
+    CTaxListCtrl list{doc};
     prompts.taxRate = [](TaxRate &rate, bool) {
         rate.name = "First";
         return true;
     };
     list.Fill();
     EXPECT_EQ(list.shownCount(), 0);
-    EXPECT_EQ(list.AddRate(), 0);
+    EXPECT_EQ(edit.addRate(), 0);
     EXPECT_EQ(list.shownCount(), 0);
-    EXPECT_EQ(list.AddRate(), 0);
+    EXPECT_EQ(edit.addRate(), 0);
     EXPECT_EQ(table[0].name, "First");
 }

@@ -25,7 +25,7 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     MemorySettings settings;
     CSession session(prompts, settings);
     CIftaDoc &doc = session.document();
-    TaxRateTable &table = doc.taxTable();
+    const TaxRateTable &table = doc.taxTable();
     ASSERT_TRUE(
         CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
     CAppSettings appSettings;
@@ -86,8 +86,10 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     view.ShowReport();
     EXPECT_TRUE(view.notice()->isHidden());
 
-    doc.taxTable()[trip.slot].dieselRate += TenThousandths{100};
-    doc.taxTable()[trip.slot].gasolineRate += TenThousandths{100};
+    TaxRate raised = doc.taxTable()[trip.slot];
+    raised.dieselRate += TenThousandths{100};
+    raised.gasolineRate += TenThousandths{100};
+    doc.rates().modifySlot(trip.slot, raised);
     view.ShowReport();
     EXPECT_FALSE(view.notice()->isHidden());
     EXPECT_EQ(view.notice()->text().toStdString(),

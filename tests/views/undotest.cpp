@@ -1,6 +1,7 @@
-// Undo and Redo of the form view: one level each way over the trip lines and over the
-// tax-rate table, run by command id through the view's tables, and the window's record
-// changes that drop the trip lines' undo state.
+// Undo and Redo of the form view: named steps, many levels each way, over the trip lines
+// and over the tax-rate table, run by command id through the view's tables, the Edit
+// menu's items that name the step, and the window's record changes that drop the trip
+// lines' steps.
 
 #include "app/apptesthelpers.h"
 #include "dialogs/guiapp.h"
@@ -11,6 +12,7 @@
 #include "app/cmainframe.h"
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
+#include "session/ceditsession.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 #include "ui/cappsettings.h"
@@ -78,71 +80,70 @@ protected:
     MemorySettings settings;
     CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
-    TaxRateTable &table = doc.taxTable();
+    const TaxRateTable &table = doc.taxTable();
     CAppSettings appSettings;
     CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
 };
 
-TEST_F(UndoTest, EntryUndoAndRedoGoOneLevelEachWay)
+TEST_F(UndoTest, EntryUndoAndRedoGoManyLevelsAndNameTheirStep)
 {
     EXPECT_FALSE(canUndo());
     EXPECT_FALSE(canRedo());
+    EXPECT_EQ(view.commandLabel(ID_EDIT_UNDO), "");
     add("QC");
     add("ON");
+    add("ME");
     doc.setModified(false); // as a save leaves it: undo and redo do not mark the record
     ASSERT_TRUE(canUndo());
     EXPECT_FALSE(canRedo());
+    EXPECT_EQ(view.commandLabel(ID_EDIT_UNDO), "Add Trip 3");
 
     view.OnCmdMsg(ID_EDIT_UNDO);
-    EXPECT_EQ(lines(), "QC"); // only the last change
-    EXPECT_EQ(shown(), 1);
-    EXPECT_FALSE(canUndo());
-    EXPECT_TRUE(canRedo());
-    view.OnCmdMsg(ID_EDIT_UNDO); // greyed: nothing happens
+    view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_EQ(lines(), "QC");
+    EXPECT_EQ(shown(), 1);
+    EXPECT_EQ(view.commandLabel(ID_EDIT_REDO), "Add Trip 2");
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "");
+    EXPECT_FALSE(canUndo());
+    view.OnCmdMsg(ID_EDIT_UNDO); // greyed: nothing happens
+    EXPECT_EQ(lines(), "");
 
+    view.OnCmdMsg(ID_EDIT_REDO);
     view.OnCmdMsg(ID_EDIT_REDO);
     EXPECT_EQ(lines(), "QC ON");
     EXPECT_EQ(shown(), 2);
     EXPECT_TRUE(canUndo());
-    EXPECT_FALSE(canRedo());
+    EXPECT_TRUE(canRedo());
     EXPECT_FALSE(doc.isModified());
 
-    // After an undo, a further edit replaces the undo copy but keeps the redo copy.
-    view.OnCmdMsg(ID_EDIT_UNDO);
+    // A further edit lets go of what could be redone.
     add("ME");
-    EXPECT_EQ(lines(), "QC ME");
-    ASSERT_TRUE(canRedo());
-    view.OnCmdMsg(ID_EDIT_REDO);
-    EXPECT_EQ(lines(), "QC ON");
-    view.OnCmdMsg(ID_EDIT_UNDO);
-    EXPECT_EQ(lines(), "QC ME");
+    EXPECT_EQ(lines(), "QC ON ME");
+    EXPECT_FALSE(canRedo());
 }
 
-TEST_F(UndoTest, SnapshotIsTakenBeforeTheDialogButAfterTheDeleteQuestion)
+TEST_F(UndoTest, CancelledDialogsAndARefusedDeleteRecordNothing)
 {
     add("QC");
     add("ON");
-    // A refused delete takes no snapshot: Undo still takes back the last add.
+    // A refused delete records nothing: Undo still takes back the last add.
     view.selectRow(1);
     ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_DELETE));
     EXPECT_EQ(prompts.shown.back(), kDeleteItemQuestion);
     view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_EQ(lines(), "QC");
 
-    // A cancelled dialog has already taken its snapshot: Undo then restores the state it
-    // found, and the add before it can no longer be taken back.
+    // A cancelled Add or Modify records nothing either: Undo takes back the add before.
     view.OnCmdMsg(ID_EDIT_REDO);
     view.OnCmdMsg(ID_EDIT_ADD_NEW); // no answer: cancelled
-    EXPECT_EQ(lines(), "QC ON");
-    ASSERT_TRUE(canUndo());
-    view.OnCmdMsg(ID_EDIT_UNDO);
-    EXPECT_EQ(lines(), "QC ON");
     view.selectRow(0);
     view.OnCmdMsg(ID_EDIT_MODIFY); // cancelled too
-    view.OnCmdMsg(ID_EDIT_UNDO);
     EXPECT_EQ(lines(), "QC ON");
+    EXPECT_EQ(view.commandLabel(ID_EDIT_UNDO), "Add Trip 2");
+    view.OnCmdMsg(ID_EDIT_UNDO);
+    EXPECT_EQ(lines(), "QC");
 }
 
 TEST_F(UndoTest, TaxUndoIsApartFromEntryUndoAndGreyedInTheReport)
@@ -198,10 +199,11 @@ TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
 {
     view.ShowTaxRates();
     modifyRate(1, TenThousandths{5000});
-    view.OnCmdMsg(ID_EDIT_UNDO);
     modifyRate(2, TenThousandths{6000});
+    view.OnCmdMsg(ID_EDIT_UNDO);
     ASSERT_TRUE(canUndo());
     ASSERT_TRUE(canRedo());
+    EXPECT_EQ(view.commandLabel(ID_EDIT_UNDO), "Modify Rate ON");
     prompts.files = {kRates};
     view.OnCmdMsg(ID_LOAD_TAX_RATES);
     EXPECT_FALSE(canUndo());
@@ -209,8 +211,8 @@ TEST_F(UndoTest, LoadingOrSavingTheTaxTableDropsBothTaxStates)
 
     QTemporaryDir dir;
     modifyRate(1, TenThousandths{5000});
-    view.OnCmdMsg(ID_EDIT_UNDO);
     modifyRate(2, TenThousandths{6000});
+    view.OnCmdMsg(ID_EDIT_UNDO);
     prompts.files = {dir.filePath("saved.itx").toStdString()};
     prompts.taxPeriod = [](TaxPeriod &) { return true; };
     view.OnCmdMsg(ID_SAVE_TAX_RATES);
@@ -240,21 +242,24 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
         });
         frame.OnCommand(ID_EDIT_ADD_NEW);
     };
-    // Two edits, an undo and a third edit: both copies held, neither of them empty.
+    // Two edits and an undo: a step each way, neither of them empty.
     const auto holdBoth = [&] {
         addTrip();
         addTrip();
         frame.OnCommand(ID_EDIT_UNDO);
-        addTrip();
         ASSERT_TRUE(undo->isEnabled());
         ASSERT_TRUE(redo->isEnabled());
     };
 
     holdBoth();
+    // The Edit menu names each step, and says plain "Undo" or "Redo" when there is none.
+    EXPECT_EQ(undo->text(), "&Undo Add Trip 1\tCtrl+Z");
+    EXPECT_EQ(redo->text(), "&Redo Add Trip 2\tCtrl+Y");
     prompts.yesNoCancel.push_back(UserPrompts::Answer::No); // "Save changes to ...?"
     ASSERT_TRUE(app.OpenDocumentFile(box.copySample("sample.irc")));
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo\tCtrl+Z");
 
     // File New refused at the save question: the record stays, and so does its undo.
     holdBoth();

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+class CIftaDoc;
+class LoadedTaxTable;
+class SessionPrompts;
+struct ProgramState;
+struct TripEntry;
+
+// Editing trip lines and tax rates: Add (with the surcharge line offered after it),
+// Modify and Delete of a trip line, Modify and Add of a tax rate, and Undo and Redo of
+// each. Every function asks through the prompts (the entry dialog and the tax-rate dialog
+// are prompt hooks) and changes the record and the table only through their own methods,
+// which record the named undo step and tell the front end what changed. A cancelled
+// dialog changes nothing and records nothing.
+class CEditSession
+{
+public:
+    CEditSession(CIftaDoc &doc, ProgramState &state, SessionPrompts &prompts);
+
+    // "Add New": the entry dialog for a new line, then, for a jurisdiction with a
+    // surcharge slot, "Add surcharge?" and the dialog for that line. Returns the position
+    // of the last line added, or -1 when nothing was added.
+    int addTrip();
+    // "Modify" of the line at `position` in the record. True when the line was changed.
+    bool modifyTrip(int position);
+    // "Delete" of the line at `position`, after "Delete the selected item?"; the
+    // remaining lines are numbered 1, 2, 3 ... again. True when a line was removed.
+    bool deleteTrip(int position);
+    bool undoTrips();
+    bool redoTrips();
+
+    // "Modify" of the tax rate in `slot`. True when the slot was changed.
+    bool modifyRate(int slot);
+    // "Add New" of the tax-rate list: the slot after the shown ones. Returns the slot
+    // written, or -1 when cancelled or when all 72 slots are in use.
+    int addRate();
+    bool undoRates();
+    bool redoRates();
+
+private:
+    bool runEntryDialog(TripEntry &entry, bool add, int useOdometerIn, int &useOdometerOut);
+    LoadedTaxTable &rates();
+
+    CIftaDoc &doc_;
+    ProgramState &state_;
+    SessionPrompts &prompts_;
+};
+
+// The questions and refusals of editing: "Kentucky has a separate surcharge. Add the
+// surcharge line too?" with the jurisdiction's name, the delete question, a jurisdiction
+// no slot carries, and a full table.
+std::string AddSurchargeQuestion(const std::string &jurisdiction);
+constexpr const char *kDeleteItemQuestion = "Delete the selected item?";
+std::string UnknownJurisdictionMessage(const std::string &abbreviation);
+constexpr const char *kTaxTableFull =
+    "All 72 tax-rate slots are in use. No new tax rate can be added.";

@@ -1,6 +1,5 @@
 #include "app/cappsettings.h"
 
-#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -18,13 +17,13 @@ const QString kRecentGroup = QStringLiteral("Recent File List");
 std::string Read(const QString &key)
 {
     TOLLMARK_SETTINGS(s);
-    return QFile::encodeName(s.value(key).toString()).toStdString();
+    return s.value(key).toString().toUtf8().toStdString();
 }
 
 void Write(const QString &key, const std::string &path)
 {
     TOLLMARK_SETTINGS(s);
-    s.setValue(key, QFile::decodeName(path.c_str()));
+    s.setValue(key, QString::fromUtf8(path.c_str()));
 }
 
 QString RecentKey(int f)

@@ -72,6 +72,11 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            dir_.filePath("settings"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("settings"));
+#ifdef _WIN32
+        // The registry has no folder to point elsewhere: each sandbox starts from an empty
+        // key of the test's own Wine prefix (the tests that use it take turns).
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnotec", "Tollmark").clear();
+#endif
         QDir().mkpath(dir_.filePath("work"));
         QDir::setCurrent(dir_.filePath("work"));
     }

@@ -342,6 +342,22 @@ void UseBinaryStandardStreams()
     ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
+std::string RunningProgramFolder()
+{
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD got =
+            ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (got == 0)
+            return {};
+        if (got < name.size()) {
+            name.resize(got);
+            return Utf8FromPath(fs::path(name).parent_path());
+        }
+        name.resize(name.size() * 2);
+    }
+}
+
 void AdviseLargePages(void *, size_t)
 {
     // Windows gives large pages only to a process with the lock-pages privilege.
@@ -542,6 +558,13 @@ std::vector<std::string> Utf8Arguments(int argc, char **argv)
 void UseBinaryStandardStreams()
 {
     // POSIX streams write bytes as they are.
+}
+
+std::string RunningProgramFolder()
+{
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
 }
 
 void AdviseLargePages(void *block, size_t bytes)

@@ -37,20 +37,52 @@ foreach(plugin ${PLUGINS})
     list(APPEND plugin_files "${QT_DIR}/plugins/${plugin}")
 endforeach()
 
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM "windows+pe")
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${OBJDUMP}")
-file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES ${PROGRAMS}
-    MODULES ${plugin_files}
-    DIRECTORIES "${QT_DIR}/bin" ${RUNTIME_DIRS}
-    PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-"
-    RESOLVED_DEPENDENCIES_VAR dlls
-    UNRESOLVED_DEPENDENCIES_VAR system_dlls)
+# The DLLs a set of Windows programs and plugins load, walked through their import tables
+# (objdump -p) and looked for, without regard to case as Windows does, in the Qt and
+# MinGW runtime folders; what is not there is Windows' own (KERNEL32, msvcrt, ...).
+# CMake's file(GET_RUNTIME_DEPENDENCIES) is of no use here: it lowercases the names and
+# so finds no Qt6Core.dll on a case-sensitive file system.
+set(available)
+foreach(folder "${QT_DIR}/bin" ${RUNTIME_DIRS})
+    file(GLOB found "${folder}/*.dll")
+    list(APPEND available ${found})
+endforeach()
+set(dlls)
+set(pending ${PROGRAMS} ${plugin_files})
+set(system_dlls)
+while(pending)
+    list(POP_FRONT pending binary)
+    execute_process(COMMAND "${OBJDUMP}" -p "${binary}" OUTPUT_VARIABLE imports
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "windows-deploy: objdump cannot read ${binary}")
+    endif()
+    string(REGEX MATCHALL "DLL Name: [^\n]+" names "${imports}")
+    foreach(line ${names})
+        string(REGEX REPLACE "^DLL Name: " "" name "${line}")
+        string(STRIP "${name}" name)
+        string(TOLOWER "${name}" lower)
+        set(resolved "")
+        foreach(candidate ${available})
+            get_filename_component(leaf "${candidate}" NAME)
+            string(TOLOWER "${leaf}" leaf)
+            if(leaf STREQUAL lower)
+                set(resolved "${candidate}")
+                break()
+            endif()
+        endforeach()
+        if(resolved AND NOT resolved IN_LIST dlls)
+            list(APPEND dlls "${resolved}")
+            list(APPEND pending "${resolved}")
+        elseif(NOT resolved AND NOT lower IN_LIST system_dlls)
+            list(APPEND system_dlls "${lower}")
+        endif()
+    endforeach()
+endwhile()
 
 # What is not found beside Qt or the MinGW runtime must be Windows' own.
 foreach(dll ${system_dlls})
-    if(dll MATCHES "^(Qt6|lib|zlib|icu)")
+    if(dll MATCHES "^(qt6|lib|zlib|icu)")
         message(FATAL_ERROR "windows-deploy: ${dll} is needed and was not found")
     endif()
 endforeach()

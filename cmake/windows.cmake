@@ -46,10 +46,14 @@ endforeach()
 
 # The fonts the offscreen platform reads with FreeType: Liberation, whose letters are as
 # wide as those of Arial, Times New Roman and Courier New, so the forms and listings are
-# laid out as with the fonts Windows has; DejaVu for what they lack.
+# laid out as with the fonts Windows has; DejaVu Sans and Serif for what they lack. Not
+# DejaVu's mathematical font: the first family of the folder, it would become the
+# application's default font ("Sans Serif"), from which the printouts take their scale.
 set(fonts "${TOLLMARK_WINDOWS_DIR}/fonts")
+file(REMOVE_RECURSE "${fonts}")
 file(GLOB font_files /usr/share/fonts/truetype/liberation2/*.ttf
-     /usr/share/fonts/truetype/dejavu/*.ttf)
+     /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf
+     /usr/share/fonts/truetype/dejavu/DejaVuSerif*.ttf)
 if(NOT font_files)
     message(FATAL_ERROR "No Liberation or DejaVu fonts: run scripts/install-deps")
 endif()

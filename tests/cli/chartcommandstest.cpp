@@ -261,8 +261,7 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
     ASSERT_NE(freePort, 0);
     const CliRun refused =
         Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates", kShipped,
-             "--out", out, "--base",
-             "http://127.0.0.1:" + std::to_string(freePort) + "/"});
+             "--out", out, "--base", "http://127.0.0.1:" + std::to_string(freePort) + "/"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err,
               "Connection to server fail (error: 1)\nThe server refused the connection.\nDownload "

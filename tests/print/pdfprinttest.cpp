@@ -3,9 +3,9 @@
 // page in either orientation, and the print commands driven through scripted dialogs,
 // each job printing the record as it is when the job starts.
 
+#include "posixonly.h"
 #include "print/ciftaprint.h"
 #include "print/cprintcommands.h"
-#include "posixonly.h"
 #include "printfixtures.h"
 #include "shellcommand.h"
 

@@ -33,7 +33,6 @@ class UndoTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        GuiApp();
         ASSERT_TRUE(CTaxSession::ReadTaxFileInto(kRates, doc.rates()).ok());
         view.ShowList();
     }
@@ -71,6 +70,8 @@ protected:
         prompts.taxRate = nullptr;
     }
 
+    // The application object before the view: this may be the program's first test.
+    QApplication &app = GuiApp();
     ScriptedPrompts prompts;
     MemorySettings settings;
     CSession session{prompts, settings};

@@ -39,8 +39,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     prompts_ = prompts;
     session_ = std::make_unique<CSession>(*prompts_, settings_);
     // Interest on late returns comes from the shipped table unless Options names another.
-    session_->filing().setShippedInterestRates(FindShippedInterestRates(
-        QCoreApplication::applicationDirPath().toUtf8().toStdString()));
+    session_->filing().setShippedInterestRates(
+        FindShippedInterestRates(QCoreApplication::applicationDirPath().toUtf8().toStdString()));
     flows_ = std::make_unique<CIftaDocFlows>(*session_);
     connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();

@@ -2,7 +2,7 @@
 // without a separator (which once made every line rescan the rest of the text). Target:
 // each well under 1 s, growing with the text's length, not its square.
 
-#include "download/chartparser.h"
+#include "formats/chartparser.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // header; kilometres and litres), completion and surcharge lines included. Target at a
 // million: 250 ms.
 
-#include "records/csvimport.h"
+#include "imports/csvimport.h"
 
 #include "benchrecords.h"
 

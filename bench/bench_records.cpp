@@ -2,8 +2,8 @@
 // the disk, as File Open and File Save do. Targets at a million: read 120 ms, write 200 ms.
 
 #include "benchrecords.h"
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // (the quarter of benchrecords.h) to PATH, for the scripts that time whole processes.
 
 #include "benchrecords.h"
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 
 #include <charconv>
 #include <cstring>

@@ -3,7 +3,7 @@
 
 #include "fuzzinput.h"
 
-#include "download/chartparser.h"
+#include "formats/chartparser.h"
 
 #include <cstdint>
 #include <string>

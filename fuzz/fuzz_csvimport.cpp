@@ -4,9 +4,9 @@
 
 #include "fuzzinput.h"
 
+#include "formats/recordfile.h"
+#include "imports/csvimport.h"
 #include "records/ciftadoc.h"
-#include "records/csvimport.h"
-#include "records/recordfile.h"
 
 #include <cstdint>
 #include <string>

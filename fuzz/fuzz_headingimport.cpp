@@ -4,11 +4,11 @@
 
 #include "fuzzinput.h"
 
+#include "formats/recordfile.h"
+#include "imports/csvimport.h"
+#include "imports/headingimport.h"
+#include "platform/textencoding.h"
 #include "records/ciftadoc.h"
-#include "records/csvimport.h"
-#include "records/headingimport.h"
-#include "records/recordfile.h"
-#include "records/textencoding.h"
 
 #include <cstdint>
 #include <string>

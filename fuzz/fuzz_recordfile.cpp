@@ -3,9 +3,9 @@
 
 #include "fuzzinput.h"
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
-#include "records/recordfile.h"
 #include "report/report.h"
 
 #include <cstdint>

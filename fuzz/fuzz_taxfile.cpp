@@ -3,7 +3,7 @@
 
 #include "fuzzinput.h"
 
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
 #include "records/taxlist.h"
 
 #include <cstdint>

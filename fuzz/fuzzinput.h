@@ -4,7 +4,7 @@
 // against, a scratch file for readers that take a path, and a failure that libFuzzer
 // records as a crash with its input.
 
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
 #include "records/taxperiod.h"
 #include "records/taxratetable.h"
 

@@ -1,6 +1,6 @@
 #include "app/cinfodlgbar.h"
 
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

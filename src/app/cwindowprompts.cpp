@@ -11,7 +11,7 @@
 #include "dialogs/cprofilesdlg.h"
 #include "dialogs/ctaxinfodlg.h"
 #include "dialogs/ctaxperioddlg.h"
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 #include "views/centrydlg.h"
 #include "views/ctaxratedlg.h"
 

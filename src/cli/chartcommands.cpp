@@ -6,9 +6,9 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
-#include "download/chartparser.h"
+#include "formats/chartparser.h"
+#include "platform/safefile.h"
 #include "records/loadedtaxtable.h"
-#include "records/safefile.h"
 #include "session/ctaxsession.h"
 
 int CmdParseChart(int argc, char **argv)

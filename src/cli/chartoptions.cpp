@@ -1,8 +1,8 @@
 #include "cli/chartoptions.h"
 
 #include "cli/cliargs.h"
-#include "records/cp1252.h"
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
+#include "platform/cp1252.h"
 
 #include <iostream>
 

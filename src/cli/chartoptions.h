@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/chartparser.h"
+#include "formats/chartparser.h"
 #include "records/taxperiod.h"
 #include "records/taxratetable.h"
 

@@ -5,8 +5,8 @@
 #include "cli/listoutput.h"
 
 #include "check/quartercheck.h"
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "session/ctaxsession.h"
 
 int CmdCheck(int argc, char **argv)

@@ -1,7 +1,7 @@
 #include "cli/cliargs.h"
 
-#include "records/cp1252.h"
-#include "records/recordfile.h"
+#include "formats/recordfile.h"
+#include "platform/cp1252.h"
 #include "session/ctaxsession.h"
 
 #include <algorithm>

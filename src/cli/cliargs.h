@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
 #include "records/loadedtaxtable.h"
-#include "records/result.h"
 #include "report/report.h"
 
 #include <map>

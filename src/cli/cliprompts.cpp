@@ -1,6 +1,6 @@
 #include "cli/cliprompts.h"
 
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 #include "session/mergeunits.h"
 
 #include <iostream>

@@ -6,7 +6,7 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
-#include "download/chartfetcher.h"
+#include "net/chartfetcher.h"
 #include "records/loadedtaxtable.h"
 #include "session/ctaxsession.h"
 

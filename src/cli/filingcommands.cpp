@@ -7,8 +7,8 @@
 #include "cli/filingoptions.h"
 
 #include "filing/money.h"
-#include "records/cp1252.h"
-#include "records/recordfile.h"
+#include "formats/recordfile.h"
+#include "platform/cp1252.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 

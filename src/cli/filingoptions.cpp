@@ -1,7 +1,7 @@
 #include "cli/filingoptions.h"
 
 #include "filing/civildate.h"
-#include "records/platformfile.h"
+#include "platform/platformfile.h"
 #include "session/cfilingsession.h"
 #include "session/sessionsettings.h"
 

@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/listoutput.h"
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "report/vehiclerecord.h"
 
 int CmdVehicles(int argc, char **argv)

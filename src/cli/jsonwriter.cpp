@@ -1,7 +1,7 @@
 #include "cli/jsonwriter.h"
 
-#include "records/cp1252.h"
-#include "records/decimaltext.h"
+#include "numbers/decimaltext.h"
+#include "platform/cp1252.h"
 
 #include <cmath>
 #include <cstdio>

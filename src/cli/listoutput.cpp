@@ -1,6 +1,6 @@
 #include "cli/listoutput.h"
 
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 
 #include <iostream>
 

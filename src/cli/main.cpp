@@ -3,7 +3,7 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
-#include "records/platformfile.h"
+#include "platform/platformfile.h"
 
 #include <cstring>
 #include <iostream>

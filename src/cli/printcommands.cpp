@@ -6,9 +6,9 @@
 #include "cli/commands.h"
 #include "cli/filingoptions.h"
 
+#include "formats/recordfile.h"
 #include "print/ciftaprint.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "session/csession.h"
 #include "session/ctaxsession.h"
 #include "session/printout.h"

@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/jsonwriter.h"
 
+#include "platform/cp1252.h"
+#include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
-#include "records/cp1252.h"
-#include "records/pathnames.h"
 #include "session/profileactions.h"
 
 #include <charconv>

@@ -7,9 +7,9 @@
 #include "cli/jsonwriter.h"
 #include "cli/listoutput.h"
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
-#include "records/recordfile.h"
 #include "records/taxlist.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"

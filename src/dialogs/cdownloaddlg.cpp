@@ -4,7 +4,7 @@
 #include "dialogs/ctaxperioddlg.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
-#include "download/chartfetcher.h"
+#include "net/chartfetcher.h"
 #include "records/ciftadoc.h"
 #include "ui/userprompts.h"
 

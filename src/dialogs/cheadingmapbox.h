@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/headingmap.h"
+#include "imports/headingmap.h"
 
 #include <QGroupBox>
 

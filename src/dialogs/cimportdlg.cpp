@@ -4,10 +4,10 @@
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/importpresets.h"
-#include "records/csvimport.h"
-#include "records/headingimport.h"
-#include "records/safefile.h"
-#include "records/textencoding.h"
+#include "imports/csvimport.h"
+#include "imports/headingimport.h"
+#include "platform/safefile.h"
+#include "platform/textencoding.h"
 #include "ui/userprompts.h"
 
 #include <QButtonGroup>

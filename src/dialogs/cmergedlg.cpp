@@ -2,8 +2,8 @@
 
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "session/mergeunits.h"
 #include "ui/userprompts.h"
 

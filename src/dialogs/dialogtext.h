@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 
 #include <QString>
 

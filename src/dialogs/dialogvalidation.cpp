@@ -1,6 +1,6 @@
 #include "dialogs/dialogvalidation.h"
 
-#include "records/decimaltext.h"
+#include "numbers/decimaltext.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/fixeddecimal.h"
-#include "records/result.h"
+#include "numbers/fixeddecimal.h"
+#include "platform/result.h"
 
 #include <cstdint>
 #include <string>

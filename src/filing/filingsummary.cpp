@@ -1,6 +1,6 @@
 #include "filing/filingsummary.h"
 
-#include "records/decimaltext.h"
+#include "numbers/decimaltext.h"
 #include "records/units.h"
 
 namespace {

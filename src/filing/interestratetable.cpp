@@ -1,6 +1,6 @@
 #include "filing/interestratetable.h"
 
-#include "records/safefile.h"
+#include "platform/safefile.h"
 
 #include <cstdio>
 

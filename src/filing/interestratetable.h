@@ -2,7 +2,7 @@
 
 #include "filing/civildate.h"
 #include "filing/money.h"
-#include "records/result.h"
+#include "platform/result.h"
 
 #include <string>
 #include <vector>

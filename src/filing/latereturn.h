@@ -3,7 +3,7 @@
 #include "filing/civildate.h"
 #include "filing/interestratetable.h"
 #include "filing/money.h"
-#include "records/result.h"
+#include "platform/result.h"
 #include "report/report.h"
 
 #include <vector>

@@ -1,13 +1,13 @@
 #include "print/ciftaprint.h"
 
+#include "platform/cp1252.h"
+#include "platform/platformfile.h"
+#include "platform/safefile.h"
 #include "print/englishform.h"
 #include "print/listings.h"
 #include "print/pagesetup.h"
 #include "print/painterformcanvas.h"
 #include "print/quebecform.h"
-#include "records/cp1252.h"
-#include "records/platformfile.h"
-#include "records/safefile.h"
 #include "records/units.h"
 
 #include <QGuiApplication>
@@ -109,7 +109,7 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
         break;
     case ViewMode::Check:
         SetUpListingPage(painter, info, state_);
-        PrintCheckListing(painter, info, state_, printout_.findings);
+        PrintCheckListing(painter, info, state_, *printout_.doc, printout_.findings);
         break;
     case ViewMode::Vehicles:
         SetUpListingPage(painter, info, state_);
@@ -145,8 +145,10 @@ void CIftaPrint::printForm(QPainter &painter, PrintInfo &info, bool printing)
         break;
     }
     lastFormBounds_ = canvas.drawnBounds();
-    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(),
-                                        kTextInkMargin * state_.setup.scaleY);
+    const double margin = kTextInkMargin * state_.setup.scaleY;
+    lastCrossed_ = TextsCrossedByFrames(canvas.drawnTexts(), canvas.drawnSegments(), margin);
+    for (FormDrawnText &text : TextsOverlappingTexts(canvas.drawnTexts(), margin))
+        lastCrossed_.push_back(std::move(text));
 }
 
 void CIftaPrint::OnEndPrinting() {}

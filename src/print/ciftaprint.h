@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/result.h"
 #include "print/painterformcanvas.h"
 #include "print/printsetup.h"
 #include "records/ciftadoc.h"
-#include "records/result.h"
 #include "session/printout.h"
 
 #include <QPageSize>
@@ -45,7 +45,8 @@ public:
 
     // Device rectangle that held everything drawn on the last form page.
     QRectF lastFormBounds() const { return lastFormBounds_; }
-    // The texts of the last form page that one of its frame lines crosses.
+    // The texts of the last form page that one of its frame lines crosses or that overlap
+    // another text: none on a well-laid-out page.
     const std::vector<FormDrawnText> &lastFormCrossedTexts() const { return lastCrossed_; }
 
 private:

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/result.h"
 #include "print/printdialogs.h"
 #include "print/printersettings.h"
 #include "print/printsetup.h"
-#include "records/result.h"
 #include "report/report.h"
 #include "session/printout.h"
 #include "session/viewmode.h"

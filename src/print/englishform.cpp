@@ -42,7 +42,7 @@ const FixedText kHeaderTexts[] = {
 
 const FixedText kMileHeadings[] = {
     {"Total", 194, 204, 0.7, 0},      {"Miles", 194, 214, 0.7, 0},
-    {"Taxables", 246, 202, 0.7, 0},   {"Miles", 252, 212, 0.7, 0},
+    {"Taxable", 248, 202, 0.7, 0},    {"Miles", 252, 212, 0.7, 0},
     {"MPG", 306, 206, 0.7, 0},        {"Taxable Fuel", 340, 202, 0.66, 0},
     {"(Gallons)", 346, 212, 0.67, 0}, {"Tax Paid", 414, 204, 0.7, 0},
     {"Gallons", 416, 212, 0.7, 0},    {"Net Taxable", 476, 202, 0.7, 0},
@@ -51,7 +51,7 @@ const FixedText kMileHeadings[] = {
 
 const FixedText kKilometreHeadings[] = {
     {"Total", 192, 204, 0.7, 0},         {"Kilometers", 186, 214, 0.7, 0},
-    {"Taxables", 246, 202, 0.7, 0},      {"Kilometers", 244, 212, 0.7, 0},
+    {"Taxable", 248, 202, 0.7, 0},       {"Kilometers", 244, 212, 0.7, 0},
     {"Kilometers", 296, 202, 0.68, 0},   {"per Litre", 298, 212, 0.68, 0},
     {"Taxable Fuel", 340, 202, 0.66, 0}, {"(Litres)", 354, 212, 0.67, 0},
     {"Tax Paid", 414, 204, 0.7, 0},      {"Litres", 420, 212, 0.7, 0},
@@ -59,29 +59,29 @@ const FixedText kKilometreHeadings[] = {
 };
 
 const FixedText kCommonHeadings[] = {
-    {"Juristdiction", 58, 212, 0.8, 0}, {"Tax", 537, 202, 0.7, 0},
-    {"Rates", 534, 212, 0.7, 0},        {"Tax Due", 588, 202, 0.7, 0},
-    {"or Credit", 588, 212, 0.7, 0},    {"Interest", 656, 204, 0.7, 0},
-    {"Due", 662, 212, 0.7, 0},          {"Total", 728, 204, 0.7, 0},
+    {"Jurisdiction", 58, 212, 0.8, 0}, {"Tax", 537, 202, 0.7, 0},
+    {"Rates", 534, 212, 0.7, 0},       {"Tax Due", 588, 202, 0.7, 0},
+    {"or Credit", 588, 212, 0.7, 0},   {"Interest", 656, 204, 0.7, 0},
+    {"Due", 662, 212, 0.7, 0},         {"Total", 728, 204, 0.7, 0},
     {"Due", 730, 212, 0.7, 0},
 };
 
 const FixedText kMileBoxTexts[] = {
-    {"(A)", 84, 133, 0.7, 0},
-    {"(B)", 238, 133, 0.7, 0},
-    {"(C)", 388, 133, 0.7, 0},
-    {"(D)", 560, 133, 0.7, 0},
-    {"(E)", 724, 133, 0.7, 0},
-    {"Total IFTA miles", 52, 144, 0.7, 0},
-    {"Total NON IFTA miles", 198, 144, 0.7, 0},
-    {"Total miles", 370, 140, 0.68, 0},
-    {"(A+B)", 384, 149, 0.7, 0},
-    {"Total fuel consumed (Gallons)", 524, 144, 0.7, 0},
-    {"Miles per gallon(MPG)", 688, 140, 0.68, 0},
-    {"(C \u00f7 D)", 718, 149, 0.64, 0},
-    {"M   +", 148, 168, 0.7, 0},
-    {"M   =", 298, 168, 0.7, 0},
-    {"M   \u00f7", 440, 168, 0.7, 0},
+    {"(A)", 84, 134, 0.7, 0},
+    {"(B)", 238, 134, 0.7, 0},
+    {"(C)", 388, 134, 0.7, 0},
+    {"(D)", 560, 134, 0.7, 0},
+    {"(E)", 724, 134, 0.7, 0},
+    {"Total IFTA miles", 52, 146, 0.7, 0},
+    {"Total NON IFTA miles", 198, 146, 0.7, 0},
+    {"Total miles", 372, 142, 0.7, 0},
+    {"(A+B)", 384, 150, 0.7, 0},
+    {"Total fuel consumed (Gallons)", 524, 146, 0.7, 0},
+    {"Miles per gallon (MPG)", 688, 142, 0.66, 0},
+    {"(C \u00f7 D)", 718, 150, 0.64, 0},
+    {"M    +", 148, 168, 0.7, 0},
+    {"M    =", 298, 168, 0.7, 0},
+    {"M    \u00f7", 440, 168, 0.7, 0},
     {"G    =", 663, 168, 0.7, 0},
     {"MPG", 753, 168, 0.7, 0},
 };
@@ -103,7 +103,7 @@ const FixedText kKilometreBoxTexts[] = {
     {"km   =", 298, 168, 0.7, 0},
     {"km   \u00f7", 440, 168, 0.7, 0},
     {"L    =", 663, 168, 0.7, 0},
-    {"km/L", 753, 168, 0.7, 0},
+    {"km/L", 750, 168, 0.7, 0},
 };
 
 const FixedText kTotalsLabels[] = {
@@ -212,8 +212,8 @@ void PrintFormRows(FormCanvas &canvas, const TaxRateTable &table, const Report &
     const long long n = static_cast<long long>(rows.size());
     int slot = 0;
     for (long long i = (page - 1) * perPage; i < n && i < page * perPage; ++i, ++slot) {
-        // The list's last row comes first.
-        const size_t index = static_cast<size_t>(n - i - 1);
+        // In the report's order, as the report view and the listings show it.
+        const size_t index = static_cast<size_t>(i);
         const LateReturnRow *lateRow =
             late && index < late->rows.size() ? &late->rows[index] : nullptr;
         PrintFormRow(canvas, table, report, state, &rows[index], slot, lateRow);

@@ -34,22 +34,37 @@ PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page)
     return plan;
 }
 
-// The record listing's columns after its left edge, for five- and ten-digit widths `f`
-// and `t`. The trip number ends at `f`; the date ("2026/04/02", about two five-digit
-// widths) starts half a five-digit width after it and ends well before the State column,
-// so that the two never run together.
+// The record listing's columns after its left edge, in tenths of a five-digit width `f`
+// (the widths of the texts they hold: a date is about 21 tenths, a jurisdiction's name
+// up to 26, "Distance (Km)" 24). Names and the date start at their column; numbers and
+// their headings end at theirs. The listing's font follows the page's width, so the
+// columns take about the same share of a portrait and of a landscape page.
 struct RecordColumns {
-    int trip, date, state, abbrev, distanceHeading, distance, fuelHeading, fuel, surtaxHeading,
-        surtax;
+    int trip, date, unit, state, abbrev, distance, fuel, surtax, odometerIn, odometerOut;
 };
 
-RecordColumns RecordColumnsFor(int l, int f, int t)
+RecordColumns RecordColumnsFor(int l, int f)
 {
-    const int state = l + 4 * f;
-    return {l + f,         l + f + f / 2,    state,         state + 2 * t,
-            state + 3 * t, state + 4 * t,    state + 5 * t, state + f + 5 * t,
-            state + 6 * t, state + f + 6 * t};
+    const auto at = [l, f](int tenths) { return l + f * tenths / 10; };
+    return {at(10), at(13), at(36), at(53), at(81), at(119), at(138), at(151), at(167), at(183)};
 }
+
+// A unit number as its column holds it: up to eight characters, a longer one cut to
+// seven and an ellipsis (the vehicle records print it whole).
+QString ListedUnit(std::string_view unit)
+{
+    const QString text = FromCp1252(std::string(unit));
+    return text.size() <= 8 ? text : text.left(7) + QChar(0x2026);
+}
+
+} // namespace
+
+int RecordListingWidth(const PrintSetup &setup)
+{
+    return RecordColumnsFor(0, setup.fiveDigitWidth).odometerOut;
+}
+
+namespace {
 
 QString QuarterText(const TaxPeriod &period)
 {
@@ -146,8 +161,7 @@ int TaxRateListingLineCount(const TaxRateTable &table)
 std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
                                            const QRect &drawRect, int page)
 {
-    const RecordColumns c =
-        RecordColumnsFor(drawRect.left(), setup.fiveDigitWidth, setup.tenDigitWidth);
+    const RecordColumns c = RecordColumnsFor(drawRect.left(), setup.fiveDigitWidth);
     const PagePlan plan = PlanPage(setup, drawRect, page);
     const std::string &country = doc.company().country;
     const bool canada = IsCanada(country);
@@ -157,14 +171,17 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
     texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
+    texts.push_back({c.unit, headingY, QStringLiteral("Unit"), false});
     texts.push_back({c.state, headingY, QStringLiteral("State"), false});
     texts.push_back({c.abbrev, headingY, QStringLiteral("Abbrev"), false});
-    texts.push_back({c.distanceHeading, headingY,
+    texts.push_back({c.distance, headingY,
                      canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
-                     false});
-    texts.push_back({c.fuelHeading, headingY,
-                     canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), false});
-    texts.push_back({c.surtaxHeading, headingY, QStringLiteral("Surtax"), false});
+                     true});
+    texts.push_back({c.fuel, headingY,
+                     canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), true});
+    texts.push_back({c.surtax, headingY, QStringLiteral("Surtax"), true});
+    texts.push_back({c.odometerIn, headingY, QStringLiteral("Odo in"), true});
+    texts.push_back({c.odometerOut, headingY, QStringLiteral("Odo out"), true});
 
     const TaxRateTable &table = doc.taxTable();
     const TaxRate none;
@@ -188,11 +205,14 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
         const int y = plan.lineY(j);
         texts.push_back({c.trip, y, FormatNumber("%d", e.tripNumber), true});
         texts.push_back({c.date, y, FromCp1252(e.date), false});
+        texts.push_back({c.unit, y, ListedUnit(e.reservedText.view()), false});
         texts.push_back({c.state, y, FromCp1252(rate.name), false});
         texts.push_back({c.abbrev, y, FromCp1252(rate.abbreviation), false});
         texts.push_back({c.distance, y, FormatNumber("%d", distance), true});
         texts.push_back({c.fuel, y, FormatAmount(fuel), true});
         texts.push_back({c.surtax, y, rate.surcharge ? QStringLiteral("X") : QString(), true});
+        texts.push_back({c.odometerIn, y, FormatNumber("%d", e.odometerIn), true});
+        texts.push_back({c.odometerOut, y, FormatNumber("%d", e.odometerOut), true});
     }
     // The totals, after an empty line: the sums of the distances (surcharge lines left
     // out) and of the fuel printed above.
@@ -284,15 +304,15 @@ int CheckMessageChars(const PrintSetup &setup, const QRect &drawRect)
     return (drawRect.width() - kCheckMessageColumn * f) * 5 / f;
 }
 
-std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintSetup &setup,
-                                          const QRect &drawRect, int page)
+std::vector<ListingText> CheckListingPage(const CIftaDoc &doc, const Findings &findings,
+                                          const PrintSetup &setup, const QRect &drawRect, int page)
 {
     const int l = drawRect.left();
     const int f = setup.fiveDigitWidth;
     const PagePlan plan = PlanPage(setup, drawRect, page);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Quarter Check", page, setup.lineHeight, QString());
+    AddTitle(texts, drawRect, "IFTA Quarter Check", page, setup.lineHeight, RecordHeading(doc));
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     const int messageX = l + kCheckMessageColumn * f;
     texts.push_back({l, headingY, QStringLiteral("Rule"), false});
@@ -316,11 +336,12 @@ std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintS
 }
 
 void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &state,
-                       const Findings &findings)
+                       const CIftaDoc &doc, const Findings &findings)
 {
     state.setup.currentPage = info.currentPage;
     state.linesPerPage = ListingLinesPerPage(info.drawRect.height(), state.setup.lineHeight);
-    DrawListing(painter, CheckListingPage(findings, state.setup, info.drawRect, info.currentPage));
+    DrawListing(painter,
+                CheckListingPage(doc, findings, state.setup, info.drawRect, info.currentPage));
 }
 
 namespace {

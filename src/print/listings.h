@@ -41,10 +41,15 @@ int TaxRateListingLineCount(const TaxRateTable &table);
 
 // The texts of one page of the record listing: the set-up's extents and the drawing
 // rectangle place them; kilometre headings for a Canadian carrier, mile headings else.
+// Each line shows the trip, date, unit, jurisdiction, distance, fuel, surcharge mark and
+// both odometer readings.
 // Each page names the carrier, its IFTA number and the record's quarter below the title;
 // the last page ends with the totals of the distances and fuel printed.
 std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
                                            const QRect &drawRect, int page);
+// The width the record listing's columns take from the left edge: about 18 five-digit
+// widths, within the width of a page in either orientation.
+int RecordListingWidth(const PrintSetup &setup);
 
 // The texts of one page of the tax-rate listing. A slot without a name leaves its line
 // blank. With `period`, each page names the table's quarter below the title.
@@ -69,9 +74,10 @@ std::vector<CheckListingLine> CheckListingLines(const Findings &findings, int me
 // width of an average digit (wider than most letters, so a line rarely runs off the page).
 int CheckMessageChars(const PrintSetup &setup, const QRect &drawRect);
 
-// The texts of one page of the check listing.
-std::vector<ListingText> CheckListingPage(const Findings &findings, const PrintSetup &setup,
-                                          const QRect &drawRect, int page);
+// The texts of one page of the check listing; below the title, the carrier, its IFTA
+// number and the record's quarter, as on the other listings.
+std::vector<ListingText> CheckListingPage(const CIftaDoc &doc, const Findings &findings,
+                                          const PrintSetup &setup, const QRect &drawRect, int page);
 
 // The vehicle records: for each unit a line naming it, its trips in date order (trip,
 // date, jurisdiction, odometers, distance and fuel in the carrier's units), its distance
@@ -91,4 +97,4 @@ void PrintTaxRateListing(QPainter &painter, const PrintInfo &info, PrintState &s
 void PrintVehicleListing(QPainter &painter, const PrintInfo &info, PrintState &state,
                          const CIftaDoc &doc, const FleetRecord &fleet);
 void PrintCheckListing(QPainter &painter, const PrintInfo &info, PrintState &state,
-                       const Findings &findings);
+                       const CIftaDoc &doc, const Findings &findings);

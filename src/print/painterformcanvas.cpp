@@ -59,6 +59,25 @@ std::vector<FormDrawnText> TextsCrossedByFrames(const std::vector<FormDrawnText>
     return crossed;
 }
 
+std::vector<FormDrawnText> TextsOverlappingTexts(const std::vector<FormDrawnText> &texts,
+                                                 double margin)
+{
+    std::vector<bool> overlaps(texts.size(), false);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const QRectF a = texts[i].rect.adjusted(margin, margin, -margin, -margin);
+        for (size_t j = i + 1; j < texts.size() && !a.isEmpty(); ++j) {
+            const QRectF b = texts[j].rect.adjusted(margin, margin, -margin, -margin);
+            if (!b.isEmpty() && a.intersects(b))
+                overlaps[i] = overlaps[j] = true;
+        }
+    }
+    std::vector<FormDrawnText> found;
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (overlaps[i])
+            found.push_back(texts[i]);
+    return found;
+}
+
 PainterFormCanvas::PainterFormCanvas(QPainter &painter, PrintState &state,
                                      const QFont &printingFont, const QRect &drawRect,
                                      bool printing)

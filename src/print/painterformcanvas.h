@@ -27,6 +27,12 @@ struct FormDrawnText {
 std::vector<FormDrawnText> TextsCrossedByFrames(const std::vector<FormDrawnText> &texts,
                                                 const std::vector<QLineF> &segments, double margin);
 
+// The texts whose ink overlaps another text's by more than `margin` device units each
+// way, as a box's letter printed over the first word of its title would; each such text
+// once, in drawing order.
+std::vector<FormDrawnText> TextsOverlappingTexts(const std::vector<FormDrawnText> &texts,
+                                                 double margin);
+
 // The form primitives on a QPainter (a printer, its preview or a PDF), after the page's
 // set-up: form points go to device point (trunc(x * scaleX) + drawLeft,
 // trunc(y * scaleY) + drawTop). Fonts are made from the state's reference font for each

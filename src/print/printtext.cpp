@@ -1,6 +1,6 @@
 #include "print/printtext.h"
 
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 
 QString FromCp1252(const std::string &bytes)
 {

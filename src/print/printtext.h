@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/decimaltext.h"
+#include "numbers/decimaltext.h"
 
 #include <QString>
 

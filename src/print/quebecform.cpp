@@ -98,7 +98,7 @@ const FixedText kBoxTexts[] = {
     {"km   =", 298, 168, 0.7, 0},
     {"km   ÷", 440, 168, 0.7, 0},
     {"L    =", 663, 168, 0.7, 0},
-    {"km/L", 753, 168, 0.7, 0},
+    {"km/L", 750, 168, 0.7, 0},
 };
 
 // Offsets from the top of the totals block.
@@ -106,7 +106,7 @@ const FixedText kTotalsLabels[] = {
     {"Total (États ou provinces membres)", 20, 12, 0.64, 0},
     {"(reportez le total de la colonne H à la case A)", 20, 20, 0.64, 0},
     {"Total (États ou provinces non membres)", 20, 40, 0.64, 0},
-    {"(reportez le nombre de la colonne H à la case B)", 20, 48, 0.6, 0},
+    {"(reportez le nombre de la colonne H à la case B)", 20, 48, 0.58, 0},
     {"Total général (reportez le total général", 20, 61, 0.64, 0},
     {"de la colonne H à la case C et le total général", 20, 69, 0.64, 0},
     {"de la colonne L à la case D)", 20, 77, 0.64, 0},

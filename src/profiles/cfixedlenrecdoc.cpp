@@ -1,6 +1,6 @@
 #include "profiles/cfixedlenrecdoc.h"
 
-#include "records/safefile.h"
+#include "platform/safefile.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/platformfile.h"
+#include "platform/platformfile.h"
 
 #include <array>
 #include <cstdint>

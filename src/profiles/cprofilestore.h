@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/result.h"
 #include "profiles/cfixedlenrecdoc.h"
 #include "profiles/profilerecord.h"
-#include "records/result.h"
 
 #include <array>
 #include <string>

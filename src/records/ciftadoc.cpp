@@ -2,7 +2,7 @@
 
 #include "records/entryresolver.h"
 #include "records/ratedifferences.h"
-#include "records/recordfile.h"
+#include "records/recordheader.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "records/entrylist.h"
 
+#include "numbers/decimaltext.h"
+#include "numbers/textnumber.h"
 #include "records/builtinjurisdictions.h"
-#include "records/decimaltext.h"
 #include "records/taxlist.h"
-#include "records/textnumber.h"
 #include "records/units.h"
 
 std::vector<ListColumn> EntryListColumns(const std::string &country)

@@ -1,7 +1,7 @@
 #include "records/taxlist.h"
 
-#include "records/decimaltext.h"
-#include "records/textnumber.h"
+#include "numbers/decimaltext.h"
+#include "numbers/textnumber.h"
 
 #include <string>
 

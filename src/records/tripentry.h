@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/fixeddecimal.h"
-#include "records/shorttext.h"
+#include "numbers/fixeddecimal.h"
+#include "numbers/shorttext.h"
 
 #include <cstdint>
 

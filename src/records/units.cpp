@@ -1,6 +1,6 @@
 #include "records/units.h"
 
-#include "records/exactround.h"
+#include "numbers/exactround.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "report/report.h"
 
-#include "records/decimaltext.h"
-#include "records/exactround.h"
+#include "formats/recordfile.h"
+#include "numbers/decimaltext.h"
+#include "numbers/exactround.h"
+#include "numbers/textnumber.h"
 #include "records/ratedifferences.h"
-#include "records/recordfile.h"
-#include "records/textnumber.h"
 #include "records/units.h"
 
 #include <array>

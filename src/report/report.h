@@ -1,9 +1,9 @@
 #pragma once
 
+#include "numbers/fixeddecimal.h"
+#include "platform/result.h"
 #include "records/ciftadoc.h"
-#include "records/fixeddecimal.h"
 #include "records/listcolumn.h"
-#include "records/result.h"
 #include "report/reportrow.h"
 #include "report/reportsums.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/fixeddecimal.h"
+#include "numbers/fixeddecimal.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "report/vehiclerecord.h"
 
-#include "records/decimaltext.h"
+#include "numbers/decimaltext.h"
 #include "records/units.h"
 #include "report/report.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "numbers/fixeddecimal.h"
 #include "records/ciftadoc.h"
-#include "records/fixeddecimal.h"
 #include "records/listcolumn.h"
 
 #include <cstdint>

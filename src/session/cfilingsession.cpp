@@ -2,9 +2,9 @@
 
 #include "filing/duedate.h"
 #include "filing/filingsummary.h"
+#include "platform/pathnames.h"
+#include "platform/safefile.h"
 #include "records/ciftadoc.h"
-#include "records/pathnames.h"
-#include "records/safefile.h"
 #include "session/dialogdata.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"

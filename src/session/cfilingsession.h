@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filing/latereturn.h"
-#include "records/result.h"
+#include "platform/result.h"
 
 #include <string>
 

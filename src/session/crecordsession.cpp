@@ -1,10 +1,10 @@
 #include "session/crecordsession.h"
 
+#include "formats/recordfile.h"
+#include "imports/csvimport.h"
+#include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
-#include "records/csvimport.h"
-#include "records/pathnames.h"
-#include "records/recordfile.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
 #include "session/profileactions.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/result.h"
+#include "platform/result.h"
 #include "session/headingimportcase.h"
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"

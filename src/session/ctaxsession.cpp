@@ -1,8 +1,8 @@
 #include "session/ctaxsession.h"
 
+#include "formats/taxfile.h"
+#include "platform/pathnames.h"
 #include "records/loadedtaxtable.h"
-#include "records/pathnames.h"
-#include "records/taxfile.h"
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"

@@ -1,8 +1,8 @@
 #include "session/headingimportcase.h"
 
+#include "imports/csvimport.h"
+#include "platform/cp1252.h"
 #include "records/ciftadoc.h"
-#include "records/cp1252.h"
-#include "records/csvimport.h"
 #include "records/units.h"
 #include "session/sessionprompts.h"
 

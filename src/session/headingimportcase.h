@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/exportdate.h"
-#include "records/headingimport.h"
+#include "imports/exportdate.h"
+#include "imports/headingimport.h"
 
 #include <cstdint>
 #include <string>

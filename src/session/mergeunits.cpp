@@ -1,8 +1,8 @@
 #include "session/mergeunits.h"
 
-#include "records/cp1252.h"
-#include "records/platformfile.h"
-#include "records/recordmerge.h"
+#include "formats/recordmerge.h"
+#include "platform/cp1252.h"
+#include "platform/platformfile.h"
 #include "records/unitnumber.h"
 
 std::string UnitFromFileName(const std::string &path)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/result.h"
+#include "platform/result.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "session/profileactions.h"
 
+#include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
-#include "records/pathnames.h"
 #include "session/dialogdata.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/result.h"
 #include "profiles/profilerecord.h"
 #include "records/companyinfo.h"
-#include "records/result.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/csvimport.h"
+#include "imports/csvimport.h"
 #include "records/loadedtaxtable.h"
 #include "records/units.h"
 

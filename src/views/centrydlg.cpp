@@ -1,8 +1,8 @@
 #include "views/centrydlg.h"
 
 #include "dialogs/dialogvalidation.h"
+#include "platform/cp1252.h"
 #include "records/builtinjurisdictions.h"
-#include "records/cp1252.h"
 #include "records/taxlist.h"
 #include "records/tripentry.h"
 #include "records/unitnumber.h"

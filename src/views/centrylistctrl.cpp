@@ -1,10 +1,10 @@
 #include "views/centrylistctrl.h"
 
+#include "numbers/decimaltext.h"
+#include "numbers/textnumber.h"
+#include "platform/cp1252.h"
 #include "records/ciftadoc.h"
-#include "records/cp1252.h"
-#include "records/decimaltext.h"
 #include "records/entrylist.h"
-#include "records/textnumber.h"
 #include "session/programstate.h"
 #include "views/ciftaview.h"
 #include "views/entryrules.h"

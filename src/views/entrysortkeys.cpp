@@ -1,7 +1,7 @@
 #include "views/entrysortkeys.h"
 
+#include "numbers/decimaltext.h"
 #include "records/builtinjurisdictions.h"
-#include "records/decimaltext.h"
 #include "records/entrylist.h"
 #include "records/taxlist.h"
 #include "records/units.h"

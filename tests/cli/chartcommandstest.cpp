@@ -2,7 +2,7 @@
 // shipped tables, a download from an HTTP server on 127.0.0.1 that the test runs in a
 // thread of its own, failure texts and exit codes.
 
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
 
 #include "cli/clirun.h"
 #include "cli/loopbacksocket.h"

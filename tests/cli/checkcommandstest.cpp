@@ -2,8 +2,8 @@
 // by tab, on the shipped samples and on a sample spoiled in several ways; the exit codes
 // with and without --fail-on-findings.
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "session/ctaxsession.h"
 
 #include "cli/clirun.h"

@@ -2,8 +2,8 @@
 // fuel-card exports with the report worked out by hand, the refusals and questions of
 // those imports, and unit numbers through merge and the entry list.
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 
 #include "cli/clirun.h"
 

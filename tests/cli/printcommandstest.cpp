@@ -1,8 +1,8 @@
 // tollmark-cli print, run as a program on the sample quarters: the three printouts as
 // PDF files (and the check's), their paper and orientation, and the usage and input failures.
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "shellcommand.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,7 @@ TEST_F(PrintCommandsTest, OtherProvinceAndUsCarrierPrintTheEnglishForms)
     ASSERT_EQ(Print({kSample + "/sample-us.irc", "--rates", kSample + "/ifta-us.itx", "--what",
                      "report", "--pdf", miles}),
               0);
-    EXPECT_NE(PdfText(miles).find("Miles per gallon(MPG)"), std::string::npos);
+    EXPECT_NE(PdfText(miles).find("Miles per gallon (MPG)"), std::string::npos);
     EXPECT_NE(PdfInfo(miles).find("612 x 792"), std::string::npos);
 }
 

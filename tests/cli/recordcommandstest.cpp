@@ -2,8 +2,8 @@
 // program on the shipped sample quarter and on hand-made files of both header layouts:
 // outputs, exit codes and the failure texts on standard error.
 
+#include "formats/recordfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 
 #include "cli/clirun.h"
 

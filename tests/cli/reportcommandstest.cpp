@@ -1,9 +1,9 @@
 // tollmark-cli report, import and merge, run as a program: golden report output for an
 // imported quarter in both unit systems, failure texts on standard error, exit codes.
 
+#include "formats/recordfile.h"
+#include "formats/taxfile.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
-#include "records/taxfile.h"
 #include "report/report.h"
 
 #include "cli/clirun.h"

@@ -9,9 +9,9 @@
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxperioddlg.h"
 #include "dialogs/dialogvalidation.h"
+#include "formats/recordfile.h"
+#include "imports/csvimport.h"
 #include "records/ciftadoc.h"
-#include "records/csvimport.h"
-#include "records/recordfile.h"
 #include "views/ctaxratedlg.h"
 
 #include <QAbstractButton>

@@ -2,8 +2,8 @@
 // an error page, a slow trickle, binary bytes. Each download must end, in a failure that
 // leaves the tax-rate table exactly as it was or in a text that is parsed, never hang.
 
-#include "download/chartfetcher.h"
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
+#include "net/chartfetcher.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The chart download against HTTP servers on 127.0.0.1 that the test runs itself: the
 // fetcher waits in a local event loop, which also serves the test's server.
 
-#include "download/chartfetcher.h"
+#include "net/chartfetcher.h"
 #include "underwine.h"
 
 #include <gtest/gtest.h>

@@ -187,9 +187,18 @@ TEST(RecordListing, EveryEntryLandsOnACountedPage)
     EXPECT_EQ(RunRecordListing(*EntriesDoc(0, "Canada").doc, 2550, 3300).pages, 0);
 }
 
-TEST(RecordListing, MileHeadingsAndConvertedValues)
+// The trip listing's columns, in a US carrier's units: unit numbers (a long one cut so it
+// cannot run into the jurisdiction) and both odometer readings beside the distance and
+// fuel; every column inside the page.
+TEST(RecordListing, MileHeadingsUnitsAndOdometers)
 {
     PrintFixture f = EntriesDoc(2, "US");
+    CIftaDoc::Entries entries = f.doc->entries();
+    entries[0].reservedText = "T-104";
+    entries[1].reservedText = "Western Star 4900";
+    entries[1].odometerIn = 120345;
+    entries[1].odometerOut = 120445;
+    f.doc->replaceEntries(entries);
     PrintSetup setup;
     setup.lineHeight = 40;
     setup.fiveDigitWidth = 100;
@@ -201,15 +210,15 @@ TEST(RecordListing, MileHeadingsAndConvertedValues)
         texts.insert(t.text);
         if (t.text == "2" && t.rightAligned && t.x == 150)
             tripY = t.y;
-        if (t.text == "Distance (Mil)") {
-            EXPECT_EQ(t.x, 50 + 400 + 600);
-        }
+        EXPECT_LE(t.x, rect.left() + rect.width()) << t.text.toStdString();
     }
     for (const char *expected : {"IFTA Record", "Page 1", "Distance (Mil)", "Fuel (Gal)", "Surtax",
-                                 "Date", "100", "2.64", "State 1"})
-        EXPECT_TRUE(texts.count(expected)) << expected;
+                                 "Date", "Unit", "Odo in", "Odo out", "100", "2.64", "State 1",
+                                 "T-104", "Western\u2026", "120345", "120445"})
+        EXPECT_TRUE(texts.count(QString::fromUtf8(expected))) << expected;
     EXPECT_FALSE(texts.count("Distance (Km)"));
     EXPECT_EQ(tripY, 60 + 5 * 40); // the second entry on the sixth line
+    EXPECT_LE(RecordListingWidth(setup), rect.width());
 }
 
 TEST(TaxRateListing, EmptySlotLeavesItsLineBlank)
@@ -278,10 +287,10 @@ TEST(CheckListing, LongMessagesWrapOntoCountedPages)
         ListingLinesOnPage(ListingLinesPerPage(last.drawRect.height(), state.setup.lineHeight));
     EXPECT_EQ(info.maxPage, static_cast<int>((lines + perPage - 1) / perPage));
     int texts = 0;
-    for (const ListingText &t :
-         CheckListingPage(printout.findings, state.setup, last.drawRect, info.maxPage))
+    for (const ListingText &t : CheckListingPage(*printout.doc, printout.findings, state.setup,
+                                                 last.drawRect, info.maxPage))
         texts += t.text.isEmpty() ? 0 : 1;
-    EXPECT_GT(texts, 6); // title, page number, four headings and at least one line
+    EXPECT_GT(texts, 7); // title, page number, carrier, four headings and a line
 }
 
 TEST(FormBitmaps, SizesAndColours)

@@ -80,7 +80,7 @@ TEST_F(PdfPrint, EnglishKilometreForm)
     const QString text = PdfText(Path("km.pdf"));
     ExpectContains(text, {"IFTA Quarterly Fuel Use Tax Report", "3Q2005-Page 1",
                           "Total IFTA kilometers", "Kilometers per litre", "(C ÷ D)", "(K – L)",
-                          "Juristdiction", "State 2", "Transport Boréal inc.", "2190", "-3.21"});
+                          "Jurisdiction", "State 2", "Transport Boréal inc.", "2190", "-3.21"});
     EXPECT_FALSE(text.contains("MPG"));
 }
 
@@ -90,7 +90,7 @@ TEST_F(PdfPrint, EnglishMileForm)
     ASSERT_TRUE(PrintDocumentToPdf(f.printout(ViewMode::Report), Path("miles.pdf"), state));
     SKIP_WITHOUT_PDF_TEXT();
     ExpectContains(PdfText(Path("miles.pdf")),
-                   {"Total IFTA miles", "Miles per gallon(MPG)", "Total fuel consumed (Gallons)",
+                   {"Total IFTA miles", "Miles per gallon (MPG)", "Total fuel consumed (Gallons)",
                     "(I ÷ J)", "State 1"});
 }
 
@@ -183,16 +183,19 @@ TEST_F(PdfPrint, NothingLeavesThePrintablePage)
     }
 }
 
-// Every text of the return forms stays inside its box: no frame line strikes through a
-// text or is crossed by one running past it, on Letter and A4, portrait and landscape,
-// as the texts and lines go into the PDF.
+// Every text of the three return forms stays inside its box: no frame line strikes
+// through a text or is crossed by one running past it, and no text prints over another
+// (a box's letter over its title), on Letter and A4, portrait and landscape, as the texts
+// and lines go into the PDF.
 TEST_F(PdfPrint, FormTextsStayInsideTheirFrames)
 {
-    for (const std::string province : {"QC", "ON"}) {
-        PrintFixture f = MakeReportDoc(20, "Canada", province);
+    const std::pair<const char *, const char *> carriers[] = {
+        {"Canada", "QC"}, {"Canada", "ON"}, {"US", "IA"}};
+    for (const auto &[country, province] : carriers) {
+        PrintFixture f = MakeReportDoc(20, country, province);
         for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
             for (const bool landscape : {false, true}) {
-                SCOPED_TRACE(province + (size == QPageSize::A4 ? " A4" : " Letter") +
+                SCOPED_TRACE(std::string(province) + (size == QPageSize::A4 ? " A4" : " Letter") +
                              (landscape ? " landscape" : " portrait"));
                 QPrinter printer(QPrinter::HighResolution);
                 PdfOptions options;

@@ -6,6 +6,7 @@
 #include "print/formcanvas.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -126,6 +127,61 @@ public:
             if (c.kind == kind)
                 found.push_back(c);
         return found;
+    }
+
+    // Every call as one line of text, in drawing order: what a golden file of a page
+    // holds. Texts are quoted, sizes to two places.
+    QString dump() const
+    {
+        static const char *const kKinds[] = {"text", "plain",  "paragraph", "polyline",
+                                             "box",  "bitmap", "pagelabel", "cornernote"};
+        QStringList lines;
+        for (const CanvasCall &c : calls) {
+            QString line = QString::fromLatin1(kKinds[c.kind]);
+            switch (c.kind) {
+            case CanvasCall::Text:
+            case CanvasCall::PlainText:
+                line += QString(" %1,%2 size %3 style %4 align %5 \"%6\"")
+                            .arg(c.x)
+                            .arg(c.y)
+                            .arg(c.size, 0, 'f', 2)
+                            .arg(c.style)
+                            .arg(c.align)
+                            .arg(c.text);
+                break;
+            case CanvasCall::Paragraph:
+                line += QString(" %1,%2-%3,%4 size %5 style %6 align %7 \"%8\"")
+                            .arg(c.x)
+                            .arg(c.y)
+                            .arg(c.x2)
+                            .arg(c.y2)
+                            .arg(c.size, 0, 'f', 2)
+                            .arg(c.style)
+                            .arg(c.align)
+                            .arg(c.text);
+                break;
+            case CanvasCall::Polyline:
+                line += QString(" +%1").arg(c.extraWidth);
+                for (const FormPoint &p : c.points)
+                    line += QString(" %1,%2").arg(p.x).arg(p.y);
+                break;
+            case CanvasCall::Box:
+            case CanvasCall::Bitmap:
+                line += QString(" %1,%2-%3,%4 %5")
+                            .arg(c.x)
+                            .arg(c.y)
+                            .arg(c.x2)
+                            .arg(c.y2)
+                            .arg(c.kind == CanvasCall::Box ? c.extraWidth : c.bitmap);
+                break;
+            case CanvasCall::PageLabel:
+            case CanvasCall::CornerNote:
+                line += QString(" \"%1\"").arg(c.text);
+                break;
+            }
+            lines << line;
+        }
+        return lines.join('\n') + '\n';
     }
 
     std::vector<CanvasCall> calls;

@@ -1,5 +1,5 @@
 #include "profiles/cprofilestore.h"
-#include "records/platformfile.h"
+#include "platform/platformfile.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "posixonly.h"
 
+#include "platform/platformfile.h"
 #include "profiles/cprofilestore.h"
-#include "records/platformfile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // carrier's country, names looked up through the slot in the table loaded now.
 
 #include "records/entrylist.h"
+#include "formats/taxfile.h"
 #include "records/builtinjurisdictions.h"
 #include "records/entryresolver.h"
-#include "records/taxfile.h"
 
 #include <algorithm>
 

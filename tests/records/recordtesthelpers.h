@@ -5,7 +5,7 @@
 
 #include "records/ciftadoc.h"
 
-#include "records/platformfile.h"
+#include "platform/platformfile.h"
 
 #include <gtest/gtest.h>
 

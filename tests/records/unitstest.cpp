@@ -1,5 +1,5 @@
 #include "records/units.h"
-#include "records/cp1252.h"
+#include "platform/cp1252.h"
 #include "records/entryresolver.h"
 
 #include <gtest/gtest.h>

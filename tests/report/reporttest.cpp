@@ -2,7 +2,7 @@
 // column texts), so a wrong unit, rounding or total shows up as a changed line.
 
 #include "report/report.h"
-#include "records/exactround.h"
+#include "numbers/exactround.h"
 #include "report/vehiclerecord.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Filing the open record: the Filing Date dialog's flow, the information bar's text, a
 // hand-set due date that belongs to one quarter, and the summary file.
 
-#include "records/pathnames.h"
+#include "platform/pathnames.h"
 #include "session/cfilingsession.h"
 #include "sessiontest.h"
 

@@ -3,9 +3,9 @@
 
 #include "sessiontest.h"
 
-#include "records/csvimport.h"
-#include "records/recordmerge.h"
-#include "records/taxfile.h"
+#include "formats/recordmerge.h"
+#include "formats/taxfile.h"
+#include "imports/csvimport.h"
 
 #include <fstream>
 

@@ -3,10 +3,10 @@
 // What the session tests share: a temporary folder, prompts that answer from a script, and
 // a session over its own program state, settings and profiles store.
 
+#include "formats/recordfile.h"
+#include "platform/platformfile.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
-#include "records/platformfile.h"
-#include "records/recordfile.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"

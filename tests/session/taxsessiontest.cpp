@@ -3,8 +3,8 @@
 
 #include "sessiontest.h"
 
-#include "records/pathnames.h"
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
+#include "platform/pathnames.h"
 
 #include <fstream>
 

@@ -7,9 +7,9 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
+#include "formats/recordfile.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
-#include "records/recordfile.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 #include "ui/commandids.h"

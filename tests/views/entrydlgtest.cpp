@@ -4,7 +4,7 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
-#include "records/taxfile.h"
+#include "formats/taxfile.h"
 #include "records/units.h"
 #include "views/centrydlg.h"
 #include "views/entryrules.h"

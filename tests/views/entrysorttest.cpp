@@ -3,11 +3,11 @@
 
 #include "dialogs/guiapp.h"
 
+#include "formats/taxfile.h"
+#include "numbers/decimaltext.h"
+#include "numbers/textnumber.h"
 #include "records/ciftadoc.h"
-#include "records/decimaltext.h"
 #include "records/entrylist.h"
-#include "records/taxfile.h"
-#include "records/textnumber.h"
 #include "session/programstate.h"
 #include "views/centrylistctrl.h"
 #include "views/entryrules.h"

@@ -1,8 +1,8 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
+#include "formats/taxfile.h"
 #include "records/ciftadoc.h"
-#include "records/taxfile.h"
 #include "session/ctaxsession.h"
 #include "views/ctaxlistctrl.h"
 

@@ -1,9 +1,9 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
+#include "formats/taxfile.h"
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
-#include "records/taxfile.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 #include "ui/commandids.h"

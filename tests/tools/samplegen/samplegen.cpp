@@ -7,14 +7,14 @@
 //
 // usage: samplegen RATES.tsv OUTDIR
 
+#include "formats/recordfile.h"
+#include "formats/taxfile.h"
+#include "numbers/decimaltext.h"
+#include "numbers/textnumber.h"
+#include "platform/cp1252.h"
+#include "platform/safefile.h"
 #include "records/ciftadoc.h"
-#include "records/cp1252.h"
-#include "records/decimaltext.h"
 #include "records/entryresolver.h"
-#include "records/recordfile.h"
-#include "records/safefile.h"
-#include "records/taxfile.h"
-#include "records/textnumber.h"
 #include "records/units.h"
 
 #include <fstream>

@@ -9,7 +9,9 @@
 ; choose on the command line, /S installs silently. The uninstaller removes every file
 ; the installer wrote, its keys and the user's settings under Software\Varnotec\Tollmark.
 
-Unicode true
+; A 64-bit installer for the 64-bit program: it also runs where Windows has no 32-bit
+; subsystem (and under a Wine without its 32-bit half).
+Target amd64-unicode
 ; zlib by default: a tenth of LZMA's time for an installer about twice the size; a
 ; release passes -DCOMPRESSOR="/SOLID lzma".
 !ifndef COMPRESSOR

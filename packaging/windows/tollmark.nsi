@@ -126,6 +126,8 @@ Section "Uninstall"
     !include "${DEPLOY}/uninstall.nsh"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ; The per-user Programs folder a first per-user install made, when nothing else is in it.
+    RMDir "$INSTDIR\.."
 
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     !insertmacro un.FileType ".irc" "Tollmark.Record"

@@ -6,7 +6,23 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-windows bench package clean format format-check
+# `make test SANITIZE=1` (what CI runs): the same suite built in its own tree with
+# AddressSanitizer and UndefinedBehaviorSanitizer, benchmarks left out. Leaks are
+# reported, except those of the libraries listed in the suppressions. A test that fails
+# is run once more: LeakSanitizer's exit-time tracer now and then crashes under load
+# ("LeakSanitizer has encountered a fatal error"), which is no fault of ours; a real
+# fault fails both runs.
+ifeq ($(SANITIZE),1)
+BUILD = build-asan
+CMAKE_FLAGS += -DTOLLMARK_SANITIZE=ON -DTOLLMARK_BENCH=OFF
+TEST_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+CTEST_FLAGS = --repeat until-pass:2
+endif
+
+.PHONY: all deps configure build run test test-sanitize test-windows bench package clean format \
+	format-check
 
 all: build
 
@@ -23,7 +39,8 @@ run: build
 	@scripts/run-sample $(BUILD)
 
 test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(TEST_ENV) ctest --output-on-failure -j$(JOBS) \
+		$(CTEST_FLAGS)
 
 # The sources as .clang-format lays them out: `format` rewrites them, `format-check`
 # fails on the first file that differs (CI runs it).
@@ -69,22 +86,9 @@ fuzz: fuzz-build
 fuzz-smoke: fuzz-build
 	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz $(FUZZ_SMOKE_SECONDS) $(FUZZ_SCRATCH) $(FUZZ_TARGETS)
 
-# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer; leaks
-# are reported, except those of the libraries listed in the suppressions. A test program
-# that fails is run once more: LeakSanitizer's exit-time tracer now and then crashes
-# under load ("LeakSanitizer has encountered a fatal error"), which is no fault of ours;
-# a real fault fails both runs.
-ASAN_BUILD ?= build-asan
-
-test-sanitize: deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLMARK_SANITIZE=ON \
-		-DTOLLMARK_BENCH=OFF >/dev/null
-	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
-		ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions:print_suppressions=0 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j$(JOBS) --repeat until-pass:2
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	@$(MAKE) --no-print-directory test SANITIZE=1
 
 # Windows: the whole tree (the window, tollmark-cli with every subcommand, every test
 # program) cross-built with Qt for MinGW-w64 unpacked into the build tree, the installer

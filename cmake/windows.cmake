@@ -71,7 +71,7 @@ set(TOLLMARK_WINE_QT_ENV "WINEPATH=${wine_dlls}" "WINEQT_PLUGIN_PATH=${wine_plug
 # turns with it.
 function(tollmark_windows_test test)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${TOLLMARK_WINE_QT_ENV})
-    if(test MATCHES "^test_(app|views|dialogs|print)$")
+    if(test MATCHES "^test_(app|views|dialogs|print)(_|$)")
         set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK wine_registry)
     endif()
 endfunction()

@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const InterestPeriod &period : rates.periods()) {
         if (!period.first.isValid() || !period.last.isValid() || period.last < period.first)
             fuzzinput::Fail("an accepted period has impossible days");
-        if (period.factor < 0)
-            fuzzinput::Fail("an accepted factor is negative");
-        Millionths factor = 0;
+        if (period.factor < Millionths{} || period.factor > Millionths{100000})
+            fuzzinput::Fail("an accepted factor is negative or above 0.1 a month");
+        Millionths factor;
         std::string missing;
         if (period.first.day == 1 && !rates.monthlyFactor(period.base, period.first.year,
                                                           period.first.month, factor, missing))

@@ -82,7 +82,7 @@ const CommandSpec kCommands[] = {
      false},
     {ID_VIEW_REPORT, "View &Report\tAlt+R", "Alt+R", "Show the quarterly report\nView Report",
      nullptr, false},
-    {ID_VIEW_TAX_RATES, "View Ta&x Rates\tAlt+T", "Alt+T", "Show the tax rates\nView Tax Rates",
+    {ID_VIEW_TAX_RATES, "View Tax R&ates\tAlt+T", "Alt+T", "Show the tax rates\nView Tax Rates",
      nullptr, false},
     {ID_VIEW_CHECK, "&Check\tAlt+K", "Alt+K",
      "Check the quarter's records as an audit would\nCheck the Quarter", nullptr, false},

@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSettings>
 #include <QTextStream>
 
 // The window library is static: its resources (toolbar images, help pages) are linked in
@@ -33,7 +32,7 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     , printCommands_(std::make_unique<CPrintCommands>())
 {
     if (!prompts) {
-        ownPrompts_ = std::make_unique<CWindowPrompts>();
+        ownPrompts_ = std::make_unique<CWindowPrompts>(settings_);
         prompts = ownPrompts_.get();
     }
     prompts_ = prompts;
@@ -95,7 +94,7 @@ void CIftaApp::buildCommands()
 
 bool CIftaApp::InitInstance(const QStringList &arguments)
 {
-    // Settings and the recent-file list are read from QSettings when they are needed.
+    // Settings and the recent-file list are read from settings_ when they are needed.
     // The ".irc" file type is registered by the installed desktop entry and MIME type.
     if (!arguments.isEmpty() &&
         arguments.first().compare(QStringLiteral("/p"), Qt::CaseInsensitive) == 0) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cappsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/ccommandtable.h"
 
 #include <QObject>

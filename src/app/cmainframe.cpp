@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -67,7 +66,7 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks);
 
-    view_ = new CIftaView(app_.session(), app_.prompts(), this);
+    view_ = new CIftaView(app_.session(), app_.prompts(), app_.settings(), this);
     view_->setPrintCommands(&app_.printCommands());
     setCentralWidget(view_);
     app_.flows().setView(view_);
@@ -99,12 +98,7 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     // Wide enough for the report's ten columns on a 1280 x 800 screen; later starts come
     // back where the window was left.
     resize(1240, 720);
-    const QByteArray geometry = QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                          QStringLiteral("Varnotec"), QStringLiteral("Tollmark"))
-                                    .value(QStringLiteral("Settings/WindowGeometry"))
-                                    .toByteArray();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    app_.settings().restoreWindowGeometry(*this);
     updateActions();
 }
 
@@ -326,9 +320,7 @@ void CMainFrame::OnContextHelp()
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     if (app_.flows().CanCloseFrame()) {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"),
-                  QStringLiteral("Tollmark"))
-            .setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
+        app_.settings().keepWindowGeometry(*this);
         event->accept();
     } else {
         event->ignore();

@@ -18,10 +18,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -45,7 +47,47 @@ std::string PathBytes(const QString &path)
     return path.toUtf8().toStdString();
 }
 
+// A message box of the program: its text as MessageBoxText gives it, and never narrower
+// than its title needs, so a short message ("Profile saved") does not cut the title.
+int RunMessageBox(QMessageBox::Icon icon, const std::string &text,
+                  QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault,
+                  QMessageBox *prepared = nullptr)
+{
+    QMessageBox own(icon, kCaption, QString(), buttons, Owner());
+    QMessageBox &box = prepared ? *prepared : own;
+    box.setTextFormat(Qt::RichText);
+    box.setText(MessageBoxText(FromBytes(text)));
+    if (byDefault != QMessageBox::NoButton)
+        box.setDefaultButton(byDefault);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        // Room for the caption and the title bar's own buttons.
+        const int width = box.fontMetrics().horizontalAdvance(kCaption) + 160;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box.exec();
+}
+
 } // namespace
+
+QString MessageBoxText(const QString &text)
+{
+    // A date format such as "(MM/DD/YYYY)" may be broken after its slashes; it is kept
+    // on one line. Everything else wraps as plain text would.
+    static const QRegularExpression format(QStringLiteral("\\(([A-Z]+/)+[A-Z]+\\)"));
+    QString html;
+    qsizetype at = 0;
+    for (auto it = format.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        html += text.mid(at, m.capturedStart() - at).toHtmlEscaped();
+        html += QStringLiteral("<span style=\"white-space:nowrap\">") + m.captured() +
+                QStringLiteral("</span>");
+        at = m.capturedEnd();
+    }
+    html += text.mid(at).toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return html;
+}
 
 QString DialogFilter(const std::string &filter)
 {
@@ -75,29 +117,28 @@ QString DefaultExtension(const std::string &filter)
 
 void CWindowPrompts::warn(const std::string &text)
 {
-    QMessageBox::warning(Owner(), kCaption, FromBytes(text));
+    RunMessageBox(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void CWindowPrompts::inform(const std::string &text)
 {
-    QMessageBox::information(Owner(), kCaption, FromBytes(text));
+    RunMessageBox(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 bool CWindowPrompts::askYesNo(const std::string &text)
 {
-    return QMessageBox::question(Owner(), kCaption, FromBytes(text),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    return RunMessageBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 UserPrompts::PrintAnswer CWindowPrompts::askPrintAnyway(const std::string &text)
 {
-    QMessageBox box(QMessageBox::Question, kCaption, FromBytes(text),
-                    QMessageBox::Yes | QMessageBox::No, Owner());
+    QMessageBox box(QMessageBox::Question, kCaption, QString(), QMessageBox::Yes | QMessageBox::No,
+                    Owner());
     QPushButton *show =
         box.addButton(QString::fromLatin1(kShowProblemsButton), QMessageBox::ActionRole);
-    box.setDefaultButton(QMessageBox::No);
-    box.exec();
+    RunMessageBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                  &box);
     if (box.clickedButton() == show)
         return PrintAnswer::ShowProblems;
     return box.clickedButton() == box.button(QMessageBox::Yes) ? PrintAnswer::Print
@@ -106,9 +147,9 @@ UserPrompts::PrintAnswer CWindowPrompts::askPrintAnyway(const std::string &text)
 
 UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
 {
-    const auto answer = QMessageBox::question(
-        Owner(), kCaption, FromBytes(text),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const int answer =
+        RunMessageBox(QMessageBox::Question, text,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return Answer::Yes;
     return answer == QMessageBox::No ? Answer::No : Answer::Cancel;
@@ -168,7 +209,7 @@ bool CWindowPrompts::chooseProfile(CProfileStore &store, ProfileRecord &selected
 
 bool CWindowPrompts::chooseImport(ImportDialogData &data)
 {
-    CImportDlg dialog(*this, data, Owner());
+    CImportDlg dialog(*this, data, settings_, Owner());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.data();

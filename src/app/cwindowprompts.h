@@ -4,7 +4,12 @@
 
 #include <QString>
 
+class CAppSettings;
 class QWidget;
+
+// The rich text a message box shows for a message: escaped, line feeds as line breaks,
+// and a date format such as "(MM/DD/YYYY)" kept on one line when the text wraps.
+QString MessageBoxText(const QString &text);
 
 // The prompts of the running program: message boxes, the file dialogs and the program's
 // own dialogs, each modal over the active window. The only class that shows QMessageBox
@@ -12,6 +17,9 @@ class QWidget;
 class CWindowPrompts : public UserPrompts
 {
 public:
+    // `settings` is the application's: the import dialog keeps its presets there.
+    explicit CWindowPrompts(CAppSettings &settings) : settings_(settings) {}
+
     void warn(const std::string &text) override;
     void inform(const std::string &text) override;
     bool askYesNo(const std::string &text) override;
@@ -34,6 +42,9 @@ public:
     void showHelp(unsigned context) override;
     bool printSetup(QPrinter &printer) override;
     PrintAnswer askPrintAnyway(const std::string &text) override;
+
+private:
+    CAppSettings &settings_;
 };
 
 // A filter of the program's own form ("IFTA record files (*.irc)|*.irc||") as a file

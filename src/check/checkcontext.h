@@ -35,10 +35,3 @@ struct CheckContext {
 
 // Positions of the ordinary trip lines (surcharge lines passed over) in trip order.
 std::vector<size_t> OrdinaryLinesInTripOrder(const std::vector<TripEntry> &entries);
-
-// Numbers as the check's messages write them: whole numbers with thousands separated by
-// commas ("1,234"), hundredths with two decimals ("1,234.56", "-0.50"), ten-thousandths
-// with four ("0.2020").
-std::string GroupedWhole(int64_t value);
-std::string GroupedHundredths(int64_t hundredths);
-std::string RateText(int64_t tenThousandths);

@@ -3,6 +3,7 @@
 
 #include "check/checkrules.h"
 
+#include "numbers/civildate.h"
 #include "records/ciftadoc.h"
 
 #include <cstring>
@@ -10,54 +11,9 @@
 
 namespace {
 
-struct Date {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// A trip date as the record keeps it, "yyyy/mm/dd", when it names a day of the calendar.
-bool ParseDate(const std::string &text, Date &date)
-{
-    if (text.size() != 10 || text[4] != '/' || text[7] != '/')
-        return false;
-    const auto number = [&text](size_t from, size_t length, int &value) {
-        value = 0;
-        for (size_t i = from; i < from + length; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return false;
-            value = value * 10 + (text[i] - '0');
-        }
-        return true;
-    };
-    if (!number(0, 4, date.year) || !number(5, 2, date.month) || !number(8, 2, date.day))
-        return false;
-    return date.year > 0 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
-           date.day <= DaysInMonth(date.year, date.month);
-}
-
 std::string QuarterText(const TaxPeriod &period)
 {
     return std::to_string(period.quarter) + "Q" + std::to_string(period.year);
-}
-
-// The first and last day of a quarter as "yyyy/mm/dd".
-std::string DateText(int year, int month, int day)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day);
-    return text;
 }
 
 // What is wrong with a trip date in `period`, or empty when nothing is.
@@ -65,9 +21,16 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
 {
     if (text.empty())
         return "The trip has no date";
-    Date date;
-    if (!ParseDate(text, date))
+    CivilDate date;
+    switch (ReadTripDate(text, date)) {
+    case DateRead::Date:
+        break;
+    case DateRead::OutsideRange:
+        return "The date " + text + " is outside the years " + std::to_string(kFirstYear) + " to " +
+               std::to_string(kLastYear);
+    case DateRead::NoDate:
         return "The date " + text + " is not a real date";
+    }
     // A record without a valid quarter has nothing to compare the dates with; the period
     // rule reports the quarter itself.
     if (period.quarter < 1 || period.quarter > 4)
@@ -77,8 +40,9 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
         return {};
     const int lastMonth = firstMonth + 2;
     return "The date " + text + " is outside " + QuarterText(period) + " (" +
-           DateText(period.year, firstMonth, 1) + " to " +
-           DateText(period.year, lastMonth, DaysInMonth(period.year, lastMonth)) + ")";
+           FormatTripDate(CivilDate{period.year, firstMonth, 1}) + " to " +
+           FormatTripDate(CivilDate{period.year, lastMonth, DaysInMonth(period.year, lastMonth)}) +
+           ")";
 }
 
 // Two lines are the same trip when date, jurisdiction, distance, fuel (each with its

@@ -3,6 +3,8 @@
 
 #include "check/checkrules.h"
 
+#include "numbers/decimaltext.h"
+
 #include "records/ciftadoc.h"
 
 namespace {
@@ -20,7 +22,7 @@ int64_t HighestAverage(bool metric)
 
 std::string AverageText(const CheckContext &context, int64_t hundredths)
 {
-    return GroupedHundredths(hundredths) + " " + context.averageUnit();
+    return GroupedDecimalText(hundredths, 2) + " " + context.averageUnit();
 }
 
 } // namespace
@@ -35,7 +37,7 @@ void CheckFuelWithoutDistance(const CheckContext &context, Findings &out)
         if (figures.fuelPaid <= 0 || figures.distance != 0)
             continue;
         out.push_back({CheckRule::FuelWithoutDistance, 0, context.abbreviation(slot),
-                       GroupedHundredths(figures.fuelPaid) + " " + context.fuelUnit() +
+                       GroupedDecimalText(figures.fuelPaid, 2) + " " + context.fuelUnit() +
                            " bought in " + context.name(slot) + " and no distance driven there"});
     }
 }
@@ -46,7 +48,7 @@ void CheckNoFuel(const CheckContext &context, Findings &out)
     if (figures.totalDistance <= 0 || figures.totalFuelPaid != 0)
         return;
     out.push_back({CheckRule::NoFuel, 0, std::string(),
-                   GroupedWhole(figures.totalDistance) + " " + context.distanceUnit() +
+                   GroupedDecimalText(figures.totalDistance, 0) + " " + context.distanceUnit() +
                        " driven in the quarter and no fuel bought"});
 }
 
@@ -61,7 +63,7 @@ void CheckAverageRange(const CheckContext &context, Findings &out)
         return;
     out.push_back({CheckRule::AverageRange, 0, std::string(),
                    "The fleet average of " + AverageText(context, figures.fleetAverage) +
-                       " is outside " + GroupedHundredths(low) + " to " +
+                       " is outside " + GroupedDecimalText(low, 2) + " to " +
                        AverageText(context, high)});
 }
 
@@ -76,7 +78,7 @@ void CheckUnitAverageRange(const CheckContext &context, Findings &out)
                        "The average of unit " +
                            (unit.unit.empty() ? std::string("(none)") : unit.unit) + ", " +
                            AverageText(context, unit.average) + ", is outside " +
-                           GroupedHundredths(low) + " to " + AverageText(context, high)});
+                           GroupedDecimalText(low, 2) + " to " + AverageText(context, high)});
     }
 }
 
@@ -88,5 +90,6 @@ void CheckExposure(const CheckContext &context, Findings &out)
         return;
     out.push_back({CheckRule::Exposure, 0, std::string(),
                    "An audit at " + AverageText(context, fallback) + " would add " +
-                       GroupedHundredths(figures.taxAtDefault - figures.tax) + " to the tax due"});
+                       GroupedDecimalText(figures.taxAtDefault - figures.tax, 2) +
+                       " to the tax due"});
 }

@@ -3,6 +3,8 @@
 
 #include "check/checkrules.h"
 
+#include "numbers/decimaltext.h"
+
 #include "records/ciftadoc.h"
 
 #include <map>
@@ -41,7 +43,7 @@ void CheckOdometerGaps(const CheckContext &context, Findings &out)
             return;
         const int64_t missing = int64_t{line.odometerIn} - previous.odometerOut;
         out.push_back({CheckRule::OdometerGap, line.tripNumber, context.abbreviation(line.slot),
-                       GroupedWhole(missing) + " " + context.distanceUnit() +
+                       GroupedDecimalText(missing, 0) + " " + context.distanceUnit() +
                            " on no trip line: trip " + std::to_string(previous.tripNumber) +
                            " ends at " + Reading(previous.odometerOut) + ", trip " +
                            std::to_string(line.tripNumber) + " starts at " +
@@ -56,7 +58,7 @@ void CheckOdometerOverlaps(const CheckContext &context, Findings &out)
             return;
         const int64_t twice = int64_t{previous.odometerOut} - line.odometerIn;
         out.push_back({CheckRule::OdometerOverlap, line.tripNumber, context.abbreviation(line.slot),
-                       GroupedWhole(twice) + " " + context.distanceUnit() +
+                       GroupedDecimalText(twice, 0) + " " + context.distanceUnit() +
                            " on two trip lines: trip " + std::to_string(line.tripNumber) +
                            " starts at " + Reading(line.odometerIn) + ", before trip " +
                            std::to_string(previous.tripNumber) + " ends at " +
@@ -71,9 +73,10 @@ void CheckOdometerBackwards(const CheckContext &context, Findings &out)
         if (line.odometerIn == 0 || line.odometerOut == 0 || line.odometerOut >= line.odometerIn)
             continue;
         const int64_t back = int64_t{line.odometerIn} - line.odometerOut;
-        out.push_back(
-            {CheckRule::OdometerBackwards, line.tripNumber, context.abbreviation(line.slot),
-             "Odometer out " + Reading(line.odometerOut) + " is " + GroupedWhole(back) + " " +
-                 context.distanceUnit() + " less than odometer in " + Reading(line.odometerIn)});
+        out.push_back({CheckRule::OdometerBackwards, line.tripNumber,
+                       context.abbreviation(line.slot),
+                       "Odometer out " + Reading(line.odometerOut) + " is " +
+                           GroupedDecimalText(back, 0) + " " + context.distanceUnit() +
+                           " less than odometer in " + Reading(line.odometerIn)});
     }
 }

@@ -3,6 +3,8 @@
 
 #include "check/checkrules.h"
 
+#include "numbers/decimaltext.h"
+
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
 
@@ -51,11 +53,14 @@ void CheckRateDiffers(const CheckContext &context, Findings &out)
         const std::string lines =
             d.count == 1 ? std::string("1 trip line carries ")
                          : std::to_string(d.count) + " trip lines carry a rate other than ";
-        const std::string tableRate = RateText(tableRates[static_cast<size_t>(slot)]);
-        const std::string message =
-            d.count == 1 ? lines + RateText(d.firstRate) + ", the loaded table " + tableRate
-                         : lines + "the loaded table's " + tableRate + " (trip " +
-                               std::to_string(d.firstTrip) + ": " + RateText(d.firstRate) + ")";
+        const std::string tableRate =
+            FormatFixed(TenThousandths{tableRates[static_cast<size_t>(slot)]});
+        const std::string message = d.count == 1
+                                        ? lines + FormatFixed(TenThousandths{d.firstRate}) +
+                                              ", the loaded table " + tableRate
+                                        : lines + "the loaded table's " + tableRate + " (trip " +
+                                              std::to_string(d.firstTrip) + ": " +
+                                              FormatFixed(TenThousandths{d.firstRate}) + ")";
         out.push_back({CheckRule::RateDiffers, d.firstTrip, context.abbreviation(slot), message});
     }
 }
@@ -83,8 +88,8 @@ void CheckSurchargeMissing(const CheckContext &context, Findings &out)
             continue;
         const char *unit = context.distanceUnit();
         out.push_back({CheckRule::SurchargeMissing, 0, context.abbreviation(slot),
-                       GroupedWhole(driven) + " " + unit + " driven in " + context.name(slot) +
-                           ", " + GroupedWhole(surcharged) + " " + unit + " on its " +
-                           context.name(surchargeSlot) + " lines"});
+                       GroupedDecimalText(driven, 0) + " " + unit + " driven in " +
+                           context.name(slot) + ", " + GroupedDecimalText(surcharged, 0) + " " +
+                           unit + " on its " + context.name(surchargeSlot) + " lines"});
     }
 }

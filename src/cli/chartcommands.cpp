@@ -11,15 +11,8 @@
 #include "records/loadedtaxtable.h"
 #include "session/ctaxsession.h"
 
-int CmdParseChart(int argc, char **argv)
+int CmdParseChart(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one chart file");
-    if (args.value("rates").empty() || args.value("out").empty())
-        return UsageError("missing --rates T.itx or --out NEW.itx");
     std::string country;
     int exitCode = ExitOk;
     if (!TakeCountry(args, country, exitCode))

@@ -9,15 +9,8 @@
 #include "records/ciftadoc.h"
 #include "session/ctaxsession.h"
 
-int CmdCheck(int argc, char **argv)
+int CmdCheck(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"fail-on-findings"}))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one record file");
-    if (args.value("rates").empty())
-        return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
     if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))

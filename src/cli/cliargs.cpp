@@ -7,23 +7,57 @@
 #include <algorithm>
 #include <iostream>
 
-bool CliArgs::parse(int argc, char **argv, const std::vector<std::string> &flags)
+namespace {
+
+bool Lists(const std::vector<std::string> &names, const std::string &name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+bool CliArgs::parse(int argc, char **argv, const CliOptions &options)
+{
+    return takeOptions(argc, argv, options) && checkRequired(options);
+}
+
+bool CliArgs::takeOptions(int argc, char **argv, const CliOptions &options)
 {
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            const std::string name = arg.substr(2);
-            if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
-                options_[name] = "1";
-                continue;
-            }
-            if (i + 1 >= argc) {
-                error_ = "option " + arg + " needs a value";
-                return false;
-            }
-            options_[name] = argv[++i];
-        } else {
+        if (arg.size() <= 2 || arg.compare(0, 2, "--") != 0) {
             positional_.push_back(arg);
+            continue;
+        }
+        // A misspelt option is refused rather than left out silently.
+        const std::string name = arg.substr(2);
+        if (Lists(options.flags, name)) {
+            options_[name] = "1";
+        } else if (!Lists(options.values, name)) {
+            error_ = "unknown option " + arg;
+            return false;
+        } else if (i + 1 >= argc) {
+            error_ = "option " + arg + " needs a value";
+            return false;
+        } else {
+            options_[name] = argv[++i];
+        }
+    }
+    return true;
+}
+
+bool CliArgs::checkRequired(const CliOptions &options)
+{
+    if (!options.oneFile.empty() && positional_.size() != 1) {
+        error_ = "expected exactly one " + options.oneFile;
+        return false;
+    }
+    for (const std::string &usage : options.required) {
+        // "--rates T.itx": the option's name is the first word after the dashes.
+        const std::string name = usage.substr(2, usage.find(' ') - 2);
+        if (value(name).empty()) {
+            error_ = "missing " + usage;
+            return false;
         }
     }
     return true;
@@ -68,5 +102,5 @@ int ReadRatesAndRecord(const CliArgs &args, LoadedTaxTable &rates, CIftaDoc &doc
 
 FuelRounding RoundingOption(const CliArgs &args)
 {
-    return args.has("whole-units") ? FuelRounding::WholeUnits : FuelRounding::Cents;
+    return args.has("whole-units") ? FuelRounding::WholeUnits : FuelRounding::Hundredths;
 }

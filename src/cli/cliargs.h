@@ -8,14 +8,26 @@
 #include <string>
 #include <vector>
 
+// What one tollmark-cli subcommand takes, checked the same way for every subcommand
+// before it runs: its options with a value and its flags, the options it cannot run
+// without (each as its usage line shows it: "--rates T.itx"), and, when `oneFile` names
+// it ("record file"), exactly one file argument.
+struct CliOptions {
+    std::vector<std::string> values;
+    std::vector<std::string> flags;
+    std::vector<std::string> required;
+    std::string oneFile;
+};
+
 // The arguments of one tollmark-cli subcommand: positional values in order and
-// "--name value" options (a flag option listed in `flags` takes no value).
+// "--name value" options (a flag takes no value).
 class CliArgs
 {
 public:
-    // Parses argv after the subcommand name. Returns false with `error` set on an
-    // option without its value.
-    bool parse(int argc, char **argv, const std::vector<std::string> &flags = {});
+    // Parses argv after the subcommand name against what the subcommand takes. Returns
+    // false with `error` set on an option it does not take, an option without its value,
+    // a required option missing or the wrong number of files.
+    bool parse(int argc, char **argv, const CliOptions &options);
 
     const std::vector<std::string> &positional() const { return positional_; }
     bool has(const std::string &name) const { return options_.count(name) != 0; }
@@ -23,6 +35,9 @@ public:
     const std::string &error() const { return error_; }
 
 private:
+    bool takeOptions(int argc, char **argv, const CliOptions &options);
+    bool checkRequired(const CliOptions &options);
+
     std::vector<std::string> positional_;
     std::map<std::string, std::string> options_;
     std::string error_;

@@ -1,39 +1,42 @@
 #pragma once
 
-// The tollmark-cli subcommands. Each takes the arguments after its own name and returns
+#include "cli/cliargs.h"
+
+// The tollmark-cli subcommands. Each takes its arguments as main.cpp's table checked them
+// (only options it takes, its required options and file present) and returns
 // the exit code (0 success, 1 failure of the input, 2 usage error, 3 findings of a check
 // asked to fail on them).
 
 // Record and tax-rate files.
-int CmdDumpRecord(int argc, char **argv);
-int CmdDumpRates(int argc, char **argv);
-int CmdEntries(int argc, char **argv);
-int CmdRates(int argc, char **argv);
-int CmdUpdateRates(int argc, char **argv);
+int CmdDumpRecord(const CliArgs &args);
+int CmdDumpRates(const CliArgs &args);
+int CmdEntries(const CliArgs &args);
+int CmdRates(const CliArgs &args);
+int CmdUpdateRates(const CliArgs &args);
 
 // Report, CSV import and merging.
-int CmdReport(int argc, char **argv);
-int CmdImport(int argc, char **argv);
-int CmdMerge(int argc, char **argv);
+int CmdReport(const CliArgs &args);
+int CmdImport(const CliArgs &args);
+int CmdMerge(const CliArgs &args);
 
 // A fleet's vehicles.
-int CmdVehicles(int argc, char **argv);
+int CmdVehicles(const CliArgs &args);
 
 // The quarter check.
-int CmdCheck(int argc, char **argv);
+int CmdCheck(const CliArgs &args);
 
 // Profiles.
-int CmdDumpProfiles(int argc, char **argv);
-int CmdProfilesAdd(int argc, char **argv);
-int CmdProfilesDelete(int argc, char **argv);
+int CmdDumpProfiles(const CliArgs &args);
+int CmdProfilesAdd(const CliArgs &args);
+int CmdProfilesDelete(const CliArgs &args);
 
 // Rate chart.
-int CmdParseChart(int argc, char **argv);
-int CmdDownload(int argc, char **argv);
+int CmdParseChart(const CliArgs &args);
+int CmdDownload(const CliArgs &args);
 
 // Filing: late returns and the summary for filing portals.
-int CmdLate(int argc, char **argv);
-int CmdExportSummary(int argc, char **argv);
+int CmdLate(const CliArgs &args);
+int CmdExportSummary(const CliArgs &args);
 
 // Printing to PDF.
-int CmdPrint(int argc, char **argv);
+int CmdPrint(const CliArgs &args);

@@ -29,15 +29,10 @@ bool ParseInt(const std::string &text, int &value)
 
 } // namespace
 
-int CmdDownload(int argc, char **argv)
+int CmdDownload(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
     if (!args.positional().empty())
         return UsageError("download takes options only");
-    if (args.value("rates").empty() || args.value("out").empty())
-        return UsageError("missing --rates T.itx or --out NEW.itx");
     int year = 0;
     int quarter = 0;
     if (!ParseInt(args.value("year"), year) || year < 2000 || year > 2099)

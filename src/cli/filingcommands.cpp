@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "cli/filingoptions.h"
 
-#include "filing/money.h"
 #include "formats/recordfile.h"
+#include "numbers/decimaltext.h"
 #include "platform/cp1252.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
@@ -20,14 +20,6 @@ namespace {
 // False with the exit code in `exitCode` after printing why.
 bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings, int &exitCode)
 {
-    if (args.positional().size() != 1) {
-        exitCode = UsageError("expected exactly one record file");
-        return false;
-    }
-    if (args.value("rates").empty()) {
-        exitCode = UsageError("missing --rates T.itx");
-        return false;
-    }
     FilingOptions options;
     std::string error;
     if (!ParseFilingOptions(args, options, error)) {
@@ -49,13 +41,8 @@ void PrintLine(const std::string &label, const std::string &value)
 
 } // namespace
 
-int CmdLate(int argc, char **argv)
+int CmdLate(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (!args.has("filed"))
-        return UsageError("missing --filed YYYY-MM-DD");
     CliPrompts prompts;
     MemorySettings settings;
     CSession session(prompts, settings);
@@ -74,22 +61,17 @@ int CmdLate(int argc, char **argv)
     for (const LateReturnRow &row : late.rows) {
         const std::string abbreviation =
             TaxRateTable::isValidSlot(row.slot) ? table[row.slot].abbreviation : std::string();
-        std::cout << Cp1252ToUtf8(abbreviation) << '\t' << FormatCents(row.tax) << '\t'
-                  << FormatCents(row.interest) << '\n';
+        std::cout << Cp1252ToUtf8(abbreviation) << '\t' << FormatFixed(row.tax) << '\t'
+                  << FormatFixed(row.interest) << '\n';
     }
-    PrintLine("Interest total", FormatCents(late.interestTotal));
-    PrintLine("Penalty", FormatCents(late.penalty));
-    PrintLine("Total due", FormatCents(late.totalDue));
+    PrintLine("Interest total", FormatFixed(late.interestTotal));
+    PrintLine("Penalty", FormatFixed(late.penalty));
+    PrintLine("Total due", FormatFixed(late.totalDue));
     return ExitOk;
 }
 
-int CmdExportSummary(int argc, char **argv)
+int CmdExportSummary(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"whole-units"}))
-        return UsageError(args.error());
-    if (args.value("out").empty())
-        return UsageError("missing --out S.csv");
     CliPrompts prompts;
     MemorySettings settings;
     // Whole gallons or litres, as most filing portals expect, when asked for.

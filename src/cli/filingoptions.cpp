@@ -1,6 +1,6 @@
 #include "cli/filingoptions.h"
 
-#include "filing/civildate.h"
+#include "numbers/civildate.h"
 #include "platform/platformfile.h"
 #include "session/cfilingsession.h"
 #include "session/sessionsettings.h"

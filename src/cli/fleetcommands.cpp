@@ -8,15 +8,8 @@
 #include "records/ciftadoc.h"
 #include "report/vehiclerecord.h"
 
-int CmdVehicles(int argc, char **argv)
+int CmdVehicles(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one record file");
-    if (args.value("rates").empty())
-        return UsageError("missing --rates T.itx");
     CIftaDoc doc;
     if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))
         return failed;

@@ -12,46 +12,95 @@
 
 namespace {
 
+// One subcommand: its function, what it takes (checked before it runs) and its usage line.
 struct Subcommand {
     const char *name;
-    int (*run)(int argc, char **argv);
+    int (*run)(const CliArgs &args);
+    CliOptions options;
     const char *usage;
 };
 
+const std::string kRates = "--rates T.itx";
+const std::vector<std::string> kFilingValues = {"rates", "filed", "due", "interest-rates"};
+const CliOptions kImportOptions = {
+    {"rates", "out", "options", "fuel", "country", "province", "map", "date-order"},
+    {"by-heading", "show-map", "skip-bad-lines"},
+    {},
+    {}};
+const CliOptions kProfileFields = {{"companyName", "address", "city", "provinceState", "country",
+                                    "postalCode", "phone", "iftaNumber", "fuelType"},
+                                   {},
+                                   {},
+                                   "profiles file"};
+
 const Subcommand kSubcommands[] = {
-    {"dump-record", CmdDumpRecord, "dump-record FILE.irc"},
-    {"dump-rates", CmdDumpRates, "dump-rates FILE.itx"},
-    {"dump-profiles", CmdDumpProfiles, "dump-profiles FILE.usr"},
-    {"entries", CmdEntries, "entries FILE.irc --rates T.itx"},
-    {"report", CmdReport, "report FILE.irc --rates T.itx [--whole-units]"},
-    {"rates", CmdRates, "rates T.itx"},
-    {"vehicles", CmdVehicles, "vehicles FILE.irc --rates T.itx"},
-    {"check", CmdCheck, "check FILE.irc --rates T.itx [--fail-on-findings]"},
-    {"import", CmdImport,
+    {"dump-record", CmdDumpRecord, {{}, {}, {}, "file name"}, "dump-record FILE.irc"},
+    {"dump-rates", CmdDumpRates, {{}, {}, {}, "file name"}, "dump-rates FILE.itx"},
+    {"dump-profiles", CmdDumpProfiles, {{}, {}, {}, "profiles file"}, "dump-profiles FILE.usr"},
+    {"entries",
+     CmdEntries,
+     {{"rates"}, {}, {kRates}, "file name"},
+     "entries FILE.irc --rates T.itx"},
+    {"report",
+     CmdReport,
+     {{"rates"}, {"whole-units"}, {kRates}, "record file"},
+     "report FILE.irc --rates T.itx [--whole-units]"},
+    {"rates", CmdRates, {{}, {}, {}, "file name"}, "rates T.itx"},
+    {"vehicles",
+     CmdVehicles,
+     {{"rates"}, {}, {kRates}, "record file"},
+     "vehicles FILE.irc --rates T.itx"},
+    {"check",
+     CmdCheck,
+     {{"rates"}, {"fail-on-findings"}, {kRates}, "record file"},
+     "check FILE.irc --rates T.itx [--fail-on-findings]"},
+    {"import", CmdImport, kImportOptions,
      "import DATA.csv --rates T.itx --out NEW.irc [--options N] [--fuel diesel|gasoline] "
      "[--country C] [--province P]"},
-    {"import", CmdImport,
+    {"import", CmdImport, kImportOptions,
      "import DATA.csv ... --by-heading --rates T.itx --out NEW.irc [--map M] [--show-map] "
      "[--date-order mdy|dmy] [--skip-bad-lines] [--options N] [--fuel F] [--country C]"},
-    {"merge", CmdMerge, "merge --out NEW.irc [--units-from-names] A.irc B.irc ..."},
-    {"update-rates", CmdUpdateRates, "update-rates FILE.irc --rates T.itx"},
-    {"parse-chart", CmdParseChart,
+    {"merge",
+     CmdMerge,
+     {{"out"}, {"units-from-names"}, {}, {}},
+     "merge --out NEW.irc [--units-from-names] A.irc B.irc ..."},
+    {"update-rates",
+     CmdUpdateRates,
+     {{"rates"}, {}, {kRates}, "file name"},
+     "update-rates FILE.irc --rates T.itx"},
+    {"parse-chart",
+     CmdParseChart,
+     {{"rates", "country", "out"}, {}, {kRates, "--out NEW.itx"}, "chart file"},
      "parse-chart CHART.txt --rates T.itx --country US|Canada --out NEW.itx"},
-    {"download", CmdDownload,
+    {"download",
+     CmdDownload,
+     {{"year", "quarter", "country", "rates", "out", "base"}, {}, {kRates, "--out NEW.itx"}, {}},
      "download --year Y --quarter Q --country C --rates T.itx --out NEW.itx [--base URL]"},
-    {"profiles-add", CmdProfilesAdd,
+    {"profiles-add", CmdProfilesAdd, kProfileFields,
      "profiles-add FILE.usr [--companyName T] [--address T] [--city T] [--provinceState T] "
      "[--country T] [--postalCode T] [--phone T] [--iftaNumber T] [--fuelType 1|2]"},
-    {"profiles-delete", CmdProfilesDelete, "profiles-delete FILE.usr INDEX"},
-    {"print", CmdPrint,
+    {"profiles-delete", CmdProfilesDelete, {}, "profiles-delete FILE.usr INDEX"},
+    {"print",
+     CmdPrint,
+     {{"rates", "what", "pdf", "page-size", "filed", "due", "interest-rates"},
+      {"landscape", "whole-units"},
+      {kRates, "--pdf OUT.pdf"},
+      "record file"},
      "print FILE.irc --rates T.itx --what entries|report|rates|check|vehicles --pdf OUT.pdf "
      "[--landscape] "
      "[--page-size Letter|A4] [--whole-units] [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
      "[--interest-rates F]"},
-    {"late", CmdLate,
+    {"late",
+     CmdLate,
+     {kFilingValues, {}, {kRates, "--filed YYYY-MM-DD"}, "record file"},
      "late FILE.irc --rates T.itx --filed YYYY-MM-DD [--interest-rates FILE] "
      "[--due YYYY-MM-DD]"},
-    {"export-summary", CmdExportSummary,
+    {"export-summary",
+     CmdExportSummary,
+     {{"rates", "filed", "due", "interest-rates", "out"},
+      {"whole-units"},
+      {kRates, "--out S.csv"},
+      "record file"},
      "export-summary FILE.irc --rates T.itx [--filed YYYY-MM-DD [--due YYYY-MM-DD]] "
      "[--interest-rates FILE] [--whole-units] --out S.csv"},
 };
@@ -73,8 +122,13 @@ int run(int argc, char **argv)
         return ExitOk;
     }
     for (const Subcommand &s : kSubcommands) {
-        if (std::strcmp(argv[1], s.name) == 0)
-            return s.run(argc - 2, argv + 2);
+        if (std::strcmp(argv[1], s.name) != 0)
+            continue;
+        // Every subcommand's arguments are checked here, one way, before it runs.
+        CliArgs args;
+        if (!args.parse(argc - 2, argv + 2, s.options))
+            return UsageError(args.error());
+        return s.run(args);
     }
     std::cerr << "tollmark-cli: unknown subcommand " << argv[1] << '\n';
     return usage(std::cerr);

@@ -63,15 +63,8 @@ std::unique_ptr<QGuiApplication> StartGui()
 
 } // namespace
 
-int CmdPrint(int argc, char **argv)
+int CmdPrint(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"landscape", "whole-units"}))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one record file");
-    if (args.value("rates").empty() || args.value("pdf").empty())
-        return UsageError("missing --rates T.itx or --pdf OUT.pdf");
     ViewMode mode = ViewMode::EntryList;
     if (!ModeOf(args.value("what"), mode))
         return UsageError("--what takes entries, report, rates, check or vehicles");

@@ -37,34 +37,6 @@ const TextOption kTextOptions[] = {
     {"iftaNumber", &CompanyInfo::iftaNumber, &ProfileRecord::iftaNumber},
 };
 
-bool IsKnownAddOption(const std::string &name)
-{
-    if (name == "fuelType")
-        return true;
-    for (const TextOption &option : kTextOptions) {
-        if (name == option.name)
-            return true;
-    }
-    return false;
-}
-
-// Checks the option names of argv, so that a misspelt one is a usage error rather than a
-// profile silently missing a field.
-bool UnknownOption(int argc, char **argv, std::string &unknown)
-{
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            if (!IsKnownAddOption(arg.substr(2))) {
-                unknown = arg;
-                return true;
-            }
-            ++i; // its value
-        }
-    }
-    return false;
-}
-
 void WriteDate(JsonWriter &json, const std::string &name, const PeriodDate &date)
 {
     json.beginArray(name);
@@ -114,13 +86,8 @@ bool IsEmptyRegularFile(const std::string &path)
 
 } // namespace
 
-int CmdDumpProfiles(int argc, char **argv)
+int CmdDumpProfiles(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one profiles file");
     const std::string &path = args.positional()[0];
     // Looking at a file must not make one.
     if (!PathExists(path))
@@ -152,16 +119,8 @@ int CmdDumpProfiles(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdProfilesAdd(int argc, char **argv)
+int CmdProfilesAdd(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one profiles file");
-    std::string unknown;
-    if (UnknownOption(argc, argv, unknown))
-        return UsageError("unknown option " + unknown);
 
     // The company dialog's identity as "Add Profile" takes it: Diesel ticked for
     // --fuelType 1, not ticked otherwise (which stores gasoline, 2).
@@ -184,11 +143,8 @@ int CmdProfilesAdd(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdProfilesDelete(int argc, char **argv)
+int CmdProfilesDelete(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv))
-        return UsageError(args.error());
     if (args.positional().size() != 2)
         return UsageError("expected a profiles file and a position");
     const std::string &text = args.positional()[1];

@@ -19,25 +19,6 @@
 
 namespace {
 
-// Parses "SUBCOMMAND FILE [--rates T.itx]": exactly one positional argument, and the
-// rates option when `needRates` is set. False after printing the usage error.
-bool parseFileArgs(int argc, char **argv, bool needRates, CliArgs &args, int &exitCode)
-{
-    if (!args.parse(argc, argv)) {
-        exitCode = UsageError(args.error());
-        return false;
-    }
-    if (args.positional().size() != 1) {
-        exitCode = UsageError("expected exactly one file name");
-        return false;
-    }
-    if (needRates && args.value("rates").empty()) {
-        exitCode = UsageError("missing --rates T.itx");
-        return false;
-    }
-    return true;
-}
-
 void writeDate(JsonWriter &json, const std::string &name, const PeriodDate &date)
 {
     json.beginArray(name);
@@ -88,12 +69,8 @@ void writeEntry(JsonWriter &json, const TripEntry &entry)
 
 } // namespace
 
-int CmdDumpRecord(int argc, char **argv)
+int CmdDumpRecord(const CliArgs &args)
 {
-    CliArgs args;
-    int exitCode = ExitOk;
-    if (!parseFileArgs(argc, argv, false, args, exitCode))
-        return exitCode;
     CIftaDoc doc;
     uint32_t layout = 0;
     const Result read = ReadRecordFile(doc, args.positional()[0], &layout);
@@ -117,12 +94,8 @@ int CmdDumpRecord(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdDumpRates(int argc, char **argv)
+int CmdDumpRates(const CliArgs &args)
 {
-    CliArgs args;
-    int exitCode = ExitOk;
-    if (!parseFileArgs(argc, argv, false, args, exitCode))
-        return exitCode;
     LoadedTaxTable rates;
     const Result read = ReadRates(args.positional()[0], rates);
     if (!read)
@@ -155,12 +128,8 @@ int CmdDumpRates(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdEntries(int argc, char **argv)
+int CmdEntries(const CliArgs &args)
 {
-    CliArgs args;
-    int exitCode = ExitOk;
-    if (!parseFileArgs(argc, argv, true, args, exitCode))
-        return exitCode;
     CIftaDoc doc;
     if (const int failed = ReadRatesAndRecord(args, doc.rates(), doc))
         return failed;
@@ -172,12 +141,8 @@ int CmdEntries(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdRates(int argc, char **argv)
+int CmdRates(const CliArgs &args)
 {
-    CliArgs args;
-    int exitCode = ExitOk;
-    if (!parseFileArgs(argc, argv, false, args, exitCode))
-        return exitCode;
     LoadedTaxTable rates;
     const Result read = ReadRates(args.positional()[0], rates);
     if (!read)
@@ -190,12 +155,8 @@ int CmdRates(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdUpdateRates(int argc, char **argv)
+int CmdUpdateRates(const CliArgs &args)
 {
-    CliArgs args;
-    int exitCode = ExitOk;
-    if (!parseFileArgs(argc, argv, true, args, exitCode))
-        return exitCode;
     // "Save/Update Tax Rates" answered Yes, over the record opened as File Open opens it.
     CliPrompts prompts;
     prompts.answer = SessionPrompts::Answer::Yes;

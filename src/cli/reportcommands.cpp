@@ -121,15 +121,8 @@ int ImportByHeading(const CliArgs &args, const CompanyInfo &company, ImportOptio
 
 } // namespace
 
-int CmdReport(int argc, char **argv)
+int CmdReport(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"whole-units"}))
-        return UsageError(args.error());
-    if (args.positional().size() != 1)
-        return UsageError("expected exactly one record file");
-    if (args.value("rates").empty())
-        return UsageError("missing --rates T.itx");
 
     CIftaDoc doc;
     const Result rates = ReadRates(args.value("rates"), doc.rates());
@@ -152,11 +145,8 @@ int CmdReport(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdImport(int argc, char **argv)
+int CmdImport(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"by-heading", "show-map", "skip-bad-lines"}))
-        return UsageError(args.error());
     const bool byHeading = args.has("by-heading") || args.has("show-map");
     if (args.positional().empty() || (args.positional().size() > 1 && !byHeading))
         return UsageError(byHeading ? "expected a CSV file" : "expected exactly one CSV file");
@@ -192,11 +182,8 @@ int CmdImport(int argc, char **argv)
     return ExitOk;
 }
 
-int CmdMerge(int argc, char **argv)
+int CmdMerge(const CliArgs &args)
 {
-    CliArgs args;
-    if (!args.parse(argc, argv, {"units-from-names"}))
-        return UsageError(args.error());
     if (args.value("out").empty() || args.positional().empty())
         return UsageError("expected --out NEW.irc and at least one record file");
 

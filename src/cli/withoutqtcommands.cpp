@@ -14,12 +14,12 @@ int NotInThisBuild(const char *subcommand)
 
 } // namespace
 
-int CmdDownload(int, char **)
+int CmdDownload(const CliArgs &)
 {
     return NotInThisBuild("download");
 }
 
-int CmdPrint(int, char **)
+int CmdPrint(const CliArgs &)
 {
     return NotInThisBuild("print");
 }

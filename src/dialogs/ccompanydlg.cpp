@@ -101,6 +101,23 @@ CCompanyDlg::CCompanyDlg(UserPrompts &prompts, CProfileStore *store, const Compa
 
 void CCompanyDlg::buildControls()
 {
+    // The parts are made in the order the Tab key visits them.
+    createFields();
+    QGridLayout *fields = layOutFields();
+    QVBoxLayout *side = layOutSide();
+    QVBoxLayout *buttons = buildButtons();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(side);
+    layout->addLayout(buttons);
+    connect(diesel_, &QRadioButton::clicked, this, &CCompanyDlg::OnDiesel);
+    connect(gas_, &QRadioButton::clicked, this, &CCompanyDlg::OnGas);
+    connect(country_, &QComboBox::activated, this, &CCompanyDlg::OnCountrySelected);
+    connect(notes_, &QPlainTextEdit::textChanged, this, &CCompanyDlg::limitNotes);
+}
+
+void CCompanyDlg::createFields()
+{
     companyName_ = TextField(this, "companyName", 47);
     address_ = TextField(this, "address", 47);
     city_ = TextField(this, "city", 23);
@@ -125,7 +142,10 @@ void CCompanyDlg::buildControls()
     notes_->setTabChangesFocus(true);
     notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 3 + 14);
     companyName_->setMinimumWidth(companyName_->fontMetrics().horizontalAdvance('M') * 24);
+}
 
+QGridLayout *CCompanyDlg::layOutFields()
+{
     auto *fields = new QGridLayout;
     const std::pair<QString, QWidget *> rows[] = {{tr("Company Name:"), companyName_},
                                                   {tr("Address:"), address_},
@@ -142,7 +162,11 @@ void CCompanyDlg::buildControls()
     }
     fields->addWidget(new QLabel(tr("Notes:"), this), row, 0, Qt::AlignTop);
     fields->addWidget(notes_, row, 1);
+    return fields;
+}
 
+QVBoxLayout *CCompanyDlg::layOutSide()
+{
     auto *odometer = new QGroupBox(this);
     auto *odometerLayout = new QGridLayout(odometer);
     odometerLayout->addWidget(new QLabel(tr("Odometer:"), odometer), 0, 0);
@@ -164,7 +188,11 @@ void CCompanyDlg::buildControls()
     side->addWidget(fuel);
     side->addWidget(period);
     side->addStretch();
+    return side;
+}
 
+QVBoxLayout *CCompanyDlg::buildButtons()
+{
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
@@ -176,21 +204,12 @@ void CCompanyDlg::buildControls()
     for (QPushButton *b : {ok, cancel, help, addProfile_, goToProfiles_})
         buttons->addWidget(b);
     buttons->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(fields, 1);
-    layout->addLayout(side);
-    layout->addLayout(buttons);
-
     connect(ok, &QPushButton::clicked, this, &CCompanyDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CCompanyDlg::reject);
     connect(help, &QPushButton::clicked, this, &CCompanyDlg::OnHelp);
     connect(addProfile_, &QPushButton::clicked, this, &CCompanyDlg::OnAddProfile);
     connect(goToProfiles_, &QPushButton::clicked, this, [this] { done(GoToProfiles); });
-    connect(diesel_, &QRadioButton::clicked, this, &CCompanyDlg::OnDiesel);
-    connect(gas_, &QRadioButton::clicked, this, &CCompanyDlg::OnGas);
-    connect(country_, &QComboBox::activated, this, &CCompanyDlg::OnCountrySelected);
-    connect(notes_, &QPlainTextEdit::textChanged, this, &CCompanyDlg::limitNotes);
+    return buttons;
 }
 
 void CCompanyDlg::FillStateCombo(bool canada)

@@ -11,9 +11,11 @@ class QCheckBox;
 class QRadioButton;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // "Company Setup": the carrier's identity, fuel, odometer, period dates and notes of a
 // record file. "Add Profile" stores the identity shown as a new user profile at once
@@ -40,7 +42,12 @@ public:
     void accept() override;
 
 private:
+    // The controls, their layout and connections; the parts below in this order.
     void buildControls();
+    void createFields();
+    QGridLayout *layOutFields();
+    QVBoxLayout *layOutSide();
+    QVBoxLayout *buildButtons();
     void transferToControls();
     // False, with the validation prompt shown and the field focused, for a bad odometer.
     bool transferFromControls();

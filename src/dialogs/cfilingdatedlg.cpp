@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "numbers/decimaltext.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>
@@ -14,6 +15,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// A penalty set by hand: at most a billion.
+constexpr int64_t kLargestPenalty = 100000000000; // cents
 
 QDate ToQDate(const CivilDate &date)
 {
@@ -31,7 +35,7 @@ QDateEdit *MakeDateEdit(QWidget *parent, const char *name)
     edit->setObjectName(QLatin1String(name));
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     edit->setCalendarPopup(true);
-    edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    edit->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
     return edit;
 }
 
@@ -53,6 +57,9 @@ CFilingDateDlg::CFilingDateDlg(UserPrompts &prompts, const FilingDialogData &dat
     penalty_ = new QLineEdit(this);
     penalty_->setObjectName("penalty");
     penalty_->setPlaceholderText(tr("50.00 or 10% of the net tax"));
+    // Wide enough for the whole hint.
+    penalty_->setMinimumWidth(
+        penalty_->fontMetrics().horizontalAdvance(penalty_->placeholderText()) + 24);
 
     auto *dueRow = new QHBoxLayout;
     dueRow->addWidget(due_, 1);
@@ -84,7 +91,7 @@ void CFilingDateDlg::transferToControls()
     due_->setDate(ToQDate(data_.choices.due));
     penaltySet_->setChecked(data_.choices.penaltySet);
     penalty_->setEnabled(data_.choices.penaltySet);
-    penalty_->setText(data_.choices.penaltySet ? FromBytes(FormatCents(data_.choices.penalty))
+    penalty_->setText(data_.choices.penaltySet ? FromBytes(FormatFixed(data_.choices.penalty))
                                                : QString());
 }
 
@@ -94,7 +101,8 @@ bool CFilingDateDlg::transferFromControls()
     choices.filed = FromQDate(filed_->date());
     choices.due = FromQDate(due_->date());
     choices.penaltySet = penaltySet_->isChecked();
-    if (choices.penaltySet && !ParseCents(ToBytes(penalty_->text()), choices.penalty)) {
+    if (choices.penaltySet &&
+        !ReadTypedAmount(ToBytes(penalty_->text()), 2, kLargestPenalty, choices.penalty.units)) {
         prompts_.warn(kEnterNumber);
         penalty_->setFocus();
         penalty_->selectAll();

@@ -3,11 +3,11 @@
 #include "dialogs/cheadingmapbox.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
-#include "dialogs/importpresets.h"
 #include "imports/csvimport.h"
 #include "imports/headingimport.h"
 #include "platform/safefile.h"
 #include "platform/textencoding.h"
+#include "ui/cappsettings.h"
 #include "ui/userprompts.h"
 
 #include <QButtonGroup>
@@ -56,86 +56,20 @@ QHBoxLayout *UnitPair(QRadioButton *first, QRadioButton *second, QObject *owner)
 
 } // namespace
 
-CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidget *parent)
+CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, CAppSettings &settings,
+                       QWidget *parent)
     : QDialog(parent)
     , prompts_(prompts)
+    , settings_(settings)
     , data_(data)
 {
     setWindowTitle(tr("Import Fields Selection"));
-
-    filePath_ = new QLineEdit(this);
-    filePath_->setObjectName("filePath");
-    filePath_->setReadOnly(true);
-    filePath_->setMinimumWidth(320);
-    auto *select = new QPushButton(tr("Select import file"), this);
-    select->setObjectName("selectFile");
-    select->setAutoDefault(false);
-
-    header_ = Box(tr("Header"), "header", this);
-    date_ = Box(tr("Trip date"), "date", this);
-    state_ = Box(tr("State abbreviation"), "state", this);
-    distance_ = Box(tr("Distance"), "distance", this);
-    km_ = Radio(tr("Km"), "km", this);
-    miles_ = Radio(tr("Mil"), "miles", this);
-    fuel_ = Box(tr("Fuel"), "fuel", this);
-    litres_ = Radio(tr("Litre"), "litres", this);
-    gallons_ = Radio(tr("GAL"), "gallons", this);
-    odometerIn_ = Box(tr("Odometer IN"), "odometerIn", this);
-    odometerOut_ = Box(tr("Odometer OUT"), "odometerOut", this);
-    // Every line names its jurisdiction: the column cannot be left out.
-    state_->setChecked(true);
-    state_->setEnabled(false);
-
-    byOptions_ = Radio(tr("By the fields below, in file order"), "byOptions", this);
-    byHeading_ = Radio(tr("By the file's heading (column names)"), "byHeading", this);
-    auto *ways = new QButtonGroup(this);
-    ways->addButton(byOptions_);
-    ways->addButton(byHeading_);
-    byOptions_->setChecked(true);
-    headingMap_ = new CHeadingMapBox(this);
-    preset_ = new QComboBox(this);
-    preset_->setObjectName("preset");
-    preset_->setEditable(true);
-    preset_->addItems(ImportPresets().names());
-    const QString last = ImportPresets().lastName();
-    preset_->setEditText(last.isEmpty() ? tr("Fleet export") : last);
-    auto *presetRow = new QHBoxLayout;
-    presetRow->addWidget(new QLabel(tr("Preset:"), this));
-    presetRow->addWidget(preset_, 1);
-    auto *headingPart = new QVBoxLayout;
-    headingPart->addLayout(presetRow);
-    headingPart->addWidget(headingMap_);
-
-    optionsPart_ = new QWidget(this);
-    auto *columns = new QGroupBox(tr("Fields, in file order"), optionsPart_);
-    auto *grid = new QGridLayout(columns);
-    grid->addWidget(date_, 0, 0);
-    grid->addWidget(state_, 1, 0);
-    grid->addWidget(distance_, 2, 0);
-    grid->addLayout(UnitPair(km_, miles_, this), 2, 1);
-    grid->addWidget(fuel_, 3, 0);
-    grid->addLayout(UnitPair(litres_, gallons_, this), 3, 1);
-    grid->addWidget(odometerIn_, 4, 0);
-    grid->addWidget(odometerOut_, 5, 0);
-
-    auto *file = new QHBoxLayout;
-    file->addWidget(filePath_, 1);
-    file->addWidget(select);
-
-    auto *import = new QPushButton(tr("Import"), this);
-    import->setObjectName("import");
-    import->setDefault(true);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName("cancel");
-    auto *help = new QPushButton(tr("Help"), this);
-    help->setObjectName("help");
-    cancel->setAutoDefault(false);
-    help->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(import);
-    buttons->addWidget(cancel);
+    // The controls are made in the order the Tab key visits them.
+    QHBoxLayout *file = buildFileRow();
+    createOptionControls();
+    QVBoxLayout *headingPart = buildHeadingPart();
+    QGroupBox *columns = buildColumns();
+    QHBoxLayout *buttons = buildButtons();
 
     header_->setParent(optionsPart_);
     auto *optionsLayout = new QVBoxLayout(optionsPart_);
@@ -153,16 +87,107 @@ CImportDlg::CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidg
     layout->addLayout(parts);
     layout->addLayout(buttons);
 
+    connect(byHeading_, &QRadioButton::toggled, this, &CImportDlg::showWay);
+    transferToControls(data_.options);
+    showWay();
+}
+
+QHBoxLayout *CImportDlg::buildFileRow()
+{
+    filePath_ = new QLineEdit(this);
+    filePath_->setObjectName("filePath");
+    filePath_->setReadOnly(true);
+    filePath_->setMinimumWidth(320);
+    auto *select = new QPushButton(tr("Select import file"), this);
+    select->setObjectName("selectFile");
+    select->setAutoDefault(false);
     connect(select, &QPushButton::clicked, this, &CImportDlg::OnSelectFile);
+    auto *file = new QHBoxLayout;
+    file->addWidget(filePath_, 1);
+    file->addWidget(select);
+    return file;
+}
+
+void CImportDlg::createOptionControls()
+{
+    header_ = Box(tr("Header"), "header", this);
+    date_ = Box(tr("Trip date"), "date", this);
+    state_ = Box(tr("State abbreviation"), "state", this);
+    distance_ = Box(tr("Distance"), "distance", this);
+    km_ = Radio(tr("Km"), "km", this);
+    miles_ = Radio(tr("Mil"), "miles", this);
+    fuel_ = Box(tr("Fuel"), "fuel", this);
+    litres_ = Radio(tr("Litre"), "litres", this);
+    gallons_ = Radio(tr("GAL"), "gallons", this);
+    odometerIn_ = Box(tr("Odometer IN"), "odometerIn", this);
+    odometerOut_ = Box(tr("Odometer OUT"), "odometerOut", this);
+    // Every line names its jurisdiction: the column cannot be left out.
+    state_->setChecked(true);
+    state_->setEnabled(false);
+}
+
+QVBoxLayout *CImportDlg::buildHeadingPart()
+{
+    byOptions_ = Radio(tr("By the fields below, in file order"), "byOptions", this);
+    byHeading_ = Radio(tr("By the file's heading (column names)"), "byHeading", this);
+    auto *ways = new QButtonGroup(this);
+    ways->addButton(byOptions_);
+    ways->addButton(byHeading_);
+    byOptions_->setChecked(true);
+    headingMap_ = new CHeadingMapBox(this);
+    preset_ = new QComboBox(this);
+    preset_->setObjectName("preset");
+    preset_->setEditable(true);
+    preset_->addItems(settings_.importPresetNames());
+    const QString last = settings_.lastImportPreset();
+    preset_->setEditText(last.isEmpty() ? tr("Fleet export") : last);
+    connect(preset_, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int item) { applyPreset(preset_->itemText(item)); });
+    auto *presetRow = new QHBoxLayout;
+    presetRow->addWidget(new QLabel(tr("Preset:"), this));
+    presetRow->addWidget(preset_, 1);
+    auto *headingPart = new QVBoxLayout;
+    headingPart->addLayout(presetRow);
+    headingPart->addWidget(headingMap_);
+    return headingPart;
+}
+
+QGroupBox *CImportDlg::buildColumns()
+{
+    optionsPart_ = new QWidget(this);
+    auto *columns = new QGroupBox(tr("Fields, in file order"), optionsPart_);
+    auto *grid = new QGridLayout(columns);
+    grid->addWidget(date_, 0, 0);
+    grid->addWidget(state_, 1, 0);
+    grid->addWidget(distance_, 2, 0);
+    grid->addLayout(UnitPair(km_, miles_, this), 2, 1);
+    grid->addWidget(fuel_, 3, 0);
+    grid->addLayout(UnitPair(litres_, gallons_, this), 3, 1);
+    grid->addWidget(odometerIn_, 4, 0);
+    grid->addWidget(odometerOut_, 5, 0);
+    return columns;
+}
+
+QHBoxLayout *CImportDlg::buildButtons()
+{
+    auto *import = new QPushButton(tr("Import"), this);
+    import->setObjectName("import");
+    import->setDefault(true);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName("cancel");
+    auto *help = new QPushButton(tr("Help"), this);
+    help->setObjectName("help");
+    cancel->setAutoDefault(false);
+    help->setAutoDefault(false);
     connect(import, &QPushButton::clicked, this, &CImportDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CImportDlg::reject);
     connect(help, &QPushButton::clicked, this, &CImportDlg::OnHelp);
-    connect(byHeading_, &QRadioButton::toggled, this, &CImportDlg::showWay);
-    connect(preset_, QOverload<int>::of(&QComboBox::activated), this,
-            [this](int item) { applyPreset(preset_->itemText(item)); });
-
-    transferToControls(data_.options);
-    showWay();
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch();
+    buttons->addWidget(import);
+    buttons->addWidget(cancel);
+    return buttons;
 }
 
 void CImportDlg::showWay()
@@ -196,7 +221,7 @@ void CImportDlg::applyPreset(const QString &name)
 {
     // A preset holds when the file has every column it names; otherwise the detected
     // columns stay.
-    const QString mapping = ImportPresets().mapping(name);
+    const QString mapping = settings_.importPresetMapping(name);
     HeadingMap map = DetectHeadingMap(headingMap_->headings());
     std::string error;
     if (!mapping.isEmpty() &&
@@ -266,6 +291,6 @@ void CImportDlg::accept()
     data_.byHeading = byHeading_->isChecked();
     data_.mapping = data_.byHeading ? headingMap_->mappingText() : std::string();
     if (data_.byHeading && !preset_->currentText().trimmed().isEmpty())
-        ImportPresets().keep(preset_->currentText().trimmed(), FromBytes(data_.mapping));
+        settings_.keepImportPreset(preset_->currentText().trimmed(), FromBytes(data_.mapping));
     QDialog::accept();
 }

@@ -7,13 +7,17 @@
 #include <cstdint>
 #include <string>
 
+class CAppSettings;
 class CHeadingMapBox;
 class UserPrompts;
 class QAbstractButton;
 class QComboBox;
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 
 // "Import Fields Selection": which columns a CSV file has, in which units, and which
 // file. Opens with the options it is given (the ones last confirmed in this run) and, on
@@ -24,13 +28,15 @@ class QRadioButton;
 // preset named in "Preset" when the file has its columns), and preselects "By the file's
 // heading" when the first line names the jurisdiction column and another of ours (unless
 // the heading is laid out as the options' fixed columns are). On
-// "Import" by heading the mapping is kept under the preset's name for the next quarter.
+// "Import" by heading the mapping is kept under the preset's name for the next quarter,
+// in `settings`.
 class CImportDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    CImportDlg(UserPrompts &prompts, const ImportDialogData &data, QWidget *parent = nullptr);
+    CImportDlg(UserPrompts &prompts, const ImportDialogData &data, CAppSettings &settings,
+               QWidget *parent = nullptr);
 
     const ImportDialogData &data() const { return data_; }
     CHeadingMapBox *headingMap() const { return headingMap_; }
@@ -43,6 +49,13 @@ public:
     void accept() override;
 
 private:
+    // The parts of the dialog, made in the constructor in this order.
+    QHBoxLayout *buildFileRow();
+    void createOptionControls();
+    QVBoxLayout *buildHeadingPart();
+    QGroupBox *buildColumns();
+    QHBoxLayout *buildButtons();
+
     void transferToControls(uint32_t options);
     uint32_t optionsFromControls() const;
     void OnSelectFile();
@@ -53,6 +66,7 @@ private:
     void OnHelp();
 
     UserPrompts &prompts_;
+    CAppSettings &settings_;
     ImportDialogData data_;
 
     QLineEdit *filePath_ = nullptr;

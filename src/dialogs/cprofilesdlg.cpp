@@ -46,7 +46,27 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     , store_(store)
 {
     setWindowTitle(tr("Users Profile Dialog"));
+    // The parts are made in the order the Tab key visits them.
+    QGridLayout *fields = buildFields();
+    QHBoxLayout *spin = buildSpin();
+    QVBoxLayout *side = buildSide();
+    side->addLayout(spin);
+    side->addSpacing(12);
+    for (QWidget *w : std::initializer_list<QWidget *>{useOdometerBox_, dieselBox_, gasBox_})
+        side->addWidget(w);
+    side->addStretch();
 
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(side);
+
+    transferToControls();
+    setWindowTitle(tr("Manage users profile"));
+    ShowProfile(-1);
+}
+
+QGridLayout *CProfilesDlg::buildFields()
+{
     auto *fields = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
         texts_[i] = new QLineEdit(this);
@@ -64,7 +84,11 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     gasBox_ = new QRadioButton(tr("Gas"), this);
     gasBox_->setAutoExclusive(false); // a profile may have neither
     gasBox_->setObjectName("gasoline");
+    return fields;
+}
 
+QHBoxLayout *CProfilesDlg::buildSpin()
+{
     // The horizontal spin: its right arrow steps -1 (toward the end of the list), its left
     // arrow +1, as an up-down control of the default range does.
     auto *previous = new QToolButton(this);
@@ -75,7 +99,15 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     next->setArrowType(Qt::RightArrow);
     connect(previous, &QToolButton::clicked, this, [this] { ShowProfile(+1); });
     connect(next, &QToolButton::clicked, this, [this] { ShowProfile(-1); });
+    auto *spin = new QHBoxLayout;
+    spin->setSpacing(0);
+    spin->addWidget(previous);
+    spin->addWidget(next);
+    return spin;
+}
 
+QVBoxLayout *CProfilesDlg::buildSide()
+{
     auto *select = new QPushButton(tr("Select"), this);
     select->setObjectName("select");
     select->setDefault(true);
@@ -90,27 +122,10 @@ CProfilesDlg::CProfilesDlg(UserPrompts &prompts, CProfileStore &store, QWidget *
     connect(remove, &QPushButton::clicked, this, &CProfilesDlg::OnDeleteProfile);
     connect(dieselBox_, &QRadioButton::clicked, this, &CProfilesDlg::OnDiesel);
     connect(gasBox_, &QRadioButton::clicked, this, &CProfilesDlg::OnGas);
-
-    auto *spin = new QHBoxLayout;
-    spin->setSpacing(0);
-    spin->addWidget(previous);
-    spin->addWidget(next);
     auto *side = new QVBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{select, cancel, remove})
         side->addWidget(w);
-    side->addLayout(spin);
-    side->addSpacing(12);
-    for (QWidget *w : std::initializer_list<QWidget *>{useOdometerBox_, dieselBox_, gasBox_})
-        side->addWidget(w);
-    side->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(fields, 1);
-    layout->addLayout(side);
-
-    transferToControls();
-    setWindowTitle(tr("Manage users profile"));
-    ShowProfile(-1);
+    return side;
 }
 
 void CProfilesDlg::transferToControls()

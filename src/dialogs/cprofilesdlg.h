@@ -7,6 +7,9 @@
 class CProfileStore;
 class UserPrompts;
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
+class QVBoxLayout;
 class QRadioButton;
 class QLineEdit;
 
@@ -39,6 +42,13 @@ public:
     void accept() override;
 
 private:
+    // The parts of the dialog, made in the constructor in this order: the texts and the
+    // three boxes, the spin, the buttons (the side column, to which the constructor adds
+    // the spin and the boxes).
+    QGridLayout *buildFields();
+    QHBoxLayout *buildSpin();
+    QVBoxLayout *buildSide();
+
     void transferToControls();
     void transferFromControls();
     void OnDiesel();

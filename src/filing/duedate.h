@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filing/civildate.h"
+#include "numbers/civildate.h"
 
 #include <cstdint>
 

@@ -57,9 +57,9 @@ std::string SummaryLine(const CIftaDoc &doc, const Report &report, const ReportR
         FormatFixed(row.fuelPaid),
         FormatFixed(figures.difference),
         FormatFixed(row.rate),
-        FormatCents(late.tax),
-        FormatCents(late.interest),
-        FormatCents(late.tax + late.interest),
+        FormatFixed(late.tax),
+        FormatFixed(late.interest),
+        FormatFixed(late.total),
     };
     std::string line;
     for (const std::string &field : fields) {

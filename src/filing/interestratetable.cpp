@@ -2,6 +2,7 @@
 
 #include "platform/safefile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -21,6 +22,10 @@ std::vector<std::string> SplitTabs(const std::string &line)
     return fields;
 }
 
+// The largest monthly factor taken: 10% a month is far above any rate ever charged, and
+// keeps tax × factors within reach of 64 bits for any real return.
+constexpr Millionths kLargestFactor{100000};
+
 // A factor such as "0.007500": up to three whole digits, a point and one to six
 // decimals (or no point), read exactly into millionths.
 bool ParseFactor(const std::string &text, Millionths &factor)
@@ -33,11 +38,11 @@ bool ParseFactor(const std::string &text, Millionths &factor)
         return false;
     if (point != std::string::npos && decimals.empty())
         return false;
-    Millionths value = 0;
+    Millionths value;
     for (char c : whole + decimals + std::string(6 - decimals.size(), '0')) {
         if (c < '0' || c > '9')
             return false;
-        value = value * 10 + (c - '0');
+        value.units = value.units * 10 + (c - '0');
     }
     factor = value;
     return true;
@@ -76,12 +81,50 @@ bool ParsePeriod(const std::string &line, InterestPeriod &period, std::string &w
         why = "the factor must be a number with at most six decimals, such as 0.007500";
         return false;
     }
+    if (period.factor > kLargestFactor) {
+        why = "the factor is above 0.100000 (10% a month), more than any monthly interest";
+        return false;
+    }
     return true;
 }
 
-bool Overlaps(const InterestPeriod &a, const InterestPeriod &b)
+bool ByBaseAndFirstDay(const InterestPeriod &a, const InterestPeriod &b)
 {
-    return a.base == b.base && a.first <= b.last && b.first <= a.last;
+    if (a.base != b.base)
+        return a.base < b.base;
+    return a.first < b.first;
+}
+
+// A period as read, with its line number.
+struct NumberedPeriod {
+    InterestPeriod period;
+    size_t line = 0;
+};
+
+// The line of a period that overlaps an earlier one of its base, 0 when none does.
+// Sorted by base and first day, a period overlaps some period before it exactly when its
+// first day is not after the latest last day before it: one pass after the sort, where
+// comparing every pair took minutes for a table of a few hundred thousand periods. Of
+// the pairs found, the later line is named, the earliest of them.
+size_t OverlappingLine(std::vector<NumberedPeriod> numbered)
+{
+    std::sort(numbered.begin(), numbered.end(),
+              [](const NumberedPeriod &a, const NumberedPeriod &b) {
+                  return ByBaseAndFirstDay(a.period, b.period) ||
+                         (!ByBaseAndFirstDay(b.period, a.period) && a.line < b.line);
+              });
+    size_t found = 0;
+    const NumberedPeriod *latest = nullptr; // of the periods before, the one ending last
+    for (const NumberedPeriod &p : numbered) {
+        if (latest && latest->period.base == p.period.base &&
+            p.period.first <= latest->period.last) {
+            const size_t line = std::max(latest->line, p.line);
+            found = found == 0 ? line : std::min(found, line);
+        }
+        if (!latest || latest->period.base != p.period.base || latest->period.last < p.period.last)
+            latest = &p;
+    }
+    return found;
 }
 
 } // namespace
@@ -98,9 +141,11 @@ const char *InterestBaseName(InterestBase base)
 
 Result InterestRateTable::parse(const std::string &text)
 {
-    std::vector<InterestPeriod> periods;
+    std::vector<NumberedPeriod> numbered;
     size_t number = 0;
-    size_t start = 0;
+    // Notepad and other editors start a UTF-8 file with a byte-order mark.
+    static const char kByteOrderMark[] = "\xEF\xBB\xBF";
+    size_t start = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -116,14 +161,21 @@ Result InterestRateTable::parse(const std::string &text)
         std::string why;
         if (!ParsePeriod(line, period, why))
             return Result::badFormat(LineError(number, why));
-        for (const InterestPeriod &other : periods) {
-            if (Overlaps(period, other))
-                return Result::badFormat(
-                    LineError(number, "the period overlaps another " +
-                                          std::string(InterestBaseName(period.base)) + " period"));
-        }
-        periods.push_back(period);
+        numbered.push_back({period, number});
     }
+    if (const size_t line = OverlappingLine(numbered)) {
+        const auto at = std::find_if(numbered.begin(), numbered.end(),
+                                     [line](const NumberedPeriod &p) { return p.line == line; });
+        return Result::badFormat(
+            LineError(line, "the period overlaps another " +
+                                std::string(InterestBaseName(at->period.base)) + " period"));
+    }
+    std::vector<InterestPeriod> periods;
+    periods.reserve(numbered.size());
+    for (const NumberedPeriod &p : numbered)
+        periods.push_back(p.period);
+    sorted_ = periods;
+    std::sort(sorted_.begin(), sorted_.end(), ByBaseAndFirstDay);
     periods_ = std::move(periods);
     return Result::success();
 }
@@ -140,9 +192,15 @@ Result InterestRateTable::read(const std::string &path)
 bool InterestRateTable::monthlyFactor(InterestBase base, int32_t year, int32_t month,
                                       Millionths &factor, std::string &missing) const
 {
-    const CivilDate first{year, month, 1};
-    for (const InterestPeriod &period : periods_) {
-        if (period.base == base && period.first <= first && first <= period.last) {
+    // The periods of a base do not overlap: the one holding the day is the last that
+    // starts on or before it.
+    InterestPeriod day;
+    day.base = base;
+    day.first = CivilDate{year, month, 1};
+    const auto after = std::upper_bound(sorted_.begin(), sorted_.end(), day, ByBaseAndFirstDay);
+    if (after != sorted_.begin()) {
+        const InterestPeriod &period = *(after - 1);
+        if (period.base == base && day.first <= period.last) {
             factor = period.factor;
             return true;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filing/civildate.h"
-#include "filing/money.h"
+#include "numbers/civildate.h"
+#include "numbers/fixeddecimal.h"
 #include "platform/result.h"
 
 #include <string>
@@ -12,8 +12,9 @@
 // edit (data/interest-rates.tsv ships with the program): one period a line,
 // BASE<TAB>FIRST-DAY<TAB>LAST-DAY<TAB>FACTOR, for example
 //     US	2025-01-01	2025-12-31	0.007500
-// BASE is "US" or "Canada", the days are YYYY-MM-DD, the factor has at most six decimals.
-// Lines starting with # and empty lines are skipped.
+// BASE is "US" or "Canada", the days are YYYY-MM-DD, the factor has at most six decimals
+// and is at most 0.100000. Lines starting with # and empty lines are skipped, and so is
+// a UTF-8 byte-order mark at the start. Periods of one base must not overlap.
 enum class InterestBase { US, Canada };
 
 // "Canada" for the carrier's country text "Canada" exactly, "US" for any other.
@@ -24,7 +25,7 @@ struct InterestPeriod {
     InterestBase base = InterestBase::US;
     CivilDate first;
     CivilDate last;
-    Millionths factor = 0;
+    Millionths factor;
 };
 
 class InterestRateTable
@@ -45,5 +46,6 @@ public:
                        std::string &missing) const;
 
 private:
-    std::vector<InterestPeriod> periods_;
+    std::vector<InterestPeriod> periods_; // in the order of the file
+    std::vector<InterestPeriod> sorted_;  // by base and first day, for the look-up
 };

@@ -1,5 +1,7 @@
 #include "filing/latereportlines.h"
 
+#include "numbers/decimaltext.h"
+
 std::vector<ListColumn> LateReportColumns(const std::vector<ListColumn> &reportColumns)
 {
     std::vector<ListColumn> columns = reportColumns;
@@ -20,19 +22,19 @@ std::vector<ListLine> LateReportLines(const std::vector<ListLine> &reportLines,
     const size_t width = lines.front().size();
     for (size_t i = 0; i < rows; ++i) {
         const LateReturnRow &row = late.rows[i];
-        lines[i].push_back(FormatCents(row.interest));
-        lines[i].push_back(FormatCents(row.tax + row.interest));
+        lines[i].push_back(FormatFixed(row.interest));
+        lines[i].push_back(FormatFixed(row.total));
     }
     lines[rows].resize(width + 2);
-    lines[rows + 1].push_back(FormatCents(late.interestTotal));
-    lines[rows + 1].push_back(FormatCents(late.taxTotal + late.interestTotal));
+    lines[rows + 1].push_back(FormatFixed(late.interestTotal));
+    lines[rows + 1].push_back(FormatFixed(late.taxAndInterest));
 
     ListLine penalty(width + 2);
     penalty[0] = "Penalty";
-    penalty[width + 1] = FormatCents(late.penalty);
+    penalty[width + 1] = FormatFixed(late.penalty);
     ListLine due(width + 2);
     due[0] = "Total due";
-    due[width + 1] = FormatCents(late.totalDue);
+    due[width + 1] = FormatFixed(late.totalDue);
     lines.push_back(penalty);
     lines.push_back(due);
     return lines;

@@ -1,56 +1,90 @@
 #include "filing/latereturn.h"
 
 #include "filing/duedate.h"
+#include "numbers/exactround.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr Cents kMinimumPenalty = 5000;
+constexpr Hundredths kMinimumPenalty{5000};
+
+const char kTooLarge[] =
+    "The late-return figures are too large to compute: check the trip lines' fuel and the "
+    "tax rates";
 
 // The summed factors of the `months` months up to and including the month of `filed`,
 // each month taking its own period's factor.
 bool SumFactors(const InterestRateTable &rates, InterestBase base, const CivilDate &filed,
                 int32_t months, Millionths &sum, std::string &missing)
 {
-    sum = 0;
-    for (int64_t number = filed.monthNumber() - months + 1; number <= filed.monthNumber();
-         ++number) {
-        Millionths factor = 0;
-        const int32_t year = static_cast<int32_t>(number / 12);
-        const int32_t month = static_cast<int32_t>(number % 12) + 1;
-        if (!rates.monthlyFactor(base, year, month, factor, missing))
+    sum = Millionths{};
+    for (int32_t back = months - 1; back >= 0; --back) {
+        const CivilDate month = filed.plusMonths(-back);
+        Millionths factor;
+        if (!rates.monthlyFactor(base, month.year, month.month, factor, missing))
             return false;
-        sum += factor;
+        if (!ExactRound::Add(sum, factor, sum)) {
+            missing = kTooLarge;
+            return false;
+        }
     }
     return true;
 }
 
 } // namespace
 
-Cents RowTaxCents(const ReportRow &row, const Report &report)
+Hundredths RowTax(const ReportRow &row, const Report &report)
 {
-    return ComputeRowFigures(row, report.totals.fleetAverage, report.rounding).tax.units;
+    return ComputeRowFigures(row, report.totals.fleetAverage, report.rounding).tax;
 }
 
-Cents LatePenalty(Cents netTax)
+Hundredths LatePenalty(Hundredths netTax)
 {
-    if (netTax <= 0)
+    if (netTax.units <= 0)
         return kMinimumPenalty;
     // A tenth of the cents, halves upward.
-    return std::max(kMinimumPenalty, (netTax + 5) / 10);
+    return std::max(kMinimumPenalty, Hundredths{ExactRound::HalfUp(netTax.units, 10)});
 }
 
-Cents JurisdictionInterest(Cents tax, Millionths factorSum)
+bool JurisdictionInterest(Hundredths tax, Millionths factorSum, Hundredths &interest)
 {
-    return tax > 0 ? MultiplyRoundHalfUp(tax, factorSum) : 0;
+    if (tax.units <= 0) {
+        interest = Hundredths{};
+        return true;
+    }
+    return ExactRound::MultiplyHalfUp(tax, factorSum, interest);
 }
+
+namespace {
+
+// The rows' tax and interest and the totals of `result`; false when a figure passes 64
+// bits.
+bool AddRows(const Report &report, LateReturn &result)
+{
+    for (const ReportRow &row : report.rows) {
+        LateReturnRow line;
+        line.slot = row.slot;
+        line.tax = RowTax(row, report);
+        if (result.late() && !JurisdictionInterest(line.tax, result.factorSum, line.interest))
+            return false;
+        if (!ExactRound::Add(result.taxTotal, line.tax, result.taxTotal) ||
+            !ExactRound::Add(result.interestTotal, line.interest, result.interestTotal))
+            return false;
+        if (!ExactRound::Add(line.tax, line.interest, line.total))
+            return false;
+        result.rows.push_back(line);
+    }
+    return true;
+}
+
+} // namespace
 
 Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
                          const std::string &country, const FilingChoices &choices,
                          const InterestRateTable &rates, LateReturn &out)
 {
-    if (quarter < 1 || quarter > 4 || year < 1 || year > 9998)
+    if (quarter < 1 || quarter > 4 || year < kFirstYear || year > kLastYear)
         return Result::failure("The record file has no valid quarter: set its tax period");
     LateReturn result;
     result.due = choices.dueSet ? choices.due : FilingDueDate(year, quarter);
@@ -59,19 +93,13 @@ Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
     if (result.late() && !SumFactors(rates, InterestBaseOf(country), choices.filed,
                                      result.monthsLate, result.factorSum, missing))
         return Result::failure(missing);
-
-    for (const ReportRow &row : report.rows) {
-        LateReturnRow line;
-        line.slot = row.slot;
-        line.tax = RowTaxCents(row, report);
-        line.interest = result.late() ? JurisdictionInterest(line.tax, result.factorSum) : 0;
-        result.taxTotal += line.tax;
-        result.interestTotal += line.interest;
-        result.rows.push_back(line);
-    }
+    if (!AddRows(report, result))
+        return Result::failure(kTooLarge);
     if (result.late())
         result.penalty = choices.penaltySet ? choices.penalty : LatePenalty(result.taxTotal);
-    result.totalDue = result.taxTotal + result.interestTotal + result.penalty;
+    if (!ExactRound::Add(result.taxTotal, result.interestTotal, result.taxAndInterest) ||
+        !ExactRound::Add(result.taxAndInterest, result.penalty, result.totalDue))
+        return Result::failure(kTooLarge);
     out = std::move(result);
     return Result::success();
 }

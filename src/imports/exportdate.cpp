@@ -1,5 +1,7 @@
 #include "imports/exportdate.h"
 
+#include "numbers/civildate.h"
+
 namespace {
 
 // The date part: what stands before a time part.
@@ -49,31 +51,14 @@ bool YearLast(const DateNumbers &n)
     return n.digits[2] == 4 && n.digits[0] <= 2 && n.digits[1] <= 2;
 }
 
-bool IsLeap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
+// The day as a record keeps it, when it is a real day of the program's date range.
 bool FormatDay(int year, int month, int day, std::string &date)
 {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1900 || year > 2099 || month < 1 || month > 12 || day < 1)
+    const CivilDate read{year, month, day};
+    if (!read.isValid())
         return false;
-    const int days = kDays[month - 1] + (month == 2 && IsLeap(year) ? 1 : 0);
-    if (day > days)
-        return false;
-    // "%04d/%02d/%02d", written by hand: a million lines are dated at every import.
-    const char text[10] = {static_cast<char>('0' + year / 1000),
-                           static_cast<char>('0' + year / 100 % 10),
-                           static_cast<char>('0' + year / 10 % 10),
-                           static_cast<char>('0' + year % 10),
-                           '/',
-                           static_cast<char>('0' + month / 10),
-                           static_cast<char>('0' + month % 10),
-                           '/',
-                           static_cast<char>('0' + day / 10),
-                           static_cast<char>('0' + day % 10)};
-    date.assign(text, sizeof text);
+    char text[kDateTextRoom];
+    date.assign(text, WriteTripDate(text, read));
     return true;
 }
 

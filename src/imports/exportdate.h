@@ -23,6 +23,7 @@ struct DateOrderEvidence {
     bool ambiguous() const { return yearLastSeen && order() == DateOrder::Unknown; }
 };
 
-// Reads `text` as a date into "YYYY/MM/DD" (a real calendar day, years 1900 to 2099).
+// Reads `text` as a date into "YYYY/MM/DD" (a real day of CivilDate's range, years 1900
+// to 2099).
 // A year-last date needs `order` to be known. False when the text is no date.
 bool ReadExportDate(std::string_view text, DateOrder order, std::string &date);

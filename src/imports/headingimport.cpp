@@ -413,9 +413,11 @@ std::string LeftOutText(const HeadingImport &import)
     if (import.leftOut.empty())
         return {};
     const size_t count = import.leftOutCount();
-    std::string text =
-        (count == 1 ? std::string("1 line was") : std::to_string(count) + " lines were") +
-        " left out because their product is not motor fuel:";
+    std::string text = count == 1 ? std::string("1 line was left out because its product is not "
+                                                "motor fuel:")
+                                  : std::to_string(count) +
+                                        " lines were left out because their product is not "
+                                        "motor fuel:";
     for (const auto &counted : import.leftOut)
         text += " " + (counted.first.empty() ? std::string("(none)") : counted.first) + " (" +
                 std::to_string(counted.second) + "),";

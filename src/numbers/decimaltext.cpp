@@ -192,3 +192,45 @@ std::string ShortestDecimalText(int64_t units, int decimals)
     }
     return text;
 }
+
+std::string GroupedDecimalText(int64_t units, int decimals)
+{
+    std::string plain;
+    AppendDecimal(plain, units, decimals);
+    const size_t digits = plain[0] == '-' ? 1 : 0;
+    const size_t point = plain.find('.');
+    const size_t wholeEnd = point == std::string::npos ? plain.size() : point;
+    std::string text = plain.substr(0, digits);
+    for (size_t i = digits; i < wholeEnd; ++i) {
+        if (i > digits && (wholeEnd - i) % 3 == 0)
+            text += ',';
+        text += plain[i];
+    }
+    return text + plain.substr(wholeEnd);
+}
+
+bool ReadTypedAmount(const std::string &text, int decimals, int64_t maximum, int64_t &units)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return false;
+    const size_t last = text.find_last_not_of(' ');
+    const std::string number = text.substr(first, last - first + 1);
+    const size_t point = number.find('.');
+    const size_t wholeDigits = point == std::string::npos ? number.size() : point;
+    const size_t fractionDigits = point == std::string::npos ? 0 : number.size() - point - 1;
+    if (wholeDigits == 0 || wholeDigits > 18 || fractionDigits > static_cast<size_t>(decimals) ||
+        (point != std::string::npos && fractionDigits == 0))
+        return false;
+    for (size_t i = 0; i < number.size(); ++i) {
+        if (i != point && !isDigit(number[i]))
+            return false;
+    }
+    int64_t read = 0;
+    if (ReadDecimal(number.data(), number.data() + number.size(), decimals, read) !=
+            DecimalRead::Number ||
+        read > maximum)
+        return false;
+    units = read;
+    return true;
+}

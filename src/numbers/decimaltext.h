@@ -52,6 +52,16 @@ void AppendDecimal(std::string &out, int64_t units, int decimals);
 // hundredths as "12.5", 1200 as "12", 0 as "0".
 std::string ShortestDecimalText(int64_t units, int decimals);
 
+// The amount as WriteDecimal writes it with its whole part's thousands separated by
+// commas, as messages show figures: "1,234.56", "-0.50", "1,000" (no decimals).
+std::string GroupedDecimalText(int64_t units, int decimals);
+
+// An amount typed by the user in a box that takes no more than the scale holds: blanks
+// around digits with at most one point and at most `decimals` digits after it ("50",
+// "12.5", "12.50"; not "12.", ".5", "-1", "1e3"), at most `maximum` units. False for
+// anything else, `units` left alone.
+bool ReadTypedAmount(const std::string &text, int decimals, int64_t maximum, int64_t &units);
+
 template <int D>
 std::string FormatFixed(FixedDecimal<D> value)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbers/fixeddecimal.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -61,6 +63,33 @@ inline int64_t HalfAwayFromZero(Int128 num, Int128 den)
 inline int64_t Truncate(Int128 num, Int128 den)
 {
     return Saturate(num / den);
+}
+
+// `amount` × `factor` at the amount's scale, rounded once with halves toward plus
+// infinity (0.125 -> 0.13, -0.125 -> -0.12). False, `product` left alone, when the
+// result passes 64 bits: a figure the caller must refuse rather than show.
+template <int D, int F>
+bool MultiplyHalfUp(FixedDecimal<D> amount, FixedDecimal<F> factor, FixedDecimal<D> &product)
+{
+    const Int128 rounded =
+        Floor(2 * (Int128(amount.units) * factor.units) + FixedDecimal<F>::kScale,
+              2 * Int128(FixedDecimal<F>::kScale));
+    if (rounded > std::numeric_limits<int64_t>::max() ||
+        rounded < std::numeric_limits<int64_t>::min())
+        return false;
+    product.units = static_cast<int64_t>(rounded);
+    return true;
+}
+
+// a + b, or false (`sum` left alone) when it passes 64 bits.
+template <int D>
+bool Add(FixedDecimal<D> a, FixedDecimal<D> b, FixedDecimal<D> &sum)
+{
+    int64_t units = 0;
+    if (__builtin_add_overflow(a.units, b.units, &units))
+        return false;
+    sum.units = units;
+    return true;
 }
 
 } // namespace ExactRound

@@ -8,9 +8,9 @@ constexpr int64_t PowerOfTen(int exponent)
 }
 
 // An exact decimal amount with a fixed number of decimals, held as a whole number of its
-// smallest unit: Hundredths{125} is 1.25. Fuel and money are hundredths, tax rates
-// ten-thousandths, as the files store them; no binary fraction ever stands between the
-// text a carrier typed and the figure on the return.
+// smallest unit: Hundredths{125} is 1.25. Fuel and money (whole cents) are hundredths, tax
+// rates ten-thousandths, as the files store them, interest factors millionths; no binary fraction
+// ever stands between the text a carrier typed and the figure on the return.
 template <int Decimals>
 struct FixedDecimal {
     static_assert(Decimals >= 0 && Decimals <= 8, "a scale that fits 64 bits with room");
@@ -50,3 +50,4 @@ struct FixedDecimal {
 
 using Hundredths = FixedDecimal<2>;     // fuel amounts and money
 using TenThousandths = FixedDecimal<4>; // tax rates per litre or US gallon
+using Millionths = FixedDecimal<6>;     // interest factors: 0.007500 is Millionths{7500}

@@ -3,15 +3,6 @@
 #include "print/ciftaprint.h"
 #include "session/printout.h"
 
-#include <QSettings>
-
-namespace {
-
-// Where the print preview remembers how many pages it shows.
-const char kPreviewPagesKey[] = "Settings/PreviewPages";
-
-} // namespace
-
 CPrintCommands::CPrintCommands(std::unique_ptr<PrintDialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtPrintDialogs>())
     , settings_(DefaultPrinterSettings())
@@ -81,15 +72,13 @@ bool CPrintCommands::OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode 
 }
 
 void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
-                                        PrinterSettings &documentSettings, QSettings &settings)
+                                        PrinterSettings &documentSettings, int &pages)
 {
     // The preview is modal: the document cannot change while it repaints its pages.
     const Printout printout = prepare(doc, mode);
     pullApplicationPrinter();
     QPrinter printer(QPrinter::HighResolution);
     settings_.ApplyTo(printer);
-    int pages = settings.value(kPreviewPagesKey, 0).toInt();
-    const int before = pages;
     dialogs_->runPreview(
         printer, parent,
         [&](QPrinter *target) {
@@ -97,8 +86,6 @@ void CPrintCommands::OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, Vi
             PrintDocument(printout, *target, printState_);
         },
         pages);
-    if (pages != before)
-        settings.setValue(kPreviewPagesKey, pages);
 }
 
 bool CPrintCommands::OnFilePrintSetup(QWidget *parent)
@@ -127,5 +114,5 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
 
 Printout CPrintCommands::prepare(const CIftaDoc &doc, ViewMode mode) const
 {
-    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Cents, filing_);
+    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Hundredths, filing_);
 }

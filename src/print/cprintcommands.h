@@ -13,7 +13,6 @@
 
 class CFilingSession;
 class CIftaDoc;
-class QSettings;
 class QWidget;
 
 // The program's print commands, the application's printer settings and the print state
@@ -69,10 +68,10 @@ public:
     // failure text); the document's copy takes the application's settings either way.
     bool OnFilePrint(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
                      PrinterSettings &documentSettings, Result *error = nullptr);
-    // File Print Preview over the application's settings; the number of pages shown side
-    // by side is kept in `settings` under "Settings/PreviewPages".
+    // File Print Preview over the application's settings; `pages`, the number of pages
+    // shown side by side, starts the preview and gets what the user left it at.
     void OnFilePrintPreview(QWidget *parent, const CIftaDoc &doc, ViewMode mode,
-                            PrinterSettings &documentSettings, QSettings &settings);
+                            PrinterSettings &documentSettings, int &pages);
     // File Print Setup: the default printer in landscape, then the set-up dialog; what the
     // user confirms becomes the application's settings. False on Cancel.
     bool OnFilePrintSetup(QWidget *parent);

@@ -1,5 +1,7 @@
 #include "print/englishform.h"
 
+#include "numbers/decimaltext.h"
+
 #include "print/formpoints.h"
 #include "print/printtext.h"
 
@@ -254,8 +256,8 @@ void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &r
     DrawRight(canvas, 559, y, FormatAmount(row->rate));
     DrawRight(canvas, 619, y, tax);
     if (late) {
-        DrawRight(canvas, 682, y, QString::fromStdString(FormatCents(late->interest)));
-        DrawRight(canvas, 754, y, QString::fromStdString(FormatCents(late->tax + late->interest)));
+        DrawRight(canvas, 682, y, QString::fromStdString(FormatFixed(late->interest)));
+        DrawRight(canvas, 754, y, QString::fromStdString(FormatFixed(late->total)));
     } else {
         DrawRight(canvas, 682, y, QStringLiteral("0.00"));
         DrawRight(canvas, 754, y, tax);
@@ -335,9 +337,8 @@ void DrawTotalsBlock(FormCanvas &canvas, const ReportTotals &totals, int c, cons
     }
     DrawRight(canvas, 619, c + 17, tax);
     if (late) {
-        DrawRight(canvas, 682, c + 17, QString::fromStdString(FormatCents(late->interestTotal)));
-        DrawRight(canvas, 754, c + 17,
-                  QString::fromStdString(FormatCents(late->taxTotal + late->interestTotal)));
+        DrawRight(canvas, 682, c + 17, QString::fromStdString(FormatFixed(late->interestTotal)));
+        DrawRight(canvas, 754, c + 17, QString::fromStdString(FormatFixed(late->taxAndInterest)));
     } else {
         DrawRight(canvas, 682, c + 17, FormatNumber("%.2f", 0.0));
         DrawRight(canvas, 754, c + 17, tax);
@@ -353,9 +354,9 @@ void DrawLateLine(FormCanvas &canvas, const LateReturn &late, int y, const QStri
 {
     // The penalty under (P), the total due under (Q), each label left of its amount.
     canvas.DrawFormText(576, y, penaltyLabel, 0, 0.64, AlignLeftBottom);
-    DrawRight(canvas, 682, y, QString::fromStdString(FormatCents(late.penalty)));
+    DrawRight(canvas, 682, y, QString::fromStdString(FormatFixed(late.penalty)));
     canvas.DrawFormText(690, y, totalLabel, 0, 0.64, AlignLeftBottom);
-    DrawRight(canvas, 754, y, QString::fromStdString(FormatCents(late.totalDue)));
+    DrawRight(canvas, 754, y, QString::fromStdString(FormatFixed(late.totalDue)));
 }
 
 } // namespace FormParts

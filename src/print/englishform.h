@@ -38,7 +38,7 @@ void PrintFormRow(FormCanvas &canvas, const TaxRateTable &table, const Report &r
 QString FormAverageText(Hundredths fleetAverage);
 
 // Lowest form y any part of a form page with `rowSlots` slots reaches.
-int EnglishFormBottom(int rowSlots, FuelRounding rounding = FuelRounding::Cents);
+int EnglishFormBottom(int rowSlots, FuelRounding rounding = FuelRounding::Hundredths);
 
 // Parts both forms draw alike.
 namespace FormParts {

@@ -158,17 +158,13 @@ int TaxRateListingLineCount(const TaxRateTable &table)
     return lines;
 }
 
-std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
-                                           const QRect &drawRect, int page)
-{
-    const RecordColumns c = RecordColumnsFor(drawRect.left(), setup.fiveDigitWidth);
-    const PagePlan plan = PlanPage(setup, drawRect, page);
-    const std::string &country = doc.company().country;
-    const bool canada = IsCanada(country);
+namespace {
 
-    std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Record", page, setup.lineHeight, RecordHeading(doc));
-    const int headingY = drawRect.top() + 2 * setup.lineHeight;
+// The column headings of the record listing, on line `headingY`, in the units of the
+// record's country.
+void AddRecordHeadings(std::vector<ListingText> &texts, const RecordColumns &c, int headingY,
+                       bool canada)
+{
     texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
     texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
     texts.push_back({c.unit, headingY, QStringLiteral("Unit"), false});
@@ -182,6 +178,21 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     texts.push_back({c.surtax, headingY, QStringLiteral("Surtax"), true});
     texts.push_back({c.odometerIn, headingY, QStringLiteral("Odo in"), true});
     texts.push_back({c.odometerOut, headingY, QStringLiteral("Odo out"), true});
+}
+
+} // namespace
+
+std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup &setup,
+                                           const QRect &drawRect, int page)
+{
+    const RecordColumns c = RecordColumnsFor(drawRect.left(), setup.fiveDigitWidth);
+    const PagePlan plan = PlanPage(setup, drawRect, page);
+    const std::string &country = doc.company().country;
+    const bool canada = IsCanada(country);
+
+    std::vector<ListingText> texts;
+    AddTitle(texts, drawRect, "IFTA Record", page, setup.lineHeight, RecordHeading(doc));
+    AddRecordHeadings(texts, c, drawRect.top() + 2 * setup.lineHeight, canada);
 
     const TaxRateTable &table = doc.taxTable();
     const TaxRate none;

@@ -13,7 +13,7 @@
 // How the report rounds fuel: to hundredths, or to whole gallons or litres as many base
 // jurisdictions' filing portals do (fuel paid and taxable fuel rounded half up to whole
 // units, the tax's halves away from zero).
-enum class FuelRounding { Cents, WholeUnits };
+enum class FuelRounding { Hundredths, WholeUnits };
 
 // The quarterly report of a record: one row per jurisdiction with distance or fuel, and
 // the totals of every column. It is derived from the document whenever it is needed, so
@@ -22,14 +22,14 @@ enum class FuelRounding { Cents, WholeUnits };
 struct Report {
     std::vector<ReportRow> rows;
     ReportTotals totals;
-    FuelRounding rounding = FuelRounding::Cents;
+    FuelRounding rounding = FuelRounding::Hundredths;
 };
 
 // Builds the report from the trip lines (one pass, sums kept per slot) and the loaded
 // table.
-Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);
+Report ComputeReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Hundredths);
 // The same report from sums already made, line by line as a file was read.
-Report ComputeReport(const ReportSums &sums, FuelRounding rounding = FuelRounding::Cents);
+Report ComputeReport(const ReportSums &sums, FuelRounding rounding = FuelRounding::Hundredths);
 
 // The report of a record file, made as the file is read a block at a time, keeping none
 // of its lines (tollmark-cli's report of a million lines): `doc` takes the file's header
@@ -48,12 +48,12 @@ struct ReportRowFigures {
     Hundredths tax;
 };
 ReportRowFigures ComputeRowFigures(const ReportRow &row, Hundredths fleetAverage,
-                                   FuelRounding rounding = FuelRounding::Cents);
+                                   FuelRounding rounding = FuelRounding::Hundredths);
 
 // Fuel in the report's unit from sums in hundredths of litres and of gallons: the exact
 // sum of both, rounded once, to hundredths or to whole units.
 Hundredths FuelInReportUnit(int64_t litres, int64_t gallons, bool metric,
-                            FuelRounding rounding = FuelRounding::Cents);
+                            FuelRounding rounding = FuelRounding::Hundredths);
 
 // The fleet average of a distance over the fuel paid as shown, rounded to cents with
 // halves up; kInvalidFleetAverage when no fuel was paid.
@@ -67,7 +67,8 @@ std::vector<ListColumn> ReportColumns(const std::string &country);
 std::vector<ListLine> ReportLines(const Report &report, const CIftaDoc &doc);
 
 // Computes the document's report and gives its list lines.
-std::vector<ListLine> ListReport(const CIftaDoc &doc, FuelRounding rounding = FuelRounding::Cents);
+std::vector<ListLine> ListReport(const CIftaDoc &doc,
+                                 FuelRounding rounding = FuelRounding::Hundredths);
 
 // The line shown above the report (and on tollmark-cli's standard error) when `count`
 // jurisdictions of the record carry other rates than the loaded table's: "N

@@ -103,7 +103,7 @@ bool CFilingSession::editFilingDate(const CivilDate &today)
 
 FuelRounding CFilingSession::rounding()
 {
-    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Cents;
+    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Hundredths;
 }
 
 Result CFilingSession::lateReturn(LateReturn &out)

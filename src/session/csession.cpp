@@ -21,5 +21,5 @@ void CSession::setEvents(SessionEvents *events)
 
 FuelRounding CSession::fuelRounding()
 {
-    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Cents;
+    return settings_.wholeUnits() ? FuelRounding::WholeUnits : FuelRounding::Hundredths;
 }

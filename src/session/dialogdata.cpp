@@ -1,5 +1,7 @@
 #include "session/dialogdata.h"
 
+#include "numbers/civildate.h"
+
 CompanyInfo CompanyDialogData::DialogDefaults()
 {
     CompanyInfo info;
@@ -53,6 +55,5 @@ void CompanyDialogData::datePeriodByQuarter(const TaxPeriod &quarter)
     const auto year = static_cast<uint16_t>(quarter.year);
     const auto lastMonth = static_cast<uint16_t>(quarter.quarter * 3);
     c.periodFrom = PeriodDate{year, static_cast<uint16_t>(lastMonth - 2), 1};
-    c.periodTo = PeriodDate{year, lastMonth,
-                            static_cast<uint16_t>(lastMonth == 6 || lastMonth == 9 ? 30 : 31)};
+    c.periodTo = PeriodDate{year, lastMonth, static_cast<uint16_t>(DaysInMonth(year, lastMonth))};
 }

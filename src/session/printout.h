@@ -38,5 +38,5 @@ struct Printout {
 // cannot be computed (a missing factor, said when the date was chosen) prints without
 // interest.
 Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
-                         FuelRounding rounding = FuelRounding::Cents,
+                         FuelRounding rounding = FuelRounding::Hundredths,
                          CFilingSession *filing = nullptr);

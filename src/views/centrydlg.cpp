@@ -1,6 +1,7 @@
 #include "views/centrydlg.h"
 
 #include "dialogs/dialogvalidation.h"
+#include "numbers/civildate.h"
 #include "platform/cp1252.h"
 #include "records/builtinjurisdictions.h"
 #include "records/taxlist.h"
@@ -73,6 +74,27 @@ std::string toBytes(const QString &text)
 
 const char *const kPositiveInteger = "Please enter a positive integer.";
 const char *const kNumber = "Please enter a number.";
+const char *const kChooseDate = "Please choose the date of the trip.";
+
+// The picker's "no date": the day before the date range, shown blank. A line whose
+// stored text is no date opens so, never silently as today.
+QDate NoDate()
+{
+    return QDate(kFirstYear, 1, 1).addDays(-1);
+}
+
+// Shows a stored trip date as it is; a new line without one starts at today.
+void ShowStoredDate(QDateEdit *picker, const std::string &text, bool add)
+{
+    CivilDate date;
+    if (ParseTripDate(text, date))
+        picker->setDate(QDate(date.year, date.month, date.day));
+    else if (add && text.empty())
+        picker->setDate(QDate::currentDate());
+    else
+        picker->setDate(NoDate());
+}
+
 // A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
 const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
 
@@ -102,10 +124,22 @@ void CEntryDlg::buildControls()
     date_->setObjectName(QStringLiteral("date"));
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    date_->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
+    date_->setDateRange(NoDate(), QDate(kLastYear, 12, 31));
+    date_->setSpecialValueText(QStringLiteral(" ")); // NoDate() shows blank
     date_->setDate(QDate::currentDate());
     date_->installEventFilter(this);
 
+    // The rest is made in the order the Tab key visits it.
+    createStateControls();
+    createFigureControls();
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layOutControls(grid, help, buttons);
+    connectControls(help, buttons);
+}
+
+void CEntryDlg::createStateControls()
+{
     state_ = new QComboBox(this);
     state_->setObjectName(QStringLiteral("state"));
     state_->setEditable(true);
@@ -122,7 +156,10 @@ void CEntryDlg::buildControls()
     stateName_->setFocusPolicy(Qt::NoFocus);
     stateName_->setMinimumWidth(
         stateName_->fontMetrics().horizontalAdvance(QStringLiteral("Prince Edward Island")) + 8);
+}
 
+void CEntryDlg::createFigureControls()
+{
     distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
     distance_->setObjectName(QStringLiteral("distance"));
     fuel_ = new CUnitEdit(QLatin1Char('L'), QLatin1Char('G'), true, this);
@@ -153,10 +190,10 @@ void CEntryDlg::buildControls()
     unit_->setValidator(new UnitNumberValidator(unit_));
     unit_->setMaximumWidth(unit_->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('W'))));
     unit_->setToolTip(QStringLiteral("The truck's unit number (no commas)"));
+}
 
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-
+void CEntryDlg::layOutControls(QGridLayout *grid, QPushButton *help, QDialogButtonBox *buttons)
+{
     grid->addWidget(new QLabel(QStringLiteral("Date:"), this), 0, 0);
     grid->addWidget(date_, 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
@@ -191,7 +228,10 @@ void CEntryDlg::buildControls()
     grid->addLayout(fuelUnits, 0, 4, 2, 1);
     grid->addWidget(help, 4, 4, Qt::AlignRight);
     grid->addWidget(buttons, 5, 3, 1, 2, Qt::AlignRight);
+}
 
+void CEntryDlg::connectControls(QPushButton *help, QDialogButtonBox *buttons)
+{
     connect(buttons, &QDialogButtonBox::accepted, this, &CEntryDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEntryDlg::reject);
     connect(help, &QPushButton::clicked, this, [this] { prompts_.showHelp(kAddNewHelpContext); });
@@ -236,9 +276,7 @@ void CEntryDlg::transferToControls()
     useOdometer_->setChecked(data_.useOdometer != 0);
     odometerIn_->setEnabled(data_.useOdometer != 0);
     odometerOut_->setEnabled(data_.useOdometer != 0);
-    EntryDate d;
-    if (ParseEntryDate(e.date, d) && QDate(d.year, d.month, d.day).isValid())
-        date_->setDate(QDate(d.year, d.month, d.day));
+    ShowStoredDate(date_, e.date, data_.add);
 }
 
 void CEntryDlg::fillJurisdictions()
@@ -380,6 +418,10 @@ bool CEntryDlg::transferFromControls()
     // Odometer readings are kept as signed 32-bit numbers in the record.
     const uint32_t odometerMax = INT32_MAX;
     uint32_t distance = 0, in = 0, out = 0;
+    if (date_->date() == NoDate() && data_.entry.date.empty()) {
+        refuse(date_, nullptr, kChooseDate);
+        return false;
+    }
     Hundredths fuel;
     if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
         refuse(distance_, "Distance", kPositiveInteger);
@@ -406,8 +448,10 @@ bool CEntryDlg::transferFromControls()
     e.fuel = fuel;
     e.odometerIn = static_cast<int32_t>(in);
     e.odometerOut = static_cast<int32_t>(out);
+    // A picker left on "no date" keeps the text the line came with.
     const QDate d = date_->date();
-    e.date = FormatEntryDate(d.year(), d.month(), d.day());
+    if (d != NoDate())
+        e.date = FormatTripDate(CivilDate{d.year(), d.month(), d.day()});
     e.distanceInMiles = miles_->isChecked() ? 1 : 0;
     e.fuelInGallons = litres_->isChecked() ? 0 : 1;
     data_.useOdometer = useOdometer_->isChecked() ? 1 : 0;

@@ -14,8 +14,11 @@ class UserPrompts;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QDialogButtonBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 // What the trip entry dialog edits.
@@ -62,7 +65,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls, made in the order the Tab key visits them, laid out and connected.
     void buildControls();
+    void createStateControls();
+    void createFigureControls();
+    void layOutControls(QGridLayout *grid, QPushButton *help, QDialogButtonBox *buttons);
+    void connectControls(QPushButton *help, QDialogButtonBox *buttons);
     void transferToControls();
     bool transferFromControls();
     void fillJurisdictions();

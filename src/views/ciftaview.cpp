@@ -1,5 +1,7 @@
 #include "views/ciftaview.h"
 
+#include "ui/cappsettings.h"
+
 #include "check/quartercheck.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -65,11 +66,13 @@ private:
 
 } // namespace
 
-CIftaView::CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent)
+CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &settings,
+                     QWidget *parent)
     : QWidget(parent)
     , session_(session)
     , doc_(session.document())
     , prompts_(prompts)
+    , settings_(settings)
     , entryList_(std::make_unique<CEntryListCtrl>(doc_, session.state()))
     , entryFlows_(std::make_unique<CEntryFlows>(doc_, session.state(), prompts, *entryList_))
     , emptyModel_(std::make_unique<QStandardItemModel>())
@@ -439,9 +442,11 @@ void CIftaView::OnFilePrint()
 
 void CIftaView::OnFilePrintPreview()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnotec"),
-                       QStringLiteral("Tollmark"));
-    printCommands().OnFilePrintPreview(this, doc_, mode_, printerSetup_, settings);
+    int pages = settings_.previewPages();
+    const int before = pages;
+    printCommands().OnFilePrintPreview(this, doc_, mode_, printerSetup_, pages);
+    if (pages != before)
+        settings_.setPreviewPages(pages);
 }
 
 void CIftaView::scrollToEntryRow(int row)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class CAppSettings;
 class CEntryFlows;
 class CEntryListCtrl;
 class CIftaDoc;
@@ -54,7 +55,9 @@ public:
         std::function<void(int column)> headerClick;
     };
 
-    CIftaView(CSession &session, UserPrompts &prompts, QWidget *parent = nullptr);
+    // `settings` keeps what the view remembers between runs (the preview's pages).
+    CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &settings,
+              QWidget *parent = nullptr);
     ~CIftaView() override;
 
     CSession &session() { return session_; }
@@ -156,6 +159,7 @@ private:
     CSession &session_;
     CIftaDoc &doc_;
     UserPrompts &prompts_;
+    CAppSettings &settings_;
     QSplitter *splitter_ = nullptr;
     QTableView *list_ = nullptr;
     QLabel *notice_ = nullptr; // one line above the report

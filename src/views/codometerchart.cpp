@@ -1,5 +1,7 @@
 #include "views/codometerchart.h"
 
+#include "views/chartaxis.h"
+
 #include "views/cchecklistctrl.h"
 
 #include <QChart>
@@ -36,8 +38,6 @@ COdometerChart::COdometerChart(const CIftaDoc &doc, CCheckListCtrl &list, QWidge
     chart()->setAnimationOptions(QChart::NoAnimation);
     tripAxis_ = new QValueAxis;
     readingAxis_ = new QValueAxis;
-    tripAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    readingAxis_->setLabelFormat(QStringLiteral("%.0f"));
     chart()->addAxis(tripAxis_, Qt::AlignBottom);
     chart()->addAxis(readingAxis_, Qt::AlignLeft);
     connect(&list_, &QAbstractItemModel::modelReset, this, &COdometerChart::rebuild);
@@ -75,10 +75,9 @@ void COdometerChart::rebuild()
             low = std::min({low, p.odometerIn, p.odometerOut});
             high = std::max({high, p.odometerIn, p.odometerOut});
         }
-        const double margin = std::max(1.0, (static_cast<double>(high) - low) * 0.05);
-        readingAxis_->setRange(low - margin, high + margin);
-        tripAxis_->setRange(points_.front().trip,
-                            std::max(points_.back().trip, points_.front().trip + 1));
+        SetRoundRange(*readingAxis_, low, high);
+        SetRoundRange(*tripAxis_, points_.front().trip,
+                      std::max(points_.back().trip, points_.front().trip + 1));
     }
     for (QAbstractSeries *series :
          {static_cast<QAbstractSeries *>(line), static_cast<QAbstractSeries *>(gaps),

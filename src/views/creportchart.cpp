@@ -1,5 +1,7 @@
 #include "views/creportchart.h"
 
+#include "views/chartaxis.h"
+
 #include "views/creportlistctrl.h"
 
 #include <QBarCategoryAxis>
@@ -71,7 +73,6 @@ CReportChart::Axes CReportChart::AddAxes(QChart *chart)
     Axes axes;
     axes.jurisdictions = new QBarCategoryAxis;
     axes.values = new QValueAxis;
-    axes.values->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(axes.jurisdictions, Qt::AlignBottom);
     chart->addAxis(axes.values, Qt::AlignLeft);
     return axes;
@@ -89,7 +90,7 @@ void CReportChart::Show(QChart *chart, const Axes &axes, QAbstractBarSeries *ser
         low = std::min(low, v);
         high = std::max(high, v);
     }
-    axes.values->setRange(low, high > low ? high : low + 1.0);
+    SetRoundRange(*axes.values, low, high > low ? high : low + 1.0);
     chart->addSeries(series);
     series->attachAxis(axes.jurisdictions);
     series->attachAxis(axes.values);

@@ -23,7 +23,7 @@ public:
     // The ten columns for the carrier's country (twelve for a late return).
     void SetColumns();
     // Recomputes the report in `rounding` and rebuilds the lines (ListReport).
-    void Fill(FuelRounding rounding = FuelRounding::Cents);
+    void Fill(FuelRounding rounding = FuelRounding::Hundredths);
 
 private:
     // The columns and lines of the report and, when it is late and its interest could be

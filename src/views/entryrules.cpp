@@ -1,12 +1,11 @@
 #include "views/entryrules.h"
 
+#include "numbers/civildate.h"
 #include "numbers/decimaltext.h"
-#include "numbers/textnumber.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn)
@@ -18,48 +17,18 @@ uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn)
     return odometerOut;
 }
 
-bool ParseEntryDate(const std::string &text, EntryDate &date)
-{
-    if (text.size() <= 3)
-        return false;
-    const size_t first = text.find('/');
-    const std::string yearText = text.substr(0, first);
-    std::string monthText, dayText;
-    if (first != std::string::npos) {
-        const size_t second = text.find('/', first + 1);
-        monthText = text.substr(first + 1, second == std::string::npos ? std::string::npos
-                                                                       : second - first - 1);
-        if (second != std::string::npos)
-            dayText = text.substr(second + 1);
-    }
-    const int year = TextToInt(yearText);
-    const int month = TextToInt(monthText);
-    const int day = TextToInt(dayText);
-    if (year < kFirstEntryYear || year > kLastEntryYear || month < 1 || month > 12 || day < 1 ||
-        day > 31)
-        return false;
-    date = EntryDate{year, month, day};
-    return true;
-}
-
-std::string FormatEntryDate(int year, int month, int day)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day);
-    return text;
-}
-
 std::string QuarterFirstDay(int year, int quarter)
 {
-    if (year < kFirstEntryYear || year > kLastEntryYear || quarter < 1 || quarter > 4)
+    const CivilDate first{year, (quarter - 1) * 3 + 1, 1};
+    if (quarter < 1 || quarter > 4 || !first.isValid())
         return {};
-    return FormatEntryDate(year, (quarter - 1) * 3 + 1, 1);
+    return FormatTripDate(first);
 }
 
 bool DateInQuarter(const std::string &date, int year, int quarter)
 {
-    EntryDate d;
-    return ParseEntryDate(date, d) && d.year == year && (d.month - 1) / 3 + 1 == quarter;
+    CivilDate d;
+    return ParseTripDate(date, d) && d.year == year && (d.month - 1) / 3 + 1 == quarter;
 }
 
 std::string OutsideQuarterQuestion(int year, int quarter)

@@ -13,29 +13,11 @@
 // below 1000000; larger readings stay as typed. 789 after 123456 gives 123789.
 uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn);
 
-// A date as the picker takes it.
-struct EntryDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// The years the picker accepts.
-constexpr int kFirstEntryYear = 2000;
-constexpr int kLastEntryYear = 2099;
-
-// Reads a stored date text "year/month/day" (each part read as atoi reads it). False when
-// the text is 3 characters or shorter, or the year lies outside 2000..2099, the month
-// outside 1..12 or the day outside 1..31: the picker then keeps today's date.
-bool ParseEntryDate(const std::string &text, EntryDate &date);
-
-// "%04d/%02d/%02d".
-std::string FormatEntryDate(int year, int month, int day);
-
-// The first day of a quarter ("2026/04/01" for 2026 Q2); empty for a year outside
-// 2000..2099 or a quarter outside 1..4.
+// The first day of a quarter ("2026/04/01" for 2026 Q2); empty for a year outside the
+// date range (numbers/civildate.h) or a quarter outside 1..4.
 std::string QuarterFirstDay(int year, int quarter);
-// Whether a date text "year/month/day" lies in the quarter. An unreadable date is outside.
+// Whether a trip date text "YYYY/MM/DD" lies in the quarter. A text that is no date is
+// outside.
 bool DateInQuarter(const std::string &date, int year, int quarter);
 // "This date is outside the quarter 2Q2026. Keep it?"
 std::string OutsideQuarterQuestion(int year, int quarter);

@@ -1,11 +1,11 @@
 #include "views/entrysortkeys.h"
 
+#include "numbers/civildate.h"
 #include "numbers/decimaltext.h"
 #include "records/builtinjurisdictions.h"
 #include "records/entrylist.h"
 #include "records/taxlist.h"
 #include "records/units.h"
-#include "views/entryrules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,28 +45,12 @@ std::vector<int64_t> Ranks(const std::vector<std::string> &texts)
     return ranks;
 }
 
-// The date as yyyymmdd, 0 when the text is no date of the entry dialog's range. The
-// stored form "yyyy/mm/dd" is read in place; anything else as the dialog reads it.
+// The date as yyyymmdd, 0 when the text is no trip date.
 int64_t DateNumber(std::string_view text)
 {
-    EntryDate date;
-    const bool stored = text.size() == 10 && text[4] == '/' && text[7] == '/' &&
-                        std::all_of(text.begin(), text.begin() + 4, IsDigit) && IsDigit(text[5]) &&
-                        IsDigit(text[6]) && IsDigit(text[8]) && IsDigit(text[9]);
-    if (stored) {
-        const auto digits = [&](size_t at, size_t count) {
-            int value = 0;
-            for (size_t i = at; i < at + count; ++i)
-                value = value * 10 + (text[i] - '0');
-            return value;
-        };
-        date = EntryDate{digits(0, 4), digits(5, 2), digits(8, 2)};
-        if (date.year < kFirstEntryYear || date.year > kLastEntryYear || date.month < 1 ||
-            date.month > 12 || date.day < 1 || date.day > 31)
-            return 0;
-    } else if (!ParseEntryDate(std::string(text), date)) {
+    CivilDate date;
+    if (!ParseTripDate(text, date))
         return 0;
-    }
     return date.year * int64_t{10000} + date.month * 100 + date.day;
 }
 

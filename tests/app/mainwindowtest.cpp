@@ -8,6 +8,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
+#include "app/cwindowprompts.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
@@ -346,12 +347,39 @@ TEST_F(MainWindowTest, MenusHaveDistinctMnemonicsAndShortcuts)
             }
         }
     }
+    // Alt and a letter opens the menu of that mnemonic: no command's shortcut may take it,
+    // and Exit's Alt+X is the only X of the menus.
+    for (const QString &shortcut : shortcuts) {
+        if (shortcut.startsWith("Alt+") && shortcut.size() == 5) {
+            EXPECT_FALSE(menus.contains(shortcut.at(4))) << shortcut.toStdString();
+        }
+    }
+    for (QAction *menu : frame->menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions()) {
+            if (item != frame->actions().action(ID_APP_EXIT)) {
+                EXPECT_NE(mnemonic(item->text()), QChar('X')) << item->text().toStdString();
+            }
+        }
+    }
     EXPECT_EQ(mnemonic(frame->actions().action(ID_APP_EXIT)->text()), QChar('X'));
     EXPECT_EQ(mnemonic(frame->menuBar()->actions().first()->text()), QChar('F'));
     EXPECT_EQ(frame->actions().action(ID_EDIT_UNDO)->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(frame->actions().action(ID_EDIT_REDO)->shortcut(), QKeySequence("Ctrl+Y"));
     EXPECT_NE(frame->actions().action(ID_IMPORT)->text().section('\t', 1),
               frame->actions().action(ID_TAX_RATES_INFO)->text().section('\t', 1));
+}
+
+// A message box's text: escaped, its lines kept, and a date format never broken at its
+// slashes when the box wraps the text.
+TEST(WindowPrompts, MessageTextKeepsDateFormatsWhole)
+{
+    const QString nowrap = QStringLiteral("<span style=\"white-space:nowrap\">");
+    EXPECT_EQ(MessageBoxText("Are they month first?\nYes: MM/DD/YYYY"),
+              "Are they month first?<br>Yes: MM/DD/YYYY");
+    EXPECT_EQ(MessageBoxText("read month first (MM/DD/YYYY) or day first (DD/MM/YYYY): <a&b>"),
+              "read month first " + nowrap + "(MM/DD/YYYY)</span> or day first " + nowrap +
+                  "(DD/MM/YYYY)</span>: &lt;a&amp;b&gt;");
+    EXPECT_EQ(MessageBoxText("C:/data/q2 (1).irc"), "C:/data/q2 (1).irc");
 }
 
 } // namespace

@@ -271,7 +271,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
     prompts.companies.push_back(AcceptCompany(company));
     prompts.openNames.push_back(csv.toStdString());
     prompts.imports.push_back([this, csv](ImportDialogData &data) {
-        CImportDlg dialog(prompts, data);
+        CImportDlg dialog(prompts, data, app->settings());
         Click(dialog, "selectFile");
         EXPECT_EQ(Text(dialog, "filePath"), csv);
         Click(dialog, "help");

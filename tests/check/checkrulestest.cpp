@@ -130,6 +130,11 @@ const RuleCase kCases[] = {
       F(CheckRule::OutsideQuarter, 3, "KY", "The trip has no date"),
       F(CheckRule::OutsideQuarter, 5, "QC",
         "The date 2026/07/01 is outside 2Q2026 (2026/04/01 to 2026/06/30)")}},
+    {"DateOutsideTheYearsOfDates",
+     CheckRule::OutsideQuarter,
+     [](Lines &l, Quarter &) { l[0].date = "1899/12/31"; },
+     {F(CheckRule::OutsideQuarter, 1, "QC",
+        "The date 1899/12/31 is outside the years 1900 to 2099")}},
     {"FirstAndLastDayAreInside",
      CheckRule::OutsideQuarter,
      [](Lines &l, Quarter &) {

@@ -33,10 +33,14 @@ TEST_F(FilingCommandsTest, LateReturnOfAFixtureByteForByte)
 {
     // 3Q2024 due Thursday 2024-10-31, filed 2025-02-10: four months at the 2024 and 2025
     // factors; interest on each owed tax, none on the credits; a net of 5.51 gets the
-    // 50.00 floor. Without --interest-rates the shipped table is used.
+    // 50.00 floor. Without --interest-rates the shipped table is used; a copy saved with
+    // a UTF-8 byte-order mark (as Notepad saves it) reads the same.
     const std::string golden = ReadBytes(kData + "/filing/late-us-2025-02-10.txt");
+    const std::string marked = CliTempPath("marked.tsv");
+    std::ofstream(marked, std::ios::binary) << "\xEF\xBB\xBF" << ReadBytes(kInterest);
     for (const auto &extra :
-         {std::vector<std::string>{"--interest-rates", kInterest}, std::vector<std::string>{}}) {
+         {std::vector<std::string>{"--interest-rates", kInterest}, std::vector<std::string>{},
+          std::vector<std::string>{"--interest-rates", marked}}) {
         const CliRun run = Late("2025-02-10", extra);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, golden);

@@ -12,6 +12,7 @@
 #include "formats/recordfile.h"
 #include "imports/csvimport.h"
 #include "records/ciftadoc.h"
+#include "ui/cappsettings.h"
 #include "views/ctaxratedlg.h"
 
 #include <QAbstractButton>
@@ -24,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -195,9 +195,11 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
 {
     GuiApp();
     ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    CAppSettings settings(folder.filePath("settings.ini"));
     ImportDialogData remembered{std::string(), kDefaultImportOptions, false, std::string()};
     {
-        CImportDlg dlg(prompts, remembered);
+        CImportDlg dlg(prompts, remembered, settings);
         dlg.show();
         EXPECT_EQ(dlg.windowTitle(), "Import Fields Selection");
         EXPECT_FALSE(Child<QCheckBox>(dlg, "state")->isEnabled());
@@ -222,7 +224,7 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
     }
     EXPECT_EQ(remembered.options, 223u);
     // The next import opens with the options given back.
-    CImportDlg again(prompts, remembered);
+    CImportDlg again(prompts, remembered, settings);
     EXPECT_TRUE(Child<QCheckBox>(again, "distance")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(again, "header")->isChecked());
     again.reject();
@@ -233,11 +235,12 @@ TEST(ImportDlg, AnExportsHeadingIsShownAsItsMappingAndKeptAsAPreset)
     GuiApp();
     ScriptedPrompts prompts;
     const std::string card = TOLLMARK_TEST_DATA "/import/fuel-card.csv";
-    // The presets of an earlier run start nothing here.
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnotec", "Tollmark")
-        .remove("ImportPresets");
+    // Settings of their own: the presets of an earlier run start nothing here.
+    QTemporaryDir folder;
+    CAppSettings settings(folder.filePath("settings.ini"));
     CImportDlg dlg(prompts,
-                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
+                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()},
+                   settings);
     Child<QComboBox>(dlg, "preset")->setEditText("Fuel card test");
     dlg.setFile(card);
     // The heading names the jurisdiction and more of ours: "by heading" is preselected.
@@ -255,12 +258,12 @@ TEST(ImportDlg, AnExportsHeadingIsShownAsItsMappingAndKeptAsAPreset)
 
     // Next quarter the preset used last gives the same columns.
     CImportDlg next(prompts,
-                    ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
+                    ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()},
+                    settings);
     EXPECT_EQ(Child<QComboBox>(next, "preset")->currentText(), "Fuel card test");
     next.setFile(card);
     EXPECT_EQ(next.headingMap()->fieldBox(ImportField::Product)->currentText(), "(none)");
     // A file without a heading of ours keeps the first way.
-    QTemporaryDir folder;
     const QString plain = folder.filePath("plain.csv");
     QFile file(plain);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -275,8 +278,10 @@ TEST(ImportDlg, CancelLeavesTheRememberedOptions)
 {
     GuiApp();
     ScriptedPrompts prompts;
+    CAppSettings settings;
     CImportDlg dlg(prompts,
-                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()});
+                   ImportDialogData{std::string(), kDefaultImportOptions, false, std::string()},
+                   settings);
     Child<QCheckBox>(dlg, "date")->setChecked(false);
     dlg.reject();
     EXPECT_EQ(dlg.data().options, kDefaultImportOptions);

@@ -35,6 +35,10 @@ TEST(FilingDateDlg, DatesAndAHandSetPenaltyComeBackOnOk)
     dlg.show();
     EXPECT_EQ(Child<QDateEdit>(dlg, "filed")->date(), QDate(2026, 12, 9));
     EXPECT_FALSE(Child<QLineEdit>(dlg, "penalty")->isEnabled());
+    // The penalty's hint is shown whole, not cut.
+    QLineEdit *penalty = Child<QLineEdit>(dlg, "penalty");
+    EXPECT_GT(penalty->width(),
+              penalty->fontMetrics().horizontalAdvance(penalty->placeholderText()));
 
     // A holiday move typed, then undone with "Computed"; then moved again.
     Child<QDateEdit>(dlg, "due")->setDate(QDate(2026, 11, 3));
@@ -57,7 +61,7 @@ TEST(FilingDateDlg, DatesAndAHandSetPenaltyComeBackOnOk)
     EXPECT_EQ(dlg.data().choices.due, (CivilDate{2026, 11, 4}));
     EXPECT_EQ(dlg.data().choices.filed, (CivilDate{2026, 12, 9}));
     EXPECT_TRUE(dlg.data().choices.penaltySet);
-    EXPECT_EQ(dlg.data().choices.penalty, 2550);
+    EXPECT_EQ(dlg.data().choices.penalty, Hundredths{2550});
 }
 
 } // namespace

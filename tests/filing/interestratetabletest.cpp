@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -17,16 +18,17 @@ TEST(InterestRateTable, ShippedTableReadsAndGivesEachMonthItsYearsFactor)
         int year, month;
         Millionths factor;
     } months[] = {
-        {2019, 1, 5833}, {2020, 12, 5833}, {2021, 1, 4167}, {2022, 7, 4167},
-        {2023, 3, 6667}, {2024, 12, 8333}, {2025, 1, 7500}, {2025, 12, 7500},
+        {2019, 1, Millionths{5833}}, {2020, 12, Millionths{5833}}, {2021, 1, Millionths{4167}},
+        {2022, 7, Millionths{4167}}, {2023, 3, Millionths{6667}},  {2024, 12, Millionths{8333}},
+        {2025, 1, Millionths{7500}}, {2025, 12, Millionths{7500}},
     };
     for (const auto &m : months) {
-        Millionths factor = 0;
+        Millionths factor;
         std::string missing;
         EXPECT_TRUE(rates.monthlyFactor(InterestBase::US, m.year, m.month, factor, missing));
         EXPECT_EQ(factor, m.factor) << m.year << "-" << m.month;
     }
-    Millionths factor = 0;
+    Millionths factor;
     std::string missing;
     EXPECT_FALSE(rates.monthlyFactor(InterestBase::US, 2026, 1, factor, missing));
     EXPECT_EQ(missing, "No interest factor for US 2026-01: add it to the interest-rate table");
@@ -35,15 +37,18 @@ TEST(InterestRateTable, ShippedTableReadsAndGivesEachMonthItsYearsFactor)
 TEST(InterestRateTable, CommentsBlankLinesCarriageReturnsAndShortFactors)
 {
     InterestRateTable rates;
-    // No line feed after the last line; "0.01" is 10000 millionths; "1" a whole factor.
+    // A byte-order mark (Notepad's UTF-8); no line feed after the last line; "0.01" is
+    // 10000 millionths; "0" a factor without a point.
     ASSERT_TRUE(rates
-                    .parse("# comment\r\n\r\nCanada\t2025-01-01\t2025-03-31\t0.01\r\n"
-                           "US\t2025-01-01\t2025-01-31\t1")
+                    .parse("\xEF\xBB\xBF# comment\r\n\r\nCanada\t2025-01-01\t2025-03-31\t0.01\r\n"
+                           "US\t2025-01-01\t2025-01-31\t0")
                     .ok());
     ASSERT_EQ(rates.periods().size(), 2u);
     EXPECT_EQ(rates.periods()[0].base, InterestBase::Canada);
-    EXPECT_EQ(rates.periods()[0].factor, 10000);
-    EXPECT_EQ(rates.periods()[1].factor, 1000000);
+    EXPECT_EQ(rates.periods()[0].factor.units, 10000);
+    EXPECT_EQ(rates.periods()[1].factor.units, 0);
+    // The mark before a period line, not only before a comment.
+    EXPECT_TRUE(rates.parse("\xEF\xBB\xBFUS\t2025-01-01\t2025-01-31\t0.007500\n").ok());
 }
 
 TEST(InterestRateTable, BadLinesAreRefusedWithTheirNumber)
@@ -73,8 +78,19 @@ TEST(InterestRateTable, BadLinesAreRefusedWithTheirNumber)
         {"US\t2024-01-01\t2024-12-31\t.",
          "Line 3 of the interest-rate table: the factor must be a number with at most six "
          "decimals, such as 0.007500"},
+        // Above 10% a month: no real factor, and tax x factors would pass 64 bits.
+        {"US\t2024-01-01\t2024-12-31\t999.999999",
+         "Line 3 of the interest-rate table: the factor is above 0.100000 (10% a month), more "
+         "than any monthly interest"},
+        {"US\t2024-01-01\t2024-12-31\t0.100001",
+         "Line 3 of the interest-rate table: the factor is above 0.100000 (10% a month), more "
+         "than any monthly interest"},
+        {"US\t1899-12-01\t1899-12-31\t0.008333", // before the date range
+         "Line 3 of the interest-rate table: the days must be real dates written YYYY-MM-DD"},
         // Two factors for one month would make the interest depend on the line order.
         {"US\t2025-12-01\t2026-12-31\t0.007000",
+         "Line 3 of the interest-rate table: the period overlaps another US period"},
+        {"US\t2024-06-01\t2025-01-01\t0.007000", // ends on the other's first day
          "Line 3 of the interest-rate table: the period overlaps another US period"},
     };
     for (const auto &c : cases) {
@@ -91,6 +107,36 @@ TEST(InterestRateTable, AFileThatCannotBeReadIsCannotOpen)
 {
     InterestRateTable rates;
     EXPECT_EQ(rates.read("/nonexistent/interest-rates.tsv").status, Result::Status::CannotOpen);
+}
+
+// One period a day for every day of the date range and both bases (146,098 lines): read,
+// looked up, and read again with a last line overlapping the first, in a second or two
+// (15 s leaves room for sanitizers), where comparing every pair took a minute.
+TEST(InterestRateTable, ATableOfEveryDayReadsQuickly)
+{
+    std::string text;
+    const CivilDate first{kFirstYear, 1, 1};
+    const int64_t days = CivilDate{kLastYear, 12, 31}.dayNumber() - first.dayNumber() + 1;
+    for (const char *base : {"Canada", "US"}) {
+        for (int64_t i = 0; i < days; ++i) {
+            const std::string day = FormatIsoDate(first.plusDays(i));
+            text += std::string(base) + "\t" + day + "\t" + day + "\t0.000" +
+                    std::to_string(100 + i % 900) + "\n";
+        }
+    }
+    const auto start = std::chrono::steady_clock::now();
+    InterestRateTable rates;
+    ASSERT_TRUE(rates.parse(text).ok());
+    Millionths factor;
+    std::string missing;
+    ASSERT_TRUE(rates.monthlyFactor(InterestBase::US, 2099, 12, factor, missing));
+    EXPECT_EQ(factor.units, 100 + (days - 31) % 900);
+    const std::string overlap = "US\t1900-01-01\t1900-01-01\t0.001\n";
+    const Result result = rates.parse(text + overlap);
+    EXPECT_EQ(result.message, "Line " + std::to_string(2 * days + 1) +
+                                  " of the interest-rate table: the period overlaps another US "
+                                  "period");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "filing/latereturn.h"
 #include "filing/duedate.h"
+#include "numbers/decimaltext.h"
 
 #include <gtest/gtest.h>
 
@@ -66,28 +67,37 @@ TEST(DueDate, MonthsLateCountEveryStartedMonthAfterTheDueMonth)
 TEST(LateReturn, PenaltyIsTheGreaterOfFiftyAndATenthOfTheNetTax)
 {
     const struct {
-        Cents net, penalty;
+        int64_t net, penalty;
     } cases[] = {
         {0, 5000},     {-12345, 5000}, {1, 5000},       {49999, 5000},     {50000, 5000},
         {50005, 5001}, {50004, 5000},  {123456, 12346}, {1000000, 100000},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(LatePenalty(c.net), c.penalty) << c.net;
+        EXPECT_EQ(LatePenalty(Hundredths{c.net}).units, c.penalty) << c.net;
 }
 
 TEST(LateReturn, InterestRoundsOnceHalfUpAndNeverOnACredit)
 {
-    EXPECT_EQ(JurisdictionInterest(300, 5000), 2);     // 1.5 cents
-    EXPECT_EQ(JurisdictionInterest(100, 4999), 0);     // 0.4999 cents
-    EXPECT_EQ(JurisdictionInterest(5000, 31666), 158); // 50.00 x 0.031666 = 1.5833
-    EXPECT_EQ(JurisdictionInterest(-5000, 31666), 0);
-    EXPECT_EQ(JurisdictionInterest(0, 31666), 0);
-    EXPECT_EQ(MultiplyRoundHalfUp(-300, 5000), -1); // halves go up, also below zero
-    // A huge tax times a huge summed factor (a hand-edited table) stays exact.
-    EXPECT_EQ(MultiplyRoundHalfUp(1000000000000LL, 3000000000LL), 3000000000000000LL);
-    EXPECT_EQ(FormatCents(-5), "-0.05");
-    EXPECT_EQ(FormatCents(123456), "1234.56");
-    EXPECT_EQ(FormatCents(0), "0.00");
+    const struct {
+        int64_t tax, factorSum, interest;
+    } cases[] = {
+        {300, 5000, 2},     // 1.5 cents
+        {100, 4999, 0},     // 0.4999 cents
+        {5000, 31666, 158}, // 50.00 x 0.031666 = 1.5833
+        {-5000, 31666, 0},  // none on a credit
+        {0, 31666, 0},
+        // A huge tax times a huge summed factor (a hand-edited table) stays exact.
+        {1000000000000LL, 3000000000LL, 3000000000000000LL},
+    };
+    for (const auto &c : cases) {
+        Hundredths interest{-1};
+        EXPECT_TRUE(JurisdictionInterest(Hundredths{c.tax}, Millionths{c.factorSum}, interest));
+        EXPECT_EQ(interest.units, c.interest) << c.tax << " x " << c.factorSum;
+    }
+    // Beyond 64 bits the interest is refused, not wrapped.
+    Hundredths interest{-1};
+    EXPECT_FALSE(JurisdictionInterest(Hundredths{INT64_MAX / 2}, Millionths{5000000}, interest));
+    EXPECT_EQ(interest.units, -1);
 }
 
 // A report of three rows at a fleet average of 5.00: Quebec owes 50.00, Ontario has a
@@ -126,19 +136,19 @@ TEST(LateReturn, InterestByJurisdictionAcrossAYearNotOffsetByCredits)
         ComputeLateReturn(ThreeRowReport(), 2024, 3, "USA", choices, ShippedFactors(), late).ok());
     EXPECT_EQ(FormatIsoDate(late.due), "2024-10-31");
     EXPECT_EQ(late.monthsLate, 4);
-    EXPECT_EQ(late.factorSum, 31666);
+    EXPECT_EQ(late.factorSum.units, 31666);
     ASSERT_EQ(late.rows.size(), 3u);
-    EXPECT_EQ(late.rows[0].tax, 5000);
-    EXPECT_EQ(late.rows[0].interest, 158);
-    EXPECT_EQ(late.rows[1].tax, -10000);
-    EXPECT_EQ(late.rows[1].interest, 0);
-    EXPECT_EQ(late.rows[2].tax, 1234);
-    EXPECT_EQ(late.rows[2].interest, 39); // 12.34 x 0.031666 = 0.3908
+    EXPECT_EQ(late.rows[0].tax.units, 5000);
+    EXPECT_EQ(late.rows[0].interest.units, 158);
+    EXPECT_EQ(late.rows[1].tax.units, -10000);
+    EXPECT_EQ(late.rows[1].interest.units, 0);
+    EXPECT_EQ(late.rows[2].tax.units, 1234);
+    EXPECT_EQ(late.rows[2].interest.units, 39); // 12.34 x 0.031666 = 0.3908
     // The net is a credit: the interest stays whole and the penalty is the 50.00 floor.
-    EXPECT_EQ(late.taxTotal, -3766);
-    EXPECT_EQ(late.interestTotal, 197);
-    EXPECT_EQ(late.penalty, 5000);
-    EXPECT_EQ(late.totalDue, -3766 + 197 + 5000);
+    EXPECT_EQ(late.taxTotal.units, -3766);
+    EXPECT_EQ(late.interestTotal.units, 197);
+    EXPECT_EQ(late.penalty.units, 5000);
+    EXPECT_EQ(late.totalDue.units, -3766 + 197 + 5000);
 }
 
 TEST(LateReturn, OnTimeOwesNothingMoreAndNeedsNoFactors)
@@ -150,8 +160,8 @@ TEST(LateReturn, OnTimeOwesNothingMoreAndNeedsNoFactors)
         ComputeLateReturn(ThreeRowReport(), 2027, 2, "USA", choices, InterestRateTable(), late)
             .ok());
     EXPECT_FALSE(late.late());
-    EXPECT_EQ(late.interestTotal, 0);
-    EXPECT_EQ(late.penalty, 0);
+    EXPECT_EQ(late.interestTotal.units, 0);
+    EXPECT_EQ(late.penalty.units, 0);
     EXPECT_EQ(late.totalDue, late.taxTotal);
 }
 
@@ -162,7 +172,7 @@ TEST(LateReturn, HandSetDueDateAndPenaltyAreUsed)
     choices.dueSet = true;
     choices.due = Day("2025-05-02");
     choices.penaltySet = true;
-    choices.penalty = 2500;
+    choices.penalty = Hundredths{2500};
     LateReturn late;
     ASSERT_TRUE(
         ComputeLateReturn(ThreeRowReport(), 2025, 1, "USA", choices, ShippedFactors(), late).ok());
@@ -172,7 +182,7 @@ TEST(LateReturn, HandSetDueDateAndPenaltyAreUsed)
     ASSERT_TRUE(
         ComputeLateReturn(ThreeRowReport(), 2025, 1, "USA", choices, ShippedFactors(), late).ok());
     EXPECT_EQ(late.monthsLate, 1);
-    EXPECT_EQ(late.penalty, 2500);
+    EXPECT_EQ(late.penalty.units, 2500);
 }
 
 TEST(LateReturn, AMissingFactorNamesThePeriodAndComputesNothing)
@@ -198,6 +208,40 @@ TEST(LateReturn, AMissingFactorNamesThePeriodAndComputesNothing)
                                                 choices, ShippedFactors(), late);
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(late.monthsLate, -7);
+    }
+}
+
+// Figures past 64 bits refuse the return with a message, never wrap into a figure: a
+// row's interest (a near-limit tax at 10% a month for 20 months), a total of two such
+// rows, and a row's tax and interest (filed a month late at 1%).
+TEST(LateReturn, AFigurePastSixtyFourBitsIsRefused)
+{
+    const TenThousandths rate{kDecimalLimit};
+    const ReportRow huge{0, 0, Hundredths{-kDecimalLimit}, 0, rate}; // tax ~ 10^16 x 10^8
+    const struct {
+        int rows;
+        const char *factor, *filed;
+    } cases[] = {
+        {1, "0.100000", "2026-11-15"},
+        {2, "0.000000", "2025-05-15"},
+        {1, "0.010000", "2025-05-15"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.factor);
+        Report report;
+        report.totals.fleetAverage = Hundredths{500};
+        report.rows.assign(static_cast<size_t>(c.rows), huge);
+        InterestRateTable rates;
+        ASSERT_TRUE(rates.parse(std::string("US\t2025-01-01\t2026-12-31\t") + c.factor).ok());
+        FilingChoices choices;
+        choices.filed = Day(c.filed);
+        LateReturn late;
+        late.monthsLate = -7;
+        const Result result = ComputeLateReturn(report, 2025, 1, "USA", choices, rates, late);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.message, "The late-return figures are too large to compute: check the "
+                                  "trip lines' fuel and the tax rates");
         EXPECT_EQ(late.monthsLate, -7);
     }
 }

@@ -207,6 +207,8 @@ TEST(HeadingImportTest, OnlyMotorFuelProductsCount)
     EXPECT_EQ(import.leftOutCount(), 3u);
     EXPECT_EQ(LeftOutText(import), "3 lines were left out because their product is not motor "
                                    "fuel: DEF (1), def (1), Reefer (1).");
+    EXPECT_EQ(LeftOutText(Import("State,Product,Gallons\nQC,DEF,1\nQC,ULSD,2\n")),
+              "1 line was left out because its product is not motor fuel: DEF (1).");
 }
 
 TEST(HeadingImportTest, LinesThatDoNotReadAreRefusedWithTheirNumbers)

@@ -99,3 +99,57 @@ TEST(DecimalTextTest, WriterMatchesPrintfAndReadsBackOnRandomAmounts)
         ASSERT_EQ(back, units) << text;
     }
 }
+
+// Messages group thousands and keep the sign; no decimals means no point.
+TEST(DecimalTextTest, GroupsThousandsAndKeepsTheSign)
+{
+    const struct {
+        int64_t units;
+        int decimals;
+        const char *text;
+    } cases[] = {
+        {0, 2, "0.00"},
+        {5, 2, "0.05"},
+        {-50, 2, "-0.50"},
+        {123456, 2, "1,234.56"},
+        {100000000, 2, "1,000,000.00"},
+        {-123456789, 2, "-1,234,567.89"},
+        {999, 0, "999"},
+        {1000, 0, "1,000"},
+        {-1234567, 0, "-1,234,567"},
+        {std::numeric_limits<int64_t>::min(), 0, "-9,223,372,036,854,775,808"},
+        {-5, 4, "-0.0005"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(GroupedDecimalText(c.units, c.decimals), c.text) << c.units;
+}
+
+// A penalty typed by hand: plain digits, at most the scale's decimals, within a maximum.
+TEST(DecimalTextTest, TypedAmountsTakeOnlyPlainDigits)
+{
+    const struct {
+        const char *text;
+        bool ok;
+        int64_t units;
+    } cases[] = {
+        {"50", true, 5000},
+        {" 25.5 ", true, 2550},
+        {"12.50", true, 1250},
+        {"1000000000", true, 100000000000},
+        {"1000000000.01", false, 0},
+        {"25.005", false, 0},
+        {"12.", false, 0},
+        {".5", false, 0},
+        {"-1", false, 0},
+        {"1e3", false, 0},
+        {"", false, 0},
+        {"1 2", false, 0},
+        {"1.2.3", false, 0},
+        {"99999999999999999999", false, 0},
+    };
+    for (const auto &c : cases) {
+        int64_t units = -7;
+        EXPECT_EQ(ReadTypedAmount(c.text, 2, 100000000000, units), c.ok) << c.text;
+        EXPECT_EQ(units, c.ok ? c.units : -7) << c.text;
+    }
+}

@@ -165,7 +165,7 @@ TEST(EnglishForm, WholeUnitsRowsAndTheirNote)
     EXPECT_EQ(canvas.textAt(20, c + 90),
               "Fuel paid and taxable fuel are rounded to whole gallons, as filing portals do.");
     // Without the option no note is printed.
-    f.report.rounding = FuelRounding::Cents;
+    f.report.rounding = FuelRounding::Hundredths;
     EXPECT_TRUE(PrintPage(f, state, 1, FormUnits::MilesGallons).textAt(20, c + 90).isEmpty());
 }
 

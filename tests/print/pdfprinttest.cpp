@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -116,11 +115,16 @@ LateReturn ThreeRowLateReturn()
 {
     LateReturn late;
     late.monthsLate = 4;
-    late.rows = {{0, 1234, 56}, {1, -500, 0}, {2, 99999, 3125}};
-    late.taxTotal = 100733;
-    late.interestTotal = 3181;
-    late.penalty = 10073;
-    late.totalDue = 113987;
+    const auto row = [](int32_t slot, int64_t tax, int64_t interest) {
+        return LateReturnRow{slot, Hundredths{tax}, Hundredths{interest},
+                             Hundredths{tax + interest}};
+    };
+    late.rows = {row(0, 1234, 56), row(1, -500, 0), row(2, 99999, 3125)};
+    late.taxTotal = Hundredths{100733};
+    late.interestTotal = Hundredths{3181};
+    late.taxAndInterest = Hundredths{100733 + 3181};
+    late.penalty = Hundredths{10073};
+    late.totalDue = Hundredths{113987};
     return late;
 }
 
@@ -423,17 +427,17 @@ TEST_F(PdfPrint, PreviewRemembersItsPagesAndHandsItsSettingsToTheDocument)
     ScriptedDialogs &script = *dialogs;
     CPrintCommands commands(std::move(dialogs));
     PrintFixture f = MakeReportDoc(3, "Canada", "QC");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 0);
-    EXPECT_EQ(settings.value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_EQ(pages, 2);
     EXPECT_EQ(documentSettings, commands.printerSettings());
     SKIP_WITHOUT_PDF_TEXT();
     ExpectContains(PdfText(Path("out.pdf.preview.pdf")), {"Québec"});
 
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_EQ(script.startedWithPages, 2);
 }
 
@@ -483,9 +487,9 @@ TEST_F(PdfPrint, CommandsShareTheApplicationsPrinterObject)
     // ... and a preview starts from whatever that printer holds now.
     appPrinter.setPageOrientation(QPageLayout::Portrait);
     PrintFixture f = MakeReportDoc(3, "US", "IA");
-    QSettings settings(Path("settings.ini"), QSettings::IniFormat);
+    int pages = 0;
     PrinterSettings documentSettings;
-    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, settings);
+    commands.OnFilePrintPreview(nullptr, *f.doc, ViewMode::Report, documentSettings, pages);
     EXPECT_FALSE(documentSettings.isLandscape());
 }
 

@@ -225,7 +225,7 @@ void ExpectSameLines(const std::vector<ListLine> &got, const std::vector<ListLin
 // Both modes of the document's report against the reference.
 void CompareWithReference(const CIftaDoc &doc, const std::string &what)
 {
-    for (FuelRounding rounding : {FuelRounding::Cents, FuelRounding::WholeUnits})
+    for (FuelRounding rounding : {FuelRounding::Hundredths, FuelRounding::WholeUnits})
         ExpectSameLines(ReportLines(ComputeReport(doc, rounding), doc),
                         ReferenceLines(doc, rounding), what + ", " + ModeName(rounding));
 }
@@ -401,9 +401,9 @@ TEST_F(ReportReferenceTest, HandCheckedExamples)
     for (const Example &example : kExamples) {
         SetCountry(doc, example.country);
         doc.replaceEntries(example.lines);
-        for (FuelRounding rounding : {FuelRounding::Cents, FuelRounding::WholeUnits}) {
+        for (FuelRounding rounding : {FuelRounding::Hundredths, FuelRounding::WholeUnits}) {
             const auto &expected =
-                rounding == FuelRounding::Cents ? example.cents : example.wholeUnits;
+                rounding == FuelRounding::Hundredths ? example.cents : example.wholeUnits;
             if (expected.empty())
                 continue;
             const std::string what = std::string(example.name) + ", " + ModeName(rounding);

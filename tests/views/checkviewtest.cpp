@@ -12,6 +12,7 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/centrydlg.h"
 #include "views/ciftaview.h"
@@ -85,7 +86,8 @@ protected:
     CIftaDoc &doc = session.document();
     int printDialogs = 0;
     CPrintCommands printCommands{std::make_unique<CountingDialogs>(printDialogs)};
-    CIftaView view{session, prompts};
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
 };
 

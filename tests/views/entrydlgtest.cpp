@@ -329,36 +329,57 @@ TEST_F(EntryDlgTest, TabLeavesTheDatePickerForTheNextBox)
     EXPECT_TRUE(picker()->hasFocus());
 }
 
-TEST_F(EntryDlgTest, PickerTakesDatesFrom2000To2099)
+// A stored date of the range opens as it is (an imported 1999 trip too); a text that is
+// no date opens blank, is kept as it was on OK, and is never replaced by today. A new
+// line without a date starts at today.
+TEST_F(EntryDlgTest, PickerShowsStoredDatesAsTheyAreAndNoDateBlank)
 {
-    const QDate today = QDate::currentDate();
+    const QString today = QDate::currentDate().toString("yyyy/MM/dd");
     open();
-    EXPECT_EQ(picker()->minimumDate().toString(Qt::ISODate), "2000-01-01");
     EXPECT_EQ(picker()->maximumDate().toString(Qt::ISODate), "2099-12-31");
 
     const struct {
         const char *stored;
-        QDate shown;
+        bool add;
+        const char *shown; // the picker's text; nullptr for today
+        const char *kept;  // the line's date on OK; nullptr for today
     } cases[] = {
-        {"2000/01/01", QDate(2000, 1, 1)},
-        {"2021/01/01", QDate(2021, 1, 1)},
-        {"2099/12/31", QDate(2099, 12, 31)},
-        {"1999/12/31", today},
-        {"2100/01/01", today},
-        {"2026/02/31", today}, // no such day
-        {"2026/13/01", today},
-        {"", today},
+        {"1900/01/01", false, "1900/01/01", "1900/01/01"},
+        {"1999/12/31", false, "1999/12/31", "1999/12/31"},
+        {"2099/12/31", false, "2099/12/31", "2099/12/31"},
+        {"1899/12/31", false, " ", "1899/12/31"},
+        {"2100/01/01", false, " ", "2100/01/01"},
+        {"2026/02/31", false, " ", "2026/02/31"}, // no such day
+        {"2026/13/01", false, " ", "2026/13/01"},
+        {"2026/4/2", false, " ", "2026/4/2"},
+        {"", true, nullptr, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);
         data.entry.date = c.stored;
+        data.add = c.add;
         open();
-        const std::string shown = c.shown.toString("yyyy/MM/dd").toStdString();
-        EXPECT_EQ(picker()->date().toString("yyyy/MM/dd").toStdString(), shown);
+        EXPECT_EQ(picker()->text(), c.shown ? QString(c.shown) : today);
         dialog->accept();
         ASSERT_EQ(dialog->result(), QDialog::Accepted);
-        EXPECT_EQ(dialog->data().entry.date, shown); // the picker's date, whatever was stored
+        EXPECT_EQ(dialog->data().entry.date.str(),
+                  c.kept ? std::string(c.kept) : today.toStdString());
     }
+
+    // A line being modified with no date at all must be given one.
+    data.entry.date = "";
+    data.add = false;
+    open();
+    EXPECT_EQ(picker()->text(), " ");
+    prompts.shown.clear();
+    dialog->accept();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], "Please choose the date of the trip.");
+    picker()->setDate(QDate(1999, 4, 1));
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.date.str(), "1999/04/01");
 }
 
 TEST_F(EntryDlgTest, JurisdictionBoxOffersTheLoadedTableOrTheBuiltInNames)

@@ -4,6 +4,7 @@
 #include "dialogs/guiapp.h"
 
 #include "formats/taxfile.h"
+#include "numbers/civildate.h"
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
 #include "records/ciftadoc.h"
@@ -20,13 +21,13 @@
 
 namespace {
 
-TripEntry Trip(int32_t number, const char *date, uint32_t distance, int64_t fuelCents)
+TripEntry Trip(int32_t number, const char *date, uint32_t distance, int64_t fuelHundredths)
 {
     TripEntry e;
     e.tripNumber = number;
     e.date = date;
     e.distance = distance;
-    e.fuel = Hundredths{fuelCents};
+    e.fuel = Hundredths{fuelHundredths};
     return e;
 }
 
@@ -119,8 +120,8 @@ ShownKey KeyOfShownText(int column, const std::string &text, int32_t trip)
         for (char c : text)
             key.text += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     } else if (column == EntryColumnDate) {
-        EntryDate date;
-        if (ParseEntryDate(text, date))
+        CivilDate date;
+        if (ParseTripDate(text, date))
             key.number = date.year * 10000.0 + date.month * 100.0 + date.day;
     } else {
         key.number = static_cast<double>(TextToDecimal<2>(text).units);

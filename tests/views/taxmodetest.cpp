@@ -6,6 +6,7 @@
 #include "records/entryresolver.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 #include "views/cviewmodes.h"
@@ -27,7 +28,8 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     TaxRateTable &table = doc.taxTable();
     ASSERT_TRUE(
         CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
-    CIftaView view(session, prompts);
+    CAppSettings appSettings;
+    CIftaView view(session, prompts, appSettings);
     CViewModes modes(view);
 
     view.ShowReport();
@@ -71,7 +73,8 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     CIftaDoc &doc = session.document();
     ASSERT_TRUE(
         CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
-    CIftaView view(session, prompts);
+    CAppSettings appSettings;
+    CIftaView view(session, prompts, appSettings);
     CViewModes modes(view);
     TripEntry trip;
     trip.distance = 100;

@@ -13,6 +13,7 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
+#include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
@@ -33,6 +34,7 @@ class UndoTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        GuiApp();
         ASSERT_TRUE(CTaxSession::ReadTaxFileInto(kRates, doc.rates()).ok());
         view.ShowList();
     }
@@ -70,14 +72,15 @@ protected:
         prompts.taxRate = nullptr;
     }
 
-    // The application object before the view: this may be the program's first test.
+    // Made first: the view below is a widget.
     QApplication &app = GuiApp();
     ScriptedPrompts prompts;
     MemorySettings settings;
     CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
     TaxRateTable &table = doc.taxTable();
-    CIftaView view{session, prompts};
+    CAppSettings appSettings;
+    CIftaView view{session, prompts, appSettings};
     CViewModes modes{view};
 };
 

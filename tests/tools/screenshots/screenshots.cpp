@@ -72,7 +72,7 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
     card.close();
     CImportDlg importDialog(app.prompts(),
                             ImportDialogData{std::string(), kDefaultImportOptions, false, {}},
-                            app.mainFrame());
+                            app.settings(), app.mainFrame());
     importDialog.setFile(card.fileName().toStdString());
     importDialog.show();
     return Grab(importDialog, out.filePath("import-mapping.png"));

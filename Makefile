@@ -90,16 +90,13 @@ fuzz-smoke: fuzz-build
 test-sanitize:
 	@$(MAKE) --no-print-directory test SANITIZE=1
 
-# Windows: the core, the session layer, their tests and tollmark-cli.exe without Qt,
-# cross-built with MinGW-w64 and run under Wine (CTest starts each test program through
-# it). The command-line smoke test compares tollmark-cli.exe with this machine's build.
+# Windows: the whole tree (the window, tollmark-cli with every subcommand, every test
+# program) cross-built with Qt for MinGW-w64 unpacked into the build tree, the installer
+# made with NSIS, and the whole suite run under Wine (CTest starts each test program
+# through it; the window's tests on the offscreen platform). tollmark-cli.exe and the
+# installed program are compared with this machine's build. Ends with the time of each
+# step and the test cases skipped under Wine. See scripts/test-windows.
 WINDOWS_BUILD ?= build-windows
 
 test-windows: configure
-	@cmake --build $(BUILD) -j$(JOBS) --target tollmark-cli
-	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLMARK_GUI=OFF -DTOLLMARK_BENCH=OFF \
-		-DTOLLMARK_GTEST_SOURCE=/usr/src/googletest \
-		-DTOLLMARK_REFERENCE_CLI=$(CURDIR)/$(BUILD)/src/tollmark-cli >/dev/null
-	@cmake --build $(WINDOWS_BUILD) -j$(JOBS)
-	@cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)
+	@scripts/test-windows $(BUILD) $(WINDOWS_BUILD) $(JOBS)

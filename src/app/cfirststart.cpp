@@ -33,8 +33,7 @@ bool CFirstStart::OfferSampleTable(CIftaApp &app, const QString &applicationDir)
 {
     const QString sample = SampleTaxFile(applicationDir);
     const std::string shown =
-        sample.isEmpty() ? std::string()
-                         : QFile::encodeName(QDir::toNativeSeparators(sample)).toStdString();
+        sample.isEmpty() ? std::string() : QDir::toNativeSeparators(sample).toUtf8().toStdString();
     if (!app.session().record().offerSampleTable(shown))
         return false;
     if (CMainFrame *frame = app.mainFrame()) {

@@ -38,8 +38,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     prompts_ = prompts;
     session_ = std::make_unique<CSession>(*prompts_, settings_);
     // Interest on late returns comes from the shipped table unless Options names another.
-    session_->filing().setShippedInterestRates(FindShippedInterestRates(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
+    session_->filing().setShippedInterestRates(
+        FindShippedInterestRates(QCoreApplication::applicationDirPath().toUtf8().toStdString()));
     flows_ = std::make_unique<CIftaDocFlows>(*session_);
     connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();
@@ -171,7 +171,7 @@ void CIftaApp::OnFileOpen()
 {
     const std::string path = prompts_->openFileName(kRecordFileFilter);
     if (!path.empty())
-        OpenDocumentFile(QFile::decodeName(path.c_str()));
+        OpenDocumentFile(QString::fromUtf8(path.c_str()));
 }
 
 bool CIftaApp::OpenDocumentFile(const QString &path)
@@ -191,8 +191,8 @@ void CIftaApp::OnOptions()
     frame_->UpdateInfoBar();
     // The status bar names the table's file only when there is one to read.
     const std::string taxFile = settings_.defaultTaxFile();
-    if (!taxFile.empty() && QFile::exists(QFile::decodeName(taxFile.c_str())))
-        frame_->SetStatusText(1, QFile::decodeName(taxFile.c_str()), true);
+    if (!taxFile.empty() && QFile::exists(QString::fromUtf8(taxFile.c_str())))
+        frame_->SetStatusText(1, QString::fromUtf8(taxFile.c_str()), true);
 }
 
 void CIftaApp::OnAppAbout()

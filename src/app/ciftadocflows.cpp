@@ -6,18 +6,19 @@
 #include "views/ciftaview.h"
 
 #include <QDate>
-#include <QFile>
 
 namespace {
 
+// The core takes paths as UTF-8 on every system. QFile::encodeName would give the ANSI
+// code page on Windows, which loses or garbles names outside it.
 std::string ToPath(const QString &path)
 {
-    return QFile::encodeName(path).toStdString();
+    return path.toUtf8().toStdString();
 }
 
 QString FromPath(const std::string &path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QString::fromUtf8(QByteArray::fromStdString(path));
 }
 
 } // namespace

@@ -44,7 +44,7 @@ QString FromBytes(const std::string &bytes)
 
 std::string PathBytes(const QString &path)
 {
-    return QFile::encodeName(path).toStdString();
+    return path.toUtf8().toStdString();
 }
 
 // A message box of the program: its text as MessageBoxText gives it, and never narrower
@@ -166,7 +166,7 @@ std::string CWindowPrompts::saveFileName(const std::string &filter, const std::s
 {
     QString path =
         QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"),
-                                     QFile::decodeName(proposal.c_str()), DialogFilter(filter));
+                                     QString::fromUtf8(proposal.c_str()), DialogFilter(filter));
     if (path.isEmpty())
         return {};
     const QString extension = DefaultExtension(filter);

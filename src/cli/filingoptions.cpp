@@ -1,20 +1,11 @@
 #include "cli/filingoptions.h"
 
 #include "numbers/civildate.h"
+#include "platform/platformfile.h"
 #include "session/cfilingsession.h"
 #include "session/sessionsettings.h"
 
-#include <filesystem>
-
 namespace {
-
-// The folder of the running tollmark-cli, empty when it cannot be told.
-std::string ProgramDir()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().string();
-}
 
 bool DateOption(const CliArgs &args, const std::string &name, CivilDate &date, std::string &error)
 {
@@ -46,7 +37,7 @@ void ApplyFilingOptions(const FilingOptions &options, CFilingSession &filing,
                         MemorySettings &settings)
 {
     settings.interestRates = options.interestRates;
-    filing.setShippedInterestRates(FindShippedInterestRates(ProgramDir()));
+    filing.setShippedInterestRates(FindShippedInterestRates(RunningProgramFolder()));
     if (options.filed)
         filing.setChoices(options.choices);
 }

@@ -42,13 +42,17 @@ bool ModeOf(const std::string &what, ViewMode &mode)
 }
 
 // Fonts need a GUI application; without a display it runs on the offscreen platform.
+// Windows always has its own platform, whose fonts are the system's: the offscreen
+// one there would look for fonts in a folder of Qt's that an installation has not.
 std::unique_ptr<QGuiApplication> StartGui()
 {
     if (!QGuiApplication::instance()) {
+#ifndef _WIN32
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
             qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         static int argc = 1;
         static char name[] = "tollmark-cli";
         static char *argv[] = {name, nullptr};

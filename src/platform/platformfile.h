@@ -124,6 +124,9 @@ std::string MakeTemporaryFolder(const std::string &parent, const std::string &pr
 std::vector<std::string> Utf8Arguments(int argc, char **argv);
 void UseBinaryStandardStreams();
 
+// The folder of the running program's file, as UTF-8; empty when it cannot be told.
+std::string RunningProgramFolder();
+
 // Asks the system to back a large block of memory with its large pages where it has them
 // (Linux's transparent huge pages): a million trip lines then fault in some forty pages
 // instead of twenty thousand. Only the whole pages inside the block are advised; nothing

@@ -225,6 +225,13 @@ void UseBinaryStandardStreams()
     // POSIX streams write bytes as they are.
 }
 
+std::string RunningProgramFolder()
+{
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
+}
+
 void AdviseLargePages(void *block, size_t bytes)
 {
 #ifdef MADV_HUGEPAGE

@@ -306,6 +306,22 @@ void UseBinaryStandardStreams()
     ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
+std::string RunningProgramFolder()
+{
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD got =
+            ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (got == 0)
+            return {};
+        if (got < name.size()) {
+            name.resize(got);
+            return Utf8FromPath(fs::path(name).parent_path());
+        }
+        name.resize(name.size() * 2);
+    }
+}
+
 void AdviseLargePages(void *, size_t)
 {
     // Windows gives large pages only to a process with the lock-pages privilege.

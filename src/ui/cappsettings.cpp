@@ -1,7 +1,6 @@
 #include "ui/cappsettings.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -71,32 +70,32 @@ CAppSettings::~CAppSettings() = default;
 
 std::string CAppSettings::defaultTaxFile()
 {
-    return QFile::encodeName(store_->value(kTaxFileKey).toString()).toStdString();
+    return store_->value(kTaxFileKey).toString().toUtf8().toStdString();
 }
 
 void CAppSettings::setDefaultTaxFile(const std::string &path)
 {
-    store_->setValue(kTaxFileKey, QFile::decodeName(path.c_str()));
+    store_->setValue(kTaxFileKey, QString::fromUtf8(path.c_str()));
 }
 
 std::string CAppSettings::defaultProfilesFile()
 {
-    return QFile::encodeName(store_->value(kProfilesFileKey).toString()).toStdString();
+    return store_->value(kProfilesFileKey).toString().toUtf8().toStdString();
 }
 
 void CAppSettings::setDefaultProfilesFile(const std::string &path)
 {
-    store_->setValue(kProfilesFileKey, QFile::decodeName(path.c_str()));
+    store_->setValue(kProfilesFileKey, QString::fromUtf8(path.c_str()));
 }
 
 std::string CAppSettings::interestRatesFile()
 {
-    return QFile::encodeName(store_->value(kInterestRatesKey).toString()).toStdString();
+    return store_->value(kInterestRatesKey).toString().toUtf8().toStdString();
 }
 
 void CAppSettings::setInterestRatesFile(const std::string &path)
 {
-    store_->setValue(kInterestRatesKey, QFile::decodeName(path.c_str()));
+    store_->setValue(kInterestRatesKey, QString::fromUtf8(path.c_str()));
 }
 
 bool CAppSettings::wholeUnits()

@@ -72,16 +72,27 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            dir_.filePath("settings"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("settings"));
+#ifdef _WIN32
+        // The registry has no folder to point elsewhere: each sandbox starts from an empty
+        // key of the Wine prefix the tests share (they take turns with it).
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnotec", "Tollmark").clear();
+#endif
         QDir().mkpath(dir_.filePath("work"));
         QDir::setCurrent(dir_.filePath("work"));
     }
-    ~Sandbox() { QDir::setCurrent(previous_); }
+    ~Sandbox()
+    {
+        QDir::setCurrent(previous_);
+    }
 
     QString work(const QString &name = QString()) const
     {
         return name.isEmpty() ? dir_.filePath("work") : dir_.filePath("work/" + name);
     }
-    QString path(const QString &name) const { return dir_.filePath(name); }
+    QString path(const QString &name) const
+    {
+        return dir_.filePath(name);
+    }
 
     // Copies a shipped sample file (data/) into the work folder.
     QString copySample(const QString &name, const QString &as = QString()) const

@@ -311,9 +311,9 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
         Click(dialog, "add");
         Click(dialog, "add");
         EXPECT_EQ(dialog.rowCount(), 2);
-        EXPECT_EQ(dialog.list()->item(0, 0)->text(), imported);
+        EXPECT_EQ(dialog.list()->item(0, 0)->text(), QDir::toNativeSeparators(imported));
         EXPECT_EQ(dialog.list()->item(0, 1)->text(), "2026/2");
-        EXPECT_EQ(dialog.list()->item(1, 0)->text(), sample);
+        EXPECT_EQ(dialog.list()->item(1, 0)->text(), QDir::toNativeSeparators(sample));
         dialog.accept();
         return dialog.result() == QDialog::Accepted;
     });
@@ -449,8 +449,8 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     prompts.openNames.push_back(usRates.toStdString());
     prompts.preferences.push_back([this, otherProfiles](PreferencesData &data) {
         CPreferencesDlg dialog(prompts, data);
-        EXPECT_EQ(Text(dialog, "taxFile"), rates);
-        EXPECT_EQ(Text(dialog, "profilesFile"), box.work("ifta.usr"));
+        EXPECT_EQ(Text(dialog, "taxFile"), QDir::toNativeSeparators(rates));
+        EXPECT_EQ(Text(dialog, "profilesFile"), QDir::toNativeSeparators(box.work("ifta.usr")));
         Click(dialog, "browseTax");
         Type(dialog, "profilesFile", otherProfiles);
         Click(dialog, "wholeUnits");

@@ -5,23 +5,18 @@
 #include "formats/taxfile.h"
 
 #include "cli/clirun.h"
+#include "cli/loopbacksocket.h"
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sstream>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -36,16 +31,12 @@ class ChartServer
 public:
     explicit ChartServer(std::map<std::string, std::string> pages) : pages_(std::move(pages))
     {
-        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
-            ::listen(listener_, 8) != 0 ||
-            ::getsockname(listener_, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        listener_ = OpenTcpSocket();
+        if (listener_ == kNoSocket)
             return;
-        port_ = ntohs(address.sin_port);
+        port_ = BindLoopback(listener_);
+        if (port_ == 0 || ::listen(listener_, 8) != 0)
+            return;
         thread_ = std::thread([this] { serve(); });
     }
     ~ChartServer()
@@ -53,7 +44,8 @@ public:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        ::close(listener_);
+        if (listener_ != kNoSocket)
+            CloseSocket(listener_);
     }
 
     std::string base() const
@@ -70,26 +62,24 @@ private:
     void serve()
     {
         while (!stop_) {
-            pollfd waiting{listener_, POLLIN, 0};
-            if (::poll(&waiting, 1, 50) <= 0)
+            if (!WaitReadable(listener_, 50))
                 continue;
-            const int client = ::accept(listener_, nullptr, nullptr);
-            if (client >= 0) {
+            const Socket client = ::accept(listener_, nullptr, nullptr);
+            if (client != kNoSocket) {
                 answer(client);
-                ::close(client);
+                CloseSocket(client);
             }
         }
     }
 
-    void answer(int client)
+    void answer(Socket client)
     {
         std::string request;
         char buffer[2048];
         while (request.find("\r\n\r\n") == std::string::npos) {
-            pollfd readable{client, POLLIN, 0};
-            if (::poll(&readable, 1, 2000) <= 0)
+            if (!WaitReadable(client, 2000))
                 return;
-            const ssize_t got = ::read(client, buffer, sizeof buffer);
+            const long got = Receive(client, buffer, sizeof buffer);
             if (got <= 0)
                 return;
             request.append(buffer, static_cast<size_t>(got));
@@ -107,17 +97,11 @@ private:
         const std::string reply =
             std::string(found ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found") +
             "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-        size_t sent = 0;
-        while (sent < reply.size()) {
-            const ssize_t done = ::write(client, reply.data() + sent, reply.size() - sent);
-            if (done <= 0)
-                return;
-            sent += static_cast<size_t>(done);
-        }
+        SendAll(client, reply);
     }
 
     const std::map<std::string, std::string> pages_;
-    int listener_ = -1;
+    Socket listener_ = kNoSocket;
     int port_ = 0;
     std::atomic<bool> stop_{false};
     std::thread thread_;
@@ -271,18 +255,13 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
         EXPECT_EQ(page.err, "The answer is not a rate chart\nDownload fail\n");
     }
     // The server is gone: the connection is refused.
-    int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    ASSERT_EQ(::getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length), 0);
-    ::close(probe);
+    const Socket probe = OpenTcpSocket();
+    const int freePort = BindLoopback(probe);
+    CloseSocket(probe);
+    ASSERT_NE(freePort, 0);
     const CliRun refused =
         Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates", kShipped,
-             "--out", out, "--base",
-             "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"});
+             "--out", out, "--base", "http://127.0.0.1:" + std::to_string(freePort) + "/"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err,
               "Connection to server fail (error: 1)\nThe server refused the connection.\nDownload "

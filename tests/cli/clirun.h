@@ -3,14 +3,14 @@
 // Running the built tollmark-cli from a test: its standard output, its standard error
 // and its exit code, with every argument quoted for the shell.
 
+#include "shellcommand.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 struct CliRun {
@@ -29,10 +29,7 @@ inline std::string ReadBytes(const std::string &path)
 
 inline std::string Quoted(const std::string &text)
 {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+    return ShellQuoted(text);
 }
 
 // A file name in the test folder, unique to the running test.
@@ -47,20 +44,12 @@ inline std::string CliTempPath(const std::string &name)
 // Runs tollmark-cli with `args`; its standard error goes through `errPath`.
 inline CliRun RunCli(const std::vector<std::string> &args, const std::string &errPath)
 {
-    std::string command = Quoted(TOLLMARK_CLI);
+    std::string command = ShellProgram(TOLLMARK_CLI);
     for (const std::string &arg : args)
         command += " " + Quoted(arg);
     command += " 2>" + Quoted(errPath);
     CliRun run;
-    FILE *pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = RunShell(command, &run.exitCode);
     run.err = ReadBytes(errPath);
     return run;
 }

@@ -91,13 +91,8 @@ TEST_F(FleetCommandsTest, AMileageAndAFuelCardExportMakeOneQuarter)
     const std::string pdf = Temp("vehicles.pdf");
     ASSERT_EQ(Run({"print", out, "--rates", kRates, "--what", "vehicles", "--pdf", pdf}).exitCode,
               0);
-    FILE *pipe = ::popen(("pdftotext -layout " + Quoted(pdf) + " -").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string printed;
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        printed.append(buffer, got);
-    ::pclose(pipe);
+    SKIP_WITHOUT_PDF_TEXT();
+    const std::string printed = RunShell("pdftotext -layout " + Quoted(pdf) + " -");
     for (const char *expected : {"Vehicle Records", "Unit T-104", "Unit T-205",
                                  "Average: 14.95 MPG", "Average: 2.51 MPG", "Average: 6.08 MPG"})
         EXPECT_NE(printed.find(expected), std::string::npos) << expected << "\n" << printed;

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 

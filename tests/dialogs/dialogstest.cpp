@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -206,7 +207,10 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
         EXPECT_EQ(prompts.shown.back(), "Select the file to import first");
         EXPECT_TRUE(dlg.isVisible());
 
-        prompts.files.push_back("/tmp/trips.csv");
+        // A name that is absolute on every system (on Windows "/tmp" lacks its drive).
+        const std::string trips =
+            QDir(QDir::tempPath()).absoluteFilePath("trips.csv").toStdString();
+        prompts.files.push_back(trips);
         Click(dlg, "selectFile");
         EXPECT_EQ(prompts.filters.back(),
                   "Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||");
@@ -214,7 +218,7 @@ TEST(ImportDlg, NoFileKeepsItOpenAndOptionsAreRemembered)
         Child<QCheckBox>(dlg, "header")->setChecked(false);
         dlg.accept();
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
-        EXPECT_EQ(dlg.data().filePath, "/tmp/trips.csv");
+        EXPECT_EQ(dlg.data().filePath, trips);
         EXPECT_EQ(dlg.data().options, 475u + 4u - 256u);
         remembered = dlg.data();
     }

@@ -3,6 +3,7 @@
 
 #include "net/chartfetcher.h"
 #include "net/downloadinto.h"
+#include "underwine.h"
 
 #include <gtest/gtest.h>
 
@@ -305,6 +306,8 @@ TEST_F(ChartFetcherTest, OversizedAnswerFails)
 // handshake as a connection failure, not as an unknown protocol.
 TEST_F(ChartFetcherTest, HttpsIsSpokenOverTls)
 {
+    if (RunningUnderWine())
+        GTEST_SKIP() << "Wine's Schannel (over GnuTLS) reports no failed handshake: it waits";
     ASSERT_TRUE(QSslSocket::supportsSsl());
     QTcpServer plain;
     ASSERT_TRUE(plain.listen(QHostAddress::LocalHost, 0));

@@ -1,6 +1,7 @@
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 #include "net/chartserver.h"
+#include "shellcommand.h"
 
 #include "dialogs/cdownloaddlg.h"
 #include "dialogs/cstepedit.h"
@@ -282,15 +283,11 @@ TEST_F(FlowsTest, ReportListMatchesTheCommandLineReport)
             shown += (c ? "\t" : "") + report.text(r, c);
         shown += "\n";
     }
-    const std::string command =
-        std::string(TOLLMARK_CLI) + " report '" + record + "' --rates '" + rates + "'";
-    std::string printed;
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        printed.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0);
+    const std::string command = ShellProgram(TOLLMARK_CLI) + " report " + ShellQuoted(record) +
+                                " --rates " + ShellQuoted(rates);
+    int exitCode = -1;
+    const std::string printed = RunShell(command, &exitCode);
+    EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(report.rowCount(), 4); // two rows, the empty line, the totals
     EXPECT_EQ(shown, printed);
     EXPECT_FALSE(report.flags(report.index(0, 0)) & Qt::ItemIsEditable);

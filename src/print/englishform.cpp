@@ -280,9 +280,9 @@ void DrawHeaderCells(FormCanvas &canvas, const CompanyInfo &company)
     canvas.DrawFormPolyline(FormGrid::HeaderCells(), 0);
     canvas.DrawFormPolyline(FormGrid::FuelBox(), 0);
     if (company.diesel)
-        canvas.DrawFormText(505, 90, QStringLiteral("X"), 0, 0.7, AlignLeftBottom);
+        canvas.DrawFormText(505, 90, QStringLiteral("X"), 0, 0.6, AlignLeftBottom);
     if (company.gasoline)
-        canvas.DrawFormText(577, 90, QStringLiteral("X"), 0, 0.7, AlignLeftBottom);
+        canvas.DrawFormText(577, 90, QStringLiteral("X"), 0, 0.6, AlignLeftBottom);
     canvas.DrawFormPlainText(30, 110, FromCp1252(company.iftaNumber), 0.7, AlignLeftBottom);
     canvas.DrawFormPlainText(170, 110, FromCp1252(company.companyName), 1.0, AlignLeftBottom);
 }

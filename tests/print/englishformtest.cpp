@@ -78,7 +78,7 @@ TEST(EnglishForm, HeaderIsTheSameInBothUnitSystems)
                         {"4         Propane", 567, 100, 0.6, 0, 8},
                         {"3         Ethanol", 495, 100, 0.6, 0, 8},
                         {"5         _________________________________", 495, 110, 0.6, 0, 8},
-                        {"X", 505, 90, 0.7, 0, 8},
+                        {"X", 505, 90, 0.6, 0, 8},
                     });
         const std::vector<CanvasCall> boxes = canvas.ofKind(CanvasCall::Box);
         ASSERT_EQ(boxes.size(), 5u);

@@ -112,7 +112,7 @@ TEST(QuebecForm, LandscapeTotalsAndFootnotes)
     // 16 slots: the totals block spans 485 to 565, the note starts at 525, the
     // definitions at 580 and "Ministère du Revenu" sits at 600.
     ExpectAt(canvas, "Total (États ou provinces membres)", 20, 497, 0.64);
-    ExpectAt(canvas, "(reportez le nombre de la colonne H à la case B)", 20, 533, 0.58);
+    ExpectAt(canvas, "(reportez le nombre de la colonne H à la case B)", 20, 533, 0.55);
     ExpectAt(canvas, "de la colonne L à la case D)", 20, 562, 0.64);
     EXPECT_EQ(canvas.textAt(220, 502), "2190");
     EXPECT_EQ(canvas.textAt(168, 505), "=");

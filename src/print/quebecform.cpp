@@ -125,9 +125,9 @@ const FixedText kDefinitions[] = {
 // Offsets from the top of the totals block + 40, beside its one-line part.
 const FixedText kNote[] = {
     {"Note :", 575, 0, 0.64, FormBold},
-    {"Le montant total de la colonne Q doit être reporté à la ligne", 598, 0, 0.56, 0},
-    {"de la déclaration (partie 1) qui correspond au même type de", 598, 8, 0.56, 0},
-    {"carburant.", 598, 16, 0.56, 0},
+    {"Le montant total de la colonne Q doit être reporté à la ligne", 598, 0, 0.53, 0},
+    {"de la déclaration (partie 1) qui correspond au même type de", 598, 8, 0.53, 0},
+    {"carburant.", 598, 16, 0.53, 0},
     {"Veuillez joindre la partie 3 à la partie 1.", 575, 24, 0.6, FormBold},
 };
 

@@ -118,8 +118,8 @@ TEST(QuebecForm, LandscapeTotalsAndFootnotes)
     EXPECT_EQ(canvas.textAt(168, 505), "=");
     ExpectAt(canvas, "Note :", 575, 525, 0.64, FormBold);
     ExpectAt(canvas, "Le montant total de la colonne Q doit être reporté à la ligne", 598, 525,
-             0.56);
-    ExpectAt(canvas, "carburant.", 598, 541, 0.56);
+             0.53);
+    ExpectAt(canvas, "carburant.", 598, 541, 0.53);
     ExpectAt(canvas, "Veuillez joindre la partie 3 à la partie 1.", 575, 549, 0.6, FormBold);
     ExpectAt(canvas, "Définitions : ", 18, 580, 0.64, FormBold);
     ExpectAt(canvas, "• On entend par État tout État américain ainsi que le District de Columbia.",

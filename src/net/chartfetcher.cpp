@@ -145,19 +145,25 @@ ChartFetcher::Answer ChartFetcher::get(const QUrl &url, QByteArray &body)
         loop.exec();
     idle.stop();
     deadline.stop();
+    const Answer answer = finishAnswer(*reply, body, timedOut, tooLarge);
+    delete reply;
+    return answer;
+}
 
+ChartFetcher::Answer ChartFetcher::finishAnswer(QNetworkReply &reply, QByteArray &body,
+                                                bool timedOut, bool tooLarge) const
+{
     Answer answer;
     if (!timedOut && !tooLarge)
-        body += reply->readAll();
-    answer.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    answer.lengthKnown = reply->header(QNetworkRequest::ContentLengthHeader).isValid();
+        body += reply.readAll();
+    answer.httpStatus = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    answer.lengthKnown = reply.header(QNetworkRequest::ContentLengthHeader).isValid();
     if (timedOut)
         answer.networkError = kTimeoutCode;
     else if (tooLarge || body.size() > maxBytes_)
         answer.networkError = kTooLargeCode;
-    else if (reply->error() != QNetworkReply::NoError && answer.httpStatus < 400)
-        answer.networkError = reply->error();
-    delete reply;
+    else if (reply.error() != QNetworkReply::NoError && answer.httpStatus < 400)
+        answer.networkError = reply.error();
     return answer;
 }
 

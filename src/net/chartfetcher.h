@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+class QNetworkReply;
+
 #include <functional>
 #include <string>
 
@@ -84,6 +86,10 @@ private:
         bool lengthKnown = false; // the answer said its length (Content-Length)
     };
     Answer get(const QUrl &url, QByteArray &body);
+    // The answer of a finished `reply` whose body so far is `body` (the rest is read into
+    // it unless the wait was cut short): its status, whether it said its length, and the
+    // failure code of a time-out, an answer too large or a network error.
+    Answer finishAnswer(QNetworkReply &reply, QByteArray &body, bool timedOut, bool tooLarge) const;
     void fail(int code, bool http);
     void collectLines(const QByteArray &body);
     void notify(int value) const

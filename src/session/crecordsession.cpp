@@ -204,7 +204,23 @@ bool CRecordSession::open(const std::string &path)
     forceCompanyDialog_ = false;
     setPathName(path);
     events().recordReplaced();
+    if (lastOpenLayout_ == kOlderRecordLayout)
+        prompts_.inform(OlderLayoutNotice(path, doc_, false));
     return true;
+}
+
+std::string OlderLayoutNotice(const std::string &path, const CIftaDoc &doc, bool written)
+{
+    const std::string fuel = doc.isDiesel() ? "diesel" : "gasoline";
+    const std::string code = std::to_string(doc.company().fuelCode());
+    const std::string layout = std::to_string(kOlderRecordLayout);
+    if (written)
+        return path + ": the older record layout (" + layout + ") has no fuel type: the " + fuel +
+               " rates were used and the file was written in the current layout with " +
+               "fuel code " + code + ".";
+    return path + " is in the older record layout (" + layout +
+           "), which has no fuel type: " + "the record is taken as " + fuel + " (fuel code " +
+           code + "), and a save writes it in the current layout.";
 }
 
 bool CRecordSession::writeRecord(const std::string &path)

@@ -17,6 +17,11 @@ struct CompanyInfo;
 struct ProfileRecord;
 struct ProgramState;
 
+// What a record file of the older layout (no fuel type) is told with: `written` false
+// when it has just been opened (the record keeps the fuel type it had; a save writes the
+// current layout), true once it was written again in the current layout.
+std::string OlderLayoutNotice(const std::string &path, const CIftaDoc &doc, bool written);
+
 // The record file's use cases, each written once for the window and tollmark-cli: File
 // New (the first record without a dialog, later ones through the company dialog or from a
 // profile), File Open, Save and Save As with the company dialog before writing where it

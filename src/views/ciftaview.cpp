@@ -88,22 +88,7 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     splitter_ = new QSplitter(Qt::Vertical, this);
     splitter_->setChildrenCollapsible(false);
     layout->addWidget(splitter_);
-    list_ = new QTableView(splitter_);
-    list_->setObjectName(QStringLiteral("list1000"));
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->setWordWrap(false);
-    list_->setCornerButtonEnabled(false);
-    list_->verticalHeader()->hide();
-    // Every line has the same height, so a list of a million trips lays out at once.
-    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
-    list_->horizontalHeader()->setSectionsClickable(true);
-    list_->horizontalHeader()->setHighlightSections(false);
-    list_->horizontalHeader()->setStretchLastSection(false);
-    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    buildList();
     splitter_->addWidget(list_);
     charts_ = new QStackedWidget(splitter_);
     charts_->setObjectName(QStringLiteral("chartArea"));
@@ -129,6 +114,26 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
         if (change.what == DocChange::What::RecordReplaced)
             ShowList();
     });
+}
+
+void CIftaView::buildList()
+{
+    list_ = new QTableView(splitter_);
+    list_->setObjectName(QStringLiteral("list1000"));
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setShowGrid(true);
+    list_->setWordWrap(false);
+    list_->setCornerButtonEnabled(false);
+    list_->verticalHeader()->hide();
+    // Every line has the same height, so a list of a million trips lays out at once.
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+    list_->horizontalHeader()->setSectionsClickable(true);
+    list_->horizontalHeader()->setHighlightSections(false);
+    list_->horizontalHeader()->setStretchLastSection(false);
+    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
 CIftaView::~CIftaView()

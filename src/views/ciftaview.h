@@ -138,6 +138,8 @@ signals:
     void statusTextRequested(int pane, const QString &text);
 
 private:
+    // The list of every mode: one table view, rows selected whole, fixed line height.
+    void buildList();
     void buildEntryCommands();
     void showModel(QAbstractItemModel *model, ViewMode mode);
     const CCommandTable &table(ViewMode mode) const { return tables_[static_cast<int>(mode)]; }

@@ -372,3 +372,21 @@ TEST(RecordSessionTest, OptionsAskBeforeRememberingAMissingTaxFile)
         EXPECT_EQ(rig.settings.taxFile, answer == Answer::Yes ? missing : before);
     }
 }
+
+// A record of the older layout, which has no fuel type, is opened with a word on what
+// the program takes it as and what a save will write.
+TEST(RecordSessionTest, OlderLayoutIsToldOnOpening)
+{
+    SessionRig rig;
+    const std::string path = rig.folder.file("old.irc");
+    std::filesystem::copy_file(fixture("records/older-layout.irc"), path);
+    ASSERT_TRUE(rig.session.open(path));
+    ASSERT_EQ(rig.prompts.shown.size(), 1u);
+    EXPECT_EQ(rig.prompts.shown[0],
+              path + " is in the older record layout (61474), which has no fuel type: the "
+                     "record is taken as diesel (fuel code 1), and a save writes it in the "
+                     "current layout.");
+    rig.prompts.shown.clear();
+    ASSERT_TRUE(rig.session.open(CopyOfFixture(rig)));
+    EXPECT_TRUE(rig.prompts.shown.empty()); // the current layout says nothing
+}

@@ -114,7 +114,7 @@ struct Window {
     }
 
     QString path(size_t lines) const { return sandbox.path(RecordName(lines)); }
-    bool open(size_t lines) { return ready && app->flows().OpenDocumentFile(path(lines)); }
+    bool open(size_t lines) { return ready && app->OpenDocumentFile(path(lines)); }
     void paint()
     {
         QApplication::processEvents();

@@ -108,7 +108,7 @@ bool CIftaApp::InitInstance(const QStringList &arguments)
     if (!arguments.isEmpty()) {
         // A file named on the command line that is refused (the user was told why) leaves
         // a new Untitled record, never one under the refused file's name.
-        flows_->OpenDocumentFile(arguments.first());
+        OpenDocumentFile(arguments.first());
     } else if (!OnFileNew()) {
         return false;
     }
@@ -134,7 +134,7 @@ bool CIftaApp::printFromCommandLine(const QStringList &arguments)
         err << "usage: tollmark /p FILE.irc [--pdf OUT.pdf]\n";
         return false;
     }
-    if (!flows_->OpenDocumentFile(file))
+    if (!OpenDocumentFile(file))
         return false;
     // A PDF comes out exactly as tollmark-cli print writes it; otherwise the default
     // printer prints the entry listing the window would show first.
@@ -164,7 +164,7 @@ void CIftaApp::AddToRecentFileList(const QString &path)
 
 bool CIftaApp::OnFileNew()
 {
-    return flows_->NewDocumentFile();
+    return session_->record().newRecord();
 }
 
 void CIftaApp::OnFileOpen()
@@ -176,7 +176,9 @@ void CIftaApp::OnFileOpen()
 
 bool CIftaApp::OpenDocumentFile(const QString &path)
 {
-    return flows_->OpenDocumentFile(path);
+    // The core takes paths as UTF-8 on every system (QFile::encodeName would give the
+    // ANSI code page on Windows).
+    return session_->record().open(path.toUtf8().toStdString());
 }
 
 void CIftaApp::OnImport()

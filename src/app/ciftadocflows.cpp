@@ -9,13 +9,8 @@
 
 namespace {
 
-// The core takes paths as UTF-8 on every system. QFile::encodeName would give the ANSI
+// The core gives paths as UTF-8 on every system. QFile::decodeName would take the ANSI
 // code page on Windows, which loses or garbles names outside it.
-std::string ToPath(const QString &path)
-{
-    return path.toUtf8().toStdString();
-}
-
 QString FromPath(const std::string &path)
 {
     return QString::fromUtf8(QByteArray::fromStdString(path));
@@ -61,36 +56,6 @@ QString CIftaDocFlows::pathName() const
 QString CIftaDocFlows::title() const
 {
     return FromPath(session_.record().title());
-}
-
-bool CIftaDocFlows::NewDocumentFile()
-{
-    return session_.record().newRecord();
-}
-
-bool CIftaDocFlows::OpenDocumentFile(const QString &path)
-{
-    return session_.record().open(ToPath(path));
-}
-
-bool CIftaDocFlows::DoFileSave()
-{
-    return session_.record().save();
-}
-
-bool CIftaDocFlows::DoSave(const QString &path)
-{
-    return session_.record().saveTo(ToPath(path));
-}
-
-bool CIftaDocFlows::SaveModified()
-{
-    return session_.record().saveModified();
-}
-
-bool CIftaDocFlows::CanCloseFrame()
-{
-    return session_.record().canClose();
 }
 
 void CIftaDocFlows::titleChanged(const std::string &title)

@@ -29,18 +29,6 @@ public:
     QString pathName() const;
     QString title() const;
 
-    // File New; false when the user cancelled.
-    bool NewDocumentFile();
-    // File Open of `path`; false when cancelled or the file could not be read.
-    bool OpenDocumentFile(const QString &path);
-    // File Save and File Save As; true when the file was written.
-    bool DoFileSave();
-    bool DoSave(const QString &path);
-    // "Save changes to %s?"; true when the caller may go on.
-    bool SaveModified();
-    // Closing: the offer to save changed rates, then SaveModified.
-    bool CanCloseFrame();
-
     // Commands of the document: Save, Save As, Company Info, Profiles, Filing Date and
     // Export Summary.
     CCommandTable &commands() { return commands_; }

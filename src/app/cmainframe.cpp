@@ -350,7 +350,7 @@ void CMainFrame::OnContextHelp()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (app_.flows().CanCloseFrame()) {
+    if (app_.session().record().canClose()) {
         app_.settings().keepWindowGeometry(*this);
         event->accept();
     } else {

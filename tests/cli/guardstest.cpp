@@ -33,20 +33,24 @@ TEST(CliGuardsTest, AnOutputThatIsAnInputIsRefusedAndTheInputKept)
     const std::string csv = Copy("sample.csv", "c.csv");
     const std::string link = CliTempPath("link.csv");
     fs::remove(link);
-    fs::create_symlink(csv, link);
+    // Wine makes no symbolic links: there the case of an output named through one is left
+    // out.
+    std::error_code noLink;
+    fs::create_symlink(csv, link, noLink);
     const std::string dotted =
         (fs::path(record).parent_path() / "." / fs::path(record).filename()).string();
-    const std::vector<std::vector<std::string>> runs = {
+    std::vector<std::vector<std::string>> runs = {
         {"export-summary", record, "--rates", rates, "--out", record},
         {"export-summary", record, "--rates", rates, "--out", dotted},
         {"print", record, "--rates", rates, "--what", "entries", "--pdf", record},
         {"print", record, "--rates", rates, "--what", "rates", "--pdf", rates},
         {"import", csv, "--rates", rates, "--out", csv},
-        {"import", csv, "--rates", rates, "--out", link},
         {"import", csv, "--by-heading", "--rates", rates, "--out", csv},
         {"merge", "--out", record, record},
         {"parse-chart", csv, "--rates", rates, "--country", "US", "--out", rates},
     };
+    if (!noLink)
+        runs.push_back({"import", csv, "--rates", rates, "--out", link});
     const std::vector<std::string> inputs = {record, rates, csv};
     std::vector<std::string> before;
     for (const std::string &path : inputs)

@@ -45,6 +45,16 @@ constexpr size_t kMostImportedLines = 10000000;
 constexpr const char *kTooManyImportedLines =
     "The file holds more than 10000000 trip lines; it is not imported.";
 
+// A field or line without its leading and trailing blanks and tabs.
+inline std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
 // Room to reserve for the trip lines of `text`: one for each line with something in it,
 // and one in eight more for surcharge lines, never more than the most lines. Empty lines
 // reserve nothing, so a file of line ends cannot claim memory.

@@ -26,15 +26,6 @@ char HeadingSeparator(std::string_view heading)
     return ',';
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The fields of one line as views. A field in double quotes may hold the separator, and
 // a doubled quote inside stands for one: such a field is unquoted into `storage`, one
 // string a field, so every view holds until the next line is split.

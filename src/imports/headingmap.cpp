@@ -1,5 +1,7 @@
 #include "imports/headingmap.h"
 
+#include "imports/csvlines.h"
+
 #include "imports/csvimport.h"
 
 #include <algorithm>
@@ -49,15 +51,6 @@ const char *const kCaptions[kImportFieldCount] = {
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '_';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 // The column whose normalised name is `name`, or -1.

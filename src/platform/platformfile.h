@@ -131,6 +131,11 @@ void UseBinaryStandardStreams();
 // The folder of the running program's file, as UTF-8; empty when it cannot be told.
 std::string RunningProgramFolder();
 
+// The running program's process id, and whether a process with id `pid` is running now
+// (one of another user counts: it is there, even if this program may not signal it).
+uint64_t CurrentProcessId();
+bool ProcessIsRunning(uint64_t pid);
+
 // Asks the system to back a large block of memory with its large pages where it has them
 // (Linux's transparent huge pages): a million trip lines then fault in some forty pages
 // instead of twenty thousand. Only the whole pages inside the block are advised; nothing

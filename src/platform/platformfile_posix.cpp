@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -240,6 +241,20 @@ std::string RunningProgramFolder()
     std::error_code error;
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
     return error ? std::string() : self.parent_path().string();
+}
+
+uint64_t CurrentProcessId()
+{
+    return static_cast<uint64_t>(::getpid());
+}
+
+bool ProcessIsRunning(uint64_t pid)
+{
+    // Signal 0 checks only that the process is there: ESRCH says it is gone, EPERM that
+    // it belongs to someone else.
+    if (pid == 0 || pid > static_cast<uint64_t>(INT_MAX))
+        return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
 void AdviseLargePages(void *block, size_t bytes)

@@ -338,6 +338,28 @@ std::string RunningProgramFolder()
     }
 }
 
+uint64_t CurrentProcessId()
+{
+    return ::GetCurrentProcessId();
+}
+
+bool ProcessIsRunning(uint64_t pid)
+{
+    if (pid == 0 || pid > MAXDWORD)
+        return false;
+    HANDLE process =
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (!process) {
+        // A process of another user may not be opened, but it is there.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    // A process that has ended stays openable while someone holds a handle to it.
+    DWORD code = 0;
+    const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
+}
+
 void AdviseLargePages(void *, size_t)
 {
     // Windows gives large pages only to a process with the lock-pages privilege.

@@ -67,7 +67,13 @@ void LoadedTaxTable::replaceFromFile(const TaxRateTable &slots)
 void LoadedTaxTable::markLoaded()
 {
     undo_.clear();
-    modified_ = false;
+    setModified(false);
+}
+
+void LoadedTaxTable::setModified(bool modified)
+{
+    modified_ = modified;
+    changed(DocChange::What::SavedChanged);
 }
 
 bool LoadedTaxTable::undoChange()

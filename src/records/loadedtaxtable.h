@@ -14,7 +14,7 @@
 // application (or a tollmark-cli subcommand) owns it.
 //
 // It changes only through the methods below; each raises `revision()` and tells the
-// observers once what changed (RatesChanged or PeriodChanged).
+// observers once what changed (RatesChanged, PeriodChanged or SavedChanged).
 class LoadedTaxTable
 {
 public:
@@ -39,13 +39,14 @@ public:
     void replaceFromFile(const TaxRateTable &slots);
 
     // A table read from a file or written to one: its undo steps are dropped (they could
-    // bring back rates of another table) and nothing is marked changed.
+    // bring back rates of another table) and nothing is marked changed (SavedChanged).
     void markLoaded();
     void markSaved() { markLoaded(); }
 
     // The slots were changed (a rate edited, a download) and are in no file yet.
     bool isModified() const { return modified_; }
-    void setModified(bool modified = true) { modified_ = modified; }
+    // Tells the observers SavedChanged.
+    void setModified(bool modified = true);
 
     // Undo and redo over the whole table; false when there was no step. They leave the
     // unsaved mark alone.

@@ -210,6 +210,26 @@ bool CRecordSession::open(const std::string &path)
     return true;
 }
 
+bool CRecordSession::openRecovered(const std::string &bytes, const std::string &originalPath)
+{
+    if (!saveModified())
+        return false;
+    startUpSteps();
+    const Result read = ReadRecordBytes(doc_, bytes, originalPath);
+    if (!read) {
+        prompts_.warn(read.message);
+        return false;
+    }
+    forceCompanyDialog_ = false;
+    if (originalPath.empty())
+        setDefaultTitle();
+    else
+        setPathName(originalPath);
+    doc_.setModified(true);
+    events().recordReplaced();
+    return true;
+}
+
 std::string OlderLayoutNotice(const std::string &path, const CIftaDoc &doc, bool written)
 {
     const std::string fuel = doc.isDiesel() ? "diesel" : "gasoline";
@@ -408,7 +428,8 @@ bool CRecordSession::saveWithCurrentRates()
 bool CRecordSession::options()
 {
     PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
-                         settings_.interestRatesFile(), settings_.wholeUnits()};
+                         settings_.interestRatesFile(), settings_.wholeUnits(),
+                         settings_.recoveryMinutes()};
     if (!prompts_.editPreferences(data))
         return false;
     // A default that names no file would leave the program without rates at every start.
@@ -424,6 +445,7 @@ bool CRecordSession::options()
     settings_.setInterestRatesFile(data.interestRatesFile);
     const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
     settings_.setWholeUnits(data.wholeUnits);
+    settings_.setRecoveryMinutes(data.recoveryMinutes);
     tax_.loadDefaultTaxFile();
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
     events().periodsChanged();

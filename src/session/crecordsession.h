@@ -68,6 +68,11 @@ public:
     // file that cannot be opened or is refused (no record file, a refused line) is told
     // and leaves everything as it was, its name included (false).
     bool open(const std::string &path);
+    // A recovery copy's `bytes` become the record, under `originalPath` (empty: an
+    // Untitled record) and marked changed, after the question about a changed record:
+    // nothing is written over the original until the user saves. False, with the record
+    // as it was, on Cancel or when the bytes are refused (told).
+    bool openRecovered(const std::string &bytes, const std::string &originalPath);
     // What the last open read: its status and message.
     const Result &lastOpen() const { return lastOpen_; }
     // The header layout the last open read (61475 or 61474; 0 when none was read). The

@@ -6,6 +6,7 @@
 #include "session/ceditsession.h"
 #include "session/cfilingsession.h"
 #include "session/crecordsession.h"
+#include "session/crecoverysession.h"
 #include "session/ctaxsession.h"
 #include "session/programstate.h"
 #include "session/sessionevents.h"
@@ -37,6 +38,7 @@ public:
     CEditSession &edit() { return edit_; }
     CRecordSession &record() { return record_; }
     CFilingSession &filing() { return filing_; }
+    CRecoverySession &recovery() { return recovery_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
     // How the report rounds fuel, as the settings say.
@@ -54,4 +56,6 @@ private:
     CEditSession edit_;
     CRecordSession record_;
     CFilingSession filing_;
+    // Last: it watches the document and the table, and goes before them.
+    CRecoverySession recovery_;
 };

@@ -6,6 +6,7 @@
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
 #include "records/units.h"
+#include "session/sessionsettings.h"
 
 #include <cstdint>
 #include <string>
@@ -76,6 +77,7 @@ struct PreferencesData {
     std::string profilesFile;      // default user profiles file
     std::string interestRatesFile; // interest-rate table; empty: the one shipped
     bool wholeUnits = false;       // the report rounds fuel to whole gallons or litres
+    int recoveryMinutes = kDefaultRecoveryMinutes; // between recovery copies; 0: none are written
 };
 
 // What the Filing Date dialog edits: the day the return is (to be) filed, its due date

@@ -30,6 +30,8 @@ public:
 
     // Result of the company dialog: OK, Cancel, or "Go to profiles".
     enum class CompanyResult { Ok, Cancel, GoToProfiles };
+    // The answer to the offer of a recovery copy at start.
+    enum class RecoveryAnswer { Recover, Discard, Later };
 
     virtual ~SessionPrompts() = default;
 
@@ -64,4 +66,7 @@ public:
     virtual bool editPreferences(PreferencesData &data) = 0;
     // "Filing Date"; true on OK.
     virtual bool editFilingDate(FilingDialogData &data) = 0;
+    // The question about a recovery copy left by a run that did not end normally, with
+    // the buttons Recover, Discard and Later. Prompts without a user keep it for later.
+    virtual RecoveryAnswer askRecover(const std::string &) { return RecoveryAnswer::Later; }
 };

@@ -4,8 +4,8 @@
 
 // The remembered settings of the program: the default tax-rate file, the default
 // user-profiles file and the interest-rate table (an empty path means none is
-// remembered), and whether the report rounds fuel to whole units. The window keeps them
-// in the user's settings.
+// remembered), whether the report rounds fuel to whole units and how often recovery
+// copies are written. The window keeps them in the user's settings.
 class SessionSettings
 {
 public:
@@ -20,7 +20,15 @@ public:
     virtual void setInterestRatesFile(const std::string &path) = 0;
     virtual bool wholeUnits() = 0;
     virtual void setWholeUnits(bool whole) = 0;
+    // Minutes between recovery copies of unsaved changes; 0: no recovery copies.
+    virtual int recoveryMinutes() = 0;
+    virtual void setRecoveryMinutes(int minutes) = 0;
 };
+
+// Recovery copies are written every two minutes unless Options say otherwise, and at
+// most every 24 hours when they are written at all.
+constexpr int kDefaultRecoveryMinutes = 2;
+constexpr int kMostRecoveryMinutes = 24 * 60;
 
 // Settings that live as long as the object: tollmark-cli's and the tests'.
 class MemorySettings : public SessionSettings
@@ -34,9 +42,12 @@ public:
     void setInterestRatesFile(const std::string &path) override { interestRates = path; }
     bool wholeUnits() override { return whole; }
     void setWholeUnits(bool value) override { whole = value; }
+    int recoveryMinutes() override { return recovery; }
+    void setRecoveryMinutes(int minutes) override { recovery = minutes; }
 
     std::string taxFile;
     std::string profilesFile;
     std::string interestRates;
     bool whole = false;
+    int recovery = kDefaultRecoveryMinutes;
 };

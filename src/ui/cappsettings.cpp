@@ -7,12 +7,15 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
 const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
 const QString kInterestRatesKey = QStringLiteral("InterestRates/InterestRatesFile");
 const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
+const QString kRecoveryMinutesKey = QStringLiteral("Recovery/IntervalMinutes");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 const QString kGeometryKey = QStringLiteral("Settings/WindowGeometry");
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
@@ -106,6 +109,21 @@ bool CAppSettings::wholeUnits()
 void CAppSettings::setWholeUnits(bool whole)
 {
     store_->setValue(kWholeUnitsKey, whole);
+}
+
+int CAppSettings::recoveryMinutes()
+{
+    // A value edited by hand into something else than minutes counts as not set.
+    bool number = false;
+    const int minutes = store_->value(kRecoveryMinutesKey, kDefaultRecoveryMinutes).toInt(&number);
+    if (!number || minutes < 0)
+        return kDefaultRecoveryMinutes;
+    return std::min(minutes, kMostRecoveryMinutes);
+}
+
+void CAppSettings::setRecoveryMinutes(int minutes)
+{
+    store_->setValue(kRecoveryMinutesKey, std::clamp(minutes, 0, kMostRecoveryMinutes));
 }
 
 QStringList CAppSettings::recentFiles() const

@@ -43,6 +43,10 @@ public:
     // "Report/WholeUnits", false unless set.
     bool wholeUnits() override;
     void setWholeUnits(bool whole) override;
+    // "Recovery/IntervalMinutes": minutes between recovery copies, 0 for none; 2 unless
+    // set, at most a day.
+    int recoveryMinutes() override;
+    void setRecoveryMinutes(int minutes) override;
 
     // "Recent File List"/"File1".."File4", most recent first.
     QStringList recentFiles() const;

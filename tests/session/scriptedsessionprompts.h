@@ -19,6 +19,7 @@ class ScriptedSessionPrompts : public Base
 public:
     using Answer = SessionPrompts::Answer;
     using CompanyResult = SessionPrompts::CompanyResult;
+    using RecoveryAnswer = SessionPrompts::RecoveryAnswer;
 
     void warn(const std::string &text) override { shown.push_back(text); }
     void inform(const std::string &text) override { shown.push_back(text); }
@@ -67,10 +68,16 @@ public:
         return preferences ? preferences(d) : false;
     }
     bool editFilingDate(FilingDialogData &d) override { return filingDate ? filingDate(d) : false; }
+    RecoveryAnswer askRecover(const std::string &text) override
+    {
+        shown.push_back(text);
+        return next(recoveries, RecoveryAnswer::Later);
+    }
 
     std::vector<std::string> shown;
     std::deque<Answer> answers;
     std::deque<std::string> files;
+    std::deque<RecoveryAnswer> recoveries; // Later once empty
     std::vector<std::string> filters;
     std::vector<std::string> proposals;
     int companyDialogs = 0;

@@ -97,7 +97,7 @@ void CRecoverySession::recordChanged()
         return;
     }
     if (++recordCount_ >= kChangesPerCopy)
-        writeDueCopies();
+        writeDue(false);
 }
 
 void CRecoverySession::tableChanged()
@@ -108,7 +108,7 @@ void CRecoverySession::tableChanged()
         return;
     }
     if (++tableCount_ >= kChangesPerCopy)
-        writeDueCopies();
+        writeDue(false);
 }
 
 void CRecoverySession::intervalElapsed()
@@ -117,6 +117,11 @@ void CRecoverySession::intervalElapsed()
 }
 
 bool CRecoverySession::writeDueCopies()
+{
+    return writeDue(true);
+}
+
+bool CRecoverySession::writeDue(bool tell)
 {
     if (!enabled()) {
         removeOwnCopies();
@@ -127,6 +132,10 @@ bool CRecoverySession::writeDueCopies()
         written = writeCopy(Kind::Record) && written;
     if (tableChanges())
         written = writeCopy(Kind::Table) && written;
+    if (!written && tell && !failureTold_) {
+        session_.prompts().warn(WithName(kRecoveryWriteFailed, failure_));
+        failureTold_ = true;
+    }
     return written;
 }
 
@@ -146,18 +155,18 @@ bool CRecoverySession::writeCopy(Kind kind)
     Result written =
         SafeFile::writeAll(copyPath(kind), record ? BuildRecordBytes(session_.document())
                                                   : FormatTaxText(rates.table(), rates.period()));
-    // The note comes second: a note always names a whole copy.
-    if (written)
+    // The note comes second: a note always names a whole copy. A copy without its note
+    // is still this run's to remove.
+    if (written) {
+        (record ? recordWritten_ : tableWritten_) = true;
         written = SafeFile::writeAll(notePath(kind), FormatRecoveryNote(note));
+    }
     if (!written) {
-        if (!failureTold_)
-            session_.prompts().warn(WithName(kRecoveryWriteFailed, written.message));
-        failureTold_ = true;
+        failure_ = written.message;
         return false;
     }
     failureTold_ = false;
     (record ? recordCount_ : tableCount_) = 0;
-    (record ? recordWritten_ : tableWritten_) = true;
     return true;
 }
 

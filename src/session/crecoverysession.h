@@ -76,6 +76,10 @@ private:
 
     void recordChanged();
     void tableChanged();
+    // writeDueCopies; `tell` false (a write at the 20th change, from inside the
+    // document's notice) leaves telling a failure to the next interval: a message box
+    // there would let the lists draw before they have heard of the change.
+    bool writeDue(bool tell);
     bool recordChanges() const;
     bool tableChanges() const;
     bool writeCopy(Kind kind);
@@ -103,6 +107,7 @@ private:
     bool recordWritten_ = false; // a copy of this run is in the folder
     bool tableWritten_ = false;
     bool failureTold_ = false;
+    std::string failure_; // why the last write failed
 };
 
 // Told when a recovery copy cannot be written; %1 is the reason.

@@ -3,6 +3,7 @@
 #include "app/cfirststart.h"
 #include "app/ciftadocflows.h"
 #include "app/cmainframe.h"
+#include "app/crecoverytimer.h"
 #include "app/cwindowprompts.h"
 #include "formats/recordfile.h"
 #include "print/ciftaprint.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextStream>
 
 // The window library is static: its resources (toolbar images, help pages) are linked in
@@ -41,6 +43,7 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
     session_->filing().setShippedInterestRates(
         FindShippedInterestRates(QCoreApplication::applicationDirPath().toUtf8().toStdString()));
     flows_ = std::make_unique<CIftaDocFlows>(*session_);
+    recoveryTimer_ = std::make_unique<CRecoveryTimer>(session_->recovery(), settings_);
     connect(flows_.get(), &CIftaDocFlows::recentFileAdded, this, &CIftaApp::AddToRecentFileList);
     InitResources();
     buildCommands();
@@ -53,6 +56,8 @@ CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)
 
 CIftaApp::~CIftaApp()
 {
+    // The program ends in order: its recovery copies are not needed any more.
+    session_->recovery().closedNormally();
     frame_.reset();
     flows_->setView(nullptr);
     printCommands_->setApplicationPrinter({});
@@ -116,7 +121,19 @@ bool CIftaApp::InitInstance(const QStringList &arguments)
     CFirstStart::OfferSampleTable(*this, QCoreApplication::applicationDirPath());
 
     frame_->show();
+    // Asked over the window; a copy recovered replaces the record just opened.
+    session_->recovery().setFolder(recoveryFolder().toUtf8().toStdString());
+    session_->recovery().offerOrphanedCopies();
+    recoveryTimer_->restart();
     return true;
+}
+
+QString CIftaApp::recoveryFolder() const
+{
+    if (!recoveryFolder_.isEmpty())
+        return recoveryFolder_;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
 }
 
 bool CIftaApp::printFromCommandLine(const QStringList &arguments)
@@ -190,6 +207,7 @@ void CIftaApp::OnOptions()
 {
     if (!session_->record().options() || !frame_)
         return;
+    recoveryTimer_->restart();
     frame_->UpdateInfoBar();
     // The status bar names the table's file only when there is one to read.
     const std::string taxFile = settings_.defaultTaxFile();

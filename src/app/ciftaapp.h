@@ -14,6 +14,7 @@ class CIftaDocFlows;
 class CMainFrame;
 class CPrintCommands;
 class CProfileStore;
+class CRecoveryTimer;
 class CSession;
 class QPrinter;
 class UserPrompts;
@@ -35,8 +36,14 @@ public:
     explicit CIftaApp(UserPrompts *prompts = nullptr, QObject *parent = nullptr);
     ~CIftaApp() override;
 
+    // Where recovery copies are kept; before InitInstance (tests). Unless set, the
+    // "recovery" folder of the user's application data (QStandardPaths::AppDataLocation).
+    void setRecoveryFolder(const QString &folder) { recoveryFolder_ = folder; }
+    QString recoveryFolder() const;
+
     // Start-up with the command line's arguments (without the program name): a named
-    // record file is opened, otherwise a new one is made; then the main window is shown.
+    // record file is opened, otherwise a new one is made; then the main window is shown
+    // and the recovery copies of runs that did not end normally are offered.
     // `/p FILE [--pdf OUT]` prints the file instead and needs no window. False ends the
     // program.
     bool InitInstance(const QStringList &arguments);
@@ -74,6 +81,7 @@ public:
     UserPrompts &prompts() { return *prompts_; }
     CMainFrame *mainFrame() const { return frame_.get(); }
     CCommandTable &commands() { return commands_; }
+    CRecoveryTimer &recoveryTimer() { return *recoveryTimer_; }
 
 private:
     bool printFromCommandLine(const QStringList &arguments);
@@ -87,6 +95,8 @@ private:
     std::unique_ptr<CPrintCommands> printCommands_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CRecoveryTimer> recoveryTimer_;
+    QString recoveryFolder_;
     CCommandTable commands_;
     bool printOnly_ = false;
     int exitCode_ = 0;

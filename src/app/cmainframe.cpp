@@ -351,6 +351,7 @@ void CMainFrame::OnContextHelp()
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     if (app_.session().record().canClose()) {
+        app_.session().recovery().closedNormally();
         app_.settings().keepWindowGeometry(*this);
         event->accept();
     } else {

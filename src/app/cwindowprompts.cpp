@@ -145,6 +145,24 @@ UserPrompts::PrintAnswer CWindowPrompts::askPrintAnyway(const std::string &text)
                                                                : PrintAnswer::Cancel;
 }
 
+SessionPrompts::RecoveryAnswer CWindowPrompts::askRecover(const std::string &text)
+{
+    // Later is the safe answer of Escape and of the window's close button: the copy stays.
+    QMessageBox box(QMessageBox::Question, kCaption, QString(), QMessageBox::NoButton, Owner());
+    QPushButton *recover = box.addButton(QApplication::translate("CWindowPrompts", "&Recover"),
+                                         QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QApplication::translate("CWindowPrompts", "&Discard"),
+                                         QMessageBox::DestructiveRole);
+    QPushButton *later =
+        box.addButton(QApplication::translate("CWindowPrompts", "&Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    RunMessageBox(QMessageBox::Question, text, QMessageBox::NoButton, QMessageBox::NoButton, &box);
+    if (box.clickedButton() == recover)
+        return RecoveryAnswer::Recover;
+    return box.clickedButton() == discard ? RecoveryAnswer::Discard : RecoveryAnswer::Later;
+}
+
 UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
 {
     const int answer =

@@ -43,6 +43,7 @@ public:
     void showHelp(unsigned context) override;
     bool printSetup(QPrinter &printer) override;
     PrintAnswer askPrintAnyway(const std::string &text) override;
+    RecoveryAnswer askRecover(const std::string &text) override;
 
 private:
     CAppSettings &settings_;

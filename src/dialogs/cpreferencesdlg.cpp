@@ -7,9 +7,11 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,6 +65,7 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     grid->addWidget(interestRatesFile_, 5, 0);
     grid->addWidget(browseInterest, 5, 1);
     grid->addWidget(wholeUnits_, 6, 0, 1, 2);
+    grid->addLayout(buildRecoveryRow(), 7, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -74,12 +77,31 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     transferToControls();
 }
 
+QLayout *CPreferencesDlg::buildRecoveryRow()
+{
+    recoveryMinutes_ = new QSpinBox(this);
+    recoveryMinutes_->setObjectName("recoveryMinutes");
+    recoveryMinutes_->setRange(0, kMostRecoveryMinutes);
+    recoveryMinutes_->setSpecialValueText(tr("Off"));
+    recoveryMinutes_->setSuffix(tr(" minutes"));
+    recoveryMinutes_->setToolTip(
+        tr("How often the unsaved changes are kept in a recovery copy; Off keeps none"));
+    auto *label = new QLabel(tr("Recovery &copy of unsaved changes every:"), this);
+    label->setBuddy(recoveryMinutes_);
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(recoveryMinutes_);
+    row->addStretch();
+    return row;
+}
+
 void CPreferencesDlg::transferToControls()
 {
     taxFile_->setText(FromPath(data_.taxFile));
     profilesFile_->setText(FromPath(data_.profilesFile));
     interestRatesFile_->setText(FromPath(data_.interestRatesFile));
     wholeUnits_->setChecked(data_.wholeUnits);
+    recoveryMinutes_->setValue(data_.recoveryMinutes);
 }
 
 void CPreferencesDlg::transferFromControls()
@@ -88,6 +110,7 @@ void CPreferencesDlg::transferFromControls()
     data_.profilesFile = ToPath(profilesFile_->text());
     data_.interestRatesFile = ToPath(interestRatesFile_->text());
     data_.wholeUnits = wholeUnits_->isChecked();
+    data_.recoveryMinutes = recoveryMinutes_->value();
 }
 
 void CPreferencesDlg::OnBrowse(std::string PreferencesData::*member, const char *filter)

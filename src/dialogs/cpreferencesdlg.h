@@ -8,12 +8,15 @@
 
 class UserPrompts;
 class QCheckBox;
+class QLayout;
 class QLineEdit;
+class QSpinBox;
 
 // "Preferences": edits the default tax file, the default user-profiles file and the
 // interest-rate table of late returns (empty: the one shipped), each with a "Browse"
-// button. Gives the paths back on OK; the caller stores them and reloads the tax file
-// and the profiles file.
+// button, the report's rounding and the minutes between recovery copies ("Off": none).
+// Gives them back on OK; the caller stores them and reloads the tax file and the
+// profiles file.
 class CPreferencesDlg : public QDialog
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ public:
     void accept() override;
 
 private:
+    // The interval of recovery copies: a spin box whose 0 reads "Off".
+    QLayout *buildRecoveryRow();
     void transferToControls();
     void transferFromControls();
     // A File Open for the path `member` of the data, with `filter`.
@@ -37,4 +42,5 @@ private:
     QLineEdit *profilesFile_ = nullptr;
     QLineEdit *interestRatesFile_ = nullptr;
     QCheckBox *wholeUnits_ = nullptr;
+    QSpinBox *recoveryMinutes_ = nullptr;
 };

@@ -155,6 +155,7 @@ public:
     std::deque<TaxRateScript> taxRates;
     std::deque<PreferencesScript> preferences;
     std::deque<FilingDateScript> filingDates;
+    std::deque<RecoveryAnswer> recoveries;
     std::function<void()> about; // runs when the About box is asked for
     std::vector<EntryDialogData> entryDialogsShown;
     std::vector<CompanyDialogData> companyDialogsShown;
@@ -236,6 +237,11 @@ public:
             about();
     }
     void showHelp(unsigned context) override { helpShown.push_back(context); }
+    RecoveryAnswer askRecover(const std::string &text) override
+    {
+        texts.push_back(text);
+        return take(recoveries, RecoveryAnswer::Later, text);
+    }
 
 private:
     // Runs the front script of `queue` on the dialog's data; false when none is queued.

@@ -12,6 +12,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 using namespace apptest;
 
@@ -46,6 +48,9 @@ TEST(AppSettings, EveryValueLivesUnderItsStoredKey)
         {"Report/WholeUnits", true,
          [&] { settings.setWholeUnits(true); },
          [&] { return QVariant(settings.wholeUnits()); }},
+        {"Recovery/IntervalMinutes", 5,
+         [&] { settings.setRecoveryMinutes(5); },
+         [&] { return QVariant(settings.recoveryMinutes()); }},
         {"Settings/PreviewPages", 3,
          [&] { settings.setPreviewPages(3); },
          [&] { return QVariant(settings.previewPages()); }},
@@ -70,6 +75,13 @@ TEST(AppSettings, EveryValueLivesUnderItsStoredKey)
         raw.setValue(c.key, c.stored);
         raw.sync();
         EXPECT_EQ(c.read().toString(), c.stored.toString());
+    }
+    // A recovery interval edited by hand into something else than minutes is the default
+    // (a negative one would start the timer with a negative interval), a huge one a day.
+    for (const auto &[stored, minutes] : std::vector<std::pair<QVariant, int>>{
+             {"soon", 2}, {-5, 2}, {0, 0}, {99999, 1440}, {15, 15}}) {
+        QSettings(ini, QSettings::IniFormat).setValue("Recovery/IntervalMinutes", stored);
+        EXPECT_EQ(settings.recoveryMinutes(), minutes) << stored.toString().toStdString();
     }
     // A slash in a preset's name would make it a group, never listed again.
     settings.keepImportPreset("East/West", "date=Date");

@@ -26,6 +26,7 @@ protected:
     {
         rates = box.copySample("ifta.itx");
         app = std::make_unique<CIftaApp>(&prompts);
+        app->setRecoveryFolder(box.path("recovery"));
         ASSERT_TRUE(app->InitInstance({}));
         frame = app->mainFrame();
         view = frame->view();

@@ -109,6 +109,11 @@ public:
     // open record as it was.
     bool mergeFiles();
 
+    // "Restore Version": the kept versions of the open record's file (BackupVersions),
+    // newest first with their trips and totals; the one chosen opens as a new, unsaved
+    // record (after the open one is offered for saving). The file itself is not touched.
+    bool restoreVersion();
+
     // "Save/Update Tax Rates": Yes brings every trip line to the loaded table's rates and
     // the record's period to the table's, then saves (a record never saved through Save
     // As); No saves as it is; Cancel stops. True when the file was saved.

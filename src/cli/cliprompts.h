@@ -20,7 +20,11 @@ public:
     void warn(const std::string &text) override { shown.push_back(text); }
     void inform(const std::string &text) override { shown.push_back(text); }
     bool askYesNo(const std::string &) override { return answer == Answer::Yes; }
-    Answer askYesNoCancel(const std::string &) override { return answer; }
+    Answer askYesNoCancel(const std::string &question) override
+    {
+        asked.push_back(question);
+        return answer;
+    }
     std::string openFileName(const std::string &) override { return {}; }
     std::string saveFileName(const std::string &, const std::string &) override { return {}; }
 
@@ -53,6 +57,7 @@ public:
     bool unitsFromNames = false; // "Use file names as unit numbers"
     bool mergeRefused = false;
     std::vector<std::string> shown;
+    std::vector<std::string> asked; // the Yes/No/Cancel questions, in order
     std::function<bool(EntryDialogData &)> entryEdit;
     std::function<bool(TaxRate &, bool)> rateEdit;
 };

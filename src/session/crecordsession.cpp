@@ -1,10 +1,12 @@
 #include "session/crecordsession.h"
 
+#include "check/tablecountry.h"
 #include "formats/recordfile.h"
 #include "imports/csvimport.h"
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/units.h"
 #include "session/backupversions.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
@@ -117,8 +119,28 @@ void CRecordSession::replaceWithNewRecord(const CompanyInfo &values)
     } else {
         beginNewRecord(values);
         reloadDefaultTaxFile();
+        offerTableOfCountry(true);
     }
     events().recordReplaced();
+}
+
+bool CRecordSession::offerTableOfCountry(bool newRecord)
+{
+    const std::string &country = doc_.company().country;
+    if (!TableCountryDiffers(country, doc_.rates()) ||
+        !prompts_.askYesNo(TableCountryQuestion(TableCountryText(country, doc_.rates()))))
+        return false;
+    if (!tax_.loadTaxRates())
+        return false;
+    // A new record takes the quarter of the table it starts with.
+    if (newRecord)
+        doc_.takeTablePeriod();
+    return true;
+}
+
+std::string TableCountryQuestion(const std::string &mismatch)
+{
+    return mismatch + ". Its rates would tax every trip in the wrong unit.\n\nLoad Tax Rates now?";
 }
 
 bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
@@ -164,6 +186,7 @@ bool CRecordSession::newRecordFromProfile(const ProfileRecord &profile)
     if (!askProfileCompany(profile, values))
         return false;
     beginNewRecord(values);
+    offerTableOfCountry(true);
     events().recordChanged();
     events().recordReplaced();
     return true;
@@ -315,7 +338,11 @@ void CRecordSession::companyInfo()
     }
     if (result != SessionPrompts::CompanyResult::Ok)
         return;
+    const bool unitsBefore = IsCanada(doc_.company().country);
     doc_.applyCompanyInfo(data.company, true);
+    // A country that changes the carrier's units away from the loaded table's is said.
+    if (IsCanada(doc_.company().country) != unitsBefore)
+        offerTableOfCountry(false);
     events().recordChanged();
 }
 

@@ -1,6 +1,7 @@
 // tollmark-cli report, import and merge, run as a program: golden report output for an
 // imported quarter in both unit systems, failure texts on standard error, exit codes.
 
+#include "check/tablecountry.h"
 #include "formats/recordfile.h"
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
@@ -181,8 +182,11 @@ TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
             expected += '\n';
         }
         std::string notices;
-        for (const std::string &notice : {ReportRatesNotice(read.jurisdictionsWithOtherRates()),
-                                          ReportSlotNotice(LinesOutsideTable(read))})
+        for (const std::string &notice :
+             {TableCountryNotice(read.company().country, rates),
+              ReportRatesNotice(read.jurisdictionsWithOtherRates()),
+              ReportMixedRatesNotice(ComputeReport(read), rates.table()),
+              ReportSlotNotice(LinesOutsideTable(read))})
             notices += notice.empty() ? "" : notice + "\n";
         const CliRun run = Run({"report", path, "--rates", kRates});
         EXPECT_EQ(run.exitCode, 0) << run.err;

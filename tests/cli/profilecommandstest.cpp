@@ -1,6 +1,6 @@
 // tollmark-cli dump-profiles, profiles-add and profiles-delete, run as a program: the bytes
 // of the profiles file through create, adds and deletes, a file held by another store,
-// refused files left untouched, exit codes.
+// refused files left untouched. (Usage errors: usageerrorstest.cpp.)
 
 #include "profiles/cprofilestore.h"
 
@@ -242,24 +242,4 @@ TEST_F(ProfileCommandsTest, ForeignFilesAreRefusedUntouched)
     EXPECT_EQ(empty.exitCode, 0) << empty.err;
     EXPECT_NE(empty.out.find("\"recordCount\": 0"), std::string::npos) << empty.out;
     EXPECT_EQ(ReadBytes(path_), "");
-}
-
-TEST_F(ProfileCommandsTest, UsageErrorsExitWithTwo)
-{
-    Add("Alpha");
-    const std::string before = ReadBytes(path_);
-    EXPECT_EQ(Run({"dump-profiles"}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-add", path_, "--fuelType", "3"}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-add", path_, "--company", "Misspelt"}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-add", path_, "--companyName"}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-delete", path_}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-delete", path_, "-1"}).exitCode, 2);
-    EXPECT_EQ(Run({"profiles-delete", path_, "first"}).exitCode, 2);
-    EXPECT_EQ(ReadBytes(path_), before);
-
-    // A position past the list is a failure of the input, and changes nothing.
-    const CliRun past = Run({"profiles-delete", path_, "1"});
-    EXPECT_EQ(past.exitCode, 1);
-    EXPECT_EQ(past.err, "There is no profile at that position.\n");
-    EXPECT_EQ(ReadBytes(path_), before);
 }

@@ -53,8 +53,10 @@ TEST(CliUsage, UsageErrorsExitWithTwoAndWriteNothing)
     const std::string out = CliTempPath("out");
     const std::string pdf = CliTempPath("out.pdf");
     const std::string record = CliTempPath("unchanged.irc");
-    std::filesystem::copy_file(kData + "/records/current-layout.irc", record);
+    std::filesystem::copy_file(kData + "/records/current-layout.irc", record,
+                               std::filesystem::copy_options::overwrite_existing);
     const std::string profiles = CliTempPath("profiles.usr");
+    std::filesystem::remove(profiles);
     ASSERT_EQ(RunCliInProcess({"profiles-add", profiles, "--companyName", "Alpha"}).exitCode, 0);
     const std::string recordBytes = ReadBytes(record);
     const std::string profileBytes = ReadBytes(profiles);

@@ -194,22 +194,3 @@ TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
         EXPECT_EQ(run.err, notices);
     }
 }
-
-TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)
-{
-    EXPECT_EQ(Run({"report", kData + "/import/trips.csv"}).exitCode, 2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates}).exitCode, 2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
-                   "--options", "many"})
-                  .exitCode,
-              2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
-                   "--fuel", "propane"})
-                  .exitCode,
-              2);
-    EXPECT_EQ(Run({"merge", "--out", Temp("x.irc")}).exitCode, 2);
-    // A record file that is not one is a failure of the input.
-    const CliRun notRecord = Run({"report", kRates, "--rates", kRates});
-    EXPECT_EQ(notRecord.exitCode, 1);
-    EXPECT_EQ(notRecord.err, "Incompatible file format\n");
-}

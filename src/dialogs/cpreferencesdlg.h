@@ -8,13 +8,15 @@
 
 class UserPrompts;
 class QCheckBox;
+class QGridLayout;
 class QLayout;
 class QLineEdit;
 class QSpinBox;
 
 // "Preferences": edits the default tax file, the default user-profiles file and the
 // interest-rate table of late returns (empty: the one shipped), each with a "Browse"
-// button, the report's rounding and the minutes between recovery copies ("Off": none).
+// button, the report's rounding, the earlier versions kept and the minutes between
+// recovery copies ("Off": none).
 // Gives them back on OK; the caller stores them and reloads the tax file and the
 // profiles file.
 class CPreferencesDlg : public QDialog
@@ -35,6 +37,10 @@ private:
     void transferFromControls();
     // A File Open for the path `member` of the data, with `filter`.
     void OnBrowse(std::string PreferencesData::*member, const char *filter);
+    // A file's label above its box and "Browse" button, at `row` and the row below.
+    void addFileRow(QGridLayout &grid, int row, const QString &label, QLineEdit *edit,
+                    std::string PreferencesData::*member, const char *filter,
+                    const char *browseName);
 
     UserPrompts &prompts_;
     PreferencesData data_;
@@ -43,4 +49,5 @@ private:
     QLineEdit *interestRatesFile_ = nullptr;
     QCheckBox *wholeUnits_ = nullptr;
     QSpinBox *recoveryMinutes_ = nullptr;
+    QSpinBox *backupsKept_ = nullptr;
 };

@@ -23,6 +23,12 @@ public:
     // Minutes between recovery copies of unsaved changes; 0: no recovery copies.
     virtual int recoveryMinutes() = 0;
     virtual void setRecoveryMinutes(int minutes) = 0;
+    // Where the versions a save replaces are kept (BackupVersions); empty: none are kept
+    // (tollmark-cli keeps none).
+    virtual std::string backupFolder() { return {}; }
+    // How many versions of each file are kept, 0 to 100.
+    virtual int backupsKept() { return 10; }
+    virtual void setBackupsKept(int) {}
 };
 
 // Recovery copies are written every two minutes unless Options say otherwise, and at
@@ -44,10 +50,15 @@ public:
     void setWholeUnits(bool value) override { whole = value; }
     int recoveryMinutes() override { return recovery; }
     void setRecoveryMinutes(int minutes) override { recovery = minutes; }
+    std::string backupFolder() override { return backups; }
+    int backupsKept() override { return kept; }
+    void setBackupsKept(int value) override { kept = value; }
 
     std::string taxFile;
     std::string profilesFile;
     std::string interestRates;
     bool whole = false;
     int recovery = kDefaultRecoveryMinutes;
+    std::string backups;
+    int kept = 10;
 };

@@ -47,6 +47,10 @@ public:
     // set, at most a day.
     int recoveryMinutes() override;
     void setRecoveryMinutes(int minutes) override;
+    // The "backups" folder of the user's application data; "Backups/Kept", 10 unless set.
+    std::string backupFolder() override;
+    int backupsKept() override;
+    void setBackupsKept(int kept) override;
 
     // "Recent File List"/"File1".."File4", most recent first.
     QStringList recentFiles() const;

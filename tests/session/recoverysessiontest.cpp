@@ -85,7 +85,7 @@ struct ProgramStart {
         addTrip("NB", 1200, 40010);
         prompts.entry = [](EntryDialogData &d) {
             d.abbreviation = "NB";
-            d.entry.distance = 1210;
+            d.entry.fuel = Hundredths{40550};
             return true;
         };
         ASSERT_TRUE(

@@ -37,6 +37,15 @@ public:
         filters.push_back(filter);
         return next(files, std::string());
     }
+    // Several files at once: the front list of `fileLists`, else one file as the prompts'
+    // own dialog gives it.
+    std::vector<std::string> openFileNames(const std::string &filter) override
+    {
+        if (fileLists.empty())
+            return Base::openFileNames(filter);
+        filters.push_back(filter);
+        return next(fileLists, std::vector<std::string>());
+    }
     std::string saveFileName(const std::string &filter, const std::string &proposal) override
     {
         filters.push_back(filter);
@@ -71,6 +80,7 @@ public:
     std::vector<std::string> shown;
     std::deque<Answer> answers;
     std::deque<std::string> files;
+    std::deque<std::vector<std::string>> fileLists;
     std::vector<std::string> filters;
     std::vector<std::string> proposals;
     int companyDialogs = 0;

@@ -10,9 +10,10 @@ namespace {
 constexpr int kColumns = 9;
 
 // Left edges of the three text columns and right ends of the six number columns, in
-// tenths of a five-digit width: a jurisdiction's name takes up to about 30, "Year 2025"
-// 18, a fuel figure 18; the two heading lines keep each heading within its column.
-constexpr int kColumnAt[kColumns] = {0, 31, 40, 78, 96, 110, 132, 154, 176};
+// tenths of a five-digit width: a jurisdiction's name takes up to about 30, "Abbrev" 11,
+// "Year 2025" 18, a fuel figure 18; the two heading lines keep each heading within its
+// column. The last ends within the 20 five-digit widths a listing line holds.
+constexpr int kColumnAt[kColumns] = {0, 33, 47, 86, 104, 118, 142, 164, 188};
 constexpr bool kRightAligned[kColumns] = {false, false, false, true, true, true, true, true, true};
 
 QString Whose(const YearSummary &summary)

@@ -17,9 +17,11 @@ enum class CheckRule {
     AverageRange,
     UnitAverageRange,
     RateDiffers,
+    RateMixed,
     SurchargeMissing,
     DuplicateTrip,
     PeriodMismatch,
+    TableCountry,
     SlotOutsideTable,
     Exposure,
 };

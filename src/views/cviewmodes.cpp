@@ -155,6 +155,7 @@ void CViewModes::installCommands()
         tableStateChanged();
     });
     shared.add(ID_MERGE_FILES, [&session] { session.record().mergeFiles(); });
+    shared.add(ID_RESTORE_VERSION, [&session] { session.record().restoreVersion(); });
     shared.add(
         ID_EXPORT_YEAR, [&session] { session.year().exportCsv(); },
         [&session] { return session.year().hasQuarters(); });

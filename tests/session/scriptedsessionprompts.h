@@ -54,6 +54,15 @@ public:
             return pop(openNames);
         return take(files, std::string(), "open " + filter);
     }
+    // Several files at once: the front list of `fileLists`, else one file as the prompts'
+    // own dialog gives it.
+    std::vector<std::string> openFileNames(const std::string &filter) override
+    {
+        if (fileLists.empty())
+            return Base::openFileNames(filter);
+        filters.push_back(filter);
+        return next(fileLists, std::vector<std::string>());
+    }
     std::string saveFileName(const std::string &filter, const std::string &proposal) override
     {
         filters.push_back(filter);
@@ -119,6 +128,7 @@ public:
     std::deque<std::string> files;
     std::deque<std::string> openNames;
     std::deque<std::string> saveNames;
+    std::deque<std::vector<std::string>> fileLists;
     std::vector<std::string> filters;
     std::vector<std::string> proposals;
     int companyDialogs = 0;

@@ -8,6 +8,7 @@
 #include "session/crecordsession.h"
 #include "session/crecoverysession.h"
 #include "session/ctaxsession.h"
+#include "session/cyearsession.h"
 #include "session/programstate.h"
 #include "session/sessionevents.h"
 
@@ -38,6 +39,7 @@ public:
     CEditSession &edit() { return edit_; }
     CRecordSession &record() { return record_; }
     CFilingSession &filing() { return filing_; }
+    CYearSession &year() { return year_; }
     CRecoverySession &recovery() { return recovery_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
@@ -56,6 +58,7 @@ private:
     CEditSession edit_;
     CRecordSession record_;
     CFilingSession filing_;
+    CYearSession year_;
     // Last: it watches the document and the table, and goes before them.
     CRecoverySession recovery_;
 };

@@ -92,8 +92,8 @@ TEST_F(RecoveryWindowTest, StartOffersTheCopyAndRecoverOpensItUnderItsOwnName)
     start();
 
     const QString clock = QDateTime::fromSecsSinceEpoch(time).toString("HH:mm");
-    ASSERT_EQ(prompts.texts.size(), 1u);
-    EXPECT_EQ(prompts.texts[0],
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0],
               "Tollmark did not close normally. Recover the changes to q2.irc from " + Path(clock) +
                   "?");
     EXPECT_EQ(app->mainFrame()->windowTitle(), "q2.irc - IFTA");
@@ -118,11 +118,11 @@ TEST_F(RecoveryWindowTest, OptionsTurnCopiesOffAndLaterKeepsTheCopyForTheNextSta
 {
     leaveCopyOfKilledRun(QDateTime::currentSecsSinceEpoch());
     start(); // no answer queued: Later
-    ASSERT_EQ(prompts.texts.size(), 1u);
+    ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_FALSE(app->document().isModified());
     EXPECT_EQ(notes().size(), 1);
 
-    prompts.preferences.push_back([this](PreferencesData &data) {
+    prompts.preferenceDialogs.push_back([this](PreferencesData &data) {
         CPreferencesDlg dialog(prompts, data);
         auto *minutes = dialog.findChild<QSpinBox *>("recoveryMinutes");
         EXPECT_EQ(minutes->text(), "2 minutes");

@@ -347,7 +347,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
 TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
 {
     // Every menu item reaches a handler: at the start only what needs a selection, an
-    // undo step or a recent file is greyed.
+    // undo step, a recent file or a chosen year is greyed.
     QStringList greyed;
     for (QAction *menu : frame->menuBar()->actions()) {
         for (QAction *item : menu->menu()->actions()) {
@@ -355,8 +355,9 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
                 greyed << item->text();
         }
     }
-    EXPECT_EQ(greyed, QStringList({"Recent &File", "&Undo\tCtrl+Z", "&Redo\tCtrl+Y",
-                                   "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
+    EXPECT_EQ(greyed,
+              QStringList({"Export Year Summary as &CSV...", "Recent &File", "&Undo\tCtrl+Z",
+                           "&Redo\tCtrl+Y", "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
 
     // Two profiles stored from Company Setup, whose own answer is a third identity.
     prompts.companies.push_back([this](CompanyDialogData &data) {

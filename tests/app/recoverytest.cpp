@@ -76,7 +76,7 @@ protected:
     QStringList notes() const { return QDir(recovery).entryList({"*.txt"}, QDir::Files); }
 
     apptest::Sandbox box;
-    apptest::ScriptedPrompts prompts;
+    ScriptedPrompts prompts;
     std::unique_ptr<CIftaApp> app;
     QString original;
     QString recovery;

@@ -269,6 +269,9 @@ void CIftaView::ShowReport()
     std::string notice = ReportRatesNotice(differing);
     const std::string outside = ReportSlotNotice(LinesOutsideTable(doc_));
     notice += (!notice.empty() && !outside.empty() ? "\n" : "") + outside;
+    // A late return without its interest (a factor missing) says why.
+    const std::string late = session_.filing().lateNotice();
+    notice += (!notice.empty() && !late.empty() ? "\n" : "") + late;
     notice_->setText(QString::fromStdString(notice));
     notice_->setVisible(!notice.empty());
     UpdateInfoBar();

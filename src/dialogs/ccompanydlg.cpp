@@ -317,10 +317,11 @@ void CCompanyDlg::OnAddProfile()
     identity.iftaNumber = ToBytes(iftaNumber_->text());
     identity.diesel = diesel_->isChecked() ? 1 : 0;
     identity.gasoline = diesel_->isChecked() ? 0 : 1;
-    const Result added = AddProfile(*store_, identity);
-    if (added)
+    bool saved = false;
+    const Result added = AddOrReplaceProfile(*store_, identity, prompts_, saved);
+    if (saved)
         prompts_.inform("Profile saved");
-    else
+    else if (!added)
         prompts_.warn(added.message.empty() ? "The profile could not be saved." : added.message);
 }
 

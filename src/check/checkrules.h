@@ -24,6 +24,8 @@ void CheckOutsideQuarter(const CheckContext &context, Findings &out);
 void CheckDuplicateTrips(const CheckContext &context, Findings &out);
 // The record's quarter is not the loaded table's.
 void CheckPeriodMismatch(const CheckContext &context, Findings &out);
+// The company's From and To dates lie outside the record's quarter, or in two quarters.
+void CheckCompanyDates(const CheckContext &context, Findings &out);
 
 // Fuel and the fleet average, from the report's figures.
 // A jurisdiction (not a surcharge slot) where fuel was bought and no distance driven.

@@ -29,6 +29,8 @@ const char *CheckRuleId(CheckRule rule)
         return "duplicate-trip";
     case CheckRule::PeriodMismatch:
         return "period-mismatch";
+    case CheckRule::CompanyDates:
+        return "company-dates";
     case CheckRule::SlotOutsideTable:
         return "slot-outside-table";
     case CheckRule::Exposure:

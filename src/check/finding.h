@@ -20,6 +20,7 @@ enum class CheckRule {
     SurchargeMissing,
     DuplicateTrip,
     PeriodMismatch,
+    CompanyDates,
     SlotOutsideTable,
     Exposure,
 };

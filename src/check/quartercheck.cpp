@@ -17,7 +17,7 @@ constexpr Rule kRules[] = {
     CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
     CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
     CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
-    CheckSlotOutsideTable, CheckExposure,
+    CheckCompanyDates,     CheckSlotOutsideTable,    CheckExposure,
 };
 // clang-format on
 

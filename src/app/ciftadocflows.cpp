@@ -68,7 +68,7 @@ void CIftaDocFlows::recentFile(const std::string &path)
 void CIftaDocFlows::recordReplaced()
 {
     if (view_)
-        view_->OnInitialUpdate(FromPath(session_.settings().defaultTaxFile()));
+        view_->OnInitialUpdate(FromPath(session_.tax().loadedTaxFile()));
 }
 
 void CIftaDocFlows::recordChanged()

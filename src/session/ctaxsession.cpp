@@ -72,6 +72,8 @@ bool CTaxSession::loadTaxRates()
     // A refusal, or the note of a file read with lines passed over.
     if (!read.message.empty())
         prompts_.warn(read.message);
+    if (read.status != Result::Status::BadFormat)
+        loadedPath_ = path;
     remember(path);
     events().taxRatesLoaded(path);
     return read.ok();
@@ -98,6 +100,7 @@ bool CTaxSession::saveTaxRates()
         return false;
     }
     remember(path);
+    loadedPath_ = path;
     events.taxRatesSaved(path);
     return true;
 }
@@ -123,6 +126,8 @@ bool CTaxSession::loadDefaultTaxFile()
         prompts_.warn(load.read.message);
     if (load.rememberPath)
         settings_.setDefaultTaxFile(load.path);
+    if (load.read.status != Result::Status::BadFormat)
+        loadedPath_ = load.path;
     events().taxTableReloaded();
     return true;
 }

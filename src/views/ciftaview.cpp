@@ -1,5 +1,7 @@
 #include "views/ciftaview.h"
 
+#include "views/clistfit.h"
+
 #include "ui/cappsettings.h"
 
 #include "check/quartercheck.h"
@@ -96,6 +98,7 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     charts_->hide();
+    fit_ = new CListFit(*list_, *splitter_, *charts_);
 
     list_->viewport()->installEventFilter(new ListMouseFilter(
         [this] { OnDoubleClick(); }, [this](const QPoint &pos) { OnContextMenu(pos); }, this));
@@ -243,6 +246,8 @@ void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
     } else {
         charts_->hide();
     }
+    fit_->setFitColumns(mode == ViewMode::Report);
+    fit_->fit();
     const bool changed = mode_ != mode;
     mode_ = mode;
     if (changed)

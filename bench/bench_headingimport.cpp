@@ -62,7 +62,7 @@ public:
     }
     bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
     bool chooseImport(ImportDialogData &) override { return false; }
-    bool runMerge(CIftaDoc &) override { return false; }
+    bool chooseMergeFiles(MergeDialogData &) override { return false; }
     bool editTaxPeriod(TaxPeriod &) override { return false; }
     bool editPreferences(PreferencesData &) override { return false; }
     bool editFilingDate(FilingDialogData &) override { return false; }

@@ -129,10 +129,12 @@ function(tollmark_windows_programs)
         VERBATIM)
     add_custom_target(tollmark_installer ALL DEPENDS "${setup}")
 
-    # The loopback chart server of the command-line tests speaks Winsock.
-    if(TARGET test_cli)
-        target_link_libraries(test_cli PRIVATE ws2_32)
-    endif()
+    # The tests' own loopback chart servers and socket options speak Winsock.
+    foreach(target test_cli test_app test_net)
+        if(TARGET ${target})
+            target_link_libraries(${target} PRIVATE ws2_32)
+        endif()
+    endforeach()
 
     # The installer under Wine: install, the print verb against this machine's
     # tollmark-cli, registry, uninstall (scripts/windows-installer-check).

@@ -162,6 +162,15 @@ std::string CWindowPrompts::openFileName(const std::string &filter)
     return path.isEmpty() ? std::string() : PathBytes(path);
 }
 
+std::vector<std::string> CWindowPrompts::openFileNames(const std::string &filter)
+{
+    std::vector<std::string> paths;
+    for (const QString &path : QFileDialog::getOpenFileNames(Owner(), QStringLiteral("Open"),
+                                                             QString(), DialogFilter(filter)))
+        paths.push_back(PathBytes(path));
+    return paths;
+}
+
 std::string CWindowPrompts::saveFileName(const std::string &filter, const std::string &proposal)
 {
     QString path =
@@ -216,10 +225,13 @@ bool CWindowPrompts::chooseImport(ImportDialogData &data)
     return true;
 }
 
-bool CWindowPrompts::runMerge(CIftaDoc &doc)
+bool CWindowPrompts::chooseMergeFiles(MergeDialogData &data)
 {
-    CMergeDlg dialog(*this, doc, Owner());
-    return dialog.exec() == QDialog::Accepted;
+    CMergeDlg dialog(*this, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.data();
+    return !data.paths.empty();
 }
 
 bool CWindowPrompts::runDownload(CIftaDoc &doc, DownloadDialogData &data)

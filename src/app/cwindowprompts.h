@@ -25,13 +25,14 @@ public:
     bool askYesNo(const std::string &text) override;
     Answer askYesNoCancel(const std::string &text) override;
     std::string openFileName(const std::string &filter) override;
+    std::vector<std::string> openFileNames(const std::string &filter) override;
     std::string saveFileName(const std::string &filter, const std::string &proposal) override;
 
     bool editEntry(EntryDialogData &data) override;
     CompanyResult editCompany(CompanyDialogData &data, CProfileStore *store) override;
     bool chooseProfile(CProfileStore &store, ProfileRecord &selected) override;
     bool chooseImport(ImportDialogData &data) override;
-    bool runMerge(CIftaDoc &doc) override;
+    bool chooseMergeFiles(MergeDialogData &data) override;
     bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override;
     bool editTaxPeriod(TaxPeriod &period) override;
     bool editTaxRate(TaxRate &rate, bool newRate) override;

@@ -9,11 +9,9 @@
 // The answers of a tollmark-cli subcommand to the session's questions: every text shown
 // is kept (a failure's message is printed by the subcommand), every dialog is cancelled
 // and every question answered with `answer` (Cancel unless the subcommand says), except
-// the merge dialog, which merges `mergePaths` in order (with `unitsFromNames` as its
-// check box) and tells each refusal on
-// standard error, as the dialog would show it, before it goes on (it counts as cancelled
-// when no file merged), and the company dialog, which is confirmed as filled: the
-// subcommand's own values are the user's answer.
+// the merge dialog, which gives `mergePaths` in order with `unitsFromNames` as its check
+// box, and the company dialog, which is confirmed as filled: the subcommand's own values
+// are the user's answer.
 class CliPrompts : public SessionPrompts
 {
 public:
@@ -37,7 +35,7 @@ public:
     }
     bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
     bool chooseImport(ImportDialogData &) override { return false; }
-    bool runMerge(CIftaDoc &doc) override;
+    bool chooseMergeFiles(MergeDialogData &data) override;
     bool editTaxPeriod(TaxPeriod &) override { return false; }
     bool editPreferences(PreferencesData &) override { return false; }
     bool editFilingDate(FilingDialogData &) override { return false; }
@@ -51,7 +49,6 @@ public:
     Answer answer = Answer::Cancel;
     std::vector<std::string> mergePaths;
     bool unitsFromNames = false; // "Use file names as unit numbers"
-    bool mergeRefused = false;
     std::vector<std::string> shown;
     std::function<bool(EntryDialogData &)> entryEdit;
     std::function<bool(TaxRate &, bool)> rateEdit;

@@ -208,20 +208,24 @@ int CmdMerge(const CliArgs &args)
                                 "); its trips would be merged twice. Nothing was written.");
     }
 
-    // Merge Files with the files added in order, then Save As: as the merge dialog does,
-    // a refused file is reported and the merge goes on with the next one; the result holds
-    // the lines of every file that merged.
+    // Merge Files with the files added in order, then Save As: as in the window, a refused
+    // file is reported and the merge goes on with the next one; the result holds the
+    // lines of every file that merged.
     CliPrompts prompts;
     prompts.mergePaths = args.positional();
     prompts.unitsFromNames = args.has("units-from-names");
     MemorySettings settings;
     CSession session(prompts, settings);
     session.record().skipStartUpSteps();
+    const bool merged = session.record().mergeFiles();
+    const size_t refusals = prompts.shown.size();
+    for (const std::string &refusal : prompts.shown)
+        std::cerr << Cp1252ToUtf8(refusal) << '\n';
     // Every file refused: there is no merged record, and nothing is written.
-    if (!session.record().mergeFiles())
+    if (!merged)
         return InputFailure("No record file could be merged; " + args.value("out") +
                             " was not written.");
     if (!session.record().saveTo(args.value("out")))
         return InputFailure(prompts.lastShown());
-    return prompts.mergeRefused ? ExitInputFailure : ExitOk;
+    return refusals > 0 ? ExitInputFailure : ExitOk;
 }

@@ -3,7 +3,8 @@
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "formats/recordfile.h"
-#include "records/ciftadoc.h"
+#include "platform/cp1252.h"
+#include "records/taxperiod.h"
 #include "session/mergeunits.h"
 #include "ui/userprompts.h"
 
@@ -20,10 +21,7 @@ namespace {
 const QColor kListBackground(255, 255, 200);
 } // namespace
 
-CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
-    : QDialog(parent)
-    , prompts_(prompts)
-    , doc_(doc)
+CMergeDlg::CMergeDlg(UserPrompts &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
     setWindowTitle(tr("Merge Files"));
 
@@ -37,6 +35,7 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
     list_->setShowGrid(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setTabKeyNavigation(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Base, kListBackground);
@@ -50,6 +49,8 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
 
     auto *add = new QPushButton(tr("Add"), this);
     add->setObjectName("add");
+    auto *remove = new QPushButton(tr("Remove"), this);
+    remove->setObjectName("remove");
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
@@ -57,11 +58,11 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
     cancel->setObjectName("cancel");
     auto *help = new QPushButton(tr("Help"), this);
     help->setObjectName("help");
-    for (QPushButton *b : {add, cancel, help})
+    for (QPushButton *b : {add, remove, cancel, help})
         b->setAutoDefault(false);
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {add, ok, cancel, help})
+    for (QPushButton *b : {add, remove, ok, cancel, help})
         buttons->addWidget(b);
     buttons->addStretch();
     auto *left = new QVBoxLayout;
@@ -72,32 +73,67 @@ CMergeDlg::CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
+    connect(remove, &QPushButton::clicked, this, [this] { OnRemove(); });
     connect(ok, &QPushButton::clicked, this, &CMergeDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CMergeDlg::reject);
     connect(help, &QPushButton::clicked, this, &CMergeDlg::OnHelp);
 }
 
+MergeDialogData CMergeDlg::data() const
+{
+    MergeDialogData data;
+    data.paths = paths_;
+    data.unitsFromNames = unitsFromNames_->isChecked();
+    return data;
+}
+
+int CMergeDlg::rowCount() const
+{
+    return static_cast<int>(paths_.size());
+}
+
 bool CMergeDlg::OnAdd()
 {
-    const std::string path = prompts_.openFileName(kRecordFileFilter);
-    if (path.empty())
-        return false;
-    const Result merged = MergeRecordFile(doc_, path, unitsFromNames_->isChecked());
-    if (!merged) {
-        prompts_.warn(merged.message);
+    bool added = false;
+    for (const std::string &path : prompts_.openFileNames(kRecordFileFilter))
+        added = addFile(path) || added;
+    return added;
+}
+
+bool CMergeDlg::addFile(const std::string &path)
+{
+    const int twice = FindSameFile(paths_, path);
+    if (twice >= 0) {
+        prompts_.warn(Utf8ToCp1252(path) + " is already in the list.");
         return false;
     }
-    char period[32];
-    std::snprintf(period, sizeof period, "%d/%d", doc_.recordPeriod().year,
-                  doc_.recordPeriod().quarter);
-    list_->insertRow(rows_);
-    auto *name = new QTableWidgetItem(FromPath(doc_.sourcePath()));
-    auto *when = new QTableWidgetItem(QString::fromLatin1(period));
+    TaxPeriod period;
+    const Result probed = ProbeMergeFile(path, period);
+    if (!probed) {
+        prompts_.warn(probed.message);
+        return false;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%d/%d", period.year, period.quarter);
+    const int row = rowCount();
+    list_->insertRow(row);
+    auto *name = new QTableWidgetItem(FromPath(path));
+    auto *when = new QTableWidgetItem(QString::fromLatin1(text));
     for (QTableWidgetItem *item : {name, when})
         item->setBackground(kListBackground);
-    list_->setItem(rows_, 0, name);
-    list_->setItem(rows_, 1, when);
-    ++rows_;
+    list_->setItem(row, 0, name);
+    list_->setItem(row, 1, when);
+    paths_.push_back(path);
+    return true;
+}
+
+bool CMergeDlg::OnRemove()
+{
+    const int row = list_->currentRow();
+    if (row < 0 || row >= rowCount() || !list_->selectionModel()->hasSelection())
+        return false;
+    list_->removeRow(row);
+    paths_.erase(paths_.begin() + row);
     return true;
 }
 

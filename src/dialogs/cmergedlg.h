@@ -1,40 +1,48 @@
 #pragma once
 
+#include "session/dialogdata.h"
+
 #include <QDialog>
 
-class CIftaDoc;
 class UserPrompts;
 class QCheckBox;
 class QTableWidget;
 
-// "Merge Files": each "Add" asks for a record file and appends its trip lines to the
-// document (renumbered from the document's mergeCounter); each merged file gets a row
-// with its path and its period "%d/%d" (year/quarter). The document is changed as files
-// are added; the caller decides what OK and Cancel mean for it.
+// "Merge Files": the list of record files to merge, in the order they are added, each
+// with its tax period "%d/%d" (year/quarter). "Add" takes one or several files and lists
+// those the merge would take (a refused file is told at once, a file already listed is
+// not listed twice); "Remove" drops the selected one. Nothing is merged here: OK gives
+// the list and the "Use file names as unit numbers" box back (data()), and the session
+// merges them.
 class CMergeDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    CMergeDlg(UserPrompts &prompts, CIftaDoc &doc, QWidget *parent = nullptr);
+    explicit CMergeDlg(UserPrompts &prompts, QWidget *parent = nullptr);
 
-    // Rows shown so far (also the position of the next row).
-    int rowCount() const { return rows_; }
+    // The files listed and the box as it stands.
+    MergeDialogData data() const;
+
+    // Rows shown so far.
+    int rowCount() const;
     // The list: "File Name" and "Tax Period" columns.
     QTableWidget *list() const { return list_; }
-    // "Use file names as unit numbers": lines of the files added from then on that carry
-    // no unit number take their file's base name.
+    // "Use file names as unit numbers": lines that carry no unit number take their file's
+    // base name, for every file listed.
     QCheckBox *unitsFromNames() const { return unitsFromNames_; }
 
-    // "Add": picks one file and merges it; false when cancelled or refused.
+    // "Add": picks files and lists those that can be merged; false when none was.
     bool OnAdd();
+    // "Remove": drops the selected file from the list; false when none was selected.
+    bool OnRemove();
 
 private:
+    bool addFile(const std::string &path);
     void OnHelp();
 
     UserPrompts &prompts_;
-    CIftaDoc &doc_;
     QTableWidget *list_ = nullptr;
     QCheckBox *unitsFromNames_ = nullptr;
-    int rows_ = 0;
+    std::vector<std::string> paths_;
 };

@@ -6,9 +6,9 @@
 #include <string>
 
 // Merging record files: carriers who keep one record file per truck or driver build one
-// return from several. The caller starts from an empty, unnamed document
-// (CIftaDoc::clearForMerge) and merges the files one by one, in the order the user adds
-// them.
+// return from several. The caller starts from an empty, unnamed document (the session
+// builds a merge in a document of its own) and merges the files one by one, in the order
+// the user lists them.
 
 // Appends the trip lines of the record file at `path` after those already in the
 // document, numbered on from `mergeCounter` (their stored trip numbers are dropped), and

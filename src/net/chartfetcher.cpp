@@ -60,7 +60,9 @@ std::string ChartFetcher::FailureReason(int code, bool http)
     case QNetworkReply::ConnectionRefusedError:
         return "The server refused the connection.";
     case QNetworkReply::RemoteHostClosedError:
-        return "The server closed the connection before it answered.";
+        // Qt tells a reset (RST) and an early close apart by neither error nor timing:
+        // both end the answer here, at once.
+        return "The connection was reset or closed before the whole chart arrived.";
     case QNetworkReply::HostNotFoundError:
         return "The server's host name was not found: check the address and the connection "
                "to the Internet.";

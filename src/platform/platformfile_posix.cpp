@@ -189,6 +189,16 @@ bool SameFile(const std::string &a, const std::string &b)
     return !error && left == right;
 }
 
+std::string FileKey(const std::string &path)
+{
+    struct stat status = {};
+    if (::stat(path.c_str(), &status) == 0)
+        return "id " + std::to_string(status.st_dev) + ':' + std::to_string(status.st_ino);
+    std::error_code error;
+    const fs::path full = fs::weakly_canonical(PathFromUtf8(path), error);
+    return "path " + (error ? path : Utf8FromPath(full));
+}
+
 bool MayReadPath(const std::string &path)
 {
     return ::access(path.c_str(), R_OK) == 0;

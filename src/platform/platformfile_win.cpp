@@ -263,6 +263,22 @@ bool SameFile(const std::string &a, const std::string &b)
     return !error && ::_wcsicmp(left.c_str(), right.c_str()) == 0;
 }
 
+std::string FileKey(const std::string &path)
+{
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (FileIdentity(path, info))
+        return "id " + std::to_string(info.dwVolumeSerialNumber) + ':' +
+               std::to_string(info.nFileIndexHigh) + ':' + std::to_string(info.nFileIndexLow);
+    // Names compare without regard to case, as the file system does.
+    std::error_code error;
+    std::wstring full = fs::weakly_canonical(PathFromUtf8(path), error).wstring();
+    if (error)
+        return "path " + path;
+    for (wchar_t &c : full)
+        c = static_cast<wchar_t>(::towlower(c));
+    return "path " + Utf8FromPath(fs::path(full));
+}
+
 bool MayReadPath(const std::string &path)
 {
     return ::_waccess(PathFromUtf8(path).c_str(), 4) == 0;

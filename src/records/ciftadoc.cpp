@@ -136,6 +136,20 @@ void CIftaDoc::mergeRefused()
     changed(DocChange::What::CompanyChanged);
 }
 
+void CIftaDoc::takeMergedRecord(CIftaDoc &merged)
+{
+    entries_ = std::move(merged.entries_);
+    company_ = merged.company_;
+    recordPeriod_ = merged.recordPeriod_;
+    sourcePath_ = merged.sourcePath_;
+    lastDate_ = merged.lastDate_;
+    currentOdometer_ = merged.currentOdometer_;
+    mergeCounter_ = merged.mergeCounter_;
+    modified_ = merged.modified_;
+    undo_.clear();
+    changed(DocChange::What::RecordReplaced);
+}
+
 void CIftaDoc::replaceEntries(Entries lines)
 {
     entries_ = std::move(lines);

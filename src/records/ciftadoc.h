@@ -85,6 +85,10 @@ public:
     void mergeFrom(const RecordHeader &header, Entries lines, const std::string &path);
     // A merged file was refused: its company data are cleared, the lines merged stay.
     void mergeRefused();
+    // The record a merge built in a document of its own replaces this one: lines,
+    // company data, periods, path, odometer state, merge counter and modified mark. A
+    // merge is built apart so that a cancelled or wholly refused one changes nothing.
+    void takeMergedRecord(CIftaDoc &merged);
     // The imported lines replace the record's (they are numbered already).
     void replaceEntries(Entries lines);
     // Written to a file: nothing is left unsaved.

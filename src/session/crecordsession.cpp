@@ -8,6 +8,7 @@
 #include "records/taxlist.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
+#include "session/mergeunits.h"
 #include "session/outputcheck.h"
 #include "session/profileactions.h"
 #include "session/programstate.h"
@@ -429,15 +430,23 @@ bool CRecordSession::mergeFiles()
 {
     if (!saveModified())
         return false;
-    // The emptied record is another record: the window shows its entry list.
-    doc_.clearForMerge();
+    MergeDialogData data;
+    if (!prompts_.chooseMergeFiles(data) || data.paths.empty())
+        return false;
+    // Built apart, from the record's company data: Cancel, or files that all fail, leave
+    // the open record as it was.
+    CIftaDoc merged(&doc_.rates());
+    merged.setCompany(doc_.company());
+    merged.setRecordPeriod(doc_.recordPeriod());
+    const MergeOutcome outcome = MergeRecordFiles(merged, data);
+    for (const std::string &refusal : outcome.refusals)
+        prompts_.warn(refusal);
+    if (outcome.merged == 0)
+        return false;
+    doc_.takeMergedRecord(merged);
     setDefaultTitle();
-    const bool ok = prompts_.runMerge(doc_);
-    if (ok)
-        forceCompanyDialog_ = true;
-    else
-        doc_.clearForMerge(); // the list then stops showing the lines just discarded
-    return ok;
+    forceCompanyDialog_ = true;
+    return true;
 }
 
 bool CRecordSession::saveWithCurrentRates()

@@ -116,8 +116,10 @@ public:
     bool importByHeading(const HeadingImportRequest &request);
 
     // Merge Files: the record is offered for saving, then a new unnamed record is built
-    // from the files added in the merge dialog. OK keeps the merged lines and makes the
-    // first save show the company dialog; Cancel discards everything merged.
+    // from the files of the merge dialog, in order (MergeRecordFiles; each refused file
+    // is told, and the others still merge). It replaces the open record, and its first
+    // save shows the company dialog. Cancel, or files that are all refused, leave the
+    // open record as it was.
     bool mergeFiles();
 
     // "Save/Update Tax Rates": Yes brings every trip line to the loaded table's rates and

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The plain data the session's dialogs take in and give back. The dialogs themselves
 // belong to the window; the session asks for them through SessionPrompts.
@@ -47,6 +48,14 @@ struct CompanyDialogData {
     // Pickers of a company without period dates show the first and last days of
     // `quarter` instead of today's date, so that OK without a look gives the quarter.
     void datePeriodByQuarter(const TaxPeriod &quarter);
+};
+
+// What the merge dialog gives back on OK: the record files in the order they were
+// added, and its "Use file names as unit numbers" box as it stood when OK was pressed
+// (it decides for every file, whenever it was added).
+struct MergeDialogData {
+    std::vector<std::string> paths;
+    bool unitsFromNames = false;
 };
 
 // What the import dialog takes in (the options last confirmed) and gives back on

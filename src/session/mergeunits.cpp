@@ -5,6 +5,9 @@
 #include "platform/platformfile.h"
 #include "records/ciftadoc.h"
 #include "records/unitnumber.h"
+#include "session/dialogdata.h"
+
+#include <map>
 
 std::string UnitFromFileName(const std::string &path)
 {
@@ -29,4 +32,41 @@ Result MergeRecordFile(CIftaDoc &doc, const std::string &path, bool unitsFromNam
         }
     }
     return MergeFile(doc, path, unit);
+}
+
+Result ProbeMergeFile(const std::string &path, TaxPeriod &period)
+{
+    CIftaDoc probe;
+    const Result read = MergeFile(probe, path);
+    if (read)
+        period = probe.recordPeriod();
+    return read;
+}
+
+int FindSameFile(const std::vector<std::string> &paths, const std::string &path)
+{
+    const std::string key = FileKey(path);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (FileKey(paths[i]) == key)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+MergeOutcome MergeRecordFiles(CIftaDoc &doc, const MergeDialogData &data)
+{
+    MergeOutcome outcome;
+    std::map<std::string, const std::string *> seen; // FileKey -> the name it came under
+    for (const std::string &path : data.paths) {
+        const auto [earlier, first] = seen.emplace(FileKey(path), &path);
+        const Result merged =
+            first ? MergeRecordFile(doc, path, data.unitsFromNames)
+                  : Result::failure("It is the same file as " + Utf8ToCp1252(*earlier->second) +
+                                    ", whose trips were merged once.");
+        if (merged)
+            ++outcome.merged;
+        else
+            outcome.refusals.push_back(Utf8ToCp1252(path) + ": " + merged.message);
+    }
+    return outcome;
 }

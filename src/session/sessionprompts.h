@@ -8,6 +8,7 @@ struct CompanyDialogData;
 struct EntryDialogData;
 struct FilingDialogData;
 struct ImportDialogData;
+struct MergeDialogData;
 struct PreferencesData;
 struct ProfileRecord;
 struct TaxPeriod;
@@ -54,9 +55,9 @@ public:
     virtual bool chooseProfile(CProfileStore &store, ProfileRecord &selected) = 0;
     // "Import Fields Selection"; true on "Import" with a file chosen.
     virtual bool chooseImport(ImportDialogData &data) = 0;
-    // "Merge Files" over the document, which each "Add" changes at once (MergeFile);
-    // true on OK.
-    virtual bool runMerge(CIftaDoc &doc) = 0;
+    // "Merge Files": the record files to merge and how; true on OK with at least one
+    // file. The session merges them; the open record is not touched here.
+    virtual bool chooseMergeFiles(MergeDialogData &data) = 0;
     // "Tax Period" for saving the tax-rate table; true on OK.
     virtual bool editTaxPeriod(TaxPeriod &period) = 0;
     // "Preferences"; true on OK.

@@ -3,6 +3,7 @@
 #include "session/sessionprompts.h"
 
 #include <string>
+#include <vector>
 
 class CIftaDoc;
 class CProfileStore;
@@ -17,6 +18,14 @@ struct TaxInfoData;
 class UserPrompts : public SessionPrompts
 {
 public:
+    // Existing files to open, several at once (the merge dialog's "Add"), or none on
+    // cancel. Prompts without a file dialog of their own ask for one file.
+    virtual std::vector<std::string> openFileNames(const std::string &filter)
+    {
+        std::string path = openFileName(filter);
+        return path.empty() ? std::vector<std::string>() : std::vector<std::string>{path};
+    }
+
     // "Download Tax Rates" into the document's table and its period; true on OK.
     virtual bool runDownload(CIftaDoc &doc, DownloadDialogData &data) = 0;
     // "Tax Rates Info"; nothing comes back.
@@ -61,7 +70,7 @@ public:
     }
     bool chooseProfile(CProfileStore &, ProfileRecord &) override { return false; }
     bool chooseImport(ImportDialogData &) override { return false; }
-    bool runMerge(CIftaDoc &) override { return false; }
+    bool chooseMergeFiles(MergeDialogData &) override { return false; }
     bool runDownload(CIftaDoc &, DownloadDialogData &) override { return false; }
     bool editTaxPeriod(TaxPeriod &) override { return false; }
     bool editTaxRate(TaxRate &, bool) override { return false; }

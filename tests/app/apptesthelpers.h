@@ -132,7 +132,7 @@ public:
     // by filling the data itself or by running the real dialog.
     using ProfilesScript = std::function<bool(CProfileStore &, ProfileRecord &)>;
     using ImportScript = std::function<bool(ImportDialogData &)>;
-    using MergeScript = std::function<bool(CIftaDoc &)>;
+    using MergeScript = std::function<bool(MergeDialogData &)>;
     using DownloadScript = std::function<bool(CIftaDoc &, DownloadDialogData &)>;
     using TaxPeriodScript = std::function<bool(TaxPeriod &)>;
     using TaxRateScript = std::function<bool(TaxRate &, bool newRate)>;
@@ -204,7 +204,10 @@ public:
     {
         return answer(imports, "import dialog", data);
     }
-    bool runMerge(CIftaDoc &doc) override { return answer(merges, "merge dialog", doc); }
+    bool chooseMergeFiles(MergeDialogData &data) override
+    {
+        return answer(merges, "merge dialog", data);
+    }
     bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override
     {
         return answer(downloads, "download dialog", doc, data);

@@ -3,11 +3,13 @@
 
 #include "app/windowtest.h"
 #include "cli/clirun.h"
+#include "cli/threadchartserver.h"
 
 #include "app/cmainframe.h"
 #include "dialogs/ccompanydlg.h"
+#include "dialogs/cdownloaddlg.h"
+#include "dialogs/cmergedlg.h"
 #include "dialogs/cprofilesdlg.h"
-#include "formats/recordmerge.h"
 #include "formats/taxfile.h"
 #include "imports/csvimport.h"
 #include "numbers/decimaltext.h"
@@ -18,6 +20,7 @@
 #include "views/centrylistctrl.h"
 #include "views/ciftaview.h"
 
+#include <QCheckBox>
 #include <QFile>
 
 using namespace apptest;
@@ -70,9 +73,16 @@ TEST_F(FrontEndsTest, MergeWritesTheSameRecordFile)
 {
     const QString sample = box.copySample("sample.irc");
     const QString us = box.copySample("sample-us.irc");
-    prompts.merges.push_back([sample, us](CIftaDoc &d) {
-        EXPECT_TRUE(MergeFile(d, sample.toStdString()).ok());
-        EXPECT_TRUE(MergeFile(d, us.toStdString()).ok());
+    // Both files added at once, then the box ticked: it counts for both.
+    prompts.merges.push_back([this, sample, us](MergeDialogData &data) {
+        CMergeDlg dialog(prompts);
+        prompts.openNames.push_back(sample.toStdString());
+        prompts.openNames.push_back(us.toStdString());
+        Click(dialog, "add");
+        Click(dialog, "add");
+        dialog.unitsFromNames()->setChecked(true);
+        dialog.accept();
+        data = dialog.data();
         return true;
     });
     ASSERT_TRUE(frame->OnCommand(ID_MERGE_FILES));
@@ -82,10 +92,57 @@ TEST_F(FrontEndsTest, MergeWritesTheSameRecordFile)
     ASSERT_TRUE(frame->OnCommand(ID_FILE_SAVE));
 
     const std::string command = work("cli.irc");
-    const CliRun run = cli({"merge", "--out", command, sample.toStdString(), us.toStdString()});
+    const CliRun run = cli(
+        {"merge", "--out", command, "--units-from-names", sample.toStdString(), us.toStdString()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(ReadBytes(QString::fromStdString(window)),
-              ReadBytes(QString::fromStdString(command)));
+    const QByteArray merged = ReadBytes(QString::fromStdString(window));
+    EXPECT_TRUE(merged.contains("sample-us")); // a unit taken from a file name
+    EXPECT_EQ(merged, ReadBytes(QString::fromStdString(command)));
+    EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
+}
+
+TEST_F(FrontEndsTest, DownloadWritesTheSameTaxFile)
+{
+    // The shipped table with every rate 9, so that each rate downloaded shows.
+    TaxRateTable table;
+    TaxPeriod period;
+    ASSERT_TRUE(ReadTaxFile(rates.toStdString(), table, period).ok());
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        if (!table[slot].name.empty())
+            table[slot].dieselRate = table[slot].gasolineRate = TenThousandths{90000};
+    }
+    const std::string blank = work("blank.itx");
+    ASSERT_TRUE(WriteTaxFile(blank, table, TaxPeriod{2005, 1, "Canada"}).ok());
+    prompts.openNames.push_back(blank);
+    ASSERT_TRUE(frame->OnCommand(ID_LOAD_TAX_RATES));
+
+    ThreadChartServer server(
+        {{"/taxmatrix/charts/2Q2026.txt",
+          ReadBytes(QStringLiteral(TOLLMARK_TEST_DATA "/charts/2Q2026-can.txt")).toStdString()}});
+    prompts.downloads.push_back([this, &server](CIftaDoc &d, DownloadDialogData &data) {
+        CDownloadDlg dialog(prompts, d, data);
+        dialog.setBaseAddress(server.base());
+        dialog.show();
+        Type(dialog, "quarter", "2");
+        Type(dialog, "year", "2026");
+        Click(dialog, "download");
+        data = dialog.data();
+        return dialog.result() == QDialog::Accepted;
+    });
+    ASSERT_TRUE(frame->OnCommand(ID_DOWNLOAD));
+    const std::string window = work("window.itx");
+    prompts.saveNames.push_back(window);
+    prompts.taxPeriods.push_back([](TaxPeriod &) { return true; });
+    ASSERT_TRUE(frame->OnCommand(ID_SAVE_TAX_RATES));
+
+    const std::string command = work("cli.itx");
+    const CliRun run = cli({"download", "--year", "2026", "--quarter", "2", "--country", "Canada",
+                            "--rates", blank, "--out", command, "--base", server.base()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QByteArray downloaded = ReadBytes(QString::fromStdString(window));
+    EXPECT_EQ(downloaded, ReadBytes(rates)); // the shipped table is this chart
+    EXPECT_EQ(downloaded, ReadBytes(QString::fromStdString(command)));
+    EXPECT_EQ(server.requests().size(), 2u);
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
 }
 

@@ -303,9 +303,8 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
 
     // Merge Files: the imported record and the shipped sample, in that order.
     const QString sample = box.copySample("sample.irc");
-    prompts.merges.push_back([this, imported, sample](CIftaDoc &d) {
-        EXPECT_TRUE(d.entries().empty());
-        CMergeDlg dialog(prompts, d);
+    prompts.merges.push_back([this, imported, sample](MergeDialogData &d) {
+        CMergeDlg dialog(prompts);
         prompts.openNames.push_back(imported.toStdString());
         prompts.openNames.push_back(sample.toStdString());
         Click(dialog, "add");
@@ -315,6 +314,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
         EXPECT_EQ(dialog.list()->item(0, 1)->text(), "2026/2");
         EXPECT_EQ(dialog.list()->item(1, 0)->text(), QDir::toNativeSeparators(sample));
         dialog.accept();
+        d = dialog.data();
         return dialog.result() == QDialog::Accepted;
     });
     ASSERT_TRUE(frame->OnCommand(ID_MERGE_FILES));

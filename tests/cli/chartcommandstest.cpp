@@ -5,7 +5,7 @@
 #include "formats/taxfile.h"
 
 #include "cli/clirun.h"
-#include "cli/loopbacksocket.h"
+#include "cli/threadchartserver.h"
 
 #include <gtest/gtest.h>
 
@@ -23,91 +23,6 @@ namespace {
 const std::string kCharts = TOLLMARK_TEST_DATA "/charts/";
 const std::string kShipped = TOLLMARK_SAMPLE_DATA "/ifta.itx";
 const std::string kShippedUs = TOLLMARK_SAMPLE_DATA "/ifta-us.itx";
-
-// An HTTP/1.0 server on 127.0.0.1 in its own thread: one request per connection, the
-// page of the request's path, or a 404 page.
-class ChartServer
-{
-public:
-    explicit ChartServer(std::map<std::string, std::string> pages) : pages_(std::move(pages))
-    {
-        listener_ = OpenTcpSocket();
-        if (listener_ == kNoSocket)
-            return;
-        port_ = BindLoopback(listener_);
-        if (port_ == 0 || ::listen(listener_, 8) != 0)
-            return;
-        thread_ = std::thread([this] { serve(); });
-    }
-    ~ChartServer()
-    {
-        stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        if (listener_ != kNoSocket)
-            CloseSocket(listener_);
-    }
-
-    std::string base() const
-    {
-        return "http://127.0.0.1:" + std::to_string(port_) + "/taxmatrix/charts/";
-    }
-    std::vector<std::string> requests() const
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return requests_;
-    }
-
-private:
-    void serve()
-    {
-        while (!stop_) {
-            if (!WaitReadable(listener_, 50))
-                continue;
-            const Socket client = ::accept(listener_, nullptr, nullptr);
-            if (client != kNoSocket) {
-                answer(client);
-                CloseSocket(client);
-            }
-        }
-    }
-
-    void answer(Socket client)
-    {
-        std::string request;
-        char buffer[2048];
-        while (request.find("\r\n\r\n") == std::string::npos) {
-            if (!WaitReadable(client, 2000))
-                return;
-            const long got = Receive(client, buffer, sizeof buffer);
-            if (got <= 0)
-                return;
-            request.append(buffer, static_cast<size_t>(got));
-        }
-        const size_t pathStart = request.find(' ') + 1;
-        const std::string path =
-            request.substr(pathStart, request.find(' ', pathStart) - pathStart);
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            requests_.push_back(request.substr(0, request.find("\r\n\r\n")));
-        }
-        const auto page = pages_.find(path);
-        const bool found = page != pages_.end();
-        const std::string body = found ? page->second : "<html><h1>Not Found</h1></html>\n";
-        const std::string reply =
-            std::string(found ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found") +
-            "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
-        SendAll(client, reply);
-    }
-
-    const std::map<std::string, std::string> pages_;
-    Socket listener_ = kNoSocket;
-    int port_ = 0;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-    mutable std::mutex mutex_;
-    std::vector<std::string> requests_;
-};
 
 class ChartCommandsTest : public ::testing::Test
 {
@@ -216,7 +131,7 @@ TEST_F(ChartCommandsTest, ParseChartFailuresAndUsage)
 // The .txt name is gone for the quarter; the chart is fetched under .csv.
 TEST_F(ChartCommandsTest, DownloadFallsBackToTheCsvChart)
 {
-    ChartServer server({{"/taxmatrix/charts/2Q2026.csv", ReadBytes(kCharts + "2Q2026.csv")}});
+    ThreadChartServer server({{"/taxmatrix/charts/2Q2026.csv", ReadBytes(kCharts + "2Q2026.csv")}});
     const std::string out = Temp("out.itx");
     const CliRun run =
         Run({"download", "--year", "2026", "--quarter", "2", "--country", "Canada", "--rates",
@@ -235,7 +150,7 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
 {
     const std::string out = Temp("out.itx");
     {
-        ChartServer server({});
+        ThreadChartServer server({});
         const CliRun notFound =
             Run({"download", "--year", "2026", "--quarter", "2", "--country", "US", "--rates",
                  kShipped, "--out", out, "--base", server.base()});
@@ -247,7 +162,7 @@ TEST_F(ChartCommandsTest, FailedDownloadWritesNothing)
     }
     {
         // A 200 answer that is a web page, not a chart.
-        ChartServer server(std::map<std::string, std::string>{
+        ThreadChartServer server(std::map<std::string, std::string>{
             {"/taxmatrix/charts/2Q2026.txt", "<html>Sign in</html>\n"}});
         const CliRun page = Run({"download", "--year", "2026", "--quarter", "2", "--country", "US",
                                  "--rates", kShipped, "--out", out, "--base", server.base()});

@@ -158,17 +158,24 @@ TEST(CliGuardsTest, RefusedInputsSayWhyAndWriteNothing)
     EXPECT_NE(deleted.err.find("holds no profiles"), std::string::npos) << deleted.err;
     EXPECT_EQ(fs::file_size(emptyStore), 0u);
 
-    // A record the user may not write: update-rates says why.
+    // A record the user may not write: update-rates says why. Permission bits are
+    // POSIX's, and root ignores them: as root the command runs as nobody.
 #ifndef _WIN32
-    // Permission bits are POSIX's, and root ignores them.
-    if (!RunningAsRoot()) {
-        fs::permissions(record, fs::perms::owner_read | fs::perms::group_read);
-        const CliRun result =
-            RunCli({"update-rates", record, "--rates", rates}, CliTempPath("err"));
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.err.find("Permission denied"), std::string::npos) << result.err;
-        fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
-    }
+    fs::permissions(record, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(rates, fs::perms::owner_read | fs::perms::others_read, fs::perm_options::add);
+    std::string command = ShellProgram(TOLLMARK_CLI);
+    if (RunningAsRoot())
+        command = "setpriv --reuid=65534 --regid=65534 --clear-groups " + command;
+    for (const std::string &arg :
+         {std::string("update-rates"), record, std::string("--rates"), rates})
+        command += " " + Quoted(arg);
+    CliRun result;
+    RunShell(command + " 2>" + Quoted(CliTempPath("err")), &result.exitCode);
+    result.err = ReadBytes(CliTempPath("err"));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot save the file"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Permission denied"), std::string::npos) << result.err;
+    fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
 #endif
 }
 

@@ -328,7 +328,7 @@ TEST(DownloadDlg, RefusedConnectionSaysDownloadFailAndStaysOpen)
     EXPECT_EQ(doc.tablePeriod(), before);
 }
 
-TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
+TEST(MergeDlg, ListsTheFilesTheMergeWouldTakeAndMergesNothing)
 {
     GuiApp();
     QTemporaryDir dir;
@@ -341,33 +341,35 @@ TEST(MergeDlg, RowsShowEachMergedFileAndARefusedFileAddsNone)
     source.replaceEntries({trip, trip});
     const std::string good = dir.filePath("a.irc").toStdString();
     ASSERT_TRUE(WriteRecordFile(source, good));
+    const std::string other = dir.filePath("b.irc").toStdString();
+    ASSERT_TRUE(WriteRecordFile(source, other));
     const std::string bad = dir.filePath("bad.irc").toStdString();
     FILE *f = std::fopen(bad.c_str(), "wb");
     std::fputs("not a record file", f);
     std::fclose(f);
 
-    CIftaDoc doc;
-    CMergeDlg dlg(prompts, doc);
+    CMergeDlg dlg(prompts);
     EXPECT_EQ(dlg.windowTitle(), "Merge Files");
     prompts.files = {good, bad, good};
     EXPECT_TRUE(dlg.OnAdd());
     EXPECT_FALSE(dlg.OnAdd());
     EXPECT_EQ(prompts.shown.back(), "Incompatible file format");
-    EXPECT_TRUE(dlg.OnAdd());
+    EXPECT_FALSE(dlg.OnAdd()); // the same file again
+    EXPECT_EQ(prompts.shown.back(), good + " is already in the list.");
     EXPECT_FALSE(dlg.OnAdd()); // cancelled file dialog
     EXPECT_EQ(prompts.filters[0], "IFTA record files (*.irc)|*.irc||");
+    prompts.files = {other};
+    EXPECT_TRUE(dlg.OnAdd());
     ASSERT_EQ(dlg.rowCount(), 2);
     EXPECT_EQ(dlg.list()->item(1, 1)->text(), "2026/2");
     EXPECT_EQ(dlg.list()->horizontalHeaderItem(0)->text(), "File Name");
-    ASSERT_EQ(doc.entries().size(), 4u);
-    EXPECT_EQ(doc.entries()[3].tripNumber, 4);
-    EXPECT_EQ(doc.entries()[3].reservedText, "");
 
-    // Ticked, the lines of the files added from then on take their file's name as unit.
+    // Remove drops the selected file; the box comes back as it stands.
+    EXPECT_FALSE(dlg.OnRemove());
+    dlg.list()->selectRow(0);
+    EXPECT_TRUE(dlg.OnRemove());
     dlg.unitsFromNames()->setChecked(true);
-    prompts.files = {good};
-    EXPECT_TRUE(dlg.OnAdd());
-    ASSERT_EQ(doc.entries().size(), 6u);
-    EXPECT_EQ(doc.entries()[5].reservedText, "a");
-    EXPECT_EQ(doc.entries()[1].reservedText, "");
+    const MergeDialogData data = dlg.data();
+    EXPECT_EQ(data.paths, std::vector<std::string>{other});
+    EXPECT_TRUE(data.unitsFromNames);
 }

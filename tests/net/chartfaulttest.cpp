@@ -14,6 +14,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -184,16 +190,31 @@ TEST_F(ChartFaultTest, EndlessAnswerStopsAtTheSizeCap)
     expectFailure(ChartFetcher::kTooLargeCode);
 }
 
-TEST_F(ChartFaultTest, HalfAnswerThenCloseFails)
+// Half the promised chart, then the connection closed, or reset (SO_LINGER 0 sends RST):
+// a failure at once, saying so, never the idle timeout's.
+TEST_F(ChartFaultTest, HalfAnswerThenCloseOrResetFails)
 {
     const QByteArray chart = QByteArray::fromStdString(ReadChart("2Q2026-us.txt"));
-    ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {
-        socket->write(Head(200, chart.size()) + chart.left(chart.size() / 2));
-        socket->disconnectFromHost();
-    });
-    EXPECT_EQ(download(server), -1);
-    // Qt's RemoteHostClosedError: the connection ended before the promised length.
-    expectFailure(2);
+    for (const bool reset : {false, true}) {
+        ScriptedServer server([&](QTcpSocket *socket, const QByteArray &) {
+            socket->write(Head(200, chart.size()) + chart.left(chart.size() / 2));
+            if (!reset) {
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->waitForBytesWritten(2000);
+            const struct linger now = {1, 0};
+            ::setsockopt(socket->socketDescriptor(), SOL_SOCKET, SO_LINGER,
+                         reinterpret_cast<const char *>(&now), sizeof now);
+            socket->abort();
+        });
+        EXPECT_EQ(download(server), -1) << reset;
+        // Qt's RemoteHostClosedError: the connection ended before the promised length.
+        expectFailure(2);
+        EXPECT_NE(fetcher.errorMessage().find("reset or closed before the whole chart"),
+                  std::string::npos)
+            << fetcher.errorMessage();
+    }
 }
 
 // Without a length, an answer whose connection closes before the chart's last

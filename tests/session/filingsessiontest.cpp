@@ -2,11 +2,13 @@
 // hand-set due date that belongs to one quarter, and the summary file.
 
 #include "platform/pathnames.h"
+#include "records/recordheader.h"
 #include "session/cfilingsession.h"
 #include "session/sessionclock.h"
 #include "sessiontest.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -208,6 +210,29 @@ TEST(FilingSession, NoFolderForTheOwnTableLeavesTheTableAlone)
               std::vector<std::string>{"No folder for your own interest-rate table: name one "
                                        "in Options"});
     EXPECT_EQ(rig.settings.interestRates, "");
+}
+
+// The summary never goes over what the program reads: the open record or the table.
+TEST(FilingSession, ExportSummaryIsRefusedOverTheRecordOrTheTable)
+{
+    FilingRig rig;
+    const std::string record = rig.folder.file("q.irc");
+    RecordHeader header;
+    header.company = rig.doc.company();
+    header.year = 2024;
+    header.quarter = 3;
+    rig.doc.load(header, {}, record);
+    rig.prompts.files = {rig.folder.file("summary.csv")};
+    ASSERT_TRUE(rig.filing.exportSummary()) << testing::PrintToString(rig.prompts.shown);
+    for (const std::string &input : {record, rig.settings.taxFile}) {
+        std::ofstream(input) << "kept";
+        rig.prompts.files = {input};
+        rig.prompts.shown.clear();
+        EXPECT_FALSE(rig.filing.exportSummary()) << input;
+        ASSERT_EQ(rig.prompts.shown.size(), 1u) << input;
+        std::ifstream in(input);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "kept") << input;
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/pathnames.h"
 
 #include <fstream>
+#include <set>
 
 using namespace sessiontest;
 using Answer = SessionPrompts::Answer;
@@ -157,23 +158,23 @@ TEST(RecordSessionTest, SaveModifiedAsksAndFollowsTheAnswer)
     }
 }
 
-TEST(RecordSessionTest, MergeCancelDiscardsAndOkAsksForTheCompanyAtTheNextSave)
+TEST(RecordSessionTest, MergeCancelKeepsTheRecordAndOkAsksForTheCompanyAtTheNextSave)
 {
     SessionRig rig;
     const std::string first = CopyOfFixture(rig, "truck1.irc");
     const std::string second = CopyOfFixture(rig, "truck2.irc");
     bool confirm = false;
-    rig.prompts.merge = [&](CIftaDoc &doc) {
-        EXPECT_TRUE(MergeFile(doc, first).ok());
-        EXPECT_TRUE(MergeFile(doc, second).ok());
+    rig.prompts.merge = [&](MergeDialogData &data) {
+        data.paths = {first, second};
         return confirm;
     };
     ASSERT_TRUE(rig.session.open(first));
+    const size_t opened = rig.doc.entries().size();
 
+    // Cancel leaves the open record as it was, name and lines.
     EXPECT_FALSE(rig.session.mergeFiles());
-    EXPECT_TRUE(rig.doc.entries().empty());
-    EXPECT_TRUE(rig.session.pathName().empty());
-    EXPECT_EQ(rig.session.title(), "Untitled");
+    EXPECT_EQ(rig.doc.entries().size(), opened);
+    EXPECT_EQ(rig.session.pathName(), first);
     EXPECT_FALSE(rig.session.companyDialogBeforeSave());
 
     confirm = true;
@@ -292,6 +293,44 @@ TEST(RecordSessionTest, OpenOfAMissingOrRefusedFileKeepsTheRecordAndItsName)
     EXPECT_EQ(rig.session.title(), FileNameOf(path));
 }
 
+// The dialog's box decides for every file listed, whenever it was added; a refused file
+// or one listed twice is told and the others still merge; when none merges the open
+// record stays as it was.
+TEST(RecordSessionTest, MergeTakesEveryListedFileWithTheBoxAsItStandsAtOk)
+{
+    SessionRig rig;
+    const std::string first = CopyOfFixture(rig, "truck1.irc");
+    const std::string second = CopyOfFixture(rig, "truck2.irc");
+    const std::string junk = rig.folder.file("junk.irc");
+    std::ofstream(junk) << "not a record file";
+    const std::string again = rig.folder.file(".") + "/truck1.irc";
+    MergeDialogData given;
+    rig.prompts.merge = [&](MergeDialogData &data) {
+        data = given;
+        return true;
+    };
+
+    given = {{first, junk, again, second}, true};
+    ASSERT_TRUE(rig.session.mergeFiles());
+    ASSERT_EQ(rig.prompts.shown.size(), 2u);
+    EXPECT_EQ(rig.prompts.shown[0], junk + ": Incompatible file format");
+    EXPECT_EQ(rig.prompts.shown[1].rfind(again + ": It is the same file as " + first, 0), 0u);
+    ASSERT_EQ(rig.doc.entries().size(), 6u);
+    std::set<std::string> units;
+    for (const TripEntry &line : rig.doc.entries())
+        units.insert(line.reservedText);
+    EXPECT_EQ(units, (std::set<std::string>{"truck1", "truck2"}));
+
+    // Nothing merges: the merged record stays open, untouched.
+    rig.doc.setModified(false);
+    rig.prompts.shown.clear();
+    given = {{junk}, false};
+    EXPECT_FALSE(rig.session.mergeFiles());
+    EXPECT_EQ(rig.prompts.shown, std::vector<std::string>{junk + ": Incompatible file format"});
+    EXPECT_EQ(rig.doc.entries().size(), 6u);
+    EXPECT_EQ(rig.doc.entries()[0].reservedText, "truck1");
+}
+
 TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
 {
     struct Case {
@@ -307,7 +346,10 @@ TEST(RecordSessionTest, AnotherRecordDropsTheUndoOfTheTripLines)
         rig.prompts.company = [](CompanyDialogData &, CProfileStore *) {
             return CompanyResult::Ok;
         };
-        rig.prompts.merge = [](CIftaDoc &) { return true; };
+        rig.prompts.merge = [&rig](MergeDialogData &data) {
+            data.paths = {CopyOfFixture(rig, "truck2.irc")};
+            return true;
+        };
         const std::string path = CopyOfFixture(rig);
         ASSERT_TRUE(rig.session.open(path));
         rig.doc.deleteEntry(0);

@@ -60,7 +60,7 @@ public:
         return profile ? profile(s, r) : false;
     }
     bool chooseImport(ImportDialogData &d) override { return import ? import(d) : false; }
-    bool runMerge(CIftaDoc &doc) override { return merge ? merge(doc) : false; }
+    bool chooseMergeFiles(MergeDialogData &d) override { return merge ? merge(d) : false; }
     bool editTaxPeriod(TaxPeriod &p) override { return taxPeriod ? taxPeriod(p) : false; }
     bool editPreferences(PreferencesData &d) override
     {
@@ -81,7 +81,7 @@ public:
     std::function<CompanyResult(CompanyDialogData &, CProfileStore *)> company;
     std::function<bool(CProfileStore &, ProfileRecord &)> profile;
     std::function<bool(ImportDialogData &)> import;
-    std::function<bool(CIftaDoc &)> merge;
+    std::function<bool(MergeDialogData &)> merge;
     std::function<bool(TaxPeriod &)> taxPeriod;
     std::function<bool(PreferencesData &)> preferences;
     std::function<bool(FilingDialogData &)> filingDate;

@@ -7,7 +7,6 @@
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxinfodlg.h"
 #include "formats/recordfile.h"
-#include "formats/recordmerge.h"
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
@@ -212,7 +211,7 @@ TEST_F(FlowsTest, DownloadFromALoopbackServerFillsTheTableAndMarksIt)
     EXPECT_NE(table[quebec].gasolineRate, TenThousandths{11111});
 }
 
-TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
+TEST_F(FlowsTest, MergeOffersTheChangedRecordForSavingFirst)
 {
     CIftaDoc source;
     TripEntry trip;
@@ -221,10 +220,9 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     const std::string file = path("a.irc");
     ASSERT_TRUE(WriteRecordFile(source, file));
     CRecordSession &flow = session.record();
-    prompts.merge = [&](CIftaDoc &d) {
-        EXPECT_EQ(d.mergeCounter(), 0);
-        EXPECT_TRUE(d.entries().empty());
-        return static_cast<bool>(MergeFile(d, file));
+    prompts.merge = [&](MergeDialogData &d) {
+        d.paths = {file};
+        return true;
     };
     // The changed record is offered for saving first ("No" drops it).
     doc.replaceEntries({trip});
@@ -234,15 +232,6 @@ TEST_F(FlowsTest, MergeCancelDiscardsAndOkForcesTheCompanyDialog)
     EXPECT_EQ(prompts.shown.back(), "Save changes to Untitled?");
     EXPECT_EQ(doc.entries().size(), 3u);
     EXPECT_TRUE(session.record().companyDialogBeforeSave());
-
-    prompts.merge = [&](CIftaDoc &d) {
-        MergeFile(d, file);
-        return false;
-    };
-    doc.setModified(false);
-    EXPECT_FALSE(flow.mergeFiles());
-    EXPECT_TRUE(doc.entries().empty());
-    EXPECT_FALSE(doc.isModified());
 
     // Cancel at the question: nothing merged, the record stays.
     doc.replaceEntries({trip});

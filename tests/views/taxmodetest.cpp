@@ -4,6 +4,7 @@
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
+#include "report/report.h"
 #include "session/csession.h"
 #include "session/sessionsettings.h"
 #include "ui/cappsettings.h"
@@ -101,4 +102,12 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     doc.updateRatesFromTable();
     view.ShowReport();
     EXPECT_TRUE(view.notice()->isHidden());
+
+    // A line naming no slot of the table is left out of the report, and said so.
+    trip.tripNumber = 3;
+    trip.slot = 9999;
+    doc.addEntry(trip);
+    view.ShowReport();
+    EXPECT_FALSE(view.notice()->isHidden());
+    EXPECT_EQ(view.notice()->text().toStdString(), ReportSlotNotice(1));
 }

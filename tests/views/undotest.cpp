@@ -274,14 +274,24 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
-    // Merge Files empties the record for the merged one, even when the dialog is cancelled.
+    // Merge Files cancelled leaves the record and its undo; a merge replaces both.
     holdBoth();
     prompts.yesNoCancel.push_back(UserPrompts::Answer::No);
     frame.OnCommand(ID_MERGE_FILES);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    const std::string sample = box.copySample("sample.irc").toStdString();
+    prompts.yesNoCancel.push_back(UserPrompts::Answer::No);
+    prompts.merges.push_back([sample](MergeDialogData &data) {
+        data.paths = {sample};
+        return true;
+    });
+    frame.OnCommand(ID_MERGE_FILES);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
+    const size_t merged = app.document().entries().size();
     frame.OnCommand(ID_EDIT_UNDO);
-    EXPECT_TRUE(app.document().entries().empty());
+    EXPECT_EQ(app.document().entries().size(), merged);
 }
 
 } // namespace

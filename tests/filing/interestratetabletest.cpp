@@ -188,22 +188,4 @@ TEST(InterestRateTable, PeriodToAddFitsBetweenTheTablesPeriods)
     }
 }
 
-TEST(InterestRateTable, TypedFactors)
-{
-    const struct {
-        const char *text;
-        bool ok;
-        int64_t units;
-    } cases[] = {
-        {"0.0075", true, 7500}, {"0.007500", true, 7500}, {"0.1", true, 100000},
-        {"0.100001", false, 0}, {"9", false, 0},          {"0.0075%", false, 0},
-        {"", false, 0},         {"0.0000001", false, 0},  {"-0.0075", false, 0},
-    };
-    for (const auto &c : cases) {
-        Millionths factor{-1};
-        EXPECT_EQ(ReadInterestFactor(c.text, factor), c.ok) << c.text;
-        EXPECT_EQ(factor.units, c.ok ? c.units : -1) << c.text;
-    }
-}
-
 } // namespace

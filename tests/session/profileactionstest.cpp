@@ -138,19 +138,3 @@ TEST(ProfileActionsTest, AddProfileOfAStoredCarrierAsksBeforeReplacingIt)
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(store.profiles().size(), 3u);
 }
-
-// After a delete the profiles dialog shows the profile that took the deleted one's place,
-// else the new last one, and nothing once none is left.
-TEST(ProfileActionsTest, PositionAfterDelete)
-{
-    const struct {
-        size_t deleted, remaining;
-        int shown;
-    } cases[] = {{0, 2, 0}, {1, 2, 1}, {2, 2, 1}, {0, 0, -1}, {4, 1, 0}};
-    for (const auto &c : cases)
-        EXPECT_EQ(PositionAfterDelete(c.deleted, c.remaining), c.shown)
-            << c.deleted << " of " << c.remaining + 1;
-    ProfileRecord named;
-    named.companyName = "Acme";
-    EXPECT_EQ(DeleteProfileQuestion(named), "Delete the profile of Acme?");
-}

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTest>
 
 using namespace apptest;

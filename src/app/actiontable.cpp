@@ -30,6 +30,8 @@ const CommandSpec kCommands[] = {
      nullptr, false},
     {ID_SAVE_WITH_CURRENT_RATES, "Save/&Update Tax Rates", "",
      "Save document with the current tax rate\nSave with current tax", nullptr, false},
+    {ID_RESTORE_VERSION, "Restore Version from &Backups...", "",
+     "Open a version of the record file that a save replaced\nRestore Version", nullptr, false},
     {ID_LOAD_TAX_RATES, "Load &Tax Rates", "", "Load the tax rates from a tax file\nLoad Tax Rates",
      nullptr, false},
     {ID_SAVE_TAX_RATES, "Sav&e Tax Rates", "", "Save the tax rates to a tax file\nSave Tax Rates",

@@ -36,8 +36,8 @@ constexpr int kRecentFiles = -1;
 // The tables are laid out as the menus read.
 // clang-format off
 const int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_MERGE_FILES, ID_FILE_SAVE,
-                         ID_FILE_SAVE_AS, ID_SAVE_WITH_CURRENT_RATES, 0, ID_LOAD_TAX_RATES,
-                         ID_SAVE_TAX_RATES, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                         ID_FILE_SAVE_AS, ID_SAVE_WITH_CURRENT_RATES, ID_RESTORE_VERSION, 0,
+                         ID_LOAD_TAX_RATES, ID_SAVE_TAX_RATES, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                          ID_FILE_PRINT_SETUP, 0, ID_IMPORT, ID_FILING_DATE, ID_EXPORT_SUMMARY, 0, kRecentFiles,
                          0, ID_APP_EXIT};
 const int kEditMenu[] = {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_DELETE, ID_EDIT_MODIFY,

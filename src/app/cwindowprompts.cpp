@@ -11,6 +11,7 @@
 #include "dialogs/cprofilesdlg.h"
 #include "dialogs/ctaxinfodlg.h"
 #include "dialogs/ctaxperioddlg.h"
+#include "dialogs/cversionsdlg.h"
 #include "platform/cp1252.h"
 #include "views/centrydlg.h"
 #include "views/ctaxratedlg.h"
@@ -232,6 +233,15 @@ bool CWindowPrompts::chooseMergeFiles(MergeDialogData &data)
         return false;
     data = dialog.data();
     return !data.paths.empty();
+}
+
+bool CWindowPrompts::chooseVersion(VersionDialogData &data)
+{
+    CVersionsDlg dialog(data, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data.chosen = dialog.chosen();
+    return data.chosen >= 0;
 }
 
 bool CWindowPrompts::runDownload(CIftaDoc &doc, DownloadDialogData &data)

@@ -33,6 +33,7 @@ public:
     bool chooseProfile(CProfileStore &store, ProfileRecord &selected) override;
     bool chooseImport(ImportDialogData &data) override;
     bool chooseMergeFiles(MergeDialogData &data) override;
+    bool chooseVersion(VersionDialogData &data) override;
     bool runDownload(CIftaDoc &doc, DownloadDialogData &data) override;
     bool editTaxPeriod(TaxPeriod &period) override;
     bool editTaxRate(TaxRate &rate, bool newRate) override;

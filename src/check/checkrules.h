@@ -24,6 +24,9 @@ void CheckOutsideQuarter(const CheckContext &context, Findings &out);
 void CheckDuplicateTrips(const CheckContext &context, Findings &out);
 // The record's quarter is not the loaded table's.
 void CheckPeriodMismatch(const CheckContext &context, Findings &out);
+// The loaded table's country gives another unit system than the carrier's (rates per
+// litre for a carrier in miles and gallons, or the reverse): TableCountryDiffers.
+void CheckTableCountry(const CheckContext &context, Findings &out);
 // The company's From and To dates lie outside the record's quarter, or in two quarters.
 void CheckCompanyDates(const CheckContext &context, Findings &out);
 
@@ -43,6 +46,9 @@ void CheckExposure(const CheckContext &context, Findings &out);
 // Rates and surcharges against the loaded table.
 // A jurisdiction whose lines carry a rate other than the table's for the record's fuel.
 void CheckRateDiffers(const CheckContext &context, Findings &out);
+// A jurisdiction whose lines carry different rates (the report taxes its row at one of
+// them, the last line's): the rates, each with its lines and first trip.
+void CheckRateMixed(const CheckContext &context, Findings &out);
 // A jurisdiction with a surcharge slot whose distance differs from that slot's.
 void CheckSurchargeMissing(const CheckContext &context, Findings &out);
 // Trip lines whose slot lies outside the table (a damaged or hand-edited file): the

@@ -1,8 +1,9 @@
 // The rules on dates and periods: trip dates inside the record's quarter, no trip line
-// entered twice, the record's quarter the same as the loaded table's and the company's
-// period dates in it.
+// entered twice, the record's quarter the same as the loaded table's, the table of the
+// carrier's country, and the company's period dates in the record's quarter.
 
 #include "check/checkrules.h"
+#include "check/tablecountry.h"
 
 #include "numbers/civildate.h"
 #include "records/ciftadoc.h"
@@ -165,6 +166,15 @@ void CheckPeriodMismatch(const CheckContext &context, Findings &out)
     out.push_back({CheckRule::PeriodMismatch, 0, std::string(),
                    "The record is for " + QuarterText(record) + ", the loaded tax-rate table for " +
                        QuarterText(table)});
+}
+
+void CheckTableCountry(const CheckContext &context, Findings &out)
+{
+    const std::string &country = context.doc.company().country;
+    if (!TableCountryDiffers(country, context.rates))
+        return;
+    out.push_back(
+        {CheckRule::TableCountry, 0, std::string(), TableCountryText(country, context.rates)});
 }
 
 void CheckCompanyDates(const CheckContext &context, Findings &out)

@@ -23,12 +23,16 @@ const char *CheckRuleId(CheckRule rule)
         return "unit-average-range";
     case CheckRule::RateDiffers:
         return "rate-differs";
+    case CheckRule::RateMixed:
+        return "rate-mixed";
     case CheckRule::SurchargeMissing:
         return "surcharge-missing";
     case CheckRule::DuplicateTrip:
         return "duplicate-trip";
     case CheckRule::PeriodMismatch:
         return "period-mismatch";
+    case CheckRule::TableCountry:
+        return "table-country";
     case CheckRule::CompanyDates:
         return "company-dates";
     case CheckRule::SlotOutsideTable:

@@ -16,8 +16,9 @@ constexpr Rule kRules[] = {
     CheckOdometerGaps,     CheckOdometerOverlaps,    CheckOdometerBackwards,
     CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
     CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
-    CheckSurchargeMissing, CheckDuplicateTrips,      CheckPeriodMismatch,
-    CheckCompanyDates,     CheckSlotOutsideTable,    CheckExposure,
+    CheckRateMixed,        CheckSurchargeMissing,    CheckDuplicateTrips,
+    CheckPeriodMismatch,   CheckTableCountry,        CheckCompanyDates,
+    CheckSlotOutsideTable, CheckExposure,
 };
 // clang-format on
 

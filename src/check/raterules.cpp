@@ -1,5 +1,6 @@
 // The rules that hold the trip lines against the loaded tax-rate table: the rates they
-// carry, and the surcharge lines a jurisdiction with a surcharge needs.
+// carry (against the table's and against each other), and the surcharge lines a
+// jurisdiction with a surcharge needs.
 
 #include "check/checkrules.h"
 
@@ -8,7 +9,9 @@
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -62,6 +65,70 @@ void CheckRateDiffers(const CheckContext &context, Findings &out)
                                               std::to_string(d.firstTrip) + ": " +
                                               FormatFixed(TenThousandths{d.firstRate}) + ")";
         out.push_back({CheckRule::RateDiffers, d.firstTrip, context.abbreviation(slot), message});
+    }
+}
+
+namespace {
+
+// One rate the lines of a slot carry: how many lines, and the first of them in trip
+// order.
+struct RateUse {
+    int64_t rate = 0;
+    size_t lines = 0;
+    int32_t firstTrip = 0;
+};
+
+std::string RateUseText(const RateUse &use)
+{
+    return FormatFixed(TenThousandths{use.rate}) + " on " +
+           (use.lines == 1 ? "1 line (trip " : std::to_string(use.lines) + " lines (from trip ") +
+           std::to_string(use.firstTrip) + ")";
+}
+
+} // namespace
+
+void CheckRateMixed(const CheckContext &context, Findings &out)
+{
+    // The lines the report counts, in record order: the last one's rate is the row's.
+    std::array<std::vector<RateUse>, TaxRateTable::kSlotCount> uses{};
+    std::array<int64_t, TaxRateTable::kSlotCount> lastRate{};
+    for (const TripEntry &line : context.doc.entries()) {
+        if (!TaxRateTable::isValidSlot(line.slot))
+            continue;
+        const int64_t rate = EntryRate(line);
+        // The kilometre report leaves out lines of rate 0 (ReportSums): they are taxed at
+        // no rate of the row.
+        if (context.metric && rate == 0)
+            continue;
+        const auto slot = static_cast<size_t>(line.slot);
+        lastRate[slot] = rate;
+        std::vector<RateUse> &slotUses = uses[slot];
+        auto use = std::find_if(slotUses.begin(), slotUses.end(),
+                                [rate](const RateUse &u) { return u.rate == rate; });
+        if (use == slotUses.end()) {
+            slotUses.push_back({rate, 0, line.tripNumber});
+            use = slotUses.end() - 1;
+        }
+        ++use->lines;
+        use->firstTrip = std::min(use->firstTrip, line.tripNumber);
+    }
+    for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
+        std::vector<RateUse> &slotUses = uses[static_cast<size_t>(slot)];
+        if (slotUses.size() < 2)
+            continue;
+        std::stable_sort(slotUses.begin(), slotUses.end(), [](const RateUse &a, const RateUse &b) {
+            return a.firstTrip < b.firstTrip;
+        });
+        const std::string name =
+            context.name(slot).empty() ? "slot " + std::to_string(slot) : context.name(slot);
+        std::string rates;
+        for (const RateUse &use : slotUses)
+            rates += (rates.empty() ? "" : ", ") + RateUseText(use);
+        out.push_back({CheckRule::RateMixed, slotUses[1].firstTrip, context.abbreviation(slot),
+                       "Trip lines in " + name + " carry " + std::to_string(slotUses.size()) +
+                           " rates: " + rates + "; the report taxes the row at " +
+                           FormatFixed(TenThousandths{lastRate[static_cast<size_t>(slot)]}) +
+                           ", its last line's"});
     }
 }
 

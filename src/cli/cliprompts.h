@@ -18,7 +18,11 @@ public:
     void warn(const std::string &text) override { shown.push_back(text); }
     void inform(const std::string &text) override { shown.push_back(text); }
     bool askYesNo(const std::string &) override { return answer == Answer::Yes; }
-    Answer askYesNoCancel(const std::string &) override { return answer; }
+    Answer askYesNoCancel(const std::string &question) override
+    {
+        asked.push_back(question);
+        return answer;
+    }
     std::string openFileName(const std::string &) override { return {}; }
     std::string saveFileName(const std::string &, const std::string &) override { return {}; }
 
@@ -50,6 +54,7 @@ public:
     std::vector<std::string> mergePaths;
     bool unitsFromNames = false; // "Use file names as unit numbers"
     std::vector<std::string> shown;
+    std::vector<std::string> asked; // the Yes/No/Cancel questions, in order
     std::function<bool(EntryDialogData &)> entryEdit;
     std::function<bool(TaxRate &, bool)> rateEdit;
 };

@@ -2,6 +2,8 @@
 
 #include "cli/cliargs.h"
 
+#include <chrono>
+
 // The tollmark-cli subcommands. Each takes its arguments as main.cpp's table checked them
 // (only options it takes, its required options and file present) and returns
 // the exit code (0 success, 1 failure of the input, 2 usage error, 3 findings of a check
@@ -31,10 +33,13 @@ int CmdVehicles(const CliArgs &args);
 // The quarter check.
 int CmdCheck(const CliArgs &args);
 
-// Profiles.
+// Profiles. The store waits for another instance holding the file as long as the
+// window's does; `lockWait` tells another wait.
 int CmdDumpProfiles(const CliArgs &args);
 int CmdProfilesAdd(const CliArgs &args);
 int CmdProfilesDelete(const CliArgs &args);
+int ProfilesAdd(const CliArgs &args, std::chrono::milliseconds lockWait);
+int ProfilesDelete(const CliArgs &args, std::chrono::milliseconds lockWait);
 
 // Rate chart.
 int CmdParseChart(const CliArgs &args);

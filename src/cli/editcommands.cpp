@@ -82,11 +82,16 @@ bool ReadTripOptions(const CliArgs &args, TripOptions &trip, int &exitCode)
 
 // The entry dialog as the options fill it. The surcharge line offered after a new line
 // is confirmed as offered (its jurisdiction is the surcharge slot).
+// The dialog's unit buttons show the line's own units (a new line: the record's last
+// line's, or the carrier's country's for the first); --miles or --km, --gallons or
+// --litres choose others.
 void AnswerEntryDialog(CliPrompts &prompts, const CliArgs &args, const TripOptions &trip)
 {
-    const bool miles = args.has("miles"), gallons = args.has("gallons");
+    const int miles = args.has("miles") ? 1 : args.has("km") ? 0 : -1;
+    const int gallons = args.has("gallons") ? 1 : args.has("litres") ? 0 : -1;
     prompts.entryEdit = [trip, miles, gallons, first = true](EntryDialogData &data) mutable {
-        data.units = EntryUnits{miles ? 1 : 0, gallons ? 1 : 0};
+        data.units = EntryUnits{miles < 0 ? data.entry.distanceInMiles : miles,
+                                gallons < 0 ? data.entry.fuelInGallons : gallons};
         if (!first) {
             data.abbreviation = (*data.table)[data.entry.slot].abbreviation;
             return true;
@@ -133,13 +138,27 @@ int SaveRecord(CSession &session, CliPrompts &prompts, const std::string &path)
     return ExitOk;
 }
 
+// Both units of one kind given is a usage error.
+bool UnitsChosenOnce(const CliArgs &args, int &exitCode)
+{
+    if (args.has("miles") && args.has("km")) {
+        exitCode = UsageError("--miles and --km exclude each other");
+        return false;
+    }
+    if (args.has("gallons") && args.has("litres")) {
+        exitCode = UsageError("--gallons and --litres exclude each other");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int CmdAddTrip(const CliArgs &args)
 {
     int exitCode = ExitOk;
     TripOptions trip;
-    if (!ReadTripOptions(args, trip, exitCode))
+    if (!ReadTripOptions(args, trip, exitCode) || !UnitsChosenOnce(args, exitCode))
         return exitCode;
     const std::string surcharge = args.value("surcharge", "no");
     if (surcharge != "yes" && surcharge != "no")
@@ -163,9 +182,16 @@ int CmdModifyTrip(const CliArgs &args)
     uint32_t number = 0;
     if (!ParseWhole(args.value("trip"), number))
         return UsageError("--trip takes the trip number");
-    if (!ReadTripOptions(args, trip, exitCode))
+    if (!ReadTripOptions(args, trip, exitCode) || !UnitsChosenOnce(args, exitCode))
         return exitCode;
+    const std::string keep = args.value("keep");
+    if (!keep.empty() && keep != "distance" && keep != "readings")
+        return UsageError("--keep takes distance or readings");
     CliPrompts prompts;
+    // A distance and odometer readings that disagree: the question is answered by --keep.
+    prompts.answer = keep == "distance"   ? SessionPrompts::Answer::Yes
+                     : keep == "readings" ? SessionPrompts::Answer::No
+                                          : SessionPrompts::Answer::Cancel;
     AnswerEntryDialog(prompts, args, trip);
     MemorySettings settings;
     CSession session(prompts, settings);
@@ -174,9 +200,13 @@ int CmdModifyTrip(const CliArgs &args)
     const int position = session.document().findTripNumber(static_cast<int32_t>(number));
     if (position < 0)
         return InputFailure("The record has no trip " + std::to_string(number) + ".");
-    if (!session.edit().modifyTrip(position))
+    if (!session.edit().modifyTrip(position)) {
+        if (!prompts.asked.empty())
+            return InputFailure(prompts.asked.back() +
+                                "\nGive --keep distance or --keep readings.");
         return InputFailure(
             prompts.lastShown("Trip " + std::to_string(number) + " was not changed."));
+    }
     return SaveRecord(session, prompts, args.positional()[0]);
 }
 

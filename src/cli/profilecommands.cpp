@@ -126,7 +126,16 @@ int CmdDumpProfiles(const CliArgs &args)
 
 int CmdProfilesAdd(const CliArgs &args)
 {
+    return ProfilesAdd(args, CProfileStore::kLockWait);
+}
 
+int CmdProfilesDelete(const CliArgs &args)
+{
+    return ProfilesDelete(args, CProfileStore::kLockWait);
+}
+
+int ProfilesAdd(const CliArgs &args, std::chrono::milliseconds lockWait)
+{
     // The company dialog's identity as "Add Profile" takes it: Diesel ticked for
     // --fuelType 1, not ticked otherwise (which stores gasoline, 2).
     CompanyInfo identity;
@@ -138,7 +147,7 @@ int CmdProfilesAdd(const CliArgs &args)
     identity.diesel = fuel == "1" ? 1 : 0;
     identity.gasoline = fuel == "1" ? 0 : 1;
 
-    CProfileStore store;
+    CProfileStore store(lockWait);
     int exitCode = ExitOk;
     if (!OpenStore(args.positional()[0], store, exitCode))
         return exitCode;
@@ -148,7 +157,7 @@ int CmdProfilesAdd(const CliArgs &args)
     return ExitOk;
 }
 
-int CmdProfilesDelete(const CliArgs &args)
+int ProfilesDelete(const CliArgs &args, std::chrono::milliseconds lockWait)
 {
     if (args.positional().size() != 2)
         return UsageError("expected a profiles file and a position");
@@ -167,7 +176,7 @@ int CmdProfilesDelete(const CliArgs &args)
         return InputFailure("The file " + path + " holds no profiles; there is none at position " +
                             text + ".");
 
-    CProfileStore store;
+    CProfileStore store(lockWait);
     int exitCode = ExitOk;
     if (!OpenStore(path, store, exitCode))
         return exitCode;

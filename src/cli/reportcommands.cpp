@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/listoutput.h"
 
+#include "check/tablecountry.h"
 #include "formats/recordfile.h"
 #include "imports/csvimport.h"
 #include "imports/headingimport.h"
@@ -143,7 +144,9 @@ int CmdReport(const CliArgs &args)
     for (const ListLine &line : ReportLines(report, doc))
         PrintListLine(line);
     for (const std::string &notice :
-         {ReportRatesNotice(otherRates), ReportSlotNotice(report.linesOutsideTable)}) {
+         {TableCountryNotice(doc.company().country, doc.rates()), ReportRatesNotice(otherRates),
+          ReportMixedRatesNotice(report, doc.taxTable()),
+          ReportSlotNotice(report.linesOutsideTable)}) {
         if (!notice.empty())
             std::cerr << notice << '\n';
     }

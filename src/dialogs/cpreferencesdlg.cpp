@@ -7,9 +7,11 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,33 +38,26 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
         new QCheckBox(tr("&Round fuel to whole gallons or litres, as filing portals do"), this);
     wholeUnits_->setObjectName("wholeUnits");
 
-    auto *browseTax = new QPushButton(tr("Browse"), this);
-    browseTax->setObjectName("browseTax");
-    auto *browseProfiles = new QPushButton(tr("Browse"), this);
-    browseProfiles->setObjectName("browseProfiles");
-    auto *browseInterest = new QPushButton(tr("Browse"), this);
-    browseInterest->setObjectName("browseInterestRates");
-    browseTax->setAutoDefault(false);
-    browseProfiles->setAutoDefault(false);
-    browseInterest->setAutoDefault(false);
-    connect(browseTax, &QPushButton::clicked, this,
-            [this] { OnBrowse(&PreferencesData::taxFile, kTaxFilter); });
-    connect(browseProfiles, &QPushButton::clicked, this,
-            [this] { OnBrowse(&PreferencesData::profilesFile, kProfilesFilter); });
-    connect(browseInterest, &QPushButton::clicked, this,
-            [this] { OnBrowse(&PreferencesData::interestRatesFile, kInterestRatesFilter); });
+    backupsKept_ = new QSpinBox(this);
+    backupsKept_->setObjectName("backupsKept");
+    backupsKept_->setRange(0, 100);
+    backupsKept_->setToolTip(tr("Each save keeps the version it replaces; 0 keeps none"));
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Default Tax File:"), this), 0, 0, 1, 2);
-    grid->addWidget(taxFile_, 1, 0);
-    grid->addWidget(browseTax, 1, 1);
-    grid->addWidget(new QLabel(tr("Default User Profiles File:"), this), 2, 0, 1, 2);
-    grid->addWidget(profilesFile_, 3, 0);
-    grid->addWidget(browseProfiles, 3, 1);
-    grid->addWidget(new QLabel(tr("Interest Rate Table:"), this), 4, 0, 1, 2);
-    grid->addWidget(interestRatesFile_, 5, 0);
-    grid->addWidget(browseInterest, 5, 1);
+    addFileRow(*grid, 0, tr("Default Tax File:"), taxFile_, &PreferencesData::taxFile, kTaxFilter,
+               "browseTax");
+    addFileRow(*grid, 2, tr("Default User Profiles File:"), profilesFile_,
+               &PreferencesData::profilesFile, kProfilesFilter, "browseProfiles");
+    addFileRow(*grid, 4, tr("Interest Rate Table:"), interestRatesFile_,
+               &PreferencesData::interestRatesFile, kInterestRatesFilter, "browseInterestRates");
     grid->addWidget(wholeUnits_, 6, 0, 1, 2);
+    auto *kept = new QLabel(tr("Earlier &versions kept of each file:"), this);
+    kept->setBuddy(backupsKept_);
+    auto *keptRow = new QHBoxLayout;
+    keptRow->addWidget(kept);
+    keptRow->addWidget(backupsKept_);
+    keptRow->addStretch();
+    grid->addLayout(keptRow, 7, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -74,12 +69,27 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     transferToControls();
 }
 
+void CPreferencesDlg::addFileRow(QGridLayout &grid, int row, const QString &label, QLineEdit *edit,
+                                 std::string PreferencesData::*member, const char *filter,
+                                 const char *browseName)
+{
+    auto *browse = new QPushButton(tr("Browse"), this);
+    browse->setObjectName(browseName);
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this,
+            [this, member, filter] { OnBrowse(member, filter); });
+    grid.addWidget(new QLabel(label, this), row, 0, 1, 2);
+    grid.addWidget(edit, row + 1, 0);
+    grid.addWidget(browse, row + 1, 1);
+}
+
 void CPreferencesDlg::transferToControls()
 {
     taxFile_->setText(FromPath(data_.taxFile));
     profilesFile_->setText(FromPath(data_.profilesFile));
     interestRatesFile_->setText(FromPath(data_.interestRatesFile));
     wholeUnits_->setChecked(data_.wholeUnits);
+    backupsKept_->setValue(data_.backupsKept);
 }
 
 void CPreferencesDlg::transferFromControls()
@@ -88,6 +98,7 @@ void CPreferencesDlg::transferFromControls()
     data_.profilesFile = ToPath(profilesFile_->text());
     data_.interestRatesFile = ToPath(interestRatesFile_->text());
     data_.wholeUnits = wholeUnits_->isChecked();
+    data_.backupsKept = backupsKept_->value();
 }
 
 void CPreferencesDlg::OnBrowse(std::string PreferencesData::*member, const char *filter)

@@ -8,6 +8,8 @@
 
 class UserPrompts;
 class QCheckBox;
+class QGridLayout;
+class QSpinBox;
 class QLineEdit;
 
 // "Preferences": edits the default tax file, the default user-profiles file and the
@@ -30,6 +32,10 @@ private:
     void transferFromControls();
     // A File Open for the path `member` of the data, with `filter`.
     void OnBrowse(std::string PreferencesData::*member, const char *filter);
+    // A file's label above its box and "Browse" button, at `row` and the row below.
+    void addFileRow(QGridLayout &grid, int row, const QString &label, QLineEdit *edit,
+                    std::string PreferencesData::*member, const char *filter,
+                    const char *browseName);
 
     UserPrompts &prompts_;
     PreferencesData data_;
@@ -37,4 +43,5 @@ private:
     QLineEdit *profilesFile_ = nullptr;
     QLineEdit *interestRatesFile_ = nullptr;
     QCheckBox *wholeUnits_ = nullptr;
+    QSpinBox *backupsKept_ = nullptr;
 };

@@ -69,3 +69,11 @@ std::vector<std::string> FolderEntryNames(const std::string &folder)
         names.push_back(Utf8FromPath(it->path().filename()));
     return names;
 }
+
+int MakeFolders(const std::string &folder)
+{
+    std::error_code error;
+    fs::create_directories(PathFromUtf8(folder), error);
+    // The generic condition is an errno value on both systems.
+    return error ? error.default_error_condition().value() : 0;
+}

@@ -109,6 +109,8 @@ bool SameFile(const std::string &a, const std::string &b);
 std::string FileKey(const std::string &path);
 // The names of the entries of a folder (none when it cannot be read).
 std::vector<std::string> FolderEntryNames(const std::string &folder);
+// Makes the folder and the folders above it that are missing: 0, or the errno value.
+int MakeFolders(const std::string &folder);
 
 // Whether the process may read `path`, and why it may not write it: 0 when it may,
 // ENOENT when nothing is there, else the errno value (EACCES, EROFS, ...).

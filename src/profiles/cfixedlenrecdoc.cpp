@@ -31,13 +31,15 @@ uint16_t GetUint16(const uint8_t *at)
 }
 
 CFixedLenRecDoc::CFixedLenRecDoc(uint32_t recordLength, uint32_t extraHeaderLength,
-                                 const std::array<uint8_t, kExtraHeaderSize> &extraHeader)
+                                 const std::array<uint8_t, kExtraHeaderSize> &extraHeader,
+                                 std::chrono::milliseconds lockWait)
     : recordLength_(recordLength)
     , extraHeaderLength_(extraHeaderLength)
     , extraHeader_(extraHeader)
     , defaultRecordLength_(recordLength)
     , defaultExtraHeaderLength_(extraHeaderLength)
     , defaultExtraHeader_(extraHeader)
+    , lockWait_(lockWait)
 {
 }
 
@@ -64,7 +66,7 @@ bool CFixedLenRecDoc::lockOpened(const std::string &path, PlatformFile::Open how
     // Another instance may hold the file for a moment (its own add or delete): wait for
     // it a while. A lock won on a file that another instance has meanwhile replaced by a
     // new one (its delete) is a lock on the old file: take the file at the path again.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lockWaitMs_);
+    const auto deadline = std::chrono::steady_clock::now() + lockWait_;
     for (;;) {
         const int error = file_.lockExclusive();
         if (error == 0 && file_.isAt(path))

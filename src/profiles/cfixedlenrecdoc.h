@@ -3,6 +3,7 @@
 #include "platform/platformfile.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,8 +18,8 @@
 // Exclusive access: the file is held with a lock on the whole file (PlatformFile's
 // lockExclusive: an advisory flock on POSIX, LockFileEx on Windows). Every instance of
 // this program takes the same lock, so a second store (in this or another process) cannot
-// open a file that one store holds; it waits up to 5 seconds for it. The lock goes when
-// the file is closed.
+// open a file that one store holds; it waits for it up to the lock wait it was made with
+// (kLockWait, 5 seconds, unless told). The lock goes when the file is closed.
 //
 // A file that exists is never emptied: when it is locked, unreadable or its header is bad,
 // opening fails and the file is left exactly as it was. Only a missing or zero-length file
@@ -28,9 +29,13 @@ class CFixedLenRecDoc
 public:
     static constexpr uint32_t kFixedHeaderLength = 12;
     static constexpr uint32_t kExtraHeaderSize = 12;
+    // How long an open waits for another instance to let go of the file: long enough for
+    // another instance's add or delete.
+    static constexpr std::chrono::milliseconds kLockWait{5000};
 
     CFixedLenRecDoc(uint32_t recordLength, uint32_t extraHeaderLength,
-                    const std::array<uint8_t, kExtraHeaderSize> &extraHeader);
+                    const std::array<uint8_t, kExtraHeaderSize> &extraHeader,
+                    std::chrono::milliseconds lockWait = kLockWait);
     virtual ~CFixedLenRecDoc();
 
     CFixedLenRecDoc(const CFixedLenRecDoc &) = delete;
@@ -61,8 +66,6 @@ public:
     virtual bool SeekRecord(int n);
 
     bool isOpen() const { return file_.isOpen(); }
-    // How long an open waits for another instance to let go of the file (5 s unless told).
-    void setLockWait(int milliseconds) { lockWaitMs_ = milliseconds; }
     uint32_t recordCount() const { return recordCount_; }
     uint32_t recordLength() const { return recordLength_; }
     uint32_t extraHeaderLength() const { return extraHeaderLength_; }
@@ -110,7 +113,7 @@ private:
     const uint32_t defaultExtraHeaderLength_;
     const std::array<uint8_t, kExtraHeaderSize> defaultExtraHeader_;
     std::string lastError_;
-    int lockWaitMs_ = 5000;
+    const std::chrono::milliseconds lockWait_;
 };
 
 // Little-endian helpers shared by the record layouts.

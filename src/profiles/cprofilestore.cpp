@@ -69,8 +69,8 @@ PeriodDate GetDate(const uint8_t *at)
 
 } // namespace
 
-CProfileStore::CProfileStore()
-    : CFixedLenRecDoc(kRecordLength, kExtraHeaderLength, ProfileExtraHeader())
+CProfileStore::CProfileStore(std::chrono::milliseconds lockWait)
+    : CFixedLenRecDoc(kRecordLength, kExtraHeaderLength, ProfileExtraHeader(), lockWait)
 {
     profiles_.reserve(10);
 }

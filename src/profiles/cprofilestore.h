@@ -32,7 +32,8 @@ public:
     static constexpr uint32_t kSignature = 61475;
     static constexpr const char *kFilter = "User profiles file (*.usr)|*.usr||";
 
-    CProfileStore();
+    // `lockWait`: how long open() waits for another instance holding the file.
+    explicit CProfileStore(std::chrono::milliseconds lockWait = kLockWait);
 
     // Opens (or creates) the file and loads every profile. On failure no file is held, the
     // list is empty and the message says why.

@@ -258,11 +258,19 @@ TripEntry CIftaDoc::prepareNewEntry(const EntryUnits &units) const
     return entry;
 }
 
+EntryUnits CIftaDoc::newEntryUnits() const
+{
+    if (entries_.empty())
+        return EntryUnitsForCountry(company_.country);
+    return EntryUnits{entries_.back().distanceInMiles, entries_.back().fuelInGallons};
+}
+
 void CIftaDoc::addEntry(const TripEntry &entry)
 {
     recordStep("Add", entry.tripNumber);
     entries_.push_back(entry);
-    currentOdometer_ = entry.odometerOut;
+    if (entry.odometerIn != 0 || entry.odometerOut != 0)
+        currentOdometer_ = entry.odometerOut;
     lastDate_ = entry.date;
     modified_ = true;
     changed(DocChange::What::LinesAdded, entries_.size() - 1, 1);
@@ -296,7 +304,8 @@ void CIftaDoc::modifyEntry(size_t index, const TripEntry &entry)
         return;
     recordStep("Modify", entries_[index].tripNumber);
     entries_[index] = entry;
-    currentOdometer_ = entry.odometerOut;
+    if (entry.odometerIn != 0 || entry.odometerOut != 0)
+        currentOdometer_ = entry.odometerOut;
     lastDate_ = entry.date;
     modified_ = true;
     changed(DocChange::What::LinesChanged, index, 1);

@@ -129,8 +129,13 @@ public:
     // readings at the current reading (the start
     // odometer for the first line), in `units`.
     TripEntry prepareNewEntry(const EntryUnits &units) const;
+    // The units a new line starts in: those of the record's last line (a record carries
+    // its units over from trip to trip), or, in a record without lines, the carrier's
+    // country's (kilometres and litres for "Canada", miles and US gallons otherwise).
+    EntryUnits newEntryUnits() const;
     // Appends a line the user entered (undo step "Add Trip N"): new lines then continue
-    // from its date and odometer out.
+    // from its date and odometer out (a line without readings, 0 and 0, leaves the
+    // odometer where it was).
     void addEntry(const TripEntry &entry);
     // The line that follows `added` in its jurisdiction's surcharge slot, as the entry
     // dialog is offered it ("Add surcharge?"): numbered next, no fuel, no rate. None when
@@ -139,7 +144,7 @@ public:
     // Appends a surcharge line ("Add Trip N"); the odometer state stays.
     void addSurchargeEntry(const TripEntry &entry);
     // Replaces the line at `index` ("Modify Trip N"); new lines then continue from its
-    // date and odometer.
+    // date and odometer (as for addEntry).
     void modifyEntry(size_t index, const TripEntry &entry);
     // Removes the line at `index` ("Delete Trip N") and numbers the rest 1, 2, 3 ...
     // again.

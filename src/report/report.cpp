@@ -107,7 +107,7 @@ Result ReportRecordFile(CIftaDoc &doc, const std::string &path, FuelRounding rou
             differences->add(line);
     };
     const Result read = ReadRecordFileInBlocks(doc, path, sum);
-    report = read && sums ? ComputeReport(*sums, rounding) : Report{{}, {}, rounding};
+    report = read && sums ? ComputeReport(*sums, rounding) : Report{{}, {}, rounding, 0, {}};
     otherRates = read && differences ? differences->count() : 0;
     return read;
 }
@@ -132,6 +132,8 @@ Report ComputeReport(const ReportSums &sums, FuelRounding rounding)
         // A row shows when it has something to show; the totals are its columns' sums.
         if (row.distance == 0 && row.fuelPaid.isZero())
             continue;
+        if (slotSums.mixedRates)
+            report.mixedRateSlots.push_back(slot);
         if (row.surcharge == 0)
             totalDistance += row.distance;
         taxableDistance += row.distance;
@@ -226,6 +228,23 @@ std::string ReportRatesNotice(int count)
     const std::string what = count == 1 ? " jurisdiction uses" : " jurisdictions use";
     return std::to_string(count) + what +
            " rates that differ from the loaded table: File > Save/Update Tax Rates applies them";
+}
+
+std::string ReportMixedRatesNotice(const Report &report, const TaxRateTable &table)
+{
+    if (report.mixedRateSlots.empty())
+        return {};
+    std::string names;
+    for (int slot : report.mixedRateSlots) {
+        // A slot the table names no abbreviation (a damaged file's) is named by number.
+        const std::string &abbreviation = table[slot].abbreviation;
+        names += (names.empty() ? "" : ", ") +
+                 (abbreviation.empty() ? "slot " + std::to_string(slot) : abbreviation);
+    }
+    const bool one = report.mixedRateSlots.size() == 1;
+    return "Trip lines in " + names +
+           " carry different rates: " + (one ? "its row is" : "each row is") +
+           " taxed at the rate of its last line (View > Check lists them)";
 }
 
 std::string ReportSlotNotice(size_t count)

@@ -25,6 +25,9 @@ struct Report {
     FuelRounding rounding = FuelRounding::Hundredths;
     // Trip lines left out because their slot lies outside the table (ReportSlotNotice).
     size_t linesOutsideTable = 0;
+    // The rows (slots) whose lines carry different rates: each is taxed at the rate of
+    // its last line in the record (ReportMixedRatesNotice).
+    std::vector<int> mixedRateSlots;
 };
 
 // Builds the report from the trip lines (one pass, sums kept per slot) and the loaded
@@ -77,6 +80,11 @@ std::vector<ListLine> ListReport(const CIftaDoc &doc,
 // jurisdictions use rates that differ from the loaded table: File > Save/Update Tax
 // Rates applies them". Empty for 0.
 std::string ReportRatesNotice(int count);
+
+// The line told beside the report when rows' lines carry different rates: "Trip lines in
+// QC carry different rates: its row is taxed at the rate of its last line (View > Check
+// lists them)". Empty when none do.
+std::string ReportMixedRatesNotice(const Report &report, const TaxRateTable &table);
 
 // The line told beside the report when `count` trip lines name a slot outside the table
 // and are left out of it. Empty for 0.

@@ -21,9 +21,11 @@ inline uint32_t ReportDistance(const TripEntry &entry, bool metric)
 
 // What the report is made of, summed line by line: per slot the distance in the report's
 // unit and the fuel as entered (litres and gallons apart, so each is converted once,
-// exactly), and the rate and surcharge flag of the last line that counted, which decide
-// the row's. The lines may come all at once (a document's) or a block at a time as a file
-// is read: the sums are the same.
+// exactly), and the rate and surcharge flag of the last line that counted (in record
+// order), which decide the row's: a jurisdiction whose lines carry different rates is
+// taxed at its last line's (`mixedRates`, told by ReportMixedRatesNotice). The lines may
+// come all at once (a document's) or a block at a time as a file is read: the sums are
+// the same.
 class ReportSums
 {
 public:
@@ -34,6 +36,7 @@ public:
         bool counted = false; // some line counted for the slot
         TenThousandths lastRate;
         int32_t lastSurcharge = 0;
+        bool mixedRates = false; // lines that counted carry different rates
     };
 
     // For a report in kilometres and litres (`metric`, a Canadian carrier's) or in miles
@@ -55,6 +58,8 @@ public:
         Slot &slot = slots_[static_cast<size_t>(entry.slot)];
         slot.distance += ReportDistance(entry, metric_);
         (entry.fuelInGallons ? slot.gallons : slot.litres) += entry.fuel.units;
+        if (slot.counted && entry.rate != slot.lastRate)
+            slot.mixedRates = true;
         slot.counted = true;
         slot.lastRate = entry.rate;
         slot.lastSurcharge = entry.surcharge;

@@ -5,6 +5,7 @@
 #include "records/entryresolver.h"
 #include "records/taxlist.h"
 #include "session/dialogdata.h"
+#include "session/odometerrule.h"
 #include "session/programstate.h"
 #include "session/sessionprompts.h"
 
@@ -44,8 +45,28 @@ LoadedTaxTable &CEditSession::rates()
     return doc_.rates();
 }
 
+bool CEditSession::settleReadings(const TripEntry &before, TripEntry &edited, bool useOdometer,
+                                  bool add)
+{
+    if (SettleOdometer(before, edited, useOdometer, add) != OdometerOutcome::Disagree)
+        return true;
+    switch (prompts_.askYesNoCancel(OdometerQuestion(edited))) {
+    case SessionPrompts::Answer::Yes:
+        if (KeepDistance(edited))
+            return true;
+        prompts_.warn(kOdometerTooLarge);
+        return false;
+    case SessionPrompts::Answer::No:
+        KeepReadings(edited);
+        return true;
+    case SessionPrompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 bool CEditSession::runEntryDialog(TripEntry &entry, bool add, int useOdometerIn,
-                                  int &useOdometerOut)
+                                  int &useOdometerOut, bool settleOdometer)
 {
     const TaxRateTable &table = doc_.taxTable();
     EntryDialogData data;
@@ -68,6 +89,8 @@ bool CEditSession::runEntryDialog(TripEntry &entry, bool add, int useOdometerIn,
     if (!ok || data.abbreviation.empty())
         return false;
     TripEntry edited = data.entry;
+    if (settleOdometer && !settleReadings(entry, edited, data.useOdometer != 0, add))
+        return false;
     const bool resolved =
         IsTaxTableLoaded(table)
             ? ResolveEntry(edited, data.abbreviation, table, doc_.isDiesel(), state_.entryUnits)
@@ -77,6 +100,13 @@ bool CEditSession::runEntryDialog(TripEntry &entry, bool add, int useOdometerIn,
         prompts_.warn(UnknownJurisdictionMessage(data.abbreviation));
         return false;
     }
+    // A line modified in its own jurisdiction keeps the rate it carries (a rate edited
+    // and applied with Save/Update Tax Rates may differ from the table's now); only a
+    // new line or another jurisdiction takes the table's.
+    if (!add && edited.slot == entry.slot) {
+        edited.rate = entry.rate;
+        edited.surcharge = entry.surcharge;
+    }
     entry = edited;
     useOdometerOut = data.useOdometer;
     return true;
@@ -84,14 +114,13 @@ bool CEditSession::runEntryDialog(TripEntry &entry, bool add, int useOdometerIn,
 
 int CEditSession::addTrip()
 {
-    TripEntry entry = doc_.prepareNewEntry(state_.lastNewEntryUnits);
+    TripEntry entry = doc_.prepareNewEntry(doc_.newEntryUnits());
     entry.reservedText = state_.lastUnitNumber;
     int useOdometer = doc_.company().useOdometer;
     if (!runEntryDialog(entry, true, doc_.company().useOdometer, useOdometer))
         return -1;
     doc_.addEntry(entry);
     int position = static_cast<int>(doc_.entries().size()) - 1;
-    state_.lastNewEntryUnits = EntryUnits{entry.distanceInMiles, entry.fuelInGallons};
     state_.lastUnitNumber = entry.reservedText;
     if (doc_.usesOdometer() != (useOdometer != 0))
         doc_.setUseOdometer(useOdometer != 0);
@@ -99,8 +128,9 @@ int CEditSession::addTrip()
     std::optional<TripEntry> surcharge = doc_.surchargeFollowUp(entry);
     if (!surcharge || !prompts_.askYesNo(AddSurchargeQuestion(doc_.taxTable()[entry.slot].name)))
         return position;
+    // The surcharge line repeats its trip's distance and readings as offered.
     int ignored = 0;
-    if (runEntryDialog(*surcharge, true, 0, ignored)) {
+    if (runEntryDialog(*surcharge, true, 0, ignored, false)) {
         doc_.addSurchargeEntry(*surcharge);
         position = static_cast<int>(doc_.entries().size()) - 1;
     }

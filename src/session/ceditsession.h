@@ -19,11 +19,14 @@ class CEditSession
 public:
     CEditSession(CIftaDoc &doc, ProgramState &state, SessionPrompts &prompts);
 
-    // "Add New": the entry dialog for a new line, then, for a jurisdiction with a
+    // "Add New": the entry dialog for a new line (in the units of the record's last
+    // line, or, for the first, of the carrier's country), then, for a jurisdiction with a
     // surcharge slot, "Add surcharge?" and the dialog for that line. Returns the position
     // of the last line added, or -1 when nothing was added.
     int addTrip();
-    // "Modify" of the line at `position` in the record. True when the line was changed.
+    // "Modify" of the line at `position` in the record: what the user did not touch
+    // stays, the line's rate included unless its jurisdiction changed. True when the line
+    // was changed.
     bool modifyTrip(int position);
     // "Delete" of the line at `position`, after "Delete the selected item?"; the
     // remaining lines are numbered 1, 2, 3 ... again. True when a line was removed.
@@ -40,7 +43,12 @@ public:
     bool redoRates();
 
 private:
-    bool runEntryDialog(TripEntry &entry, bool add, int useOdometerIn, int &useOdometerOut);
+    // The entry dialog over `entry`; on OK the line is settled by the odometer rule
+    // (session/odometerrule.h, unless `settleOdometer` is false) and completed from the
+    // table. False when cancelled, refused, or the odometer question was cancelled.
+    bool runEntryDialog(TripEntry &entry, bool add, int useOdometerIn, int &useOdometerOut,
+                        bool settleOdometer = true);
+    bool settleReadings(const TripEntry &before, TripEntry &edited, bool useOdometer, bool add);
     LoadedTaxTable &rates();
 
     CIftaDoc &doc_;

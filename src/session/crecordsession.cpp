@@ -1,11 +1,14 @@
 #include "session/crecordsession.h"
 
+#include "check/tablecountry.h"
 #include "formats/recordfile.h"
 #include "imports/csvimport.h"
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
+#include "records/units.h"
+#include "session/backupversions.h"
 #include "session/ctaxsession.h"
 #include "session/dialogdata.h"
 #include "session/mergeunits.h"
@@ -149,8 +152,28 @@ void CRecordSession::replaceWithNewRecord(const CompanyInfo &values)
     } else {
         beginNewRecord(values);
         reloadDefaultTaxFile();
+        offerTableOfCountry(true);
     }
     events().recordReplaced();
+}
+
+bool CRecordSession::offerTableOfCountry(bool newRecord)
+{
+    const std::string &country = doc_.company().country;
+    if (!TableCountryDiffers(country, doc_.rates()) ||
+        !prompts_.askYesNo(TableCountryQuestion(TableCountryText(country, doc_.rates()))))
+        return false;
+    if (!tax_.loadTaxRates())
+        return false;
+    // A new record takes the quarter of the table it starts with.
+    if (newRecord)
+        doc_.takeTablePeriod();
+    return true;
+}
+
+std::string TableCountryQuestion(const std::string &mismatch)
+{
+    return mismatch + ". Its rates would tax every trip in the wrong unit.\n\nLoad Tax Rates now?";
 }
 
 bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
@@ -196,6 +219,7 @@ bool CRecordSession::newRecordFromProfile(const ProfileRecord &profile)
     if (!askProfileCompany(profile, values))
         return false;
     beginNewRecord(values);
+    offerTableOfCountry(true);
     events().recordChanged();
     events().recordReplaced();
     return true;
@@ -262,6 +286,8 @@ bool CRecordSession::writeRecord(const std::string &path)
     // A record without company data, and a merged one, is written only after the company
     // dialog: Cancel there cancels the save, and the record stays as it was.
     if ((doc_.company().companyName.empty() || forceCompanyDialog_) && !editCompany(false))
+        return false;
+    if (!KeepVersionBeforeSave(settings_, prompts_, path))
         return false;
     const Result written = WriteRecordFile(doc_, path);
     if (!written) {
@@ -370,8 +396,12 @@ void CRecordSession::companyInfo()
     }
     if (result != SessionPrompts::CompanyResult::Ok)
         return;
+    const bool unitsBefore = IsCanada(doc_.company().country);
     doc_.applyCompanyInfo(data.company, true);
     offerDatesQuarter();
+    // A country that changes the carrier's units away from the loaded table's is said.
+    if (IsCanada(doc_.company().country) != unitsBefore)
+        offerTableOfCountry(false);
     events().recordChanged();
 }
 
@@ -449,6 +479,40 @@ bool CRecordSession::mergeFiles()
     return true;
 }
 
+bool CRecordSession::restoreVersion()
+{
+    if (pathName_.empty()) {
+        prompts_.inform("The record has not been saved yet: no earlier versions are kept.");
+        return false;
+    }
+    VersionDialogData data;
+    data.file = pathName_;
+    const BackupVersions versions(settings_.backupFolder(), settings_.backupsKept());
+    for (const std::string &version : versions.versionsOf(pathName_))
+        data.rows.push_back(DescribeVersion(version, doc_.rates(), settings_.wholeUnits()));
+    if (settings_.backupFolder().empty() || data.rows.empty()) {
+        prompts_.inform(WithName("No earlier versions of %1 are kept.", title_));
+        return false;
+    }
+    if (!prompts_.chooseVersion(data) || data.chosen < 0 ||
+        data.chosen >= static_cast<int>(data.rows.size()))
+        return false;
+    if (!saveModified())
+        return false;
+    // A kept version opens as a new record: saving it is the user's choice, and Save As
+    // asks where, so the file it came from stays as it is.
+    const Result read = ReadRecordFile(doc_, data.rows[data.chosen].path);
+    if (!read) {
+        prompts_.warn(read.message);
+        return false;
+    }
+    forceCompanyDialog_ = false;
+    setDefaultTitle();
+    doc_.setModified();
+    events().recordReplaced();
+    return true;
+}
+
 bool CRecordSession::saveWithCurrentRates()
 {
     // A record not saved yet gets the same choice and then goes on to Save As: the
@@ -467,7 +531,8 @@ bool CRecordSession::saveWithCurrentRates()
 bool CRecordSession::options()
 {
     PreferencesData data{settings_.defaultTaxFile(), settings_.defaultProfilesFile(),
-                         settings_.interestRatesFile(), settings_.wholeUnits()};
+                         settings_.interestRatesFile(), settings_.wholeUnits(),
+                         settings_.backupsKept()};
     if (!prompts_.editPreferences(data))
         return false;
     // A default that names no file would leave the program without rates at every start.
@@ -481,6 +546,7 @@ bool CRecordSession::options()
     settings_.setDefaultTaxFile(data.taxFile);
     settings_.setDefaultProfilesFile(data.profilesFile);
     settings_.setInterestRatesFile(data.interestRatesFile);
+    settings_.setBackupsKept(data.backupsKept);
     const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
     settings_.setWholeUnits(data.wholeUnits);
     tax_.loadDefaultTaxFile();

@@ -61,8 +61,9 @@ public:
     void skipStartUpSteps() { initialised_ = true; }
 
     // File New: the question about a changed record, then the company dialog, then the
-    // new record. False when the user cancelled: the open record (its title, path, lines
-    // and modified flag) then stays exactly as it was.
+    // new record (and, for a table of the other units, offerTableOfCountry). False when
+    // the user cancelled: the open record (its title, path, lines and modified flag) then
+    // stays exactly as it was.
     bool newRecord();
     // A chosen profile starts a new record: the question about a changed record, then
     // the company dialog filled from the profile.
@@ -102,8 +103,16 @@ public:
     // The company dialog over the record, in full mode or new-file mode. True on OK, with
     // the values taken into the record.
     bool editCompany(bool newFileMode);
-    // Edit, Company Info ("Go to profiles" hands over to the profile flow).
+    // Edit, Company Info ("Go to profiles" hands over to the profile flow). A country
+    // that changes the carrier's units away from the loaded table's is said, and Load Tax
+    // Rates offered (offerTableOfCountry).
     void companyInfo();
+    // When the loaded table is of the other unit system than the carrier's country
+    // (check/tablecountry.h): says so and offers Load Tax Rates (TableCountryQuestion);
+    // File New and a new record from a profile ask after the new record's table is read,
+    // Company Info after a change of country. A table loaded for a `newRecord` gives it
+    // its quarter. True when a table was loaded.
+    bool offerTableOfCountry(bool newRecord);
 
     // File Import: the new record's company dialog, the import dialog, then the new
     // record and the file. Cancel in either dialog leaves the open record as it was.
@@ -121,6 +130,11 @@ public:
     // save shows the company dialog. Cancel, or files that are all refused, leave the
     // open record as it was.
     bool mergeFiles();
+
+    // "Restore Version": the kept versions of the open record's file (BackupVersions),
+    // newest first with their trips and totals; the one chosen opens as a new, unsaved
+    // record (after the open one is offered for saving). The file itself is not touched.
+    bool restoreVersion();
 
     // "Save/Update Tax Rates": Yes brings every trip line to the loaded table's rates and
     // the record's period to the table's, then saves (a record never saved through Save
@@ -183,6 +197,8 @@ constexpr const char *kUpdateRatesQuestion =
     "Yes: every trip takes the rate of the loaded tax-rate table and the record takes its "
     "quarter; then the file is saved.\n"
     "No: the file is saved with the rates its trips carry now.";
+// The question of offerTableOfCountry, after the TableCountryText of the record.
+std::string TableCountryQuestion(const std::string &mismatch);
 // Options, before a default tax-rate file that is not there is remembered.
 constexpr const char *kMissingTaxFileQuestion =
     "The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?";

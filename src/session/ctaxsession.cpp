@@ -3,6 +3,7 @@
 #include "formats/taxfile.h"
 #include "platform/pathnames.h"
 #include "records/loadedtaxtable.h"
+#include "session/backupversions.h"
 #include "session/sessionevents.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
@@ -91,6 +92,8 @@ bool CTaxSession::saveTaxRates()
         return false;
     rates_.setPeriod(period);
     SessionEvents &events = this->events();
+    if (!KeepVersionBeforeSave(settings_, prompts_, path))
+        return false;
     const Result written = WriteTaxFile(path, rates_.table(), rates_.period());
     if (!written) {
         // The table stays marked as changed: it is not in any file yet.

@@ -50,6 +50,25 @@ struct CompanyDialogData {
     void datePeriodByQuarter(const TaxPeriod &quarter);
 };
 
+// One kept version of the open record as "Restore Version" lists it.
+struct VersionRow {
+    std::string path; // the kept file
+    std::string when; // "2026-12-10 14:32:05"
+    size_t trips = 0;
+    int32_t distance = 0; // the report's totals
+    Hundredths fuel;
+    Hundredths tax;
+    std::string problem; // why it cannot be read; empty when it can
+};
+
+// What the "Restore Version" dialog shows (the versions of `file`, newest first) and
+// gives back: the row chosen.
+struct VersionDialogData {
+    std::string file;
+    std::vector<VersionRow> rows;
+    int chosen = -1;
+};
+
 // What the merge dialog gives back on OK: the record files in the order they were
 // added, and its "Use file names as unit numbers" box as it stood when OK was pressed
 // (it decides for every file, whenever it was added).
@@ -76,6 +95,7 @@ struct PreferencesData {
     std::string profilesFile;      // default user profiles file
     std::string interestRatesFile; // interest-rate table; empty: the one shipped
     bool wholeUnits = false;       // the report rounds fuel to whole gallons or litres
+    int backupsKept = 10;          // earlier versions kept of each saved file, 0 to 100
 };
 
 // What the Filing Date dialog edits: the day the return is (to be) filed, its due date

@@ -20,9 +20,6 @@ struct ProgramState {
     // country when it is shown, the entry dialog from its unit buttons whenever it
     // closes, an import from its options.
     EntryUnits entryUnits;
-    // The units the last new trip line was entered in: the next one starts from them
-    // (kilometres and litres at program start).
-    EntryUnits lastNewEntryUnits;
     // The unit number of the last new trip line: the next one starts from it (a driver
     // enters a truck's trips one after another).
     std::string lastUnitNumber;

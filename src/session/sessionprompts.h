@@ -9,6 +9,7 @@ struct EntryDialogData;
 struct FilingDialogData;
 struct ImportDialogData;
 struct MergeDialogData;
+struct VersionDialogData;
 struct PreferencesData;
 struct ProfileRecord;
 struct TaxPeriod;
@@ -58,6 +59,9 @@ public:
     // "Merge Files": the record files to merge and how; true on OK with at least one
     // file. The session merges them; the open record is not touched here.
     virtual bool chooseMergeFiles(MergeDialogData &data) = 0;
+    // "Restore Version": one of the kept versions of the open record; true on OK with
+    // `data.chosen` set. Prompts without a window cancel.
+    virtual bool chooseVersion(VersionDialogData &) { return false; }
     // "Tax Period" for saving the tax-rate table; true on OK.
     virtual bool editTaxPeriod(TaxPeriod &period) = 0;
     // "Preferences"; true on OK.

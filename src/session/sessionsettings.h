@@ -23,6 +23,12 @@ public:
     virtual std::string ownInterestRatesFile() = 0;
     virtual bool wholeUnits() = 0;
     virtual void setWholeUnits(bool whole) = 0;
+    // Where the versions a save replaces are kept (BackupVersions); empty: none are kept
+    // (tollmark-cli keeps none).
+    virtual std::string backupFolder() { return {}; }
+    // How many versions of each file are kept, 0 to 100.
+    virtual int backupsKept() { return 10; }
+    virtual void setBackupsKept(int) {}
 };
 
 // Settings that live as long as the object: tollmark-cli's and the tests'.
@@ -38,10 +44,15 @@ public:
     std::string ownInterestRatesFile() override { return ownInterestRates; }
     bool wholeUnits() override { return whole; }
     void setWholeUnits(bool value) override { whole = value; }
+    std::string backupFolder() override { return backups; }
+    int backupsKept() override { return kept; }
+    void setBackupsKept(int value) override { kept = value; }
 
     std::string taxFile;
     std::string profilesFile;
     std::string interestRates;
     std::string ownInterestRates;
     bool whole = false;
+    std::string backups;
+    int kept = 10;
 };

@@ -10,12 +10,15 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTaxFileKey = QStringLiteral("TaxFile/DefaultTaxFile");
 const QString kProfilesFileKey = QStringLiteral("ProfilesFile/DefaultProfilesFile");
 const QString kInterestRatesKey = QStringLiteral("InterestRates/InterestRatesFile");
 const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
+const QString kBackupsKeptKey = QStringLiteral("Backups/Kept");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 const QString kGeometryKey = QStringLiteral("Settings/WindowGeometry");
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
@@ -121,6 +124,22 @@ bool CAppSettings::wholeUnits()
 void CAppSettings::setWholeUnits(bool whole)
 {
     store_->setValue(kWholeUnitsKey, whole);
+}
+
+std::string CAppSettings::backupFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? std::string() : (data + QStringLiteral("/backups")).toStdString();
+}
+
+int CAppSettings::backupsKept()
+{
+    return std::clamp(store_->value(kBackupsKeptKey, 10).toInt(), 0, 100);
+}
+
+void CAppSettings::setBackupsKept(int kept)
+{
+    store_->setValue(kBackupsKeptKey, std::clamp(kept, 0, 100));
 }
 
 QStringList CAppSettings::recentFiles() const

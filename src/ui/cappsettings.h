@@ -46,6 +46,10 @@ public:
     // "Report/WholeUnits", false unless set.
     bool wholeUnits() override;
     void setWholeUnits(bool whole) override;
+    // The "backups" folder of the user's application data; "Backups/Kept", 10 unless set.
+    std::string backupFolder() override;
+    int backupsKept() override;
+    void setBackupsKept(int kept) override;
 
     // "Recent File List"/"File1".."File4", most recent first.
     QStringList recentFiles() const;

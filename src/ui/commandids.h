@@ -60,6 +60,8 @@ enum Command : int {
     // Filing a return.
     ID_FILING_DATE = 32830,
     ID_EXPORT_SUMMARY = 32831,
+    // Earlier versions of the record file.
+    ID_RESTORE_VERSION = 32840,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

@@ -28,6 +28,7 @@ const TopicOf kTopics[] = {
     {HelpContext(ID_SAVE_TAX_RATES), 2},
     {HelpContext(ID_SAVE_WITH_CURRENT_RATES), 2},
     {HelpContext(ID_MERGE_FILES), 2},
+    {HelpContext(ID_RESTORE_VERSION), 2},
     {HelpContext(ID_FILE_NEW), 2},
     {HelpContext(ID_FILE_OPEN), 2},
     {HelpContext(ID_FILE_SAVE), 2},

@@ -8,6 +8,7 @@
 #include "records/tripentry.h"
 #include "records/unitnumber.h"
 #include "records/units.h"
+#include "session/odometerrule.h"
 #include "ui/userprompts.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
@@ -163,6 +164,7 @@ void CEntryDlg::createFigureControls()
 {
     distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
     distance_->setObjectName(QStringLiteral("distance"));
+    distance_->installEventFilter(this);
     fuel_ = new CUnitEdit(QLatin1Char('L'), QLatin1Char('G'), true, this);
     fuel_->setObjectName(QStringLiteral("fuel"));
     odometerIn_ = new QLineEdit(this);
@@ -351,11 +353,21 @@ bool CEntryDlg::jurisdictionListed() const
 void CEntryDlg::completeOdometerOut()
 {
     uint32_t in = 0, out = 0;
-    if (!useOdometer_->isChecked() ||
+    // Only a reading the user typed is completed: a line opened with readings that give
+    // no distance (a trip kept without them) keeps its own distance.
+    if (!useOdometer_->isChecked() || !odometerOut_->isModified() ||
         !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
         !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
         return;
     odometerOut_->setText(QString::number(CompleteOdometerOut(out, in)));
+    recomputeDistance();
+}
+
+void CEntryDlg::readingEdited()
+{
+    if (!odometerIn_->isModified())
+        return;
+    odometerIn_->setModified(false);
     recomputeDistance();
 }
 
@@ -366,7 +378,33 @@ void CEntryDlg::recomputeDistance()
         !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
         !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
         return;
-    distance_->setText(QString::number(OdometerDistance(in, out)));
+    // Readings that give a distance give it; readings that give none make it 0, unless
+    // the user typed the distance: that is never replaced by 0 (OK asks which to keep).
+    if (out > in || !distanceTyped_) {
+        distance_->setText(QString::number(OdometerDistance(in, out)));
+        distanceTyped_ = false;
+    }
+}
+
+void CEntryDlg::distanceEdited()
+{
+    if (!distance_->isModified())
+        return;
+    distance_->setModified(false);
+    distanceTyped_ = true;
+    uint32_t distance = 0, in = 0, out = 0;
+    if (!useOdometer_->isChecked() ||
+        !ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance) ||
+        !ParseUnsignedField(toBytes(odometerIn_->text()), INT32_MAX, in) ||
+        !ParseUnsignedField(toBytes(odometerOut_->text()), INT32_MAX, out) || out > in)
+        return;
+    // Readings that give no distance (both carried from the last trip) take the one
+    // typed.
+    TripEntry line;
+    line.distance = distance;
+    line.odometerIn = static_cast<int32_t>(in);
+    if (distance > 0 && KeepDistance(line))
+        odometerOut_->setText(QString::number(line.odometerOut));
 }
 
 void CEntryDlg::setDistanceUnit(bool miles)
@@ -405,7 +443,9 @@ bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
         else if (watched == odometerOut_)
             completeOdometerOut();
         else if (watched == odometerIn_)
-            recomputeDistance();
+            readingEdited();
+        else if (watched == distance_)
+            distanceEdited();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -466,14 +506,40 @@ bool CEntryDlg::transferFromControls()
 void CEntryDlg::accept()
 {
     matchTypedJurisdiction();
+    // Enter pressed in a box counts as leaving it.
+    distanceEdited();
+    readingEdited();
     completeOdometerOut();
     if (!jurisdictionListed()) {
         refuse(state_, nullptr, kChooseJurisdiction);
         return;
     }
-    if (!transferFromControls() || !dateConfirmed())
+    if (!transferFromControls() || !odometerSettled() || !dateConfirmed())
         return;
     QDialog::accept();
+}
+
+bool CEntryDlg::odometerSettled()
+{
+    // The session's rule (session/odometerrule.h); the dialog only asks its question.
+    TripEntry &e = data_.entry;
+    if (SettleOdometer(original_, e, data_.useOdometer != 0, data_.add) !=
+        OdometerOutcome::Disagree)
+        return true;
+    switch (prompts_.askYesNoCancel(OdometerQuestion(e))) {
+    case SessionPrompts::Answer::Yes:
+        if (KeepDistance(e))
+            return true;
+        refuse(distance_, nullptr, kOdometerTooLarge);
+        return false;
+    case SessionPrompts::Answer::No:
+        KeepReadings(e);
+        return true;
+    case SessionPrompts::Answer::Cancel:
+        break;
+    }
+    distance_->setFocus();
+    return false;
 }
 
 bool CEntryDlg::dateConfirmed()

@@ -60,8 +60,15 @@ private:
     void showSlotName(int item);
     void matchTypedJurisdiction();
     bool jurisdictionListed() const;
+    // The odometer rule as the user types (session/odometerrule.h): a reading typed
+    // gives the distance, a distance typed over readings that give none moves odometer
+    // out; what was not typed is not touched.
     void completeOdometerOut();
+    void readingEdited();
     void recomputeDistance();
+    void distanceEdited();
+    // On OK: a distance and readings that disagree ask which to keep (Cancel stays).
+    bool odometerSettled();
     void setDistanceUnit(bool miles);
     void setFuelUnit(bool gallons);
     // Tells the prompt, naming the field (`name`, when given), and puts the focus there.
@@ -70,7 +77,8 @@ private:
 
     UserPrompts &prompts_;
     EntryDialogData data_;
-    const TripEntry original_; // the line as it came in
+    const TripEntry original_;   // the line as it came in
+    bool distanceTyped_ = false; // the distance shown was typed, not worked out
 
     QDateEdit *date_ = nullptr;        // 1039
     QComboBox *state_ = nullptr;       // 1004

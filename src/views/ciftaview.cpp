@@ -5,6 +5,8 @@
 #include "ui/cappsettings.h"
 
 #include "check/quartercheck.h"
+#include "check/tablecountry.h"
+#include "platform/cp1252.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
@@ -270,14 +272,20 @@ void CIftaView::ShowReport()
     // The report taxes each trip at the rate it carries; say so when the loaded table's
     // rates (edited, or loaded since) differ.
     // Lines naming no slot of the table are left out of it: said too.
+    // Rows whose lines carry different rates, and a table of the other country's units,
+    // are said too.
     const int differing = doc_.jurisdictionsWithOtherRates();
-    std::string notice = ReportRatesNotice(differing);
-    const std::string outside = ReportSlotNotice(LinesOutsideTable(doc_));
-    notice += (!notice.empty() && !outside.empty() ? "\n" : "") + outside;
-    // A late return without its interest (a factor missing) says why.
-    const std::string late = session_.filing().lateNotice();
-    notice += (!notice.empty() && !late.empty() ? "\n" : "") + late;
-    notice_->setText(QString::fromStdString(notice));
+    std::string notice;
+    for (const std::string &line :
+         {TableCountryNotice(doc_.company().country, doc_.rates()), ReportRatesNotice(differing),
+          ReportMixedRatesNotice(ComputeReport(doc_), doc_.taxTable()),
+          ReportSlotNotice(LinesOutsideTable(doc_)),
+          // A late return without its interest (a factor missing) says why.
+          session_.filing().lateNotice()}) {
+        if (!line.empty())
+            notice += (notice.empty() ? "" : "\n") + line;
+    }
+    notice_->setText(QString::fromStdString(Cp1252ToUtf8(notice)));
     notice_->setVisible(!notice.empty());
     UpdateInfoBar();
 }

@@ -142,6 +142,7 @@ void CViewModes::installCommands()
         tableStateChanged();
     });
     shared.add(ID_MERGE_FILES, [&session] { session.record().mergeFiles(); });
+    shared.add(ID_RESTORE_VERSION, [&session] { session.record().restoreVersion(); });
 }
 
 QMenu *CViewModes::BuildTaxContextMenu(QWidget *parent, bool selected)

@@ -271,6 +271,8 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
         d.entry.distance = 300;
         return true;
     });
+    // Trip 2's readings give 818: keep the distance typed (odometer out moves).
+    prompts.yesNoCancel.push_back(SessionPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_MODIFY));
     selectTrip(3);
     prompts.yesNo.push_back(true);
@@ -294,7 +296,7 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
              {"add-trip", command, "--rates", table, "--date", "2026/04/15", "--jurisdiction", "ON",
               "--distance", "123", "--fuel", "45.5"},
              {"modify-trip", command, "--rates", table, "--trip", "2", "--jurisdiction", "QC",
-              "--distance", "300"},
+              "--distance", "300", "--keep", "distance"},
              {"delete-trip", command, "--trip", "3"},
              {"set-rate", commandRates, "--jurisdiction", "QC", "--diesel", "0.2050"},
          }) {
@@ -313,6 +315,15 @@ TEST_F(FrontEndsTest, EditsWriteTheSameRecordAndTaxFiles)
                   .exitCode,
               2);
     EXPECT_EQ(cli({"set-rate", commandRates, "--jurisdiction", "ZZ", "--diesel", "1"}).exitCode, 1);
+    // A distance against readings that give another, without --keep, is the question
+    // unanswered: nothing changes.
+    const std::string before = ReadBytes(QString::fromStdString(command)).toStdString();
+    const CliRun unanswered =
+        cli({"modify-trip", command, "--rates", table, "--trip", "1", "--distance", "5"});
+    EXPECT_EQ(unanswered.exitCode, 1);
+    EXPECT_NE(unanswered.err.find("disagree"), std::string::npos) << unanswered.err;
+    EXPECT_NE(unanswered.err.find("--keep distance"), std::string::npos) << unanswered.err;
+    EXPECT_EQ(ReadBytes(QString::fromStdString(command)).toStdString(), before);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/cmainframe.h"
+#include "check/tablecountry.h"
 #include "dialogs/caboutdlg.h"
 #include "dialogs/chelpwindow.h"
 #include "dialogs/cmergedlg.h"
@@ -23,6 +24,7 @@
 #include "records/ciftadoc.h"
 #include "records/taxratetable.h"
 #include "session/ceditsession.h"
+#include "session/crecordsession.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"
@@ -411,9 +413,13 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
         EXPECT_TRUE(data.withPeriodDates);
         return UserPrompts::CompanyResult::Ok;
     });
+    // A US carrier with the Canadian table loaded: Load Tax Rates is offered, and not
+    // taken here (Options below loads the US table).
+    prompts.yesNo.push_back(false);
     ASSERT_TRUE(frame->actions().action(ID_PROFILES)->isEnabled());
     frame->actions().action(ID_PROFILES)->trigger();
     EXPECT_EQ(shown("Save changes to Untitled?"), 1u);
+    EXPECT_EQ(shown(TableCountryQuestion(TableCountryText("US", doc().rates()))), 1u);
     EXPECT_EQ(doc().company().companyName, "Green Mountain Haul");
     EXPECT_EQ(doc().company().country, "US");
     EXPECT_TRUE(doc().entries().empty());

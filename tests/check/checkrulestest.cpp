@@ -212,6 +212,41 @@ const RuleCase kCases[] = {
              e.rate = MakeTable()[e.slot].gasolineRate;
      },
      {}},
+    // A rate edited and applied to some lines only: the report taxes the row at its last
+    // line's rate.
+    {"LinesOfOneJurisdictionAtTwoRates",
+     CheckRule::RateMixed,
+     [](Lines &l, Quarter &) { l[4].rate = Rate(0.2); },
+     {F(CheckRule::RateMixed, 5, "QC",
+        "Trip lines in Quebec carry 2 rates: 0.2020 on 1 line (trip 1), 0.2000 on 1 line "
+        "(trip 5); the report taxes the row at 0.2000, its last line's")}},
+    {"ThreeRatesInRecordOrder",
+     CheckRule::RateMixed,
+     [](Lines &l, Quarter &) {
+         l.push_back(Line(6, "2026/05/11", QC, 10, 0.0f, 2400, 2410));
+         l.push_back(Line(7, "2026/05/12", QC, 10, 0.0f, 2410, 2420));
+         l[0].rate = Rate(0.19);
+         l[5].rate = Rate(0.19);
+         l[6].rate = Rate(0.21);
+         std::swap(l[0], l[6]); // the record's last QC line is trip 1
+     },
+     {F(CheckRule::RateMixed, 5, "QC",
+        "Trip lines in Quebec carry 3 rates: 0.1900 on 2 lines (from trip 1), 0.2020 on 1 "
+        "line (trip 5), 0.2100 on 1 line (trip 7); the report taxes the row at 0.1900, its "
+        "last line's")}},
+    // Every line at one rate, even another than the table's, is one rate (rate-differs
+    // says the rest); the kilometre report leaves out lines of rate 0.
+    {"OneOtherRateIsNotMixed",
+     CheckRule::RateMixed,
+     [](Lines &l, Quarter &) {
+         l[0].rate = Rate(0.19);
+         l[4].rate = Rate(0.19);
+     },
+     {}},
+    {"LineOfRateZeroInKilometres",
+     CheckRule::RateMixed,
+     [](Lines &l, Quarter &) { l[4].rate = Rate(0.0); },
+     {}},
     {"SurchargeLinesMissing",
      CheckRule::SurchargeMissing,
      [](Lines &l, Quarter &) { l.erase(l.begin() + 3); },
@@ -311,6 +346,26 @@ const RuleCase kCases[] = {
          SetPeriodDates(q, {2026, 4, 1}, {2026, 6, 30});
      },
      {}},
+    // Dollars per litre for a carrier in miles and gallons, or the reverse.
+    {"CarrierInMilesWithTheCanadianTable",
+     CheckRule::TableCountry,
+     [](Lines &, Quarter &q) { SetCountry(q, "US"); },
+     {F(CheckRule::TableCountry, 0, "",
+        "The loaded tax-rate table is for Canada (rates per litre); the carrier's country "
+        "\"US\" reports in miles and US gallons")}},
+    {"CanadianCarrierWithTheUsTable",
+     CheckRule::TableCountry,
+     [](Lines &, Quarter &q) { q.rates.setPeriod(TaxPeriod{2026, 2, "US"}); },
+     {F(CheckRule::TableCountry, 0, "",
+        "The loaded tax-rate table is for the US (rates per US gallon); the carrier's "
+        "country \"Canada\" reports in kilometres and litres")}},
+    {"AnotherCountryInMilesWithTheUsTable",
+     CheckRule::TableCountry,
+     [](Lines &, Quarter &q) {
+         SetCountry(q, "Mexico");
+         q.rates.setPeriod(TaxPeriod{2026, 2, "US"});
+     },
+     {}},
     {"SlotsOutsideTheTable",
      CheckRule::SlotOutsideTable,
      [](Lines &l, Quarter &) {
@@ -377,19 +432,24 @@ TEST(QuarterCheck, CleanQuarterHasOnlyTheExposure)
 TEST(QuarterCheck, ListsRuleByRuleAndByTrip)
 {
     Lines lines = CleanLines();
-    lines[4].date = "2026/07/01";  // outside-quarter, trip 5
-    lines[0].date = "2026/01/01";  // outside-quarter, trip 1
-    lines[1].odometerIn = 1520;    // odometer-gap, trip 2
-    lines[2].rate = Rate(0.3);     // rate-differs, trip 3
+    lines[4].date = "2026/07/01"; // outside-quarter, trip 5
+    lines[0].date = "2026/01/01"; // outside-quarter, trip 1
+    lines[1].odometerIn = 1520;   // odometer-gap, trip 2
+    lines[2].rate = Rate(0.3);    // rate-differs, trip 3
+    lines[1].rate = Rate(0.2);    // rate-differs and rate-mixed, trip 2
+    lines.push_back(Line(6, "2026/05/11", ON, 10, 1.0f, 2400, 2410)); // at the table's rate
     std::swap(lines[0], lines[4]); // record order is not trip order
     Quarter q(lines);
-    q.rates.setPeriod(TaxPeriod{2026, 1, "Canada"}); // period-mismatch
+    q.rates.setPeriod(TaxPeriod{2026, 1, "US"}); // period-mismatch and table-country
     std::vector<std::pair<CheckRule, int32_t>> got;
     for (const Finding &f : q.check())
         got.emplace_back(f.rule, f.trip);
     const std::vector<std::pair<CheckRule, int32_t>> expected = {
-        {CheckRule::OdometerGap, 2}, {CheckRule::OutsideQuarter, 1}, {CheckRule::OutsideQuarter, 5},
-        {CheckRule::RateDiffers, 3}, {CheckRule::PeriodMismatch, 0}, {CheckRule::Exposure, 0},
+        {CheckRule::OdometerGap, 2},    {CheckRule::OutsideQuarter, 1},
+        {CheckRule::OutsideQuarter, 5}, {CheckRule::RateDiffers, 2},
+        {CheckRule::RateDiffers, 3},    {CheckRule::RateMixed, 6},
+        {CheckRule::PeriodMismatch, 0}, {CheckRule::TableCountry, 0},
+        {CheckRule::Exposure, 0},
     };
     EXPECT_EQ(got, expected);
 }

@@ -1,5 +1,6 @@
 // tollmark-cli late and export-summary, run as a program: the late return of a fixture
-// byte for byte, on time, a missing factor, refused dates and tables, and the summary CSV.
+// byte for byte, on time, a missing factor, a refused table, and the summary CSV. (Refused
+// dates: usageerrorstest.cpp.)
 
 #include "cli/clirun.h"
 
@@ -76,16 +77,8 @@ TEST_F(FilingCommandsTest, MissingFactorFailsAndPrintsNoFigures)
     EXPECT_EQ(run.err, "No interest factor for US 2027-01: add it to the interest-rate table\n");
 }
 
-TEST_F(FilingCommandsTest, BadDatesAreUsageErrorsAndABadTableIsRefused)
+TEST_F(FilingCommandsTest, ABadInterestTableIsRefused)
 {
-    for (const auto &args :
-         {std::vector<std::string>{"late", kRecord, "--rates", kRates},
-          std::vector<std::string>{"late", kRecord, "--rates", kRates, "--filed", "2025-2-10"},
-          std::vector<std::string>{"late", kRecord, "--rates", kRates, "--filed", "2025-02-30"},
-          std::vector<std::string>{"late", kRecord, "--rates", kRates, "--filed", "2025-02-10",
-                                   "--due", "x"}})
-        EXPECT_EQ(Run(args).exitCode, 2) << args.back();
-
     const std::string table = CliTempPath("rates.tsv");
     std::ofstream(table) << "# factors\nUS\t2024-01-01\t2024-12-31\t0,008333\n";
     const CliRun run = Late("2025-02-10", {"--interest-rates", table});

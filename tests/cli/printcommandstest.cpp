@@ -1,5 +1,6 @@
 // tollmark-cli print, run as a program on the sample quarters: the three printouts as
-// PDF files (and the check's), their paper and orientation, and the usage and input failures.
+// PDF files (and the check's), their paper and orientation. (Its usage errors:
+// usageerrorstest.cpp.)
 
 #include "cli/clirun.h"
 #include "formats/recordfile.h"
@@ -184,34 +185,6 @@ TEST_F(PrintCommandsTest, Listings)
          {"IFTA Quarter Check", "Rule", "Jurisdiction", "Message", "exposure",
           "An audit at 4.00 MPG would add 125.08 to the tax due"})
         EXPECT_NE(checked.find(expected), std::string::npos) << expected;
-}
-
-TEST_F(PrintCommandsTest, UsageAndInputFailures)
-{
-    const std::string rec = kSample + "/sample.irc";
-    const std::string rates = kSample + "/ifta.itx";
-    const std::string pdf = Temp("out.pdf");
-    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "form", "--pdf", pdf}), 2);
-    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report"}), 2);
-    EXPECT_EQ(Print({rec, "--rates", rates, "--what", "report", "--pdf", pdf, "--page-size", "B5"}),
-              2);
-    EXPECT_EQ(Print({"--rates", rates, "--what", "report", "--pdf", pdf}), 2);
-
-    std::string err;
-    EXPECT_EQ(
-        Print({Temp("missing.irc"), "--rates", rates, "--what", "report", "--pdf", pdf}, &err), 1);
-    EXPECT_FALSE(err.empty());
-
-    // A record without entries has nothing to print: no file, a message, exit 1.
-    CIftaDoc doc;
-    CompanyInfo company = doc.company();
-    company.country = "Canada";
-    doc.setCompany(company);
-    const std::string empty = Temp("empty.irc");
-    ASSERT_TRUE(WriteRecordFile(doc, empty));
-    EXPECT_EQ(Print({empty, "--rates", rates, "--what", "entries", "--pdf", pdf}, &err), 1);
-    EXPECT_NE(err.find("Nothing to print."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 } // namespace

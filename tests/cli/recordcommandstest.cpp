@@ -238,22 +238,3 @@ TEST_F(RecordCommandsTest, RefusedFilesFailWithTheProgramsText)
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_NE(none.err.find(missing), std::string::npos);
 }
-
-TEST_F(RecordCommandsTest, UsageErrorsExitWithTwo)
-{
-    const std::string record = kData + "/current-layout.irc";
-    const std::string rates = kData + "/hand.itx";
-    EXPECT_EQ(Run({}).exitCode, 2);
-    EXPECT_EQ(Run({"no-such-command"}).exitCode, 2);
-    EXPECT_EQ(Run({"dump-record"}).exitCode, 2);
-    EXPECT_EQ(Run({"dump-record", record, record}).exitCode, 2);
-    EXPECT_EQ(Run({"dump-rates"}).exitCode, 2);
-    EXPECT_EQ(Run({"rates", rates, rates}).exitCode, 2);
-    const CliRun noRates = Run({"entries", record});
-    EXPECT_EQ(noRates.exitCode, 2);
-    EXPECT_NE(noRates.err, "");
-    EXPECT_EQ(Run({"entries", record, "--rates"}).exitCode, 2);
-    const std::string copy = Copy(record, "unchanged.irc");
-    EXPECT_EQ(Run({"update-rates", copy}).exitCode, 2);
-    EXPECT_EQ(ReadBytes(copy), ReadBytes(record));
-}

@@ -1,6 +1,7 @@
 // tollmark-cli report, import and merge, run as a program: golden report output for an
 // imported quarter in both unit systems, failure texts on standard error, exit codes.
 
+#include "check/tablecountry.h"
 #include "formats/recordfile.h"
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
@@ -181,31 +182,15 @@ TEST_F(ReportCommandsTest, ReportMadeWhileReadingIsTheWindowsReport)
             expected += '\n';
         }
         std::string notices;
-        for (const std::string &notice : {ReportRatesNotice(read.jurisdictionsWithOtherRates()),
-                                          ReportSlotNotice(LinesOutsideTable(read))})
+        for (const std::string &notice :
+             {TableCountryNotice(read.company().country, rates),
+              ReportRatesNotice(read.jurisdictionsWithOtherRates()),
+              ReportMixedRatesNotice(ComputeReport(read), rates.table()),
+              ReportSlotNotice(LinesOutsideTable(read))})
             notices += notice.empty() ? "" : notice + "\n";
         const CliRun run = Run({"report", path, "--rates", kRates});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out.substr(run.out.find('\n') + 1), expected);
         EXPECT_EQ(run.err, notices);
     }
-}
-
-TEST_F(ReportCommandsTest, UsageErrorsExitWithTwo)
-{
-    EXPECT_EQ(Run({"report", kData + "/import/trips.csv"}).exitCode, 2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates}).exitCode, 2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
-                   "--options", "many"})
-                  .exitCode,
-              2);
-    EXPECT_EQ(Run({"import", kData + "/import/trips.csv", "--rates", kRates, "--out", Temp("x.irc"),
-                   "--fuel", "propane"})
-                  .exitCode,
-              2);
-    EXPECT_EQ(Run({"merge", "--out", Temp("x.irc")}).exitCode, 2);
-    // A record file that is not one is a failure of the input.
-    const CliRun notRecord = Run({"report", kRates, "--rates", kRates});
-    EXPECT_EQ(notRecord.exitCode, 1);
-    EXPECT_EQ(notRecord.err, "Incompatible file format\n");
 }

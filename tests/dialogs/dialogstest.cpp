@@ -8,6 +8,7 @@
 #include "dialogs/cmergedlg.h"
 #include "dialogs/cstepedit.h"
 #include "dialogs/ctaxperioddlg.h"
+#include "dialogs/cversionsdlg.h"
 #include "dialogs/dialogvalidation.h"
 #include "formats/recordfile.h"
 #include "imports/csvimport.h"
@@ -372,4 +373,23 @@ TEST(MergeDlg, ListsTheFilesTheMergeWouldTakeAndMergesNothing)
     const MergeDialogData data = dlg.data();
     EXPECT_EQ(data.paths, std::vector<std::string>{other});
     EXPECT_TRUE(data.unitsFromNames);
+}
+
+// A version that cannot be read is listed with its reason and cannot be chosen.
+TEST(VersionsDlg, OnlyAReadableVersionCanBeChosen)
+{
+    GuiApp();
+    VersionDialogData data;
+    data.file = "/data/q2.irc";
+    data.rows.resize(2);
+    data.rows[0].when = "2026-12-10 14:32:05";
+    data.rows[0].problem = "Incompatible file format";
+    data.rows[1].when = "2026-12-09 09:00:00";
+    data.rows[1].trips = 22;
+    CVersionsDlg dlg(data);
+    EXPECT_EQ(dlg.list()->item(0, 1)->text(), "Incompatible file format");
+    EXPECT_EQ(dlg.list()->item(1, 1)->text(), "22");
+    EXPECT_EQ(dlg.chosen(), -1); // the first row is selected and unreadable
+    dlg.list()->selectRow(1);
+    EXPECT_EQ(dlg.chosen(), 1);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -175,8 +176,7 @@ TEST_F(ProfileStoreTest, DeletingTheLastThenAddingLosesNothing)
 // meanwhile, the add is refused with a reason and the other's file is not touched.
 TEST_F(ProfileStoreTest, AddAfterTheFileWasTakenElsewhereIsRefused)
 {
-    CProfileStore store;
-    store.setLockWait(50); // the other store holds on: no point waiting 5 s
+    CProfileStore store(std::chrono::milliseconds(50)); // the other store holds on
     ASSERT_TRUE(store.open(path_));
     ASSERT_TRUE(store.addProfile(profile("Alpha")));
     ASSERT_TRUE(store.deleteProfile(0));
@@ -243,8 +243,7 @@ TEST_F(ProfileStoreTest, ASecondStoreCannotOpenAHeldFile)
     addThree(first);
     const std::string held = bytes();
 
-    CProfileStore second;
-    second.setLockWait(50);
+    CProfileStore second(std::chrono::milliseconds(50));
     Result r = second.open(path_);
     EXPECT_FALSE(r);
     EXPECT_NE(r.message.find("in use"), std::string::npos) << r.message;

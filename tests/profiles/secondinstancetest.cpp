@@ -1,6 +1,7 @@
 // A second instance of the program pointed at the profiles file that the first holds:
-// refused, from this process or from another, and the first's file left untouched and
-// still its own to write.
+// refused from another process, and the first's file left untouched and still its own to
+// write. (The refusal within one process is in cprofilestoretest.cpp, tollmark-cli's in
+// tests/cli/profilecommandstest.cpp.)
 
 #include "posixonly.h"
 
@@ -9,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -71,53 +72,10 @@ protected:
     std::string path_;
 };
 
-// Runs `program` with `args` through the system's shell, its error output discarded:
-// its exit code, or -1 when it did not exit.
-int RunQuietly(const std::string &program, const std::vector<std::string> &args)
-{
-#ifdef _WIN32
-    // cmd.exe strips one pair of quotes around the whole line.
-    std::string line = "\"\"" + Utf8FromPath(PathFromUtf8(program).make_preferred()) + "\"";
-    for (const std::string &arg : args)
-        line += " \"" + arg + "\"";
-    return std::system((line + " 2>NUL\"").c_str());
-#else
-    std::string line = "'" + program + "'";
-    for (const std::string &arg : args)
-        line += " '" + arg + "'";
-    const int status = std::system((line + " 2>/dev/null").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
 } // namespace
 
-TEST_F(SecondInstanceTest, CommandLineToolIsRefusedWhileTheFileIsHeld)
-{
-    const std::string cli = TOLLMARK_CLI;
-    if (cli.empty() || !fs::exists(PathFromUtf8(cli)))
-        GTEST_SKIP() << "tollmark-cli is not built";
-    CProfileStore first;
-    ASSERT_TRUE(first.open(path_));
-    ASSERT_TRUE(first.addProfile(profile("Transport Boreal")));
-    const std::string held = bytes();
-
-    const std::vector<std::string> add = {"profiles-add", path_, "--companyName", "Intruder"};
-    EXPECT_EQ(RunQuietly(cli, add), 1);
-    EXPECT_EQ(bytes(), held);
-
-    // Once the first lets go, the tool may add.
-    first.close();
-    EXPECT_EQ(RunQuietly(cli, add), 0);
-    CProfileStore check;
-    ASSERT_TRUE(check.open(path_));
-    ASSERT_EQ(check.profiles().size(), 2u);
-    EXPECT_EQ(check.profiles()[1].companyName, "Intruder");
-}
-
 #ifndef _WIN32
-// The second instance here is a fork()ed child: POSIX only. The same refusal within one
-// process is in cprofilestoretest.cpp.
+// The second instance here is a fork()ed child: POSIX only.
 
 TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
 {
@@ -129,8 +87,7 @@ TEST_F(SecondInstanceTest, AnotherProcessIsRefusedAndTheFirstKeepsWriting)
 
     // 0: refused with a message, nothing held; 1: it opened the file; 2: no message.
     const int status = inChild([this] {
-        CProfileStore second;
-        second.setLockWait(50);
+        CProfileStore second(std::chrono::milliseconds(50));
         const Result opened = second.open(path_);
         if (opened)
             return 1;
@@ -171,8 +128,7 @@ TEST_F(SecondInstanceTest, AnInstanceThatDiesReleasesTheFileIntact)
     ::close(ready[0]);
     ASSERT_EQ(answer, 'y');
 
-    CProfileStore second;
-    second.setLockWait(50);
+    CProfileStore second(std::chrono::milliseconds(50));
     EXPECT_FALSE(second.open(path_));
     const std::string held = bytes();
 

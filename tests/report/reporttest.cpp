@@ -132,51 +132,45 @@ TEST_F(ReportTest, KilometreReportWithCreditAndDue)
     EXPECT_EQ(report.totals.fleetAverage, Hundredths{600});
 }
 
-TEST_F(ReportTest, MileReportRoundsTaxHalvesUpward)
+// Each unit system's conversions and roundings, a quarter of two lines each.
+TEST_F(ReportTest, UnitsConvertAndRoundAsEachSystemSays)
 {
-    // 12 miles on 3 gallons: 4.00 MPG. Line A: 10/4 = 2.50 taxable, 0.50 more than paid,
-    // times 0.25 is exactly 0.125, shown 0.13; line B gives exactly -0.125, shown -0.12.
-    const auto lines =
-        ReportText("US", {Line(QC, 10, 200, 2500, 1, 1), Line(ON, 2, 100, 2500, 1, 1)});
-    const std::vector<std::string> expected = {
-        "Quebec|QC|10|10|4.00|2.50|2.00|0.50|0.2500|0.13",
-        "Ontario|ON|2|2|4.00|0.50|1.00|-0.50|0.2500|-0.12",
-        kEmptyLine,
-        "Total||12|12|4.00|3.00|3.00|0.00||0.01",
+    struct Case {
+        const char *what, *country;
+        std::vector<TripEntry> lines;
+        std::vector<std::string> expected;
     };
-    EXPECT_EQ(lines, expected);
+    const Case cases[] = {
+        // 12 miles on 3 gallons: 4.00 MPG. Line A: 10/4 = 2.50 taxable, 0.50 more than
+        // paid, times 0.25 is exactly 0.125, shown 0.13; line B gives exactly -0.125,
+        // shown -0.12.
+        {"tax halves rounded upward",
+         "US",
+         {Line(QC, 10, 200, 2500, 1, 1), Line(ON, 2, 100, 2500, 1, 1)},
+         {"Quebec|QC|10|10|4.00|2.50|2.00|0.50|0.2500|0.13",
+          "Ontario|ON|2|2|4.00|0.50|1.00|-0.50|0.2500|-0.12", kEmptyLine,
+          "Total||12|12|4.00|3.00|3.00|0.00||0.01"}},
+        // 10 miles are 16.09 km -> 16; 1 mile is 1.61 km -> 2; 10 US gallons are 37.85 L.
+        // 18 km on 37.85412 L: 0.4755 -> 0.48 km/L.
+        {"miles rounded to kilometres, gallons to litres",
+         "Canada",
+         {Line(QC, 10, 1000, 1520, 1, 1), Line(ON, 1, 0, 1430, 1, 0)},
+         {"Quebec|QC|16|16|0.48|33.33|37.85|-4.52|0.1520|-0.69",
+          "Ontario|ON|2|2|0.48|4.17|0.00|4.17|0.1430|0.60", kEmptyLine,
+          "Total||18|18|0.48|37.50|37.85|-0.35||-0.09"}},
+        // 16 km are 9.94 miles -> 9 (truncated, not rounded); 1 km -> 0 miles; 10 L are
+        // 2.6417 US gallons. 9 miles on the 2.64 gallons shown: 3.409 -> 3.41 MPG.
+        // Ontario's 0 miles and no fuel give no line. A zero difference has no sign.
+        {"kilometres truncated to miles, litres to gallons",
+         "US",
+         {Line(QC, 16, 1000, 1400), Line(ON, 1, 0, 1470)},
+         {"Quebec|QC|9|9|3.41|2.64|2.64|0.00|0.1400|0.00", kEmptyLine,
+          "Total||9|9|3.41|2.64|2.64|0.00||0.00"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ReportText(c.country, c.lines), c.expected) << c.what;
     EXPECT_EQ(ReportColumns("US")[2].heading, "Total distance(Mil)");
     EXPECT_EQ(ReportColumns("US")[4].heading, "MPG");
-}
-
-TEST_F(ReportTest, KilometreReportConvertsMilesRoundedAndGallons)
-{
-    // 10 miles are 16.09 km -> 16; 1 mile is 1.61 km -> 2; 10 US gallons are 37.85 L.
-    const auto lines =
-        ReportText("Canada", {Line(QC, 10, 1000, 1520, 1, 1), Line(ON, 1, 0, 1430, 1, 0)});
-    // 18 km on 37.85412 L: 0.4755 -> 0.48 km/L.
-    const std::vector<std::string> expected = {
-        "Quebec|QC|16|16|0.48|33.33|37.85|-4.52|0.1520|-0.69",
-        "Ontario|ON|2|2|0.48|4.17|0.00|4.17|0.1430|0.60",
-        kEmptyLine,
-        "Total||18|18|0.48|37.50|37.85|-0.35||-0.09",
-    };
-    EXPECT_EQ(lines, expected);
-}
-
-TEST_F(ReportTest, MileReportTruncatesKilometresAndConvertsLitres)
-{
-    // 16 km are 9.94 miles -> 9 (truncated, not rounded); 1 km -> 0 miles; 10 L are
-    // 2.6417 US gallons.
-    const auto lines = ReportText("US", {Line(QC, 16, 1000, 1400), Line(ON, 1, 0, 1470)});
-    // 9 miles on the 2.64 gallons shown: 3.409 -> 3.41 MPG. Ontario's 0 miles and no
-    // fuel give no line. A zero difference has no sign.
-    const std::vector<std::string> expected = {
-        "Quebec|QC|9|9|3.41|2.64|2.64|0.00|0.1400|0.00",
-        kEmptyLine,
-        "Total||9|9|3.41|2.64|2.64|0.00||0.00",
-    };
-    EXPECT_EQ(lines, expected);
 }
 
 TEST_F(ReportTest, SurchargeLineCountsOnlyAsTaxableDistance)

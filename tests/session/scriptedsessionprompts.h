@@ -61,6 +61,7 @@ public:
     }
     bool chooseImport(ImportDialogData &d) override { return import ? import(d) : false; }
     bool chooseMergeFiles(MergeDialogData &d) override { return merge ? merge(d) : false; }
+    bool chooseVersion(VersionDialogData &d) override { return version ? version(d) : false; }
     bool editTaxPeriod(TaxPeriod &p) override { return taxPeriod ? taxPeriod(p) : false; }
     bool editPreferences(PreferencesData &d) override
     {
@@ -82,6 +83,7 @@ public:
     std::function<bool(CProfileStore &, ProfileRecord &)> profile;
     std::function<bool(ImportDialogData &)> import;
     std::function<bool(MergeDialogData &)> merge;
+    std::function<bool(VersionDialogData &)> version;
     std::function<bool(TaxPeriod &)> taxPeriod;
     std::function<bool(PreferencesData &)> preferences;
     std::function<bool(FilingDialogData &)> filingDate;

@@ -6,6 +6,7 @@
 
 #include "formats/taxfile.h"
 #include "records/units.h"
+#include "session/odometerrule.h"
 #include "views/centrydlg.h"
 #include "views/entryrules.h"
 
@@ -22,6 +23,8 @@
 #include <memory>
 
 namespace {
+
+using Answer = SessionPrompts::Answer;
 
 class EntryDlgTest : public ::testing::Test
 {
@@ -136,12 +139,15 @@ TEST_F(EntryDlgTest, OdometerOutIsCompletedFromOdometerInAndGivesTheDistance)
 
 TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays)
 {
+    data.add = false;
     data.useOdometer = 0;
+    data.entry.date = "2026/04/02";
     data.entry.odometerIn = 100;
     data.entry.odometerOut = 789;
     data.entry.distance = 50;
     open();
-    // The readings cannot be typed while the odometer is not in use; they stay as stored.
+    // The readings cannot be typed while the odometer is not in use; a line modified
+    // keeps its own.
     EXPECT_FALSE(edit("odometerIn")->isEnabled());
     EXPECT_FALSE(edit("odometerOut")->isEnabled());
     dialog->accept();
@@ -150,6 +156,16 @@ TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays
     EXPECT_EQ(dialog->data().entry.odometerOut, 789);
     EXPECT_EQ(dialog->data().entry.distance, 50u);
     EXPECT_EQ(dialog->data().useOdometer, 0);
+
+    // A new line typed without the odometer stores no readings: those shown were only
+    // carried from the last line.
+    data.add = true;
+    open();
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.odometerIn, 0);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 0);
+    EXPECT_EQ(dialog->data().entry.distance, 50u);
 
     // Ticking the box in the dialog turns the rule on, and the box's state comes back.
     data.entry.odometerIn = 123456;
@@ -160,6 +176,85 @@ TEST_F(EntryDlgTest, WithoutUseOdometerReadingsAreKeptAsTypedAndTheDistanceStays
     EXPECT_EQ(edit("distance")->text(), "333");
     dialog->accept();
     EXPECT_EQ(dialog->data().useOdometer, 1);
+}
+
+// Trap: with the odometer on, a trip typed without readings lost its distance when only
+// its date was corrected (OK worked the distance out of readings 0 and 0).
+TEST_F(EntryDlgTest, ModifyOfTheDateAloneKeepsTheDistanceOfALineWithoutReadings)
+{
+    data.add = false;
+    data.useOdometer = 1;
+    data.entry.date = "2026/04/02";
+    data.entry.distance = 300;
+    open();
+    picker()->setDate(QDate(2026, 4, 3));
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.date, "2026/04/03");
+    EXPECT_EQ(dialog->data().entry.distance, 300u);
+    EXPECT_EQ(dialog->data().entry.odometerIn, 0);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 0);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+// Trap: a new trip's readings are both the last odometer out; the distance typed became 0
+// on Enter. Typed over readings that give none, it moves odometer out at once.
+TEST_F(EntryDlgTest, DistanceTypedOverCarriedReadingsMovesOdometerOut)
+{
+    data.useOdometer = 1;
+    data.entry.odometerIn = 5000;
+    data.entry.odometerOut = 5000;
+    open();
+    typeAndLeave(edit("distance"), "300");
+    EXPECT_EQ(edit("odometerOut")->text(), "5300");
+    EXPECT_EQ(edit("distance")->text(), "300");
+    // Enter straight from the distance box does the same.
+    open();
+    edit("distance")->setFocus(Qt::TabFocusReason);
+    edit("distance")->selectAll();
+    QTest::keyClicks(edit("distance"), "120");
+    QTest::keyClick(edit("distance"), Qt::Key_Return);
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.distance, 120u);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 5120);
+}
+
+// A distance typed against readings that give another asks which to keep: Cancel stays
+// in the dialog, Yes keeps the distance, No the readings. A reading typed so that the
+// readings give no distance leaves a typed distance for the question, never 0.
+TEST_F(EntryDlgTest, DistanceAndReadingsThatDisagreeAskOnOk)
+{
+    data.add = false;
+    data.useOdometer = 1;
+    data.entry.date = "2026/04/02";
+    data.entry.odometerIn = 1000;
+    data.entry.odometerOut = 1300;
+    data.entry.distance = 300;
+    open();
+    typeAndLeave(edit("distance"), "350");
+    EXPECT_EQ(edit("odometerOut")->text(), "1300"); // readings that give a distance stay
+    prompts.answers = {Answer::Cancel};
+    dialog->accept();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->isVisible());
+    TripEntry asked = data.entry;
+    asked.distance = 350;
+    EXPECT_EQ(prompts.shown.back(), OdometerQuestion(asked));
+    prompts.answers = {Answer::Yes};
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.distance, 350u);
+    EXPECT_EQ(dialog->data().entry.odometerOut, 1350);
+
+    open();
+    typeAndLeave(edit("distance"), "350");
+    typeAndLeave(edit("odometerOut"), "1000"); // no distance: the typed one stays
+    EXPECT_EQ(edit("distance")->text(), "350");
+    prompts.answers = {Answer::No};
+    dialog->accept();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->data().entry.distance, 0u); // the readings kept, as answered
+    EXPECT_EQ(dialog->data().entry.odometerOut, 1000);
 }
 
 TEST_F(EntryDlgTest, UnitLettersSwitchTheUnitButtonsAndAreNotEntered)

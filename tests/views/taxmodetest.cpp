@@ -113,3 +113,43 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
     EXPECT_FALSE(view.notice()->isHidden());
     EXPECT_EQ(view.notice()->text().toStdString(), ReportSlotNotice(1));
 }
+
+// A row whose lines carry different rates is taxed at its last line's: the report says
+// so, and says first when the loaded table is of the other country's units.
+TEST(ViewModes, ReportSaysWhenARowMixesRatesOrTheTableIsOfTheOtherUnits)
+{
+    GuiApp();
+    ScriptedPrompts prompts;
+    MemorySettings settings;
+    CSession session(prompts, settings);
+    CIftaDoc &doc = session.document();
+    ASSERT_TRUE(
+        CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
+    CAppSettings appSettings;
+    CIftaView view(session, prompts, appSettings);
+    CViewModes modes(view);
+    TripEntry trip;
+    trip.distance = 100;
+    for (int32_t number : {1, 2}) {
+        trip.tripNumber = number;
+        ASSERT_TRUE(ResolveEntry(trip, "QC", doc.taxTable(), doc.isDiesel(), EntryUnits{}));
+        if (number == 2)
+            trip.rate += TenThousandths{100};
+        doc.addEntry(trip);
+    }
+    view.ShowReport();
+    EXPECT_EQ(view.notice()->text().toStdString(),
+              "1 jurisdiction uses rates that differ from the loaded table: File > "
+              "Save/Update Tax Rates applies them\n"
+              "Trip lines in QC carry different rates: its row is taxed at the rate of its "
+              "last line (View > Check lists them)");
+
+    CompanyInfo company = doc.company();
+    company.country = "US";
+    doc.setCompany(company);
+    view.ShowReport();
+    EXPECT_EQ(view.notice()->text().section('\n', 0, 0).toStdString(),
+              "The loaded tax-rate table is for Canada (rates per litre); the carrier's "
+              "country \"US\" reports in miles and US gallons: load the US table (File > "
+              "Load Tax Rates)");
+}

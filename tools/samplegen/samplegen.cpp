@@ -224,10 +224,14 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string out = argv[2];
+    TaxRateTable canadianSlots;
+    TaxRateTable usSlots;
+    if (!readRates(argv[1], canadianSlots, usSlots))
+        return 1;
     LoadedTaxTable canadian;
     LoadedTaxTable us;
-    if (!readRates(argv[1], canadian.table(), us.table()))
-        return 1;
+    canadian.replaceFromFile(canadianSlots);
+    us.replaceFromFile(usSlots);
 
     bool ok =
         report(WriteTaxFile(out + "/ifta.itx", canadian.table(), TaxPeriod{2026, 2, "Canada"}),

@@ -48,6 +48,8 @@ const CommandSpec kCommands[] = {
      "Set the day the return is filed and its due date\nFiling Date", nullptr, false},
     {ID_EXPORT_SUMMARY, "Export Summar&y...", "",
      "Write the return as a summary file for a filing portal\nExport Summary", nullptr, false},
+    {ID_EXPORT_YEAR, "Export Year Summary as &CSV...", "",
+     "Write the year summary as a comma-separated file\nExport Year Summary", nullptr, false},
     {ID_FILE_MRU_FILE1, "", "", "Open this document", nullptr, false},
     {ID_FILE_MRU_FILE2, "", "", "Open this document", nullptr, false},
     {ID_FILE_MRU_FILE3, "", "", "Open this document", nullptr, false},
@@ -90,6 +92,9 @@ const CommandSpec kCommands[] = {
      "Check the quarter's records as an audit would\nCheck the Quarter", nullptr, false},
     {ID_VIEW_VEHICLES, "&Vehicles\tAlt+U", "Alt+U",
      "Show each unit's trips, distance, fuel and average\nView Vehicles", nullptr, false},
+    {ID_VIEW_YEAR, "&Year...\tAlt+Y", "Alt+Y",
+     "Show one to four quarters of the carrier side by side with the year's sums\nView Year",
+     nullptr, false},
     // Toolbar only
     {ID_ODOMETER_ON, "Odometer ON", "", "Use odometer readings for new trips\nOdometer ON",
      "odometer-on", true},

@@ -27,6 +27,9 @@ int CmdReport(const CliArgs &args);
 int CmdImport(const CliArgs &args);
 int CmdMerge(const CliArgs &args);
 
+// The year at a glance: one to four quarters of one carrier.
+int CmdYear(const CliArgs &args);
+
 // A fleet's vehicles.
 int CmdVehicles(const CliArgs &args);
 

@@ -13,7 +13,8 @@ namespace {
 
 bool IsOutputOption(const char *argument)
 {
-    return std::strcmp(argument, "--out") == 0 || std::strcmp(argument, "--pdf") == 0;
+    return std::strcmp(argument, "--out") == 0 || std::strcmp(argument, "--pdf") == 0 ||
+           std::strcmp(argument, "--csv") == 0;
 }
 
 // Standard output is flushed and checked once, at the end: a listing cut short by a

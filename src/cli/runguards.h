@@ -9,7 +9,7 @@ class CliArgs;
 // failure instead of an abort, and output that could not be written to standard output
 // fails the command.
 
-// The failure text when the value of --out or --pdf names the same file as another
+// The failure text when the value of --out, --pdf or --csv names the same file as another
 // argument (an input: the record, --rates, a CSV, ...), else empty.
 std::string OutputOverInput(int argc, char **argv);
 

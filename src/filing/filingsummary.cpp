@@ -1,5 +1,6 @@
 #include "filing/filingsummary.h"
 
+#include "formats/csvfield.h"
 #include "numbers/decimaltext.h"
 #include "records/units.h"
 
@@ -12,21 +13,6 @@ const char *Heading(bool metric)
                     "Interest,Total"
                   : "Jurisdiction,Surcharge,Fuel Type,Total Miles,Taxable Miles,MPG,"
                     "Taxable Gal,Tax Paid Gal,Net Taxable Gal,Rate,Tax,Interest,Total";
-}
-
-// A field as CSV writes it: quoted (with doubled quotes) when it holds a comma, a quote
-// or a line break.
-std::string CsvField(const std::string &text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 // A surcharge slot is named after its state ("KY Surcharge", abbreviation "KYS"); the

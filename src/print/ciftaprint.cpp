@@ -8,6 +8,7 @@
 #include "print/pagesetup.h"
 #include "print/painterformcanvas.h"
 #include "print/quebecform.h"
+#include "print/yearlisting.h"
 #include "records/units.h"
 
 #include <QGuiApplication>
@@ -85,6 +86,10 @@ void CIftaPrint::OnBeginPrinting(const QPaintDevice *device, const QFont &curren
                 .size());
     else if (printout_.mode == ViewMode::Vehicles)
         lines = static_cast<int>(VehicleListingLines(*printout_.doc, printout_.fleet).size());
+    else if (printout_.mode == ViewMode::Year)
+        lines = printout_.year.quarters.empty()
+                    ? 0
+                    : static_cast<int>(YearListingLines(printout_.year).size());
     info.maxPage = ListingPageCount(lines, state_.linesPerPage);
 }
 
@@ -114,6 +119,10 @@ void CIftaPrint::OnPrint(QPainter &painter, PrintInfo &info, bool printing)
     case ViewMode::Vehicles:
         SetUpListingPage(painter, info, state_);
         PrintVehicleListing(painter, info, state_, *printout_.doc, printout_.fleet);
+        break;
+    case ViewMode::Year:
+        SetUpListingPage(painter, info, state_);
+        PrintYearListing(painter, info, state_, printout_.year);
         break;
     }
     painter.setFont(previous);

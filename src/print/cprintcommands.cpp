@@ -114,5 +114,6 @@ Result CPrintCommands::PrintWithoutDialog(const CIftaDoc &doc, ViewMode mode,
 
 Printout CPrintCommands::prepare(const CIftaDoc &doc, ViewMode mode) const
 {
-    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Hundredths, filing_);
+    return PreparePrintout(doc, mode, rounding_ ? rounding_() : FuelRounding::Hundredths, filing_,
+                           year_);
 }

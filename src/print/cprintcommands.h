@@ -12,6 +12,7 @@
 #include <memory>
 
 class CFilingSession;
+class CYearSession;
 class CIftaDoc;
 class QWidget;
 
@@ -48,6 +49,8 @@ public:
     // The filing of the printed record (null: none), so the return form shows the
     // interest and penalty of a return filed late.
     void setFiling(CFilingSession *filing) { filing_ = filing; }
+    // The year summary the year listing prints (null: none).
+    void setYear(CYearSession *year) { year_ = year; }
     // Where the commands learn how the return form rounds fuel (the user's setting); to
     // hundredths while none is given.
     void setFuelRounding(std::function<FuelRounding()> rounding)
@@ -91,4 +94,5 @@ private:
     PrinterSettings settings_;
     PrintState printState_;
     CFilingSession *filing_ = nullptr;
+    CYearSession *year_ = nullptr;
 };

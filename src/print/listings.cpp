@@ -11,19 +11,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-// Where a page's lines go: entries j of this page and their y.
-struct PagePlan {
-    int perPage = 1;
-    int first = 0; // first line index of the page
-    int top = 0;
-    int lineHeight = 0;
-
-    bool holds(int j) const { return j >= first && j < first + perPage; }
-    int lineY(int j) const { return top + (4 + (j - first)) * lineHeight; }
-};
-
 PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page)
 {
     PagePlan plan;
@@ -33,6 +20,8 @@ PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page)
     plan.lineHeight = setup.lineHeight;
     return plan;
 }
+
+namespace {
 
 // The record listing's columns after its left edge, in tenths of a five-digit width `f`
 // (the widths of the texts they hold: a date is about 21 tenths, a jurisdiction's name
@@ -71,7 +60,8 @@ QString QuarterText(const TaxPeriod &period)
     return QString::asprintf("%dQ%d", period.quarter, period.year);
 }
 
-// The title line, and below it the line that says whose listing it is.
+} // namespace
+
 void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page,
               int lineHeight, const QString &whose)
 {
@@ -81,6 +71,8 @@ void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char
     if (!whose.isEmpty())
         texts.push_back({drawRect.left(), drawRect.top() + lineHeight, whose, false});
 }
+
+namespace {
 
 QString RecordHeading(const CIftaDoc &doc)
 {
@@ -92,6 +84,8 @@ QString RecordHeading(const CIftaDoc &doc)
     return heading.trimmed();
 }
 
+} // namespace
+
 void DrawListing(QPainter &painter, const std::vector<ListingText> &texts)
 {
     const QFontMetrics metrics(painter.font(), painter.device());
@@ -100,6 +94,8 @@ void DrawListing(QPainter &painter, const std::vector<ListingText> &texts)
         painter.drawText(QPoint(x, t.y + metrics.ascent()), t.text);
     }
 }
+
+namespace {
 
 // Left end of the check listing's message column, in five-digit widths.
 constexpr int kCheckMessageColumn = 8;

@@ -24,6 +24,27 @@ struct ListingText {
     bool rightAligned = false;
 };
 
+// Where a listing page's lines go: line j of the listing is on this page when the plan
+// holds it, at lineY(j); the title, the carrier and the headings take the lines above.
+struct PagePlan {
+    int perPage = 1;
+    int first = 0; // first line index of the page
+    int top = 0;
+    int lineHeight = 0;
+
+    bool holds(int j) const { return j >= first && j < first + perPage; }
+    int lineY(int j) const { return top + (4 + (j - first)) * lineHeight; }
+};
+PagePlan PlanPage(const PrintSetup &setup, const QRect &drawRect, int page);
+
+// The title line with "Page N" at its right, and below it the line that says whose
+// listing it is (none when `whose` is empty).
+void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page,
+              int lineHeight, const QString &whose);
+
+// Draws a page's texts in the painter's font, right-aligned ones ending at their x.
+void DrawListing(QPainter &painter, const std::vector<ListingText> &texts);
+
 // Lines that fit the drawing rectangle, one kept free: height / lineHeight - 1.
 int ListingLinesPerPage(int drawHeight, int lineHeight);
 

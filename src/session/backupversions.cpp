@@ -43,9 +43,8 @@ std::string StampOf(std::time_t now, int counter)
     char stamp[32] = "00000000-000000";
     if (local)
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
-    char text[40];
-    std::snprintf(text, sizeof text, "%s-%02d", stamp, counter);
-    return text;
+    const int count = counter % 100;
+    return std::string(stamp) + "-" + char('0' + count / 10) + char('0' + count % 10);
 }
 
 } // namespace

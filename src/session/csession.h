@@ -7,6 +7,7 @@
 #include "session/cfilingsession.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
+#include "session/cyearsession.h"
 #include "session/programstate.h"
 #include "session/sessionevents.h"
 
@@ -38,6 +39,7 @@ public:
     CEditSession &edit() { return edit_; }
     CRecordSession &record() { return record_; }
     CFilingSession &filing() { return filing_; }
+    CYearSession &year() { return year_; }
     SessionPrompts &prompts() { return prompts_; }
     SessionSettings &settings() { return settings_; }
     // How the report rounds fuel, as the settings say.
@@ -55,4 +57,5 @@ private:
     CEditSession edit_;
     CRecordSession record_;
     CFilingSession filing_;
+    CYearSession year_;
 };

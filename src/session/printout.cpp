@@ -4,6 +4,7 @@
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
 #include "session/cfilingsession.h"
+#include "session/cyearsession.h"
 
 size_t Printout::itemCount() const
 {
@@ -20,12 +21,14 @@ size_t Printout::itemCount() const
         return findings.size();
     case ViewMode::Vehicles:
         return fleet.vehicles.size();
+    case ViewMode::Year:
+        return year.quarters.size();
     }
     return 0;
 }
 
 Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding rounding,
-                         CFilingSession *filing)
+                         CFilingSession *filing, CYearSession *year)
 {
     Printout printout;
     printout.doc = &doc;
@@ -34,6 +37,8 @@ Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding roundi
         printout.findings = CheckQuarter(doc, doc.rates());
     if (mode == ViewMode::Vehicles)
         printout.fleet = ComputeFleetRecord(doc);
+    if (mode == ViewMode::Year && year && !year->summary(printout.year))
+        printout.year = YearSummary();
     if (mode != ViewMode::Report)
         return printout;
     printout.report = ComputeReport(doc, rounding);

@@ -4,9 +4,11 @@
 #include "filing/latereturn.h"
 #include "report/report.h"
 #include "report/vehiclerecord.h"
+#include "report/yearsummary.h"
 #include "session/viewmode.h"
 
 class CFilingSession;
+class CYearSession;
 class CIftaDoc;
 
 // Everything one printout draws from: the record, the view mode it prints and, for the
@@ -19,6 +21,7 @@ struct Printout {
     Report report;
     Findings findings;
     FleetRecord fleet; // the vehicle records, for their printout
+    YearSummary year;  // the year summary, for its listing
     // The return filed late, when it is: the form fills its Interest (P) and Total (Q)
     // columns and the penalty from it.
     bool hasLateReturn = false;
@@ -27,7 +30,7 @@ struct Printout {
     const LateReturn *lateReturn() const { return hasLateReturn ? &late : nullptr; }
 
     // The number of things the printout lists: trip lines, report rows, shown tax-rate
-    // slots, findings or units. Nothing to print when 0.
+    // slots, findings, units or year lines. Nothing to print when 0.
     size_t itemCount() const;
 };
 
@@ -36,7 +39,8 @@ struct Printout {
 // listing, and with `filing` (the filing of the same record) the late return too
 // when a filing date is set and falls after the due date. A late return whose interest
 // cannot be computed (a missing factor, said when the date was chosen) prints without
-// interest.
+// interest. The year summary's listing takes the summary `year` makes now (none when it
+// cannot be made: nothing to print).
 Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode,
                          FuelRounding rounding = FuelRounding::Hundredths,
-                         CFilingSession *filing = nullptr);
+                         CFilingSession *filing = nullptr, CYearSession *year = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CIftaDoc;
 class CProfileStore;
@@ -42,6 +43,14 @@ public:
     // An existing file to open, or empty on cancel. `filter` is the program's filter text
     // ("IFTA record files (*.irc)|*.irc||").
     virtual std::string openFileName(const std::string &filter) = 0;
+    // Existing files to open, several at once (the merge dialog's "Add", the quarters of
+    // a year summary), or none on cancel. Prompts without a file dialog of their own ask
+    // for one file.
+    virtual std::vector<std::string> openFileNames(const std::string &filter)
+    {
+        std::string path = openFileName(filter);
+        return path.empty() ? std::vector<std::string>() : std::vector<std::string>{path};
+    }
     // A file to write, starting from `proposal`, or empty on cancel.
     virtual std::string saveFileName(const std::string &filter, const std::string &proposal) = 0;
 

@@ -62,6 +62,9 @@ enum Command : int {
     ID_EXPORT_SUMMARY = 32831,
     // Earlier versions of the record file.
     ID_RESTORE_VERSION = 32840,
+    // The year summary.
+    ID_VIEW_YEAR = 32850,
+    ID_EXPORT_YEAR = 32851,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

@@ -18,14 +18,6 @@ struct TaxInfoData;
 class UserPrompts : public SessionPrompts
 {
 public:
-    // Existing files to open, several at once (the merge dialog's "Add"), or none on
-    // cancel. Prompts without a file dialog of their own ask for one file.
-    virtual std::vector<std::string> openFileNames(const std::string &filter)
-    {
-        std::string path = openFileName(filter);
-        return path.empty() ? std::vector<std::string>() : std::vector<std::string>{path};
-    }
-
     // "Download Tax Rates" into the document's table and its period; true on OK.
     virtual bool runDownload(CIftaDoc &doc, DownloadDialogData &data) = 0;
     // "Tax Rates Info"; nothing comes back.

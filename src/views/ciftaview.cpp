@@ -308,6 +308,18 @@ void CIftaView::ShowVehicles()
     showModel(vehicles.show ? vehicles.show() : nullptr, ViewMode::Vehicles);
 }
 
+void CIftaView::OnViewYear()
+{
+    if (session_.year().chooseQuarters())
+        ShowYear();
+}
+
+void CIftaView::ShowYear()
+{
+    const ListMode &year = modes_[static_cast<int>(ViewMode::Year)];
+    showModel(year.show ? year.show() : nullptr, ViewMode::Year);
+}
+
 void CIftaView::refreshMode()
 {
     switch (mode_) {
@@ -325,6 +337,9 @@ void CIftaView::refreshMode()
         break;
     case ViewMode::Vehicles:
         ShowVehicles();
+        break;
+    case ViewMode::Year:
+        ShowYear();
         break;
     }
 }
@@ -438,17 +453,19 @@ void CIftaView::buildEntryCommands()
     shared_.add(ID_VIEW_CHECK, [this] { ShowCheck(); });
     shared_.add(ID_TB_VIEW_CHECK, [this] { ShowCheck(); });
     shared_.add(ID_VIEW_VEHICLES, [this] { ShowVehicles(); });
+    shared_.add(ID_VIEW_YEAR, [this] { OnViewYear(); });
     shared_.add(ID_FILE_PRINT, [this] { OnFilePrint(); });
     shared_.add(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }
 
 CPrintCommands &CIftaView::printCommands()
 {
-    if (printCommands_)
-        return *printCommands_;
-    if (!ownPrintCommands_)
+    if (!printCommands_ && !ownPrintCommands_)
         ownPrintCommands_ = std::make_unique<CPrintCommands>();
-    return *ownPrintCommands_;
+    CPrintCommands &commands = printCommands_ ? *printCommands_ : *ownPrintCommands_;
+    // The year listing prints the summary of the quarters this view's session holds.
+    commands.setYear(&session_.year());
+    return commands;
 }
 
 bool CIftaView::confirmReturnPrint()

@@ -28,8 +28,9 @@ class QTableView;
 // Qt::Horizontal, kColumnWidthRole); the view sizes its columns from it on every switch.
 constexpr int kColumnWidthRole = Qt::UserRole + 1;
 
-// The program's single form view: one list (child 1000) filling the view, in one of four
-// modes (ViewMode): the entry list, the report, the tax-rate table or the quarter check.
+// The program's single form view: one list (child 1000) filling the view, in one of its
+// modes (ViewMode): the entry list, the report, the tax-rate table, the quarter check,
+// the vehicles or the year summary.
 // Every switch rebuilds the mode's model from the document and swaps it into the list, so
 // the previous mode's sort, selection and scroll position are gone. A mode may have a
 // chart, shown under the list while the mode is shown.
@@ -96,6 +97,10 @@ public:
     void ShowCheck();
     // View, Vehicles: each unit's trips, distance, fuel and average, and the fleet's.
     void ShowVehicles();
+    // View, Year: asks for the quarter files, then shows their summary (ShowYear).
+    void OnViewYear();
+    // The year summary of the quarters chosen last, made again now.
+    void ShowYear();
 
     // The document changed (new or opened record file, company data, undo): show the
     // entry list again; the frame sets the odometer buttons from useOdometer.

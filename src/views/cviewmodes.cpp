@@ -72,6 +72,19 @@ void CViewModes::installModes()
     };
     view_.setListMode(ViewMode::Vehicles, vehicles);
 
+    CIftaView::ListMode year;
+    year.show = [this] {
+        // Made again from the quarter files and the open record as they are now.
+        YearSummary summary;
+        CYearSession &session = view_.session().year();
+        const Result made = session.summary(summary);
+        if (!made && session.hasQuarters())
+            view_.prompts().warn(made.message);
+        year_.Fill(made ? summary : YearSummary());
+        return static_cast<QAbstractItemModel *>(&year_);
+    };
+    view_.setListMode(ViewMode::Year, year);
+
     reportChart_ = new CReportChart(report_);
     view_.setChart(ViewMode::Report, reportChart_);
     odometerChart_ = new COdometerChart(view_.document(), check_);
@@ -117,7 +130,7 @@ void CViewModes::installCommands()
         [this] { return view_.document().rates().undo().canRedo(); });
     rates.setLabel(ID_EDIT_REDO, [this] { return view_.document().rates().undo().redoName(); });
     // Undo and Redo are greyed in the report and the check.
-    for (ViewMode mode : {ViewMode::Report, ViewMode::Check, ViewMode::Vehicles}) {
+    for (ViewMode mode : {ViewMode::Report, ViewMode::Check, ViewMode::Vehicles, ViewMode::Year}) {
         CCommandTable &derived = view_.commands(mode);
         derived.add(
             ID_EDIT_UNDO, [] {}, [] { return false; });
@@ -143,6 +156,9 @@ void CViewModes::installCommands()
     });
     shared.add(ID_MERGE_FILES, [&session] { session.record().mergeFiles(); });
     shared.add(ID_RESTORE_VERSION, [&session] { session.record().restoreVersion(); });
+    shared.add(
+        ID_EXPORT_YEAR, [&session] { session.year().exportCsv(); },
+        [&session] { return session.year().hasQuarters(); });
 }
 
 QMenu *CViewModes::BuildTaxContextMenu(QWidget *parent, bool selected)

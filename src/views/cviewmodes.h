@@ -4,6 +4,7 @@
 #include "views/creportlistctrl.h"
 #include "views/ctaxlistctrl.h"
 #include "views/cvehiclelistctrl.h"
+#include "views/cyearlistctrl.h"
 
 #include <QObject>
 
@@ -14,10 +15,10 @@ class QMenu;
 class QPoint;
 class QWidget;
 
-// The report, tax-rate and check modes of the form view and the view's tax-rate, download
-// and merge commands: owns the list models and the report's and the check's charts,
-// installs the modes into the view and adds their commands to the view's tables, each a
-// call of the view's session.
+// The report, tax-rate, check, vehicle and year modes of the form view and the view's
+// tax-rate, download, merge and year-export commands: owns the list models and the report's and the
+// check's charts, installs the modes into the view and adds their commands to the view's tables,
+// each a call of the view's session.
 class CViewModes : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     CTaxListCtrl &taxList() { return tax_; }
     CCheckListCtrl &checkList() { return check_; }
     CVehicleListCtrl &vehicleList() { return vehicles_; }
+    CYearListCtrl &yearList() { return year_; }
     CReportChart &reportChart() { return *reportChart_; }
     COdometerChart &odometerChart() { return *odometerChart_; }
 
@@ -58,6 +60,7 @@ private:
     CTaxListCtrl tax_;
     CCheckListCtrl check_;
     CVehicleListCtrl vehicles_;
+    CYearListCtrl year_;
     CReportChart *reportChart_ = nullptr;     // a child of the view
     COdometerChart *odometerChart_ = nullptr; // a child of the view
 };

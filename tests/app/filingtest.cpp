@@ -106,8 +106,8 @@ TEST_F(FilingTest, MissingFactorIsSaidAndTheReportStaysPlain)
     });
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
     ASSERT_TRUE(frame->OnCommand(ID_FILING_DATE));
-    ASSERT_FALSE(prompts.texts.empty());
-    EXPECT_EQ(prompts.texts.back(),
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.back(),
               "No interest factor for US 2027-01: add it to the interest-rate table");
     EXPECT_EQ(frame->infoBar()->filingText(), "Late: 29 months");
     EXPECT_EQ(model()->columnCount(), 10);
@@ -122,7 +122,7 @@ TEST_F(FilingTest, OptionsNameTheInterestRateTable)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("US\t2024-01-01\t2025-12-31\t0.010000\n");
     }
-    prompts.preferences.push_back([this, table](PreferencesData &data) {
+    prompts.preferenceDialogs.push_back([this, table](PreferencesData &data) {
         CPreferencesDlg dialog(prompts, data);
         EXPECT_EQ(Text(dialog, "interestRatesFile"), "");
         Type(dialog, "interestRatesFile", table);

@@ -176,7 +176,7 @@ TEST_F(FrontEndsTest, SaveUpdateTaxRatesRewritesTheRecordAlikeAndTheReportFollow
     ASSERT_NE(oldRate, newRate);
     prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));
-    EXPECT_EQ(prompts.texts.back(), kUpdateRatesQuestion);
+    EXPECT_EQ(prompts.shown.back(), kUpdateRatesQuestion);
     // Still in the report, which now shows the updated rates.
     EXPECT_EQ(view->mode(), ViewMode::Report);
     EXPECT_EQ(cell(quebec, 8), newRate);

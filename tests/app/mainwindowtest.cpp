@@ -48,14 +48,14 @@ TEST_F(MainWindowTest, StartUpLoadsTheCurrentFoldersFilesAndShowsTheirPeriods)
     EXPECT_EQ(view->mode(), ViewMode::EntryList);
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(view->list()->model()->headerData(5, Qt::Horizontal).toString(), "Distance (Km)");
-    EXPECT_TRUE(prompts.texts.empty());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
 {
     prompts.yesNo.push_back(true); // keep a date outside the record's quarter 2Q2026
     addTrip("QC", "232", "455", QDate(2024, 4, 2));
-    EXPECT_EQ(prompts.texts.back(), "This date is outside the quarter 2Q2026. Keep it?");
+    EXPECT_EQ(prompts.shown.back(), "This date is outside the quarter 2Q2026. Keep it?");
     prompts.yesNo.push_back(true); // the surcharge offer for Kentucky
     prompts.entries.push_back(TypeTrip(prompts, "KY", "289", "0", QDate(2026, 4, 5)));
     prompts.entries.push_back([this](EntryDialogData &data) {
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     prompts.yesNo.push_back(true);
     addTrip("ON", "818", "380.5", QDate(2025, 4, 3));
     EXPECT_EQ(
-        std::count(prompts.texts.begin(), prompts.texts.end(),
+        std::count(prompts.shown.begin(), prompts.shown.end(),
                    std::string("Kentucky has a separate surcharge. Add the surcharge line too?")),
         1);
     ASSERT_EQ(rows(), 4);
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, TripsAddedChangedDeletedUndoneSortedSavedAndReopened)
     view->selectRow(0);
     prompts.yesNo.push_back(true);
     ASSERT_TRUE(frame->OnCommand(ID_EDIT_DELETE));
-    EXPECT_EQ(prompts.texts.back(), kDeleteItemQuestion);
+    EXPECT_EQ(prompts.shown.back(), kDeleteItemQuestion);
     EXPECT_EQ(column(0), QStringList({"1", "2", "3"}));
     EXPECT_EQ(column(4), QStringList({"KY", "KYS", "ON"}));
 
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
         ASSERT_TRUE(view->taxRatesModified());
     };
     const auto asked = [this] {
-        return std::count(prompts.texts.begin(), prompts.texts.end(),
+        return std::count(prompts.shown.begin(), prompts.shown.end(),
                           std::string(kSaveModifiedTax));
     };
 
@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, ChangedRatesAreOfferedForSavingBeforeTheTableIsReadAgain)
     // Options, No: asked once, then the chosen file replaces the change.
     changeFirstRate(TenThousandths{7500});
     prompts.yesNo.push_back(false);
-    prompts.preferences.push_back([this](PreferencesData &data) {
+    prompts.preferenceDialogs.push_back([this](PreferencesData &data) {
         data.taxFile = rates.toStdString();
         return true;
     });

@@ -85,7 +85,7 @@ protected:
     }
     size_t shown(const std::string &text)
     {
-        return static_cast<size_t>(std::count(prompts.texts.begin(), prompts.texts.end(), text));
+        return static_cast<size_t>(std::count(prompts.shown.begin(), prompts.shown.end(), text));
     }
 };
 
@@ -238,7 +238,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2020});
     prompts.yesNoCancel.push_back(UserPrompts::Answer::Yes);
     ASSERT_TRUE(frame->OnCommand(ID_SAVE_WITH_CURRENT_RATES));
-    EXPECT_EQ(prompts.texts.back(), kUpdateRatesQuestion);
+    EXPECT_EQ(prompts.shown.back(), kUpdateRatesQuestion);
     EXPECT_EQ(doc().entries()[0].rate, TenThousandths{2250});
     EXPECT_FALSE(doc().isModified());
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
@@ -252,7 +252,7 @@ TEST_F(QuarterTest, CompanyRatesDownloadTripsReportAndUpdatedRates)
     const QByteArray ratesOnDisk = ReadBytes(savedRates);
     prompts.yesNo.push_back(false);
     EXPECT_TRUE(frame->close());
-    EXPECT_EQ(prompts.texts.back(), kSaveModifiedTax);
+    EXPECT_EQ(prompts.shown.back(), kSaveModifiedTax);
     EXPECT_EQ(ReadBytes(savedRates), ratesOnDisk);
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
 }
@@ -286,7 +286,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
         return dialog.result() == QDialog::Accepted;
     });
     ASSERT_TRUE(frame->OnCommand(ID_IMPORT));
-    EXPECT_EQ(prompts.helpShown, std::vector<unsigned>{kImportDialogHelp});
+    EXPECT_EQ(prompts.helpContexts, std::vector<unsigned>{kImportDialogHelp});
     EXPECT_EQ(doc().company().companyName, "Outaouais Cartage");
     // Five lines and Kentucky's surcharge line, shown at once.
     EXPECT_EQ(column(4), QStringList({"QC", "ON", "KY", "KYS", "ME", "QC"}));
@@ -347,7 +347,7 @@ TEST_F(QuarterTest, ImportIntoANewRecordThenMergeItWithAnother)
 TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
 {
     // Every menu item reaches a handler: at the start only what needs a selection, an
-    // undo step or a recent file is greyed.
+    // undo step, a recent file or a chosen year is greyed.
     QStringList greyed;
     for (QAction *menu : frame->menuBar()->actions()) {
         for (QAction *item : menu->menu()->actions()) {
@@ -355,8 +355,9 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
                 greyed << item->text();
         }
     }
-    EXPECT_EQ(greyed, QStringList({"Recent &File", "&Undo\tCtrl+Z", "&Redo\tCtrl+Y",
-                                   "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
+    EXPECT_EQ(greyed,
+              QStringList({"Export Year Summary as &CSV...", "Recent &File", "&Undo\tCtrl+Z",
+                           "&Redo\tCtrl+Y", "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
 
     // Two profiles stored from Company Setup, whose own answer is a third identity.
     prompts.companies.push_back([this](CompanyDialogData &data) {
@@ -379,7 +380,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     });
     ASSERT_TRUE(frame->OnCommand(ID_COMPANY_INFO));
     EXPECT_EQ(shown("Profile saved"), 2u);
-    EXPECT_EQ(prompts.helpShown.back(), kCompanyInfoHelp);
+    EXPECT_EQ(prompts.helpContexts.back(), kCompanyInfoHelp);
     const CProfileStore &store = app->profileStore();
     ASSERT_EQ(store.profiles().size(), 2u);
     EXPECT_EQ(store.profiles()[0].fuelType, 1);
@@ -453,7 +454,7 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     ASSERT_TRUE(QDir().mkpath(box.path("elsewhere")));
     const QString otherProfiles = box.path("elsewhere/fleet.usr");
     prompts.openNames.push_back(usRates.toStdString());
-    prompts.preferences.push_back([this, otherProfiles](PreferencesData &data) {
+    prompts.preferenceDialogs.push_back([this, otherProfiles](PreferencesData &data) {
         CPreferencesDlg dialog(prompts, data);
         EXPECT_EQ(Text(dialog, "taxFile"), QDir::toNativeSeparators(rates));
         EXPECT_EQ(Text(dialog, "profilesFile"), QDir::toNativeSeparators(box.work("ifta.usr")));
@@ -466,8 +467,8 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     });
     prompts.yesNo.push_back(false); // the changed rate is not kept
     ASSERT_TRUE(frame->OnCommand(ID_OPTIONS));
-    EXPECT_NE(std::find(prompts.texts.begin(), prompts.texts.end(), kSaveModifiedTax),
-              prompts.texts.end());
+    EXPECT_NE(std::find(prompts.shown.begin(), prompts.shown.end(), kSaveModifiedTax),
+              prompts.shown.end());
     EXPECT_EQ(Sandbox::setting("TaxFile/DefaultTaxFile").toString(), usRates);
     EXPECT_EQ(Sandbox::setting("ProfilesFile/DefaultProfilesFile").toString(), otherProfiles);
     EXPECT_TRUE(Sandbox::setting("Report/WholeUnits").toBool());
@@ -506,10 +507,10 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
     QAction *help = frame->actions().action(ID_HELP);
     EXPECT_EQ(help->shortcut(), QKeySequence(Qt::Key_F1));
     help->trigger();
-    EXPECT_EQ(prompts.helpShown.back(), HelpContext(ID_HELP));
+    EXPECT_EQ(prompts.helpContexts.back(), HelpContext(ID_HELP));
     ASSERT_TRUE(frame->OnCommand(ID_CONTEXT_HELP));
     ASSERT_TRUE(frame->OnCommand(ID_DOWNLOAD));
-    EXPECT_EQ(prompts.helpShown.back(), HelpContext(ID_DOWNLOAD));
+    EXPECT_EQ(prompts.helpContexts.back(), HelpContext(ID_DOWNLOAD));
     // Each context opens the help window on its topic's own page (the Import dialog's
     // Help asks by its template number).
     const std::pair<unsigned, int> topics[] = {{kCompanyInfoHelp, 13},

@@ -38,10 +38,10 @@ TEST_F(RefusedFileTest, SaveAfterARefusedOpenNeverWritesOverTheFile)
     // the save asks for a name (cancelled here) instead of writing over either file.
     for (const QString &path : {refused, rates}) {
         const QByteArray bytes = ReadBytes(path);
-        prompts.texts.clear();
+        prompts.shown.clear();
         prompts.openNames.push_back(path.toStdString());
         frame->OnCommand(ID_FILE_OPEN);
-        ASSERT_FALSE(prompts.texts.empty()) << path.toStdString();
+        ASSERT_FALSE(prompts.shown.empty()) << path.toStdString();
         EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("Untitled")), -1)
             << frame->windowTitle().toStdString();
         prompts.saveNames.push_back(std::string());
@@ -53,18 +53,18 @@ TEST_F(RefusedFileTest, SaveAfterARefusedOpenNeverWritesOverTheFile)
 
     // Save As onto the tax-rate table the program reads is refused with its reason.
     const QByteArray table = ReadBytes(rates);
-    prompts.texts.clear();
+    prompts.shown.clear();
     prompts.saveNames.push_back(rates.toStdString());
     frame->OnCommand(ID_FILE_SAVE_AS);
     EXPECT_EQ(ReadBytes(rates), table);
-    ASSERT_EQ(prompts.texts.size(), 1u);
-    EXPECT_NE(prompts.texts[0].find("which the program reads"), std::string::npos);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].find("which the program reads"), std::string::npos);
 
     // Named on the command line, it leaves a new Untitled record.
     CIftaApp second(&prompts);
-    prompts.texts.clear();
+    prompts.shown.clear();
     ASSERT_TRUE(second.InitInstance({refused}));
-    EXPECT_FALSE(prompts.texts.empty());
+    EXPECT_FALSE(prompts.shown.empty());
     EXPECT_NE(second.mainFrame()->windowTitle().indexOf(QStringLiteral("Untitled")), -1);
     EXPECT_TRUE(second.document().entries().empty());
     prompts.saveNames.push_back(std::string());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/ctaxinfodlg.h"
 #include "session/scriptedsessionprompts.h"
 #include "ui/userprompts.h"
 
@@ -8,22 +9,29 @@
 #include <string>
 #include <vector>
 
-// Prompts for window tests: the session's questions answered as ScriptedSessionPrompts
-// answers them, and the window's own dialogs each running the test's function (cancel
-// when it has none).
+// The tests' scripted prompts with the window's own dialogs: answered as the session's
+// questions are (a queue, then a hook, else cancelled and noted in `unanswered`).
 class ScriptedPrompts : public ScriptedSessionPrompts<UserPrompts>
 {
 public:
+    using DownloadScript = std::function<bool(CIftaDoc &, DownloadDialogData &)>;
+
     bool runDownload(CIftaDoc &doc, DownloadDialogData &d) override
     {
-        return download ? download(doc, d) : false;
+        return run(downloads, download, "download dialog", doc, d);
     }
     void showTaxInfo(const TaxInfoData &d) override
     {
+        taxInfoShown.push_back(d);
         if (taxInfo)
             taxInfo(d);
     }
-    void showAbout() override { ++aboutShown; }
+    void showAbout() override
+    {
+        ++aboutShown;
+        if (about)
+            about();
+    }
     void showHelp(unsigned context) override { helpContexts.push_back(context); }
     PrintAnswer askPrintAnyway(const std::string &text) override
     {
@@ -32,9 +40,12 @@ public:
     }
 
     std::vector<unsigned> helpContexts;
+    std::vector<TaxInfoData> taxInfoShown;
     std::deque<PrintAnswer> printAnswers;
     int aboutShown = 0;
 
-    std::function<bool(CIftaDoc &, DownloadDialogData &)> download;
+    std::deque<DownloadScript> downloads;
+    DownloadScript download;
     std::function<void(const TaxInfoData &)> taxInfo;
+    std::function<void()> about; // runs when the About box is asked for
 };

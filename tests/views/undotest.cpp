@@ -228,7 +228,7 @@ TEST(UndoWindowTest, EntryUndoStaysWithTheRecordItWasTakenFrom)
 {
     apptest::Sandbox box;
     box.copySample("ifta.itx");
-    apptest::ScriptedPrompts prompts;
+    ScriptedPrompts prompts;
     CIftaApp app(&prompts);
     ASSERT_TRUE(app.InitInstance({}));
     CMainFrame &frame = *app.mainFrame();

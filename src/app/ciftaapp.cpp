@@ -157,7 +157,9 @@ bool CIftaApp::printFromCommandLine(const QStringList &arguments)
     // printer prints the entry listing the window would show first.
     int pages = 0;
     Result printed;
-    const Printout printout = PreparePrintout(document(), ViewMode::EntryList);
+    // A late return's figures, filed today, like the window's.
+    const Printout printout = PreparePrintout(document(), ViewMode::EntryList,
+                                              session_->fuelRounding(), &session_->filing());
     PrintState &state = printCommands_->printState();
     if (!pdf.isEmpty()) {
         printed = PrintDocumentToPdf(printout, pdf, state, PdfOptions{}, &pages);

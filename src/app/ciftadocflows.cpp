@@ -5,8 +5,6 @@
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 
-#include <QDate>
-
 namespace {
 
 // The core gives paths as UTF-8 on every system. QFile::decodeName would take the ANSI
@@ -30,8 +28,7 @@ CIftaDocFlows::CIftaDocFlows(CSession &session, QObject *parent)
     commands_.add(ID_PROFILES, [&record] { record.runProfileFlow(); });
     // File, Filing Date: the report and the information bar show the return as filed then.
     commands_.add(ID_FILING_DATE, [this] {
-        const QDate today = QDate::currentDate();
-        if (!session_.filing().editFilingDate(CivilDate{today.year(), today.month(), today.day()}))
+        if (!session_.filing().editFilingDate())
             return;
         if (view_) {
             view_->refreshMode();
@@ -71,7 +68,7 @@ void CIftaDocFlows::recentFile(const std::string &path)
 void CIftaDocFlows::recordReplaced()
 {
     if (view_)
-        view_->OnInitialUpdate(FromPath(session_.settings().defaultTaxFile()));
+        view_->OnInitialUpdate(FromPath(session_.tax().loadedTaxFile()));
 }
 
 void CIftaDocFlows::recordChanged()

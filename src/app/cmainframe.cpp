@@ -326,6 +326,8 @@ QString CMainFrame::statusText(int pane) const
 void CMainFrame::OnTaxTableReloaded()
 {
     modes_->OnTaxTableReloaded();
+    // The file now loaded, which Options may have named just now.
+    SetStatusText(1, QString::fromUtf8(app_.session().tax().loadedTaxFile().c_str()), true);
     updateActions();
 }
 

@@ -27,6 +27,8 @@ void CheckPeriodMismatch(const CheckContext &context, Findings &out);
 // The loaded table's country gives another unit system than the carrier's (rates per
 // litre for a carrier in miles and gallons, or the reverse): TableCountryDiffers.
 void CheckTableCountry(const CheckContext &context, Findings &out);
+// The company's From and To dates lie outside the record's quarter, or in two quarters.
+void CheckCompanyDates(const CheckContext &context, Findings &out);
 
 // Fuel and the fleet average, from the report's figures.
 // A jurisdiction (not a surcharge slot) where fuel was bought and no distance driven.

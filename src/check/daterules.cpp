@@ -1,6 +1,6 @@
 // The rules on dates and periods: trip dates inside the record's quarter, no trip line
-// entered twice, the record's quarter the same as the loaded table's, and the table of
-// the carrier's country.
+// entered twice, the record's quarter the same as the loaded table's, the table of the
+// carrier's country, and the company's period dates in the record's quarter.
 
 #include "check/checkrules.h"
 #include "check/tablecountry.h"
@@ -175,4 +175,30 @@ void CheckTableCountry(const CheckContext &context, Findings &out)
         return;
     out.push_back(
         {CheckRule::TableCountry, 0, std::string(), TableCountryText(country, context.rates)});
+}
+
+void CheckCompanyDates(const CheckContext &context, Findings &out)
+{
+    const CompanyInfo &company = context.doc.company();
+    // A record without period dates prints the quarter's own days.
+    if (company.periodFrom.year == 0 && company.periodTo.year == 0)
+        return;
+    const TaxPeriod &record = context.doc.recordPeriod();
+    const std::string dates =
+        FormatTripDate(
+            CivilDate{company.periodFrom.year, company.periodFrom.month, company.periodFrom.day}) +
+        " to " +
+        FormatTripDate(
+            CivilDate{company.periodTo.year, company.periodTo.month, company.periodTo.day});
+    TaxPeriod dated = record;
+    if (!PeriodDatesQuarter(company.periodFrom, company.periodTo, dated.year, dated.quarter)) {
+        out.push_back({CheckRule::CompanyDates, 0, std::string(),
+                       "The company's period " + dates + " does not lie in one quarter"});
+        return;
+    }
+    if (dated.year == record.year && dated.quarter == record.quarter)
+        return;
+    out.push_back({CheckRule::CompanyDates, 0, std::string(),
+                   "The company's period " + dates + " is in " + QuarterText(dated) +
+                       ", the record is for " + QuarterText(record)});
 }

@@ -33,6 +33,8 @@ const char *CheckRuleId(CheckRule rule)
         return "period-mismatch";
     case CheckRule::TableCountry:
         return "table-country";
+    case CheckRule::CompanyDates:
+        return "company-dates";
     case CheckRule::SlotOutsideTable:
         return "slot-outside-table";
     case CheckRule::Exposure:

@@ -22,6 +22,7 @@ enum class CheckRule {
     DuplicateTrip,
     PeriodMismatch,
     TableCountry,
+    CompanyDates,
     SlotOutsideTable,
     Exposure,
 };

@@ -17,8 +17,8 @@ constexpr Rule kRules[] = {
     CheckOutsideQuarter,   CheckFuelWithoutDistance, CheckNoFuel,
     CheckAverageRange,     CheckUnitAverageRange,    CheckRateDiffers,
     CheckRateMixed,        CheckSurchargeMissing,    CheckDuplicateTrips,
-    CheckPeriodMismatch,   CheckTableCountry,        CheckSlotOutsideTable,
-    CheckExposure,
+    CheckPeriodMismatch,   CheckTableCountry,        CheckCompanyDates,
+    CheckSlotOutsideTable, CheckExposure,
 };
 // clang-format on
 

@@ -30,7 +30,8 @@ bool LoadReturn(const CliArgs &args, CSession &session, MemorySettings &settings
     exitCode = ReadRatesAndRecord(args, session.taxRates(), session.document());
     if (exitCode != ExitOk)
         return false;
-    ApplyFilingOptions(options, session.filing(), settings);
+    ApplyFilingOptions(options, session, settings);
+    SayFilingDate(options, session);
     return true;
 }
 

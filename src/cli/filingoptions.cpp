@@ -1,9 +1,14 @@
 #include "cli/filingoptions.h"
 
+#include "filing/duedate.h"
 #include "numbers/civildate.h"
 #include "platform/platformfile.h"
-#include "session/cfilingsession.h"
+#include "records/ciftadoc.h"
+#include "session/csession.h"
 #include "session/sessionsettings.h"
+
+#include <cstdlib>
+#include <iostream>
 
 namespace {
 
@@ -33,11 +38,35 @@ bool ParseFilingOptions(const CliArgs &args, FilingOptions &options, std::string
     return !options.choices.dueSet || DateOption(args, "due", options.choices.due, error);
 }
 
-void ApplyFilingOptions(const FilingOptions &options, CFilingSession &filing,
-                        MemorySettings &settings)
+void ApplyFilingOptions(const FilingOptions &options, CSession &session, MemorySettings &settings)
 {
     settings.interestRates = options.interestRates;
+    CFilingSession &filing = session.filing();
     filing.setShippedInterestRates(FindShippedInterestRates(RunningProgramFolder()));
+    CivilDate today;
+    const char *fixed = std::getenv("TOLLMARK_TODAY");
+    if (fixed && ParseIsoDate(fixed, today))
+        session.clock().fix(today);
     if (options.filed)
         filing.setChoices(options.choices);
+}
+
+void SayFilingDate(const FilingOptions &options, CSession &session)
+{
+    if (options.filed)
+        return;
+    const CFilingSession &filing = session.filing();
+    const FilingChoices choices = filing.currentChoices();
+    const TaxPeriod &period = session.document().recordPeriod();
+    std::cerr << "Filed " << FormatIsoDate(choices.filed) << ": ";
+    if (period.quarter < 1 || period.quarter > 4 || period.year < kFirstYear ||
+        period.year > kLastYear) {
+        std::cerr << "the record has no valid quarter\n";
+        return;
+    }
+    const int32_t months = MonthsLate(period.year, period.quarter, filing.dueDate(), choices.filed);
+    if (months > 0)
+        std::cerr << months << (months == 1 ? " month" : " months") << " late\n";
+    else
+        std::cerr << "on time, due " << FormatIsoDate(filing.dueDate()) << '\n';
 }

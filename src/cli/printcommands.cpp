@@ -88,10 +88,11 @@ int CmdPrint(const CliArgs &args)
     CIftaDoc &doc = session.document();
     if (const int failed = ReadRatesAndRecord(args, session.taxRates(), doc))
         return failed;
-    ApplyFilingOptions(filingOptions, session.filing(), settings);
+    ApplyFilingOptions(filingOptions, session, settings);
     // A late return's interest goes on the form; one that cannot be computed fails here
     // rather than printing a form without it.
-    if (filingOptions.filed && mode == ViewMode::Report) {
+    if (mode == ViewMode::Report) {
+        SayFilingDate(filingOptions, session);
         LateReturn late;
         const Result computed = session.filing().lateReturn(late);
         if (!computed)

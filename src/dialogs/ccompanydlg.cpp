@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -126,7 +128,10 @@ void CCompanyDlg::createFields()
     postalCode_ = TextField(this, "postalCode", 7);
     phone_ = TextField(this, "phone", 19);
     iftaNumber_ = TextField(this, "iftaNumber", 23);
+    // A reading is digits only: the field takes no sign, point or letter at all.
     odometer_ = TextField(this, "startOdometer", 32);
+    odometer_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), odometer_));
     useOdometer_ = new QCheckBox(tr("Use Odometer"), this);
     useOdometer_->setObjectName("useOdometer");
     diesel_ = new QRadioButton(tr("Diesel"), this);
@@ -317,10 +322,11 @@ void CCompanyDlg::OnAddProfile()
     identity.iftaNumber = ToBytes(iftaNumber_->text());
     identity.diesel = diesel_->isChecked() ? 1 : 0;
     identity.gasoline = diesel_->isChecked() ? 0 : 1;
-    const Result added = AddProfile(*store_, identity);
-    if (added)
+    bool saved = false;
+    const Result added = AddOrReplaceProfile(*store_, identity, prompts_, saved);
+    if (saved)
         prompts_.inform("Profile saved");
-    else
+    else if (!added)
         prompts_.warn(added.message.empty() ? "The profile could not be saved." : added.message);
 }
 
@@ -338,6 +344,15 @@ void CCompanyDlg::accept()
         if (to_->date() < from_->date()) {
             prompts_.warn(kPeriodEndsBeforeStart);
             to_->setFocus();
+            return;
+        }
+        // A return covers one quarter: dates across two would print a period no
+        // jurisdiction takes.
+        int32_t year = 0;
+        int32_t quarter = 0;
+        if (!PeriodDatesQuarter(FromQDate(from_->date()), FromQDate(to_->date()), year, quarter)) {
+            prompts_.warn(kPeriodNotOneQuarter);
+            from_->setFocus();
             return;
         }
         data_.company.periodTo = FromQDate(to_->date());

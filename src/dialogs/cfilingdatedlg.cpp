@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -71,6 +72,7 @@ CFilingDateDlg::CFilingDateDlg(UserPrompts &prompts, const FilingDialogData &dat
     form->addRow(tr("Filing date:"), filed_);
     form->addRow(tr("Due date:"), dueRow);
     form->addRow(tr("Penalty:"), penaltyRow);
+    buildFactorRow(form);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CFilingDateDlg::accept);
@@ -83,6 +85,26 @@ CFilingDateDlg::CFilingDateDlg(UserPrompts &prompts, const FilingDialogData &dat
     layout->addLayout(form);
     layout->addWidget(buttons);
     transferToControls();
+}
+
+void CFilingDateDlg::buildFactorRow(QFormLayout *form)
+{
+    if (data_.missing.empty())
+        return;
+    const InterestPeriod &period = data_.missingPeriod;
+    missing_ = new QLabel(tr("%1: type the monthly factor for %2 to %3 (0.007500 is 9% a year)")
+                              .arg(FromBytes(data_.missing), FromBytes(FormatIsoDate(period.first)),
+                                   FromBytes(FormatIsoDate(period.last))),
+                          this);
+    missing_->setObjectName("missing");
+    missing_->setWordWrap(true);
+    factor_ = new QLineEdit(this);
+    factor_->setObjectName("factor");
+    factor_->setPlaceholderText(tr("Left empty: no interest is computed"));
+    factor_->setMinimumWidth(factor_->fontMetrics().horizontalAdvance(factor_->placeholderText()) +
+                             24);
+    form->addRow(missing_);
+    form->addRow(tr("Interest factor:"), factor_);
 }
 
 void CFilingDateDlg::transferToControls()
@@ -108,7 +130,18 @@ bool CFilingDateDlg::transferFromControls()
         penalty_->selectAll();
         return false;
     }
+    Millionths factor;
+    const QString factorText = factor_ ? factor_->text().trimmed() : QString();
+    if (!factorText.isEmpty() && !ReadInterestFactor(ToBytes(factorText), factor)) {
+        prompts_.warn(kEnterNumber);
+        factor_->setFocus();
+        factor_->selectAll();
+        return false;
+    }
     data_.choices = choices;
+    data_.factorSet = !factorText.isEmpty();
+    if (data_.factorSet)
+        data_.missingPeriod.factor = factor;
     return true;
 }
 

@@ -281,6 +281,18 @@ void CImportDlg::OnHelp()
     prompts_.showHelp(kImportDialogHelp);
 }
 
+void CImportDlg::keepPreset(const QString &name, const QString &mapping)
+{
+    // Another export's mapping under the same name is replaced only when the user says
+    // so; No imports with the columns shown and keeps the preset as it was.
+    const QString stored = settings_.importPresetMapping(name);
+    if (!stored.isEmpty() && stored != mapping &&
+        !prompts_.askYesNo(ToBytes(
+            tr("The preset \"%1\" maps the columns otherwise. Replace its mapping?").arg(name))))
+        return;
+    settings_.keepImportPreset(name, mapping);
+}
+
 void CImportDlg::accept()
 {
     if (data_.filePath.empty()) {
@@ -291,6 +303,6 @@ void CImportDlg::accept()
     data_.byHeading = byHeading_->isChecked();
     data_.mapping = data_.byHeading ? headingMap_->mappingText() : std::string();
     if (data_.byHeading && !preset_->currentText().trimmed().isEmpty())
-        settings_.keepImportPreset(preset_->currentText().trimmed(), FromBytes(data_.mapping));
+        keepPreset(preset_->currentText().trimmed(), FromBytes(data_.mapping));
     QDialog::accept();
 }

@@ -49,6 +49,8 @@ public:
     void accept() override;
 
 private:
+    // Keeps the mapping under the preset `name`, asking first when the name holds another.
+    void keepPreset(const QString &name, const QString &mapping);
     // The parts of the dialog, made in the constructor in this order.
     QHBoxLayout *buildFileRow();
     void createOptionControls();

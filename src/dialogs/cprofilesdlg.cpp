@@ -170,16 +170,26 @@ void CProfilesDlg::OnDeleteProfile()
     if (store_.profiles().empty() || current_ < 0)
         return;
     const size_t position = static_cast<size_t>(current_);
-    current_ = -1;
+    if (!prompts_.askYesNo(DeleteProfileQuestion(store_.profiles()[position])))
+        return;
     const Result deleted = DeleteProfile(store_, position);
-    if (!deleted)
+    if (!deleted) {
         prompts_.warn(deleted.message);
-    // The check boxes keep their states and the caption its text.
+        return;
+    }
+    // The profile that took its place shows, else the new last one; with none left the
+    // dialog is empty under its own caption, never a blank numbered page.
+    current_ = PositionAfterDelete(position, store_.profiles().size());
+    if (current_ >= 0) {
+        ShowProfile(0);
+        return;
+    }
     transferFromControls();
     const ProfileRecord empty;
     for (int i = 0; i < 8; ++i)
         fields_.*kRows[i].field = empty.*kRows[i].field;
     transferToControls();
+    setWindowTitle(tr("Manage users profile"));
 }
 
 void CProfilesDlg::OnDiesel()

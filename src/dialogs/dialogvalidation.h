@@ -16,6 +16,10 @@ constexpr const char *kEnterPositiveInteger = "Please enter a positive integer."
 // The company dialog's period: the "To:" date may not come before the "From:" date.
 constexpr const char *kPeriodEndsBeforeStart =
     "The period's \"To:\" date is before its \"From:\" date. Please correct the period.";
+// The company dialog's period lies in one quarter, as a return does.
+constexpr const char *kPeriodNotOneQuarter =
+    "The period's \"From:\" and \"To:\" dates must lie in one quarter. Please correct the "
+    "period.";
 
 // A validation prompt that names its field: "Start odometer: Please enter an integer
 // between 0 and 10000000.", so that the user knows which box to correct.

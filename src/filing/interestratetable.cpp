@@ -129,6 +129,24 @@ size_t OverlappingLine(std::vector<NumberedPeriod> numbered)
 
 } // namespace
 
+std::string FormatInterestPeriod(const InterestPeriod &period)
+{
+    char factor[32];
+    std::snprintf(factor, sizeof factor, "%d.%06d", static_cast<int>(period.factor.units / 1000000),
+                  static_cast<int>(period.factor.units % 1000000));
+    return std::string(InterestBaseName(period.base)) + '\t' + FormatIsoDate(period.first) + '\t' +
+           FormatIsoDate(period.last) + '\t' + factor;
+}
+
+bool ReadInterestFactor(const std::string &text, Millionths &factor)
+{
+    Millionths read;
+    if (!ParseFactor(text, read) || read > kLargestFactor)
+        return false;
+    factor = read;
+    return true;
+}
+
 InterestBase InterestBaseOf(const std::string &country)
 {
     return country == "Canada" ? InterestBase::Canada : InterestBase::US;
@@ -211,4 +229,30 @@ bool InterestRateTable::monthlyFactor(InterestBase base, int32_t year, int32_t m
                   InterestBaseName(base), static_cast<int>(year), static_cast<int>(month));
     missing = text;
     return false;
+}
+
+InterestPeriod InterestRateTable::periodToAdd(InterestBase base, int32_t year, int32_t month) const
+{
+    InterestPeriod period;
+    period.base = base;
+    if (base == InterestBase::US) {
+        period.first = CivilDate{year, 1, 1};
+        period.last = CivilDate{year, 12, 31};
+    } else {
+        const int32_t firstMonth = (month - 1) / 3 * 3 + 1;
+        period.first = CivilDate{year, firstMonth, 1};
+        period.last = CivilDate{year, firstMonth + 2, DaysInMonth(year, firstMonth + 2)};
+    }
+    // Periods of the table that reach into it from either side shorten it; the month
+    // itself has no factor, so none covers it.
+    const CivilDate day{year, month, 1};
+    for (const InterestPeriod &other : sorted_) {
+        if (other.base != base)
+            continue;
+        if (other.last < day && other.last >= period.first)
+            period.first = other.last.plusDays(1);
+        if (other.first > day && other.first <= period.last)
+            period.last = other.first.plusDays(-1);
+    }
+    return period;
 }

@@ -28,6 +28,13 @@ struct InterestPeriod {
     Millionths factor;
 };
 
+// The period line as the table holds it: "US<TAB>2027-01-01<TAB>2027-12-31<TAB>0.007500".
+std::string FormatInterestPeriod(const InterestPeriod &period);
+
+// A factor typed by the user ("0.0075", "0.007500"): at most six decimals and at most
+// 0.100000; false for anything else.
+bool ReadInterestFactor(const std::string &text, Millionths &factor);
+
 class InterestRateTable
 {
 public:
@@ -44,6 +51,11 @@ public:
     // ("No interest factor for US 2026-01: add it to the interest-rate table").
     bool monthlyFactor(InterestBase base, int32_t year, int32_t month, Millionths &factor,
                        std::string &missing) const;
+
+    // The period a factor for the month (`year`, `month`) of `base` is published for (a
+    // calendar year for US, a quarter for Canada), cut short where it would overlap a
+    // period of the table. Its factor is left 0. Meant for a month without a factor.
+    InterestPeriod periodToAdd(InterestBase base, int32_t year, int32_t month) const;
 
 private:
     std::vector<InterestPeriod> periods_; // in the order of the file

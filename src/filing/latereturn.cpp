@@ -103,3 +103,23 @@ Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
     out = std::move(result);
     return Result::success();
 }
+
+bool MissingInterestMonth(int32_t year, int32_t quarter, const std::string &country,
+                          const FilingChoices &choices, const InterestRateTable &rates,
+                          CivilDate &month)
+{
+    if (quarter < 1 || quarter > 4 || year < kFirstYear || year > kLastYear)
+        return false;
+    const CivilDate due = choices.dueSet ? choices.due : FilingDueDate(year, quarter);
+    const int32_t months = MonthsLate(year, quarter, due, choices.filed);
+    for (int32_t back = months - 1; back >= 0; --back) {
+        const CivilDate day = choices.filed.plusMonths(-back);
+        Millionths factor;
+        std::string missing;
+        if (!rates.monthlyFactor(InterestBaseOf(country), day.year, day.month, factor, missing)) {
+            month = CivilDate{day.year, day.month, 1};
+            return true;
+        }
+    }
+    return false;
+}

@@ -67,3 +67,10 @@ bool JurisdictionInterest(Hundredths tax, Millionths factorSum, Hundredths &inte
 Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
                          const std::string &country, const FilingChoices &choices,
                          const InterestRateTable &rates, LateReturn &out);
+
+// The first month of interest on the return of the quarter (`year`, `quarter`) filed as
+// `choices` say that `rates` has no factor for, in `month` (its first day). False when
+// every month has one, or the return is on time.
+bool MissingInterestMonth(int32_t year, int32_t quarter, const std::string &country,
+                          const FilingChoices &choices, const InterestRateTable &rates,
+                          CivilDate &month);

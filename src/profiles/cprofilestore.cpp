@@ -257,6 +257,20 @@ Result CProfileStore::deleteProfile(size_t index)
     return Result::success();
 }
 
+Result CProfileStore::replaceProfile(size_t index, ProfileRecord profile)
+{
+    if (index >= profiles_.size())
+        return Result::failure("There is no profile at that position.");
+    profile.recordIndex = profiles_[index].recordIndex;
+    const ProfileRecord before = profiles_[index];
+    profiles_[index] = profile;
+    if (!RewriteFromList()) {
+        profiles_[index] = before;
+        return Result::failure(lastError());
+    }
+    return Result::success();
+}
+
 Result CProfileStore::ReadProfilesFile(const std::string &path, ProfilesSnapshot &out)
 {
     out = ProfilesSnapshot{};

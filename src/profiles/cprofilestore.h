@@ -54,6 +54,9 @@ public:
     // "Delete": removes the profile at list position `index` and rewrites the file from the
     // list, renumbering the records.
     Result deleteProfile(size_t index);
+    // Puts `profile` in the place of the one at list position `index` (it keeps that
+    // record's index) and rewrites the file; the list is as it was on failure.
+    Result replaceProfile(size_t index, ProfileRecord profile);
 
     bool OnOpenDocument(const std::string &path) override;
     // Reads every record of the file into the list, emptied first.

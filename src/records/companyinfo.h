@@ -15,6 +15,22 @@ struct PeriodDate {
     }
 };
 
+// The quarter (1..4) and year that both period dates lie in; false when a date is unset
+// or the two lie in different quarters.
+inline bool PeriodDatesQuarter(const PeriodDate &from, const PeriodDate &to, int32_t &year,
+                               int32_t &quarter)
+{
+    if (from.year == 0 || to.year == 0 || from.month < 1 || from.month > 12 || to.month < 1 ||
+        to.month > 12)
+        return false;
+    const int32_t fromQuarter = (from.month - 1) / 3 + 1;
+    if (to.year != from.year || (to.month - 1) / 3 + 1 != fromQuarter)
+        return false;
+    year = from.year;
+    quarter = fromQuarter;
+    return true;
+}
+
 // Fuel-type codes of record files and profiles.
 enum FuelCode : uint32_t { FuelCodeDiesel = 1, FuelCodeGasoline = 2, FuelCodeNone = 255 };
 

@@ -3,10 +3,12 @@
 #include "filing/duedate.h"
 #include "filing/filingsummary.h"
 #include "platform/pathnames.h"
+#include "platform/platformfile.h"
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "session/dialogdata.h"
 #include "session/outputcheck.h"
+#include "session/sessionclock.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
 
@@ -31,8 +33,10 @@ std::string FindShippedInterestRates(const std::string &programDir)
     return {};
 }
 
-CFilingSession::CFilingSession(CIftaDoc &doc, SessionPrompts &prompts, SessionSettings &settings)
+CFilingSession::CFilingSession(CIftaDoc &doc, const SessionClock &clock, SessionPrompts &prompts,
+                               SessionSettings &settings)
     : doc_(doc)
+    , clock_(clock)
     , prompts_(prompts)
     , settings_(settings)
 {
@@ -65,7 +69,7 @@ FilingChoices CFilingSession::currentChoices() const
     if (period.year != dueYear_ || period.quarter != dueQuarter_)
         choices.dueSet = false;
     if (!hasFilingDate_)
-        choices.filed = dueDate();
+        choices.filed = clock_.today();
     return choices;
 }
 
@@ -78,7 +82,7 @@ CivilDate CFilingSession::dueDate() const
     return quarterIsValid() ? FilingDueDate(period.year, period.quarter) : CivilDate{};
 }
 
-bool CFilingSession::editFilingDate(const CivilDate &today)
+bool CFilingSession::editFilingDate()
 {
     if (!quarterIsValid()) {
         prompts_.warn("The record file has no valid quarter: set its tax period");
@@ -87,19 +91,83 @@ bool CFilingSession::editFilingDate(const CivilDate &today)
     const TaxPeriod &period = doc_.recordPeriod();
     FilingDialogData data;
     data.choices = currentChoices();
-    if (!hasFilingDate_)
-        data.choices.filed = today;
     data.computedDue = FilingDueDate(period.year, period.quarter);
     data.choices.due = dueDate();
-    if (!prompts_.editFilingDate(data))
-        return false;
-    data.choices.dueSet = data.choices.due != data.computedDue;
-    setChoices(data.choices);
+    bool accepted = false;
+    for (;;) {
+        findMissingFactor(data);
+        if (!prompts_.editFilingDate(data))
+            return accepted;
+        accepted = true;
+        data.choices.dueSet = data.choices.due != data.computedDue;
+        setChoices(data.choices);
+        if (!data.factorSet)
+            break;
+        const Result added = addInterestFactor(data.missingPeriod);
+        if (!added) {
+            prompts_.warn(added.message);
+            return true;
+        }
+        data.factorSet = false;
+        // Months in another period may still lack a factor: ask for the next one.
+        findMissingFactor(data);
+        if (data.missing.empty())
+            break;
+    }
     LateReturn late;
     const Result computed = lateReturn(late);
     if (!computed)
         prompts_.warn(computed.message);
     return true;
+}
+
+void CFilingSession::findMissingFactor(FilingDialogData &data)
+{
+    data.missing.clear();
+    // No table, or one that cannot be read, is said when the return is computed: a
+    // factor typed here would have nowhere to go.
+    InterestRateTable rates;
+    const std::string path = interestRatesPath();
+    if (path.empty() || !rates.read(path))
+        return;
+    const TaxPeriod &period = doc_.recordPeriod();
+    const std::string &country = doc_.company().country;
+    FilingChoices choices = data.choices;
+    choices.dueSet = choices.due != data.computedDue;
+    CivilDate month;
+    if (!MissingInterestMonth(period.year, period.quarter, country, choices, rates, month))
+        return;
+    const InterestBase base = InterestBaseOf(country);
+    data.missingPeriod = rates.periodToAdd(base, month.year, month.month);
+    data.missing = "No interest factor for " + std::string(InterestBaseName(base)) + " " +
+                   FormatIsoDate(month).substr(0, 7);
+}
+
+Result CFilingSession::addInterestFactor(const InterestPeriod &period)
+{
+    std::string own = settings_.interestRatesFile();
+    if (own.empty() || (!shippedRates_.empty() && SameFile(own, shippedRates_)))
+        own = settings_.ownInterestRatesFile();
+    if (own.empty())
+        return Result::failure("No folder for your own interest-rate table: name one in Options");
+    // The user's copy starts as the table in use, so no published factor is lost.
+    std::string text;
+    const std::string from = IsReadableFile(own) ? own : interestRatesPath();
+    if (!from.empty()) {
+        const Result read = SafeFile::readAll(from, text, SafeFile::kTableFileLimit);
+        if (!read)
+            return read;
+    }
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    text += "# Typed in Filing Date\n" + FormatInterestPeriod(period) + '\n';
+    InterestRateTable check;
+    Result written = check.parse(text);
+    if (written)
+        written = SafeFile::writeAll(own, text);
+    if (written)
+        settings_.setInterestRatesFile(own);
+    return written;
 }
 
 FuelRounding CFilingSession::rounding()
@@ -112,22 +180,36 @@ Result CFilingSession::lateReturn(LateReturn &out)
     return lateReturn(ComputeReport(doc_, rounding()), out);
 }
 
+Result CFilingSession::readRates(const FilingChoices &choices, InterestRateTable &rates)
+{
+    // An on-time return needs no factors, so a missing table does not stand in its way.
+    if (!quarterIsValid() || choices.filed <= dueDate())
+        return Result::success();
+    const std::string path = interestRatesPath();
+    if (path.empty())
+        return Result::cannotOpen("No interest-rate table: name one in Options");
+    return rates.read(path);
+}
+
 Result CFilingSession::lateReturn(const Report &report, LateReturn &out)
 {
     const TaxPeriod &period = doc_.recordPeriod();
     const FilingChoices choices = currentChoices();
     InterestRateTable rates;
-    // An on-time return needs no factors, so a missing table does not stand in its way.
-    if (quarterIsValid() && choices.filed > dueDate()) {
-        const std::string path = interestRatesPath();
-        if (path.empty())
-            return Result::cannotOpen("No interest-rate table: name one in Options");
-        const Result read = rates.read(path);
-        if (!read)
-            return read;
-    }
+    const Result read = readRates(choices, rates);
+    if (!read)
+        return read;
     return ComputeLateReturn(report, period.year, period.quarter, doc_.company().country, choices,
                              rates, out);
+}
+
+std::string CFilingSession::lateNotice()
+{
+    if (!quarterIsValid())
+        return {};
+    LateReturn late;
+    const Result computed = lateReturn(late);
+    return computed ? std::string() : computed.message;
 }
 
 std::string CFilingSession::infoText()

@@ -6,8 +6,10 @@
 #include <string>
 
 class CIftaDoc;
+class SessionClock;
 class SessionPrompts;
 class SessionSettings;
+struct FilingDialogData;
 
 constexpr const char *kSummaryFileFilter = "Summary files (*.csv)|*.csv||";
 
@@ -18,11 +20,13 @@ std::string FindShippedInterestRates(const std::string &programDir);
 
 // Filing the open record's return: the filing date and the due date and penalty the user
 // set, the late return computed from them, and the summary file for filing portals. Until
-// a filing date is chosen the return counts as filed on its due date (on time).
+// a filing date is chosen the return counts as filed today: a late return shows its
+// interest and penalty from the start, and a quarter that has not ended is never late.
 class CFilingSession
 {
 public:
-    CFilingSession(CIftaDoc &doc, SessionPrompts &prompts, SessionSettings &settings);
+    CFilingSession(CIftaDoc &doc, const SessionClock &clock, SessionPrompts &prompts,
+                   SessionSettings &settings);
 
     // Where the shipped interest-rate table lies (the front end finds it).
     void setShippedInterestRates(const std::string &path) { shippedRates_ = path; }
@@ -39,10 +43,19 @@ public:
     // the weekend.
     CivilDate dueDate() const;
 
-    // "Filing Date": the dialog opens with the filing date (`today` until one was chosen)
-    // and the due date; on OK they are kept and the return is computed once, so a
-    // missing interest factor is said at once. True on OK.
-    bool editFilingDate(const CivilDate &today);
+    // "Filing Date": the dialog opens with the filing date (today until one was chosen)
+    // and the due date, and with a field for a monthly interest factor the table lacks
+    // for that date. On OK they are kept, a factor typed is added to the user's own copy
+    // of the table (the dialog opens again while another month lacks one), and the return
+    // is computed once, so a factor still missing is said at once. True on OK.
+    bool editFilingDate();
+    // Adds `period` to the user's own copy of the interest-rate table (made from the
+    // table in use the first time), which Options then names.
+    Result addInterestFactor(const InterestPeriod &period);
+
+    // Why the late return cannot be computed (a missing factor, an unreadable table);
+    // empty when it can.
+    std::string lateNotice();
 
     // The record's return as filed now (its report computed afresh, in the rounding the
     // settings say; the summary likewise). Fails with the
@@ -61,10 +74,15 @@ public:
 
 private:
     bool quarterIsValid() const;
+    // The dialog's missing month and its period for the return filed as `data` says.
+    void findMissingFactor(FilingDialogData &data);
+    // The table in use, read; an on-time return reads none.
+    Result readRates(const FilingChoices &choices, InterestRateTable &rates);
     // The report's rounding of fuel, as the settings say.
     FuelRounding rounding();
 
     CIftaDoc &doc_;
+    const SessionClock &clock_;
     SessionPrompts &prompts_;
     SessionSettings &settings_;
     std::string shippedRates_;

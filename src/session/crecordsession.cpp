@@ -6,6 +6,7 @@
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
+#include "records/taxlist.h"
 #include "records/units.h"
 #include "session/backupversions.h"
 #include "session/ctaxsession.h"
@@ -84,16 +85,48 @@ void CRecordSession::startUpSteps()
     if (initialised_)
         return;
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
-    if (tax_.loadDefaultTaxFile())
-        doc_.takeTablePeriod();
+    takeNewRecordQuarter(tax_.loadDefaultTaxFile());
     initialised_ = true;
 }
 
 void CRecordSession::reloadDefaultTaxFile()
 {
     tax_.offerToSaveModifiedTax(tax_.defaultTaxFilePath());
-    if (tax_.loadDefaultTaxFile())
+    takeNewRecordQuarter(tax_.loadDefaultTaxFile());
+}
+
+void CRecordSession::takeNewRecordQuarter(bool tableRead)
+{
+    if (tableRead) {
         doc_.takeTablePeriod();
+        return;
+    }
+    if (IsTaxTableLoaded(doc_.taxTable()))
+        return; // the table of before still gives the quarter
+    // No table tells the quarter: the one of today, the quarter most records are kept for.
+    const TaxPeriod today = CurrentQuarter(state_.clock.today(), doc_.recordPeriod().country);
+    TaxPeriod period = doc_.recordPeriod();
+    period.year = today.year;
+    period.quarter = today.quarter;
+    doc_.setRecordPeriod(period);
+}
+
+TaxPeriod CRecordSession::quarterForTable() const
+{
+    const TaxPeriod &period = doc_.recordPeriod();
+    if (period.quarter >= 1 && period.quarter <= 4 && period.year >= kFirstYear &&
+        period.year <= kLastYear)
+        return period;
+    return CurrentQuarter(state_.clock.today(), period.country);
+}
+
+TaxPeriod CurrentQuarter(const CivilDate &today, const std::string &country)
+{
+    TaxPeriod period;
+    period.year = today.year;
+    period.quarter = (today.month - 1) / 3 + 1;
+    period.country = country;
+    return period;
 }
 
 bool CRecordSession::newRecord()
@@ -345,7 +378,32 @@ bool CRecordSession::editCompany(bool newFileMode)
     if (runCompanyDialog(data, newFileMode) != SessionPrompts::CompanyResult::Ok)
         return false;
     doc_.applyCompanyInfo(data.company, !newFileMode);
+    if (!newFileMode)
+        offerDatesQuarter();
     return true;
+}
+
+void CRecordSession::offerDatesQuarter()
+{
+    const CompanyInfo &company = doc_.company();
+    TaxPeriod dated = doc_.recordPeriod();
+    if (!PeriodDatesQuarter(company.periodFrom, company.periodTo, dated.year, dated.quarter))
+        return;
+    const TaxPeriod &record = doc_.recordPeriod();
+    if (dated.year == record.year && dated.quarter == record.quarter)
+        return;
+    // No keeps both as they are; the check then lists the dates.
+    if (prompts_.askYesNo(DatesQuarterQuestion(dated, record)))
+        doc_.setRecordPeriod(dated);
+}
+
+std::string DatesQuarterQuestion(const TaxPeriod &dates, const TaxPeriod &record)
+{
+    const auto text = [](const TaxPeriod &p) {
+        return std::to_string(p.quarter) + "Q" + std::to_string(p.year);
+    };
+    return "The dates are in " + text(dates) + "; the record is " + text(record) +
+           ". Change the record to " + text(dates) + "?";
 }
 
 void CRecordSession::companyInfo()
@@ -360,6 +418,7 @@ void CRecordSession::companyInfo()
         return;
     const bool unitsBefore = IsCanada(doc_.company().country);
     doc_.applyCompanyInfo(data.company, true);
+    offerDatesQuarter();
     // A country that changes the carrier's units away from the loaded table's is said.
     if (IsCanada(doc_.company().country) != unitsBefore)
         offerTableOfCountry(false);

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "numbers/civildate.h"
+#include "records/taxperiod.h"
+
 class CIftaDoc;
 class CProfileStore;
 class CTaxSession;
@@ -16,6 +19,12 @@ class SessionSettings;
 struct CompanyInfo;
 struct ProfileRecord;
 struct ProgramState;
+
+// The quarter `today` lies in, for a carrier of `country`.
+TaxPeriod CurrentQuarter(const CivilDate &today, const std::string &country);
+
+// "The dates are in 3Q2026; the record is 2Q2026. Change the record to 3Q2026?"
+std::string DatesQuarterQuestion(const TaxPeriod &dates, const TaxPeriod &record);
 
 // What a record file of the older layout (no fuel type) is told with: `written` false
 // when it has just been opened (the record keeps the fuel type it had; a save writes the
@@ -61,6 +70,10 @@ public:
     bool newRecordFromProfile(const ProfileRecord &profile);
     // Edit, Profiles: the profiles dialog; on Select the profile starts a new record.
     bool runProfileFlow();
+    // The quarter a tax-rate table is wanted for (the download's first choice): the
+    // record's, else today's.
+    TaxPeriod quarterForTable() const;
+
     // The company values of a new record given without the dialog (tollmark-cli): the
     // lines go, the values are taken and the record takes the loaded table's period.
     void startRecord(const CompanyInfo &values);
@@ -144,6 +157,12 @@ public:
     bool offerSampleTable(const std::string &sample);
 
 private:
+    // A new record's quarter: the table's when one was read, else today's while no
+    // table is loaded.
+    void takeNewRecordQuarter(bool tableRead);
+    // Company Info's dates in another quarter than the record's: asks whether the record
+    // moves to theirs.
+    void offerDatesQuarter();
     // The company values of a new record, from File New's company dialog or a profile's
     // (through "Go to profiles"). False when the user cancelled; the record is untouched.
     bool askNewRecordCompany(CompanyInfo &values);

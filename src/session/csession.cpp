@@ -9,7 +9,7 @@ CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
     , tax_(state_.taxRates, prompts, settings)
     , edit_(doc_, state_, prompts)
     , record_(doc_, state_, tax_, profiles_, prompts, settings)
-    , filing_(doc_, prompts, settings)
+    , filing_(doc_, state_.clock, prompts, settings)
     , year_(doc_, filing_, prompts, settings)
     , recovery_(*this)
 {

@@ -32,6 +32,7 @@ public:
     SessionEvents &events() { return events_ ? *events_ : quiet_; }
 
     ProgramState &state() { return state_; }
+    SessionClock &clock() { return state_.clock; }
     LoadedTaxTable &taxRates() { return state_.taxRates; }
     CIftaDoc &document() { return doc_; }
     CProfileStore &profiles() { return profiles_; }

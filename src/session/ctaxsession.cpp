@@ -73,6 +73,8 @@ bool CTaxSession::loadTaxRates()
     // A refusal, or the note of a file read with lines passed over.
     if (!read.message.empty())
         prompts_.warn(read.message);
+    if (read.status != Result::Status::BadFormat)
+        loadedPath_ = path;
     remember(path);
     events().taxRatesLoaded(path);
     return read.ok();
@@ -101,6 +103,7 @@ bool CTaxSession::saveTaxRates()
         return false;
     }
     remember(path);
+    loadedPath_ = path;
     events.taxRatesSaved(path);
     return true;
 }
@@ -126,6 +129,8 @@ bool CTaxSession::loadDefaultTaxFile()
         prompts_.warn(load.read.message);
     if (load.rememberPath)
         settings_.setDefaultTaxFile(load.path);
+    if (load.read.status != Result::Status::BadFormat)
+        loadedPath_ = load.path;
     events().taxTableReloaded();
     return true;
 }

@@ -56,6 +56,9 @@ public:
     bool loadDefaultTaxFile();
     // The file loadDefaultTaxFile() would read.
     std::string defaultTaxFilePath();
+    // The file the table was last read from or saved to (the status bar shows it); empty
+    // while none was. A default that could not be read leaves it as it was.
+    const std::string &loadedTaxFile() const { return loadedPath_; }
 
     // Before the table is read again from `replacement`: changed rates that are in no file
     // yet are offered for saving ("Save the modified tax?", then Save Tax Rates). Only a
@@ -73,6 +76,7 @@ private:
     SessionSettings &settings_;
     SessionEvents *events_;
     SessionEvents quiet_; // tells nobody: used while no front end listens
+    std::string loadedPath_;
 };
 
 constexpr const char *kSaveModifiedTax = "Save the modified tax?";

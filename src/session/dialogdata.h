@@ -106,6 +106,12 @@ struct PreferencesData {
 struct FilingDialogData {
     FilingChoices choices;
     CivilDate computedDue; // the quarter's due date, moved off the weekend
+    // A month of interest on the return filed on `choices.filed` that the interest-rate
+    // table has no factor for, and the period a factor typed here is kept for; an empty
+    // `missing` hides the factor's field. Out on OK: `factorSet` and the factor typed.
+    std::string missing; // "No interest factor for US 2027-01"
+    InterestPeriod missingPeriod;
+    bool factorSet = false;
 };
 
 // What the trip entry dialog edits.

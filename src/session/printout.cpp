@@ -42,7 +42,7 @@ Printout PreparePrintout(const CIftaDoc &doc, ViewMode mode, FuelRounding roundi
     if (mode != ViewMode::Report)
         return printout;
     printout.report = ComputeReport(doc, rounding);
-    if (filing && filing->hasFilingDate() && filing->lateReturn(printout.report, printout.late))
+    if (filing && filing->lateReturn(printout.report, printout.late))
         printout.hasLateReturn = printout.late.late();
     return printout;
 }

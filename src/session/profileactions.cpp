@@ -42,9 +42,76 @@ Result AddProfile(CProfileStore &store, const CompanyInfo &identity)
     return store.addProfile(ProfileFromCompany(identity, store.profiles().size()));
 }
 
+namespace {
+
+// A name as the user means it: blanks around it and the case of letters aside.
+std::string Folded(const std::string &text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const size_t last = text.find_last_not_of(" \t");
+    std::string folded = text.substr(first, last - first + 1);
+    for (char &c : folded) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return folded;
+}
+
+} // namespace
+
+int FindStoredProfile(const CProfileStore &store, const CompanyInfo &identity)
+{
+    const std::string name = Folded(identity.companyName);
+    const std::string number = Folded(identity.iftaNumber);
+    const std::vector<ProfileRecord> &profiles = store.profiles();
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        if (Folded(profiles[i].companyName) == name && Folded(profiles[i].iftaNumber) == number)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+Result AddOrReplaceProfile(CProfileStore &store, const CompanyInfo &identity,
+                           SessionPrompts &prompts, bool &saved)
+{
+    saved = false;
+    const int stored = FindStoredProfile(store, identity);
+    if (stored < 0) {
+        const Result added = AddProfile(store, identity);
+        saved = added.ok();
+        return added;
+    }
+    // Named as stored, the profile the user will find in the profiles dialog.
+    const ProfileRecord &existing = store.profiles()[static_cast<size_t>(stored)];
+    std::string who = existing.companyName;
+    if (!existing.iftaNumber.empty())
+        who += " (IFTA number " + existing.iftaNumber + ")";
+    if (!prompts.askYesNo("A profile of " + who + " is already stored. Replace it?"))
+        return Result::success();
+    const auto position = static_cast<size_t>(stored);
+    const Result replaced = store.replaceProfile(position, ProfileFromCompany(identity, position));
+    saved = replaced.ok();
+    return replaced;
+}
+
 Result DeleteProfile(CProfileStore &store, size_t index)
 {
     return store.deleteProfile(index);
+}
+
+std::string DeleteProfileQuestion(const ProfileRecord &profile)
+{
+    const std::string name = profile.companyName.empty() ? "this carrier" : profile.companyName;
+    return "Delete the profile of " + name + "?";
+}
+
+int PositionAfterDelete(size_t deleted, size_t remaining)
+{
+    if (remaining == 0)
+        return -1;
+    return static_cast<int>(deleted < remaining ? deleted : remaining - 1);
 }
 
 CompanyInfo CompanyFromProfile(const ProfileRecord &p)

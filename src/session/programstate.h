@@ -3,6 +3,7 @@
 #include "imports/csvimport.h"
 #include "records/loadedtaxtable.h"
 #include "records/units.h"
+#include "session/sessionclock.h"
 
 #include <cstdint>
 #include <string>
@@ -11,6 +12,8 @@
 // application owns one, each tollmark-cli subcommand builds its own, and whoever needs a
 // part of it is handed it explicitly.
 struct ProgramState {
+    // What day it is: the filing date until one is chosen, a new record's quarter.
+    SessionClock clock;
     // The loaded tax-rate table with its period, undo and changed flag.
     LoadedTaxTable taxRates;
     // The units new trip lines are entered in: the entry list sets them by the carrier's

@@ -18,6 +18,9 @@ public:
     // The interest-rate table Options names; empty: the one shipped with the program.
     virtual std::string interestRatesFile() = 0;
     virtual void setInterestRatesFile(const std::string &path) = 0;
+    // Where the user's own copy of the interest-rate table goes when a factor is typed in
+    // the Filing Date dialog (its folder exists); empty: nowhere.
+    virtual std::string ownInterestRatesFile() = 0;
     virtual bool wholeUnits() = 0;
     virtual void setWholeUnits(bool whole) = 0;
     // Minutes between recovery copies of unsaved changes; 0: no recovery copies.
@@ -46,6 +49,7 @@ public:
     void setDefaultProfilesFile(const std::string &path) override { profilesFile = path; }
     std::string interestRatesFile() override { return interestRates; }
     void setInterestRatesFile(const std::string &path) override { interestRates = path; }
+    std::string ownInterestRatesFile() override { return ownInterestRates; }
     bool wholeUnits() override { return whole; }
     void setWholeUnits(bool value) override { whole = value; }
     int recoveryMinutes() override { return recovery; }
@@ -57,6 +61,7 @@ public:
     std::string taxFile;
     std::string profilesFile;
     std::string interestRates;
+    std::string ownInterestRates;
     bool whole = false;
     int recovery = kDefaultRecoveryMinutes;
     std::string backups;

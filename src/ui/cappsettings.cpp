@@ -1,6 +1,8 @@
 #include "ui/cappsettings.h"
 
 #include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -101,6 +103,18 @@ std::string CAppSettings::interestRatesFile()
 void CAppSettings::setInterestRatesFile(const std::string &path)
 {
     store_->setValue(kInterestRatesKey, QString::fromUtf8(path.c_str()));
+}
+
+std::string CAppSettings::ownInterestRatesFile()
+{
+    const QString folder =
+        store_->format() == QSettings::IniFormat
+            ? QFileInfo(store_->fileName()).absolutePath()
+            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/Varnotec/Tollmark");
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return {};
+    return QDir(folder).filePath(QStringLiteral("interest-rates.tsv")).toUtf8().toStdString();
 }
 
 bool CAppSettings::wholeUnits()

@@ -40,6 +40,9 @@ public:
     // "InterestRates"/"InterestRatesFile".
     std::string interestRatesFile() override;
     void setInterestRatesFile(const std::string &path) override;
+    // interest-rates.tsv in the program's data folder of the user (beside the INI file
+    // for settings of their own), the folder made when missing.
+    std::string ownInterestRatesFile() override;
     // "Report/WholeUnits", false unless set.
     bool wholeUnits() override;
     void setWholeUnits(bool whole) override;

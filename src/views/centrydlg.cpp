@@ -13,6 +13,7 @@
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -180,9 +181,13 @@ void CEntryDlg::createFigureControls()
     miles_ = new QRadioButton(QStringLiteral("MIL"), this);
     litres_ = new QRadioButton(QStringLiteral("L"), this);
     gallons_ = new QRadioButton(QStringLiteral("GAL"), this);
-    // Each button is its own group; the dialog keeps the pairs exclusive itself.
-    for (QRadioButton *r : {km_, miles_, litres_, gallons_})
-        r->setAutoExclusive(false);
+    // Two groups, distance and fuel: each is one Tab stop (the arrow keys move within it)
+    // and keeps its pair exclusive.
+    for (auto pair : {std::make_pair(km_, miles_), std::make_pair(litres_, gallons_)}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
     useOdometer_ = new QCheckBox(QStringLiteral("Use odometer"), this);
     useOdometer_->setObjectName(QStringLiteral("useOdometer"));
 

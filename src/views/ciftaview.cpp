@@ -1,5 +1,7 @@
 #include "views/ciftaview.h"
 
+#include "views/clistfit.h"
+
 #include "ui/cappsettings.h"
 
 #include "check/quartercheck.h"
@@ -98,6 +100,7 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     charts_->hide();
+    fit_ = new CListFit(*list_, *splitter_, *charts_);
 
     list_->viewport()->installEventFilter(new ListMouseFilter(
         [this] { OnDoubleClick(); }, [this](const QPoint &pos) { OnContextMenu(pos); }, this));
@@ -245,6 +248,8 @@ void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
     } else {
         charts_->hide();
     }
+    fit_->setFitColumns(mode == ViewMode::Report);
+    fit_->fit();
     const bool changed = mode_ != mode;
     mode_ = mode;
     if (changed)
@@ -274,7 +279,9 @@ void CIftaView::ShowReport()
     for (const std::string &line :
          {TableCountryNotice(doc_.company().country, doc_.rates()), ReportRatesNotice(differing),
           ReportMixedRatesNotice(ComputeReport(doc_), doc_.taxTable()),
-          ReportSlotNotice(LinesOutsideTable(doc_))}) {
+          ReportSlotNotice(LinesOutsideTable(doc_)),
+          // A late return without its interest (a factor missing) says why.
+          session_.filing().lateNotice()}) {
         if (!line.empty())
             notice += (notice.empty() ? "" : "\n") + line;
     }

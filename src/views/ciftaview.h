@@ -13,6 +13,7 @@
 class CAppSettings;
 class CEntryListCtrl;
 class CIftaDoc;
+class CListFit;
 class CPrintCommands;
 class CSession;
 class UserPrompts;
@@ -173,6 +174,7 @@ private:
     QTableView *list_ = nullptr;
     QLabel *notice_ = nullptr; // one line above the report
     QStackedWidget *charts_ = nullptr;
+    CListFit *fit_ = nullptr; // owned by the splitter
     std::unique_ptr<CEntryListCtrl> entryList_;
     std::unique_ptr<CPrintCommands> ownPrintCommands_;
     CPrintCommands *printCommands_ = nullptr;

@@ -32,7 +32,10 @@ COdometerChart::COdometerChart(const CIftaDoc &doc, CCheckListCtrl &list, QWidge
 {
     setObjectName(QStringLiteral("odometerChart"));
     setRenderHint(QPainter::Antialiasing);
-    setMinimumHeight(160);
+    // Small enough that the check's list keeps half a small window (the chart's own
+    // minimum would hold the view taller).
+    chart()->setMinimumSize(QSizeF(120, 100));
+    setMinimumHeight(100);
     chart()->setTitle(tr("Odometer by trip"));
     chart()->legend()->setAlignment(Qt::AlignBottom);
     chart()->setAnimationOptions(QChart::NoAnimation);

@@ -37,7 +37,10 @@ QChartView *MakeView(const QString &title, QWidget *parent)
     chart->setAnimationOptions(QChart::NoAnimation);
     auto *view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(160);
+    // Small enough that the report keeps half a small window: the chart's own minimum
+    // (title, legend and axes) would hold the view at 140 pixels.
+    chart->setMinimumSize(QSizeF(120, 100));
+    view->setMinimumHeight(100);
     return view;
 }
 

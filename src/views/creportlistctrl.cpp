@@ -35,11 +35,10 @@ void CReportListCtrl::build(bool withLines, FuelRounding rounding)
     const Report report = ComputeReport(doc_, rounding);
     if (withLines)
         lines_ = ReportLines(report, doc_);
-    // A missing interest factor was said when the filing date was chosen; the report
-    // then shows without interest rather than with a wrong one.
+    // A return that cannot be computed (a missing interest factor) shows without
+    // interest rather than with a wrong one; the notice above the report says why.
     LateReturn late;
-    if (!session_.filing().hasFilingDate() || !session_.filing().lateReturn(report, late) ||
-        !late.late())
+    if (!session_.filing().lateReturn(report, late) || !late.late())
         return;
     columns_ = LateReportColumns(columns_);
     if (withLines)

@@ -193,7 +193,12 @@ void CViewModes::OnTaxRatesInfo()
 
 void CViewModes::OnDownload()
 {
+    // The chart of the record's quarter (today's for a record without one) is the one
+    // most often wanted.
+    const TaxPeriod quarter = view_.session().record().quarterForTable();
     DownloadDialogData data;
+    data.year = quarter.year;
+    data.quarter = quarter.quarter;
     if (!view_.prompts().runDownload(view_.document(), data))
         return;
     view_.ShowTaxRates();

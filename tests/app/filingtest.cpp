@@ -7,7 +7,12 @@
 #include "app/cinfodlgbar.h"
 #include "ui/commandids.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTest>
 
 using namespace apptest;
 
@@ -19,6 +24,9 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
+        // Today is before the due date of the record's quarter: on time until a filing
+        // date is chosen (tollmark-cli, run beside the window, has the same day).
+        app->session().clock().fix(CivilDate{2024, 10, 15});
         record = box.work("late-us.irc").toStdString();
         ASSERT_TRUE(
             QFile::copy(TOLLMARK_TEST_DATA "/filing/late-us.irc", QString::fromStdString(record)));
@@ -44,6 +52,7 @@ protected:
     }
 
     std::string record;
+    ScopedToday filingToday{"2024-10-15"};
 };
 
 TEST_F(FilingTest, ExportSummaryWritesWhatTheCommandLineWrites)
@@ -92,15 +101,15 @@ TEST_F(FilingTest, LateFilingShowsInterestInTheReportAndTheInformationBar)
 TEST_F(FilingTest, MissingFactorIsSaidAndTheReportStaysPlain)
 {
     prompts.filingDates.push_back([](FilingDialogData &data) {
-        data.choices.filed = CivilDate{2026, 3, 1};
+        data.choices.filed = CivilDate{2027, 3, 1};
         return true;
     });
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
     ASSERT_TRUE(frame->OnCommand(ID_FILING_DATE));
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_EQ(prompts.shown.back(),
-              "No interest factor for US 2026-01: add it to the interest-rate table");
-    EXPECT_EQ(frame->infoBar()->filingText(), "Late: 17 months");
+              "No interest factor for US 2027-01: add it to the interest-rate table");
+    EXPECT_EQ(frame->infoBar()->filingText(), "Late: 29 months");
     EXPECT_EQ(model()->columnCount(), 10);
 }
 
@@ -131,6 +140,44 @@ TEST_F(FilingTest, OptionsNameTheInterestRateTable)
     ASSERT_TRUE(frame->OnCommand(ID_FILING_DATE));
     ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
     EXPECT_EQ(cell(0, 10), "0.91"); // 22.77 x 0.04
+}
+
+// Opened after its due date, a return is filed today: interest, penalty and total due
+// show at once, in the report, the information bar and the summary; the window's default
+// size shows every column of the late report and its last line, and a small window keeps
+// at least half its height for the list.
+TEST_F(FilingTest, ALateReturnIsLateFromTheStartAndFitsTheWindow)
+{
+    app->session().clock().fix(CivilDate{2025, 2, 10});
+    ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(record)));
+    EXPECT_EQ(frame->infoBar()->filingText(), "Late: 4 months");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    ASSERT_TRUE(frame->OnCommand(ID_VIEW_REPORT));
+    ASSERT_EQ(model()->columnCount(), 12);
+    EXPECT_EQ(cell(rows() - 1, 0), "Total due");
+    EXPECT_EQ(cell(rows() - 1, 11), "59.59");
+    {
+        ScopedToday cliToday("2025-02-10");
+        EXPECT_EQ(WindowSummary(), CliSummary({"--filed", "2025-02-10"}));
+    }
+
+    QTableView *list = view->list();
+    QApplication::processEvents();
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    const QRect last = list->visualRect(model()->index(rows() - 1, 11));
+    EXPECT_TRUE(list->viewport()->rect().contains(last)) << last.bottom();
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        const QString text = cell(rows() - 3, c); // the totals
+        EXPECT_GE(list->columnWidth(c), list->fontMetrics().horizontalAdvance(text)) << c;
+    }
+
+    frame->resize(760, 420);
+    QApplication::processEvents();
+    const QSplitter *splitter = qobject_cast<QSplitter *>(list->parentWidget());
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_GE(list->height() * 2, splitter->height() - splitter->handleWidth() - 1);
+    EXPECT_TRUE(view->chartArea()->isVisible());
 }
 
 } // namespace

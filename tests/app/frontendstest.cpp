@@ -212,6 +212,7 @@ TEST_F(FrontEndsTest, ProfilesAddedAndDeletedGiveTheSameFile)
     prompts.profiles.push_back([this](CProfileStore &s, ProfileRecord &) {
         CProfilesDlg dialog(prompts, s);
         EXPECT_EQ(Text(dialog, "companyName"), "Northern Freight");
+        prompts.yesNo.push_back(true); // "Delete the profile of Northern Freight?"
         dialog.OnDeleteProfile();
         dialog.reject();
         return false;

@@ -7,7 +7,9 @@
 
 #include "app/ciftaapp.h"
 #include "app/cmainframe.h"
+#include "cli/clirun.h"
 #include "records/ciftadoc.h"
+#include "session/csession.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 
@@ -27,6 +29,9 @@ protected:
         rates = box.copySample("ifta.itx");
         app = std::make_unique<CIftaApp>(&prompts);
         app->setRecoveryFolder(box.path("recovery"));
+        // A day on which the sample quarter (2Q2026) is still on time, for the window and
+        // for the tollmark-cli a test runs beside it.
+        app->session().clock().fix(CivilDate{2026, 7, 2});
         ASSERT_TRUE(app->InitInstance({}));
         frame = app->mainFrame();
         view = frame->view();
@@ -51,6 +56,7 @@ protected:
         ASSERT_TRUE(frame->OnCommand(ID_EDIT_ADD_NEW));
     }
 
+    ScopedToday today{"2026-07-02"};
     Sandbox box;
     QString rates; // the shipped table, as ifta.itx of the current folder
     ScriptedPrompts prompts;

@@ -42,6 +42,14 @@ void SetGasoline(Quarter &q)
     q.doc.setCompany(company);
 }
 
+void SetPeriodDates(Quarter &q, PeriodDate from, PeriodDate to)
+{
+    CompanyInfo company = q.doc.company();
+    company.periodFrom = from;
+    company.periodTo = to;
+    q.doc.setCompany(company);
+}
+
 void SetUnits(Lines &l, const std::vector<const char *> &units)
 {
     for (size_t i = 0; i < l.size() && i < units.size(); ++i)
@@ -313,6 +321,29 @@ const RuleCase kCases[] = {
      CheckRule::PeriodMismatch,
      [](Lines &, Quarter &q) {
          q.rates.setPeriod(TaxPeriod{2026, 2, "US"});
+     },
+     {}},
+    // Company Info's dates set to the next quarter, kept when asked to move the record.
+    {"CompanyDatesInAnotherQuarter",
+     CheckRule::CompanyDates,
+     [](Lines &, Quarter &q) {
+         SetPeriodDates(q, {2026, 7, 1}, {2026, 9, 30});
+     },
+     {F(CheckRule::CompanyDates, 0, "",
+        "The company's period 2026/07/01 to 2026/09/30 is in 3Q2026, the record is for "
+        "2Q2026")}},
+    // A record file written before the rule may hold dates across two quarters.
+    {"CompanyDatesAcrossTwoQuarters",
+     CheckRule::CompanyDates,
+     [](Lines &, Quarter &q) {
+         SetPeriodDates(q, {2026, 2, 2}, {2026, 6, 30});
+     },
+     {F(CheckRule::CompanyDates, 0, "",
+        "The company's period 2026/02/02 to 2026/06/30 does not lie in one quarter")}},
+    {"CompanyDatesOfTheQuarter",
+     CheckRule::CompanyDates,
+     [](Lines &, Quarter &q) {
+         SetPeriodDates(q, {2026, 4, 1}, {2026, 6, 30});
      },
      {}},
     // Dollars per litre for a carrier in miles and gallons, or the reverse.

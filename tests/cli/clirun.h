@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -53,3 +54,27 @@ inline CliRun RunCli(const std::vector<std::string> &args, const std::string &er
     run.err = ReadBytes(errPath);
     return run;
 }
+
+// Fixes tollmark-cli's "today" (TOLLMARK_TODAY) for the programs this test runs, until it
+// goes out of scope.
+class ScopedToday
+{
+public:
+    explicit ScopedToday(const char *day) { set(day); }
+    ~ScopedToday() { set(""); }
+    ScopedToday(const ScopedToday &) = delete;
+    ScopedToday &operator=(const ScopedToday &) = delete;
+
+private:
+    static void set(const char *day)
+    {
+#ifdef _WIN32
+        _putenv_s("TOLLMARK_TODAY", day);
+#else
+        if (*day)
+            setenv("TOLLMARK_TODAY", day, 1);
+        else
+            unsetenv("TOLLMARK_TODAY");
+#endif
+    }
+};

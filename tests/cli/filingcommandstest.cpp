@@ -71,10 +71,10 @@ TEST_F(FilingCommandsTest, HandSetDueDateDecidesLateness)
 
 TEST_F(FilingCommandsTest, MissingFactorFailsAndPrintsNoFigures)
 {
-    const CliRun run = Late("2026-03-01");
+    const CliRun run = Late("2027-03-01");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "No interest factor for US 2026-01: add it to the interest-rate table\n");
+    EXPECT_EQ(run.err, "No interest factor for US 2027-01: add it to the interest-rate table\n");
 }
 
 TEST_F(FilingCommandsTest, ABadInterestTableIsRefused)
@@ -110,12 +110,42 @@ TEST_F(FilingCommandsTest, SummaryCsvForFilingPortals)
     // A Canadian carrier's summary is headed in kilometres and litres.
     const std::string sample = std::string(TOLLMARK_SAMPLE_DATA);
     ASSERT_EQ(Run({"export-summary", sample + "/sample.irc", "--rates", sample + "/ifta.itx",
-                   "--out", out})
+                   "--filed", "2026-07-02", "--out", out})
                   .exitCode,
               0);
     EXPECT_EQ(ReadBytes(out).substr(0, ReadBytes(out).find('\r')),
               "Jurisdiction,Surcharge,Fuel Type,Total Kilometers,Taxable Kilometers,KPL,"
               "Taxable Litres,Tax Paid Litres,Net Taxable Litres,Rate,Tax,Interest,Total");
+}
+
+// Without --filed the return is filed today: a late one with its interest and penalty,
+// and standard error names the day and how late it is, so nobody files today's figures
+// believing them on time.
+TEST_F(FilingCommandsTest, WithoutFiledTheReturnIsFiledToday)
+{
+    const std::string out = CliTempPath("summary.csv");
+    const struct {
+        const char *today;
+        const char *said;
+        const char *summary; // the summary filed on that day, by --filed
+    } cases[] = {
+        {"2025-02-10", "Filed 2025-02-10: 4 months late\n", "2025-02-10"},
+        {"2024-11-05", "Filed 2024-11-05: 1 month late\n", "2024-11-05"},
+        // Inside the quarter itself: due, never late.
+        {"2024-09-15", "Filed 2024-09-15: on time, due 2024-10-31\n", "2024-09-15"},
+    };
+    for (const auto &c : cases) {
+        const std::string filed = CliTempPath("filed.csv");
+        ASSERT_EQ(Run({"export-summary", kRecord, "--rates", kRates, "--filed", c.summary, "--out",
+                       filed})
+                      .exitCode,
+                  0);
+        ScopedToday today(c.today);
+        const CliRun run = Run({"export-summary", kRecord, "--rates", kRates, "--out", out});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err, c.said);
+        EXPECT_EQ(ReadBytes(out), ReadBytes(filed)) << c.today;
+    }
 }
 
 } // namespace

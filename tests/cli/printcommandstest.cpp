@@ -2,6 +2,7 @@
 // PDF files (and the check's), their paper and orientation. (Its usage errors:
 // usageerrorstest.cpp.)
 
+#include "cli/clirun.h"
 #include "formats/recordfile.h"
 #include "records/ciftadoc.h"
 #include "shellcommand.h"
@@ -18,11 +19,6 @@
 namespace {
 
 const std::string kSample = TOLLMARK_SAMPLE_DATA;
-
-std::string Quoted(const std::string &text)
-{
-    return ShellQuoted(text);
-}
 
 std::string Capture(const std::string &command, int *exitCode = nullptr)
 {
@@ -65,6 +61,9 @@ protected:
         return Capture("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
     }
     static std::string PdfInfo(const std::string &pdf) { return Capture("pdfinfo " + Quoted(pdf)); }
+
+    // The sample quarters (2Q2026) print on time unless a case files them otherwise.
+    ScopedToday today_{"2026-07-02"};
 };
 
 TEST_F(PrintCommandsTest, QuebecReportPrintsTheFrenchForm)
@@ -127,10 +126,37 @@ TEST_F(PrintCommandsTest, LateReturnFillsTheInterestAndTotalColumns)
     // A month without a factor prints nothing.
     std::string err;
     EXPECT_EQ(Print({data + "late-us.irc", "--rates", data + "rates-us.itx", "--what", "report",
-                     "--pdf", Temp("none.pdf"), "--filed", "2026-03-01"},
+                     "--pdf", Temp("none.pdf"), "--filed", "2027-03-01"},
                     &err),
               1);
-    EXPECT_NE(err.find("No interest factor for US 2026-01"), std::string::npos) << err;
+    EXPECT_NE(err.find("No interest factor for US 2027-01"), std::string::npos) << err;
+}
+
+// Without --filed the report is filed today: a late return prints its interest, penalty
+// and total due, standard error says the day; a month without a factor prints nothing.
+TEST_F(PrintCommandsTest, WithoutFiledTheReportIsFiledToday)
+{
+    SKIP_WITHOUT_PDF_TEXT();
+    const std::string data = TOLLMARK_TEST_DATA "/filing/";
+    const std::string pdf = Temp("today.pdf");
+    ScopedToday filed("2025-02-10");
+    std::string err;
+    ASSERT_EQ(Print({data + "late-us.irc", "--rates", data + "rates-us.itx", "--what", "report",
+                     "--pdf", pdf},
+                    &err),
+              0);
+    // (Qt may add a line of its own about the environment.)
+    EXPECT_EQ(err.substr(0, err.find('\n') + 1), "Filed 2025-02-10: 4 months late\n") << err;
+    const std::string text = PdfText(pdf);
+    for (const char *part : {"0.72", "Penalty", "50.00", "Total due", "59.59"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+
+    ScopedToday later("2027-03-01");
+    EXPECT_EQ(Print({data + "late-us.irc", "--rates", data + "rates-us.itx", "--what", "report",
+                     "--pdf", Temp("none.pdf")},
+                    &err),
+              1);
+    EXPECT_NE(err.find("No interest factor for US 2027-01"), std::string::npos) << err;
 }
 
 TEST_F(PrintCommandsTest, Listings)

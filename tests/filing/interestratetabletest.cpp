@@ -18,9 +18,17 @@ TEST(InterestRateTable, ShippedTableReadsAndGivesEachMonthItsYearsFactor)
         int year, month;
         Millionths factor;
     } months[] = {
-        {2019, 1, Millionths{5833}}, {2020, 12, Millionths{5833}}, {2021, 1, Millionths{4167}},
-        {2022, 7, Millionths{4167}}, {2023, 3, Millionths{6667}},  {2024, 12, Millionths{8333}},
-        {2025, 1, Millionths{7500}}, {2025, 12, Millionths{7500}},
+        {2019, 1, Millionths{5833}},
+        {2020, 12, Millionths{5833}},
+        {2021, 1, Millionths{4167}},
+        {2022, 7, Millionths{4167}},
+        {2023, 3, Millionths{6667}},
+        {2024, 12, Millionths{8333}},
+        {2025, 1, Millionths{7500}},
+        {2025, 12, Millionths{7500}},
+        // 2026: 7% for the first quarter (Rev. Rul. 2025-22) plus two points.
+        {2026, 1, Millionths{7500}},
+        {2026, 12, Millionths{7500}},
     };
     for (const auto &m : months) {
         Millionths factor;
@@ -30,8 +38,8 @@ TEST(InterestRateTable, ShippedTableReadsAndGivesEachMonthItsYearsFactor)
     }
     Millionths factor;
     std::string missing;
-    EXPECT_FALSE(rates.monthlyFactor(InterestBase::US, 2026, 1, factor, missing));
-    EXPECT_EQ(missing, "No interest factor for US 2026-01: add it to the interest-rate table");
+    EXPECT_FALSE(rates.monthlyFactor(InterestBase::US, 2027, 1, factor, missing));
+    EXPECT_EQ(missing, "No interest factor for US 2027-01: add it to the interest-rate table");
 }
 
 TEST(InterestRateTable, CommentsBlankLinesCarriageReturnsAndShortFactors)
@@ -137,6 +145,47 @@ TEST(InterestRateTable, ATableOfEveryDayReadsQuickly)
                                   " of the interest-rate table: the period overlaps another US "
                                   "period");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+}
+
+// The period a typed factor is kept for: the base's own period, cut short where the
+// table already covers part of it, so the user's table never refuses itself.
+TEST(InterestRateTable, PeriodToAddFitsBetweenTheTablesPeriods)
+{
+    InterestRateTable rates;
+    ASSERT_TRUE(rates
+                    .parse("US\t2025-01-01\t2027-03-31\t0.007500\n"
+                           "US\t2027-10-01\t2028-12-31\t0.007500\n"
+                           "Canada\t2026-07-01\t2026-08-15\t0.005000\n")
+                    .ok());
+    const struct {
+        InterestBase base;
+        int year, month;
+        const char *period;
+    } cases[] = {
+        {InterestBase::US, 2027, 6, "US\t2027-04-01\t2027-09-30\t0.000000"},
+        {InterestBase::US, 2024, 6, "US\t2024-01-01\t2024-12-31\t0.000000"},
+        {InterestBase::Canada, 2026, 9, "Canada\t2026-08-16\t2026-09-30\t0.000000"},
+        {InterestBase::Canada, 2026, 11, "Canada\t2026-10-01\t2026-12-31\t0.000000"},
+        {InterestBase::Canada, 2027, 2, "Canada\t2027-01-01\t2027-03-31\t0.000000"},
+    };
+    for (const auto &c : cases) {
+        const InterestPeriod period = rates.periodToAdd(c.base, c.year, c.month);
+        EXPECT_EQ(FormatInterestPeriod(period), c.period) << c.year << "-" << c.month;
+        // Added with a factor, the table still reads and holds the month.
+        InterestPeriod added = period;
+        added.factor = Millionths{4000};
+        InterestRateTable grown;
+        ASSERT_TRUE(grown
+                        .parse("US\t2025-01-01\t2027-03-31\t0.007500\n"
+                               "US\t2027-10-01\t2028-12-31\t0.007500\n"
+                               "Canada\t2026-07-01\t2026-08-15\t0.005000\n" +
+                               FormatInterestPeriod(added) + "\n")
+                        .ok());
+        Millionths factor;
+        std::string missing;
+        ASSERT_TRUE(grown.monthlyFactor(c.base, c.year, c.month, factor, missing));
+        EXPECT_EQ(factor.units, 4000);
+    }
 }
 
 } // namespace

@@ -192,9 +192,9 @@ TEST(LateReturn, AMissingFactorNamesThePeriodAndComputesNothing)
         int year, quarter;
         const char *filed, *message;
     } cases[] = {
-        // 4Q2025 filed in March 2026: February and March 2026 have no factor yet.
-        {"USA", 2025, 4, "2026-03-01",
-         "No interest factor for US 2026-02: add it to the interest-rate table"},
+        // 4Q2026 filed in March 2027: February and March 2027 have no factor yet.
+        {"USA", 2026, 4, "2027-03-01",
+         "No interest factor for US 2027-02: add it to the interest-rate table"},
         // A Canadian carrier uses the Canadian factors, of which none are listed.
         {"Canada", 2024, 3, "2024-11-01",
          "No interest factor for Canada 2024-11: add it to the interest-rate table"},

@@ -6,6 +6,7 @@
 #include "session/profileactions.h"
 
 using namespace sessiontest;
+using Answer = SessionPrompts::Answer;
 
 namespace {
 
@@ -86,4 +87,54 @@ TEST(ProfileActionsTest, ChosenProfileGivesTheFuelFlagsOfItsCode)
         EXPECT_EQ(company.provinceState, "ME");
         EXPECT_EQ(company.startOdometer, 0);
     }
+}
+
+// "Add Profile" of a carrier already stored (the same name and IFTA number, however
+// spaced or capitalised) asks first; Yes replaces it in its place, No stores nothing. A
+// carrier of another IFTA number is another profile.
+TEST(ProfileActionsTest, AddProfileOfAStoredCarrierAsksBeforeReplacingIt)
+{
+    TempDir folder;
+    const std::string path = folder.file("ifta.usr");
+    CProfileStore store;
+    ASSERT_TRUE(store.open(path).ok());
+    ScriptedPrompts prompts;
+    bool saved = false;
+    ASSERT_TRUE(AddOrReplaceProfile(store, Identity("Acme", 1, 0), prompts, saved).ok());
+    ASSERT_TRUE(AddOrReplaceProfile(store, Identity("Boreal", 1, 0), prompts, saved).ok());
+    EXPECT_TRUE(prompts.shown.empty());
+
+    CompanyInfo again = Identity("Acme", 0, 1);
+    again.companyName = "  ACME ";
+    again.iftaNumber = "qc-acme";
+    again.city = "Gaspe";
+    const struct {
+        Answer answer;
+        bool saved;
+        const char *city;
+    } cases[] = {{Answer::No, false, "Rimouski"}, {Answer::Yes, true, "Gaspe"}};
+    for (const auto &c : cases) {
+        prompts.shown.clear();
+        prompts.answers.push_back(c.answer);
+        ASSERT_TRUE(AddOrReplaceProfile(store, again, prompts, saved).ok());
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_EQ(prompts.shown, std::vector<std::string>{"A profile of Acme (IFTA number "
+                                                          "QC-Acme) is already stored. Replace "
+                                                          "it?"});
+        // What the file holds: still two profiles, the first in its place.
+        ProfilesSnapshot snapshot;
+        ASSERT_TRUE(CProfileStore::ReadProfilesFile(path, snapshot).ok());
+        ASSERT_EQ(snapshot.profiles.size(), 2u);
+        EXPECT_EQ(snapshot.profiles[0].city, c.city);
+        EXPECT_EQ(snapshot.profiles[0].recordIndex, 0);
+        EXPECT_EQ(snapshot.profiles[1].companyName, "Boreal");
+    }
+
+    CompanyInfo other = Identity("Acme", 1, 0);
+    other.iftaNumber = "ON-1";
+    prompts.shown.clear();
+    ASSERT_TRUE(AddOrReplaceProfile(store, other, prompts, saved).ok());
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(store.profiles().size(), 3u);
 }

@@ -75,9 +75,10 @@ bool CEditSession::runEntryDialog(TripEntry &entry, bool add, int useOdometerIn,
     data.useOdometer = useOdometerIn;
     data.table = &table;
     data.units = state_.entryUnits;
-    // The record's quarter is known once a table gave it or a file was read.
+    // The record's quarter: a table's, a file's, or for a new record without either the
+    // quarter of the day it was made. A new record's first trip starts on its first day.
     const TaxPeriod &quarter = doc_.recordPeriod();
-    if (IsTaxTableLoaded(table) || !doc_.sourcePath().empty()) {
+    if (quarter.year > 0 && quarter.quarter >= 1 && quarter.quarter <= 4) {
         data.quarterYear = quarter.year;
         data.quarter = quarter.quarter;
         if (add && data.entry.date.empty())

@@ -4,6 +4,7 @@
 #include "sessiontest.h"
 
 #include "check/quartercheck.h"
+#include "session/ceditsession.h"
 
 using namespace sessiontest;
 using Answer = SessionPrompts::Answer;
@@ -54,6 +55,16 @@ TEST(RecordQuarter, ANewRecordWithoutATableTakesTodaysQuarter)
         rig.state.clock.fix(c.today);
         ASSERT_TRUE(rig.session.newRecord());
         EXPECT_EQ(QuarterOf(rig.doc.recordPeriod()), c.quarter);
+        // Its first trip starts on the quarter's first day.
+        std::string offered;
+        rig.prompts.entry = [&](EntryDialogData &data) {
+            offered = data.entry.date;
+            return false;
+        };
+        CEditSession(rig.doc, rig.state, rig.prompts).addTrip();
+        const int month = ((c.today.month - 1) / 3) * 3 + 1;
+        EXPECT_EQ(offered, std::to_string(c.today.year) + (month < 10 ? "/0" : "/") +
+                               std::to_string(month) + "/01");
 
         // File New three months later.
         rig.state.clock.fix(c.today.plusMonths(3));

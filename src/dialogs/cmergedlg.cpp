@@ -9,6 +9,7 @@
 #include "ui/userprompts.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -117,7 +118,7 @@ bool CMergeDlg::addFile(const std::string &path)
     std::snprintf(text, sizeof text, "%d/%d", period.year, period.quarter);
     const int row = rowCount();
     list_->insertRow(row);
-    auto *name = new QTableWidgetItem(FromPath(path));
+    auto *name = new QTableWidgetItem(QDir::toNativeSeparators(FromPath(path)));
     auto *when = new QTableWidgetItem(QString::fromLatin1(text));
     for (QTableWidgetItem *item : {name, when})
         item->setBackground(kListBackground);

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
-RoundAxisRange RoundRange(double low, double high)
+RoundAxisRange RoundRange(double low, double high, int mostSteps)
 {
     if (high < low)
         std::swap(low, high);
     const double span = high > low ? high - low : std::max(1.0, std::fabs(low));
-    // A step of 1, 2 or 5 times a power of ten that makes at most six steps of the span.
-    const double raw = span / 6.0;
+    // A step of 1, 2 or 5 times a power of ten that makes at most `mostSteps` steps.
+    const double raw = span / std::max(1, mostSteps);
     double power = std::pow(10.0, std::floor(std::log10(raw)));
     double step = power;
     for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
@@ -36,9 +36,9 @@ RoundAxisRange RoundRange(double low, double high)
     return range;
 }
 
-void SetRoundRange(QValueAxis &axis, double low, double high)
+void SetRoundRange(QValueAxis &axis, double low, double high, int mostSteps)
 {
-    const RoundAxisRange range = RoundRange(low, high);
+    const RoundAxisRange range = RoundRange(low, high, mostSteps);
     axis.setRange(range.min, range.max);
     axis.setTickType(QValueAxis::TicksDynamic);
     axis.setTickAnchor(0.0);

@@ -10,10 +10,11 @@ struct RoundAxisRange {
     double step = 1.0;
 };
 
-// The round range that holds `low` to `high` in about four to eight steps. An empty range
-// (low == high) is widened to one step around its value.
-RoundAxisRange RoundRange(double low, double high);
+// The round range that holds `low` to `high` in at most about `mostSteps` steps (a short
+// chart takes fewer, so that its labels have room). An empty range (low == high) is
+// widened to one step around its value.
+RoundAxisRange RoundRange(double low, double high, int mostSteps = 6);
 
 // Puts `axis` on RoundRange(low, high): its range, its ticks anchored at zero every step,
 // and whole-number labels.
-void SetRoundRange(QValueAxis &axis, double low, double high);
+void SetRoundRange(QValueAxis &axis, double low, double high, int mostSteps = 6);

@@ -93,7 +93,9 @@ void CReportChart::Show(QChart *chart, const Axes &axes, QAbstractBarSeries *ser
         low = std::min(low, v);
         high = std::max(high, v);
     }
-    SetRoundRange(*axes.values, low, high > low ? high : low + 1.0);
+    // The report's charts shrink first when the window is small: three steps at most, so
+    // that the labels keep room instead of showing as "...".
+    SetRoundRange(*axes.values, low, high > low ? high : low + 1.0, 3);
     chart->addSeries(series);
     series->attachAxis(axes.jurisdictions);
     series->attachAxis(axes.values);

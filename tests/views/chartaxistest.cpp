@@ -14,6 +14,7 @@ TEST(ChartAxis, RoundRangesAndTheirLabels)
     struct Case {
         double low, high;
         double min, max, step;
+        int mostSteps = 6;
     };
     const Case cases[] = {
         {-4.57, 34.18, -10, 40, 10},            // the sample quarter's tax, credit and due
@@ -23,10 +24,11 @@ TEST(ChartAxis, RoundRangesAndTheirLabels)
         {0, 0.4, 0, 1, 1},                      // cents only: one whole step
         {-0.3, 0, -1, 0, 1},                    // all credit: the top stays at zero
         {5, 5, 5, 6, 1},                        // one value: one step above it
+        {-69.29, 44.85, -100, 50, 50, 3},       // a short chart: three steps
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(QString("%1..%2").arg(c.low).arg(c.high).toStdString());
-        const RoundAxisRange r = RoundRange(c.low, c.high);
+        const RoundAxisRange r = RoundRange(c.low, c.high, c.mostSteps);
         EXPECT_DOUBLE_EQ(r.min, c.min);
         EXPECT_DOUBLE_EQ(r.max, c.max);
         EXPECT_DOUBLE_EQ(r.step, c.step);

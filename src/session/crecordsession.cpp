@@ -16,6 +16,7 @@
 #include "session/profileactions.h"
 #include "session/programstate.h"
 #include "session/sessionsettings.h"
+#include "session/withname.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,15 +31,6 @@ bool EndsWithIgnoringCase(const std::string &text, const std::string &end)
         return std::tolower(static_cast<unsigned char>(a)) ==
                std::tolower(static_cast<unsigned char>(b));
     });
-}
-
-std::string WithName(const char *pattern, const std::string &name)
-{
-    std::string text = pattern;
-    const size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, name);
-    return text;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "session/csession.h"
 #include "session/sessionprompts.h"
 #include "session/sessionsettings.h"
+#include "session/withname.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,15 +20,6 @@ namespace {
 // A note is a few lines; anything larger is not one of ours.
 constexpr uint64_t kNoteLimit = 64 * 1024;
 constexpr const char *kNoteExtension = ".txt";
-
-std::string WithName(const char *pattern, const std::string &name)
-{
-    std::string text = pattern;
-    const size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, name);
-    return text;
-}
 
 bool EndsWith(const std::string &text, const std::string &end)
 {

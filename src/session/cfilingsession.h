@@ -12,6 +12,10 @@ class SessionSettings;
 struct FilingDialogData;
 
 constexpr const char *kSummaryFileFilter = "Summary files (*.csv)|*.csv||";
+// Asked, after the reason, before a late return whose interest cannot be worked out is
+// printed.
+constexpr const char *kLateFiguresMissingQuestion =
+    "The return would print without its interest and penalty. Print anyway?";
 
 // The interest-rate table shipped with the program, found from the folder of the running
 // program: beside the installed program (../share/tollmark), the install folder it was

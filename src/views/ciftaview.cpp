@@ -6,10 +6,12 @@
 
 #include "check/quartercheck.h"
 #include "check/tablecountry.h"
+#include "filing/latereturn.h"
 #include "platform/cp1252.h"
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
+#include "session/cfilingsession.h"
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
@@ -470,6 +472,12 @@ CPrintCommands &CIftaView::printCommands()
 
 bool CIftaView::confirmReturnPrint()
 {
+    // A late return whose interest cannot be worked out (a missing factor or table) would
+    // print without interest and penalty: never without the user's word.
+    LateReturn late;
+    const Result computed = session_.filing().lateReturn(late);
+    if (!computed && !prompts_.askYesNo(computed.message + "\n" + kLateFiguresMissingQuestion))
+        return false;
     const size_t problems = CountProblems(CheckQuarter(doc_, doc_.rates()));
     if (problems == 0)
         return true;

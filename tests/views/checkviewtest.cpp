@@ -55,6 +55,8 @@ class CheckViewTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // A day on which the sample quarter is still on time.
+        session.clock().fix(CivilDate{2026, 7, 2});
         ASSERT_TRUE(
             CTaxSession::ReadTaxFileInto(TOLLMARK_SAMPLE_DATA "/ifta.itx", doc.rates()).ok());
         ASSERT_TRUE(ReadRecordFile(doc, TOLLMARK_SAMPLE_DATA "/sample.irc").ok());
@@ -166,6 +168,17 @@ TEST_F(CheckViewTest, ReturnFormAsksBeforePrintingWhenTheCheckFoundProblems)
     view.OnCmdMsg(ID_FILE_PRINT);
     EXPECT_EQ(printDialogs, 3);
     EXPECT_EQ(prompts.shown.size(), 3u);
+
+    // Late, with no interest-rate table to work out its interest: asked first, and No
+    // prints nothing.
+    session.clock().fix(CivilDate{2026, 12, 9});
+    view.ShowReport();
+    prompts.shown.clear();
+    prompts.yesNo = {false};
+    view.OnCmdMsg(ID_FILE_PRINT);
+    EXPECT_EQ(printDialogs, 3);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].find(kLateFiguresMissingQuestion), std::string::npos);
 }
 
 TEST_F(CheckViewTest, ReportChartFollowsTheList)

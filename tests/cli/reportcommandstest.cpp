@@ -107,7 +107,10 @@ TEST_F(ReportCommandsTest, MergeGoesOnPastARefusedFile)
     const std::string out = Temp("merged.irc");
     // The tax-rate file is no record file: reported, and the merge goes on.
     const std::string copy = Temp("trips-copy.irc");
-    std::filesystem::copy_file(trips, copy, std::filesystem::copy_options::overwrite_existing);
+    // Removed first: MinGW's copy_file refuses an existing target even when told to
+    // overwrite it, and an earlier run leaves one.
+    std::filesystem::remove(copy);
+    std::filesystem::copy_file(trips, copy);
     const CliRun run = Run({"merge", "--out", out, trips, kRates, copy});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, kRates + ": Incompatible file format\n");

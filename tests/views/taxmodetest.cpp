@@ -63,22 +63,32 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
     EXPECT_EQ(view.list()->model()->rowCount(), 5);
 }
 
-// A rate edited in the tax-rate view reaches the report only with Save/Update Tax Rates:
-// the report says so in one line above the list while the rates differ.
-TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
+// The report view over a record of the report tests' table, filed before its quarter is
+// due, so that its notice line is about the rates and the table only.
+class ReportNoticeTest : public ::testing::Test
 {
-    GuiApp();
+protected:
+    void SetUp() override
+    {
+        session.clock().fix(CivilDate{2005, 4, 15});
+        ASSERT_TRUE(
+            CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
+    }
+
+    QApplication &app = GuiApp(); // before the widgets
     ScriptedPrompts prompts;
     MemorySettings settings;
-    CSession session(prompts, settings);
-    // Filed before the record's quarter is due: the notice is about the rates only.
-    session.clock().fix(CivilDate{2005, 4, 15});
+    CSession session{prompts, settings};
     CIftaDoc &doc = session.document();
-    ASSERT_TRUE(
-        CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
     CAppSettings appSettings;
-    CIftaView view(session, prompts, appSettings);
-    CViewModes modes(view);
+    CIftaView view{session, prompts, appSettings};
+    CViewModes modes{view};
+};
+
+// A rate edited in the tax-rate view reaches the report only with Save/Update Tax Rates:
+// the report says so in one line above the list while the rates differ.
+TEST_F(ReportNoticeTest, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
+{
     TripEntry trip;
     trip.distance = 100;
     for (int32_t number : {1, 2}) {
@@ -116,20 +126,8 @@ TEST(ViewModes, ReportSaysWhenTripsCarryOtherRatesThanTheTable)
 
 // A row whose lines carry different rates is taxed at its last line's: the report says
 // so, and says first when the loaded table is of the other country's units.
-TEST(ViewModes, ReportSaysWhenARowMixesRatesOrTheTableIsOfTheOtherUnits)
+TEST_F(ReportNoticeTest, ReportSaysWhenARowMixesRatesOrTheTableIsOfTheOtherUnits)
 {
-    GuiApp();
-    ScriptedPrompts prompts;
-    MemorySettings settings;
-    CSession session(prompts, settings);
-    // Filed before the record's quarter is due: the notice is about the rates only.
-    session.clock().fix(CivilDate{2005, 4, 15});
-    CIftaDoc &doc = session.document();
-    ASSERT_TRUE(
-        CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
-    CAppSettings appSettings;
-    CIftaView view(session, prompts, appSettings);
-    CViewModes modes(view);
     TripEntry trip;
     trip.distance = 100;
     for (int32_t number : {1, 2}) {

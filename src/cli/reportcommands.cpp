@@ -20,7 +20,6 @@
 #include "session/sessionsettings.h"
 
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 #include <map>
 
@@ -199,13 +198,11 @@ int CmdMerge(const CliArgs &args)
 {
     if (args.value("out").empty() || args.positional().empty())
         return UsageError("expected --out NEW.irc and at least one record file");
-    // A file named twice would bring every one of its trips twice.
-    std::map<std::filesystem::path, std::string> named;
+    // A file named twice would bring every one of its trips twice: refused before
+    // anything is merged, by the file identity the merge itself uses.
+    std::map<std::string, std::string> named;
     for (const std::string &path : args.positional()) {
-        std::error_code error;
-        const std::filesystem::path full =
-            std::filesystem::weakly_canonical(PathFromUtf8(path), error);
-        const auto [at, added] = named.emplace(error ? PathFromUtf8(path) : full, path);
+        const auto [at, added] = named.emplace(FileKey(path), path);
         if (!added)
             return InputFailure(path + " is named twice (also as " + at->second +
                                 "); its trips would be merged twice. Nothing was written.");

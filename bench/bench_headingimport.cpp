@@ -4,8 +4,8 @@
 // the window and tollmark-cli share. Target: under 1 s.
 
 #include "records/ciftadoc.h"
-#include "session/headingimportcase.h"
-#include "session/sessionprompts.h"
+#include "sessionbase/headingimportcase.h"
+#include "sessionbase/sessionprompts.h"
 
 #include "benchrecords.h"
 

@@ -1,7 +1,7 @@
 #include "app/ciftadocflows.h"
 
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"
 

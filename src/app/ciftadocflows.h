@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/sessionevents.h"
+#include "sessionbase/sessionevents.h"
 #include "ui/ccommandtable.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/viewmode.h"
+#include "sessionbase/viewmode.h"
 #include "ui/ccommandtable.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "app/crecoverytimer.h"
 
 #include "session/crecoverysession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "cli/cliprompts.h"
 
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 bool CliPrompts::chooseMergeFiles(MergeDialogData &data)
 {

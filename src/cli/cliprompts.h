@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/sessionprompts.h"
+#include "sessionbase/sessionprompts.h"
 
 #include <functional>
 #include <string>

@@ -8,8 +8,8 @@
 
 #include "net/chartfetcher.h"
 #include "records/loadedtaxtable.h"
-#include "session/chartdownload.h"
 #include "session/ctaxsession.h"
+#include "sessionbase/chartdownload.h"
 
 #include <QCoreApplication>
 

@@ -11,8 +11,8 @@
 #include "numbers/decimaltext.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
-#include "session/dialogdata.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <charconv>
 #include <iostream>

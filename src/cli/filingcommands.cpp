@@ -10,7 +10,7 @@
 #include "numbers/decimaltext.h"
 #include "platform/cp1252.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <iostream>
 

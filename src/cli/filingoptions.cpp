@@ -5,7 +5,7 @@
 #include "platform/platformfile.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <cstdlib>
 #include <iostream>

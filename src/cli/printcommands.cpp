@@ -12,7 +12,7 @@
 #include "session/csession.h"
 #include "session/ctaxsession.h"
 #include "session/printout.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <QGuiApplication>
 #include <QString>

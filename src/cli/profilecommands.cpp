@@ -10,7 +10,7 @@
 #include "platform/cp1252.h"
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 
 #include <charconv>
 #include <filesystem>

@@ -14,7 +14,7 @@
 #include "records/entrylist.h"
 #include "records/taxlist.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <charconv>
 #include <iostream>

@@ -17,7 +17,7 @@
 #include "records/ciftadoc.h"
 #include "report/report.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <charconv>
 #include <iostream>

@@ -8,7 +8,7 @@
 #include "platform/safefile.h"
 #include "report/yearsummary.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 int CmdYear(const CliArgs &args)
 {

@@ -5,7 +5,7 @@
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
 #include "records/jurisdictions.h"
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/companyinfo.h"
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 #include <QDialog>
 

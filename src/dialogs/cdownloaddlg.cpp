@@ -6,7 +6,7 @@
 #include "dialogs/dialogvalidation.h"
 #include "net/chartfetcher.h"
 #include "records/ciftadoc.h"
-#include "session/chartdownload.h"
+#include "sessionbase/chartdownload.h"
 #include "ui/userprompts.h"
 
 #include <QComboBox>

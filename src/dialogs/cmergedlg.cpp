@@ -5,7 +5,7 @@
 #include "formats/recordfile.h"
 #include "platform/cp1252.h"
 #include "records/taxperiod.h"
-#include "session/mergeunits.h"
+#include "sessionbase/mergeunits.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>

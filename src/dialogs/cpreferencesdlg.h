@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "profiles/cprofilestore.h"
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>

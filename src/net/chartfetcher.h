@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formats/chartparser.h"
-#include "session/chartsource.h"
+#include "sessionbase/chartsource.h"
 
 #include <QByteArray>
 

@@ -6,7 +6,7 @@
 #include "print/printsetup.h"
 #include "report/report.h"
 #include "session/printout.h"
-#include "session/viewmode.h"
+#include "sessionbase/viewmode.h"
 
 #include <functional>
 #include <memory>

@@ -4,10 +4,10 @@
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
 #include "records/taxlist.h"
-#include "session/dialogdata.h"
-#include "session/odometerrule.h"
-#include "session/programstate.h"
-#include "session/sessionprompts.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/odometerrule.h"
+#include "sessionbase/programstate.h"
+#include "sessionbase/sessionprompts.h"
 
 namespace {
 

@@ -44,7 +44,7 @@ public:
 
 private:
     // The entry dialog over `entry`; on OK the line is settled by the odometer rule
-    // (session/odometerrule.h, unless `settleOdometer` is false) and completed from the
+    // (sessionbase/odometerrule.h, unless `settleOdometer` is false) and completed from the
     // table. False when cancelled, refused, or the odometer question was cancelled.
     bool runEntryDialog(TripEntry &entry, bool add, int useOdometerIn, int &useOdometerOut,
                         bool settleOdometer = true);

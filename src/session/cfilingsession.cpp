@@ -6,11 +6,11 @@
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
-#include "session/dialogdata.h"
-#include "session/outputcheck.h"
-#include "session/sessionclock.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/outputcheck.h"
+#include "sessionbase/sessionclock.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 namespace {
 

@@ -8,15 +8,15 @@
 #include "records/ciftadoc.h"
 #include "records/taxlist.h"
 #include "records/units.h"
-#include "session/backupversions.h"
 #include "session/ctaxsession.h"
-#include "session/dialogdata.h"
-#include "session/mergeunits.h"
-#include "session/outputcheck.h"
-#include "session/profileactions.h"
-#include "session/programstate.h"
-#include "session/sessionsettings.h"
-#include "session/withname.h"
+#include "sessionbase/backupversions.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/mergeunits.h"
+#include "sessionbase/outputcheck.h"
+#include "sessionbase/profileactions.h"
+#include "sessionbase/programstate.h"
+#include "sessionbase/sessionsettings.h"
+#include "sessionbase/withname.h"
 
 #include <algorithm>
 #include <cctype>

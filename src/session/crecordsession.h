@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/result.h"
-#include "session/headingimportcase.h"
-#include "session/sessionevents.h"
-#include "session/sessionprompts.h"
+#include "sessionbase/headingimportcase.h"
+#include "sessionbase/sessionevents.h"
+#include "sessionbase/sessionprompts.h"
 
 #include <cstdint>
 #include <string>

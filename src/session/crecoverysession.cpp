@@ -8,9 +8,9 @@
 #include "records/ciftadoc.h"
 #include "records/loadedtaxtable.h"
 #include "session/csession.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
-#include "session/withname.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
+#include "sessionbase/withname.h"
 
 #include <algorithm>
 #include <filesystem>

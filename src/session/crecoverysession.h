@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/recoveryenvironment.h"
-#include "session/recoverynote.h"
+#include "sessionbase/recoveryenvironment.h"
+#include "sessionbase/recoverynote.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "session/csession.h"
 
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 CSession::CSession(SessionPrompts &prompts, SessionSettings &settings)
     : prompts_(prompts)

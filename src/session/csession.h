@@ -9,8 +9,8 @@
 #include "session/crecoverysession.h"
 #include "session/ctaxsession.h"
 #include "session/cyearsession.h"
-#include "session/programstate.h"
-#include "session/sessionevents.h"
+#include "sessionbase/programstate.h"
+#include "sessionbase/sessionevents.h"
 
 class SessionPrompts;
 class SessionSettings;

@@ -3,10 +3,10 @@
 #include "formats/taxfile.h"
 #include "platform/pathnames.h"
 #include "records/loadedtaxtable.h"
-#include "session/backupversions.h"
-#include "session/sessionevents.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/backupversions.h"
+#include "sessionbase/sessionevents.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 DefaultTaxFileLoad LoadDefaultTaxFile(const std::string &defaultTaxFile,
                                       const std::string &currentDirectory, LoadedTaxTable &rates)

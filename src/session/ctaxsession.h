@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/result.h"
-#include "session/sessionevents.h"
+#include "sessionbase/sessionevents.h"
 
 #include <string>
 

@@ -8,9 +8,9 @@
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "session/cfilingsession.h"
-#include "session/outputcheck.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/outputcheck.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 CYearSession::CYearSession(CIftaDoc &doc, CFilingSession &filing, SessionPrompts &prompts,
                            SessionSettings &settings)

@@ -5,7 +5,7 @@
 #include "report/report.h"
 #include "report/vehiclerecord.h"
 #include "report/yearsummary.h"
-#include "session/viewmode.h"
+#include "sessionbase/viewmode.h"
 
 class CFilingSession;
 class CYearSession;

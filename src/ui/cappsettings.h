@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <QByteArray>
 #include <QString>

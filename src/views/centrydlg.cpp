@@ -8,7 +8,7 @@
 #include "records/tripentry.h"
 #include "records/unitnumber.h"
 #include "records/units.h"
-#include "session/odometerrule.h"
+#include "sessionbase/odometerrule.h"
 #include "ui/userprompts.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
@@ -521,7 +521,7 @@ void CEntryDlg::accept()
 
 bool CEntryDlg::odometerSettled()
 {
-    // The session's rule (session/odometerrule.h); the dialog only asks its question.
+    // The session's rule (sessionbase/odometerrule.h); the dialog only asks its question.
     TripEntry &e = data_.entry;
     if (SettleOdometer(original_, e, data_.useOdometer != 0, data_.add) !=
         OdometerOutcome::Disagree)

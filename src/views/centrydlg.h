@@ -3,7 +3,7 @@
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
 #include "records/units.h"
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 #include <QDialog>
 
@@ -60,7 +60,7 @@ private:
     void showSlotName(int item);
     void matchTypedJurisdiction();
     bool jurisdictionListed() const;
-    // The odometer rule as the user types (session/odometerrule.h): a reading typed
+    // The odometer rule as the user types (sessionbase/odometerrule.h): a reading typed
     // gives the distance, a distance typed over readings that give none moves odometer
     // out; what was not typed is not touched.
     void completeOdometerOut();

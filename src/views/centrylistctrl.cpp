@@ -5,7 +5,7 @@
 #include "platform/cp1252.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
-#include "session/programstate.h"
+#include "sessionbase/programstate.h"
 #include "views/ciftaview.h"
 #include "views/entryrules.h"
 #include "views/entrysortkeys.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/printersettings.h"
-#include "session/viewmode.h"
+#include "sessionbase/viewmode.h"
 #include "ui/ccommandtable.h"
 
 #include <QWidget>

@@ -11,7 +11,7 @@
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
-#include "session/recoverynote.h"
+#include "sessionbase/recoverynote.h"
 #include "ui/commandids.h"
 
 #include <QCoreApplication>

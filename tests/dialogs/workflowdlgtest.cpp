@@ -11,7 +11,7 @@
 #include "dialogs/dialogvalidation.h"
 #include "imports/csvimport.h"
 #include "profiles/cprofilestore.h"
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 #include "ui/cappsettings.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 
 #include "net/chartfetcher.h"
 #include "records/loadedtaxtable.h"
-#include "session/chartdownload.h"
+#include "sessionbase/chartdownload.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 
 #include "formats/recordfile.h"
 #include "platform/pathnames.h"
-#include "session/backupversions.h"
+#include "sessionbase/backupversions.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,8 +4,8 @@
 
 #include "sessiontest.h"
 
-#include "session/chartdownload.h"
-#include "session/chartsource.h"
+#include "sessionbase/chartdownload.h"
+#include "sessionbase/chartsource.h"
 
 #include <fstream>
 

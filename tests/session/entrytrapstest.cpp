@@ -10,7 +10,7 @@
 #include "check/tablecountry.h"
 #include "records/entryresolver.h"
 #include "session/ceditsession.h"
-#include "session/odometerrule.h"
+#include "sessionbase/odometerrule.h"
 
 #include <algorithm>
 #include <fstream>

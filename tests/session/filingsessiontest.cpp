@@ -4,7 +4,7 @@
 #include "platform/pathnames.h"
 #include "records/recordheader.h"
 #include "session/cfilingsession.h"
-#include "session/sessionclock.h"
+#include "sessionbase/sessionclock.h"
 #include "sessiontest.h"
 
 #include <fstream>

@@ -2,7 +2,7 @@
 // back byte for byte, and merging gives each truck's lines its file's name as unit.
 
 #include "records/unitnumber.h"
-#include "session/mergeunits.h"
+#include "sessionbase/mergeunits.h"
 #include "sessiontest.h"
 
 #include <fstream>

@@ -3,7 +3,7 @@
 
 #include "sessiontest.h"
 
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 
 using namespace sessiontest;
 using Answer = SessionPrompts::Answer;

@@ -9,7 +9,7 @@
 #include "platform/safefile.h"
 #include "session/crecoverysession.h"
 #include "session/csession.h"
-#include "session/recoverynote.h"
+#include "sessionbase/recoverynote.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/dialogdata.h"
-#include "session/sessionprompts.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/sessionprompts.h"
 
 #include <deque>
 #include <functional>

@@ -9,11 +9,11 @@
 #include "records/ciftadoc.h"
 #include "session/crecordsession.h"
 #include "session/ctaxsession.h"
-#include "session/dialogdata.h"
-#include "session/programstate.h"
 #include "session/scriptedsessionprompts.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/programstate.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <gtest/gtest.h>
 

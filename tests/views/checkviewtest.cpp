@@ -11,7 +11,7 @@
 #include "print/cprintcommands.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/centrydlg.h"

@@ -6,7 +6,7 @@
 
 #include "formats/taxfile.h"
 #include "records/units.h"
-#include "session/odometerrule.h"
+#include "sessionbase/odometerrule.h"
 #include "views/centrydlg.h"
 #include "views/entryrules.h"
 

@@ -10,7 +10,7 @@
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
 #include "session/ctaxsession.h"
-#include "session/programstate.h"
+#include "sessionbase/programstate.h"
 #include "views/centrylistctrl.h"
 #include "views/entryrules.h"
 

@@ -10,7 +10,7 @@
 #include "formats/taxfile.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"

@@ -5,7 +5,7 @@
 #include "records/ciftadoc.h"
 #include "session/ceditsession.h"
 #include "session/ctaxsession.h"
-#include "session/programstate.h"
+#include "sessionbase/programstate.h"
 #include "views/ctaxlistctrl.h"
 
 #include <QBrush>

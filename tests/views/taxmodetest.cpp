@@ -6,7 +6,7 @@
 #include "records/entryresolver.h"
 #include "report/report.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/ciftaview.h"

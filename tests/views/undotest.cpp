@@ -14,7 +14,7 @@
 #include "records/ciftadoc.h"
 #include "session/ceditsession.h"
 #include "session/csession.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "ui/cappsettings.h"
 #include "ui/commandids.h"
 #include "views/centrylistctrl.h"

@@ -11,7 +11,7 @@
 #include "records/ciftadoc.h"
 #include "session/csession.h"
 #include "session/printout.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 #include "shellcommand.h"
 #include "ui/cappsettings.h"
 #include "ui/commandids.h"

@@ -1,11 +1,11 @@
-#include "session/mergeunits.h"
+#include "sessionbase/mergeunits.h"
 
 #include "formats/recordmerge.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
 #include "records/ciftadoc.h"
 #include "records/unitnumber.h"
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 #include <map>
 

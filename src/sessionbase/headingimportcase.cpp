@@ -1,10 +1,10 @@
-#include "session/headingimportcase.h"
+#include "sessionbase/headingimportcase.h"
 
 #include "imports/csvimport.h"
 #include "platform/cp1252.h"
 #include "records/ciftadoc.h"
 #include "records/units.h"
-#include "session/sessionprompts.h"
+#include "sessionbase/sessionprompts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "session/outputcheck.h"
+#include "sessionbase/outputcheck.h"
 
 #include "platform/platformfile.h"
 

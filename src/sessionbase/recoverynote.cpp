@@ -1,4 +1,4 @@
-#include "session/recoverynote.h"
+#include "sessionbase/recoverynote.h"
 
 #include <cstdlib>
 

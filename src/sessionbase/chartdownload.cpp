@@ -1,7 +1,7 @@
-#include "session/chartdownload.h"
+#include "sessionbase/chartdownload.h"
 
 #include "records/loadedtaxtable.h"
-#include "session/chartsource.h"
+#include "sessionbase/chartsource.h"
 
 #include <algorithm>
 #include <cctype>

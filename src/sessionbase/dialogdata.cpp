@@ -1,4 +1,4 @@
-#include "session/dialogdata.h"
+#include "sessionbase/dialogdata.h"
 
 #include "numbers/civildate.h"
 

@@ -3,7 +3,7 @@
 #include "imports/csvimport.h"
 #include "records/loadedtaxtable.h"
 #include "records/units.h"
-#include "session/sessionclock.h"
+#include "sessionbase/sessionclock.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
-#include "session/profileactions.h"
+#include "sessionbase/profileactions.h"
 
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
-#include "session/dialogdata.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "session/odometerrule.h"
+#include "sessionbase/odometerrule.h"
 
 #include "records/tripentry.h"
 

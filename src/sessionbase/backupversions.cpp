@@ -1,4 +1,4 @@
-#include "session/backupversions.h"
+#include "sessionbase/backupversions.h"
 
 #include "formats/recordfile.h"
 #include "platform/cp1252.h"
@@ -7,9 +7,9 @@
 #include "platform/safefile.h"
 #include "records/ciftadoc.h"
 #include "report/report.h"
-#include "session/dialogdata.h"
-#include "session/sessionprompts.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/sessionprompts.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <algorithm>
 #include <cstdio>

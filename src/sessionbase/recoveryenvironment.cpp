@@ -1,4 +1,4 @@
-#include "session/recoveryenvironment.h"
+#include "sessionbase/recoveryenvironment.h"
 
 #include "platform/platformfile.h"
 

@@ -6,7 +6,7 @@
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
 #include "records/units.h"
-#include "session/sessionsettings.h"
+#include "sessionbase/sessionsettings.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "session/sessionclock.h"
+#include "sessionbase/sessionclock.h"
 
 #include <ctime>
 

@@ -15,8 +15,7 @@ QLineEdit *makeInfoBox(QWidget *parent, const char *name)
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     // 86 dialog units wide: room for "2006Q1 for Canada" with a margin.
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("2099Q4 for Canada")) +
-                         24);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(PeriodText(2099, 4, "Canada")) + 24);
     box->setMaximumWidth(box->minimumWidth() + 40);
     return box;
 }
@@ -25,7 +24,7 @@ QLineEdit *makeInfoBox(QWidget *parent, const char *name)
 
 QString PeriodText(int year, int quarter, const std::string &country)
 {
-    return QStringLiteral("%1Q%2 for %3")
+    return CInfoDlgBar::tr("%1Q%2 for %3")
         .arg(year)
         .arg(quarter)
         .arg(QString::fromStdString(Cp1252ToUtf8(country)));
@@ -34,7 +33,7 @@ QString PeriodText(int year, int quarter, const std::string &country)
 CInfoDlgBar::CInfoDlgBar(QWidget *parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("infoDlgBar"));
-    setWindowTitle(QStringLiteral("Information Bar"));
+    setWindowTitle(tr("Information Bar"));
     // No caption over the bar: its two boxes say what they are.
     setTitleBarWidget(new QWidget(this));
     setAllowedAreas(Qt::TopDockWidgetArea);
@@ -46,14 +45,14 @@ CInfoDlgBar::CInfoDlgBar(QWidget *parent) : QDockWidget(parent)
     layout->setSpacing(6);
     recordInfo_ = makeInfoBox(panel, "recordInfo");
     loadedRates_ = makeInfoBox(panel, "loadedRates");
-    layout->addWidget(new QLabel(QStringLiteral("Record Info:"), panel));
+    layout->addWidget(new QLabel(tr("Record Info:"), panel));
     layout->addWidget(recordInfo_);
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(QStringLiteral("Loaded Tax rates:"), panel));
+    layout->addWidget(new QLabel(tr("Loaded Tax rates:"), panel));
     layout->addWidget(loadedRates_);
     filing_ = makeInfoBox(panel, "filing");
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(QStringLiteral("Filing:"), panel));
+    layout->addWidget(new QLabel(tr("Filing:"), panel));
     layout->addWidget(filing_);
     layout->addStretch(1);
     setWidget(panel);

@@ -5,6 +5,7 @@
 #include "app/ciftadocflows.h"
 #include "app/cinfodlgbar.h"
 #include "app/clockindicators.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
@@ -66,7 +67,7 @@ CMainFrame::CMainFrame(CIftaApp &app, QWidget *parent)
     , actions_(new CActionTable(this))
 {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowTitle(QStringLiteral("Untitled - IFTA"));
+    setWindowTitle(tr("Untitled - IFTA"));
     setWindowIcon(QIcon(QStringLiteral(":/toolbar/app.png")));
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks);
@@ -116,7 +117,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::buildToolBar()
 {
-    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_ = new QToolBar(tr("Standard"), this);
     toolBar_->setObjectName(QStringLiteral("toolBar128"));
     toolBar_->setIconSize(QSize(32, 31));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -133,7 +134,7 @@ void CMainFrame::buildStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    panes_[0] = new QLabel(QStringLiteral("Ready"), bar);
+    panes_[0] = new QLabel(tr("Ready"), bar);
     panes_[0]->setObjectName(QStringLiteral("pane0"));
     bar->addWidget(panes_[0], 1);
     panes_[1] = new QLabel(bar);
@@ -187,11 +188,11 @@ void CMainFrame::loadMenu(ViewMode mode)
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateActions);
         return menu;
     };
-    fileMenu_ = addMenu(QStringLiteral("&File"), kFileMenu, std::size(kFileMenu));
-    editMenu_ = addMenu(QStringLiteral("&Edit"), kEditMenu, std::size(kEditMenu));
-    addMenu(QStringLiteral("&View"), kViewMenu, std::size(kViewMenu));
-    addMenu(QStringLiteral("T&ax Rates"), kTaxMenu, std::size(kTaxMenu));
-    addMenu(QStringLiteral("&Help"), kHelpMenu, std::size(kHelpMenu));
+    fileMenu_ = addMenu(tr("&File"), kFileMenu, std::size(kFileMenu));
+    editMenu_ = addMenu(tr("&Edit"), kEditMenu, std::size(kEditMenu));
+    addMenu(tr("&View"), kViewMenu, std::size(kViewMenu));
+    addMenu(tr("T&ax Rates"), kTaxMenu, std::size(kTaxMenu));
+    addMenu(tr("&Help"), kHelpMenu, std::size(kHelpMenu));
     updateRecentFiles();
     updateActions();
 }
@@ -202,12 +203,12 @@ void CMainFrame::updateRecentFiles()
     for (int f = 0; f < CIftaApp::kRecentFileCount; ++f) {
         QAction *a = actions_->action(ID_FILE_MRU_FILE1 + f);
         if (f < files.size()) {
-            a->setText(QStringLiteral("&%1 %2").arg(f + 1).arg(QFileInfo(files[f]).fileName()));
-            a->setStatusTip(QStringLiteral("Open this document"));
+            a->setText(tr("&%1 %2").arg(f + 1).arg(QFileInfo(files[f]).fileName()));
+            a->setStatusTip(tr("Open this document"));
             a->setVisible(true);
         } else {
             // With no recent file at all the first item stays, greyed, as a placeholder.
-            a->setText(QStringLiteral("Recent &File"));
+            a->setText(tr("Recent &File"));
             a->setVisible(f == 0 && files.isEmpty());
         }
     }
@@ -228,8 +229,8 @@ bool CMainFrame::OnCommand(int id)
     } catch (const std::bad_alloc &) {
         // A file too large for the memory left stops the command, not the program: what
         // was open stays, and files are only replaced by complete saves.
-        app_.prompts().warn("There is not enough memory to finish this command; it was "
-                            "stopped.");
+        app_.prompts().warn(UiText("CMainFrame", "There is not enough memory to finish this "
+                                                 "command; it was stopped."));
     }
     updateActions();
     return handled;
@@ -284,11 +285,10 @@ void CMainFrame::updateActions()
 void CMainFrame::nameStep(int id, QAction *action)
 {
     // Undo and Redo name the step they take back or do again: "Undo Delete Trip 12".
-    const char *verb = id == ID_EDIT_UNDO ? "&Undo" : id == ID_EDIT_REDO ? "&Redo" : nullptr;
-    if (!verb)
+    if (id != ID_EDIT_UNDO && id != ID_EDIT_REDO)
         return;
     const std::string step = view_->hasCommand(id) ? view_->commandLabel(id) : std::string();
-    QString text = QString::fromLatin1(verb);
+    QString text = id == ID_EDIT_UNDO ? tr("&Undo") : tr("&Redo");
     if (!step.empty())
         text += QLatin1Char(' ') + QString::fromStdString(Cp1252ToUtf8(step));
     text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
@@ -301,7 +301,7 @@ void CMainFrame::UpdateInfoBar()
     const QString record =
         PeriodText(doc.recordPeriod().year, doc.recordPeriod().quarter, doc.company().country);
     const QString loaded = doc.taxTable().usedCount() == 0
-                               ? QStringLiteral("No tax rates loaded")
+                               ? tr("No tax rates loaded")
                                : PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
                                             doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
@@ -340,7 +340,7 @@ void CMainFrame::OnViewDialogBar()
 
 void CMainFrame::setDocumentTitle(const QString &title)
 {
-    setWindowTitle(title + QStringLiteral(" - IFTA"));
+    setWindowTitle(tr("%1 - IFTA").arg(title));
     updateRecentFiles();
 }
 

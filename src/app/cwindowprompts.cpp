@@ -12,11 +12,13 @@
 #include "dialogs/ctaxinfodlg.h"
 #include "dialogs/ctaxperioddlg.h"
 #include "dialogs/cversionsdlg.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "views/centrydlg.h"
 #include "views/ctaxratedlg.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -57,7 +59,9 @@ int RunMessageBox(QMessageBox::Icon icon, const std::string &text,
     QMessageBox own(icon, kCaption, QString(), buttons, Owner());
     QMessageBox &box = prepared ? *prepared : own;
     box.setTextFormat(Qt::RichText);
-    box.setText(MessageBoxText(FromBytes(text)));
+    // A whole message kept as a constant (UI_TEXT_NOOP "Messages") is translated here;
+    // messages made with their figures were translated where they were made.
+    box.setText(MessageBoxText(FromBytes(UiText("Messages", text.c_str()))));
     if (byDefault != QMessageBox::NoButton)
         box.setDefaultButton(byDefault);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -92,7 +96,9 @@ QString MessageBoxText(const QString &text)
 
 QString DialogFilter(const std::string &filter)
 {
-    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    // The program's filters are in the catalogue whole ("FileFilters", UI_TEXT_NOOP).
+    const QStringList parts =
+        QCoreApplication::translate("FileFilters", filter.c_str()).split(QLatin1Char('|'));
     QStringList lines;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i];
@@ -136,8 +142,8 @@ UserPrompts::PrintAnswer CWindowPrompts::askPrintAnyway(const std::string &text)
 {
     QMessageBox box(QMessageBox::Question, kCaption, QString(), QMessageBox::Yes | QMessageBox::No,
                     Owner());
-    QPushButton *show =
-        box.addButton(QString::fromLatin1(kShowProblemsButton), QMessageBox::ActionRole);
+    QPushButton *show = box.addButton(
+        QCoreApplication::translate("UserPrompts", kShowProblemsButton), QMessageBox::ActionRole);
     RunMessageBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
                   &box);
     if (box.clickedButton() == show)
@@ -176,25 +182,27 @@ UserPrompts::Answer CWindowPrompts::askYesNoCancel(const std::string &text)
 
 std::string CWindowPrompts::openFileName(const std::string &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(),
-                                                      DialogFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(Owner(), QCoreApplication::translate("CWindowPrompts", "Open"),
+                                     QString(), DialogFilter(filter));
     return path.isEmpty() ? std::string() : PathBytes(path);
 }
 
 std::vector<std::string> CWindowPrompts::openFileNames(const std::string &filter)
 {
     std::vector<std::string> paths;
-    for (const QString &path : QFileDialog::getOpenFileNames(Owner(), QStringLiteral("Open"),
-                                                             QString(), DialogFilter(filter)))
+    for (const QString &path : QFileDialog::getOpenFileNames(
+             Owner(), QCoreApplication::translate("CWindowPrompts", "Open"), QString(),
+             DialogFilter(filter)))
         paths.push_back(PathBytes(path));
     return paths;
 }
 
 std::string CWindowPrompts::saveFileName(const std::string &filter, const std::string &proposal)
 {
-    QString path =
-        QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"),
-                                     QString::fromUtf8(proposal.c_str()), DialogFilter(filter));
+    QString path = QFileDialog::getSaveFileName(
+        Owner(), QCoreApplication::translate("CWindowPrompts", "Save As"),
+        QString::fromUtf8(proposal.c_str()), DialogFilter(filter));
     if (path.isEmpty())
         return {};
     const QString extension = DefaultExtension(filter);

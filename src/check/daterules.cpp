@@ -4,6 +4,7 @@
 
 #include "check/checkrules.h"
 #include "check/tablecountry.h"
+#include "numbers/uitext.h"
 
 #include "numbers/civildate.h"
 #include "records/ciftadoc.h"
@@ -15,23 +16,24 @@ namespace {
 
 std::string QuarterText(const TaxPeriod &period)
 {
-    return std::to_string(period.quarter) + "Q" + std::to_string(period.year);
+    return UiArgs(UiText("CheckRules", "%1Q%2"),
+                  {std::to_string(period.quarter), std::to_string(period.year)});
 }
 
 // What is wrong with a trip date in `period`, or empty when nothing is.
 std::string DateProblem(const std::string &text, const TaxPeriod &period)
 {
     if (text.empty())
-        return "The trip has no date";
+        return UiText("CheckRules", "The trip has no date");
     CivilDate date;
     switch (ReadTripDate(text, date)) {
     case DateRead::Date:
         break;
     case DateRead::OutsideRange:
-        return "The date " + text + " is outside the years " + std::to_string(kFirstYear) + " to " +
-               std::to_string(kLastYear);
+        return UiArgs(UiText("CheckRules", "The date %1 is outside the years %2 to %3"),
+                      {text, std::to_string(kFirstYear), std::to_string(kLastYear)});
     case DateRead::NoDate:
-        return "The date " + text + " is not a real date";
+        return UiArgs(UiText("CheckRules", "The date %1 is not a real date"), {text});
     }
     // A record without a valid quarter has nothing to compare the dates with; the period
     // rule reports the quarter itself.
@@ -41,10 +43,10 @@ std::string DateProblem(const std::string &text, const TaxPeriod &period)
     if (date.year == period.year && date.month >= firstMonth && date.month < firstMonth + 3)
         return {};
     const int lastMonth = firstMonth + 2;
-    return "The date " + text + " is outside " + QuarterText(period) + " (" +
-           FormatTripDate(CivilDate{period.year, firstMonth, 1}) + " to " +
-           FormatTripDate(CivilDate{period.year, lastMonth, DaysInMonth(period.year, lastMonth)}) +
-           ")";
+    return UiArgs(
+        UiText("CheckRules", "The date %1 is outside %2 (%3 to %4)"),
+        {text, QuarterText(period), FormatTripDate(CivilDate{period.year, firstMonth, 1}),
+         FormatTripDate(CivilDate{period.year, lastMonth, DaysInMonth(period.year, lastMonth)})});
 }
 
 // Two lines are the same trip when date, jurisdiction, distance, fuel (each with its
@@ -148,10 +150,11 @@ void CheckDuplicateTrips(const CheckContext &context, Findings &out)
                 distinct.push_back(&line);
                 continue;
             }
-            out.push_back({CheckRule::DuplicateTrip, line.tripNumber,
-                           context.abbreviation(line.slot),
-                           "Repeats trip " + std::to_string(first->tripNumber) +
-                               ": the same date, jurisdiction, distance, fuel and odometers"});
+            out.push_back(
+                {CheckRule::DuplicateTrip, line.tripNumber, context.abbreviation(line.slot),
+                 UiArgs(UiText("CheckRules", "Repeats trip %1: the same date, "
+                                             "jurisdiction, distance, fuel and odometers"),
+                        {std::to_string(first->tripNumber)})});
         }
         g = end;
     }
@@ -163,9 +166,10 @@ void CheckPeriodMismatch(const CheckContext &context, Findings &out)
     const TaxPeriod &table = context.rates.period();
     if (record.year == table.year && record.quarter == table.quarter)
         return;
-    out.push_back({CheckRule::PeriodMismatch, 0, std::string(),
-                   "The record is for " + QuarterText(record) + ", the loaded tax-rate table for " +
-                       QuarterText(table)});
+    out.push_back(
+        {CheckRule::PeriodMismatch, 0, std::string(),
+         UiArgs(UiText("CheckRules", "The record is for %1, the loaded tax-rate table for %2"),
+                {QuarterText(record), QuarterText(table)})});
 }
 
 void CheckTableCountry(const CheckContext &context, Findings &out)
@@ -185,20 +189,23 @@ void CheckCompanyDates(const CheckContext &context, Findings &out)
         return;
     const TaxPeriod &record = context.doc.recordPeriod();
     const std::string dates =
-        FormatTripDate(
-            CivilDate{company.periodFrom.year, company.periodFrom.month, company.periodFrom.day}) +
-        " to " +
-        FormatTripDate(
-            CivilDate{company.periodTo.year, company.periodTo.month, company.periodTo.day});
+        UiArgs(UiText("CheckRules", "%1 to %2"),
+               {FormatTripDate(CivilDate{company.periodFrom.year, company.periodFrom.month,
+                                         company.periodFrom.day}),
+                FormatTripDate(CivilDate{company.periodTo.year, company.periodTo.month,
+                                         company.periodTo.day})});
     TaxPeriod dated = record;
     if (!PeriodDatesQuarter(company.periodFrom, company.periodTo, dated.year, dated.quarter)) {
-        out.push_back({CheckRule::CompanyDates, 0, std::string(),
-                       "The company's period " + dates + " does not lie in one quarter"});
+        out.push_back(
+            {CheckRule::CompanyDates, 0, std::string(),
+             UiArgs(UiText("CheckRules", "The company's period %1 does not lie in one quarter"),
+                    {dates})});
         return;
     }
     if (dated.year == record.year && dated.quarter == record.quarter)
         return;
-    out.push_back({CheckRule::CompanyDates, 0, std::string(),
-                   "The company's period " + dates + " is in " + QuarterText(dated) +
-                       ", the record is for " + QuarterText(record)});
+    out.push_back(
+        {CheckRule::CompanyDates, 0, std::string(),
+         UiArgs(UiText("CheckRules", "The company's period %1 is in %2, the record is for %3"),
+                {dates, QuarterText(dated), QuarterText(record)})});
 }

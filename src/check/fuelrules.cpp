@@ -4,6 +4,7 @@
 #include "check/checkrules.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 #include "records/ciftadoc.h"
 
@@ -36,9 +37,11 @@ void CheckFuelWithoutDistance(const CheckContext &context, Findings &out)
             continue;
         if (figures.fuelPaid <= 0 || figures.distance != 0)
             continue;
-        out.push_back({CheckRule::FuelWithoutDistance, 0, context.abbreviation(slot),
-                       GroupedDecimalText(figures.fuelPaid, 2) + " " + context.fuelUnit() +
-                           " bought in " + context.name(slot) + " and no distance driven there"});
+        out.push_back(
+            {CheckRule::FuelWithoutDistance, 0, context.abbreviation(slot),
+             UiArgs(UiText("CheckRules", "%1 %2 bought in %3 and no distance driven there"),
+                    {GroupedDecimalText(figures.fuelPaid, 2), context.fuelUnit(),
+                     context.name(slot)})});
     }
 }
 
@@ -48,8 +51,8 @@ void CheckNoFuel(const CheckContext &context, Findings &out)
     if (figures.totalDistance <= 0 || figures.totalFuelPaid != 0)
         return;
     out.push_back({CheckRule::NoFuel, 0, std::string(),
-                   GroupedDecimalText(figures.totalDistance, 0) + " " + context.distanceUnit() +
-                       " driven in the quarter and no fuel bought"});
+                   UiArgs(UiText("CheckRules", "%1 %2 driven in the quarter and no fuel bought"),
+                          {GroupedDecimalText(figures.totalDistance, 0), context.distanceUnit()})});
 }
 
 void CheckAverageRange(const CheckContext &context, Findings &out)
@@ -62,9 +65,9 @@ void CheckAverageRange(const CheckContext &context, Findings &out)
     if (figures.fleetAverage >= low && figures.fleetAverage <= high)
         return;
     out.push_back({CheckRule::AverageRange, 0, std::string(),
-                   "The fleet average of " + AverageText(context, figures.fleetAverage) +
-                       " is outside " + GroupedDecimalText(low, 2) + " to " +
-                       AverageText(context, high)});
+                   UiArgs(UiText("CheckRules", "The fleet average of %1 is outside %2 to %3"),
+                          {AverageText(context, figures.fleetAverage), GroupedDecimalText(low, 2),
+                           AverageText(context, high)})});
 }
 
 void CheckUnitAverageRange(const CheckContext &context, Findings &out)
@@ -74,11 +77,12 @@ void CheckUnitAverageRange(const CheckContext &context, Findings &out)
     for (const UnitAverage &unit : context.figures.unitAverages) {
         if (unit.average >= low && unit.average <= high)
             continue;
-        out.push_back({CheckRule::UnitAverageRange, 0, std::string(),
-                       "The average of unit " +
-                           (unit.unit.empty() ? std::string("(none)") : unit.unit) + ", " +
-                           AverageText(context, unit.average) + ", is outside " +
-                           GroupedDecimalText(low, 2) + " to " + AverageText(context, high)});
+        out.push_back(
+            {CheckRule::UnitAverageRange, 0, std::string(),
+             UiArgs(UiText("CheckRules", "The average of unit %1, %2, is outside %3 to %4"),
+                    {unit.unit.empty() ? UiText("ListColumns", "(none)") : unit.unit,
+                     AverageText(context, unit.average), GroupedDecimalText(low, 2),
+                     AverageText(context, high)})});
     }
 }
 
@@ -89,7 +93,7 @@ void CheckExposure(const CheckContext &context, Findings &out)
     if (!figures.averageValid || figures.fleetAverage <= fallback)
         return;
     out.push_back({CheckRule::Exposure, 0, std::string(),
-                   "An audit at " + AverageText(context, fallback) + " would add " +
-                       GroupedDecimalText(figures.taxAtDefault - figures.tax, 2) +
-                       " to the tax due"});
+                   UiArgs(UiText("CheckRules", "An audit at %1 would add %2 to the tax due"),
+                          {AverageText(context, fallback),
+                           GroupedDecimalText(figures.taxAtDefault - figures.tax, 2)})});
 }

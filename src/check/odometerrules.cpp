@@ -4,6 +4,7 @@
 #include "check/checkrules.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 #include "records/ciftadoc.h"
 
@@ -43,11 +44,11 @@ void CheckOdometerGaps(const CheckContext &context, Findings &out)
             return;
         const int64_t missing = int64_t{line.odometerIn} - previous.odometerOut;
         out.push_back({CheckRule::OdometerGap, line.tripNumber, context.abbreviation(line.slot),
-                       GroupedDecimalText(missing, 0) + " " + context.distanceUnit() +
-                           " on no trip line: trip " + std::to_string(previous.tripNumber) +
-                           " ends at " + Reading(previous.odometerOut) + ", trip " +
-                           std::to_string(line.tripNumber) + " starts at " +
-                           Reading(line.odometerIn)});
+                       UiArgs(UiText("CheckRules", "%1 %2 on no trip line: trip %3 ends at %4, "
+                                                   "trip %5 starts at %6"),
+                              {GroupedDecimalText(missing, 0), context.distanceUnit(),
+                               std::to_string(previous.tripNumber), Reading(previous.odometerOut),
+                               std::to_string(line.tripNumber), Reading(line.odometerIn)})});
     });
 }
 
@@ -57,12 +58,13 @@ void CheckOdometerOverlaps(const CheckContext &context, Findings &out)
         if (line.odometerIn >= previous.odometerOut)
             return;
         const int64_t twice = int64_t{previous.odometerOut} - line.odometerIn;
-        out.push_back({CheckRule::OdometerOverlap, line.tripNumber, context.abbreviation(line.slot),
-                       GroupedDecimalText(twice, 0) + " " + context.distanceUnit() +
-                           " on two trip lines: trip " + std::to_string(line.tripNumber) +
-                           " starts at " + Reading(line.odometerIn) + ", before trip " +
-                           std::to_string(previous.tripNumber) + " ends at " +
-                           Reading(previous.odometerOut)});
+        out.push_back(
+            {CheckRule::OdometerOverlap, line.tripNumber, context.abbreviation(line.slot),
+             UiArgs(UiText("CheckRules", "%1 %2 on two trip lines: trip %3 starts at "
+                                         "%4, before trip %5 ends at %6"),
+                    {GroupedDecimalText(twice, 0), context.distanceUnit(),
+                     std::to_string(line.tripNumber), Reading(line.odometerIn),
+                     std::to_string(previous.tripNumber), Reading(previous.odometerOut)})});
     });
 }
 
@@ -73,10 +75,10 @@ void CheckOdometerBackwards(const CheckContext &context, Findings &out)
         if (line.odometerIn == 0 || line.odometerOut == 0 || line.odometerOut >= line.odometerIn)
             continue;
         const int64_t back = int64_t{line.odometerIn} - line.odometerOut;
-        out.push_back({CheckRule::OdometerBackwards, line.tripNumber,
-                       context.abbreviation(line.slot),
-                       "Odometer out " + Reading(line.odometerOut) + " is " +
-                           GroupedDecimalText(back, 0) + " " + context.distanceUnit() +
-                           " less than odometer in " + Reading(line.odometerIn)});
+        out.push_back(
+            {CheckRule::OdometerBackwards, line.tripNumber, context.abbreviation(line.slot),
+             UiArgs(UiText("CheckRules", "Odometer out %1 is %2 %3 less than odometer in %4"),
+                    {Reading(line.odometerOut), GroupedDecimalText(back, 0), context.distanceUnit(),
+                     Reading(line.odometerIn)})});
     }
 }

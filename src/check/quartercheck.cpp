@@ -2,6 +2,7 @@
 
 #include "check/checkcontext.h"
 #include "check/checkrules.h"
+#include "numbers/uitext.h"
 #include "records/ciftadoc.h"
 
 #include <algorithm>
@@ -41,10 +42,10 @@ Findings CheckQuarter(const CIftaDoc &doc, const LoadedTaxTable &rates)
 
 std::vector<ListColumn> CheckColumns()
 {
-    return {{"Rule", 150, true},
-            {"Trip", 50, false},
-            {"Jurisdiction", 80, true},
-            {"Message", 560, true}};
+    return {{UI_TEXT_NOOP("ListColumns", "Rule"), 150, true},
+            {UI_TEXT_NOOP("ListColumns", "Trip"), 50, false},
+            {UI_TEXT_NOOP("ListColumns", "Jurisdiction"), 80, true},
+            {UI_TEXT_NOOP("ListColumns", "Message"), 560, true}};
 }
 
 ListLine CheckLine(const Finding &finding)
@@ -55,6 +56,9 @@ ListLine CheckLine(const Finding &finding)
 
 std::string PrintAnywayQuestion(size_t problems)
 {
-    return "The check found " + std::to_string(problems) +
-           (problems == 1 ? " problem" : " problems") + " in this quarter. Print anyway?";
+    return UiArgs(
+        problems == 1
+            ? UiText("CheckRules", "The check found %1 problem in this quarter. Print anyway?")
+            : UiText("CheckRules", "The check found %1 problems in this quarter. Print anyway?"),
+        {std::to_string(problems)});
 }

@@ -5,6 +5,7 @@
 #include "check/checkrules.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
@@ -53,17 +54,17 @@ void CheckRateDiffers(const CheckContext &context, Findings &out)
         const RateDifference &d = differences[static_cast<size_t>(slot)];
         if (d.count == 0)
             continue;
-        const std::string lines =
-            d.count == 1 ? std::string("1 trip line carries ")
-                         : std::to_string(d.count) + " trip lines carry a rate other than ";
         const std::string tableRate =
             FormatFixed(TenThousandths{tableRates[static_cast<size_t>(slot)]});
-        const std::string message = d.count == 1
-                                        ? lines + FormatFixed(TenThousandths{d.firstRate}) +
-                                              ", the loaded table " + tableRate
-                                        : lines + "the loaded table's " + tableRate + " (trip " +
-                                              std::to_string(d.firstTrip) + ": " +
-                                              FormatFixed(TenThousandths{d.firstRate}) + ")";
+        const std::string firstRate = FormatFixed(TenThousandths{d.firstRate});
+        const std::string message =
+            d.count == 1
+                ? UiArgs(UiText("CheckRules", "1 trip line carries %1, the loaded table %2"),
+                         {firstRate, tableRate})
+                : UiArgs(
+                      UiText("CheckRules", "%1 trip lines carry a rate other than the loaded "
+                                           "table's %2 (trip %3: %4)"),
+                      {std::to_string(d.count), tableRate, std::to_string(d.firstTrip), firstRate});
         out.push_back({CheckRule::RateDiffers, d.firstTrip, context.abbreviation(slot), message});
     }
 }
@@ -80,9 +81,12 @@ struct RateUse {
 
 std::string RateUseText(const RateUse &use)
 {
-    return FormatFixed(TenThousandths{use.rate}) + " on " +
-           (use.lines == 1 ? "1 line (trip " : std::to_string(use.lines) + " lines (from trip ") +
-           std::to_string(use.firstTrip) + ")";
+    return use.lines == 1
+               ? UiArgs(UiText("CheckRules", "%1 on 1 line (trip %2)"),
+                        {FormatFixed(TenThousandths{use.rate}), std::to_string(use.firstTrip)})
+               : UiArgs(UiText("CheckRules", "%1 on %2 lines (from trip %3)"),
+                        {FormatFixed(TenThousandths{use.rate}), std::to_string(use.lines),
+                         std::to_string(use.firstTrip)});
 }
 
 } // namespace
@@ -120,15 +124,17 @@ void CheckRateMixed(const CheckContext &context, Findings &out)
             return a.firstTrip < b.firstTrip;
         });
         const std::string name =
-            context.name(slot).empty() ? "slot " + std::to_string(slot) : context.name(slot);
+            context.name(slot).empty()
+                ? UiArgs(UiText("CheckRules", "slot %1"), {std::to_string(slot)})
+                : context.name(slot);
         std::string rates;
         for (const RateUse &use : slotUses)
             rates += (rates.empty() ? "" : ", ") + RateUseText(use);
         out.push_back({CheckRule::RateMixed, slotUses[1].firstTrip, context.abbreviation(slot),
-                       "Trip lines in " + name + " carry " + std::to_string(slotUses.size()) +
-                           " rates: " + rates + "; the report taxes the row at " +
-                           FormatFixed(TenThousandths{lastRate[static_cast<size_t>(slot)]}) +
-                           ", its last line's"});
+                       UiArgs(UiText("CheckRules", "Trip lines in %1 carry %2 rates: %3; the "
+                                                   "report taxes the row at %4, its last line's"),
+                              {name, std::to_string(slotUses.size()), rates,
+                               FormatFixed(TenThousandths{lastRate[static_cast<size_t>(slot)]})})});
     }
 }
 
@@ -155,9 +161,9 @@ void CheckSurchargeMissing(const CheckContext &context, Findings &out)
             continue;
         const char *unit = context.distanceUnit();
         out.push_back({CheckRule::SurchargeMissing, 0, context.abbreviation(slot),
-                       GroupedDecimalText(driven, 0) + " " + unit + " driven in " +
-                           context.name(slot) + ", " + GroupedDecimalText(surcharged, 0) + " " +
-                           unit + " on its " + context.name(surchargeSlot) + " lines"});
+                       UiArgs(UiText("CheckRules", "%1 %2 driven in %3, %4 %2 on its %5 lines"),
+                              {GroupedDecimalText(driven, 0), unit, context.name(slot),
+                               GroupedDecimalText(surcharged, 0), context.name(surchargeSlot)})});
     }
 }
 
@@ -174,10 +180,16 @@ void CheckSlotOutsideTable(const CheckContext &context, Findings &out)
     }
     if (count == 0)
         return;
-    const std::string lines =
-        count == 1 ? std::string("1 trip line names") : std::to_string(count) + " trip lines name";
-    out.push_back({CheckRule::SlotOutsideTable, first->tripNumber, std::string(),
-                   lines + " a jurisdiction slot outside the tax-rate table (trip " +
-                       std::to_string(first->tripNumber) + ": slot " + std::to_string(first->slot) +
-                       "); the report leaves them out."});
+    const std::string message =
+        count == 1
+            ? UiArgs(UiText("CheckRules", "1 trip line names a jurisdiction slot outside the "
+                                          "tax-rate table (trip %1: slot %2); the report leaves "
+                                          "them out."),
+                     {std::to_string(first->tripNumber), std::to_string(first->slot)})
+            : UiArgs(UiText("CheckRules", "%1 trip lines name a jurisdiction slot outside the "
+                                          "tax-rate table (trip %2: slot %3); the report leaves "
+                                          "them out."),
+                     {std::to_string(count), std::to_string(first->tripNumber),
+                      std::to_string(first->slot)});
+    out.push_back({CheckRule::SlotOutsideTable, first->tripNumber, std::string(), message});
 }

@@ -3,6 +3,7 @@
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "numbers/uitext.h"
 #include "profiles/cprofilestore.h"
 #include "records/jurisdictions.h"
 #include "sessionbase/profileactions.h"
@@ -254,7 +255,7 @@ bool CCompanyDlg::transferFromControls()
     const Result odometer =
         ParseIntegerField(odometer_->text().toStdString(), 0, kMaxOdometer, c.startOdometer);
     if (!odometer) {
-        prompts_.warn(FieldPrompt("Start odometer", odometer.message));
+        prompts_.warn(FieldPrompt(UI_TEXT_NOOP("Fields", "Start odometer"), odometer.message));
         odometer_->setFocus();
         odometer_->selectAll();
         return false;
@@ -325,9 +326,11 @@ void CCompanyDlg::OnAddProfile()
     bool saved = false;
     const Result added = AddOrReplaceProfile(*store_, identity, prompts_, saved);
     if (saved)
-        prompts_.inform("Profile saved");
+        prompts_.inform(UiText("CCompanyDlg", "Profile saved"));
     else if (!added)
-        prompts_.warn(added.message.empty() ? "The profile could not be saved." : added.message);
+        prompts_.warn(added.message.empty()
+                          ? UiText("CCompanyDlg", "The profile could not be saved.")
+                          : added.message);
 }
 
 void CCompanyDlg::OnHelp()

@@ -5,6 +5,7 @@
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "net/chartfetcher.h"
+#include "numbers/uitext.h"
 #include "records/ciftadoc.h"
 #include "sessionbase/chartdownload.h"
 #include "ui/userprompts.h"
@@ -18,8 +19,9 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr const char *kDownloadFail = "Download fail";
-constexpr const char *kRatesLoaded = "Tax rates loaded. Please check for errors";
+constexpr const char *kDownloadFail = UI_TEXT_NOOP("Messages", "Download fail");
+constexpr const char *kRatesLoaded =
+    UI_TEXT_NOOP("Messages", "Tax rates loaded. Please check for errors");
 } // namespace
 
 CDownloadDlg::CDownloadDlg(UserPrompts &prompts, CIftaDoc &doc, const DownloadDialogData &data,

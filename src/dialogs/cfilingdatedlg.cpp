@@ -3,6 +3,7 @@
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "numbers/decimaltext.h"
+#include "ui/localnumbers.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>
@@ -113,7 +114,7 @@ void CFilingDateDlg::transferToControls()
     due_->setDate(ToQDate(data_.choices.due));
     penaltySet_->setChecked(data_.choices.penaltySet);
     penalty_->setEnabled(data_.choices.penaltySet);
-    penalty_->setText(data_.choices.penaltySet ? FromBytes(FormatFixed(data_.choices.penalty))
+    penalty_->setText(data_.choices.penaltySet ? ShownNumber(FormatFixed(data_.choices.penalty))
                                                : QString());
 }
 
@@ -123,8 +124,8 @@ bool CFilingDateDlg::transferFromControls()
     choices.filed = FromQDate(filed_->date());
     choices.due = FromQDate(due_->date());
     choices.penaltySet = penaltySet_->isChecked();
-    if (choices.penaltySet &&
-        !ReadTypedAmount(ToBytes(penalty_->text()), 2, kLargestPenalty, choices.penalty.units)) {
+    if (choices.penaltySet && !ReadTypedAmount(TypedNumber(penalty_->text()), 2, kLargestPenalty,
+                                               choices.penalty.units)) {
         prompts_.warn(kEnterNumber);
         penalty_->setFocus();
         penalty_->selectAll();
@@ -132,7 +133,7 @@ bool CFilingDateDlg::transferFromControls()
     }
     Millionths factor;
     const QString factorText = factor_ ? factor_->text().trimmed() : QString();
-    if (!factorText.isEmpty() && !ReadInterestFactor(ToBytes(factorText), factor)) {
+    if (!factorText.isEmpty() && !ReadInterestFactor(TypedNumber(factorText), factor)) {
         prompts_.warn(kEnterNumber);
         factor_->setFocus();
         factor_->selectAll();

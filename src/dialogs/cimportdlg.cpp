@@ -5,6 +5,7 @@
 #include "dialogs/dialogtext.h"
 #include "imports/csvimport.h"
 #include "imports/headingimport.h"
+#include "numbers/uitext.h"
 #include "platform/safefile.h"
 #include "platform/textencoding.h"
 #include "ui/cappsettings.h"
@@ -25,7 +26,8 @@
 
 namespace {
 
-constexpr const char *kSelectFileFirst = "Select the file to import first";
+constexpr const char *kSelectFileFirst =
+    UI_TEXT_NOOP("Messages", "Select the file to import first");
 
 QCheckBox *Box(const QString &text, const char *name, QWidget *parent)
 {

@@ -3,6 +3,7 @@
 #include "dialogs/chelpwindow.h"
 #include "dialogs/dialogtext.h"
 #include "formats/recordfile.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "records/taxperiod.h"
 #include "sessionbase/mergeunits.h"
@@ -105,7 +106,8 @@ bool CMergeDlg::addFile(const std::string &path)
 {
     const int twice = FindSameFile(paths_, path);
     if (twice >= 0) {
-        prompts_.warn(Utf8ToCp1252(path) + " is already in the list.");
+        prompts_.warn(
+            UiArgs(UiText("CMergeDlg", "%1 is already in the list."), {Utf8ToCp1252(path)}));
         return false;
     }
     TaxPeriod period;

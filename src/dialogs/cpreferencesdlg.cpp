@@ -1,9 +1,11 @@
 #include "dialogs/cpreferencesdlg.h"
 
 #include "dialogs/dialogtext.h"
+#include "numbers/uitext.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,10 +16,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
-constexpr const char *kTaxFilter = "IFTA tax files (*.itx)|*.itx||";
-constexpr const char *kProfilesFilter = "User profiles file (*.usr)|*.usr||";
-constexpr const char *kInterestRatesFilter = "Interest-rate tables (*.tsv)|*.tsv||";
+constexpr const char *kTaxFilter = UI_TEXT_NOOP("FileFilters", "IFTA tax files (*.itx)|*.itx||");
+constexpr const char *kProfilesFilter =
+    UI_TEXT_NOOP("FileFilters", "User profiles file (*.usr)|*.usr||");
+constexpr const char *kInterestRatesFilter =
+    UI_TEXT_NOOP("FileFilters", "Interest-rate tables (*.tsv)|*.tsv||");
 } // namespace
 
 CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &data, QWidget *parent)
@@ -59,6 +65,7 @@ CPreferencesDlg::CPreferencesDlg(UserPrompts &prompts, const PreferencesData &da
     keptRow->addStretch();
     grid->addLayout(keptRow, 7, 0, 1, 2);
     grid->addLayout(buildRecoveryRow(), 8, 0, 1, 2);
+    grid->addLayout(buildLanguageRow(), 9, 0, 1, 2);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -88,6 +95,25 @@ QLayout *CPreferencesDlg::buildRecoveryRow()
     return row;
 }
 
+QLayout *CPreferencesDlg::buildLanguageRow()
+{
+    language_ = new QComboBox(this);
+    language_->setObjectName("language");
+    // The languages' own names, as every program lists them; the data is the setting.
+    language_->addItem(tr("System"), QString());
+    language_->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    language_->addItem(QStringLiteral("Fran\u00e7ais"), QStringLiteral("fr"));
+    auto *label = new QLabel(tr("&Language:"), this);
+    label->setBuddy(language_);
+    auto *note = new QLabel(tr("A new language is used from the next start of Tollmark."), this);
+    note->setObjectName("languageNote");
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(language_);
+    row->addWidget(note, 1);
+    return row;
+}
+
 void CPreferencesDlg::addFileRow(QGridLayout &grid, int row, const QString &label, QLineEdit *edit,
                                  std::string PreferencesData::*member, const char *filter,
                                  const char *browseName)
@@ -110,6 +136,8 @@ void CPreferencesDlg::transferToControls()
     wholeUnits_->setChecked(data_.wholeUnits);
     recoveryMinutes_->setValue(data_.recoveryMinutes);
     backupsKept_->setValue(data_.backupsKept);
+    language_->setCurrentIndex(
+        std::max(0, language_->findData(QString::fromStdString(data_.language))));
 }
 
 void CPreferencesDlg::transferFromControls()
@@ -120,6 +148,7 @@ void CPreferencesDlg::transferFromControls()
     data_.wholeUnits = wholeUnits_->isChecked();
     data_.recoveryMinutes = recoveryMinutes_->value();
     data_.backupsKept = backupsKept_->value();
+    data_.language = language_->currentData().toString().toStdString();
 }
 
 void CPreferencesDlg::OnBrowse(std::string PreferencesData::*member, const char *filter)

@@ -8,6 +8,7 @@
 
 class UserPrompts;
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLayout;
 class QLineEdit;
@@ -16,7 +17,8 @@ class QSpinBox;
 // "Preferences": edits the default tax file, the default user-profiles file and the
 // interest-rate table of late returns (empty: the one shipped), each with a "Browse"
 // button, the report's rounding, the earlier versions kept and the minutes between
-// recovery copies ("Off": none).
+// recovery copies ("Off": none), and the window's language ("System", "English",
+// "Français"), which takes effect at the next start, as the dialog says.
 // Gives them back on OK; the caller stores them and reloads the tax file and the
 // profiles file.
 class CPreferencesDlg : public QDialog
@@ -33,6 +35,8 @@ public:
 private:
     // The interval of recovery copies: a spin box whose 0 reads "Off".
     QLayout *buildRecoveryRow();
+    // The language's box and the note that it changes at the next start.
+    QLayout *buildLanguageRow();
     void transferToControls();
     void transferFromControls();
     // A File Open for the path `member` of the data, with `filter`.
@@ -50,4 +54,5 @@ private:
     QCheckBox *wholeUnits_ = nullptr;
     QSpinBox *recoveryMinutes_ = nullptr;
     QSpinBox *backupsKept_ = nullptr;
+    QComboBox *language_ = nullptr;
 };

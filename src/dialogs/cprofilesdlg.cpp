@@ -28,14 +28,18 @@ struct TextRow {
 };
 
 const TextRow kRows[8] = {
-    {"Company Name:", "companyName", 47, &ProfileRecord::companyName},
-    {"Address:", "address", 47, &ProfileRecord::address},
-    {"City:", "city", 23, &ProfileRecord::city},
-    {"Province/State:", "provinceState", 23, &ProfileRecord::provinceState},
-    {"Country:", "country", 23, &ProfileRecord::country},
-    {"Postal Code/Zip:", "postalCode", 7, &ProfileRecord::postalCode},
-    {"Phone:", "phone", 19, &ProfileRecord::phone},
-    {"IFTA Number:", "iftaNumber", 23, &ProfileRecord::iftaNumber},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Company Name:"), "companyName", 47,
+     &ProfileRecord::companyName},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Address:"), "address", 47, &ProfileRecord::address},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "City:"), "city", 23, &ProfileRecord::city},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Province/State:"), "provinceState", 23,
+     &ProfileRecord::provinceState},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Country:"), "country", 23, &ProfileRecord::country},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Postal Code/Zip:"), "postalCode", 7,
+     &ProfileRecord::postalCode},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "Phone:"), "phone", 19, &ProfileRecord::phone},
+    {QT_TRANSLATE_NOOP("CProfilesDlg", "IFTA Number:"), "iftaNumber", 23,
+     &ProfileRecord::iftaNumber},
 };
 
 } // namespace
@@ -160,7 +164,7 @@ void CProfilesDlg::ShowProfile(int step)
     gasoline_ = record.fuelType == FuelCodeGasoline;
     useOdometer_ = record.useOdometer != 0;
     transferToControls();
-    setWindowTitle(QString("User record number: %1").arg(record.recordIndex + 1));
+    setWindowTitle(tr("User record number: %1").arg(record.recordIndex + 1));
 }
 
 void CProfilesDlg::OnDeleteProfile()

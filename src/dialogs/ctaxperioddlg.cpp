@@ -3,6 +3,7 @@
 #include "dialogs/cstepedit.h"
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "numbers/uitext.h"
 #include "ui/userprompts.h"
 
 #include <QComboBox>
@@ -74,11 +75,11 @@ bool CTaxPeriodDlg::ReadPeriodControls(CStepEdit *quarter, CStepEdit *year, QCom
     int readYear = yearValue;
     Result r = ParseIntegerField(quarter->value().toStdString(), 1, 4, readQuarter);
     CStepEdit *failed = quarter;
-    const char *field = "Quarter";
+    const char *field = UI_TEXT_NOOP("Fields", "Quarter");
     if (r) {
         r = ParseIntegerField(year->value().toStdString(), kFirstYear, kLastYear, readYear);
         failed = year;
-        field = "Year";
+        field = UI_TEXT_NOOP("Fields", "Year");
     }
     if (!r) {
         prompts.warn(FieldPrompt(field, r.message));

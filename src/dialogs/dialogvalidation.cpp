@@ -1,6 +1,7 @@
 #include "dialogs/dialogvalidation.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,12 +27,9 @@ std::string WithoutPlus(std::string text)
     return text;
 }
 
-std::string FillPrompt(const char *pattern, const std::string &low, const std::string &high)
+std::string FillPrompt(const std::string &pattern, const std::string &low, const std::string &high)
 {
-    std::string text = pattern;
-    text.replace(text.find("%1"), 2, low);
-    text.replace(text.find("%2"), 2, high);
-    return text;
+    return UiArgs(pattern, {low, high});
 }
 
 // Whole number of the text, or false when the text is not one (overflow clamps).
@@ -56,14 +54,14 @@ bool ReadInteger(const std::string &text, long long &value)
 
 std::string IntegerRangePrompt(int low, int high)
 {
-    return FillPrompt("Please enter an integer between %1 and %2.", std::to_string(low),
-                      std::to_string(high));
+    return FillPrompt(UiText("Messages", "Please enter an integer between %1 and %2."),
+                      std::to_string(low), std::to_string(high));
 }
 
 std::string NumberRangePrompt(TenThousandths low, TenThousandths high)
 {
-    return FillPrompt("Please enter a number between %1 and %2.", FormatNumberField(low),
-                      FormatNumberField(high));
+    return FillPrompt(UiText("Messages", "Please enter a number between %1 and %2."),
+                      FormatNumberField(low), FormatNumberField(high));
 }
 
 Result ParseIntegerField(const std::string &text, int low, int high, int &value)
@@ -171,5 +169,8 @@ int ProfileStep(int current, int step, int count)
 
 std::string FieldPrompt(const char *field, const std::string &prompt)
 {
-    return std::string(field) + ": " + prompt;
+    // The field's name is marked for the catalogue where it is given (context "Fields"),
+    // the prompt is translated whole ("Messages") or was made in the user's language.
+    return UiArgs(UiText("Validation", "%1: %2"),
+                  {UiText("Fields", field), UiText("Messages", prompt.c_str())});
 }

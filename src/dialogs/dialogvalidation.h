@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numbers/fixeddecimal.h"
+#include "numbers/uitext.h"
 #include "platform/result.h"
 
 #include <cstdint>
@@ -10,16 +11,19 @@
 // call them. A failed check carries the program's own validation prompt, which the
 // dialog shows through its UserPrompts and then stays open with the field focused.
 
-constexpr const char *kEnterInteger = "Please enter an integer.";
-constexpr const char *kEnterNumber = "Please enter a number.";
-constexpr const char *kEnterPositiveInteger = "Please enter a positive integer.";
+constexpr const char *kEnterInteger = UI_TEXT_NOOP("Messages", "Please enter an integer.");
+constexpr const char *kEnterNumber = UI_TEXT_NOOP("Messages", "Please enter a number.");
+constexpr const char *kEnterPositiveInteger =
+    UI_TEXT_NOOP("Messages", "Please enter a positive integer.");
 // The company dialog's period: the "To:" date may not come before the "From:" date.
-constexpr const char *kPeriodEndsBeforeStart =
-    "The period's \"To:\" date is before its \"From:\" date. Please correct the period.";
+constexpr const char *kPeriodEndsBeforeStart = UI_TEXT_NOOP(
+    "Messages",
+    "The period's \"To:\" date is before its \"From:\" date. Please correct the period.");
 // The company dialog's period lies in one quarter, as a return does.
-constexpr const char *kPeriodNotOneQuarter =
+constexpr const char *kPeriodNotOneQuarter = UI_TEXT_NOOP(
+    "Messages",
     "The period's \"From:\" and \"To:\" dates must lie in one quarter. Please correct the "
-    "period.";
+    "period.");
 
 // A validation prompt that names its field: "Start odometer: Please enter an integer
 // between 0 and 10000000.", so that the user knows which box to correct.

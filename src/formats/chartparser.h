@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "records/taxperiod.h"
 #include "records/taxratetable.h"
 
@@ -33,7 +34,7 @@ using ChartProgress = std::function<void(int)>;
 
 // What ParseChart gives for a text that is not a rate chart, and the message for it.
 constexpr int kNotAChart = -2;
-constexpr const char *kNotARateChart = "The answer is not a rate chart";
+constexpr const char *kNotARateChart = UI_TEXT_NOOP("Messages", "The answer is not a rate chart");
 // What ParseChart gives for a chart with a rate outside 0 to 10 (a table could not hold
 // it); the report's `refusal` names the line.
 constexpr int kChartRateOutside = -3;

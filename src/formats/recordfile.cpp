@@ -2,6 +2,7 @@
 
 #include "formats/triplineparser.h"
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 #include "platform/pathnames.h"
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
@@ -430,8 +431,9 @@ Result ReadRecordFileInBlocks(CIftaDoc &doc, const std::string &path, const Trip
             return read;
         return LoadLines(doc, path, reader, layout);
     } catch (const std::bad_alloc &) {
-        return Result::failure("There is not enough memory to read " + FileNameOf(path) +
-                               ". The file is not opened.");
+        return Result::failure(UiArgs(
+            UiText("RecordFile", "There is not enough memory to read %1. The file is not opened."),
+            {FileNameOf(path)}));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "records/ciftadoc.h"
 #include "records/recordheader.h"
@@ -14,8 +15,10 @@
 constexpr size_t kCurrentHeaderSize = 508;
 constexpr size_t kOlderHeaderSize = 332;
 
-constexpr const char *kRecordFileFilter = "IFTA record files (*.irc)|*.irc||";
-constexpr const char *kIncompatibleFileFormat = "Incompatible file format";
+constexpr const char *kRecordFileFilter =
+    UI_TEXT_NOOP("FileFilters", "IFTA record files (*.irc)|*.irc||");
+constexpr const char *kIncompatibleFileFormat =
+    UI_TEXT_NOOP("Messages", "Incompatible file format");
 
 // Reads a header from the start of `bytes`. False for an unknown layout value or for
 // bytes shorter than the layout's header.

@@ -2,6 +2,7 @@
 
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "platform/safefile.h"
 #include "platform/textencoding.h"
 
@@ -141,8 +142,10 @@ Result ParseTaxText(const std::string &text, TaxRateTable &table, TaxPeriod &per
         TaxRate &rate = read[slot];
         parseSlot(begin, end, rate);
         if (!rateInRange(rate.dieselRate) || !rateInRange(rate.gasolineRate))
-            return Result::badFormat("The tax rate on line " + std::to_string(lineNumber) +
-                                     " is not between 0 and 10. Tax not loaded.");
+            return Result::badFormat(
+                UiArgs(UiText("TaxFile",
+                              "The tax rate on line %1 is not between 0 and 10. Tax not loaded."),
+                       {std::to_string(lineNumber)}));
         rate.slot = slot;
         ++slot;
     }
@@ -192,10 +195,13 @@ Result ReadTaxFile(const std::string &path, TaxRateTable &table, TaxPeriod &peri
     if (const Result parsed = ParseTaxText(cp1252, named, readPeriod); !parsed)
         return parsed;
     if (readPeriod.year <= 0 || readPeriod.quarter < 1 || readPeriod.quarter > 4)
-        return Result::badFormat("The tax-rate file has no year and quarter after " +
-                                 std::string(kTaxHead) + ". Tax not loaded.");
+        return Result::badFormat(
+            UiArgs(UiText("TaxFile",
+                          "The tax-rate file has no year and quarter after %1. Tax not loaded."),
+                   {kTaxHead}));
     if (named.usedCount() == 0)
-        return Result::badFormat("The tax-rate file names no jurisdiction. Tax not loaded.");
+        return Result::badFormat(
+            UiText("TaxFile", "The tax-rate file names no jurisdiction. Tax not loaded."));
     return ParseTaxText(cp1252, table, period);
 }
 

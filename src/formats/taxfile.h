@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "records/taxperiod.h"
 #include "records/taxratetable.h"
@@ -8,11 +9,14 @@
 
 // The tax-rate file (*.itx): a "#TAXHEAD#" header line with the table's period, then one
 // tab-separated line per slot.
-constexpr const char *kTaxFileFilter = "IFTA tax files (*.itx)|*.itx||";
-constexpr const char *kWrongTaxFileFormat = "Wrong file format. Tax not loaded.";
+constexpr const char *kTaxFileFilter =
+    UI_TEXT_NOOP("FileFilters", "IFTA tax files (*.itx)|*.itx||");
+constexpr const char *kWrongTaxFileFormat =
+    UI_TEXT_NOOP("Messages", "Wrong file format. Tax not loaded.");
 
-constexpr const char *kExtraSlotLines =
-    "The tax-rate file has more than 72 slot lines; the lines after the 72nd are ignored.";
+constexpr const char *kExtraSlotLines = UI_TEXT_NOOP(
+    "Messages",
+    "The tax-rate file has more than 72 slot lines; the lines after the 72nd are ignored.");
 
 // Reads tax-file text into the table and its period. Without "#TAXHEAD#" at the very
 // start the table and period are left as they were and the result carries

@@ -3,6 +3,7 @@
 #include "imports/csvlines.h"
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
@@ -217,7 +218,8 @@ Result ImportCsv(CIftaDoc &doc, const std::string &path, ImportOptions options)
     // An empty file, only a header or only blank lines: nothing to import, and nothing of
     // the record is replaced.
     if (read && lines.empty())
-        return Result::failure("No trip lines in " + Utf8ToCp1252(path) + ".");
+        return Result::failure(
+            UiArgs(UiText("CsvImport", "No trip lines in %1."), {Utf8ToCp1252(path)}));
     if (!read) {
         // The lines read before the failing one stay, without completion.
         const bool any = !lines.empty();
@@ -243,9 +245,9 @@ Result ReadImportText(const std::string &path, std::string &text)
     const int looked = StatusOfPath(path, true, status);
     const std::string name = "The file " + Utf8ToCp1252(path);
     if (looked == 0 && status.kind == PathStatus::Kind::Missing)
-        return Result::cannotOpen(name + " does not exist.");
+        return Result::cannotOpen(UiArgs(UiText("CsvImport", "%1 does not exist."), {name}));
     if (looked == 0 && status.kind == PathStatus::Kind::Folder)
-        return Result::cannotOpen(name + " is a folder.");
+        return Result::cannotOpen(UiArgs(UiText("CsvImport", "%1 is a folder."), {name}));
     std::string bytes;
     if (const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit); !read) {
         // What is there and is a regular file of a size to read, but cannot be opened.
@@ -273,7 +275,7 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
         return Result::success();
     const char separator = DetectSeparator(line);
     if (!separator)
-        return Result::failure("Only coma and tab separator supported. Exit.");
+        return Result::failure(UiText("CsvImport", "Only coma and tab separator supported. Exit."));
 
     const AbbreviationIndex index(doc.taxTable());
     const ImportContext context{doc, index, options | ImportState, separator};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "records/ciftadoc.h"
 #include "records/units.h"
@@ -29,8 +30,8 @@ enum ImportOptionBit : uint32_t {
 // Date, state, fuel, odometer in, litres, kilometres and header.
 constexpr ImportOptions kDefaultImportOptions = 475;
 
-constexpr const char *kImportFileFilter =
-    "Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||";
+constexpr const char *kImportFileFilter = UI_TEXT_NOOP(
+    "FileFilters", "Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||");
 
 // The units the options say the file's distances and fuel are in; new trip lines are
 // entered in them after an import.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
@@ -43,7 +44,7 @@ private:
 // more is refused rather than filling the memory.
 constexpr size_t kMostImportedLines = 10000000;
 constexpr const char *kTooManyImportedLines =
-    "The file holds more than 10000000 trip lines; it is not imported.";
+    UI_TEXT_NOOP("Messages", "The file holds more than 10000000 trip lines; it is not imported.");
 
 // A field or line without its leading and trailing blanks and tabs.
 inline std::string_view Trimmed(std::string_view text)

@@ -1,5 +1,6 @@
 #include "platform/safefile.h"
 
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
 
@@ -22,9 +23,10 @@ std::string quoted(const std::string &path)
     return "\"" + Utf8ToCp1252(path) + "\"";
 }
 
-std::string describe(const char *what, const std::string &path, int error)
+// `pattern` translated, with the quoted path for %1 and the system's reason for %2.
+std::string describe(const char *pattern, const std::string &path, int error)
 {
-    return std::string(what) + " " + quoted(path) + ": " + std::strerror(error) + ".";
+    return UiArgs(UiText("SafeFile", pattern), {quoted(path), std::strerror(error)});
 }
 
 // The folder that holds `path` ("." for a bare name), split by the system's own rules so
@@ -116,17 +118,17 @@ void SafeFile::setBeforeRenameHook(BeforeRenameHook hook)
 
 std::string SafeFile::openFailureText(const std::string &path, int error)
 {
-    return describe("Cannot open the file", path, error);
+    return describe(UI_TEXT_NOOP("SafeFile", "Cannot open the file %1: %2."), path, error);
 }
 
 std::string SafeFile::saveFailureText(const std::string &path, int error)
 {
-    return describe("Cannot save the file", path, error);
+    return describe(UI_TEXT_NOOP("SafeFile", "Cannot save the file %1: %2."), path, error);
 }
 
 std::string SafeFile::notRegularText(const std::string &path)
 {
-    return "The file " + quoted(path) + " is not a regular file.";
+    return UiArgs(UiText("SafeFile", "The file %1 is not a regular file."), {quoted(path)});
 }
 
 bool SafeFile::isTemporaryOf(const std::string &name, const std::string &target)
@@ -150,8 +152,9 @@ Result SafeFile::readInBlocks(const std::string &path, Sink &sink, uint64_t limi
         return Result::cannotOpen(openFailureText(path, EISDIR));
     if (!info.regular)
         return Result::cannotOpen(notRegularText(path));
-    const std::string tooLarge = "The file " + quoted(path) + " is too large (over " +
-                                 std::to_string(limit >> 20) + " MiB).";
+    const std::string tooLarge =
+        UiArgs(UiText("SafeFile", "The file %1 is too large (over %2 MiB)."),
+               {quoted(path), std::to_string(limit >> 20)});
     if (info.size > limit)
         return Result::cannotOpen(tooLarge);
     sink.sizeKnown(info.size);

@@ -5,6 +5,7 @@
 #include "records/units.h"
 #include "report/report.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -65,9 +66,10 @@ QString QuarterText(const TaxPeriod &period)
 void AddTitle(std::vector<ListingText> &texts, const QRect &drawRect, const char *title, int page,
               int lineHeight, const QString &whose)
 {
-    texts.push_back({drawRect.left(), drawRect.top(), QString::fromUtf8(title), false});
+    texts.push_back(
+        {drawRect.left(), drawRect.top(), QCoreApplication::translate("Listings", title), false});
     texts.push_back({drawRect.left() + drawRect.width(), drawRect.top(),
-                     QString::asprintf("Page %d", page), true});
+                     QCoreApplication::translate("Listings", "Page %1").arg(page), true});
     if (!whose.isEmpty())
         texts.push_back({drawRect.left(), drawRect.top() + lineHeight, whose, false});
 }
@@ -80,7 +82,8 @@ QString RecordHeading(const CIftaDoc &doc)
     QString heading = FromCp1252(company.companyName);
     if (!company.iftaNumber.empty())
         heading += QStringLiteral("    IFTA %1").arg(FromCp1252(company.iftaNumber));
-    heading += QStringLiteral("    Quarter %1").arg(QuarterText(doc.recordPeriod()));
+    heading += QCoreApplication::translate("Listings", "    Quarter %1")
+                   .arg(QuarterText(doc.recordPeriod()));
     return heading.trimmed();
 }
 
@@ -161,19 +164,24 @@ namespace {
 void AddRecordHeadings(std::vector<ListingText> &texts, const RecordColumns &c, int headingY,
                        bool canada)
 {
-    texts.push_back({c.trip, headingY, QStringLiteral("Trip"), true});
-    texts.push_back({c.date, headingY, QStringLiteral("Date"), false});
-    texts.push_back({c.unit, headingY, QStringLiteral("Unit"), false});
-    texts.push_back({c.state, headingY, QStringLiteral("State"), false});
-    texts.push_back({c.abbrev, headingY, QStringLiteral("Abbrev"), false});
+    texts.push_back({c.trip, headingY, QCoreApplication::translate("Listings", "Trip"), true});
+    texts.push_back({c.date, headingY, QCoreApplication::translate("Listings", "Date"), false});
+    texts.push_back({c.unit, headingY, QCoreApplication::translate("Listings", "Unit"), false});
+    texts.push_back({c.state, headingY, QCoreApplication::translate("Listings", "State"), false});
+    texts.push_back({c.abbrev, headingY, QCoreApplication::translate("Listings", "Abbrev"), false});
     texts.push_back({c.distance, headingY,
-                     canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
+                     canada ? QCoreApplication::translate("Listings", "Distance (Km)")
+                            : QCoreApplication::translate("Listings", "Distance (Mil)"),
                      true});
     texts.push_back({c.fuel, headingY,
-                     canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)"), true});
-    texts.push_back({c.surtax, headingY, QStringLiteral("Surtax"), true});
-    texts.push_back({c.odometerIn, headingY, QStringLiteral("Odo in"), true});
-    texts.push_back({c.odometerOut, headingY, QStringLiteral("Odo out"), true});
+                     canada ? QCoreApplication::translate("Listings", "Fuel (L)")
+                            : QCoreApplication::translate("Listings", "Fuel (Gal)"),
+                     true});
+    texts.push_back({c.surtax, headingY, QCoreApplication::translate("Listings", "Surtax"), true});
+    texts.push_back(
+        {c.odometerIn, headingY, QCoreApplication::translate("Listings", "Odo in"), true});
+    texts.push_back(
+        {c.odometerOut, headingY, QCoreApplication::translate("Listings", "Odo out"), true});
 }
 
 } // namespace
@@ -187,7 +195,8 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     const bool canada = IsCanada(country);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Record", page, setup.lineHeight, RecordHeading(doc));
+    AddTitle(texts, drawRect, QT_TRANSLATE_NOOP("Listings", "IFTA Record"), page, setup.lineHeight,
+             RecordHeading(doc));
     AddRecordHeadings(texts, c, drawRect.top() + 2 * setup.lineHeight, canada);
 
     const TaxRateTable &table = doc.taxTable();
@@ -225,7 +234,7 @@ std::vector<ListingText> RecordListingPage(const CIftaDoc &doc, const PrintSetup
     // out) and of the fuel printed above.
     if (count > 0 && plan.holds(count + 1)) {
         const int y = plan.lineY(count + 1);
-        texts.push_back({c.state, y, QStringLiteral("Total"), false});
+        texts.push_back({c.state, y, QCoreApplication::translate("Listings", "Total"), false});
         texts.push_back({c.distance, y, QString::number(totalDistance), true});
         texts.push_back({c.fuel, y, FormatAmount(totalFuel), true});
     }
@@ -242,17 +251,21 @@ std::vector<ListingText> TaxRateListingPage(const TaxRateTable &table, const Pri
     const PagePlan plan = PlanPage(setup, drawRect, page);
 
     std::vector<ListingText> texts;
-    const QString whose = period ? QStringLiteral("Quarter %1 for %2")
+    const QString whose = period ? QCoreApplication::translate("Listings", "Quarter %1 for %2")
                                        .arg(QuarterText(*period), FromCp1252(period->country))
                                  : QString();
-    AddTitle(texts, drawRect, "IFTA Tax Rates.", page, setup.lineHeight, whose);
+    AddTitle(texts, drawRect, QT_TRANSLATE_NOOP("Listings", "IFTA Tax Rates."), page,
+             setup.lineHeight, whose);
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
-    texts.push_back({l, headingY, QStringLiteral("Index"), false});
-    texts.push_back({l + t, headingY, QStringLiteral("State"), false});
-    texts.push_back({l + 3 * t, headingY, QStringLiteral("Abbrev"), false});
-    texts.push_back({l + 4 * t, headingY, QStringLiteral("Dtax"), false});
-    texts.push_back({l + 5 * t + f, headingY, QStringLiteral("Gtax"), false});
-    texts.push_back({l + 6 * t + f, headingY, QStringLiteral("Surtax"), false});
+    texts.push_back({l, headingY, QCoreApplication::translate("Listings", "Index"), false});
+    texts.push_back({l + t, headingY, QCoreApplication::translate("Listings", "State"), false});
+    texts.push_back(
+        {l + 3 * t, headingY, QCoreApplication::translate("Listings", "Abbrev"), false});
+    texts.push_back({l + 4 * t, headingY, QCoreApplication::translate("Listings", "Dtax"), false});
+    texts.push_back(
+        {l + 5 * t + f, headingY, QCoreApplication::translate("Listings", "Gtax"), false});
+    texts.push_back(
+        {l + 6 * t + f, headingY, QCoreApplication::translate("Listings", "Surtax"), false});
 
     for (int j = plan.first; j < TaxRateTable::kSlotCount && plan.holds(j); ++j) {
         const TaxRate &rate = table[j];
@@ -319,13 +332,16 @@ std::vector<ListingText> CheckListingPage(const CIftaDoc &doc, const Findings &f
     const PagePlan plan = PlanPage(setup, drawRect, page);
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Quarter Check", page, setup.lineHeight, RecordHeading(doc));
+    AddTitle(texts, drawRect, QT_TRANSLATE_NOOP("Listings", "IFTA Quarter Check"), page,
+             setup.lineHeight, RecordHeading(doc));
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
     const int messageX = l + kCheckMessageColumn * f;
-    texts.push_back({l, headingY, QStringLiteral("Rule"), false});
-    texts.push_back({l + 5 * f, headingY, QStringLiteral("Trip"), true});
-    texts.push_back({l + 5 * f + f / 2, headingY, QStringLiteral("Jurisdiction"), false});
-    texts.push_back({messageX, headingY, QStringLiteral("Message"), false});
+    texts.push_back({l, headingY, QCoreApplication::translate("Listings", "Rule"), false});
+    texts.push_back({l + 5 * f, headingY, QCoreApplication::translate("Listings", "Trip"), true});
+    texts.push_back({l + 5 * f + f / 2, headingY,
+                     QCoreApplication::translate("Listings", "Jurisdiction"), false});
+    texts.push_back(
+        {messageX, headingY, QCoreApplication::translate("Listings", "Message"), false});
 
     const std::vector<CheckListingLine> lines =
         CheckListingLines(findings, CheckMessageChars(setup, drawRect));
@@ -356,9 +372,10 @@ namespace {
 QString AverageText(Hundredths average, bool metric)
 {
     if (average == kInvalidFleetAverage)
-        return QStringLiteral("Average: Invalid");
-    return QStringLiteral("Average: %1 %2")
-        .arg(FormatAmount(average), metric ? QStringLiteral("km/L") : QStringLiteral("MPG"));
+        return QCoreApplication::translate("Listings", "Average: Invalid");
+    return QCoreApplication::translate("Listings", "Average: %1 %2")
+        .arg(FormatAmount(average), metric ? QCoreApplication::translate("Listings", "km/L")
+                                           : QCoreApplication::translate("Listings", "MPG"));
 }
 
 } // namespace
@@ -377,8 +394,9 @@ std::vector<std::vector<QString>> VehicleListingLines(const CIftaDoc &doc, const
     std::vector<std::vector<QString>> lines;
     for (const VehicleRecord &vehicle : fleet.vehicles) {
         lines.push_back(
-            {QStringLiteral("Unit %1").arg(vehicle.unit.empty() ? QString::fromUtf8(kNoUnit)
-                                                                : FromCp1252(vehicle.unit)),
+            {QCoreApplication::translate("Listings", "Unit %1")
+                 .arg(vehicle.unit.empty() ? QCoreApplication::translate("ListColumns", kNoUnit)
+                                           : FromCp1252(vehicle.unit)),
              {},
              {},
              {},
@@ -401,7 +419,7 @@ std::vector<std::vector<QString>> VehicleListingLines(const CIftaDoc &doc, const
                              {},
                              QString::number(j.distance),
                              FormatAmount(j.fuel)});
-        lines.push_back({QStringLiteral("Unit total"),
+        lines.push_back({QCoreApplication::translate("Listings", "Unit total"),
                          {},
                          AverageText(vehicle.average, metric),
                          {},
@@ -410,7 +428,7 @@ std::vector<std::vector<QString>> VehicleListingLines(const CIftaDoc &doc, const
                          FormatAmount(vehicle.fuel)});
         lines.push_back(std::vector<QString>(7));
     }
-    lines.push_back({QStringLiteral("Fleet"),
+    lines.push_back({QCoreApplication::translate("Listings", "Fleet"),
                      {},
                      AverageText(fleet.average, metric),
                      {},
@@ -438,16 +456,18 @@ std::vector<ListingText> VehicleListingPage(const CIftaDoc &doc, const FleetReco
     const bool right[7] = {false, false, false, true, true, true, true};
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "Vehicle Records", page, setup.lineHeight, RecordHeading(doc));
+    AddTitle(texts, drawRect, QT_TRANSLATE_NOOP("Listings", "Vehicle Records"), page,
+             setup.lineHeight, RecordHeading(doc));
     const int headingY = drawRect.top() + 2 * setup.lineHeight;
-    const QString headings[7] = {
-        QStringLiteral("Trip"),
-        QStringLiteral("Date"),
-        QStringLiteral("Jurisdiction"),
-        QStringLiteral("Odometer IN"),
-        QStringLiteral("Odometer OUT"),
-        canada ? QStringLiteral("Distance (Km)") : QStringLiteral("Distance (Mil)"),
-        canada ? QStringLiteral("Fuel (L)") : QStringLiteral("Fuel (Gal)")};
+    const QString headings[7] = {QCoreApplication::translate("Listings", "Trip"),
+                                 QCoreApplication::translate("Listings", "Date"),
+                                 QCoreApplication::translate("Listings", "Jurisdiction"),
+                                 QCoreApplication::translate("Listings", "Odometer IN"),
+                                 QCoreApplication::translate("Listings", "Odometer OUT"),
+                                 canada ? QCoreApplication::translate("Listings", "Distance (Km)")
+                                        : QCoreApplication::translate("Listings", "Distance (Mil)"),
+                                 canada ? QCoreApplication::translate("Listings", "Fuel (L)")
+                                        : QCoreApplication::translate("Listings", "Fuel (Gal)")};
     for (int c = 0; c < 7; ++c)
         texts.push_back({x[c], headingY, headings[c], right[c]});
 

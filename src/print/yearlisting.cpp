@@ -3,6 +3,7 @@
 #include "print/printtext.h"
 #include "records/units.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -21,27 +22,34 @@ QString Whose(const YearSummary &summary)
     QString whose = FromCp1252(summary.companyName);
     if (!summary.iftaNumber.empty())
         whose += QStringLiteral("    IFTA %1").arg(FromCp1252(summary.iftaNumber));
-    whose += QStringLiteral("    Year %1").arg(summary.year);
+    whose += QCoreApplication::translate("Listings", "    Year %1").arg(summary.year);
     return whose.trimmed();
 }
 
 void AddHeadings(std::vector<ListingText> &texts, const int x[kColumns], int y, int lineHeight,
                  bool metric)
 {
-    const QString unit = metric ? QStringLiteral("(Km)") : QStringLiteral("(Mil)");
-    const QString first[kColumns] = {
-        QStringLiteral("State"), QStringLiteral("Abbrev"),  QStringLiteral("Quarter"),
-        QStringLiteral("Total"), QStringLiteral("Taxable"), QString(),
-        QStringLiteral("Fuel"),  QStringLiteral("Fuel"),    QStringLiteral("To pay(+)/")};
+    const QString unit = metric ? QCoreApplication::translate("Listings", "(Km)")
+                                : QCoreApplication::translate("Listings", "(Mil)");
+    const QString first[kColumns] = {QCoreApplication::translate("Listings", "State"),
+                                     QCoreApplication::translate("Listings", "Abbrev"),
+                                     QCoreApplication::translate("Listings", "Quarter"),
+                                     QCoreApplication::translate("Listings", "Total"),
+                                     QCoreApplication::translate("Listings", "Taxable"),
+                                     QString(),
+                                     QCoreApplication::translate("Listings", "Fuel"),
+                                     QCoreApplication::translate("Listings", "Fuel"),
+                                     QCoreApplication::translate("Listings", "To pay(+)/")};
     const QString second[kColumns] = {QString(),
                                       QString(),
                                       QString(),
-                                      QStringLiteral("dist. ") + unit,
-                                      QStringLiteral("dist. ") + unit,
-                                      metric ? QStringLiteral("Km/L") : QStringLiteral("MPG"),
-                                      QStringLiteral("taxable"),
-                                      QStringLiteral("paid"),
-                                      QStringLiteral("Credit(-)")};
+                                      QCoreApplication::translate("Listings", "dist. ") + unit,
+                                      QCoreApplication::translate("Listings", "dist. ") + unit,
+                                      metric ? QCoreApplication::translate("Listings", "Km/L")
+                                             : QCoreApplication::translate("Listings", "MPG"),
+                                      QCoreApplication::translate("Listings", "taxable"),
+                                      QCoreApplication::translate("Listings", "paid"),
+                                      QCoreApplication::translate("Listings", "Credit(-)")};
     for (int c = 0; c < kColumns; ++c) {
         if (!first[c].isEmpty())
             texts.push_back({x[c], y, first[c], kRightAligned[c]});
@@ -65,7 +73,7 @@ std::vector<std::vector<QString>> YearListingLines(const YearSummary &summary)
     lines.push_back(std::vector<QString>(kColumns));
     for (const YearQuarter &quarter : summary.quarters) {
         std::vector<QString> texts(kColumns);
-        texts[0] = QStringLiteral("%1 filing: %2")
+        texts[0] = QCoreApplication::translate("Listings", "%1 filing: %2")
                        .arg(FromCp1252(QuarterLabel(summary.year, quarter.quarter)),
                             FromCp1252(quarter.filing));
         lines.push_back(std::move(texts));
@@ -82,7 +90,8 @@ std::vector<ListingText> YearListingPage(const YearSummary &summary, const Print
         x[c] = drawRect.left() + setup.fiveDigitWidth * kColumnAt[c] / 10;
 
     std::vector<ListingText> texts;
-    AddTitle(texts, drawRect, "IFTA Year Summary", page, setup.lineHeight, Whose(summary));
+    AddTitle(texts, drawRect, QT_TRANSLATE_NOOP("Listings", "IFTA Year Summary"), page,
+             setup.lineHeight, Whose(summary));
     AddHeadings(texts, x, drawRect.top() + 2 * setup.lineHeight, setup.lineHeight,
                 IsCanada(summary.country));
     const std::vector<std::vector<QString>> lines = YearListingLines(summary);

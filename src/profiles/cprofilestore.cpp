@@ -1,5 +1,6 @@
 #include "profiles/cprofilestore.h"
 
+#include "numbers/uitext.h"
 #include "platform/safefile.h"
 
 #include <algorithm>
@@ -235,7 +236,7 @@ int CProfileStore::AddRecord(void *source)
 Result CProfileStore::addProfile(ProfileRecord profile)
 {
     if (path_.empty())
-        return Result::failure("No user profiles file is open.");
+        return Result::failure(UiText("CProfileStore", "No user profiles file is open."));
     // The list mirrors the file: when the file has to be taken again, read it again.
     if (!isOpen() && !(OnOpenDocument(path_) && LoadList()))
         return Result::failure(lastError());
@@ -250,7 +251,7 @@ Result CProfileStore::addProfile(ProfileRecord profile)
 Result CProfileStore::deleteProfile(size_t index)
 {
     if (index >= profiles_.size())
-        return Result::failure("There is no profile at that position.");
+        return Result::failure(UiText("CProfileStore", "There is no profile at that position."));
     profiles_.erase(profiles_.begin() + static_cast<std::ptrdiff_t>(index));
     if (!RewriteFromList())
         return Result::failure(lastError());
@@ -260,7 +261,7 @@ Result CProfileStore::deleteProfile(size_t index)
 Result CProfileStore::replaceProfile(size_t index, ProfileRecord profile)
 {
     if (index >= profiles_.size())
-        return Result::failure("There is no profile at that position.");
+        return Result::failure(UiText("CProfileStore", "There is no profile at that position."));
     profile.recordIndex = profiles_[index].recordIndex;
     const ProfileRecord before = profiles_[index];
     profiles_[index] = profile;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "profiles/cfixedlenrecdoc.h"
 #include "profiles/profilerecord.h"
@@ -30,7 +31,8 @@ public:
     static constexpr uint32_t kRecordLength = 508;
     static constexpr uint32_t kExtraHeaderLength = 12;
     static constexpr uint32_t kSignature = 61475;
-    static constexpr const char *kFilter = "User profiles file (*.usr)|*.usr||";
+    static constexpr const char *kFilter =
+        UI_TEXT_NOOP("FileFilters", "User profiles file (*.usr)|*.usr||");
 
     // `lockWait`: how long open() waits for another instance holding the file.
     explicit CProfileStore(std::chrono::milliseconds lockWait = kLockWait);

@@ -2,6 +2,7 @@
 
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "records/builtinjurisdictions.h"
 #include "records/taxlist.h"
 #include "records/units.h"
@@ -10,16 +11,20 @@ std::vector<ListColumn> EntryListColumns(const std::string &country)
 {
     const bool canada = IsCanada(country);
     return {
-        {"Trip", 30, true},
-        {"Unit", 60, true},
-        {"Date", 70, true},
-        {"State", 150, true},
-        {"Abbrev", 50, true},
-        {canada ? "Distance (Km)" : "Distance (Mil)", 120, false},
-        {"Odometer IN", 120, false},
-        {"Odometer OUT", 120, false},
-        {canada ? "Fuel (L)" : "Fuel (Gal)", 120, false},
-        {"Surtax", 50, false},
+        {UI_TEXT_NOOP("ListColumns", "Trip"), 30, true},
+        {UI_TEXT_NOOP("ListColumns", "Unit"), 60, true},
+        {UI_TEXT_NOOP("ListColumns", "Date"), 70, true},
+        {UI_TEXT_NOOP("ListColumns", "State"), 150, true},
+        {UI_TEXT_NOOP("ListColumns", "Abbrev"), 50, true},
+        {canada ? UI_TEXT_NOOP("ListColumns", "Distance (Km)")
+                : UI_TEXT_NOOP("ListColumns", "Distance (Mil)"),
+         120, false},
+        {UI_TEXT_NOOP("ListColumns", "Odometer IN"), 120, false},
+        {UI_TEXT_NOOP("ListColumns", "Odometer OUT"), 120, false},
+        {canada ? UI_TEXT_NOOP("ListColumns", "Fuel (L)")
+                : UI_TEXT_NOOP("ListColumns", "Fuel (Gal)"),
+         120, false},
+        {UI_TEXT_NOOP("ListColumns", "Surtax"), 50, false},
     };
 }
 

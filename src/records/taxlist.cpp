@@ -2,14 +2,19 @@
 
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 
 #include <string>
 
 std::vector<ListColumn> TaxListColumns()
 {
     return {
-        {"Index", 40, true},        {"State", 150, true},    {"Abbrev", 60, true},
-        {"Diesel tax", 100, false}, {"Gas tax", 100, false}, {"SurTax", 60, false},
+        {UI_TEXT_NOOP("ListColumns", "Index"), 40, true},
+        {UI_TEXT_NOOP("ListColumns", "State"), 150, true},
+        {UI_TEXT_NOOP("ListColumns", "Abbrev"), 60, true},
+        {UI_TEXT_NOOP("ListColumns", "Diesel tax"), 100, false},
+        {UI_TEXT_NOOP("ListColumns", "Gas tax"), 100, false},
+        {UI_TEXT_NOOP("ListColumns", "SurTax"), 60, false},
     };
 }
 

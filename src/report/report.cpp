@@ -4,6 +4,7 @@
 #include "numbers/decimaltext.h"
 #include "numbers/exactround.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "records/ratedifferences.h"
 #include "records/units.h"
 
@@ -48,7 +49,7 @@ std::string FormatInt(int32_t value)
 std::string FormatAverage(Hundredths fleetAverage)
 {
     if (fleetAverage == kInvalidFleetAverage)
-        return "Invalid";
+        return UI_TEXT_NOOP("ListColumns", "Invalid");
     return FormatFixed(fleetAverage);
 }
 
@@ -71,7 +72,7 @@ ListLine RowLine(const ReportRow &row, const ReportRowFigures &figures, Hundredt
 
 ListLine TotalsLine(const ReportTotals &totals)
 {
-    return ListLine{"Total",
+    return ListLine{UI_TEXT_NOOP("ListColumns", "Total"),
                     std::string(),
                     FormatInt(totals.totalDistance),
                     FormatInt(totals.taxableDistance),
@@ -188,16 +189,21 @@ std::vector<ListColumn> ReportColumns(const std::string &country)
 {
     const bool metric = IsCanada(country);
     return {
-        {"States", 150, true},
-        {"Abbrev", 50, true},
-        {metric ? "Total distance(Km)" : "Total distance(Mil)", 120, false},
-        {metric ? "Taxable distance(Km)" : "Taxable distance(Mil)", 120, false},
-        {metric ? "Km/L" : "MPG", 80, false},
-        {"Fuel taxable", 120, false},
-        {"Fuel paid", 120, false},
-        {"Difference", 100, false},
-        {"Tax", 60, false},
-        {"To pay(+)/Credit(-)", 120, false},
+        {UI_TEXT_NOOP("ListColumns", "States"), 150, true},
+        {UI_TEXT_NOOP("ListColumns", "Abbrev"), 50, true},
+        {metric ? UI_TEXT_NOOP("ListColumns", "Total distance(Km)")
+                : UI_TEXT_NOOP("ListColumns", "Total distance(Mil)"),
+         120, false},
+        {metric ? UI_TEXT_NOOP("ListColumns", "Taxable distance(Km)")
+                : UI_TEXT_NOOP("ListColumns", "Taxable distance(Mil)"),
+         120, false},
+        {metric ? UI_TEXT_NOOP("ListColumns", "Km/L") : UI_TEXT_NOOP("ListColumns", "MPG"), 80,
+         false},
+        {UI_TEXT_NOOP("ListColumns", "Fuel taxable"), 120, false},
+        {UI_TEXT_NOOP("ListColumns", "Fuel paid"), 120, false},
+        {UI_TEXT_NOOP("ListColumns", "Difference"), 100, false},
+        {UI_TEXT_NOOP("ListColumns", "Tax"), 60, false},
+        {UI_TEXT_NOOP("ListColumns", "To pay(+)/Credit(-)"), 120, false},
     };
 }
 
@@ -225,9 +231,13 @@ std::string ReportRatesNotice(int count)
 {
     if (count <= 0)
         return {};
-    const std::string what = count == 1 ? " jurisdiction uses" : " jurisdictions use";
-    return std::to_string(count) + what +
-           " rates that differ from the loaded table: File > Save/Update Tax Rates applies them";
+    return UiArgs(count == 1 ? UiText("Report", "%1 jurisdiction uses rates that differ from the "
+                                                "loaded table: File > Save/Update Tax Rates "
+                                                "applies them")
+                             : UiText("Report", "%1 jurisdictions use rates that differ from the "
+                                                "loaded table: File > Save/Update Tax Rates "
+                                                "applies them"),
+                  {std::to_string(count)});
 }
 
 std::string ReportMixedRatesNotice(const Report &report, const TaxRateTable &table)
@@ -239,23 +249,28 @@ std::string ReportMixedRatesNotice(const Report &report, const TaxRateTable &tab
         // A slot the table names no abbreviation (a damaged file's) is named by number.
         const std::string &abbreviation = table[slot].abbreviation;
         names += (names.empty() ? "" : ", ") +
-                 (abbreviation.empty() ? "slot " + std::to_string(slot) : abbreviation);
+                 (abbreviation.empty() ? UiArgs(UiText("Report", "slot %1"), {std::to_string(slot)})
+                                       : abbreviation);
     }
     const bool one = report.mixedRateSlots.size() == 1;
-    return "Trip lines in " + names +
-           " carry different rates: " + (one ? "its row is" : "each row is") +
-           " taxed at the rate of its last line (View > Check lists them)";
+    return UiArgs(one ? UiText("Report", "Trip lines in %1 carry different rates: its row is taxed "
+                                         "at the rate of its last line (View > Check lists them)")
+                      : UiText("Report", "Trip lines in %1 carry different rates: each row is "
+                                         "taxed at the rate of its last line (View > Check lists "
+                                         "them)"),
+                  {names});
 }
 
 std::string ReportSlotNotice(size_t count)
 {
     if (count == 0)
         return {};
-    return count == 1 ? std::string("1 trip line names a jurisdiction slot outside the tax-rate "
-                                    "table; it is left out of the report")
-                      : std::to_string(count) + " trip lines name a jurisdiction slot outside "
-                                                "the tax-rate table; they are left out of the "
-                                                "report";
+    return count == 1
+               ? UiText("Report", "1 trip line names a jurisdiction slot outside the "
+                                  "tax-rate table; it is left out of the report")
+               : UiArgs(UiText("Report", "%1 trip lines name a jurisdiction slot outside the "
+                                         "tax-rate table; they are left out of the report"),
+                        {std::to_string(count)});
 }
 
 size_t LinesOutsideTable(const CIftaDoc &doc)

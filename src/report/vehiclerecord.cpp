@@ -1,6 +1,7 @@
 #include "report/vehiclerecord.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 #include "records/units.h"
 #include "report/report.h"
 
@@ -37,7 +38,8 @@ bool UnitBefore(const std::string &a, const std::string &b)
 
 std::string FormatAverage(Hundredths average)
 {
-    return average == kInvalidFleetAverage ? std::string("Invalid") : FormatFixed(average);
+    return average == kInvalidFleetAverage ? std::string(UI_TEXT_NOOP("ListColumns", "Invalid"))
+                                           : FormatFixed(average);
 }
 
 } // namespace
@@ -91,11 +93,11 @@ FleetRecord ComputeFleetRecord(const CIftaDoc &doc)
 
 std::vector<ListColumn> VehicleColumns()
 {
-    return {{"Unit", 120, true},
-            {"Trips", 60, false},
-            {"Distance", 100, false},
-            {"Fuel", 100, false},
-            {"Average", 80, false}};
+    return {{UI_TEXT_NOOP("ListColumns", "Unit"), 120, true},
+            {UI_TEXT_NOOP("ListColumns", "Trips"), 60, false},
+            {UI_TEXT_NOOP("ListColumns", "Distance"), 100, false},
+            {UI_TEXT_NOOP("ListColumns", "Fuel"), 100, false},
+            {UI_TEXT_NOOP("ListColumns", "Average"), 80, false}};
 }
 
 std::vector<ListLine> VehicleLines(const FleetRecord &fleet)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numbers/fixeddecimal.h"
+#include "numbers/uitext.h"
 #include "records/ciftadoc.h"
 #include "records/listcolumn.h"
 
@@ -44,8 +45,8 @@ struct FleetRecord {
 FleetRecord ComputeFleetRecord(const CIftaDoc &doc);
 
 // What the list and tollmark-cli show for the empty unit.
-constexpr const char *kNoUnit = "(none)";
-constexpr const char *kFleetLine = "Fleet";
+constexpr const char *kNoUnit = UI_TEXT_NOOP("ListColumns", "(none)");
+constexpr const char *kFleetLine = UI_TEXT_NOOP("ListColumns", "Fleet");
 
 // Unit, Trips, Distance, Fuel, Average.
 std::vector<ListColumn> VehicleColumns();

@@ -4,6 +4,7 @@
 #include "numbers/decimaltext.h"
 #include "numbers/exactround.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "records/units.h"
 
 #include <algorithm>
@@ -12,9 +13,10 @@
 
 namespace {
 
-constexpr const char *kTooManyQuarters = "A year summary takes one to four quarter files.";
-constexpr const char *kPastLimits =
-    "The year's figures are too large to be added up exactly; no summary was made.";
+constexpr const char *kTooManyQuarters =
+    UI_TEXT_NOOP("Messages", "A year summary takes one to four quarter files.");
+constexpr const char *kPastLimits = UI_TEXT_NOOP(
+    "Messages", "The year's figures are too large to be added up exactly; no summary was made.");
 
 // A carrier's name or IFTA number as two quarters are compared: without the blanks around
 // it, letters in one case ("Acme Ltd" typed "ACME LTD" in another quarter is the same
@@ -251,8 +253,9 @@ std::vector<ListColumn> YearColumns(const std::string &country)
     // The report's rate column has no place in a year: a jurisdiction's rate may change
     // from quarter to quarter; its difference column is left out for room.
     columns.erase(columns.begin() + 7, columns.begin() + 9);
-    columns.insert(columns.begin() + kYearQuarterColumn, ListColumn{"Quarter", 80, true});
-    columns.push_back(ListColumn{"Filing", 220, true});
+    columns.insert(columns.begin() + kYearQuarterColumn,
+                   ListColumn{UI_TEXT_NOOP("ListColumns", "Quarter"), 80, true});
+    columns.push_back(ListColumn{UI_TEXT_NOOP("ListColumns", "Filing"), 220, true});
     return columns;
 }
 

@@ -1,6 +1,7 @@
 #include "session/ceditsession.h"
 
 #include "numbers/civildate.h"
+#include "numbers/uitext.h"
 #include "records/ciftadoc.h"
 #include "records/entryresolver.h"
 #include "records/taxlist.h"
@@ -25,12 +26,15 @@ std::string QuarterFirstDay(int year, int quarter)
 
 std::string AddSurchargeQuestion(const std::string &jurisdiction)
 {
-    return jurisdiction + " has a separate surcharge. Add the surcharge line too?";
+    return UiArgs(
+        UiText("CEditSession", "%1 has a separate surcharge. Add the surcharge line too?"),
+        {jurisdiction});
 }
 
 std::string UnknownJurisdictionMessage(const std::string &abbreviation)
 {
-    return "No jurisdiction of the tax-rate table is called \"" + abbreviation + "\".";
+    return UiArgs(UiText("CEditSession", "No jurisdiction of the tax-rate table is called \"%1\"."),
+                  {abbreviation});
 }
 
 CEditSession::CEditSession(CIftaDoc &doc, ProgramState &state, SessionPrompts &prompts)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include <string>
 
 class CIftaDoc;
@@ -60,7 +61,7 @@ private:
 // surcharge line too?" with the jurisdiction's name, the delete question, a jurisdiction
 // no slot carries, and a full table.
 std::string AddSurchargeQuestion(const std::string &jurisdiction);
-constexpr const char *kDeleteItemQuestion = "Delete the selected item?";
+constexpr const char *kDeleteItemQuestion = UI_TEXT_NOOP("Messages", "Delete the selected item?");
 std::string UnknownJurisdictionMessage(const std::string &abbreviation);
 constexpr const char *kTaxTableFull =
-    "All 72 tax-rate slots are in use. No new tax rate can be added.";
+    UI_TEXT_NOOP("Messages", "All 72 tax-rate slots are in use. No new tax rate can be added.");

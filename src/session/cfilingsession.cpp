@@ -2,6 +2,7 @@
 
 #include "filing/duedate.h"
 #include "filing/filingsummary.h"
+#include "numbers/uitext.h"
 #include "platform/pathnames.h"
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
@@ -85,7 +86,8 @@ CivilDate CFilingSession::dueDate() const
 bool CFilingSession::editFilingDate()
 {
     if (!quarterIsValid()) {
-        prompts_.warn("The record file has no valid quarter: set its tax period");
+        prompts_.warn(
+            UiText("CFilingSession", "The record file has no valid quarter: set its tax period"));
         return false;
     }
     const TaxPeriod &period = doc_.recordPeriod();
@@ -139,8 +141,8 @@ void CFilingSession::findMissingFactor(FilingDialogData &data)
         return;
     const InterestBase base = InterestBaseOf(country);
     data.missingPeriod = rates.periodToAdd(base, month.year, month.month);
-    data.missing = "No interest factor for " + std::string(InterestBaseName(base)) + " " +
-                   FormatIsoDate(month).substr(0, 7);
+    data.missing = UiArgs(UiText("CFilingSession", "No interest factor for %1 %2"),
+                          {InterestBaseName(base), FormatIsoDate(month).substr(0, 7)});
 }
 
 Result CFilingSession::addInterestFactor(const InterestPeriod &period)
@@ -149,7 +151,8 @@ Result CFilingSession::addInterestFactor(const InterestPeriod &period)
     if (own.empty() || (!shippedRates_.empty() && SameFile(own, shippedRates_)))
         own = settings_.ownInterestRatesFile();
     if (own.empty())
-        return Result::failure("No folder for your own interest-rate table: name one in Options");
+        return Result::failure(UiText(
+            "CFilingSession", "No folder for your own interest-rate table: name one in Options"));
     // The user's copy starts as the table in use, so no published factor is lost.
     std::string text;
     const std::string from = IsReadableFile(own) ? own : interestRatesPath();
@@ -187,7 +190,8 @@ Result CFilingSession::readRates(const FilingChoices &choices, InterestRateTable
         return Result::success();
     const std::string path = interestRatesPath();
     if (path.empty())
-        return Result::cannotOpen("No interest-rate table: name one in Options");
+        return Result::cannotOpen(
+            UiText("CFilingSession", "No interest-rate table: name one in Options"));
     return rates.read(path);
 }
 
@@ -220,8 +224,10 @@ std::string CFilingSession::infoText()
     const TaxPeriod &period = doc_.recordPeriod();
     const int32_t months = MonthsLate(period.year, period.quarter, dueDate(), choices.filed);
     if (months > 0)
-        return "Late: " + std::to_string(months) + (months == 1 ? " month" : " months");
-    return "Due " + FormatIsoDate(dueDate());
+        return UiArgs(months == 1 ? UiText("CFilingSession", "Late: %1 month")
+                                  : UiText("CFilingSession", "Late: %1 months"),
+                      {std::to_string(months)});
+    return UiArgs(UiText("CFilingSession", "Due %1"), {FormatIsoDate(dueDate())});
 }
 
 bool CFilingSession::exportSummary()

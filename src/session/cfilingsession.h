@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filing/latereturn.h"
+#include "numbers/uitext.h"
 #include "platform/result.h"
 
 #include <string>
@@ -11,11 +12,12 @@ class SessionPrompts;
 class SessionSettings;
 struct FilingDialogData;
 
-constexpr const char *kSummaryFileFilter = "Summary files (*.csv)|*.csv||";
+constexpr const char *kSummaryFileFilter =
+    UI_TEXT_NOOP("FileFilters", "Summary files (*.csv)|*.csv||");
 // Asked, after the reason, before a late return whose interest cannot be worked out is
 // printed.
-constexpr const char *kLateFiguresMissingQuestion =
-    "The return would print without its interest and penalty. Print anyway?";
+constexpr const char *kLateFiguresMissingQuestion = UI_TEXT_NOOP(
+    "Messages", "The return would print without its interest and penalty. Print anyway?");
 
 // The interest-rate table shipped with the program, found from the folder of the running
 // program: beside the installed program (../share/tollmark), the install folder it was

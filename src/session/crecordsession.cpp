@@ -59,7 +59,7 @@ void CRecordSession::setPathName(const std::string &path)
 void CRecordSession::setDefaultTitle()
 {
     pathName_.clear();
-    title_ = "Untitled";
+    title_ = UiText("CRecordSession", "Untitled");
     events().titleChanged(title_);
 }
 
@@ -165,7 +165,9 @@ bool CRecordSession::offerTableOfCountry(bool newRecord)
 
 std::string TableCountryQuestion(const std::string &mismatch)
 {
-    return mismatch + ". Its rates would tax every trip in the wrong unit.\n\nLoad Tax Rates now?";
+    return UiArgs(UiText("CRecordSession", "%1. Its rates would tax every trip in the wrong "
+                                           "unit.\n\nLoad Tax Rates now?"),
+                  {mismatch});
 }
 
 bool CRecordSession::askNewRecordCompany(CompanyInfo &values)
@@ -281,16 +283,21 @@ bool CRecordSession::openRecovered(const std::string &bytes, const std::string &
 
 std::string OlderLayoutNotice(const std::string &path, const CIftaDoc &doc, bool written)
 {
-    const std::string fuel = doc.isDiesel() ? "diesel" : "gasoline";
+    const std::string fuel =
+        doc.isDiesel() ? UiText("CRecordSession", "diesel") : UiText("CRecordSession", "gasoline");
     const std::string code = std::to_string(doc.company().fuelCode());
     const std::string layout = std::to_string(kOlderRecordLayout);
     if (written)
-        return path + ": the older record layout (" + layout + ") has no fuel type: the " + fuel +
-               " rates were used and the file was written in the current layout with " +
-               "fuel code " + code + ".";
-    return path + " is in the older record layout (" + layout +
-           "), which has no fuel type: " + "the record is taken as " + fuel + " (fuel code " +
-           code + "), and a save writes it in the current layout.";
+        return UiArgs(UiText("CRecordSession",
+                             "%1: the older record layout (%2) has no fuel type: the %3 rates "
+                             "were used and the file was written in the current layout with "
+                             "fuel code %4."),
+                      {path, layout, fuel, code});
+    return UiArgs(UiText("CRecordSession",
+                         "%1 is in the older record layout (%2), which has no fuel type: the "
+                         "record is taken as %3 (fuel code %4), and a save writes it in the "
+                         "current layout."),
+                  {path, layout, fuel, code});
 }
 
 bool CRecordSession::writeRecord(const std::string &path)
@@ -392,10 +399,12 @@ void CRecordSession::offerDatesQuarter()
 std::string DatesQuarterQuestion(const TaxPeriod &dates, const TaxPeriod &record)
 {
     const auto text = [](const TaxPeriod &p) {
-        return std::to_string(p.quarter) + "Q" + std::to_string(p.year);
+        return UiArgs(UiText("CRecordSession", "%1Q%2"),
+                      {std::to_string(p.quarter), std::to_string(p.year)});
     };
-    return "The dates are in " + text(dates) + "; the record is " + text(record) +
-           ". Change the record to " + text(dates) + "?";
+    return UiArgs(
+        UiText("CRecordSession", "The dates are in %1; the record is %2. Change the record to %1?"),
+        {text(dates), text(record)});
 }
 
 void CRecordSession::companyInfo()
@@ -494,7 +503,8 @@ bool CRecordSession::mergeFiles()
 bool CRecordSession::restoreVersion()
 {
     if (pathName_.empty()) {
-        prompts_.inform("The record has not been saved yet: no earlier versions are kept.");
+        prompts_.inform(UiText("CRecordSession",
+                               "The record has not been saved yet: no earlier versions are kept."));
         return false;
     }
     VersionDialogData data;
@@ -503,7 +513,8 @@ bool CRecordSession::restoreVersion()
     for (const std::string &version : versions.versionsOf(pathName_))
         data.rows.push_back(DescribeVersion(version, doc_.rates(), settings_.wholeUnits()));
     if (settings_.backupFolder().empty() || data.rows.empty()) {
-        prompts_.inform(WithName("No earlier versions of %1 are kept.", title_));
+        prompts_.inform(
+            WithName(UI_TEXT_NOOP("Messages", "No earlier versions of %1 are kept."), title_));
         return false;
     }
     if (!prompts_.chooseVersion(data) || data.chosen < 0 ||
@@ -544,7 +555,8 @@ bool CRecordSession::options()
 {
     PreferencesData data{settings_.defaultTaxFile(),    settings_.defaultProfilesFile(),
                          settings_.interestRatesFile(), settings_.wholeUnits(),
-                         settings_.recoveryMinutes(),   settings_.backupsKept()};
+                         settings_.recoveryMinutes(),   settings_.backupsKept(),
+                         settings_.language()};
     if (!prompts_.editPreferences(data))
         return false;
     // A default that names no file would leave the program without rates at every start.
@@ -562,6 +574,7 @@ bool CRecordSession::options()
     const bool roundingChanged = settings_.wholeUnits() != data.wholeUnits;
     settings_.setWholeUnits(data.wholeUnits);
     settings_.setRecoveryMinutes(data.recoveryMinutes);
+    settings_.setLanguage(data.language);
     tax_.loadDefaultTaxFile();
     OpenProfilesFile(profiles_, settings_, prompts_, CurrentDirectory());
     events().periodsChanged();
@@ -576,14 +589,16 @@ bool CRecordSession::offerSampleTable(const std::string &sample)
     if (doc_.taxTable().usedCount() > 0)
         return false;
     if (sample.empty()) {
-        prompts_.inform(std::string(kNoTableText) +
-                        "\nLoad one with File, Load Tax Rates, or download the "
-                        "quarter's rates with Tax Rates, Download.");
+        prompts_.inform(
+            UiArgs(UiText("CRecordSession", "%1\nLoad one with File, Load Tax Rates, or download "
+                                            "the quarter's rates with Tax Rates, Download."),
+                   {UiText("Messages", kNoTableText)}));
         return false;
     }
-    const std::string question = std::string(kNoTableText) +
-                                 "\n\nTollmark comes with a sample table:\n" + sample +
-                                 "\n\nLoad it and keep it as the default tax-rate file?";
+    const std::string question =
+        UiArgs(UiText("CRecordSession", "%1\n\nTollmark comes with a sample table:\n%2\n\nLoad "
+                                        "it and keep it as the default tax-rate file?"),
+               {UiText("Messages", kNoTableText), sample});
     if (!prompts_.askYesNo(question))
         return false;
     settings_.setDefaultTaxFile(sample);

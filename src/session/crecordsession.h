@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "sessionbase/headingimportcase.h"
 #include "sessionbase/sessionevents.h"
@@ -196,18 +197,21 @@ private:
 };
 
 // The question before a changed record file is dropped; %1 is its path or title.
-constexpr const char *kSaveChangesTo = "Save changes to %1?";
-constexpr const char *kUpdateRatesQuestion =
+constexpr const char *kSaveChangesTo = UI_TEXT_NOOP("Messages", "Save changes to %1?");
+constexpr const char *kUpdateRatesQuestion = UI_TEXT_NOOP(
+    "Messages",
     "Do you want to update the tax rate for the saved file?\n\n"
     "Yes: every trip takes the rate of the loaded tax-rate table and the record takes its "
     "quarter; then the file is saved.\n"
-    "No: the file is saved with the rates its trips carry now.";
+    "No: the file is saved with the rates its trips carry now.");
 // The question of offerTableOfCountry, after the TableCountryText of the record.
 std::string TableCountryQuestion(const std::string &mismatch);
 // Options, before a default tax-rate file that is not there is remembered.
-constexpr const char *kMissingTaxFileQuestion =
-    "The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?";
+constexpr const char *kMissingTaxFileQuestion = UI_TEXT_NOOP(
+    "Messages",
+    "The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?");
 // Told at a first start without any tax-rate file.
-constexpr const char *kNoTableText =
+constexpr const char *kNoTableText = UI_TEXT_NOOP(
+    "Messages",
     "No tax-rate file was found in the current folder or in the settings, so the tax-rate "
-    "table is empty.";
+    "table is empty.");

@@ -2,6 +2,7 @@
 
 #include "formats/recordfile.h"
 #include "formats/taxfile.h"
+#include "numbers/uitext.h"
 #include "platform/pathnames.h"
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
@@ -239,9 +240,11 @@ std::string CRecoverySession::question(const RecoveryCopy &copy)
     const std::string &path = copy.note.originalPath;
     std::string name = FileNameOf(path);
     if (path.empty() || name.empty())
-        name = copy.note.kind == Kind::Record ? "Untitled" : "the tax-rate table";
-    return "Tollmark did not close normally. Recover the changes to " + name + " from " +
-           environment_->timeText(copy.note.time) + "?";
+        name = copy.note.kind == Kind::Record ? UiText("CRecoverySession", "Untitled")
+                                              : UiText("CRecoverySession", "the tax-rate table");
+    return UiArgs(UiText("CRecoverySession",
+                         "Tollmark did not close normally. Recover the changes to %1 from %2?"),
+                  {name, environment_->timeText(copy.note.time)});
 }
 
 void CRecoverySession::offerOrphanedCopies()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "sessionbase/recoveryenvironment.h"
 #include "sessionbase/recoverynote.h"
 
@@ -111,6 +112,7 @@ private:
 };
 
 // Told when a recovery copy cannot be written; %1 is the reason.
-constexpr const char *kRecoveryWriteFailed =
+constexpr const char *kRecoveryWriteFailed = UI_TEXT_NOOP(
+    "Messages",
     "The recovery copy of the unsaved changes could not be written:\n%1\n\nTollmark keeps "
-    "trying; save your work to keep it safe.";
+    "trying; save your work to keep it safe.");

@@ -1,6 +1,7 @@
 #include "session/ctaxsession.h"
 
 #include "formats/taxfile.h"
+#include "numbers/uitext.h"
 #include "platform/pathnames.h"
 #include "records/loadedtaxtable.h"
 #include "sessionbase/backupversions.h"
@@ -67,7 +68,7 @@ bool CTaxSession::loadTaxRates()
     const Result read = ReadTaxFileInto(path, rates_);
     if (read.status == Result::Status::CannotOpen) {
         // Nothing was read: the table, the flags and the remembered file stay.
-        prompts_.warn("The file " + path + " cannot be opened.");
+        prompts_.warn(UiArgs(UiText("CTaxSession", "The file %1 cannot be opened."), {path}));
         return false;
     }
     // A refusal, or the note of a file read with lines passed over.
@@ -97,8 +98,9 @@ bool CTaxSession::saveTaxRates()
     const Result written = WriteTaxFile(path, rates_.table(), rates_.period());
     if (!written) {
         // The table stays marked as changed: it is not in any file yet.
-        prompts_.warn(written.message.empty() ? "The file " + path + " cannot be written."
-                                              : written.message);
+        prompts_.warn(written.message.empty()
+                          ? UiArgs(UiText("CTaxSession", "The file %1 cannot be written."), {path})
+                          : written.message);
         events.periodsChanged();
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "sessionbase/sessionevents.h"
 
@@ -79,4 +80,4 @@ private:
     std::string loadedPath_;
 };
 
-constexpr const char *kSaveModifiedTax = "Save the modified tax?";
+constexpr const char *kSaveModifiedTax = UI_TEXT_NOOP("Messages", "Save the modified tax?");

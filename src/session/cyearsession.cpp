@@ -2,6 +2,7 @@
 
 #include "filing/duedate.h"
 #include "formats/recordfile.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/pathnames.h"
 #include "platform/platformfile.h"
@@ -54,7 +55,8 @@ Result CYearSession::summary(YearSummary &out)
 Result CYearSession::summarize(const std::vector<std::string> &paths, YearSummary &out)
 {
     if (paths.empty() || paths.size() > 4)
-        return Result::failure("A year summary takes one to four quarter files.");
+        return Result::failure(
+            UiText("CYearSession", "A year summary takes one to four quarter files."));
     std::vector<QuarterReport> quarters(paths.size());
     for (size_t i = 0; i < paths.size(); ++i) {
         if (const Result read = readQuarter(paths[i], quarters[i]); !read)

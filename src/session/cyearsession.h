@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "report/report.h"
 #include "report/yearsummary.h"
@@ -12,7 +13,8 @@ class CIftaDoc;
 class SessionPrompts;
 class SessionSettings;
 
-constexpr const char *kYearCsvFilter = "Year summary files (*.csv)|*.csv||";
+constexpr const char *kYearCsvFilter =
+    UI_TEXT_NOOP("FileFilters", "Year summary files (*.csv)|*.csv||");
 
 // The year summary: the quarter files the user chose and their summary, made afresh each
 // time it is asked for, so that it shows the files and the open record as they are now;

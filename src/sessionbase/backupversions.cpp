@@ -1,6 +1,7 @@
 #include "sessionbase/backupversions.h"
 
 #include "formats/recordfile.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/pathnames.h"
 #include "platform/platformfile.h"
@@ -82,8 +83,9 @@ Result BackupVersions::keep(const std::string &original)
             target = candidate;
     }
     if (target.empty())
-        return Result::failure("Too many versions of " + Utf8ToCp1252(original) +
-                               " in one second.");
+        return Result::failure(
+            UiArgs(UiText("BackupVersions", "Too many versions of %1 in one second."),
+                   {Utf8ToCp1252(original)}));
     if (Result written = SafeFile::writeAll(target, bytes); !written)
         return written;
 
@@ -131,9 +133,10 @@ bool KeepVersionBeforeSave(SessionSettings &settings, SessionPrompts &prompts,
     const Result kept = versions.keep(path);
     if (kept)
         return true;
-    return prompts.askYesNo("The version of " + Utf8ToCp1252(path) +
-                            " that this save replaces could not be kept as a backup:\n" +
-                            kept.message + "\nSave all the same?");
+    return prompts.askYesNo(
+        UiArgs(UiText("BackupVersions", "The version of %1 that this save replaces could not be "
+                                        "kept as a backup:\n%2\nSave all the same?"),
+               {Utf8ToCp1252(path), kept.message}));
 }
 
 VersionRow DescribeVersion(const std::string &version, LoadedTaxTable &rates, bool wholeUnits)

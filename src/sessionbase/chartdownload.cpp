@@ -1,5 +1,6 @@
 #include "sessionbase/chartdownload.h"
 
+#include "numbers/uitext.h"
 #include "records/loadedtaxtable.h"
 #include "sessionbase/chartsource.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-std::string JoinNames(const char *heading, const std::vector<std::string> &names)
+std::string JoinNames(const std::string &heading, const std::vector<std::string> &names)
 {
     if (names.empty())
         return {};
@@ -87,8 +88,10 @@ ChartDownload DownloadChartInto(ChartSource &source, const std::string &address,
 std::string ChartMismatchMessage(const ChartDownload &download)
 {
     const std::string unmatched =
-        JoinNames("Not in the tax-rate table, passed over:", download.unmatchedNames);
-    const std::string unfilled = JoinNames("Not in the chart, rates kept:", download.unfilledNames);
+        JoinNames(UiText("ChartDownload", "Not in the tax-rate table, passed over:"),
+                  download.unmatchedNames);
+    const std::string unfilled =
+        JoinNames(UiText("ChartDownload", "Not in the chart, rates kept:"), download.unfilledNames);
     if (unmatched.empty() || unfilled.empty())
         return unmatched + unfilled;
     return unmatched + "\n" + unfilled;

@@ -98,6 +98,7 @@ struct PreferencesData {
     bool wholeUnits = false;       // the report rounds fuel to whole gallons or litres
     int recoveryMinutes = kDefaultRecoveryMinutes; // between recovery copies; 0: none are written
     int backupsKept = 10; // earlier versions kept of each saved file, 0 to 100
+    std::string language; // "" (the system's), "en" or "fr"; used from the next start
 };
 
 // What the Filing Date dialog edits: the day the return is (to be) filed, its due date

@@ -1,6 +1,7 @@
 #include "sessionbase/headingimportcase.h"
 
 #include "imports/csvimport.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "records/ciftadoc.h"
 #include "records/units.h"
@@ -10,11 +11,7 @@ namespace {
 
 std::string WithPath(const char *pattern, const std::string &path)
 {
-    std::string text = pattern;
-    const size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, Utf8ToCp1252(path));
-    return text;
+    return UiArgs(UiText("Messages", pattern), {Utf8ToCp1252(path)});
 }
 
 // Reads the file by its heading, asking for the date order when it is needed. False
@@ -60,7 +57,8 @@ bool KeepGoodLines(SessionPrompts &prompts, const HeadingImportRequest &request,
 {
     const std::string refused = RefusedLinesText(import.refused);
     if (import.lines.empty()) {
-        prompts.warn(refused + "\n\nNo line of the file was imported.");
+        prompts.warn(
+            UiArgs(UiText("HeadingImport", "%1\n\nNo line of the file was imported."), {refused}));
         return false;
     }
     switch (request.badLines) {
@@ -68,13 +66,13 @@ bool KeepGoodLines(SessionPrompts &prompts, const HeadingImportRequest &request,
         prompts.warn(refused);
         return true;
     case BadLines::Refuse:
-        prompts.warn(refused + "\n\nNothing was imported.");
+        prompts.warn(UiArgs(UiText("HeadingImport", "%1\n\nNothing was imported."), {refused}));
         return false;
     case BadLines::Ask:
         break;
     }
-    return prompts.askYesNo(refused + "\n\nKeep the " + std::to_string(import.lines.size()) +
-                            " good lines?");
+    return prompts.askYesNo(UiArgs(UiText("HeadingImport", "%1\n\nKeep the %2 good lines?"),
+                                   {refused, std::to_string(import.lines.size())}));
 }
 
 } // namespace
@@ -87,7 +85,8 @@ bool ImportFileByHeading(CIftaDoc &doc, SessionPrompts &prompts,
     if (!import.refused.empty() && !KeepGoodLines(prompts, request, import))
         return false;
     if (import.lines.empty() && import.leftOut.empty()) {
-        prompts.warn("The file " + Utf8ToCp1252(request.path) + " has no lines to import.");
+        prompts.warn(UiArgs(UiText("HeadingImport", "The file %1 has no lines to import."),
+                            {Utf8ToCp1252(request.path)}));
         return false;
     }
     std::vector<TripEntry> lines = std::move(import.lines);

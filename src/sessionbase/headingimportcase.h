@@ -2,6 +2,7 @@
 
 #include "imports/exportdate.h"
 #include "imports/headingimport.h"
+#include "numbers/uitext.h"
 
 #include <cstdint>
 #include <string>
@@ -39,6 +40,7 @@ bool ImportFileByHeading(CIftaDoc &doc, SessionPrompts &prompts,
                          const HeadingImportRequest &request, HeadingImport &import);
 
 // The question when a file's dates can be read both ways; %1 is the file's path.
-constexpr const char *kDateOrderQuestion =
+constexpr const char *kDateOrderQuestion = UI_TEXT_NOOP(
+    "Messages",
     "The dates of %1 can be read month first (MM/DD/YYYY) or day first (DD/MM/YYYY): no day "
-    "in the file is above 12.\n\nAre they month first?\nYes: MM/DD/YYYY\nNo: DD/MM/YYYY";
+    "in the file is above 12.\n\nAre they month first?\nYes: MM/DD/YYYY\nNo: DD/MM/YYYY");

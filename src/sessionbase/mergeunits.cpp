@@ -1,6 +1,7 @@
 #include "sessionbase/mergeunits.h"
 
 #include "formats/recordmerge.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
 #include "records/ciftadoc.h"
@@ -24,11 +25,12 @@ Result MergeRecordFile(CIftaDoc &doc, const std::string &path, bool unitsFromNam
     if (!unit.empty() && whole.size() > kUnitNumberLength) {
         for (const TripEntry &line : doc.entries()) {
             if (line.reservedText == unit)
-                return Result::failure(
-                    "The name of " + Utf8ToCp1252(path) + " gives the unit number \"" + unit +
-                    "\" only cut to " + std::to_string(kUnitNumberLength) +
-                    " characters, and trips merged before already carry it: two trucks would "
-                    "become one unit. Rename the file; it was not merged.");
+                return Result::failure(UiArgs(
+                    UiText("MergeUnits",
+                           "The name of %1 gives the unit number \"%2\" only cut to %3 "
+                           "characters, and trips merged before already carry it: two trucks "
+                           "would become one unit. Rename the file; it was not merged."),
+                    {Utf8ToCp1252(path), unit, std::to_string(kUnitNumberLength)}));
         }
     }
     return MergeFile(doc, path, unit);
@@ -61,8 +63,10 @@ MergeOutcome MergeRecordFiles(CIftaDoc &doc, const MergeDialogData &data)
         const auto [earlier, first] = seen.emplace(FileKey(path), &path);
         const Result merged =
             first ? MergeRecordFile(doc, path, data.unitsFromNames)
-                  : Result::failure("It is the same file as " + Utf8ToCp1252(*earlier->second) +
-                                    ", whose trips were merged once.");
+                  : Result::failure(
+                        UiArgs(UiText("MergeUnits",
+                                      "It is the same file as %1, whose trips were merged once."),
+                               {Utf8ToCp1252(*earlier->second)}));
         if (merged)
             ++outcome.merged;
         else

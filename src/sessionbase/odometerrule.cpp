@@ -1,5 +1,6 @@
 #include "sessionbase/odometerrule.h"
 
+#include "numbers/uitext.h"
 #include "records/tripentry.h"
 
 #include <cstdint>
@@ -67,9 +68,10 @@ std::string OdometerQuestion(const TripEntry &entry)
     const std::string fromReadings =
         std::to_string(OdometerDistance(entry.odometerIn, entry.odometerOut));
     const int64_t outFromDistance = static_cast<int64_t>(entry.odometerIn) + entry.distance;
-    return "The distance " + distance + " and the odometer readings " + in + " to " +
-           std::to_string(entry.odometerOut) + " (" + fromReadings +
-           ") disagree.\n\nYes: keep the distance " + distance + "; odometer out becomes " +
-           std::to_string(outFromDistance) + ".\nNo: keep the readings; the distance becomes " +
-           fromReadings + ".";
+    return UiArgs(UiText("OdometerRule",
+                         "The distance %1 and the odometer readings %2 to %3 (%4) disagree.\n\n"
+                         "Yes: keep the distance %1; odometer out becomes %5.\n"
+                         "No: keep the readings; the distance becomes %4."),
+                  {distance, in, std::to_string(entry.odometerOut), fromReadings,
+                   std::to_string(outFromDistance)});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/uitext.h"
 #include <cstdint>
 #include <string>
 
@@ -42,5 +43,5 @@ void KeepReadings(TripEntry &entry);
 // "The distance 300 and the odometer readings 1000 to 1200 (200) disagree. ..."
 std::string OdometerQuestion(const TripEntry &entry);
 // Told when Yes would carry odometer out past the largest reading.
-constexpr const char *kOdometerTooLarge =
-    "Odometer in plus the distance passes the largest odometer reading (2147483647).";
+constexpr const char *kOdometerTooLarge = UI_TEXT_NOOP(
+    "Messages", "Odometer in plus the distance passes the largest odometer reading (2147483647).");

@@ -1,5 +1,6 @@
 #include "sessionbase/profileactions.h"
 
+#include "numbers/uitext.h"
 #include "platform/pathnames.h"
 #include "profiles/cprofilestore.h"
 #include "sessionbase/dialogdata.h"
@@ -87,8 +88,9 @@ Result AddOrReplaceProfile(CProfileStore &store, const CompanyInfo &identity,
     const ProfileRecord &existing = store.profiles()[static_cast<size_t>(stored)];
     std::string who = existing.companyName;
     if (!existing.iftaNumber.empty())
-        who += " (IFTA number " + existing.iftaNumber + ")";
-    if (!prompts.askYesNo("A profile of " + who + " is already stored. Replace it?"))
+        who = UiArgs(UiText("ProfileActions", "%1 (IFTA number %2)"), {who, existing.iftaNumber});
+    if (!prompts.askYesNo(UiArgs(
+            UiText("ProfileActions", "A profile of %1 is already stored. Replace it?"), {who})))
         return Result::success();
     const auto position = static_cast<size_t>(stored);
     const Result replaced = store.replaceProfile(position, ProfileFromCompany(identity, position));
@@ -103,8 +105,9 @@ Result DeleteProfile(CProfileStore &store, size_t index)
 
 std::string DeleteProfileQuestion(const ProfileRecord &profile)
 {
-    const std::string name = profile.companyName.empty() ? "this carrier" : profile.companyName;
-    return "Delete the profile of " + name + "?";
+    const std::string name = profile.companyName.empty() ? UiText("ProfileActions", "this carrier")
+                                                         : profile.companyName;
+    return UiArgs(UiText("ProfileActions", "Delete the profile of %1?"), {name});
 }
 
 int PositionAfterDelete(size_t deleted, size_t remaining)

@@ -32,6 +32,10 @@ public:
     // How many versions of each file are kept, 0 to 100.
     virtual int backupsKept() { return 10; }
     virtual void setBackupsKept(int) {}
+    // The window's language: "" follows the system, "en" or "fr" chosen in Options; it
+    // takes effect at the next start. tollmark-cli is always English.
+    virtual std::string language() { return {}; }
+    virtual void setLanguage(const std::string &) {}
 };
 
 // Recovery copies are written every two minutes unless Options say otherwise, and at

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "numbers/uitext.h"
+
 #include <string>
 
-// A message of the session with the file's name in place of its "%1" (the texts keep
-// their one placeholder, as translated texts will).
+// A message of the session with the file's name in place of its "%1", the pattern
+// translated first (its constant is marked for the catalogue in the context "Messages").
 inline std::string WithName(const char *pattern, const std::string &name)
 {
-    std::string text = pattern;
-    const size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, name);
-    return text;
+    return UiArgs(UiText("Messages", pattern), {name});
 }

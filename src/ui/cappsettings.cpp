@@ -20,6 +20,7 @@ const QString kInterestRatesKey = QStringLiteral("InterestRates/InterestRatesFil
 const QString kWholeUnitsKey = QStringLiteral("Report/WholeUnits");
 const QString kBackupsKeptKey = QStringLiteral("Backups/Kept");
 const QString kRecoveryMinutesKey = QStringLiteral("Recovery/IntervalMinutes");
+const QString kLanguageKey = QStringLiteral("Settings/Language");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 const QString kGeometryKey = QStringLiteral("Settings/WindowGeometry");
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
@@ -156,6 +157,19 @@ int CAppSettings::backupsKept()
 void CAppSettings::setBackupsKept(int kept)
 {
     store_->setValue(kBackupsKeptKey, std::clamp(kept, 0, 100));
+}
+
+std::string CAppSettings::language()
+{
+    const QString language = store_->value(kLanguageKey).toString();
+    return language == QLatin1String("en") || language == QLatin1String("fr")
+               ? language.toStdString()
+               : std::string();
+}
+
+void CAppSettings::setLanguage(const std::string &language)
+{
+    store_->setValue(kLanguageKey, QString::fromStdString(language));
 }
 
 QStringList CAppSettings::recentFiles() const

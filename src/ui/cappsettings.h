@@ -54,6 +54,9 @@ public:
     std::string backupFolder() override;
     int backupsKept() override;
     void setBackupsKept(int kept) override;
+    // "Settings/Language": "" (the system's), "en" or "fr"; anything else counts as "".
+    std::string language() override;
+    void setLanguage(const std::string &language) override;
 
     // "Recent File List"/"File1".."File4", most recent first.
     QStringList recentFiles() const;

@@ -2,6 +2,8 @@
 
 #include "sessionbase/sessionprompts.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <vector>
 
@@ -41,7 +43,7 @@ public:
 };
 
 // The third button of the question before the return form is printed.
-constexpr const char *kShowProblemsButton = "Show Problems";
+constexpr const char *kShowProblemsButton = QT_TRANSLATE_NOOP("UserPrompts", "Show Problems");
 
 // Prompts that show nothing and answer every question with No or cancel; for a window
 // run without a user (printing from the command line, benchmarks, screenshots).

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogvalidation.h"
 #include "numbers/civildate.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "records/builtinjurisdictions.h"
 #include "records/taxlist.h"
@@ -9,6 +10,7 @@
 #include "records/unitnumber.h"
 #include "records/units.h"
 #include "sessionbase/odometerrule.h"
+#include "ui/localnumbers.h"
 #include "ui/userprompts.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
@@ -74,9 +76,9 @@ std::string toBytes(const QString &text)
     return Utf8ToCp1252(text.toStdString());
 }
 
-const char *const kPositiveInteger = "Please enter a positive integer.";
-const char *const kNumber = "Please enter a number.";
-const char *const kChooseDate = "Please choose the date of the trip.";
+const char *const kPositiveInteger = UI_TEXT_NOOP("Messages", "Please enter a positive integer.");
+const char *const kNumber = UI_TEXT_NOOP("Messages", "Please enter a number.");
+const char *const kChooseDate = UI_TEXT_NOOP("Messages", "Please choose the date of the trip.");
 
 // The picker's "no date": the day before the date range, shown blank. A line whose
 // stored text is no date opens so, never silently as today.
@@ -98,7 +100,8 @@ void ShowStoredDate(QDateEdit *picker, const std::string &text, bool add)
 }
 
 // A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
-const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
+const char *const kChooseJurisdiction =
+    UI_TEXT_NOOP("Messages", "Please choose a state or province from the list.");
 
 } // namespace
 
@@ -110,8 +113,7 @@ CEntryDlg::CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget 
 {
     buildControls();
     const TripEntry &e = data_.entry;
-    setWindowTitle((data_.add ? QStringLiteral("Add Item %1") : QStringLiteral("Modify Item %1"))
-                       .arg(e.tripNumber));
+    setWindowTitle((data_.add ? tr("Add Item %1") : tr("Modify Item %1")).arg(e.tripNumber));
     transferToControls();
     fillJurisdictions();
 }
@@ -134,7 +136,7 @@ void CEntryDlg::buildControls()
     // The rest is made in the order the Tab key visits it.
     createStateControls();
     createFigureControls();
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *help = new QPushButton(tr("Help"), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layOutControls(grid, help, buttons);
     connectControls(help, buttons);
@@ -157,7 +159,7 @@ void CEntryDlg::createStateControls()
     stateName_->setFrame(false);
     stateName_->setFocusPolicy(Qt::NoFocus);
     stateName_->setMinimumWidth(
-        stateName_->fontMetrics().horizontalAdvance(QStringLiteral("Prince Edward Island")) + 8);
+        stateName_->fontMetrics().horizontalAdvance(tr("Prince Edward Island")) + 8);
 }
 
 void CEntryDlg::createFigureControls()
@@ -177,10 +179,10 @@ void CEntryDlg::createFigureControls()
                             odometerIn_, odometerOut_})
         edit->setMaximumWidth(90);
 
-    km_ = new QRadioButton(QStringLiteral("KM"), this);
-    miles_ = new QRadioButton(QStringLiteral("MIL"), this);
-    litres_ = new QRadioButton(QStringLiteral("L"), this);
-    gallons_ = new QRadioButton(QStringLiteral("GAL"), this);
+    km_ = new QRadioButton(tr("KM"), this);
+    miles_ = new QRadioButton(tr("MIL"), this);
+    litres_ = new QRadioButton(tr("L"), this);
+    gallons_ = new QRadioButton(tr("GAL"), this);
     // Two groups, distance and fuel: each is one Tab stop (the arrow keys move within it)
     // and keeps its pair exclusive.
     for (auto pair : {std::make_pair(km_, miles_), std::make_pair(litres_, gallons_)}) {
@@ -188,7 +190,7 @@ void CEntryDlg::createFigureControls()
         group->addButton(pair.first);
         group->addButton(pair.second);
     }
-    useOdometer_ = new QCheckBox(QStringLiteral("Use odometer"), this);
+    useOdometer_ = new QCheckBox(tr("Use odometer"), this);
     useOdometer_->setObjectName(QStringLiteral("useOdometer"));
 
     unit_ = new QLineEdit(this);
@@ -196,36 +198,36 @@ void CEntryDlg::createFigureControls()
     unit_->setMaxLength(static_cast<int>(kUnitNumberLength));
     unit_->setValidator(new UnitNumberValidator(unit_));
     unit_->setMaximumWidth(unit_->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('W'))));
-    unit_->setToolTip(QStringLiteral("The truck's unit number (no commas)"));
+    unit_->setToolTip(tr("The truck's unit number (no commas)"));
 }
 
 void CEntryDlg::layOutControls(QGridLayout *grid, QPushButton *help, QDialogButtonBox *buttons)
 {
-    grid->addWidget(new QLabel(QStringLiteral("Date:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Date:"), this), 0, 0);
     grid->addWidget(date_, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("State abbrev.:"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("State abbrev.:"), this), 2, 0);
     grid->addWidget(state_, 3, 0);
     grid->addWidget(stateName_, 4, 0);
     auto *unitRow = new QHBoxLayout;
-    auto *unitCaption = new QLabel(QStringLiteral("Unit:"), this);
+    auto *unitCaption = new QLabel(tr("Unit:"), this);
     unitCaption->setBuddy(unit_);
     unitRow->addWidget(unitCaption);
     unitRow->addWidget(unit_);
     grid->addLayout(unitRow, 5, 0);
-    distanceCaption_ = new QLabel(QStringLiteral("Distance (Km)"), this);
+    distanceCaption_ = new QLabel(tr("Distance (Km)"), this);
     distanceCaption_->setObjectName(QStringLiteral("distanceCaption"));
     grid->addWidget(distanceCaption_, 0, 1);
     grid->addWidget(distance_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Odometer in: "), this), 2, 1);
+    grid->addWidget(new QLabel(tr("Odometer in: "), this), 2, 1);
     grid->addWidget(odometerIn_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Odometer out:"), this), 4, 1);
+    grid->addWidget(new QLabel(tr("Odometer out:"), this), 4, 1);
     grid->addWidget(odometerOut_, 5, 1);
     auto *distanceUnits = new QVBoxLayout;
     distanceUnits->addWidget(km_);
     distanceUnits->addWidget(miles_);
     grid->addLayout(distanceUnits, 0, 2, 2, 1);
     grid->addWidget(useOdometer_, 3, 2);
-    fuelCaption_ = new QLabel(QStringLiteral("Fuel (L)"), this);
+    fuelCaption_ = new QLabel(tr("Fuel (L)"), this);
     fuelCaption_->setObjectName(QStringLiteral("fuelCaption"));
     grid->addWidget(fuelCaption_, 0, 3);
     grid->addWidget(fuel_, 1, 3);
@@ -275,7 +277,7 @@ void CEntryDlg::transferToControls()
     }
     unit_->setText(fromBytes(e.reservedText));
     distance_->setText(QString::number(e.distance));
-    fuel_->setText(QString::fromStdString(FormatFuelField(e.fuel)));
+    fuel_->setText(ShownNumber(FormatFuelField(e.fuel)));
     odometerIn_->setText(QString::number(static_cast<uint32_t>(e.odometerIn)));
     odometerOut_->setText(QString::number(static_cast<uint32_t>(e.odometerOut)));
     setDistanceUnit(e.distanceInMiles != 0);
@@ -356,8 +358,8 @@ void CEntryDlg::completeOdometerOut()
     // Only a reading the user typed is completed: a line opened with readings that give
     // no distance (a trip kept without them) keeps its own distance.
     if (!useOdometer_->isChecked() || !odometerOut_->isModified() ||
-        !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
-        !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+        !ParseUnsignedField(TypedNumber(odometerIn_->text()), UINT32_MAX, in) ||
+        !ParseUnsignedField(TypedNumber(odometerOut_->text()), UINT32_MAX, out))
         return;
     odometerOut_->setText(QString::number(CompleteOdometerOut(out, in)));
     recomputeDistance();
@@ -375,8 +377,8 @@ void CEntryDlg::recomputeDistance()
 {
     uint32_t in = 0, out = 0;
     if (!useOdometer_->isChecked() ||
-        !ParseUnsignedField(toBytes(odometerIn_->text()), UINT32_MAX, in) ||
-        !ParseUnsignedField(toBytes(odometerOut_->text()), UINT32_MAX, out))
+        !ParseUnsignedField(TypedNumber(odometerIn_->text()), UINT32_MAX, in) ||
+        !ParseUnsignedField(TypedNumber(odometerOut_->text()), UINT32_MAX, out))
         return;
     // Readings that give a distance give it; readings that give none make it 0, unless
     // the user typed the distance: that is never replaced by 0 (OK asks which to keep).
@@ -394,9 +396,9 @@ void CEntryDlg::distanceEdited()
     distanceTyped_ = true;
     uint32_t distance = 0, in = 0, out = 0;
     if (!useOdometer_->isChecked() ||
-        !ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance) ||
-        !ParseUnsignedField(toBytes(odometerIn_->text()), INT32_MAX, in) ||
-        !ParseUnsignedField(toBytes(odometerOut_->text()), INT32_MAX, out) || out > in)
+        !ParseUnsignedField(TypedNumber(distance_->text()), UINT32_MAX, distance) ||
+        !ParseUnsignedField(TypedNumber(odometerIn_->text()), INT32_MAX, in) ||
+        !ParseUnsignedField(TypedNumber(odometerOut_->text()), INT32_MAX, out) || out > in)
         return;
     // Readings that give no distance (both carried from the last trip) take the one
     // typed.
@@ -412,15 +414,14 @@ void CEntryDlg::setDistanceUnit(bool miles)
     miles_->setChecked(miles);
     km_->setChecked(!miles);
     // The units carry over from the last trip: the caption says which they are.
-    distanceCaption_->setText(miles ? QStringLiteral("Distance (Mil)")
-                                    : QStringLiteral("Distance (Km)"));
+    distanceCaption_->setText(miles ? tr("Distance (Mil)") : tr("Distance (Km)"));
 }
 
 void CEntryDlg::setFuelUnit(bool gallons)
 {
     gallons_->setChecked(gallons);
     litres_->setChecked(!gallons);
-    fuelCaption_->setText(gallons ? QStringLiteral("Fuel (Gal)") : QStringLiteral("Fuel (L)"));
+    fuelCaption_->setText(gallons ? tr("Fuel (Gal)") : tr("Fuel (L)"));
 }
 
 bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
@@ -468,20 +469,20 @@ bool CEntryDlg::transferFromControls()
         return false;
     }
     Hundredths fuel;
-    if (!ParseUnsignedField(toBytes(distance_->text()), UINT32_MAX, distance)) {
-        refuse(distance_, "Distance", kPositiveInteger);
+    if (!ParseUnsignedField(TypedNumber(distance_->text()), UINT32_MAX, distance)) {
+        refuse(distance_, UI_TEXT_NOOP("Fields", "Distance"), kPositiveInteger);
         return false;
     }
-    if (!ParseFuelField(toBytes(fuel_->text()), fuel)) {
-        refuse(fuel_, "Fuel", kNumber);
+    if (!ParseFuelField(TypedNumber(fuel_->text()), fuel)) {
+        refuse(fuel_, UI_TEXT_NOOP("Fields", "Fuel"), kNumber);
         return false;
     }
-    if (!ParseUnsignedField(toBytes(odometerIn_->text()), odometerMax, in)) {
-        refuse(odometerIn_, "Odometer in", kPositiveInteger);
+    if (!ParseUnsignedField(TypedNumber(odometerIn_->text()), odometerMax, in)) {
+        refuse(odometerIn_, UI_TEXT_NOOP("Fields", "Odometer in"), kPositiveInteger);
         return false;
     }
-    if (!ParseUnsignedField(toBytes(odometerOut_->text()), odometerMax, out)) {
-        refuse(odometerOut_, "Odometer out", kPositiveInteger);
+    if (!ParseUnsignedField(TypedNumber(odometerOut_->text()), odometerMax, out)) {
+        refuse(odometerOut_, UI_TEXT_NOOP("Fields", "Odometer out"), kPositiveInteger);
         return false;
     }
     TripEntry &e = data_.entry;

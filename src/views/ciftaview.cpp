@@ -18,6 +18,7 @@
 #include "views/centrylistctrl.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -396,12 +397,12 @@ QMenu *CIftaView::BuildEntryContextMenu(QWidget *parent)
         const char *text;
         bool enabled;
     } items[] = {
-        {ID_CTX_DELETE, "&Delete", selected},
-        {ID_CTX_MODIFY, "&Modify", selected},
-        {ID_CTX_ADD_NEW, "&Add New", true},
+        {ID_CTX_DELETE, QT_TRANSLATE_NOOP("Commands", "&Delete"), selected},
+        {ID_CTX_MODIFY, QT_TRANSLATE_NOOP("Commands", "&Modify"), selected},
+        {ID_CTX_ADD_NEW, QT_TRANSLATE_NOOP("Commands", "&Add New"), true},
     };
     for (const auto &item : items) {
-        QAction *a = menu->addAction(QString::fromLatin1(item.text));
+        QAction *a = menu->addAction(QCoreApplication::translate("Commands", item.text));
         a->setData(item.id);
         a->setEnabled(item.enabled);
     }

@@ -2,6 +2,8 @@
 
 #include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
+#include "numbers/uitext.h"
+#include "ui/localnumbers.h"
 #include "ui/userprompts.h"
 
 #include <QCheckBox>
@@ -68,8 +70,8 @@ void CTaxRateDlg::transferToControls()
 {
     abbreviation_->setText(FromBytes(rate_.abbreviation));
     name_->setText(FromBytes(rate_.name));
-    gasoline_->setText(QString::fromStdString(FormatNumberField(rate_.gasolineRate)));
-    diesel_->setText(QString::fromStdString(FormatNumberField(rate_.dieselRate)));
+    gasoline_->setText(ShownNumber(FormatNumberField(rate_.gasolineRate)));
+    diesel_->setText(ShownNumber(FormatNumberField(rate_.dieselRate)));
     surcharge_->setChecked(rate_.surcharge == 1);
 }
 
@@ -80,13 +82,13 @@ bool CTaxRateDlg::transferFromControls()
     read.abbreviation = ToBytes(abbreviation_->text());
     read.name = ToBytes(name_->text());
     QLineEdit *failed = gasoline_;
-    const char *field = "Gas tax";
-    Result r = ParseNumberField(gasoline_->text().toStdString(), kLowestRate, kHighestRate,
+    const char *field = UI_TEXT_NOOP("Fields", "Gas tax");
+    Result r = ParseNumberField(TypedNumber(gasoline_->text()), kLowestRate, kHighestRate,
                                 read.gasolineRate);
     if (r) {
         failed = diesel_;
-        field = "Diesel tax";
-        r = ParseNumberField(diesel_->text().toStdString(), kLowestRate, kHighestRate,
+        field = UI_TEXT_NOOP("Fields", "Diesel tax");
+        r = ParseNumberField(TypedNumber(diesel_->text()), kLowestRate, kHighestRate,
                              read.dieselRate);
     }
     if (!r) {

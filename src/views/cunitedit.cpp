@@ -1,5 +1,7 @@
 #include "views/cunitedit.h"
 
+#include "ui/localnumbers.h"
+
 #include <QKeyEvent>
 
 CUnitEdit::CUnitEdit(QChar firstUnit, QChar secondUnit, bool decimals, QWidget *parent)
@@ -25,8 +27,14 @@ void CUnitEdit::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    const bool point = decimals_ && c == QLatin1Char('.') && !this->text().contains(c);
-    if (c.isDigit() || point) {
+    // French takes the decimal comma and spaces between thousands too (TypedNumber).
+    const bool french = FrenchNumbers();
+    const bool separator = c == QLatin1Char('.') || (french && c == QLatin1Char(','));
+    const bool point = decimals_ && separator && !this->text().contains(QLatin1Char('.')) &&
+                       !this->text().contains(QLatin1Char(','));
+    const bool group =
+        french && (c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F));
+    if (c.isDigit() || point || group) {
         QLineEdit::keyPressEvent(event);
         return;
     }

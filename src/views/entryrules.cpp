@@ -2,6 +2,7 @@
 
 #include "numbers/civildate.h"
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 #include <cctype>
 #include <charconv>
@@ -25,8 +26,8 @@ bool DateInQuarter(const std::string &date, int year, int quarter)
 
 std::string OutsideQuarterQuestion(int year, int quarter)
 {
-    return "This date is outside the quarter " + std::to_string(quarter) + "Q" +
-           std::to_string(year) + ". Keep it?";
+    return UiArgs(UiText("EntryRules", "This date is outside the quarter %1Q%2. Keep it?"),
+                  {std::to_string(quarter), std::to_string(year)});
 }
 
 namespace {

@@ -1,0 +1,2411 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA" sourcelanguage="en">
+<context>
+    <name>BackupVersions</name>
+    <message>
+        <source>Too many versions of %1 in one second.</source>
+        <translation>Trop de versions de %1 en une seconde.</translation>
+    </message>
+    <message>
+        <source>The version of %1 that this save replaces could not be kept as a backup:
+%2
+Save all the same?</source>
+        <translation>La version de %1 que cet enregistrement remplace n’a pas pu être conservée comme copie de sécurité :
+%2
+Enregistrer quand même?</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tollmark</source>
+        <translation>À propos de Tollmark</translation>
+    </message>
+    <message>
+        <source>Tollmark: quarterly IFTA fuel-tax returns</source>
+        <translation>Tollmark : déclarations trimestrielles de la taxe sur les carburants (IFTA)</translation>
+    </message>
+</context>
+<context>
+    <name>CCompanyDlg</name>
+    <message>
+        <source>Company Setup</source>
+        <translation>Renseignements sur l’entreprise</translation>
+    </message>
+    <message>
+        <source>Use Odometer</source>
+        <translation>Utiliser l’odomètre</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Essence</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>Nom de l’entreprise :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ville :</translation>
+    </message>
+    <message>
+        <source>Province/State:</source>
+        <translation>Province/État :</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message>
+        <source>Postal Code/Zip:</source>
+        <translation>Code postal/ZIP :</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>IFTA Number:</source>
+        <translation>Numéro IFTA :</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Odomètre :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Add Profile</source>
+        <translation>Ajouter le profil</translation>
+    </message>
+    <message>
+        <source>Go to profiles</source>
+        <translation>Aller aux profils</translation>
+    </message>
+    <message>
+        <source>Profile saved</source>
+        <translation>Profil enregistré</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>Le profil n’a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>CDownloadDlg</name>
+    <message>
+        <source>Download Tax Rates</source>
+        <translation>Télécharger les taux de taxe</translation>
+    </message>
+    <message>
+        <source>Quarter:</source>
+        <translation>Trimestre :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message>
+        <source>Progress:</source>
+        <translation>Progression :</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>%1 has a separate surcharge. Add the surcharge line too?</source>
+        <translation>%1 a une surtaxe distincte. Ajouter aussi la ligne de surtaxe?</translation>
+    </message>
+    <message>
+        <source>No jurisdiction of the tax-rate table is called "%1".</source>
+        <translation>Aucune administration de la table des taux ne s’appelle « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>CEntryDlg</name>
+    <message>
+        <source>Add Item %1</source>
+        <translation>Ajouter l’élément %1</translation>
+    </message>
+    <message>
+        <source>Modify Item %1</source>
+        <translation>Modifier l’élément %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Prince Edward Island</source>
+        <translation>Île-du-Prince-Édouard</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>KM</translation>
+    </message>
+    <message>
+        <source>MIL</source>
+        <translation>MI</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>Use odometer</source>
+        <translation>Utiliser l’odomètre</translation>
+    </message>
+    <message>
+        <source>The truck's unit number (no commas)</source>
+        <translation>Le numéro d’unité du camion (sans virgule)</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>State abbrev.:</source>
+        <translation>Abrév. prov./État :</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Distance (Km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Odometer in: </source>
+        <translation>Odomètre départ : </translation>
+    </message>
+    <message>
+        <source>Odometer out:</source>
+        <translation>Odomètre arrivée :</translation>
+    </message>
+    <message>
+        <source>Fuel (L)</source>
+        <translation>Carburant (L)</translation>
+    </message>
+    <message>
+        <source>Distance (Mil)</source>
+        <translation>Distance (mi)</translation>
+    </message>
+    <message>
+        <source>Fuel (Gal)</source>
+        <translation>Carburant (gal)</translation>
+    </message>
+</context>
+<context>
+    <name>CFilingDateDlg</name>
+    <message>
+        <source>Filing Date</source>
+        <translation>Date de production</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Calculée</translation>
+    </message>
+    <message>
+        <source>The quarter's own due date, moved off the weekend</source>
+        <translation>La date d’échéance du trimestre, reportée hors de la fin de semaine</translation>
+    </message>
+    <message>
+        <source>Set by hand:</source>
+        <translation>Fixée à la main :</translation>
+    </message>
+    <message>
+        <source>50.00 or 10% of the net tax</source>
+        <translation>50,00 ou 10 % de la taxe nette</translation>
+    </message>
+    <message>
+        <source>Filing date:</source>
+        <translation>Date de production :</translation>
+    </message>
+    <message>
+        <source>Due date:</source>
+        <translation>Date d’échéance :</translation>
+    </message>
+    <message>
+        <source>Penalty:</source>
+        <translation>Pénalité :</translation>
+    </message>
+    <message>
+        <source>%1: type the monthly factor for %2 to %3 (0.007500 is 9% a year)</source>
+        <translation>%1 : tapez le facteur mensuel du %2 au %3 (0,007500 correspond à 9 % par année)</translation>
+    </message>
+    <message>
+        <source>Left empty: no interest is computed</source>
+        <translation>Laissé vide : aucun intérêt n’est calculé</translation>
+    </message>
+    <message>
+        <source>Interest factor:</source>
+        <translation>Facteur d’intérêts :</translation>
+    </message>
+</context>
+<context>
+    <name>CFilingSession</name>
+    <message>
+        <source>The record file has no valid quarter: set its tax period</source>
+        <translation>Le relevé n’a pas de trimestre valide : fixez sa période de taxation</translation>
+    </message>
+    <message>
+        <source>No interest factor for %1 %2</source>
+        <translation>Aucun facteur d’intérêts pour %1 %2</translation>
+    </message>
+    <message>
+        <source>No folder for your own interest-rate table: name one in Options</source>
+        <translation>Aucun dossier pour votre table des taux d’intérêt : indiquez-en un dans Options</translation>
+    </message>
+    <message>
+        <source>No interest-rate table: name one in Options</source>
+        <translation>Aucune table des taux d’intérêt : indiquez-en une dans Options</translation>
+    </message>
+    <message>
+        <source>Late: %1 month</source>
+        <translation>En retard : %1 mois</translation>
+    </message>
+    <message>
+        <source>Late: %1 months</source>
+        <translation>En retard : %1 mois</translation>
+    </message>
+    <message>
+        <source>Due %1</source>
+        <translation>Échéance le %1</translation>
+    </message>
+</context>
+<context>
+    <name>CHeadingMapBox</name>
+    <message>
+        <source>Columns by heading</source>
+        <translation>Colonnes selon l’en-tête</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Tollmark Help</source>
+        <translation>Aide de Tollmark</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CImportDlg</name>
+    <message>
+        <source>Import Fields Selection</source>
+        <translation>Choix des champs à importer</translation>
+    </message>
+    <message>
+        <source>Select import file</source>
+        <translation>Choisir le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>En-tête</translation>
+    </message>
+    <message>
+        <source>Trip date</source>
+        <translation>Date du trajet</translation>
+    </message>
+    <message>
+        <source>State abbreviation</source>
+        <translation>Abréviation prov./État</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Mil</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Litre</source>
+        <translation>Litre</translation>
+    </message>
+    <message>
+        <source>GAL</source>
+        <translation>GAL</translation>
+    </message>
+    <message>
+        <source>Odometer IN</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer OUT</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>By the fields below, in file order</source>
+        <translation>Selon les champs ci-dessous, dans l’ordre du fichier</translation>
+    </message>
+    <message>
+        <source>By the file's heading (column names)</source>
+        <translation>Selon l’en-tête du fichier (noms des colonnes)</translation>
+    </message>
+    <message>
+        <source>Fleet export</source>
+        <translation>Exportation de parc</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <source>Fields, in file order</source>
+        <translation>Champs, dans l’ordre du fichier</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>The preset "%1" maps the columns otherwise. Replace its mapping?</source>
+        <translation>Le préréglage « %1 » associe les colonnes autrement. Remplacer son association?</translation>
+    </message>
+</context>
+<context>
+    <name>CInfoDlgBar</name>
+    <message>
+        <source>%1Q%2 for %3</source>
+        <translation>T%2 %1 (%3)</translation>
+    </message>
+    <message>
+        <source>Information Bar</source>
+        <translation>Barre d’information</translation>
+    </message>
+    <message>
+        <source>Record Info:</source>
+        <translation>Relevé :</translation>
+    </message>
+    <message>
+        <source>Loaded Tax rates:</source>
+        <translation>Taux chargés :</translation>
+    </message>
+    <message>
+        <source>Filing:</source>
+        <translation>Production :</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Untitled - IFTA</source>
+        <translation>Sans titre - IFTA</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>T&amp;ax Rates</source>
+        <translation>&amp;Taux de taxe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvrir ce document</translation>
+    </message>
+    <message>
+        <source>Recent &amp;File</source>
+        <translation>Fic&amp;hier récent</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this command; it was stopped.</source>
+        <translation>La mémoire manque pour terminer cette commande : elle a été interrompue.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>No tax rates loaded</source>
+        <translation>Aucun taux de taxe chargé</translation>
+    </message>
+    <message>
+        <source>%1 - IFTA</source>
+        <translation>%1 - IFTA</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeDlg</name>
+    <message>
+        <source>Merge Files</source>
+        <translation>Fusionner des fichiers</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Tax Period</source>
+        <translation>Période de taxation</translation>
+    </message>
+    <message>
+        <source>Use file names as unit numbers</source>
+        <translation>Utiliser les noms de fichier comme numéros d’unité</translation>
+    </message>
+    <message>
+        <source>Lines without a unit number take the name of their file (T-104.irc gives T-104)</source>
+        <translation>Les lignes sans numéro d’unité prennent le nom de leur fichier (T-104.irc donne T-104)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 est déjà dans la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>COdometerChart</name>
+    <message>
+        <source>Odometer by trip</source>
+        <translation>Odomètre par trajet</translation>
+    </message>
+    <message>
+        <source>Odometer out</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Overlap</source>
+        <translation>Chevauchement</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>The table shipped with Tollmark</source>
+        <translation>La table fournie avec Tollmark</translation>
+    </message>
+    <message>
+        <source>&amp;Round fuel to whole gallons or litres, as filing portals do</source>
+        <translation>&amp;Arrondir le carburant aux gallons ou litres entiers, comme les portails de production</translation>
+    </message>
+    <message>
+        <source>Each save keeps the version it replaces; 0 keeps none</source>
+        <translation>Chaque enregistrement garde la version qu’il remplace; 0 n’en garde aucune</translation>
+    </message>
+    <message>
+        <source>Default Tax File:</source>
+        <translation>Fichier de taux par défaut :</translation>
+    </message>
+    <message>
+        <source>Default User Profiles File:</source>
+        <translation>Fichier des profils d’utilisateur par défaut :</translation>
+    </message>
+    <message>
+        <source>Interest Rate Table:</source>
+        <translation>Table des taux d’intérêt :</translation>
+    </message>
+    <message>
+        <source>Earlier &amp;versions kept of each file:</source>
+        <translation>&amp;Versions antérieures gardées de chaque fichier :</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> minutes</translation>
+    </message>
+    <message>
+        <source>How often the unsaved changes are kept in a recovery copy; Off keeps none</source>
+        <translation>Fréquence de la copie de récupération des modifications non enregistrées; Désactivée n’en garde aucune</translation>
+    </message>
+    <message>
+        <source>Recovery &amp;copy of unsaved changes every:</source>
+        <translation>&amp;Copie de récupération des modifications non enregistrées toutes les :</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Tollmark.</source>
+        <translation>Une nouvelle langue s’applique au prochain démarrage de Tollmark.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+</context>
+<context>
+    <name>CProfileStore</name>
+    <message>
+        <source>No user profiles file is open.</source>
+        <translation>Aucun fichier de profils d’utilisateur n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>There is no profile at that position.</source>
+        <translation>Il n’y a aucun profil à cette position.</translation>
+    </message>
+</context>
+<context>
+    <name>CProfilesDlg</name>
+    <message>
+        <source>Users Profile Dialog</source>
+        <translation>Profils d’utilisateur</translation>
+    </message>
+    <message>
+        <source>Manage users profile</source>
+        <translation>Gérer les profils d’utilisateur</translation>
+    </message>
+    <message>
+        <source>Use Odometer</source>
+        <translation>Utiliser l’odomètre</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Essence</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>Nom de l’entreprise :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ville :</translation>
+    </message>
+    <message>
+        <source>Province/State:</source>
+        <translation>Province/État :</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message>
+        <source>Postal Code/Zip:</source>
+        <translation>Code postal/ZIP :</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>IFTA Number:</source>
+        <translation>Numéro IFTA :</translation>
+    </message>
+    <message>
+        <source>User record number: %1</source>
+        <translation>Profil d’utilisateur numéro : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordSession</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1. Its rates would tax every trip in the wrong unit.
+
+Load Tax Rates now?</source>
+        <translation>%1. Ses taux taxeraient chaque trajet dans la mauvaise unité.
+
+Charger les taux de taxe maintenant?</translation>
+    </message>
+    <message>
+        <source>diesel</source>
+        <translation>diesel</translation>
+    </message>
+    <message>
+        <source>gasoline</source>
+        <translation>essence</translation>
+    </message>
+    <message>
+        <source>%1: the older record layout (%2) has no fuel type: the %3 rates were used and the file was written in the current layout with fuel code %4.</source>
+        <translation>%1 : l’ancienne présentation du relevé (%2) n’a pas de type de carburant : les taux %3 ont été utilisés et le fichier a été écrit dans la présentation actuelle avec le code de carburant %4.</translation>
+    </message>
+    <message>
+        <source>%1 is in the older record layout (%2), which has no fuel type: the record is taken as %3 (fuel code %4), and a save writes it in the current layout.</source>
+        <translation>%1 est dans l’ancienne présentation du relevé (%2), qui n’a pas de type de carburant : le relevé est traité comme %3 (code de carburant %4), et un enregistrement l’écrit dans la présentation actuelle.</translation>
+    </message>
+    <message>
+        <source>%1Q%2</source>
+        <translation>T%1 %2</translation>
+    </message>
+    <message>
+        <source>The dates are in %1; the record is %2. Change the record to %1?</source>
+        <translation>Les dates sont au %1; le relevé est au %2. Passer le relevé au %1?</translation>
+    </message>
+    <message>
+        <source>The record has not been saved yet: no earlier versions are kept.</source>
+        <translation>Le relevé n’a pas encore été enregistré : aucune version antérieure n’est gardée.</translation>
+    </message>
+    <message>
+        <source>%1
+Load one with File, Load Tax Rates, or download the quarter's rates with Tax Rates, Download.</source>
+        <translation>%1
+Chargez-en une avec Fichier, Charger les taux de taxe, ou téléchargez les taux du trimestre avec Taux de taxe, Télécharger.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Tollmark comes with a sample table:
+%2
+
+Load it and keep it as the default tax-rate file?</source>
+        <translation>%1
+
+Tollmark est fourni avec une table d’exemple :
+%2
+
+La charger et la garder comme fichier de taux par défaut?</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>the tax-rate table</source>
+        <translation>la table des taux de taxe</translation>
+    </message>
+    <message>
+        <source>Tollmark did not close normally. Recover the changes to %1 from %2?</source>
+        <translation>Tollmark ne s’est pas fermé normalement. Récupérer les modifications de %1 faites à %2?</translation>
+    </message>
+</context>
+<context>
+    <name>CReportChart</name>
+    <message>
+        <source>To pay (+) / Credit (-) by jurisdiction</source>
+        <translation>À payer (+) / crédit (-) par administration</translation>
+    </message>
+    <message>
+        <source>Distance by jurisdiction</source>
+        <translation>Distance par administration</translation>
+    </message>
+    <message>
+        <source>To pay</source>
+        <translation>À payer</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+</context>
+<context>
+    <name>CTaxInfoDlg</name>
+    <message>
+        <source>Tax Rates Info</source>
+        <translation>Renseignements sur les taux</translation>
+    </message>
+    <message>
+        <source>Loaded Tax Rates</source>
+        <translation>Taux de taxe chargés</translation>
+    </message>
+    <message>
+        <source>Document Tax Rates</source>
+        <translation>Taux de taxe du document</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CTaxPeriodDlg</name>
+    <message>
+        <source>Tax Period</source>
+        <translation>Période de taxation</translation>
+    </message>
+    <message>
+        <source>Quarter:</source>
+        <translation>Trimestre :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+</context>
+<context>
+    <name>CTaxRateDlg</name>
+    <message>
+        <source>New Tax</source>
+        <translation>Nouveau taux</translation>
+    </message>
+    <message>
+        <source>Tax Rate Modify</source>
+        <translation>Modifier le taux de taxe</translation>
+    </message>
+    <message>
+        <source>SurTax</source>
+        <translation>Surtaxe</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Province/État :</translation>
+    </message>
+    <message>
+        <source>Abbrev.:</source>
+        <translation>Abrév. :</translation>
+    </message>
+    <message>
+        <source>Diesel tax:</source>
+        <translation>Taxe diesel :</translation>
+    </message>
+    <message>
+        <source>Gas tax:</source>
+        <translation>Taxe essence :</translation>
+    </message>
+</context>
+<context>
+    <name>CTaxSession</name>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>CVersionsDlg</name>
+    <message>
+        <source>Restore Version</source>
+        <translation>Restaurer une version</translation>
+    </message>
+    <message>
+        <source>Versions of %1 that saves replaced. The one you choose opens as a new record; the file itself stays as it is.</source>
+        <translation>Versions de %1 remplacées par des enregistrements. Celle que vous choisissez s’ouvre comme un nouveau relevé; le fichier lui-même reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Remplacée</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Taxe</translation>
+    </message>
+</context>
+<context>
+    <name>CViewModes</name>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowPrompts</name>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Récupérer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>CYearSession</name>
+    <message>
+        <source>A year summary takes one to four quarter files.</source>
+        <translation>Un sommaire annuel prend de un à quatre relevés trimestriels.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDownload</name>
+    <message>
+        <source>Not in the tax-rate table, passed over:</source>
+        <translation>Absentes de la table des taux, ignorées :</translation>
+    </message>
+    <message>
+        <source>Not in the chart, rates kept:</source>
+        <translation>Absentes du tableau, taux gardés :</translation>
+    </message>
+</context>
+<context>
+    <name>CheckRules</name>
+    <message>
+        <source>%1Q%2</source>
+        <translation>T%1 %2</translation>
+    </message>
+    <message>
+        <source>The trip has no date</source>
+        <translation>Le trajet n’a pas de date</translation>
+    </message>
+    <message>
+        <source>The date %1 is outside the years %2 to %3</source>
+        <translation>La date %1 est hors des années %2 à %3</translation>
+    </message>
+    <message>
+        <source>The date %1 is not a real date</source>
+        <translation>La date %1 n’est pas une date réelle</translation>
+    </message>
+    <message>
+        <source>The date %1 is outside %2 (%3 to %4)</source>
+        <translation>La date %1 est hors du %2 (du %3 au %4)</translation>
+    </message>
+    <message>
+        <source>Repeats trip %1: the same date, jurisdiction, distance, fuel and odometers</source>
+        <translation>Répète le trajet %1 : même date, administration, distance, carburant et odomètres</translation>
+    </message>
+    <message>
+        <source>The record is for %1, the loaded tax-rate table for %2</source>
+        <translation>Le relevé est pour le %1, la table des taux chargée pour le %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>The company's period %1 does not lie in one quarter</source>
+        <translation>La période de l’entreprise, %1, ne tombe pas dans un même trimestre</translation>
+    </message>
+    <message>
+        <source>The company's period %1 is in %2, the record is for %3</source>
+        <translation>La période de l’entreprise, %1, est au %2; le relevé est pour le %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 bought in %3 and no distance driven there</source>
+        <translation>%1 %2 achetés en %3 sans aucune distance parcourue</translation>
+    </message>
+    <message>
+        <source>%1 %2 driven in the quarter and no fuel bought</source>
+        <translation>%1 %2 parcourus dans le trimestre sans aucun carburant acheté</translation>
+    </message>
+    <message>
+        <source>The fleet average of %1 is outside %2 to %3</source>
+        <translation>La moyenne du parc, %1, est hors de l’intervalle %2 à %3</translation>
+    </message>
+    <message>
+        <source>The average of unit %1, %2, is outside %3 to %4</source>
+        <translation>La moyenne de l’unité %1, %2, est hors de l’intervalle %3 à %4</translation>
+    </message>
+    <message>
+        <source>An audit at %1 would add %2 to the tax due</source>
+        <translation>Une vérification à %1 ajouterait %2 à la taxe due</translation>
+    </message>
+    <message>
+        <source>%1 %2 on no trip line: trip %3 ends at %4, trip %5 starts at %6</source>
+        <translation>%1 %2 sur aucune ligne de trajet : le trajet %3 finit à %4, le trajet %5 commence à %6</translation>
+    </message>
+    <message>
+        <source>%1 %2 on two trip lines: trip %3 starts at %4, before trip %5 ends at %6</source>
+        <translation>%1 %2 sur deux lignes de trajet : le trajet %3 commence à %4, avant la fin du trajet %5 à %6</translation>
+    </message>
+    <message>
+        <source>Odometer out %1 is %2 %3 less than odometer in %4</source>
+        <translation>L’odomètre d’arrivée %1 est inférieur de %2 %3 à l’odomètre de départ %4</translation>
+    </message>
+    <message>
+        <source>The check found %1 problem in this quarter. Print anyway?</source>
+        <translation>La vérification a trouvé %1 problème dans ce trimestre. Imprimer quand même?</translation>
+    </message>
+    <message>
+        <source>The check found %1 problems in this quarter. Print anyway?</source>
+        <translation>La vérification a trouvé %1 problèmes dans ce trimestre. Imprimer quand même?</translation>
+    </message>
+    <message>
+        <source>1 trip line carries %1, the loaded table %2</source>
+        <translation>1 ligne de trajet porte %1, la table chargée %2</translation>
+    </message>
+    <message>
+        <source>%1 trip lines carry a rate other than the loaded table's %2 (trip %3: %4)</source>
+        <translation>%1 lignes de trajet portent un autre taux que celui de la table chargée, %2 (trajet %3 : %4)</translation>
+    </message>
+    <message>
+        <source>%1 on 1 line (trip %2)</source>
+        <translation>%1 sur 1 ligne (trajet %2)</translation>
+    </message>
+    <message>
+        <source>%1 on %2 lines (from trip %3)</source>
+        <translation>%1 sur %2 lignes (à partir du trajet %3)</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>position %1</translation>
+    </message>
+    <message>
+        <source>Trip lines in %1 carry %2 rates: %3; the report taxes the row at %4, its last line's</source>
+        <translation>Les trajets en %1 portent %2 taux : %3; le rapport taxe la ligne à %4, le taux de son dernier trajet</translation>
+    </message>
+    <message>
+        <source>%1 %2 driven in %3, %4 %2 on its %5 lines</source>
+        <translation>%1 %2 parcourus en %3, %4 %2 sur ses lignes %5</translation>
+    </message>
+    <message>
+        <source>1 trip line names a jurisdiction slot outside the tax-rate table (trip %1: slot %2); the report leaves them out.</source>
+        <translation>1 ligne de trajet désigne une position hors de la table des taux (trajet %1 : position %2); le rapport l’exclut.</translation>
+    </message>
+    <message>
+        <source>%1 trip lines name a jurisdiction slot outside the tax-rate table (trip %2: slot %3); the report leaves them out.</source>
+        <translation>%1 lignes de trajet désignent une position hors de la table des taux (trajet %2 : position %3); le rapport les exclut.</translation>
+    </message>
+    <message>
+        <source>for Canada (rates per litre)</source>
+        <translation>pour le Canada (taux par litre)</translation>
+    </message>
+    <message>
+        <source>for the US (rates per US gallon)</source>
+        <translation>pour les États-Unis (taux par gallon US)</translation>
+    </message>
+    <message>
+        <source>kilometres and litres</source>
+        <translation>kilomètres et en litres</translation>
+    </message>
+    <message>
+        <source>miles and US gallons</source>
+        <translation>milles et en gallons US</translation>
+    </message>
+    <message>
+        <source>The loaded tax-rate table is %1; the carrier's country "%2" reports in %3</source>
+        <translation>La table des taux chargée est %1; le pays du transporteur, « %2 », déclare en %3</translation>
+    </message>
+    <message>
+        <source>%1: load the US table (File &gt; Load Tax Rates)</source>
+        <translation>%1 : chargez la table des États-Unis (Fichier &gt; Charger les taux de taxe)</translation>
+    </message>
+    <message>
+        <source>%1: load the Canadian table (File &gt; Load Tax Rates)</source>
+        <translation>%1 : chargez la table du Canada (Fichier &gt; Charger les taux de taxe)</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Créer un nouveau document
+Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ouvrir un document existant
+Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Files	Ctrl+M</source>
+        <translation>&amp;Fusionner des fichiers	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Merge files
+Merge</source>
+        <translation>Fusionner des fichiers
+Fusionner</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Enregistrer le document actif
+Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Enregistrer le document actif sous un nouveau nom
+Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save/&amp;Update Tax Rates</source>
+        <translation>Enregistrer et &amp;mettre à jour les taux</translation>
+    </message>
+    <message>
+        <source>Save document with the current tax rate
+Save with current tax</source>
+        <translation>Enregistrer le document avec les taux de taxe actuels
+Enregistrer avec les taux actuels</translation>
+    </message>
+    <message>
+        <source>Restore Version from &amp;Backups...</source>
+        <translation>&amp;Restaurer une version des copies de sécurité...</translation>
+    </message>
+    <message>
+        <source>Open a version of the record file that a save replaced
+Restore Version</source>
+        <translation>Ouvrir une version du relevé qu’un enregistrement a remplacée
+Restaurer une version</translation>
+    </message>
+    <message>
+        <source>Load &amp;Tax Rates</source>
+        <translation>&amp;Charger les taux de taxe</translation>
+    </message>
+    <message>
+        <source>Load the tax rates from a tax file
+Load Tax Rates</source>
+        <translation>Charger les taux de taxe d’un fichier de taux
+Charger les taux de taxe</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e Tax Rates</source>
+        <translation>Enregistrer les &amp;taux de taxe</translation>
+    </message>
+    <message>
+        <source>Save the tax rates to a tax file
+Save Tax Rates</source>
+        <translation>Enregistrer les taux de taxe dans un fichier de taux
+Enregistrer les taux de taxe</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprimer le document actif
+Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Afficher les pages entières
+Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Config&amp;uration de l’impression...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Changer l’imprimante et les options d’impression
+Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>&amp;Import...	Ctrl+Shift+I</source>
+        <translation>Im&amp;porter...	Ctrl+Maj+I</translation>
+    </message>
+    <message>
+        <source>Import from excel text file (csv)
+Import</source>
+        <translation>Importer d’un fichier texte Excel (CSV)
+Importer</translation>
+    </message>
+    <message>
+        <source>Filing &amp;Date...</source>
+        <translation>&amp;Date de production...</translation>
+    </message>
+    <message>
+        <source>Set the day the return is filed and its due date
+Filing Date</source>
+        <translation>Fixer le jour de production de la déclaration et sa date d’échéance
+Date de production</translation>
+    </message>
+    <message>
+        <source>Export Summar&amp;y...</source>
+        <translation>E&amp;xporter le sommaire...</translation>
+    </message>
+    <message>
+        <source>Write the return as a summary file for a filing portal
+Export Summary</source>
+        <translation>Écrire la déclaration dans un fichier sommaire pour un portail de production
+Exporter le sommaire</translation>
+    </message>
+    <message>
+        <source>Export Year Summary as &amp;CSV...</source>
+        <translation>Exporter le sommaire annuel en CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>Write the year summary as a comma-separated file
+Export Year Summary</source>
+        <translation>Écrire le sommaire annuel dans un fichier à valeurs séparées par des virgules
+Exporter le sommaire annuel</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvrir ce document</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+X</source>
+        <translation>&amp;Quitter	Alt+X</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quitter l’application; propose d’enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last change
+Undo</source>
+        <translation>Annuler la dernière modification
+Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Rétablir	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <translation>Rétablir la dernière modification annulée
+Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Ctrl+D</source>
+        <translation>&amp;Supprimer	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>Supprimer l’élément choisi
+Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Modify	Ctrl+E</source>
+        <translation>&amp;Modifier	Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Modify the selected item
+Modify</source>
+        <translation>Modifier l’élément choisi
+Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Add New	Ctrl+A</source>
+        <translation>A&amp;jouter	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Add a new item
+Add New</source>
+        <translation>Ajouter un élément
+Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Company Info	Ctrl+I</source>
+        <translation>Renseignements sur l’&amp;entreprise	Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Edit Company Information
+Company Info</source>
+        <translation>Modifier les renseignements sur l’entreprise
+Renseignements sur l’entreprise</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles	Ctrl+F</source>
+        <translation>&amp;Profils	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Start a new record from a user profile
+Profiles</source>
+        <translation>Commencer un relevé à partir d’un profil d’utilisateur
+Profils</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Default tax file and user profiles file
+Options</source>
+        <translation>Fichier de taux par défaut et fichier des profils d’utilisateur
+Options</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Modify the selected tax rate
+Modify</source>
+        <translation>Modifier le taux de taxe choisi
+Modifier</translation>
+    </message>
+    <message>
+        <source>Add a new tax rate
+Add New</source>
+        <translation>Ajouter un taux de taxe
+Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Afficher ou masquer la barre d’outils
+Barre d’outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Afficher ou masquer la barre d’état
+Barre d’état</translation>
+    </message>
+    <message>
+        <source>View Dialog &amp;Bar</source>
+        <translation>Barre d’&amp;information</translation>
+    </message>
+    <message>
+        <source>Show or hide Dialog Status Bar
+Toggle Dialog Status Bar</source>
+        <translation>Afficher ou masquer la barre d’information
+Barre d’information</translation>
+    </message>
+    <message>
+        <source>View &amp;List	Alt+L</source>
+        <translation>&amp;Liste des trajets	Alt+L</translation>
+    </message>
+    <message>
+        <source>Show the trip entries
+View List</source>
+        <translation>Afficher les trajets
+Liste des trajets</translation>
+    </message>
+    <message>
+        <source>View &amp;Report	Alt+R</source>
+        <translation>&amp;Rapport	Alt+R</translation>
+    </message>
+    <message>
+        <source>Show the quarterly report
+View Report</source>
+        <translation>Afficher le rapport trimestriel
+Rapport</translation>
+    </message>
+    <message>
+        <source>View Tax R&amp;ates	Alt+T</source>
+        <translation>Taux de ta&amp;xe	Alt+T</translation>
+    </message>
+    <message>
+        <source>Show the tax rates
+View Tax Rates</source>
+        <translation>Afficher les taux de taxe
+Taux de taxe</translation>
+    </message>
+    <message>
+        <source>&amp;Check	Alt+K</source>
+        <translation>&amp;Vérifier le trimestre	Alt+K</translation>
+    </message>
+    <message>
+        <source>Check the quarter's records as an audit would
+Check the Quarter</source>
+        <translation>Vérifier les relevés du trimestre comme le ferait une vérification fiscale
+Vérifier le trimestre</translation>
+    </message>
+    <message>
+        <source>&amp;Vehicles	Alt+U</source>
+        <translation>Véhic&amp;ules	Alt+U</translation>
+    </message>
+    <message>
+        <source>Show each unit's trips, distance, fuel and average
+View Vehicles</source>
+        <translation>Afficher les trajets, la distance, le carburant et la moyenne de chaque unité
+Véhicules</translation>
+    </message>
+    <message>
+        <source>&amp;Year...	Alt+Y</source>
+        <translation>&amp;Année...	Alt+Y</translation>
+    </message>
+    <message>
+        <source>Show one to four quarters of the carrier side by side with the year's sums
+View Year</source>
+        <translation>Afficher côte à côte un à quatre trimestres du transporteur avec les totaux de l’année
+Année</translation>
+    </message>
+    <message>
+        <source>Odometer ON</source>
+        <translation>Odomètre activé</translation>
+    </message>
+    <message>
+        <source>Use odometer readings for new trips
+Odometer ON</source>
+        <translation>Utiliser les relevés d’odomètre pour les nouveaux trajets
+Odomètre activé</translation>
+    </message>
+    <message>
+        <source>Odometer OFF</source>
+        <translation>Odomètre désactivé</translation>
+    </message>
+    <message>
+        <source>Enter distances without odometer
+Odometer OFF</source>
+        <translation>Saisir les distances sans odomètre
+Odomètre désactivé</translation>
+    </message>
+    <message>
+        <source>View List</source>
+        <translation>Liste des trajets</translation>
+    </message>
+    <message>
+        <source>View Tax Rates</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>View Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Download	Alt+D</source>
+        <translation>&amp;Télécharger	Alt+D</translation>
+    </message>
+    <message>
+        <source>Download tax rates
+Download</source>
+        <translation>Télécharger les taux de taxe
+Télécharger</translation>
+    </message>
+    <message>
+        <source>Tax Rates &amp;Info</source>
+        <translation>&amp;Renseignements sur les taux</translation>
+    </message>
+    <message>
+        <source>Loaded and document tax rates period
+Tax Rates Info</source>
+        <translation>Période des taux chargés et des taux du document
+Renseignements sur les taux</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Rubriques d’aide	F1</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <translation>Afficher les rubriques d’aide
+Rubriques d’aide</translation>
+    </message>
+    <message>
+        <source>&amp;About IFTA...</source>
+        <translation>À &amp;propos d’IFTA...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Afficher les renseignements sur le programme, sa version et ses droits d’auteur
+À propos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Display help for current task or command
+Help</source>
+        <translation>Afficher l’aide de la tâche ou de la commande en cours
+Aide</translation>
+    </message>
+    <message>
+        <source>Display help for clicked on buttons, menus and windows
+Help</source>
+        <translation>Afficher l’aide des boutons, menus et fenêtres cliqués
+Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>No trip lines in %1.</source>
+        <translation>Aucune ligne de trajet dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 est un dossier.</translation>
+    </message>
+    <message>
+        <source>Only coma and tab separator supported. Exit.</source>
+        <translation>Seuls la virgule et la tabulation sont acceptés comme séparateurs. Abandon.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryRules</name>
+    <message>
+        <source>This date is outside the quarter %1Q%2. Keep it?</source>
+        <translation>Cette date est hors du trimestre T%1 %2. La garder?</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>Start odometer</source>
+        <translation>Odomètre de départ</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Trimestre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Odometer in</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer out</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>Gas tax</source>
+        <translation>Taxe essence</translation>
+    </message>
+    <message>
+        <source>Diesel tax</source>
+        <translation>Taxe diesel</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>IFTA tax files (*.itx)|*.itx||</source>
+        <translation>Fichiers de taux IFTA (*.itx)|*.itx||</translation>
+    </message>
+    <message>
+        <source>User profiles file (*.usr)|*.usr||</source>
+        <translation>Fichier des profils d’utilisateur (*.usr)|*.usr||</translation>
+    </message>
+    <message>
+        <source>Interest-rate tables (*.tsv)|*.tsv||</source>
+        <translation>Tables des taux d’intérêt (*.tsv)|*.tsv||</translation>
+    </message>
+    <message>
+        <source>IFTA record files (*.irc)|*.irc||</source>
+        <translation>Relevés IFTA (*.irc)|*.irc||</translation>
+    </message>
+    <message>
+        <source>Trip files (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All files (*)|*||</source>
+        <translation>Fichiers de trajets (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|Tous les fichiers (*)|*||</translation>
+    </message>
+    <message>
+        <source>Summary files (*.csv)|*.csv||</source>
+        <translation>Fichiers sommaires (*.csv)|*.csv||</translation>
+    </message>
+    <message>
+        <source>Year summary files (*.csv)|*.csv||</source>
+        <translation>Sommaires annuels (*.csv)|*.csv||</translation>
+    </message>
+</context>
+<context>
+    <name>HeadingImport</name>
+    <message>
+        <source>%1
+
+No line of the file was imported.</source>
+        <translation>%1
+
+Aucune ligne du fichier n’a été importée.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was imported.</source>
+        <translation>%1
+
+Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Keep the %2 good lines?</source>
+        <translation>%1
+
+Garder les %2 lignes valides?</translation>
+    </message>
+    <message>
+        <source>The file %1 has no lines to import.</source>
+        <translation>Le fichier %1 n’a aucune ligne à importer.</translation>
+    </message>
+</context>
+<context>
+    <name>ListColumns</name>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <source>Jurisdiction</source>
+        <translation>Administration</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Province/État</translation>
+    </message>
+    <message>
+        <source>Abbrev</source>
+        <translation>Abrév.</translation>
+    </message>
+    <message>
+        <source>Distance (Km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Distance (Mil)</source>
+        <translation>Distance (mi)</translation>
+    </message>
+    <message>
+        <source>Odometer IN</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer OUT</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>Fuel (L)</source>
+        <translation>Carburant (L)</translation>
+    </message>
+    <message>
+        <source>Fuel (Gal)</source>
+        <translation>Carburant (gal)</translation>
+    </message>
+    <message>
+        <source>Surtax</source>
+        <translation>Surtaxe</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Diesel tax</source>
+        <translation>Taxe diesel</translation>
+    </message>
+    <message>
+        <source>Gas tax</source>
+        <translation>Taxe essence</translation>
+    </message>
+    <message>
+        <source>SurTax</source>
+        <translation>Surtaxe</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Administrations</translation>
+    </message>
+    <message>
+        <source>Total distance(Km)</source>
+        <translation>Distance totale (km)</translation>
+    </message>
+    <message>
+        <source>Total distance(Mil)</source>
+        <translation>Distance totale (mi)</translation>
+    </message>
+    <message>
+        <source>Taxable distance(Km)</source>
+        <translation>Distance imposable (km)</translation>
+    </message>
+    <message>
+        <source>Taxable distance(Mil)</source>
+        <translation>Distance imposable (mi)</translation>
+    </message>
+    <message>
+        <source>Km/L</source>
+        <translation>km/L</translation>
+    </message>
+    <message>
+        <source>MPG</source>
+        <translation>mi/gal</translation>
+    </message>
+    <message>
+        <source>Fuel taxable</source>
+        <translation>Carburant imposable</translation>
+    </message>
+    <message>
+        <source>Fuel paid</source>
+        <translation>Carburant payé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
+        <source>To pay(+)/Credit(-)</source>
+        <translation>À payer (+)/crédit (-)</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Parc</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Trimestre</translation>
+    </message>
+    <message>
+        <source>Filing</source>
+        <translation>Production</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Non valide</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>Listings</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>    Quarter %1</source>
+        <translation>    Trimestre %1</translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Province/État</translation>
+    </message>
+    <message>
+        <source>Abbrev</source>
+        <translation>Abrév.</translation>
+    </message>
+    <message>
+        <source>Distance (Km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Distance (Mil)</source>
+        <translation>Distance (mi)</translation>
+    </message>
+    <message>
+        <source>Fuel (L)</source>
+        <translation>Carburant (L)</translation>
+    </message>
+    <message>
+        <source>Fuel (Gal)</source>
+        <translation>Carburant (gal)</translation>
+    </message>
+    <message>
+        <source>Surtax</source>
+        <translation>Surtaxe</translation>
+    </message>
+    <message>
+        <source>Odo in</source>
+        <translation>Odo départ</translation>
+    </message>
+    <message>
+        <source>Odo out</source>
+        <translation>Odo arrivée</translation>
+    </message>
+    <message>
+        <source>IFTA Record</source>
+        <translation>Relevé IFTA</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Quarter %1 for %2</source>
+        <translation>Trimestre %1 pour %2</translation>
+    </message>
+    <message>
+        <source>IFTA Tax Rates.</source>
+        <translation>Taux de taxe IFTA</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Dtax</source>
+        <translation>Tx diesel</translation>
+    </message>
+    <message>
+        <source>Gtax</source>
+        <translation>Tx essence</translation>
+    </message>
+    <message>
+        <source>IFTA Quarter Check</source>
+        <translation>Vérification du trimestre IFTA</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Jurisdiction</source>
+        <translation>Administration</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Average: Invalid</source>
+        <translation>Moyenne : non valide</translation>
+    </message>
+    <message>
+        <source>Average: %1 %2</source>
+        <translation>Moyenne : %1 %2</translation>
+    </message>
+    <message>
+        <source>km/L</source>
+        <translation>km/L</translation>
+    </message>
+    <message>
+        <source>MPG</source>
+        <translation>mi/gal</translation>
+    </message>
+    <message>
+        <source>Unit %1</source>
+        <translation>Unité %1</translation>
+    </message>
+    <message>
+        <source>Unit total</source>
+        <translation>Total de l’unité</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Parc</translation>
+    </message>
+    <message>
+        <source>Vehicle Records</source>
+        <translation>Relevés des véhicules</translation>
+    </message>
+    <message>
+        <source>Odometer IN</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer OUT</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>    Year %1</source>
+        <translation>    Année %1</translation>
+    </message>
+    <message>
+        <source>(Km)</source>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>(Mil)</source>
+        <translation>(mi)</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Trimestre</translation>
+    </message>
+    <message>
+        <source>Taxable</source>
+        <translation>Imposable</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>To pay(+)/</source>
+        <translation>À payer (+)/</translation>
+    </message>
+    <message>
+        <source>dist. </source>
+        <translation>dist. </translation>
+    </message>
+    <message>
+        <source>Km/L</source>
+        <translation>km/L</translation>
+    </message>
+    <message>
+        <source>taxable</source>
+        <translation>imposable</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>payé</translation>
+    </message>
+    <message>
+        <source>Credit(-)</source>
+        <translation>crédit (-)</translation>
+    </message>
+    <message>
+        <source>%1 filing: %2</source>
+        <translation>Production %1 : %2</translation>
+    </message>
+    <message>
+        <source>IFTA Year Summary</source>
+        <translation>Sommaire annuel IFTA</translation>
+    </message>
+</context>
+<context>
+    <name>MergeUnits</name>
+    <message>
+        <source>The name of %1 gives the unit number "%2" only cut to %3 characters, and trips merged before already carry it: two trucks would become one unit. Rename the file; it was not merged.</source>
+        <translation>Le nom de %1 ne donne le numéro d’unité « %2 » que coupé à %3 caractères, et des trajets déjà fusionnés le portent : deux camions deviendraient une seule unité. Renommez le fichier; il n’a pas été fusionné.</translation>
+    </message>
+    <message>
+        <source>It is the same file as %1, whose trips were merged once.</source>
+        <translation>C’est le même fichier que %1, dont les trajets ont déjà été fusionnés.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Download fail</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Tax rates loaded. Please check for errors</source>
+        <translation>Taux de taxe chargés. Veuillez vérifier s’il y a des erreurs</translation>
+    </message>
+    <message>
+        <source>Select the file to import first</source>
+        <translation>Choisissez d’abord le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez entrer un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez entrer un nombre entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez entrer un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez entrer un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez entrer un nombre entier positif.</translation>
+    </message>
+    <message>
+        <source>The period's "To:" date is before its "From:" date. Please correct the period.</source>
+        <translation>La date « Au » de la période précède sa date « Du ». Veuillez corriger la période.</translation>
+    </message>
+    <message>
+        <source>The period's "From:" and "To:" dates must lie in one quarter. Please correct the period.</source>
+        <translation>Les dates « Du » et « Au » de la période doivent tomber dans un même trimestre. Veuillez corriger la période.</translation>
+    </message>
+    <message>
+        <source>The answer is not a rate chart</source>
+        <translation>La réponse n’est pas un tableau des taux</translation>
+    </message>
+    <message>
+        <source>Incompatible file format</source>
+        <translation>Format de fichier incompatible</translation>
+    </message>
+    <message>
+        <source>Wrong file format. Tax not loaded.</source>
+        <translation>Mauvais format de fichier. Taux non chargés.</translation>
+    </message>
+    <message>
+        <source>The tax-rate file has more than 72 slot lines; the lines after the 72nd are ignored.</source>
+        <translation>Le fichier de taux a plus de 72 lignes d’administration; les lignes après la 72e sont ignorées.</translation>
+    </message>
+    <message>
+        <source>The file holds more than 10000000 trip lines; it is not imported.</source>
+        <translation>Le fichier contient plus de 10 000 000 de lignes de trajet; il n’est pas importé.</translation>
+    </message>
+    <message>
+        <source>A year summary takes one to four quarter files.</source>
+        <translation>Un sommaire annuel prend de un à quatre relevés trimestriels.</translation>
+    </message>
+    <message>
+        <source>The year's figures are too large to be added up exactly; no summary was made.</source>
+        <translation>Les montants de l’année sont trop grands pour être additionnés exactement; aucun sommaire n’a été fait.</translation>
+    </message>
+    <message>
+        <source>Delete the selected item?</source>
+        <translation>Supprimer l’élément choisi?</translation>
+    </message>
+    <message>
+        <source>All 72 tax-rate slots are in use. No new tax rate can be added.</source>
+        <translation>Les 72 positions de la table des taux sont occupées. Aucun nouveau taux ne peut être ajouté.</translation>
+    </message>
+    <message>
+        <source>The return would print without its interest and penalty. Print anyway?</source>
+        <translation>La déclaration s’imprimerait sans ses intérêts ni sa pénalité. Imprimer quand même?</translation>
+    </message>
+    <message>
+        <source>No earlier versions of %1 are kept.</source>
+        <translation>Aucune version antérieure de %1 n’est gardée.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to update the tax rate for the saved file?
+
+Yes: every trip takes the rate of the loaded tax-rate table and the record takes its quarter; then the file is saved.
+No: the file is saved with the rates its trips carry now.</source>
+        <translation>Voulez-vous mettre à jour les taux de taxe du fichier enregistré?
+
+Oui : chaque trajet prend le taux de la table chargée et le relevé prend son trimestre; puis le fichier est enregistré.
+Non : le fichier est enregistré avec les taux que ses trajets portent maintenant.</translation>
+    </message>
+    <message>
+        <source>The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?</source>
+        <translation>Le fichier de taux %1 n’existe pas. Le retenir quand même comme fichier de taux par défaut?</translation>
+    </message>
+    <message>
+        <source>No tax-rate file was found in the current folder or in the settings, so the tax-rate table is empty.</source>
+        <translation>Aucun fichier de taux n’a été trouvé dans le dossier courant ni dans les paramètres : la table des taux de taxe est vide.</translation>
+    </message>
+    <message>
+        <source>The recovery copy of the unsaved changes could not be written:
+%1
+
+Tollmark keeps trying; save your work to keep it safe.</source>
+        <translation>La copie de récupération des modifications non enregistrées n’a pas pu être écrite :
+%1
+
+Tollmark continue d’essayer; enregistrez votre travail pour le protéger.</translation>
+    </message>
+    <message>
+        <source>Save the modified tax?</source>
+        <translation>Enregistrer les taux de taxe modifiés?</translation>
+    </message>
+    <message>
+        <source>The dates of %1 can be read month first (MM/DD/YYYY) or day first (DD/MM/YYYY): no day in the file is above 12.
+
+Are they month first?
+Yes: MM/DD/YYYY
+No: DD/MM/YYYY</source>
+        <translation>Les dates de %1 peuvent se lire le mois d’abord (MM/JJ/AAAA) ou le jour d’abord (JJ/MM/AAAA) : aucun jour du fichier ne dépasse 12.
+
+Le mois vient-il d’abord?
+Oui : MM/JJ/AAAA
+Non : JJ/MM/AAAA</translation>
+    </message>
+    <message>
+        <source>Odometer in plus the distance passes the largest odometer reading (2147483647).</source>
+        <translation>L’odomètre de départ plus la distance dépasse le plus grand relevé d’odomètre (2147483647).</translation>
+    </message>
+    <message>
+        <source>Please choose the date of the trip.</source>
+        <translation>Veuillez choisir la date du trajet.</translation>
+    </message>
+    <message>
+        <source>Please choose a state or province from the list.</source>
+        <translation>Veuillez choisir une province ou un État dans la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>OdometerRule</name>
+    <message>
+        <source>The distance %1 and the odometer readings %2 to %3 (%4) disagree.
+
+Yes: keep the distance %1; odometer out becomes %5.
+No: keep the readings; the distance becomes %4.</source>
+        <translation>La distance %1 et les relevés d’odomètre %2 à %3 (%4) ne concordent pas.
+
+Oui : garder la distance %1; l’odomètre d’arrivée devient %5.
+Non : garder les relevés; la distance devient %4.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>%1 is the same file as %2, which the program reads; it was not written. Choose another file.</source>
+        <translation>%1 est le même fichier que %2, que le programme lit; il n’a pas été écrit. Choisissez un autre fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileActions</name>
+    <message>
+        <source>%1 (IFTA number %2)</source>
+        <translation>%1 (numéro IFTA %2)</translation>
+    </message>
+    <message>
+        <source>A profile of %1 is already stored. Replace it?</source>
+        <translation>Un profil de %1 est déjà enregistré. Le remplacer?</translation>
+    </message>
+    <message>
+        <source>this carrier</source>
+        <translation>ce transporteur</translation>
+    </message>
+    <message>
+        <source>Delete the profile of %1?</source>
+        <translation>Supprimer le profil de %1?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Quarter:</source>
+        <translation>Trimestre :</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l’impression</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>There is not enough memory to read %1. The file is not opened.</source>
+        <translation>La mémoire manque pour lire %1. Le fichier n’est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 jurisdiction uses rates that differ from the loaded table: File &gt; Save/Update Tax Rates applies them</source>
+        <translation>%1 administration utilise des taux différents de la table chargée : Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
+    </message>
+    <message>
+        <source>%1 jurisdictions use rates that differ from the loaded table: File &gt; Save/Update Tax Rates applies them</source>
+        <translation>%1 administrations utilisent des taux différents de la table chargée : Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>position %1</translation>
+    </message>
+    <message>
+        <source>Trip lines in %1 carry different rates: its row is taxed at the rate of its last line (View &gt; Check lists them)</source>
+        <translation>Les trajets en %1 portent des taux différents : sa ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
+    </message>
+    <message>
+        <source>Trip lines in %1 carry different rates: each row is taxed at the rate of its last line (View &gt; Check lists them)</source>
+        <translation>Les trajets en %1 portent des taux différents : chaque ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
+    </message>
+    <message>
+        <source>1 trip line names a jurisdiction slot outside the tax-rate table; it is left out of the report</source>
+        <translation>1 ligne de trajet désigne une position hors de la table des taux; elle est exclue du rapport</translation>
+    </message>
+    <message>
+        <source>%1 trip lines name a jurisdiction slot outside the tax-rate table; they are left out of the report</source>
+        <translation>%1 lignes de trajet désignent une position hors de la table des taux; elles sont exclues du rapport</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>Impossible d’ouvrir le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file %1: %2.</source>
+        <translation>Impossible d’enregistrer le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Le fichier %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large (over %2 MiB).</source>
+        <translation>Le fichier %1 est trop gros (plus de %2 Mio).</translation>
+    </message>
+</context>
+<context>
+    <name>TaxFile</name>
+    <message>
+        <source>The tax rate on line %1 is not between 0 and 10. Tax not loaded.</source>
+        <translation>Le taux de taxe de la ligne %1 n’est pas entre 0 et 10. Taux non chargés.</translation>
+    </message>
+    <message>
+        <source>The tax-rate file has no year and quarter after %1. Tax not loaded.</source>
+        <translation>Le fichier de taux n’a pas d’année ni de trimestre après %1. Taux non chargés.</translation>
+    </message>
+    <message>
+        <source>The tax-rate file names no jurisdiction. Tax not loaded.</source>
+        <translation>Le fichier de taux ne nomme aucune administration. Taux non chargés.</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Show Problems</source>
+        <translation>Voir les problèmes</translation>
+    </message>
+</context>
+<context>
+    <name>Validation</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+</TS>

@@ -26,6 +26,12 @@ Enregistrer quand même?</translation>
         <source>Tollmark: quarterly IFTA fuel-tax returns</source>
         <translation>Tollmark : déclarations trimestrielles de la taxe sur les carburants (IFTA)</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 Varnotec and the Tollmark developers.
+Tollmark is free software under the GNU General Public License, version 3 or (at your option) any later version; it comes with no warranty.</source>
+        <translation>Copyright © 2026 Varnotec et les développeurs de Tollmark.
+Tollmark est un logiciel libre distribué selon la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure; il n’est accompagné d’aucune garantie.</translation>
+    </message>
 </context>
 <context>
     <name>CCompanyDlg</name>
@@ -330,6 +336,42 @@ Enregistrer quand même?</translation>
     <message>
         <source>(none)</source>
         <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Jurisdiction</source>
+        <translation>Administration</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Odometer in</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer out</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>Product code</source>
+        <translation>Code de produit</translation>
     </message>
 </context>
 <context>
@@ -1741,6 +1783,24 @@ Garder les %2 lignes valides?</translation>
     </message>
 </context>
 <context>
+    <name>InterestRateTable</name>
+    <message>
+        <source>No interest factor for %1 %2: add it to the interest-rate table</source>
+        <translation>Aucun facteur d’intérêts pour %1 %2 : ajoutez-le à la table des taux d’intérêt</translation>
+    </message>
+</context>
+<context>
+    <name>LateReturn</name>
+    <message>
+        <source>The late-return figures are too large to compute: check the trip lines' fuel and the tax rates</source>
+        <translation>Les montants de la déclaration en retard sont trop grands pour être calculés : vérifiez le carburant des trajets et les taux de taxe</translation>
+    </message>
+    <message>
+        <source>The record file has no valid quarter: set its tax period</source>
+        <translation>Le relevé n’a pas de trimestre valide : fixez sa période de taxation</translation>
+    </message>
+</context>
+<context>
     <name>ListColumns</name>
     <message>
         <source>Rule</source>
@@ -1905,6 +1965,18 @@ Garder les %2 lignes valides?</translation>
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Pénalité</translation>
+    </message>
+    <message>
+        <source>Total due</source>
+        <translation>Total dû</translation>
     </message>
 </context>
 <context>

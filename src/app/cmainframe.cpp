@@ -305,7 +305,8 @@ void CMainFrame::UpdateInfoBar()
                                : PeriodText(doc.tablePeriod().year, doc.tablePeriod().quarter,
                                             doc.tablePeriod().country);
     infoBar_->setTexts(record, loaded);
-    infoBar_->setFilingText(QString::fromStdString(app_.session().filing().infoText()));
+    infoBar_->setFilingText(
+        QString::fromStdString(Cp1252ToUtf8(app_.session().filing().infoText())));
 }
 
 void CMainFrame::SetStatusText(int pane, const QString &text, bool update)

@@ -88,7 +88,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     icon->setPixmap(programIcon.pixmap(32, 32));
 
     auto *line = new QLabel(tr("Tollmark: quarterly IFTA fuel-tax returns"), this);
-    auto *legal = new QLabel(QString::fromUtf8(kAboutLegalText), this);
+    auto *legal = new QLabel(tr(kAboutLegalText), this);
     legal->setObjectName("legalText");
     legal->setWordWrap(true);
 

@@ -25,9 +25,10 @@ const std::string &ProgramVersionText();
 
 // The copyright line and the licence the About box shows below the version.
 constexpr const char *kAboutLegalText =
-    "Copyright © 2026 Varnotec and the Tollmark developers.\n"
-    "Tollmark is free software under the GNU General Public License, version 3 or (at your "
-    "option) any later version; it comes with no warranty.";
+    QT_TRANSLATE_NOOP("CAboutDlg", "Copyright © 2026 Varnotec and the Tollmark developers.\n"
+                                   "Tollmark is free software under the GNU General Public "
+                                   "License, version 3 or (at your option) any later version; "
+                                   "it comes with no warranty.");
 
 // "About Tollmark": the program icon, the program's name, the version text, the
 // copyright line and the licence.

@@ -15,7 +15,7 @@ CHeadingMapBox::CHeadingMapBox(QWidget *parent) : QGroupBox(tr("Columns by headi
         box->setObjectName(ImportFieldKey(field));
         box->setMinimumContentsLength(18);
         boxes_.push_back(box);
-        form->addRow(tr(ImportFieldCaption(field)) + ':', box);
+        form->addRow(tr("%1:").arg(tr(ImportFieldCaption(field))), box);
     }
     setHeadings({}, HeadingMap());
 }

@@ -1,5 +1,6 @@
 #include "filing/interestratetable.h"
 
+#include "numbers/uitext.h"
 #include "platform/safefile.h"
 
 #include <algorithm>
@@ -223,11 +224,12 @@ bool InterestRateTable::monthlyFactor(InterestBase base, int32_t year, int32_t m
             return true;
         }
     }
-    char text[120];
-    std::snprintf(text, sizeof text,
-                  "No interest factor for %s %04d-%02d: add it to the interest-rate table",
-                  InterestBaseName(base), static_cast<int>(year), static_cast<int>(month));
-    missing = text;
+    char yearMonth[16];
+    std::snprintf(yearMonth, sizeof yearMonth, "%04d-%02d", static_cast<int>(year),
+                  static_cast<int>(month));
+    missing = UiArgs(UiText("InterestRateTable",
+                            "No interest factor for %1 %2: add it to the interest-rate table"),
+                     {InterestBaseName(base), yearMonth});
     return false;
 }
 

@@ -1,12 +1,13 @@
 #include "filing/latereportlines.h"
 
 #include "numbers/decimaltext.h"
+#include "numbers/uitext.h"
 
 std::vector<ListColumn> LateReportColumns(const std::vector<ListColumn> &reportColumns)
 {
     std::vector<ListColumn> columns = reportColumns;
-    columns.push_back({"Interest", 80, false});
-    columns.push_back({"Total", 100, false});
+    columns.push_back({UI_TEXT_NOOP("ListColumns", "Interest"), 80, false});
+    columns.push_back({UI_TEXT_NOOP("ListColumns", "Total"), 100, false});
     return columns;
 }
 
@@ -30,10 +31,10 @@ std::vector<ListLine> LateReportLines(const std::vector<ListLine> &reportLines,
     lines[rows + 1].push_back(FormatFixed(late.taxAndInterest));
 
     ListLine penalty(width + 2);
-    penalty[0] = "Penalty";
+    penalty[0] = UI_TEXT_NOOP("ListColumns", "Penalty");
     penalty[width + 1] = FormatFixed(late.penalty);
     ListLine due(width + 2);
-    due[0] = "Total due";
+    due[0] = UI_TEXT_NOOP("ListColumns", "Total due");
     due[width + 1] = FormatFixed(late.totalDue);
     lines.push_back(penalty);
     lines.push_back(due);

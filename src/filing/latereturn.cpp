@@ -2,6 +2,7 @@
 
 #include "filing/duedate.h"
 #include "numbers/exactround.h"
+#include "numbers/uitext.h"
 
 #include <algorithm>
 
@@ -9,9 +10,9 @@ namespace {
 
 constexpr Hundredths kMinimumPenalty{5000};
 
-const char kTooLarge[] =
-    "The late-return figures are too large to compute: check the trip lines' fuel and the "
-    "tax rates";
+const char kTooLarge[] = UI_TEXT_NOOP(
+    "LateReturn", "The late-return figures are too large to compute: check the trip lines' fuel "
+                  "and the tax rates");
 
 // The summed factors of the `months` months up to and including the month of `filed`,
 // each month taking its own period's factor.
@@ -25,7 +26,7 @@ bool SumFactors(const InterestRateTable &rates, InterestBase base, const CivilDa
         if (!rates.monthlyFactor(base, month.year, month.month, factor, missing))
             return false;
         if (!ExactRound::Add(sum, factor, sum)) {
-            missing = kTooLarge;
+            missing = UiText("LateReturn", kTooLarge);
             return false;
         }
     }
@@ -85,7 +86,8 @@ Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
                          const InterestRateTable &rates, LateReturn &out)
 {
     if (quarter < 1 || quarter > 4 || year < kFirstYear || year > kLastYear)
-        return Result::failure("The record file has no valid quarter: set its tax period");
+        return Result::failure(
+            UiText("LateReturn", "The record file has no valid quarter: set its tax period"));
     LateReturn result;
     result.due = choices.dueSet ? choices.due : FilingDueDate(year, quarter);
     result.monthsLate = MonthsLate(year, quarter, result.due, choices.filed);
@@ -94,12 +96,12 @@ Result ComputeLateReturn(const Report &report, int32_t year, int32_t quarter,
                                      result.monthsLate, result.factorSum, missing))
         return Result::failure(missing);
     if (!AddRows(report, result))
-        return Result::failure(kTooLarge);
+        return Result::failure(UiText("LateReturn", kTooLarge));
     if (result.late())
         result.penalty = choices.penaltySet ? choices.penalty : LatePenalty(result.taxTotal);
     if (!ExactRound::Add(result.taxTotal, result.interestTotal, result.taxAndInterest) ||
         !ExactRound::Add(result.taxAndInterest, result.penalty, result.totalDue))
-        return Result::failure(kTooLarge);
+        return Result::failure(UiText("LateReturn", kTooLarge));
     out = std::move(result);
     return Result::success();
 }

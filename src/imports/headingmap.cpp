@@ -1,8 +1,8 @@
 #include "imports/headingmap.h"
 
-#include "imports/csvlines.h"
-
 #include "imports/csvimport.h"
+#include "imports/csvlines.h"
+#include "numbers/uitext.h"
 
 #include <algorithm>
 
@@ -43,9 +43,12 @@ const KnownHeading kKnownHeadings[] = {
 
 const char *const kKeys[kImportFieldCount] = {
     "date", "jurisdiction", "distance", "fuel", "unit", "odometer-in", "odometer-out", "product"};
+// The captions the window shows are translated in the context "CHeadingMapBox".
 const char *const kCaptions[kImportFieldCount] = {
-    "Date", "Jurisdiction", "Distance", "Fuel", "Unit", "Odometer in", "Odometer out",
-    "Product code"};
+    UI_TEXT_NOOP("CHeadingMapBox", "Date"), UI_TEXT_NOOP("CHeadingMapBox", "Jurisdiction"),
+    UI_TEXT_NOOP("CHeadingMapBox", "Distance"), UI_TEXT_NOOP("CHeadingMapBox", "Fuel"),
+    UI_TEXT_NOOP("CHeadingMapBox", "Unit"), UI_TEXT_NOOP("CHeadingMapBox", "Odometer in"),
+    UI_TEXT_NOOP("CHeadingMapBox", "Odometer out"), UI_TEXT_NOOP("CHeadingMapBox", "Product code")};
 // clang-format on
 
 bool IsBlank(char c)

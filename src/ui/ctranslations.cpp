@@ -17,6 +17,9 @@ static void InitTranslationResources()
 
 namespace {
 
+// The translators Install made, found again by their name.
+const QString kTranslatorName = QStringLiteral("tollmarkTranslator");
+
 // The core's texts are Windows-1252 bytes, Qt's catalogue is keyed on UTF-8.
 std::string TranslateCoreText(const char *context, const char *source)
 {
@@ -28,6 +31,7 @@ std::string TranslateCoreText(const char *context, const char *source)
 bool LoadQtOwnFrench(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
+    translator->setObjectName(kTranslatorName);
     const QStringList folders{
         QLibraryInfo::path(QLibraryInfo::TranslationsPath),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
@@ -53,10 +57,23 @@ QString CTranslations::ChosenLanguage(const QString &setting, const QStringList 
 bool CTranslations::Install(const QString &language)
 {
     QCoreApplication *app = QCoreApplication::instance();
-    if (language != QLatin1String("fr") || !app)
+    if (!app)
         return false;
+    // What an earlier Install put in place goes first (tests switch languages).
+    for (QTranslator *earlier : app->findChildren<QTranslator *>(kTranslatorName)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
+    SetUiTranslator(nullptr);
+    if (language != QLatin1String("fr")) {
+        // An English window on a French system writes numbers the English way.
+        if (QLocale().language() == QLocale::French)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::Canada));
+        return false;
+    }
     InitTranslationResources();
     auto *own = new QTranslator(app);
+    own->setObjectName(kTranslatorName);
     if (!own->load(QStringLiteral(":/translations/tollmark_fr.qm"))) {
         delete own;
         return false;
@@ -66,9 +83,4 @@ bool CTranslations::Install(const QString &language)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
     SetUiTranslator(&TranslateCoreText);
     return true;
-}
-
-QString CTranslations::Installed()
-{
-    return QLocale().language() == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
 }

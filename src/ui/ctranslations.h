@@ -19,11 +19,9 @@ public:
     // LC_ALL, LC_MESSAGES, LANG on Linux, the user's display language on Windows) is.
     static QString ChosenLanguage(const QString &setting, const QStringList &uiLanguages);
 
-    // Installs `language` ("fr" or "en") for the whole program. False when the French
-    // catalogue could not be loaded (the window stays in English). Qt's own French is
-    // loaded when it is found; without it only Qt's buttons stay English.
+    // Installs `language` ("fr" or "en") for the whole program, in place of what an
+    // earlier call installed. True when French is installed; false for English and when
+    // the French catalogue could not be loaded (the window stays in English). Qt's own
+    // French is loaded when it is found; without it only Qt's buttons stay English.
     static bool Install(const QString &language);
-
-    // The language installed: "fr" or "en".
-    static QString Installed();
 };

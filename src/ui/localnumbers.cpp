@@ -24,7 +24,7 @@ bool IsNumberText(const QString &text)
 
 bool FrenchNumbers()
 {
-    return QLocale().decimalPoint() == QLatin1String(",");
+    return QLocale().language() == QLocale::French;
 }
 
 QString ShownNumber(const std::string &text)

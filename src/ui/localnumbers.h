@@ -10,7 +10,8 @@
 // no-break space between thousands, a decimal comma) and takes "1 234,56", "1234,56" and
 // "1234.56" alike. In English both are the core's own text.
 
-// True when numbers are shown the French way (the default locale is French).
+// True when numbers are shown the French way (CTranslations made the default locale
+// French).
 bool FrenchNumbers();
 
 // The core's number text (`text`, such as "1,234.56" or "-0.50") as the window shows it.

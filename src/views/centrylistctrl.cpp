@@ -6,6 +6,7 @@
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
 #include "sessionbase/programstate.h"
+#include "ui/localnumbers.h"
 #include "views/ciftaview.h"
 #include "views/entryrules.h"
 #include "views/entrysortkeys.h"
@@ -98,6 +99,9 @@ QVariant CEntryListCtrl::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        // Figures (the right-aligned columns) as the interface writes numbers.
+        if (!columns_[static_cast<size_t>(index.column())].leftAligned)
+            return ShownNumber(text(index.row(), index.column()));
         return QString::fromStdString(Cp1252ToUtf8(text(index.row(), index.column())));
     case Qt::TextAlignmentRole: {
         const bool left = columns_[static_cast<size_t>(index.column())].leftAligned;

@@ -6,12 +6,14 @@
 #                        RUNTIME_DIRS: exactly those, none more), the plugins in their
 #                        folders (bin/platforms/qwindows.dll, ...)
 #   DEST/share/tollmark/ the DATA (sample quarter, tables, interest rates, file icon)
+#   DEST/bin/translations/ the TRANSLATIONS (Qt's own French; the program's catalogue
+#                        is built into it)
 #   DEST/doc/            the DOCS (licences), DEST/doc/help/ the HELP pages
 #   DEST/files.nsh       the installer's File lines, DEST/uninstall.nsh its Delete and
 #                        RMDir lines, DEST/files.txt every file, one a line
 cmake_minimum_required(VERSION 3.22)
 
-foreach(var DEST QT_DIR OBJDUMP PROGRAMS PLUGINS RUNTIME_DIRS DATA HELP DOCS)
+foreach(var DEST QT_DIR OBJDUMP PROGRAMS PLUGINS RUNTIME_DIRS DATA HELP DOCS TRANSLATIONS)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "windows-deploy: ${var} is not set")
     endif()
@@ -92,6 +94,7 @@ foreach(plugin ${PLUGINS})
     get_filename_component(folder "${plugin}" DIRECTORY)
     copy_into("bin/${folder}" "${QT_DIR}/plugins/${plugin}")
 endforeach()
+copy_into(bin/translations ${TRANSLATIONS})
 copy_into(share/tollmark ${DATA})
 copy_into(doc ${DOCS})
 copy_into(doc/help ${HELP})

@@ -60,6 +60,18 @@ endif()
 file(MAKE_DIRECTORY "${fonts}")
 file(COPY ${font_files} DESTINATION "${fonts}")
 
+# Qt's own French (its dialogs and buttons): a .qm is the same on every system, so
+# Debian's (qt6-translations-l10n) serves. The program looks for it in "translations"
+# beside itself: the test programs' folder for the suite, bin/ of the installation.
+set(TOLLMARK_QT_FRENCH /usr/share/qt6/translations/qtbase_fr.qm)
+if(NOT EXISTS "${TOLLMARK_QT_FRENCH}")
+    message(FATAL_ERROR "No ${TOLLMARK_QT_FRENCH}: run scripts/install-deps")
+endif()
+foreach(folder tests src)
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/${folder}/translations")
+    file(COPY "${TOLLMARK_QT_FRENCH}" DESTINATION "${CMAKE_BINARY_DIR}/${folder}/translations")
+endforeach()
+
 tollmark_wine_path(wine_dlls "${dlls}")
 tollmark_wine_path(wine_plugins "${TOLLMARK_QT_DIR}/plugins")
 tollmark_wine_path(wine_fonts "${fonts}")
@@ -110,7 +122,8 @@ function(tollmark_windows_programs)
     # Lists go to the deploy script joined with '|': a ';' would split the argument.
     list(APPEND data_files "${CMAKE_SOURCE_DIR}/packaging/windows/tollmark-document.ico")
     set(docs "${CMAKE_SOURCE_DIR}/LICENSE" "${CMAKE_SOURCE_DIR}/packaging/licences.txt")
-    foreach(list plugins TOLLMARK_MINGW_RUNTIME_DIRS data_files help_pages docs)
+    set(translations "${TOLLMARK_QT_FRENCH}")
+    foreach(list plugins TOLLMARK_MINGW_RUNTIME_DIRS data_files help_pages docs translations)
         list(JOIN ${list} "|" ${list}_joined)
     endforeach()
     add_custom_command(OUTPUT "${setup}"
@@ -119,12 +132,13 @@ function(tollmark_windows_programs)
             "-DPROGRAMS=$<TARGET_FILE:tollmark>|$<TARGET_FILE:tollmark-cli>"
             "-DPLUGINS=${plugins_joined}" "-DRUNTIME_DIRS=${TOLLMARK_MINGW_RUNTIME_DIRS_joined}"
             "-DDATA=${data_files_joined}" "-DHELP=${help_pages_joined}" "-DDOCS=${docs_joined}"
+            "-DTRANSLATIONS=${translations_joined}"
             -P "${CMAKE_SOURCE_DIR}/cmake/windows-deploy.cmake"
         COMMAND "${TOLLMARK_MAKENSIS}" -V2 -NOCD "-DVERSION=${version}"
             "-DFILE_VERSION=${PROJECT_VERSION}" "-DDEPLOY=${deploy}" "-DOUTFILE=${setup}"
             "-DICONS=${CMAKE_SOURCE_DIR}/packaging/windows" "${nsi}"
         DEPENDS tollmark tollmark-cli "${nsi}" "${CMAKE_SOURCE_DIR}/cmake/windows-deploy.cmake"
-            ${help_pages} ${data_files}
+            ${help_pages} ${data_files} ${translations}
         COMMENT "Laying out ${deploy} and making the installer ${setup}"
         VERBATIM)
     add_custom_target(tollmark_installer ALL DEPENDS "${setup}")

@@ -1978,6 +1978,74 @@ Garder les %2 lignes valides?</translation>
         <source>Total due</source>
         <translation>Total dû</translation>
     </message>
+    <message>
+        <source>odometer-gap</source>
+        <translation>écart d’odomètre</translation>
+    </message>
+    <message>
+        <source>odometer-overlap</source>
+        <translation>chevauchement d’odomètre</translation>
+    </message>
+    <message>
+        <source>odometer-backwards</source>
+        <translation>odomètre à rebours</translation>
+    </message>
+    <message>
+        <source>outside-quarter</source>
+        <translation>hors trimestre</translation>
+    </message>
+    <message>
+        <source>fuel-without-distance</source>
+        <translation>carburant sans distance</translation>
+    </message>
+    <message>
+        <source>no-fuel</source>
+        <translation>aucun carburant</translation>
+    </message>
+    <message>
+        <source>average-range</source>
+        <translation>moyenne hors limites</translation>
+    </message>
+    <message>
+        <source>unit-average-range</source>
+        <translation>moyenne d’unité hors limites</translation>
+    </message>
+    <message>
+        <source>rate-differs</source>
+        <translation>taux différent</translation>
+    </message>
+    <message>
+        <source>rate-mixed</source>
+        <translation>taux multiples</translation>
+    </message>
+    <message>
+        <source>surcharge-missing</source>
+        <translation>surtaxe manquante</translation>
+    </message>
+    <message>
+        <source>duplicate-trip</source>
+        <translation>trajet en double</translation>
+    </message>
+    <message>
+        <source>period-mismatch</source>
+        <translation>période discordante</translation>
+    </message>
+    <message>
+        <source>table-country</source>
+        <translation>pays de la table</translation>
+    </message>
+    <message>
+        <source>company-dates</source>
+        <translation>dates de l’entreprise</translation>
+    </message>
+    <message>
+        <source>slot-outside-table</source>
+        <translation>position hors table</translation>
+    </message>
+    <message>
+        <source>exposure</source>
+        <translation>exposition</translation>
+    </message>
 </context>
 <context>
     <name>Listings</name>

@@ -1,12 +1,20 @@
 #include "app/cinfodlgbar.h"
 
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
+
+QString FromCoreText(const std::string &text)
+{
+    return QString::fromStdString(Cp1252ToUtf8(text));
+}
 
 QLineEdit *makeInfoBox(QWidget *parent, const char *name)
 {
@@ -14,8 +22,15 @@ QLineEdit *makeInfoBox(QWidget *parent, const char *name)
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
-    // 86 dialog units wide: room for "2006Q1 for Canada" with a margin.
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(PeriodText(2099, 4, "Canada")) + 24);
+    // Room for the longest of the texts the boxes show ("2099Q4 for Canada", the filing's
+    // "Due 2099-12-31" or "Late: 99 months"), in the interface's language, with a margin.
+    const QFontMetrics metrics = box->fontMetrics();
+    int widest = metrics.horizontalAdvance(PeriodText(2099, 4, "Canada"));
+    for (const char *filing : {UI_TEXT_NOOP("CFilingSession", "Due %1"),
+                               UI_TEXT_NOOP("CFilingSession", "Late: %1 months")})
+        widest = std::max(widest, metrics.horizontalAdvance(FromCoreText(
+                                      UiArgs(UiText("CFilingSession", filing), {"2099-12-31"}))));
+    box->setMinimumWidth(widest + 24);
     box->setMaximumWidth(box->minimumWidth() + 40);
     return box;
 }

@@ -1,44 +1,48 @@
 #include "check/finding.h"
 
+#include "numbers/uitext.h"
+
 #include <algorithm>
 
+// The ids are the same in every language (tollmark-cli prints them); the window shows
+// them translated as the check list's own words ("ListColumns").
 const char *CheckRuleId(CheckRule rule)
 {
     switch (rule) {
     case CheckRule::OdometerGap:
-        return "odometer-gap";
+        return UI_TEXT_NOOP("ListColumns", "odometer-gap");
     case CheckRule::OdometerOverlap:
-        return "odometer-overlap";
+        return UI_TEXT_NOOP("ListColumns", "odometer-overlap");
     case CheckRule::OdometerBackwards:
-        return "odometer-backwards";
+        return UI_TEXT_NOOP("ListColumns", "odometer-backwards");
     case CheckRule::OutsideQuarter:
-        return "outside-quarter";
+        return UI_TEXT_NOOP("ListColumns", "outside-quarter");
     case CheckRule::FuelWithoutDistance:
-        return "fuel-without-distance";
+        return UI_TEXT_NOOP("ListColumns", "fuel-without-distance");
     case CheckRule::NoFuel:
-        return "no-fuel";
+        return UI_TEXT_NOOP("ListColumns", "no-fuel");
     case CheckRule::AverageRange:
-        return "average-range";
+        return UI_TEXT_NOOP("ListColumns", "average-range");
     case CheckRule::UnitAverageRange:
-        return "unit-average-range";
+        return UI_TEXT_NOOP("ListColumns", "unit-average-range");
     case CheckRule::RateDiffers:
-        return "rate-differs";
+        return UI_TEXT_NOOP("ListColumns", "rate-differs");
     case CheckRule::RateMixed:
-        return "rate-mixed";
+        return UI_TEXT_NOOP("ListColumns", "rate-mixed");
     case CheckRule::SurchargeMissing:
-        return "surcharge-missing";
+        return UI_TEXT_NOOP("ListColumns", "surcharge-missing");
     case CheckRule::DuplicateTrip:
-        return "duplicate-trip";
+        return UI_TEXT_NOOP("ListColumns", "duplicate-trip");
     case CheckRule::PeriodMismatch:
-        return "period-mismatch";
+        return UI_TEXT_NOOP("ListColumns", "period-mismatch");
     case CheckRule::TableCountry:
-        return "table-country";
+        return UI_TEXT_NOOP("ListColumns", "table-country");
     case CheckRule::CompanyDates:
-        return "company-dates";
+        return UI_TEXT_NOOP("ListColumns", "company-dates");
     case CheckRule::SlotOutsideTable:
-        return "slot-outside-table";
+        return UI_TEXT_NOOP("ListColumns", "slot-outside-table");
     case CheckRule::Exposure:
-        return "exposure";
+        return UI_TEXT_NOOP("ListColumns", "exposure");
     }
     return "";
 }

@@ -111,14 +111,27 @@ protected:
         ASSERT_TRUE(app->OpenDocumentFile(sample));
     }
     QString sample;
+    const char *shown = nullptr; // the French surface being made
+
+    // With TOLLMARK_FRENCH_PICTURES naming a folder, each French surface is kept there as
+    // a picture (<surface>.png), to look for texts that are cut or overflow.
+    void keepPicture(QWidget &widget)
+    {
+        const QString folder = qEnvironmentVariable("TOLLMARK_FRENCH_PICTURES");
+        if (!shown || folder.isEmpty())
+            return;
+        widget.adjustSize();
+        widget.grab().save(QDir(folder).filePath(QString(shown).replace(' ', '-') + ".png"));
+    }
 
     // Each surface of the window, made afresh: the main window in each of its modes and
     // every dialog, filled as the program opens them.
     std::vector<std::pair<const char *, std::function<QStringList()>>> surfaces()
     {
-        const auto dialog = [](auto make) {
-            return [make] {
+        const auto dialog = [this](auto make) {
+            return [this, make] {
                 auto shown = make();
+                keepPicture(*shown);
                 return WidgetTexts(*shown);
             };
         };
@@ -175,6 +188,7 @@ protected:
     {
         frame->OnCommand(viewCommand);
         QApplication::processEvents();
+        keepPicture(*frame);
         return WidgetTexts(*frame);
     }
 };
@@ -192,6 +206,7 @@ TEST_F(FrenchWindowTest, EveryTextOfTheWindowIsTranslated)
     restart();
     size_t i = 0;
     for (const auto &surface : surfaces()) {
+        shown = surface.first;
         const QStringList french = surface.second();
         const QStringList &before = english[i++];
         ASSERT_EQ(french.size(), before.size()) << surface.first;

@@ -328,6 +328,49 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
 </context>
 <context>
+    <name>CFixedLenRecDoc</name>
+    <message>
+        <source>The file %1 is in use by another program.</source>
+        <translation>Le fichier %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a file of this program.</source>
+        <translation>Le fichier %1 n’est pas un fichier de ce programme.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created: %2.</source>
+        <translation>Le fichier %1 ne peut pas être créé : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists and is not replaced.</source>
+        <translation>Le fichier %1 existe déjà et n’est pas remplacé.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Le fichier ne peut pas être écrit : %1.</translation>
+    </message>
+    <message>
+        <source>The file is not open.</source>
+        <translation>Le fichier n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written.</source>
+        <translation>Le fichier ne peut pas être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>CHeadingMapBox</name>
     <message>
         <source>Columns by heading</source>
@@ -709,6 +752,10 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <source>There is no profile at that position.</source>
         <translation>Il n’y a aucun profil à cette position.</translation>
     </message>
+    <message>
+        <source>The profiles file %1 is not a user profiles file.</source>
+        <translation>Le fichier %1 n’est pas un fichier de profils d’utilisateur.</translation>
+    </message>
 </context>
 <context>
     <name>CProfilesDlg</name>
@@ -1043,6 +1090,13 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     <message>
         <source>Not in the chart, rates kept:</source>
         <translation>Absentes du tableau, taux gardés :</translation>
+    </message>
+</context>
+<context>
+    <name>ChartParser</name>
+    <message>
+        <source>The rate of %1 on line %2 of the chart is not between 0 and 10. The chart is not read.</source>
+        <translation>Le taux de %1 à la ligne %2 du tableau n’est pas entre 0 et 10. Le tableau n’est pas lu.</translation>
     </message>
 </context>
 <context>
@@ -1662,16 +1716,42 @@ Aide</translation>
         <translation>Aucune ligne de trajet dans %1.</translation>
     </message>
     <message>
-        <source>%1 does not exist.</source>
-        <translation>%1 n’existe pas.</translation>
-    </message>
-    <message>
-        <source>%1 is a folder.</source>
-        <translation>%1 est un dossier.</translation>
-    </message>
-    <message>
         <source>Only coma and tab separator supported. Exit.</source>
         <translation>Seuls la virgule et la tabulation sont acceptés comme séparateurs. Abandon.</translation>
+    </message>
+    <message>
+        <source>Wrong State abbreviation field:&lt;%1&gt;.
+Edit the file and try again. Exit.</source>
+        <translation>Abréviation de province ou d’État erronée : &lt;%1&gt;.
+Corrigez le fichier et réessayez. Abandon.</translation>
+    </message>
+    <message>
+        <source>The fuel amount &lt;%1&gt; is too large.
+Edit the file and try again. Exit.</source>
+        <translation>La quantité de carburant &lt;%1&gt; est trop grande.
+Corrigez le fichier et réessayez. Abandon.</translation>
+    </message>
+    <message>
+        <source>The file %1 is locked.
+Close the file and try again.</source>
+        <translation>Le fichier %1 est verrouillé.
+Fermez le fichier et réessayez.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Le fichier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a folder.</source>
+        <translation>Le fichier %1 est un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 line has a distance of 0: the odometer readings run backwards or are too far apart.</source>
+        <translation>%1 ligne a une distance de 0 : les relevés d’odomètre reculent ou sont trop éloignés.</translation>
+    </message>
+    <message>
+        <source>%1 lines have a distance of 0: the odometer readings run backwards or are too far apart.</source>
+        <translation>%1 lignes ont une distance de 0 : les relevés d’odomètre reculent ou sont trop éloignés.</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1860,70 @@ Garder les %2 lignes valides?</translation>
     <message>
         <source>The file %1 has no lines to import.</source>
         <translation>Le fichier %1 n’a aucune ligne à importer.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a reading</source>
+        <translation>%1 %2 n’est pas un relevé</translation>
+    </message>
+    <message>
+        <source>the date %1 is not a date</source>
+        <translation>la date %1 n’est pas une date</translation>
+    </message>
+    <message>
+        <source>the jurisdiction %1 is unknown</source>
+        <translation>l’administration %1 est inconnue</translation>
+    </message>
+    <message>
+        <source>the distance %1 is not a number</source>
+        <translation>la distance %1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the fuel %1 is not a number</source>
+        <translation>le carburant %1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the odometer</source>
+        <translation>l’odomètre</translation>
+    </message>
+    <message>
+        <source>The file has no heading line to import by.</source>
+        <translation>Le fichier n’a pas de ligne d’en-tête selon laquelle importer.</translation>
+    </message>
+    <message>
+        <source>The column mapping cannot be used: %1.</source>
+        <translation>L’association des colonnes ne peut pas être utilisée : %1.</translation>
+    </message>
+    <message>
+        <source>No column of the file's heading names the jurisdiction ("State", "Jurisdiction", "Province" ...).</source>
+        <translation>Aucune colonne de l’en-tête du fichier ne désigne l’administration (« State », « Jurisdiction », « Province »...).</translation>
+    </message>
+    <message>
+        <source>The dates of the file read both as month/day/year and as day/month/year (no day is above 12).</source>
+        <translation>Les dates du fichier se lisent autant en mois/jour/année qu’en jour/mois/année (aucun jour ne dépasse 12).</translation>
+    </message>
+    <message>
+        <source>1 line of the file could not be read:</source>
+        <translation>1 ligne du fichier n’a pas pu être lue :</translation>
+    </message>
+    <message>
+        <source>%1 lines of the file could not be read:</source>
+        <translation>%1 lignes du fichier n’ont pas pu être lues :</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 autres</translation>
+    </message>
+    <message>
+        <source>1 line was left out because its product is not motor fuel:</source>
+        <translation>1 ligne a été exclue parce que son produit n’est pas un carburant :</translation>
+    </message>
+    <message>
+        <source>%1 lines were left out because their product is not motor fuel:</source>
+        <translation>%1 lignes ont été exclues parce que leur produit n’est pas un carburant :</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2679,48 @@ Non : garder les relevés; la distance devient %4.</translation>
     </message>
 </context>
 <context>
+    <name>TripLineParser</name>
+    <message>
+        <source>The file holds more than %1 trip lines. The file is not opened.</source>
+        <translation>Le fichier contient plus de %1 lignes de trajet. Le fichier n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The tax rate of trip line %1 is not between 0 and 10. The file is not opened.</source>
+        <translation>Le taux de taxe de la ligne de trajet %1 n’est pas entre 0 et 10. Le fichier n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The distance of trip line %1 is negative. The file is not opened.</source>
+        <translation>La distance de la ligne de trajet %1 est négative. Le fichier n’est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoSteps</name>
+    <message>
+        <source>Add Trip %1</source>
+        <translation>l’ajout du trajet %1</translation>
+    </message>
+    <message>
+        <source>Modify Trip %1</source>
+        <translation>la modification du trajet %1</translation>
+    </message>
+    <message>
+        <source>Delete Trip %1</source>
+        <translation>la suppression du trajet %1</translation>
+    </message>
+    <message>
+        <source>Modify Rate %1</source>
+        <translation>la modification du taux %1</translation>
+    </message>
+    <message>
+        <source>Add Rate %1</source>
+        <translation>l’ajout du taux %1</translation>
+    </message>
+    <message>
+        <source>Download Rates</source>
+        <translation>le téléchargement des taux</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Show Problems</source>
@@ -2546,6 +2732,57 @@ Non : garder les relevés; la distance devient %4.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>YearSummary</name>
+    <message>
+        <source>no name</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>%1, IFTA %2</source>
+        <translation>%1, IFTA %2</translation>
+    </message>
+    <message>
+        <source>kilometres and litres</source>
+        <translation>kilomètres et litres</translation>
+    </message>
+    <message>
+        <source>miles and US gallons</source>
+        <translation>milles et gallons US</translation>
+    </message>
+    <message>
+        <source>diesel</source>
+        <translation>diesel</translation>
+    </message>
+    <message>
+        <source>gasoline</source>
+        <translation>essence</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are of different carriers (%3; %4): a year summary takes the quarters of one carrier.</source>
+        <translation>%1 et %2 sont de transporteurs différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul transporteur.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are of different years (%3; %4): a year summary takes the quarters of one year.</source>
+        <translation>%1 et %2 sont d’années différentes (%3; %4) : un sommaire annuel prend les trimestres d’une seule année.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are of different unit systems (%3; %4): a year summary takes the quarters of one unit system.</source>
+        <translation>%1 et %2 sont dans des systèmes d’unités différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul système d’unités.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are of different fuels (%3; %4): a year summary takes the quarters of one fuel.</source>
+        <translation>%1 et %2 sont de carburants différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul carburant.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both %3: a year summary takes each quarter once.</source>
+        <translation>%1 et %2 sont tous deux du %3 : un sommaire annuel prend chaque trimestre une seule fois.</translation>
+    </message>
+    <message>
+        <source>%1 has no valid quarter: set its tax period and save it.</source>
+        <translation>%1 n’a pas de trimestre valide : fixez sa période de taxation et enregistrez-le.</translation>
     </message>
 </context>
 </TS>

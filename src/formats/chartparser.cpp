@@ -2,6 +2,7 @@
 
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 #include "platform/textencoding.h"
 
 #include <algorithm>
@@ -272,8 +273,9 @@ bool ReadSlotRates(ChartWalker &walk, TaxRate &rate)
 
 std::string RateOutsideText(const std::string &name, size_t line)
 {
-    return "The rate of " + TrimTrailingBlanks(name) + " on line " + std::to_string(line) +
-           " of the chart is not between 0 and 10. The chart is not read.";
+    return UiArgs(UiText("ChartParser", "The rate of %1 on line %2 of the chart is not between 0 "
+                                        "and 10. The chart is not read."),
+                  {TrimTrailingBlanks(name), std::to_string(line)});
 }
 
 int FindSlot(const std::string &chartName, const SlotNames &slots)

@@ -2,6 +2,7 @@
 
 #include "numbers/decimaltext.h"
 #include "numbers/textnumber.h"
+#include "numbers/uitext.h"
 
 #include <algorithm>
 #include <cstring>
@@ -194,16 +195,23 @@ void TripLineParser::noteRefusals(const TripEntry &line)
 Result TripLineParser::refusal() const
 {
     if (tooMany_)
-        return Result::badFormat("The file holds more than " + std::to_string(kMostLines) +
-                                 " trip lines. The file is not opened.");
+        return Result::badFormat(
+            UiArgs(UiText("TripLineParser", "The file holds more than %1 trip lines. The file is "
+                                            "not opened."),
+                   {std::to_string(kMostLines)}));
     const size_t bad = std::min(firstRateOutside_, firstNegativeDistance_);
     if (bad == SIZE_MAX)
         return Result::success();
-    const std::string line = "trip line " + std::to_string(bad + 1);
+    const std::string line = std::to_string(bad + 1);
     if (bad == firstRateOutside_)
-        return Result::badFormat("The tax rate of " + line +
-                                 " is not between 0 and 10. The file is not opened.");
-    return Result::badFormat("The distance of " + line + " is negative. The file is not opened.");
+        return Result::badFormat(UiArgs(UiText("TripLineParser", "The tax rate of trip line %1 is "
+                                                                 "not between 0 and 10. The file "
+                                                                 "is not opened."),
+                                        {line}));
+    return Result::badFormat(
+        UiArgs(UiText("TripLineParser",
+                      "The distance of trip line %1 is negative. The file is not opened."),
+               {line}));
 }
 
 void TripLineParser::feed(const char *data, size_t size)

@@ -105,12 +105,17 @@ private:
 
 std::string WrongAbbreviation(const std::string &text)
 {
-    return "Wrong State abbreviation field:<" + text + ">.\nEdit the file and try again. Exit.";
+    return UiArgs(
+        UiText("CsvImport",
+               "Wrong State abbreviation field:<%1>.\nEdit the file and try again. Exit."),
+        {text});
 }
 
 std::string FuelTooLarge(const std::string &text)
 {
-    return "The fuel amount <" + text + "> is too large.\nEdit the file and try again. Exit.";
+    return UiArgs(UiText("CsvImport",
+                         "The fuel amount <%1> is too large.\nEdit the file and try again. Exit."),
+                  {text});
 }
 
 // What every line of one import shares.
@@ -160,7 +165,8 @@ Result ParseLine(std::string_view rest, const ImportContext &context, TripEntry 
 std::string LockedFile(const std::string &path)
 {
     // Messages are Windows-1252 like every text of the program; paths are UTF-8.
-    return "The file " + Utf8ToCp1252(path) + " is locked.\nClose the file and try again.";
+    return UiArgs(UiText("CsvImport", "The file %1 is locked.\nClose the file and try again."),
+                  {Utf8ToCp1252(path)});
 }
 
 } // namespace
@@ -243,11 +249,12 @@ Result ReadImportText(const std::string &path, std::string &text)
     text.clear();
     PathStatus status;
     const int looked = StatusOfPath(path, true, status);
-    const std::string name = "The file " + Utf8ToCp1252(path);
+    const std::string name = Utf8ToCp1252(path);
     if (looked == 0 && status.kind == PathStatus::Kind::Missing)
-        return Result::cannotOpen(UiArgs(UiText("CsvImport", "%1 does not exist."), {name}));
+        return Result::cannotOpen(
+            UiArgs(UiText("CsvImport", "The file %1 does not exist."), {name}));
     if (looked == 0 && status.kind == PathStatus::Kind::Folder)
-        return Result::cannotOpen(UiArgs(UiText("CsvImport", "%1 is a folder."), {name}));
+        return Result::cannotOpen(UiArgs(UiText("CsvImport", "The file %1 is a folder."), {name}));
     std::string bytes;
     if (const Result read = SafeFile::readAll(path, bytes, SafeFile::kRecordFileLimit); !read) {
         // What is there and is a regular file of a size to read, but cannot be opened.
@@ -301,8 +308,11 @@ Result ReadCsvLines(const CIftaDoc &doc, const std::string &path, ImportOptions 
 
 std::string ZeroedDistancesNote(int lines)
 {
-    return std::to_string(lines) + (lines == 1 ? " line has" : " lines have") +
-           " a distance of 0: the odometer readings run backwards or are too far apart.";
+    return UiArgs(lines == 1 ? UiText("CsvImport", "%1 line has a distance of 0: the odometer "
+                                                   "readings run backwards or are too far apart.")
+                             : UiText("CsvImport", "%1 lines have a distance of 0: the odometer "
+                                                   "readings run backwards or are too far apart."),
+                  {std::to_string(lines)});
 }
 
 int CompleteImportedLines(std::vector<TripEntry> &lines, const TaxRateTable &table, bool diesel)

@@ -5,6 +5,7 @@
 #include "imports/jurisdictionmatch.h"
 #include "numbers/decimaltext.h"
 #include "numbers/exactround.h"
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "records/entryresolver.h"
 #include "records/unitnumber.h"
@@ -143,7 +144,8 @@ bool ReadOdometer(std::string_view field, const char *name, int32_t &value, std:
 {
     int64_t thousandths = 0;
     if (!ReadAmount(field, thousandths) || ExactRound::HalfUp(thousandths, 1000) > INT32_MAX) {
-        reason = std::string(name) + " " + Quoted(field) + " is not a reading";
+        reason = UiArgs(UiText("HeadingImport", "%1 %2 is not a reading"),
+                        {UiText("HeadingImport", name), Quoted(field)});
         return false;
     }
     value = static_cast<int32_t>(ExactRound::HalfUp(thousandths, 1000));
@@ -159,7 +161,7 @@ bool ReadLine(const std::vector<std::string_view> &fields, const LineContext &c,
         const std::string_view date = FieldOf(fields, map.column(ImportField::Date));
         std::string read;
         if (!ReadExportDate(date, c.order, read)) {
-            reason = "the date " + Quoted(date) + " is not a date";
+            reason = UiArgs(UiText("HeadingImport", "the date %1 is not a date"), {Quoted(date)});
             return false;
         }
         entry.date = read;
@@ -167,7 +169,7 @@ bool ReadLine(const std::vector<std::string_view> &fields, const LineContext &c,
     const std::string_view place = FieldOf(fields, map.column(ImportField::Jurisdiction));
     const int slot = c.jurisdictions.find(place);
     if (slot < 0) {
-        reason = "the jurisdiction " + Quoted(place) + " is unknown";
+        reason = UiArgs(UiText("HeadingImport", "the jurisdiction %1 is unknown"), {Quoted(place)});
         return false;
     }
     entry.slot = slot;
@@ -179,20 +181,21 @@ bool ReadLine(const std::vector<std::string_view> &fields, const LineContext &c,
     const int64_t whole =
         ReadAmount(distance, amount) ? WholeDistance(amount, c.distanceUnit, c.canadian) : -1;
     if (whole < 0 || whole > INT32_MAX) {
-        reason = "the distance " + Quoted(distance) + " is not a number";
+        reason =
+            UiArgs(UiText("HeadingImport", "the distance %1 is not a number"), {Quoted(distance)});
         return false;
     }
     entry.distance = static_cast<uint32_t>(whole);
     const std::string_view fuel = FieldOf(fields, map.column(ImportField::Fuel));
     if (!ReadAmount(fuel, amount) || amount >= kDecimalLimit) {
-        reason = "the fuel " + Quoted(fuel) + " is not a number";
+        reason = UiArgs(UiText("HeadingImport", "the fuel %1 is not a number"), {Quoted(fuel)});
         return false;
     }
     entry.fuel = Hundredths{ExactRound::HalfUp(amount, 10)};
-    if (!ReadOdometer(FieldOf(fields, map.column(ImportField::OdometerIn)), "the odometer",
-                      entry.odometerIn, reason) ||
-        !ReadOdometer(FieldOf(fields, map.column(ImportField::OdometerOut)), "the odometer",
-                      entry.odometerOut, reason))
+    if (!ReadOdometer(FieldOf(fields, map.column(ImportField::OdometerIn)),
+                      UI_TEXT_NOOP("HeadingImport", "the odometer"), entry.odometerIn, reason) ||
+        !ReadOdometer(FieldOf(fields, map.column(ImportField::OdometerOut)),
+                      UI_TEXT_NOOP("HeadingImport", "the odometer"), entry.odometerOut, reason))
         return false;
     if (!map.has(ImportField::Distance))
         entry.distance = OdometerDistance(entry.odometerIn, entry.odometerOut);
@@ -323,16 +326,19 @@ Result ReadHeading(std::string_view text, const HeadingImportSettings &settings,
     LineReader reader(text);
     std::string_view line;
     if (!reader.nextNonEmpty(line))
-        return Result::failure("The file has no heading line to import by.");
+        return Result::failure(
+            UiText("HeadingImport", "The file has no heading line to import by."));
     separator = HeadingSeparator(line);
     SplitFields(line, separator, import.headings);
     import.map = DetectHeadingMap(import.headings);
     std::string error;
     if (!ApplyMappingText(settings.mapping, import.headings, import.map, error))
-        return Result::failure("The column mapping cannot be used: " + error + ".");
+        return Result::failure(
+            UiArgs(UiText("HeadingImport", "The column mapping cannot be used: %1."), {error}));
     if (!import.map.has(ImportField::Jurisdiction))
-        return Result::failure("No column of the file's heading names the jurisdiction "
-                               "(\"State\", \"Jurisdiction\", \"Province\" ...).");
+        return Result::failure(UiText("HeadingImport",
+                                      "No column of the file's heading names the jurisdiction "
+                                      "(\"State\", \"Jurisdiction\", \"Province\" ...)."));
     return Result::success();
 }
 
@@ -394,8 +400,9 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
     const DateOrder order = FileDateOrder(text, separator, map.column(ImportField::Date),
                                           settings.dateOrder, import.datesAmbiguous);
     if (import.datesAmbiguous)
-        return Result::failure("The dates of the file read both as month/day/year and as "
-                               "day/month/year (no day is above 12).");
+        return Result::failure(UiText("HeadingImport",
+                                      "The dates of the file read both as month/day/year and as "
+                                      "day/month/year (no day is above 12)."));
 
     const auto headingOf = [&](ImportField field) {
         return map.has(field)
@@ -417,13 +424,17 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
 
 std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines)
 {
-    std::string text = refused.size() == 1 ? "1 line of the file could not be read:"
-                                           : std::to_string(refused.size()) +
-                                                 " lines of the file could not be read:";
+    std::string text =
+        refused.size() == 1
+            ? UiText("HeadingImport", "1 line of the file could not be read:")
+            : UiArgs(UiText("HeadingImport", "%1 lines of the file could not be read:"),
+                     {std::to_string(refused.size())});
     for (size_t i = 0; i < refused.size() && i < shownLines; ++i)
-        text += "\nline " + std::to_string(refused[i].line) + ": " + refused[i].reason;
+        text += "\n" + UiArgs(UiText("HeadingImport", "line %1: %2"),
+                              {std::to_string(refused[i].line), refused[i].reason});
     if (refused.size() > shownLines)
-        text += "\n... and " + std::to_string(refused.size() - shownLines) + " more";
+        text += "\n" + UiArgs(UiText("HeadingImport", "... and %1 more"),
+                              {std::to_string(refused.size() - shownLines)});
     return text;
 }
 
@@ -432,14 +443,16 @@ std::string LeftOutText(const HeadingImport &import)
     if (import.leftOut.empty())
         return {};
     const size_t count = import.leftOutCount();
-    std::string text = count == 1 ? std::string("1 line was left out because its product is not "
-                                                "motor fuel:")
-                                  : std::to_string(count) +
-                                        " lines were left out because their product is not "
-                                        "motor fuel:";
+    std::string text =
+        count == 1
+            ? UiText("HeadingImport", "1 line was left out because its product is not motor fuel:")
+            : UiArgs(UiText("HeadingImport",
+                            "%1 lines were left out because their product is not motor "
+                            "fuel:"),
+                     {std::to_string(count)});
     for (const auto &counted : import.leftOut)
-        text += " " + (counted.first.empty() ? std::string("(none)") : counted.first) + " (" +
-                std::to_string(counted.second) + "),";
+        text += " " + (counted.first.empty() ? UiText("ListColumns", "(none)") : counted.first) +
+                " (" + std::to_string(counted.second) + "),";
     text.back() = '.';
     return text;
 }

@@ -1,5 +1,6 @@
 #include "profiles/cfixedlenrecdoc.h"
 
+#include "numbers/uitext.h"
 #include "platform/safefile.h"
 
 #include <cerrno>
@@ -80,7 +81,8 @@ bool CFixedLenRecDoc::lockOpened(const std::string &path, PlatformFile::Open how
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     file_.close();
-    setError("The file " + path + " is in use by another program.");
+    setError(
+        UiArgs(UiText("CFixedLenRecDoc", "The file %1 is in use by another program."), {path}));
     return false;
 }
 
@@ -95,7 +97,8 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
         // opened (no access, a folder ...) is never replaced.
         if (error == ENOENT)
             return CreateStoreFile(path);
-        setError("The file " + path + " cannot be opened: " + std::strerror(error) + ".");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file %1 cannot be opened: %2."),
+                        {path, std::strerror(error)}));
         return false;
     }
     if (!lockOpened(path, PlatformFile::Open::ReadWrite))
@@ -104,7 +107,7 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
     PlatformFile::Info info;
     if (file_.info(info) != 0 || !info.regular) {
         closeFile();
-        setError("The file " + path + " cannot be opened.");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file %1 cannot be opened."), {path}));
         return false;
     }
     if (info.size == 0) {
@@ -118,7 +121,8 @@ bool CFixedLenRecDoc::OnOpenDocument(const std::string &path)
     closeFile();
     resetLayout();
     if (lastError_.empty())
-        setError("The file " + path + " is not a file of this program.");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file %1 is not a file of this program."),
+                        {path}));
     return false;
 }
 
@@ -143,7 +147,8 @@ bool CFixedLenRecDoc::CreateStoreFile(const std::string &path)
         error = file_.open(path, PlatformFile::Open::ReadWriteMake);
     }
     if (error) {
-        setError("The file " + path + " cannot be created: " + std::strerror(error) + ".");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file %1 cannot be created: %2."),
+                        {path, std::strerror(error)}));
         return false;
     }
     if (made)
@@ -153,13 +158,14 @@ bool CFixedLenRecDoc::CreateStoreFile(const std::string &path)
     PlatformFile::Info info;
     if (file_.info(info) != 0 || !info.regular || info.size != 0) {
         closeFile();
-        setError("The file " + path + " already exists and is not replaced.");
+        setError(UiArgs(
+            UiText("CFixedLenRecDoc", "The file %1 already exists and is not replaced."), {path}));
         return false;
     }
     if (WriteHeader() && file_.flush() == 0)
         return true;
     if (lastError_.empty())
-        setError("The file " + path + " cannot be written.");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file %1 cannot be written."), {path}));
     file_.resize(0);
     closeFile();
     if (made)
@@ -189,7 +195,8 @@ bool CFixedLenRecDoc::ReplaceFile(const std::string &path, const std::string &by
     if (error) {
         fresh.close();
         SafeFile::abandonSave(staged);
-        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file cannot be written: %1."),
+                        {std::strerror(error)}));
         return false;
     }
     const bool keepOpen = RenameKeepsOpenFiles();
@@ -216,14 +223,15 @@ bool CFixedLenRecDoc::ReplaceFile(const std::string &path, const std::string &by
 bool CFixedLenRecDoc::writeAt(uint64_t offset, const uint8_t *data, size_t size)
 {
     if (!file_.isOpen()) {
-        setError("The file is not open.");
+        setError(UiText("CFixedLenRecDoc", "The file is not open."));
         return false;
     }
     int error = file_.seek(offset);
     if (!error)
         error = file_.writeAll(data, size);
     if (error) {
-        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file cannot be written: %1."),
+                        {std::strerror(error)}));
         return false;
     }
     return true;
@@ -309,12 +317,13 @@ bool CFixedLenRecDoc::SeekRecord(int n)
 int CFixedLenRecDoc::AddRecord(void *source)
 {
     if (!file_.isOpen()) {
-        setError("The file is not open.");
+        setError(UiText("CFixedLenRecDoc", "The file is not open."));
         return -1;
     }
     PlatformFile::Info before;
     if (const int error = file_.info(before)) {
-        setError(std::string("The file cannot be written: ") + std::strerror(error) + ".");
+        setError(UiArgs(UiText("CFixedLenRecDoc", "The file cannot be written: %1."),
+                        {std::strerror(error)}));
         return -1;
     }
     // The record first, then the header that counts it: a record that cannot be written
@@ -325,7 +334,7 @@ int CFixedLenRecDoc::AddRecord(void *source)
     if (!writeAt(recordOffset(n), record, recordLength_) || file_.flush() != 0) {
         file_.resize(before.size);
         if (lastError_.empty())
-            setError("The file cannot be written.");
+            setError(UiText("CFixedLenRecDoc", "The file cannot be written."));
         return -1;
     }
     recordCount_ = n + 1;

@@ -133,13 +133,15 @@ const uint8_t *CProfileStore::OnCreateNewRecord(int index, void *source)
 bool CProfileStore::ReadHeader()
 {
     if (!CFixedLenRecDoc::ReadHeader()) {
-        setError("The profiles file " + path_ + " is not a user profiles file.");
+        setError(UiArgs(
+            UiText("CProfileStore", "The profiles file %1 is not a user profiles file."), {path_}));
         return false;
     }
     // The profile layout needs exactly these lengths; a file of another layout would be
     // misread and, on the next change, overwritten.
     if (recordLength_ != kRecordLength || extraHeaderLength_ != kExtraHeaderLength) {
-        setError("The profiles file " + path_ + " is not a user profiles file.");
+        setError(UiArgs(
+            UiText("CProfileStore", "The profiles file %1 is not a user profiles file."), {path_}));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "records/ciftadoc.h"
 
+#include "numbers/uitext.h"
 #include "records/entryresolver.h"
 #include "records/ratedifferences.h"
 #include "records/recordheader.h"
@@ -267,7 +268,7 @@ EntryUnits CIftaDoc::newEntryUnits() const
 
 void CIftaDoc::addEntry(const TripEntry &entry)
 {
-    recordStep("Add", entry.tripNumber);
+    recordStep(UI_TEXT_NOOP("UndoSteps", "Add Trip %1"), entry.tripNumber);
     entries_.push_back(entry);
     if (entry.odometerIn != 0 || entry.odometerOut != 0)
         currentOdometer_ = entry.odometerOut;
@@ -292,7 +293,7 @@ std::optional<TripEntry> CIftaDoc::surchargeFollowUp(const TripEntry &added) con
 
 void CIftaDoc::addSurchargeEntry(const TripEntry &entry)
 {
-    recordStep("Add", entry.tripNumber);
+    recordStep(UI_TEXT_NOOP("UndoSteps", "Add Trip %1"), entry.tripNumber);
     entries_.push_back(entry);
     modified_ = true;
     changed(DocChange::What::LinesAdded, entries_.size() - 1, 1);
@@ -302,7 +303,7 @@ void CIftaDoc::modifyEntry(size_t index, const TripEntry &entry)
 {
     if (index >= entries_.size())
         return;
-    recordStep("Modify", entries_[index].tripNumber);
+    recordStep(UI_TEXT_NOOP("UndoSteps", "Modify Trip %1"), entries_[index].tripNumber);
     entries_[index] = entry;
     if (entry.odometerIn != 0 || entry.odometerOut != 0)
         currentOdometer_ = entry.odometerOut;
@@ -315,7 +316,7 @@ void CIftaDoc::deleteEntry(size_t index)
 {
     if (index >= entries_.size())
         return;
-    recordStep("Delete", entries_[index].tripNumber);
+    recordStep(UI_TEXT_NOOP("UndoSteps", "Delete Trip %1"), entries_[index].tripNumber);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
     int32_t trip = 1;
     for (TripEntry &e : entries_)
@@ -349,9 +350,9 @@ bool CIftaDoc::redoEntries()
     return true;
 }
 
-void CIftaDoc::recordStep(const char *verb, int32_t tripNumber)
+void CIftaDoc::recordStep(const char *name, int32_t tripNumber)
 {
-    undo_.record(std::string(verb) + " Trip " + std::to_string(tripNumber), entries_);
+    undo_.record(UiArgs(UiText("UndoSteps", name), {std::to_string(tripNumber)}), entries_);
 }
 
 void CIftaDoc::changed(DocChange::What what, size_t first, size_t count)

@@ -160,7 +160,8 @@ public:
 
 private:
     void changed(DocChange::What what, size_t first = 0, size_t count = 0);
-    void recordStep(const char *verb, int32_t tripNumber);
+    // Records the undo step `name` ("Add Trip %1", translated) for trip `tripNumber`.
+    void recordStep(const char *name, int32_t tripNumber);
     void applyHeader(const RecordHeader &header);
 
     std::unique_ptr<LoadedTaxTable> ownRates_;

@@ -1,4 +1,5 @@
 #include "records/loadedtaxtable.h"
+#include "numbers/uitext.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ bool LoadedTaxTable::modifySlot(int slot, const TaxRate &rate)
 {
     if (!TaxRateTable::isValidSlot(slot))
         return false;
-    undo_.record("Modify Rate " + table_[slot].abbreviation, table_);
+    undo_.record(UiArgs(UiText("UndoSteps", "Modify Rate %1"), {table_[slot].abbreviation}),
+                 table_);
     CopyRates(table_[slot], rate);
     modified_ = true;
     changed(DocChange::What::RatesChanged, static_cast<size_t>(slot), 1);
@@ -40,7 +42,7 @@ bool LoadedTaxTable::addSlot(int slot, const TaxRate &rate)
 {
     if (!TaxRateTable::isValidSlot(slot))
         return false;
-    undo_.record("Add Rate " + rate.abbreviation, table_);
+    undo_.record(UiArgs(UiText("UndoSteps", "Add Rate %1"), {rate.abbreviation}), table_);
     CopyRates(table_[slot], rate);
     table_[slot].slot = slot;
     modified_ = true;
@@ -50,7 +52,7 @@ bool LoadedTaxTable::addSlot(int slot, const TaxRate &rate)
 
 void LoadedTaxTable::replaceFromChart(const TaxRateTable &slots)
 {
-    undo_.record("Download Rates", table_);
+    undo_.record(UiText("UndoSteps", "Download Rates"), table_);
     table_ = slots;
     modified_ = true;
     changed(DocChange::What::RatesChanged);

@@ -34,30 +34,30 @@ std::string Comparable(const std::string &text)
 
 std::string CarrierText(const CompanyInfo &company)
 {
-    std::string text = company.companyName.empty() ? std::string("no name") : company.companyName;
+    std::string text =
+        company.companyName.empty() ? UiText("YearSummary", "no name") : company.companyName;
     if (!company.iftaNumber.empty())
-        text += ", IFTA " + company.iftaNumber;
+        text = UiArgs(UiText("YearSummary", "%1, IFTA %2"), {text, company.iftaNumber});
     return text;
 }
 
 std::string UnitsText(const CompanyInfo &company)
 {
-    return IsCanada(company.country) ? "kilometres and litres" : "miles and US gallons";
+    return IsCanada(company.country) ? UiText("YearSummary", "kilometres and litres")
+                                     : UiText("YearSummary", "miles and US gallons");
 }
 
 std::string FuelText(const CompanyInfo &company)
 {
-    return company.diesel ? "diesel" : "gasoline";
+    return company.diesel ? UiText("YearSummary", "diesel") : UiText("YearSummary", "gasoline");
 }
 
-// "a.irc and b.irc are of different carriers (A; B): a year summary takes the quarters
-// of one carrier."
-Result Different(const QuarterReport &a, const QuarterReport &b, const std::string &what,
-                 const std::string &one, const std::string &textA, const std::string &textB)
+// `pattern` ("%1 and %2 are of different carriers (%3; %4): a year summary takes the
+// quarters of one carrier.") with the two files and what each holds.
+Result Different(const QuarterReport &a, const QuarterReport &b, const char *pattern,
+                 const std::string &textA, const std::string &textB)
 {
-    return Result::failure(a.name + " and " + b.name + " are of different " + what + " (" + textA +
-                           "; " + textB + "): a year summary takes the quarters of one " + one +
-                           ".");
+    return Result::failure(UiArgs(UiText("YearSummary", pattern), {a.name, b.name, textA, textB}));
 }
 
 bool ValidQuarter(const TaxPeriod &period)
@@ -72,29 +72,45 @@ Result CheckPair(const QuarterReport &a, const QuarterReport &b)
     const CompanyInfo &y = b.company;
     if (Comparable(x.companyName) != Comparable(y.companyName) ||
         Comparable(x.iftaNumber) != Comparable(y.iftaNumber))
-        return Different(a, b, "carriers", "carrier", CarrierText(x), CarrierText(y));
+        return Different(a, b,
+                         UI_TEXT_NOOP("YearSummary", "%1 and %2 are of different carriers (%3; "
+                                                     "%4): a year summary takes the quarters of "
+                                                     "one carrier."),
+                         CarrierText(x), CarrierText(y));
     if (a.period.year != b.period.year)
-        return Different(a, b, "years", "year", std::to_string(a.period.year),
-                         std::to_string(b.period.year));
+        return Different(a, b,
+                         UI_TEXT_NOOP("YearSummary", "%1 and %2 are of different years (%3; %4): "
+                                                     "a year summary takes the quarters of one "
+                                                     "year."),
+                         std::to_string(a.period.year), std::to_string(b.period.year));
     if (IsCanada(x.country) != IsCanada(y.country))
-        return Different(a, b, "unit systems", "unit system", UnitsText(x), UnitsText(y));
+        return Different(a, b,
+                         UI_TEXT_NOOP("YearSummary", "%1 and %2 are of different unit systems (%3; "
+                                                     "%4): a year summary takes the quarters of "
+                                                     "one unit system."),
+                         UnitsText(x), UnitsText(y));
     if ((x.diesel != 0) != (y.diesel != 0))
-        return Different(a, b, "fuels", "fuel", FuelText(x), FuelText(y));
+        return Different(a, b,
+                         UI_TEXT_NOOP("YearSummary", "%1 and %2 are of different fuels (%3; %4): "
+                                                     "a year summary takes the quarters of one "
+                                                     "fuel."),
+                         FuelText(x), FuelText(y));
     if (a.period.quarter == b.period.quarter)
-        return Result::failure(a.name + " and " + b.name + " are both " +
-                               QuarterLabel(a.period.year, a.period.quarter) +
-                               ": a year summary takes each quarter once.");
+        return Result::failure(UiArgs(
+            UiText("YearSummary", "%1 and %2 are both %3: a year summary takes each quarter once."),
+            {a.name, b.name, QuarterLabel(a.period.year, a.period.quarter)}));
     return Result::success();
 }
 
 Result CheckQuarters(const std::vector<QuarterReport> &quarters)
 {
     if (quarters.empty() || quarters.size() > 4)
-        return Result::failure(kTooManyQuarters);
+        return Result::failure(UiText("Messages", kTooManyQuarters));
     for (const QuarterReport &quarter : quarters) {
         if (!ValidQuarter(quarter.period))
-            return Result::failure(quarter.name +
-                                   " has no valid quarter: set its tax period and save it.");
+            return Result::failure(UiArgs(
+                UiText("YearSummary", "%1 has no valid quarter: set its tax period and save it."),
+                {quarter.name}));
     }
     for (size_t i = 0; i < quarters.size(); ++i) {
         for (size_t j = i + 1; j < quarters.size(); ++j) {
@@ -220,7 +236,7 @@ Result SummarizeYear(std::vector<QuarterReport> quarters, const TaxRateTable &ta
     std::array<YearRow, TaxRateTable::kSlotCount> rows{};
     for (const QuarterReport &quarter : quarters) {
         if (!AddQuarter(quarter, rows, summary))
-            return Result::failure(kPastLimits);
+            return Result::failure(UiText("Messages", kPastLimits));
     }
     for (int slot = 0; slot < TaxRateTable::kSlotCount; ++slot) {
         YearRow &row = rows[static_cast<size_t>(slot)];

@@ -477,7 +477,8 @@ bool CIftaView::confirmReturnPrint()
     // print without interest and penalty: never without the user's word.
     LateReturn late;
     const Result computed = session_.filing().lateReturn(late);
-    if (!computed && !prompts_.askYesNo(computed.message + "\n" + kLateFiguresMissingQuestion))
+    if (!computed && !prompts_.askYesNo(computed.message + "\n" +
+                                        UiText("Messages", kLateFiguresMissingQuestion)))
         return false;
     const size_t problems = CountProblems(CheckQuarter(doc_, doc_.rates()));
     if (problems == 0)

@@ -1,5 +1,6 @@
 #include "dialogs/chelpwindow.h"
 
+#include "ui/ctranslations.h"
 #include "ui/helptopicmap.h"
 
 #include <QFile>
@@ -46,8 +47,19 @@ CHelpWindow *CHelpWindow::instance()
 
 QString CHelpWindow::TopicPage(int topic)
 {
-    const QString page = QString(":/help/topic%1.html").arg(topic);
-    return QFile::exists(page) ? "qrc" + page : QString("qrc:/help/topic1.html");
+    // The French pages lie under :/help/fr with the English pages' names; a page not
+    // (yet) translated is shown in English.
+    QStringList folders{QStringLiteral(":/help")};
+    if (CTranslations::FrenchInterface())
+        folders.prepend(QStringLiteral(":/help/fr"));
+    for (const int shown : {topic, 1}) {
+        for (const QString &folder : folders) {
+            const QString page = QStringLiteral("%1/topic%2.html").arg(folder).arg(shown);
+            if (QFile::exists(page))
+                return "qrc" + page;
+        }
+    }
+    return QStringLiteral("qrc:/help/topic1.html");
 }
 
 void CHelpWindow::showTopic(int topic)

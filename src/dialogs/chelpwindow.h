@@ -26,7 +26,8 @@ public:
     // The one help window, or null when no help was asked for yet.
     static CHelpWindow *instance();
 
-    // The page of a topic number ("qrc:/help/topic13.html"); unknown topics give topic 1.
+    // The page of a topic number ("qrc:/help/topic13.html", in French
+    // "qrc:/help/fr/topic13.html" when there is one); unknown topics give topic 1.
     static QString TopicPage(int topic);
 
     void showTopic(int topic);

@@ -84,3 +84,8 @@ bool CTranslations::Install(const QString &language)
     SetUiTranslator(&TranslateCoreText);
     return true;
 }
+
+bool CTranslations::FrenchInterface()
+{
+    return QLocale().language() == QLocale::French;
+}

@@ -24,4 +24,7 @@ public:
     // the French catalogue could not be loaded (the window stays in English). Qt's own
     // French is loaded when it is found; without it only Qt's buttons stay English.
     static bool Install(const QString &language);
+
+    // True while the interface is French (Install("fr") made the default locale French).
+    static bool FrenchInterface();
 };

@@ -1,6 +1,6 @@
 #include "ui/localnumbers.h"
 
-#include <QLocale>
+#include "ui/ctranslations.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ bool IsNumberText(const QString &text)
 
 bool FrenchNumbers()
 {
-    return QLocale().language() == QLocale::French;
+    return CTranslations::FrenchInterface();
 }
 
 QString ShownNumber(const std::string &text)

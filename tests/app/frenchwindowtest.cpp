@@ -258,6 +258,24 @@ TEST_F(FrenchWindowTest, FrenchNumbersAreStoredAsTheEnglishOnes)
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
 }
 
+// Help opens the French page of a topic in French, its English page when it has no
+// French one, and the English pages in English.
+TEST_F(FrenchWindowTest, HelpFollowsTheLanguage)
+{
+    EXPECT_EQ(CHelpWindow::TopicPage(13), "qrc:/help/topic13.html");
+    ASSERT_TRUE(CTranslations::Install("fr"));
+    EXPECT_EQ(CHelpWindow::TopicPage(13), "qrc:/help/fr/topic13.html");
+    EXPECT_EQ(CHelpWindow::TopicPage(9999), "qrc:/help/fr/topic1.html");
+    // Every topic: its French page, or its English one while it has none.
+    const QStringList english = QDir(":/help").entryList({"topic*.html"}, QDir::Files);
+    for (const QString &page : english) {
+        const int topic = QString(page).remove("topic").remove(".html").toInt();
+        const QString french = ":/help/fr/" + page;
+        EXPECT_EQ(CHelpWindow::TopicPage(topic),
+                  "qrc" + (QFile::exists(french) ? french : ":/help/" + page));
+    }
+}
+
 } // namespace
 
 namespace {

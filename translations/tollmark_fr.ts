@@ -903,7 +903,7 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>Tollmark did not close normally. Recover the changes to %1 from %2?</source>
-        <translation>Tollmark ne s’est pas fermé normalement. Récupérer les modifications de %1 faites à %2?</translation>
+        <translation>Tollmark ne s’est pas fermé normalement. Récupérer les modifications de %1 (copie de %2)?</translation>
     </message>
 </context>
 <context>
@@ -991,11 +991,11 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>Diesel tax:</source>
-        <translation>Taxe diesel :</translation>
+        <translation>Taux diesel :</translation>
     </message>
     <message>
         <source>Gas tax:</source>
-        <translation>Taxe essence :</translation>
+        <translation>Taux essence :</translation>
     </message>
 </context>
 <context>
@@ -1793,11 +1793,11 @@ Fermez le fichier et réessayez.</translation>
     </message>
     <message>
         <source>Gas tax</source>
-        <translation>Taxe essence</translation>
+        <translation>Taux essence</translation>
     </message>
     <message>
         <source>Diesel tax</source>
-        <translation>Taxe diesel</translation>
+        <translation>Taux diesel</translation>
     </message>
 </context>
 <context>
@@ -2012,11 +2012,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Diesel tax</source>
-        <translation>Taxe diesel</translation>
+        <translation>Taux diesel</translation>
     </message>
     <message>
         <source>Gas tax</source>
-        <translation>Taxe essence</translation>
+        <translation>Taux essence</translation>
     </message>
     <message>
         <source>SurTax</source>
@@ -2056,7 +2056,7 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Fuel paid</source>
-        <translation>Carburant payé</translation>
+        <translation>Carburant taxe payée</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -2064,7 +2064,7 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation>Taxe</translation>
+        <translation>Taux</translation>
     </message>
     <message>
         <source>To pay(+)/Credit(-)</source>
@@ -2569,6 +2569,25 @@ Non : garder les relevés; la distance devient %4.</translation>
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L’imprimante n’a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>Le fichier PDF %1 n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>%1 The old file is kept.</source>
+        <translation>%1 L’ancien fichier est gardé.</translation>
+    </message>
+    <message>
+        <source>Nothing to print.</source>
+        <translation>Rien à imprimer.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>%1 (IFTA number %2)</source>
@@ -2611,6 +2630,13 @@ Non : garder les relevés; la distance devient %4.</translation>
     <message>
         <source>There is not enough memory to read %1. The file is not opened.</source>
         <translation>La mémoire manque pour lire %1. Le fichier n’est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryEnvironment</name>
+    <message>
+        <source>an unknown time</source>
+        <translation>un moment inconnu</translation>
     </message>
 </context>
 <context>

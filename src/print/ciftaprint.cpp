@@ -1,5 +1,6 @@
 #include "print/ciftaprint.h"
 
+#include "numbers/uitext.h"
 #include "platform/cp1252.h"
 #include "platform/platformfile.h"
 #include "platform/safefile.h"
@@ -183,7 +184,7 @@ Result PrintDocument(const Printout &printout, QPrinter &printer, PrintState &st
     QPainter painter;
     if (!painter.begin(&printer)) {
         job.OnEndPrinting();
-        return Result::failure("The printer could not be started.");
+        return Result::failure(UiText("PrintJob", "The printer could not be started."));
     }
     for (int page = first; page <= last; ++page) {
         if (page > first)
@@ -231,7 +232,8 @@ Result PrintJob(const Printout &printout, QPrinter &printer, PrintState &state, 
     // is complete: a full disk or a kill while printing leaves the old file as it was.
     const QString pdfPath = printer.outputFileName();
     const std::string path = pdfPath.toStdString();
-    const std::string failed = Utf8ToCp1252("The PDF file " + path + " could not be written.");
+    const std::string failed =
+        UiArgs(UiText("PrintJob", "The PDF file %1 could not be written."), {Utf8ToCp1252(path)});
     SafeFile::Staged staged;
     if (const Result begun = SafeFile::beginSave(path, staged); !begun)
         return Result::failure(failed + "\n" + begun.message);
@@ -247,7 +249,7 @@ Result PrintJob(const Printout &printout, QPrinter &printer, PrintState &state, 
     }
     if (!printed || printer.printerState() == QPrinter::Error || !PdfFileComplete(staged.temp)) {
         SafeFile::abandonSave(staged);
-        return Result::failure(failed + " The old file is kept.");
+        return Result::failure(UiArgs(UiText("PrintJob", "%1 The old file is kept."), {failed}));
     }
     if (const Result committed = SafeFile::commitSave(staged); !committed)
         return Result::failure(failed + "\n" + committed.message);
@@ -281,7 +283,7 @@ Result PrintDocumentToPdf(const Printout &printout, const QString &pdfPath, Prin
     if (!printed)
         return printed;
     if (pages == 0)
-        return Result::failure("Nothing to print.");
+        return Result::failure(UiText("PrintJob", "Nothing to print."));
     if (pagesPrinted)
         *pagesPrinted = pages;
     return Result::success();

@@ -1,5 +1,6 @@
 #include "sessionbase/recoveryenvironment.h"
 
+#include "numbers/uitext.h"
 #include "platform/platformfile.h"
 
 #include <chrono>
@@ -33,7 +34,7 @@ std::string RecoveryEnvironment::timeText(int64_t seconds)
     std::tm then{};
     std::tm today{};
     if (!LocalTime(seconds, then) || !LocalTime(now(), today))
-        return "an unknown time";
+        return UiText("RecoveryEnvironment", "an unknown time");
     char text[64];
     if (then.tm_year == today.tm_year && then.tm_yday == today.tm_yday)
         std::snprintf(text, sizeof text, "%02d:%02d", then.tm_hour, then.tm_min);

@@ -23,7 +23,7 @@ int64_t HighestAverage(bool metric)
 
 std::string AverageText(const CheckContext &context, int64_t hundredths)
 {
-    return GroupedDecimalText(hundredths, 2) + " " + context.averageUnit();
+    return UiNumber(GroupedDecimalText(hundredths, 2)) + " " + context.averageUnit();
 }
 
 } // namespace
@@ -40,7 +40,7 @@ void CheckFuelWithoutDistance(const CheckContext &context, Findings &out)
         out.push_back(
             {CheckRule::FuelWithoutDistance, 0, context.abbreviation(slot),
              UiArgs(UiText("CheckRules", "%1 %2 bought in %3 and no distance driven there"),
-                    {GroupedDecimalText(figures.fuelPaid, 2), context.fuelUnit(),
+                    {UiNumber(GroupedDecimalText(figures.fuelPaid, 2)), context.fuelUnit(),
                      context.name(slot)})});
     }
 }
@@ -50,9 +50,10 @@ void CheckNoFuel(const CheckContext &context, Findings &out)
     const QuarterFigures &figures = context.figures;
     if (figures.totalDistance <= 0 || figures.totalFuelPaid != 0)
         return;
-    out.push_back({CheckRule::NoFuel, 0, std::string(),
-                   UiArgs(UiText("CheckRules", "%1 %2 driven in the quarter and no fuel bought"),
-                          {GroupedDecimalText(figures.totalDistance, 0), context.distanceUnit()})});
+    out.push_back(
+        {CheckRule::NoFuel, 0, std::string(),
+         UiArgs(UiText("CheckRules", "%1 %2 driven in the quarter and no fuel bought"),
+                {UiNumber(GroupedDecimalText(figures.totalDistance, 0)), context.distanceUnit()})});
 }
 
 void CheckAverageRange(const CheckContext &context, Findings &out)
@@ -66,8 +67,8 @@ void CheckAverageRange(const CheckContext &context, Findings &out)
         return;
     out.push_back({CheckRule::AverageRange, 0, std::string(),
                    UiArgs(UiText("CheckRules", "The fleet average of %1 is outside %2 to %3"),
-                          {AverageText(context, figures.fleetAverage), GroupedDecimalText(low, 2),
-                           AverageText(context, high)})});
+                          {AverageText(context, figures.fleetAverage),
+                           UiNumber(GroupedDecimalText(low, 2)), AverageText(context, high)})});
 }
 
 void CheckUnitAverageRange(const CheckContext &context, Findings &out)
@@ -81,7 +82,7 @@ void CheckUnitAverageRange(const CheckContext &context, Findings &out)
             {CheckRule::UnitAverageRange, 0, std::string(),
              UiArgs(UiText("CheckRules", "The average of unit %1, %2, is outside %3 to %4"),
                     {unit.unit.empty() ? UiText("ListColumns", "(none)") : unit.unit,
-                     AverageText(context, unit.average), GroupedDecimalText(low, 2),
+                     AverageText(context, unit.average), UiNumber(GroupedDecimalText(low, 2)),
                      AverageText(context, high)})});
     }
 }
@@ -95,5 +96,5 @@ void CheckExposure(const CheckContext &context, Findings &out)
     out.push_back({CheckRule::Exposure, 0, std::string(),
                    UiArgs(UiText("CheckRules", "An audit at %1 would add %2 to the tax due"),
                           {AverageText(context, fallback),
-                           GroupedDecimalText(figures.taxAtDefault - figures.tax, 2)})});
+                           UiNumber(GroupedDecimalText(figures.taxAtDefault - figures.tax, 2))})});
 }

@@ -46,7 +46,7 @@ void CheckOdometerGaps(const CheckContext &context, Findings &out)
         out.push_back({CheckRule::OdometerGap, line.tripNumber, context.abbreviation(line.slot),
                        UiArgs(UiText("CheckRules", "%1 %2 on no trip line: trip %3 ends at %4, "
                                                    "trip %5 starts at %6"),
-                              {GroupedDecimalText(missing, 0), context.distanceUnit(),
+                              {UiNumber(GroupedDecimalText(missing, 0)), context.distanceUnit(),
                                std::to_string(previous.tripNumber), Reading(previous.odometerOut),
                                std::to_string(line.tripNumber), Reading(line.odometerIn)})});
     });
@@ -62,7 +62,7 @@ void CheckOdometerOverlaps(const CheckContext &context, Findings &out)
             {CheckRule::OdometerOverlap, line.tripNumber, context.abbreviation(line.slot),
              UiArgs(UiText("CheckRules", "%1 %2 on two trip lines: trip %3 starts at "
                                          "%4, before trip %5 ends at %6"),
-                    {GroupedDecimalText(twice, 0), context.distanceUnit(),
+                    {UiNumber(GroupedDecimalText(twice, 0)), context.distanceUnit(),
                      std::to_string(line.tripNumber), Reading(line.odometerIn),
                      std::to_string(previous.tripNumber), Reading(previous.odometerOut)})});
     });
@@ -78,7 +78,7 @@ void CheckOdometerBackwards(const CheckContext &context, Findings &out)
         out.push_back(
             {CheckRule::OdometerBackwards, line.tripNumber, context.abbreviation(line.slot),
              UiArgs(UiText("CheckRules", "Odometer out %1 is %2 %3 less than odometer in %4"),
-                    {Reading(line.odometerOut), GroupedDecimalText(back, 0), context.distanceUnit(),
-                     Reading(line.odometerIn)})});
+                    {Reading(line.odometerOut), UiNumber(GroupedDecimalText(back, 0)),
+                     context.distanceUnit(), Reading(line.odometerIn)})});
     }
 }

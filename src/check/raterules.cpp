@@ -55,8 +55,8 @@ void CheckRateDiffers(const CheckContext &context, Findings &out)
         if (d.count == 0)
             continue;
         const std::string tableRate =
-            FormatFixed(TenThousandths{tableRates[static_cast<size_t>(slot)]});
-        const std::string firstRate = FormatFixed(TenThousandths{d.firstRate});
+            UiNumber(FormatFixed(TenThousandths{tableRates[static_cast<size_t>(slot)]}));
+        const std::string firstRate = UiNumber(FormatFixed(TenThousandths{d.firstRate}));
         const std::string message =
             d.count == 1
                 ? UiArgs(UiText("CheckRules", "1 trip line carries %1, the loaded table %2"),
@@ -81,12 +81,12 @@ struct RateUse {
 
 std::string RateUseText(const RateUse &use)
 {
-    return use.lines == 1
-               ? UiArgs(UiText("CheckRules", "%1 on 1 line (trip %2)"),
-                        {FormatFixed(TenThousandths{use.rate}), std::to_string(use.firstTrip)})
-               : UiArgs(UiText("CheckRules", "%1 on %2 lines (from trip %3)"),
-                        {FormatFixed(TenThousandths{use.rate}), std::to_string(use.lines),
-                         std::to_string(use.firstTrip)});
+    return use.lines == 1 ? UiArgs(UiText("CheckRules", "%1 on 1 line (trip %2)"),
+                                   {UiNumber(FormatFixed(TenThousandths{use.rate})),
+                                    std::to_string(use.firstTrip)})
+                          : UiArgs(UiText("CheckRules", "%1 on %2 lines (from trip %3)"),
+                                   {UiNumber(FormatFixed(TenThousandths{use.rate})),
+                                    std::to_string(use.lines), std::to_string(use.firstTrip)});
 }
 
 } // namespace
@@ -130,11 +130,12 @@ void CheckRateMixed(const CheckContext &context, Findings &out)
         std::string rates;
         for (const RateUse &use : slotUses)
             rates += (rates.empty() ? "" : ", ") + RateUseText(use);
-        out.push_back({CheckRule::RateMixed, slotUses[1].firstTrip, context.abbreviation(slot),
-                       UiArgs(UiText("CheckRules", "Trip lines in %1 carry %2 rates: %3; the "
-                                                   "report taxes the row at %4, its last line's"),
-                              {name, std::to_string(slotUses.size()), rates,
-                               FormatFixed(TenThousandths{lastRate[static_cast<size_t>(slot)]})})});
+        out.push_back(
+            {CheckRule::RateMixed, slotUses[1].firstTrip, context.abbreviation(slot),
+             UiArgs(UiText("CheckRules", "Trip lines in %1 carry %2 rates: %3; the "
+                                         "report taxes the row at %4, its last line's"),
+                    {name, std::to_string(slotUses.size()), rates,
+                     UiNumber(FormatFixed(TenThousandths{lastRate[static_cast<size_t>(slot)]}))})});
     }
 }
 
@@ -160,10 +161,11 @@ void CheckSurchargeMissing(const CheckContext &context, Findings &out)
         if (driven == surcharged)
             continue;
         const char *unit = context.distanceUnit();
-        out.push_back({CheckRule::SurchargeMissing, 0, context.abbreviation(slot),
-                       UiArgs(UiText("CheckRules", "%1 %2 driven in %3, %4 %2 on its %5 lines"),
-                              {GroupedDecimalText(driven, 0), unit, context.name(slot),
-                               GroupedDecimalText(surcharged, 0), context.name(surchargeSlot)})});
+        out.push_back(
+            {CheckRule::SurchargeMissing, 0, context.abbreviation(slot),
+             UiArgs(UiText("CheckRules", "%1 %2 driven in %3, %4 %2 on its %5 lines"),
+                    {UiNumber(GroupedDecimalText(driven, 0)), unit, context.name(slot),
+                     UiNumber(GroupedDecimalText(surcharged, 0)), context.name(surchargeSlot)})});
     }
 }
 

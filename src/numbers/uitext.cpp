@@ -3,9 +3,10 @@
 #include <vector>
 
 namespace {
-// The one translator of the process, set once at start by the window before any text is
-// made; read-only afterwards.
+// The one translator and number formatter of the process, set once at start by the
+// window before any text is made; read-only afterwards.
 UiTranslator installedTranslator = nullptr;
+UiNumberFormatter installedFormatter = nullptr;
 } // namespace
 
 void SetUiTranslator(UiTranslator translator)
@@ -18,6 +19,16 @@ std::string UiText(const char *context, const char *source)
     if (installedTranslator)
         return installedTranslator(context, source);
     return source;
+}
+
+void SetUiNumberFormatter(UiNumberFormatter formatter)
+{
+    installedFormatter = formatter;
+}
+
+std::string UiNumber(const std::string &number)
+{
+    return installedFormatter ? installedFormatter(number) : number;
 }
 
 std::string UiArgs(const std::string &text, std::initializer_list<std::string> args)

@@ -29,6 +29,17 @@ std::string UiText(const char *context, const char *source);
 // "%2" is left as it is. A marker with no argument stays.
 std::string UiArgs(const std::string &text, std::initializer_list<std::string> args);
 
+// Gives back a figure of the core ("1,234.56", "-0.50") written as the interface writes
+// numbers (Windows-1252).
+using UiNumberFormatter = std::string (*)(const std::string &number);
+
+// Installs how figures in messages are written; nullptr goes back to the core's own way.
+void SetUiNumberFormatter(UiNumberFormatter formatter);
+
+// `number`, a figure the core wrote, as a message shows it (the core's own text without a
+// formatter). Only for messages: files and tollmark-cli keep the core's text.
+std::string UiNumber(const std::string &number);
+
 // Marks a text in a table for the catalogue without translating it: the table keeps the
 // English, UiText(context, entry) translates it where it is shown.
 #define UI_TEXT_NOOP(context, source) source

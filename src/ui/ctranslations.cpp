@@ -28,6 +28,20 @@ std::string TranslateCoreText(const char *context, const char *source)
     return Utf8ToCp1252(text.toStdString());
 }
 
+// A figure of the core in a French message: a no-break space (0xA0 in Windows-1252)
+// between thousands and a decimal comma.
+std::string FrenchCoreNumber(const std::string &number)
+{
+    std::string french = number;
+    for (char &c : french) {
+        if (c == ',')
+            c = '\xA0';
+        else if (c == '.')
+            c = ',';
+    }
+    return french;
+}
+
 bool LoadQtOwnFrench(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
@@ -65,6 +79,7 @@ bool CTranslations::Install(const QString &language)
         delete earlier;
     }
     SetUiTranslator(nullptr);
+    SetUiNumberFormatter(nullptr);
     if (language != QLatin1String("fr")) {
         // An English window on a French system writes numbers the English way.
         if (QLocale().language() == QLocale::French)
@@ -82,6 +97,7 @@ bool CTranslations::Install(const QString &language)
     LoadQtOwnFrench(*app);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
     SetUiTranslator(&TranslateCoreText);
+    SetUiNumberFormatter(&FrenchCoreNumber);
     return true;
 }
 

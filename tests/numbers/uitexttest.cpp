@@ -44,4 +44,14 @@ TEST(UiTextTest, TranslatorIsUsedWhileInstalled)
     EXPECT_EQ(UiText("Ctx", "Ready"), "Ready");
 }
 
+// Figures in messages are the core's own text unless the window installs its way.
+TEST(UiTextTest, FiguresFollowTheInstalledFormatter)
+{
+    EXPECT_EQ(UiNumber("1,234.56"), "1,234.56");
+    SetUiNumberFormatter([](const std::string &n) { return "<" + n + ">"; });
+    EXPECT_EQ(UiNumber("1,234.56"), "<1,234.56>");
+    SetUiNumberFormatter(nullptr);
+    EXPECT_EQ(UiNumber("1,234.56"), "1,234.56");
+}
+
 } // namespace

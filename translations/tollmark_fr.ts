@@ -1093,6 +1093,71 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
 </context>
 <context>
+    <name>ChartFetcher</name>
+    <message>
+        <source>HTTP 404: the server has no rate chart at that address (not found).</source>
+        <translation>HTTP 404 : le serveur n’a pas de tableau des taux à cette adresse (introuvable).</translation>
+    </message>
+    <message>
+        <source>HTTP 403: the server refused to give the rate chart (forbidden).</source>
+        <translation>HTTP 403 : le serveur a refusé de fournir le tableau des taux (interdit).</translation>
+    </message>
+    <message>
+        <source>HTTP %1: the server failed to answer.</source>
+        <translation>HTTP %1 : le serveur n’a pas pu répondre.</translation>
+    </message>
+    <message>
+        <source>HTTP %1: the server refused.</source>
+        <translation>HTTP %1 : le serveur a refusé.</translation>
+    </message>
+    <message>
+        <source>The server refused the connection.</source>
+        <translation>Le serveur a refusé la connexion.</translation>
+    </message>
+    <message>
+        <source>The connection was reset or closed before the whole chart arrived.</source>
+        <translation>La connexion a été réinitialisée ou fermée avant l’arrivée du tableau complet.</translation>
+    </message>
+    <message>
+        <source>The server's host name was not found: check the address and the connection to the Internet.</source>
+        <translation>Le nom d’hôte du serveur est introuvable : vérifiez l’adresse et la connexion à Internet.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time (timed out).</source>
+        <translation>Le serveur n’a pas répondu à temps (délai dépassé).</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Le téléchargement a été annulé.</translation>
+    </message>
+    <message>
+        <source>The secure connection to the server failed.</source>
+        <translation>La connexion sécurisée au serveur a échoué.</translation>
+    </message>
+    <message>
+        <source>The network is not available.</source>
+        <translation>Le réseau n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The proxy server could not be reached.</source>
+        <translation>Le serveur mandataire est injoignable.</translation>
+    </message>
+    <message>
+        <source>The server's answer was too large for a rate chart.</source>
+        <translation>La réponse du serveur était trop grande pour un tableau des taux.</translation>
+    </message>
+    <message>
+        <source>The transfer failed.</source>
+        <translation>Le transfert a échoué.</translation>
+    </message>
+    <message>
+        <source>Connection to server fail (error: %1)
+%2</source>
+        <translation>Échec de la connexion au serveur (erreur : %1)
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ChartParser</name>
     <message>
         <source>The rate of %1 on line %2 of the chart is not between 0 and 10. The chart is not read.</source>

@@ -1,5 +1,7 @@
 #include "net/chartfetcher.h"
 
+#include "numbers/uitext.h"
+
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -48,50 +50,54 @@ std::string ChartFetcher::FailureReason(int code, bool http)
     if (http) {
         switch (code) {
         case 404:
-            return "HTTP 404: the server has no rate chart at that address (not found).";
+            return UiText("ChartFetcher",
+                          "HTTP 404: the server has no rate chart at that address (not found).");
         case 403:
-            return "HTTP 403: the server refused to give the rate chart (forbidden).";
+            return UiText("ChartFetcher",
+                          "HTTP 403: the server refused to give the rate chart (forbidden).");
         default:
-            return "HTTP " + std::to_string(code) +
-                   (code >= 500 ? ": the server failed to answer." : ": the server refused.");
+            return UiArgs(code >= 500
+                              ? UiText("ChartFetcher", "HTTP %1: the server failed to answer.")
+                              : UiText("ChartFetcher", "HTTP %1: the server refused."),
+                          {std::to_string(code)});
         }
     }
     switch (code) {
     case QNetworkReply::ConnectionRefusedError:
-        return "The server refused the connection.";
+        return UiText("ChartFetcher", "The server refused the connection.");
     case QNetworkReply::RemoteHostClosedError:
         // Qt tells a reset (RST) and an early close apart by neither error nor timing:
         // both end the answer here, at once.
-        return "The connection was reset or closed before the whole chart arrived.";
+        return UiText("ChartFetcher",
+                      "The connection was reset or closed before the whole chart arrived.");
     case QNetworkReply::HostNotFoundError:
-        return "The server's host name was not found: check the address and the connection "
-               "to the Internet.";
+        return UiText("ChartFetcher", "The server's host name was not found: check the address "
+                                      "and the connection to the Internet.");
     case kTimeoutCode:
-        return "The server did not answer in time (timed out).";
+        return UiText("ChartFetcher", "The server did not answer in time (timed out).");
     case QNetworkReply::OperationCanceledError:
-        return "The download was cancelled.";
+        return UiText("ChartFetcher", "The download was cancelled.");
     case QNetworkReply::SslHandshakeFailedError:
-        return "The secure connection to the server failed.";
+        return UiText("ChartFetcher", "The secure connection to the server failed.");
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return "The network is not available.";
+        return UiText("ChartFetcher", "The network is not available.");
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
-        return "The proxy server could not be reached.";
+        return UiText("ChartFetcher", "The proxy server could not be reached.");
     case kTooLargeCode:
-        return "The server's answer was too large for a rate chart.";
+        return UiText("ChartFetcher", "The server's answer was too large for a rate chart.");
     default:
-        return "The transfer failed.";
+        return UiText("ChartFetcher", "The transfer failed.");
     }
 }
 
 void ChartFetcher::fail(int code, bool http)
 {
-    char message[64];
-    std::snprintf(message, sizeof message, "Connection to server fail (error: %d)", code);
     // The program's words first, then the reason in plain language.
-    errorMessage_ = std::string(message) + "\n" + FailureReason(code, http);
+    errorMessage_ = UiArgs(UiText("ChartFetcher", "Connection to server fail (error: %1)\n%2"),
+                           {std::to_string(code), FailureReason(code, http)});
     errorCode_ = code;
 }
 

@@ -415,13 +415,15 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
     return ReadTripLines(text, separator, context, import);
 }
 
-std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines)
+std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines,
+                             const RefusedWords &words)
 {
-    std::string text = refused.size() == 1 ? "1 line of the file could not be read:"
-                                           : std::to_string(refused.size()) +
-                                                 " lines of the file could not be read:";
+    const std::string noun = words.noun;
+    const std::string of = std::string(" of ") + words.source + " could not be read:";
+    std::string text = refused.size() == 1 ? "1 " + noun + of
+                                           : std::to_string(refused.size()) + " " + noun + "s" + of;
     for (size_t i = 0; i < refused.size() && i < shownLines; ++i)
-        text += "\nline " + std::to_string(refused[i].line) + ": " + refused[i].reason;
+        text += "\n" + noun + " " + std::to_string(refused[i].line) + ": " + refused[i].reason;
     if (refused.size() > shownLines)
         text += "\n... and " + std::to_string(refused.size() - shownLines) + " more";
     return text;

@@ -65,8 +65,15 @@ bool ReadHeadings(std::string_view text, std::vector<std::string> &headings);
 Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool diesel,
                        const HeadingImportSettings &settings, HeadingImport &import);
 
+// How the refused lines are named: "line" of "the file", or "row" of "the pasted text".
+struct RefusedWords {
+    const char *noun = "line";
+    const char *source = "the file";
+};
+
 // The message of the refused lines: each with its number and reason (the first
 // `shownLines`, then how many more).
-std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines = 12);
+std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines = 12,
+                             const RefusedWords &words = RefusedWords());
 // The message of the lines left out, or empty when none was.
 std::string LeftOutText(const HeadingImport &import);

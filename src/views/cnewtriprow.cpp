@@ -1,0 +1,272 @@
+#include "views/cnewtriprow.h"
+
+#include "dialogs/dialogvalidation.h"
+#include "imports/jurisdictioncompletion.h"
+#include "numbers/civildate.h"
+#include "platform/cp1252.h"
+#include "records/ciftadoc.h"
+#include "records/entrylist.h"
+#include "records/unitnumber.h"
+#include "session/ceditsession.h"
+#include "session/csession.h"
+#include "sessionbase/dialogdata.h"
+#include "sessionbase/odometerrule.h"
+#include "sessionbase/programstate.h"
+#include "sessionbase/typedentryprompts.h"
+#include "views/centrylistctrl.h"
+#include "views/cjurisdictioncompleter.h"
+#include "views/cunitedit.h"
+#include "views/entryrules.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+QString FromBytes(const std::string &bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+std::string ToBytes(const QString &text)
+{
+    return Utf8ToCp1252(text.trimmed().toStdString());
+}
+
+const char *const kChooseJurisdiction = "Please choose a state or province from the list.";
+const char *const kEnterDate = "Please enter the date as YYYY/MM/DD.";
+
+} // namespace
+
+CNewTripRow::CNewTripRow(CSession &session, QTableView &list, QWidget *parent)
+    : QWidget(parent)
+    , session_(session)
+    , list_(list)
+{
+    setObjectName(QStringLiteral("newTripRow"));
+    buildBoxes();
+    connect(list_.horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeBoxes(); });
+    connect(list_.horizontalHeader(), &QHeaderView::geometriesChanged, this,
+            [this] { placeBoxes(); });
+    connect(list_.horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeBoxes(); });
+    clear();
+}
+
+void CNewTripRow::buildBoxes()
+{
+    const auto box = [this](QLineEdit *edit, const char *name, const char *tip) {
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setToolTip(QString::fromLatin1(tip));
+        edit->installEventFilter(this);
+        return edit;
+    };
+    marker_ = new QLabel(QStringLiteral("*"), this);
+    marker_->setAlignment(Qt::AlignCenter);
+    // Made in the order the Tab key visits them: the list's columns from left to right.
+    unit_ = box(new QLineEdit(this), "rowUnit", "The truck's unit number (no commas)");
+    unit_->setMaxLength(static_cast<int>(kUnitNumberLength));
+    date_ = box(new QLineEdit(this), "rowDate", "The date of the trip, YYYY/MM/DD");
+    date_->setPlaceholderText(QStringLiteral("YYYY/MM/DD"));
+    state_ = box(new QLineEdit(this), "rowState", "Abbreviation or first letters of the name");
+    state_->setPlaceholderText(QStringLiteral("State"));
+    new CJurisdictionCompleter(&session_.document().taxTable(), *state_);
+    distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
+    box(distance_, "rowDistance", "The distance; K or M switches kilometres and miles");
+    odometerIn_ = box(new QLineEdit(this), "rowOdometerIn", "Odometer in");
+    odometerOut_ = box(new QLineEdit(this), "rowOdometerOut", "Odometer out");
+    fuel_ = new CUnitEdit(QLatin1Char('L'), QLatin1Char('G'), true, this);
+    box(fuel_, "rowFuel", "The fuel; L or G switches litres and US gallons");
+    unitsLabel_ = new QLabel(this);
+    unitsLabel_->setObjectName(QStringLiteral("rowUnits"));
+    for (QLineEdit *edit : {static_cast<QLineEdit *>(distance_), odometerIn_, odometerOut_,
+                            static_cast<QLineEdit *>(fuel_)})
+        edit->setAlignment(Qt::AlignRight);
+    connect(distance_, &CUnitEdit::unitKey, this, [this](int which) {
+        units_.distanceInMiles = which;
+        showUnits();
+    });
+    connect(fuel_, &CUnitEdit::unitKey, this, [this](int which) {
+        units_.fuelInGallons = which;
+        showUnits();
+    });
+    setFixedHeight(unit_->sizeHint().height());
+}
+
+void CNewTripRow::placeBoxes()
+{
+    const QHeaderView &header = *list_.horizontalHeader();
+    const int left = list_.viewport()->x();
+    const auto place = [&](QWidget *w, int first, int last) {
+        const int x = header.sectionViewportPosition(first) + left;
+        const int end = header.sectionViewportPosition(last) + header.sectionSize(last) + left;
+        w->setGeometry(x, 0, std::max(end - x, 8), height());
+    };
+    place(marker_, EntryColumnTrip, EntryColumnTrip);
+    place(unit_, EntryColumnUnit, EntryColumnUnit);
+    place(date_, EntryColumnDate, EntryColumnDate);
+    place(state_, EntryColumnState, EntryColumnAbbrev);
+    place(distance_, EntryColumnDistance, EntryColumnDistance);
+    place(odometerIn_, EntryColumnOdometerIn, EntryColumnOdometerIn);
+    place(odometerOut_, EntryColumnOdometerOut, EntryColumnOdometerOut);
+    place(fuel_, EntryColumnFuel, EntryColumnFuel);
+    place(unitsLabel_, EntryColumnSurtax, EntryColumnSurtax);
+}
+
+void CNewTripRow::showUnits()
+{
+    unitsLabel_->setText(QStringLiteral("%1 %2").arg(
+        units_.distanceInMiles ? QStringLiteral("Mil") : QStringLiteral("Km"),
+        units_.fuelInGallons ? QStringLiteral("Gal") : QStringLiteral("L")));
+}
+
+void CNewTripRow::clear()
+{
+    CIftaDoc &doc = session_.document();
+    units_ = doc.newEntryUnits();
+    const TripEntry next = doc.prepareNewEntry(units_);
+    unit_->setText(FromBytes(session_.state().lastUnitNumber));
+    date_->setText(FromBytes(next.date));
+    state_->clear();
+    distance_->clear();
+    fuel_->clear();
+    odometerIn_->setText(QString::number(static_cast<uint32_t>(next.odometerIn)));
+    odometerOut_->clear();
+    const bool odometer = doc.usesOdometer();
+    odometerIn_->setEnabled(odometer);
+    odometerOut_->setEnabled(odometer);
+    showUnits();
+    placeBoxes();
+}
+
+bool CNewTripRow::refuse(QLineEdit *box, const char *field, const char *prompt)
+{
+    session_.prompts().warn(FieldPrompt(field, prompt));
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
+
+bool CNewTripRow::settleJurisdiction()
+{
+    const std::string typed = ToBytes(state_->text());
+    if (typed.empty())
+        return true;
+    const std::string settled = SettleJurisdiction(session_.document().taxTable(), typed);
+    if (settled.empty())
+        return refuse(state_, "State", kChooseJurisdiction);
+    state_->setText(FromBytes(settled));
+    return true;
+}
+
+bool CNewTripRow::readNumbers(EntryDialogData &data)
+{
+    TripEntry &e = data.entry;
+    uint32_t distance = 0, in = 0, out = 0;
+    Hundredths fuel;
+    const std::string distanceText = ToBytes(distance_->text());
+    if (!distanceText.empty() && !ParseUnsignedField(distanceText, UINT32_MAX, distance))
+        return refuse(distance_, "Distance", kEnterPositiveInteger);
+    const std::string fuelText = ToBytes(fuel_->text());
+    if (!fuelText.empty() && !ParseFuelField(fuelText, fuel))
+        return refuse(fuel_, "Fuel", kEnterNumber);
+    e.distance = distance;
+    e.fuel = fuel;
+    if (data.useOdometer == 0)
+        return true;
+    if (!ParseUnsignedField(ToBytes(odometerIn_->text()), INT32_MAX, in))
+        return refuse(odometerIn_, "Odometer in", kEnterPositiveInteger);
+    const std::string outText = ToBytes(odometerOut_->text());
+    if (!outText.empty() && !ParseUnsignedField(outText, INT32_MAX, out))
+        return refuse(odometerOut_, "Odometer out", kEnterPositiveInteger);
+    // As in the dialog: a short reading out is completed from the reading in, readings
+    // typed give the distance unless one was typed (the session's rule settles the rest).
+    out = outText.empty() ? in : CompleteOdometerOut(out, in);
+    e.odometerIn = static_cast<int32_t>(in);
+    e.odometerOut = static_cast<int32_t>(out);
+    if (distanceText.empty() && out > in)
+        e.distance = OdometerDistance(in, out);
+    return true;
+}
+
+bool CNewTripRow::fillEntry(EntryDialogData &data)
+{
+    TripEntry &e = data.entry;
+    data.units = units_;
+    const std::string dateText = ToBytes(date_->text());
+    CivilDate date;
+    if (!dateText.empty()) {
+        if (!ParseTripDate(dateText, date) && !ParseIsoDate(dateText, date))
+            return refuse(date_, "Date", kEnterDate);
+        e.date = FormatTripDate(date);
+    } else if (e.date.empty()) {
+        return refuse(date_, "Date", kEnterDate);
+    }
+    if (!settleJurisdiction())
+        return false;
+    data.abbreviation = ToBytes(state_->text());
+    if (data.abbreviation.empty())
+        return refuse(state_, "State", kChooseJurisdiction);
+    e.reservedText = CleanUnitNumber(ToBytes(unit_->text()));
+    if (!readNumbers(data))
+        return false;
+    e.distanceInMiles = units_.distanceInMiles;
+    e.fuelInGallons = units_.fuelInGallons;
+    // A trip dated outside the record's quarter lands on the wrong return.
+    if (data.quarter != 0 && !DateInQuarter(e.date, data.quarterYear, data.quarter) &&
+        !session_.prompts().askYesNo(OutsideQuarterQuestion(data.quarterYear, data.quarter))) {
+        date_->setFocus();
+        date_->selectAll();
+        return false;
+    }
+    return true;
+}
+
+bool CNewTripRow::submit()
+{
+    bool typed = true;
+    TypedEntryPrompts prompts(session_.prompts(), [&](EntryDialogData &data) {
+        // The first dialog is the typed line; a second is its surcharge line, taken as
+        // offered.
+        const bool first = typed;
+        typed = false;
+        return first ? fillEntry(data) : AcceptOfferedEntry(data);
+    });
+    CEditSession edit(session_.document(), session_.state(), prompts);
+    const int position = edit.addTrip();
+    if (position < 0)
+        return false;
+    clear();
+    state_->setFocus();
+    list_.scrollToBottom();
+    return true;
+}
+
+bool CNewTripRow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            submit();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            clear();
+            state_->setFocus();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && watched == state_) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            settleJurisdiction();
+    }
+    return QWidget::eventFilter(watched, event);
+}

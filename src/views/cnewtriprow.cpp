@@ -58,7 +58,17 @@ CNewTripRow::CNewTripRow(CSession &session, QTableView &list, QWidget *parent)
     connect(list_.horizontalHeader(), &QHeaderView::geometriesChanged, this,
             [this] { placeBoxes(); });
     connect(list_.horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeBoxes(); });
+    // From the list, Insert (or Down on its last line) goes to the row.
+    list_.installEventFilter(this);
     clear();
+}
+
+void CNewTripRow::enter()
+{
+    if (!isVisible())
+        return;
+    state_->setFocus(Qt::TabFocusReason);
+    state_->selectAll();
 }
 
 void CNewTripRow::buildBoxes()
@@ -245,13 +255,25 @@ bool CNewTripRow::submit()
     if (position < 0)
         return false;
     clear();
-    state_->setFocus();
+    enter();
     list_.scrollToBottom();
     return true;
 }
 
 bool CNewTripRow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &list_) {
+        if (event->type() != QEvent::KeyPress || !isVisible())
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int rows = list_.model() ? list_.model()->rowCount() : 0;
+        const bool last = list_.currentIndex().row() == rows - 1 || rows == 0;
+        if (key->key() == Qt::Key_Insert || (key->key() == Qt::Key_Down && last)) {
+            enter();
+            return true;
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -260,7 +282,7 @@ bool CNewTripRow::eventFilter(QObject *watched, QEvent *event)
         }
         if (key->key() == Qt::Key_Escape) {
             clear();
-            state_->setFocus();
+            enter();
             return true;
         }
     } else if (event->type() == QEvent::FocusOut && watched == state_) {

@@ -4,6 +4,7 @@
 #include "imports/jurisdictioncompletion.h"
 #include "numbers/civildate.h"
 #include "platform/cp1252.h"
+#include "records/changeobservers.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
 #include "records/unitnumber.h"
@@ -60,7 +61,29 @@ CNewTripRow::CNewTripRow(CSession &session, QTableView &list, QWidget *parent)
     connect(list_.horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeBoxes(); });
     // From the list, Insert (or Down on its last line) goes to the row.
     list_.installEventFilter(this);
+    // The odometer buttons and the company dialog change which boxes the row has.
+    observer_ = session_.document().observers().add([this](const DocChange &change) {
+        if (change.what == DocChange::What::CompanyChanged)
+            companyChanged();
+    });
     clear();
+}
+
+CNewTripRow::~CNewTripRow()
+{
+    session_.document().observers().remove(observer_);
+}
+
+void CNewTripRow::companyChanged()
+{
+    // A row not yet typed in starts again from the record's defaults.
+    if (state_->text().isEmpty() && distance_->text().isEmpty() && fuel_->text().isEmpty()) {
+        clear();
+        return;
+    }
+    const bool odometer = session_.document().usesOdometer();
+    odometerIn_->setEnabled(odometer);
+    odometerOut_->setEnabled(odometer);
 }
 
 void CNewTripRow::enter()

@@ -28,6 +28,7 @@ class CNewTripRow : public QWidget
 
 public:
     CNewTripRow(CSession &session, QTableView &list, QWidget *parent = nullptr);
+    ~CNewTripRow() override;
 
     // Adds the typed line. False when it was refused or cancelled: the row keeps its text.
     bool submit();
@@ -45,6 +46,7 @@ private:
     void buildBoxes();
     void placeBoxes();
     void showUnits();
+    void companyChanged();
     // The jurisdiction box, left: its text settled on a jurisdiction, or refused.
     bool settleJurisdiction();
     // The entry dialog's answer from the boxes; false after a refusal.
@@ -54,6 +56,7 @@ private:
 
     CSession &session_;
     QTableView &list_;
+    int observer_ = 0; // of the document
     EntryUnits units_;
     QLabel *marker_ = nullptr;
     QLineEdit *unit_ = nullptr;

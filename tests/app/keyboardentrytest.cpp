@@ -7,6 +7,7 @@
 
 #include "formats/recordfile.h"
 #include "records/ciftadoc.h"
+#include "records/entrylist.h"
 #include "views/cnewtriprow.h"
 #include "views/cunitedit.h"
 
@@ -69,7 +70,13 @@ protected:
         ++keystrokes;
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void type(const char *text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    // A field's text, a key at a time to whatever has the focus then (the first key typed
+    // on the list opens a cell's box).
+    void type(const char *text)
+    {
+        for (const char *c = text; *c; ++c)
+            QTest::keyClicks(QApplication::focusWidget(), QString(QLatin1Char(*c)));
+    }
 
     std::string saved(const char *name)
     {
@@ -184,6 +191,64 @@ TEST_F(KeyboardEntryTest, RowRefusesAnUnknownJurisdictionNamingIt)
     EXPECT_EQ(prompts.shown.back(), "State: Please choose a state or province from the list.");
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "rowState");
     EXPECT_TRUE(doc().entries().empty());
+}
+
+TEST_F(KeyboardEntryTest, RowFollowsTheOdometerRule)
+{
+    ASSERT_TRUE(frame->OnCommand(ID_ODOMETER_ON));
+    view->list()->setFocus();
+    press(Qt::Key_Insert);
+    press(Qt::Key_Backtab);
+    type("2026/04/02");
+    press(Qt::Key_Tab);
+    type("on");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab); // the distance is left to the readings
+    type("120000");
+    press(Qt::Key_Tab);
+    type("350"); // completed from the reading in: 120350
+    press(Qt::Key_Tab);
+    type("90");
+    press(Qt::Key_Return);
+    ASSERT_EQ(doc().entries().size(), 1u);
+    const TripEntry &first = doc().entries()[0];
+    EXPECT_EQ(first.odometerIn, 120000);
+    EXPECT_EQ(first.odometerOut, 120350);
+    EXPECT_EQ(first.distance, 350u);
+    // The next row starts at the last reading; a distance typed moves odometer out.
+    EXPECT_EQ(view->newTripRow().findChild<QLineEdit *>("rowOdometerIn")->text(), "120350");
+    type("qc");
+    press(Qt::Key_Tab);
+    type("200");
+    press(Qt::Key_Return);
+    ASSERT_EQ(doc().entries().size(), 2u);
+    EXPECT_EQ(doc().entries()[1].odometerIn, 120350);
+    EXPECT_EQ(doc().entries()[1].odometerOut, 120550);
+}
+
+TEST_F(KeyboardEntryTest, F2EditsOneCellAsModifyDoes)
+{
+    addTrip("ON", "100", "40", QDate(2026, 4, 2));
+    addTrip("QC", "200", "0", QDate(2026, 4, 3));
+    view->list()->setFocus();
+    view->list()->setCurrentIndex(model()->index(1, EntryColumnDistance));
+    press(Qt::Key_F2);
+    type("250");
+    press(Qt::Key_Return);
+    EXPECT_EQ(doc().entries()[1].distance, 250u);
+    EXPECT_EQ(doc().undo().undoName(), "Modify Trip 2");
+    // Typing on a cell starts over its text; a bad number is refused, naming the field.
+    view->list()->setCurrentIndex(model()->index(0, EntryColumnFuel));
+    type("x");
+    press(Qt::Key_Return);
+    EXPECT_EQ(prompts.shown.back(), "Fuel: Please enter a number.");
+    press(Qt::Key_Escape);
+    // The jurisdiction cell takes a name's beginning.
+    view->list()->setCurrentIndex(model()->index(0, EntryColumnAbbrev));
+    type("new b");
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(0, EntryColumnAbbrev), "NB");
+    EXPECT_EQ(doc().entries()[0].fuel, Hundredths{4000});
 }
 
 // A spreadsheet's text: heading in its own order, miles and gallons, month-first dates.

@@ -61,6 +61,7 @@ struct Window {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qt = std::make_unique<QApplication>(argc, argv);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("settings"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("settings"));
         QDir::setCurrent(dir.path());
         QFile::copy(QStringLiteral(TOLLMARK_SAMPLE_DATA "/ifta.itx"), dir.filePath("ifta.itx"));
         QFile::setPermissions(dir.filePath("ifta.itx"), QFile::ReadOwner | QFile::WriteOwner);

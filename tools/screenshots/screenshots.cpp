@@ -111,11 +111,19 @@ bool GrabKeyboardEntry(CIftaApp &app, const QDir &out)
     frame.show();
     frame.activateWindow();
     CNewTripRow &row = frame.view()->newTripRow();
+    // Let the window become the active one, so that the row's box has the focus.
+    for (int i = 0; i < 20 && !frame.isActiveWindow(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
     row.enter();
+    auto *box = row.findChild<QLineEdit *>(QStringLiteral("rowState"));
+    if (!box)
+        return false;
     for (const QChar c : QStringLiteral("kent")) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c.unicode() - 'a'), Qt::NoModifier,
                       QString(c));
-        QApplication::sendEvent(QApplication::focusWidget(), &key);
+        QApplication::sendEvent(box, &key);
     }
     for (int i = 0; i < 10; ++i) {
         QApplication::processEvents();
@@ -200,6 +208,13 @@ int main(int argc, char **argv)
         }
         QTextStream(stdout) << path << "\n";
     }
+    // The row and the paste over the record as it was read, before it is spoiled.
+    if (!GrabKeyboardEntry(app, out)) {
+        err << "could not write the pictures of the new-trip row and the paste\n";
+        return 1;
+    }
+    QTextStream(stdout) << out.filePath("new-trip-row.png") << "\n"
+                        << out.filePath("paste-question.png") << "\n";
     SpoilForTheCheck(app.document());
     frame.OnCommand(ID_VIEW_CHECK);
     if (!Grab(frame, out.filePath("check.png"))) {
@@ -212,11 +227,5 @@ int main(int argc, char **argv)
         return 1;
     }
     QTextStream(stdout) << out.filePath("company.png") << "\n" << out.filePath("entry.png") << "\n";
-    if (!GrabKeyboardEntry(app, out)) {
-        err << "could not write the pictures of the new-trip row and the paste\n";
-        return 1;
-    }
-    QTextStream(stdout) << out.filePath("new-trip-row.png") << "\n"
-                        << out.filePath("paste-question.png") << "\n";
     return 0;
 }

@@ -61,6 +61,8 @@ CCellEditor::CCellEditor(CSession &session, QTableView &list, CEntryListCtrl &mo
     , model_(model)
 {
     list_.installEventFilter(this);
+    // Rows shown again (another record, a sort, an undo): the box's line may be another.
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { close(); });
 }
 
 QString CCellEditor::valueOf(int position, int column) const
@@ -96,8 +98,11 @@ bool CCellEditor::open(int row, int column, const QString &typed)
     column_ = column == EntryColumnAbbrev ? EntryColumnState : column;
     box_ = new QLineEdit(list_.viewport());
     box_->setObjectName(QStringLiteral("cellEditor"));
-    if (column_ == EntryColumnState)
+    if (column_ == EntryColumnState) {
         new CJurisdictionCompleter(&session_.document().taxTable(), *box_);
+        // Enter in the completion list reaches the box past the filter.
+        connect(box_, &QLineEdit::returnPressed, this, [this] { commit(); });
+    }
     const QRect cell = list_.visualRect(model_.index(row, column_));
     const QRect last =
         column_ == EntryColumnState ? list_.visualRect(model_.index(row, EntryColumnAbbrev)) : cell;

@@ -112,6 +112,9 @@ void CNewTripRow::buildBoxes()
     state_ = box(new QLineEdit(this), "rowState", "Abbreviation or first letters of the name");
     state_->setPlaceholderText(QStringLiteral("State"));
     new CJurisdictionCompleter(&session_.document().taxTable(), *state_);
+    // Enter while the completion list is open reaches the box past the filter: the list
+    // takes the choice, then the line is added.
+    connect(state_, &QLineEdit::returnPressed, this, [this] { submit(); });
     distance_ = new CUnitEdit(QLatin1Char('K'), QLatin1Char('M'), false, this);
     box(distance_, "rowDistance", "The distance; K or M switches kilometres and miles");
     odometerIn_ = box(new QLineEdit(this), "rowOdometerIn", "Odometer in");

@@ -21,12 +21,13 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
-// The window library is static: its resources (toolbar images, help pages) are linked in
-// only when something names them.
+// The window library is static: its resources (toolbar images, help pages in English and
+// in French) are linked in only when something names them.
 static void InitResources()
 {
     Q_INIT_RESOURCE(tollmark);
     Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(help_fr);
 }
 
 CIftaApp::CIftaApp(UserPrompts *prompts, QObject *parent)

@@ -16,8 +16,8 @@
 #include <QFile>
 #include <QTest>
 
-#include <cstdio>
 #include <iostream>
+#include <iterator>
 
 using namespace apptest;
 
@@ -257,8 +257,8 @@ std::string SpreadsheetText(size_t rows)
     const char *states[] = {"TX", "Oklahoma", "KY", "ar", "Tennessee", "GA", "fl", "AL"};
     std::string text = "State\tGallons\tTruck\tMiles\tDate\r\n";
     for (size_t i = 0; i < rows; ++i) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%02zu/%02zu/2026", 4 + i % 3, 1 + i % 28);
+        const auto twoDigits = [](size_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+        const std::string date = twoDigits(4 + i % 3) + "/" + twoDigits(1 + i % 28) + "/2026";
         text += std::string(states[i % 8]) + '\t' + std::to_string(i % 90) + "." +
                 std::to_string(i % 10) + '\t' + std::to_string(100 + i % 7) + '\t' +
                 std::to_string(50 + i % 400) + '\t' + date + "\r\n";

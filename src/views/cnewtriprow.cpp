@@ -19,6 +19,7 @@
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -90,8 +91,8 @@ void CNewTripRow::enter()
 {
     if (!isVisible())
         return;
-    state_->setFocus(Qt::TabFocusReason);
-    state_->selectAll();
+    date_->setFocus(Qt::TabFocusReason);
+    date_->selectAll();
 }
 
 void CNewTripRow::buildBoxes()
@@ -309,6 +310,17 @@ bool CNewTripRow::eventFilter(QObject *watched, QEvent *event)
         if (key->key() == Qt::Key_Escape) {
             clear();
             enter();
+            return true;
+        }
+        // A date holds no letter: one typed in the date box begins the jurisdiction, so a
+        // trip on the same day needs no Tab to leave the date.
+        const QString text = key->text();
+        if (watched == date_ && text.size() == 1 && text.at(0).isLetter() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            state_->setFocus(Qt::TabFocusReason);
+            state_->clear();
+            QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), text);
+            QApplication::sendEvent(state_, &typed);
             return true;
         }
     } else if (event->type() == QEvent::FocusOut && watched == state_) {

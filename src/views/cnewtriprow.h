@@ -20,8 +20,10 @@ struct EntryDialogData;
 // the entry dialog, so every rule of Add New holds (units carried over and switched with
 // K/M and L/G, the odometer rule, the surcharge offer, whose line is added at once on
 // Yes, one undo step a line); the boxes are checked as the dialog checks its own. The next
-// row starts from the dialog's defaults (date, unit, odometer in), in the jurisdiction box.
-// Insert on the list, or Down on its last line, goes to the row.
+// row starts from the dialog's defaults (date, unit, odometer in), in the date box, where
+// a letter typed goes on to the jurisdiction box: a trip on the same day is its
+// jurisdiction, Tab, distance, Tab, fuel and Enter. Insert on the list, or Down on its
+// last line, goes to the row.
 class CNewTripRow : public QWidget
 {
     Q_OBJECT
@@ -34,7 +36,7 @@ public:
     bool submit();
     // Empties the boxes and fills in the defaults of the next line.
     void clear();
-    // Puts the focus into the jurisdiction box, where a new line starts.
+    // Puts the focus into the date box, where a new line starts.
     void enter();
     // The units the distance and fuel boxes are in.
     const EntryUnits &units() const { return units_; }

@@ -120,6 +120,7 @@ bool GrabKeyboardEntry(CIftaApp &app, const QDir &out)
     auto *box = row.findChild<QLineEdit *>(QStringLiteral("rowState"));
     if (!box)
         return false;
+    box->setFocus(Qt::TabFocusReason);
     for (const QChar c : QStringLiteral("kent")) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c.unicode() - 'a'), Qt::NoModifier,
                       QString(c));

@@ -110,6 +110,17 @@ void CNewTripRow::buildBoxes()
     unit_->setMaxLength(static_cast<int>(kUnitNumberLength));
     date_ = box(new QLineEdit(this), "rowDate", "The date of the trip, YYYY/MM/DD");
     date_->setPlaceholderText(QStringLiteral("YYYY/MM/DD"));
+    // A whole date (YYYY/MM/DD, ten characters) typed at the end of the box moves on to the
+    // jurisdiction as Tab would: the date is the one box whose end the row can tell.
+    connect(date_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        CivilDate day;
+        if (text.size() == 10 && date_->cursorPosition() == 10 &&
+            ParseTripDate(ToBytes(text), day)) {
+            state_->setFocus(Qt::TabFocusReason);
+            state_->selectAll();
+            dateAdvanced_ = true;
+        }
+    });
     state_ = box(new QLineEdit(this), "rowState", "Abbreviation or first letters of the name");
     state_->setPlaceholderText(QStringLiteral("State"));
     new CJurisdictionCompleter(&session_.document().taxTable(), *state_);
@@ -303,6 +314,13 @@ bool CNewTripRow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // The Tab of a hand used to leaving the date itself, just after the row moved on:
+        // taken, so it does not skip the jurisdiction.
+        const bool habitTab = watched == state_ && dateAdvanced_ && key->key() == Qt::Key_Tab &&
+                              state_->text().isEmpty();
+        dateAdvanced_ = false;
+        if (habitTab)
+            return true;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             submit();
             return true;

@@ -69,4 +69,5 @@ private:
     QLineEdit *odometerOut_ = nullptr;
     CUnitEdit *fuel_ = nullptr;
     QLabel *unitsLabel_ = nullptr;
+    bool dateAdvanced_ = false; // the date box has just moved on to the jurisdiction
 };

@@ -152,9 +152,12 @@ TEST_F(KeyboardEntryTest, TypedRowSavesWhatAddNewSaves)
     view->list()->setFocus();
     press(Qt::Key_Insert);
     for (const SheetLine &line : kSheet) {
-        if (*line.date) {
-            type(line.date); // over the last date, selected
-            press(Qt::Key_Tab);
+        if (*line.date)
+            type(line.date); // over the last date, selected; a whole date moves on
+        if (&line == &kSheet[0]) {
+            // A Tab from habit after the date is taken, not a skip past the jurisdiction.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget()->objectName(), "rowState");
         }
         type(line.typed);
         press(Qt::Key_Tab);
@@ -170,15 +173,14 @@ TEST_F(KeyboardEntryTest, TypedRowSavesWhatAddNewSaves)
     EXPECT_EQ(saved("row.irc"), byDialog);
     EXPECT_EQ(doc().undo().undoName(), "Add Trip 21");
     EXPECT_TRUE(prompts.unanswered.empty()) << prompts.unanswered.front();
-    // Tab, Tab and Enter a line (the jurisdiction's first letter leaves the date box); a
-    // new date one more, the Tab after it; the unit switch one; Insert once to reach the
-    // row.
+    // Tab, Tab and Enter a line: a whole date, or the jurisdiction's first letter, leaves
+    // the date box; the unit switch one more; Insert once to reach the row.
     size_t dates = 0;
     for (const SheetLine &line : kSheet)
         dates += *line.date ? 1 : 0;
     std::cout << "keystrokes beyond the field texts: " << keystrokes << " for " << std::size(kSheet)
               << " lines, " << dates << " of them with a new date\n";
-    EXPECT_EQ(keystrokes, static_cast<int>(3 * std::size(kSheet) + dates + 1 + 1));
+    EXPECT_EQ(keystrokes, static_cast<int>(3 * std::size(kSheet) + 1 + 1));
 }
 
 TEST_F(KeyboardEntryTest, RowRefusesAnUnknownJurisdictionNamingIt)

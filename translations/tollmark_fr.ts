@@ -657,6 +657,61 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
 </context>
 <context>
+    <name>CNewTripRow</name>
+    <message>
+        <source>The truck's unit number (no commas)</source>
+        <translation>Le numéro d’unité du camion (sans virgule)</translation>
+    </message>
+    <message>
+        <source>The date of the trip, YYYY/MM/DD</source>
+        <translation>La date du trajet, AAAA/MM/JJ</translation>
+    </message>
+    <message>
+        <source>YYYY/MM/DD</source>
+        <translation>AAAA/MM/JJ</translation>
+    </message>
+    <message>
+        <source>Abbreviation or first letters of the name</source>
+        <translation>Abréviation ou premières lettres du nom</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Province/État</translation>
+    </message>
+    <message>
+        <source>The distance; K or M switches kilometres and miles</source>
+        <translation>La distance; K ou M passe des kilomètres aux milles</translation>
+    </message>
+    <message>
+        <source>Odometer in</source>
+        <translation>Odomètre départ</translation>
+    </message>
+    <message>
+        <source>Odometer out</source>
+        <translation>Odomètre arrivée</translation>
+    </message>
+    <message>
+        <source>The fuel; L or G switches litres and US gallons</source>
+        <translation>Le carburant; L ou G passe des litres aux gallons US</translation>
+    </message>
+    <message>
+        <source>Mil</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Gal</source>
+        <translation>gal</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+</context>
+<context>
     <name>COdometerChart</name>
     <message>
         <source>Odometer by trip</source>
@@ -1773,6 +1828,26 @@ Help</source>
         <translation>Afficher l’aide des boutons, menus et fenêtres cliqués
 Aide</translation>
     </message>
+    <message>
+        <source>Cop&amp;y Trips	Ctrl+C</source>
+        <translation>&amp;Copier les trajets	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selected trip lines for a spreadsheet
+Copy Trips</source>
+        <translation>Copier les trajets choisis pour un tableur
+Copier les trajets</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te Trips	Ctrl+V</source>
+        <translation>Co&amp;ller des trajets	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Add the trip lines of a spreadsheet on the clipboard
+Paste Trips</source>
+        <translation>Ajouter les trajets d’un tableur copiés dans le presse-papiers
+Coller des trajets</translation>
+    </message>
 </context>
 <context>
     <name>CsvImport</name>
@@ -1863,6 +1938,14 @@ Fermez le fichier et réessayez.</translation>
     <message>
         <source>Diesel tax</source>
         <translation>Taux diesel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Province/État</translation>
     </message>
 </context>
 <context>
@@ -1989,6 +2072,18 @@ Garder les %2 lignes valides?</translation>
     <message>
         <source>%1 lines were left out because their product is not motor fuel:</source>
         <translation>%1 lignes ont été exclues parce que leur produit n’est pas un carburant :</translation>
+    </message>
+    <message>
+        <source>1 row of the pasted text could not be read:</source>
+        <translation>1 rangée du texte collé n’a pas pu être lue :</translation>
+    </message>
+    <message>
+        <source>%1 rows of the pasted text could not be read:</source>
+        <translation>%1 rangées du texte collé n’ont pas pu être lues :</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>rangée %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2612,6 +2707,22 @@ Non : JJ/MM/AAAA</translation>
         <source>Please choose a state or province from the list.</source>
         <translation>Veuillez choisir une province ou un État dans la liste.</translation>
     </message>
+    <message>
+        <source>Pasted trips are read by the jurisdictions of the tax-rate table. Please load a tax-rate table first.</source>
+        <translation>Les trajets collés sont lus d’après les administrations de la table des taux. Veuillez d’abord charger une table des taux.</translation>
+    </message>
+    <message>
+        <source>The pasted text holds no trip lines.</source>
+        <translation>Le texte collé ne contient aucun trajet.</translation>
+    </message>
+    <message>
+        <source>The selected lines are in different units. Please copy the lines of one unit at a time.</source>
+        <translation>Les lignes choisies sont dans des unités différentes. Veuillez copier les lignes d’une seule unité à la fois.</translation>
+    </message>
+    <message>
+        <source>Please enter the date as YYYY/MM/DD.</source>
+        <translation>Veuillez entrer la date sous la forme AAAA/MM/JJ.</translation>
+    </message>
 </context>
 <context>
     <name>OdometerRule</name>
@@ -2767,6 +2878,33 @@ Non : garder les relevés; la distance devient %4.</translation>
     <message>
         <source>The tax-rate file names no jurisdiction. Tax not loaded.</source>
         <translation>Le fichier de taux ne nomme aucune administration. Taux non chargés.</translation>
+    </message>
+</context>
+<context>
+    <name>TripClipboard</name>
+    <message>
+        <source>%1
+
+No row was pasted.</source>
+        <translation>%1
+
+Aucune rangée n’a été collée.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Add the %2 good row?</source>
+        <translation>%1
+
+Ajouter la rangée valide?</translation>
+    </message>
+    <message>
+        <source>%1
+
+Add the %2 good rows?</source>
+        <translation>%1
+
+Ajouter les %2 rangées valides?</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,6 @@ struct CommandSpec {
 };
 
 // The menu texts and prompts are translated in the context "Commands".
-
 const CommandSpec kCommands[] = {
     // File
     {ID_FILE_NEW, QT_TRANSLATE_NOOP("Commands", "&New\tCtrl+N"), "Ctrl+N",
@@ -92,6 +91,13 @@ const CommandSpec kCommands[] = {
      QT_TRANSLATE_NOOP("Commands", "Modify the selected item\nModify"), nullptr, false},
     {ID_EDIT_ADD_NEW, QT_TRANSLATE_NOOP("Commands", "&Add New\tCtrl+A"), "Ctrl+A",
      QT_TRANSLATE_NOOP("Commands", "Add a new item\nAdd New"), nullptr, false},
+    {ID_EDIT_COPY_TRIPS, QT_TRANSLATE_NOOP("Commands", "Cop&y Trips\tCtrl+C"), "Ctrl+C",
+     QT_TRANSLATE_NOOP("Commands", "Copy the selected trip lines for a spreadsheet\nCopy Trips"),
+     nullptr, false},
+    {ID_EDIT_PASTE_TRIPS, QT_TRANSLATE_NOOP("Commands", "Pas&te Trips\tCtrl+V"), "Ctrl+V",
+     QT_TRANSLATE_NOOP("Commands",
+                       "Add the trip lines of a spreadsheet on the clipboard\nPaste Trips"),
+     nullptr, false},
     {ID_COMPANY_INFO, QT_TRANSLATE_NOOP("Commands", "&Company Info\tCtrl+I"), "Ctrl+I",
      QT_TRANSLATE_NOOP("Commands", "Edit Company Information\nCompany Info"), nullptr, false},
     {ID_PROFILES, QT_TRANSLATE_NOOP("Commands", "&Profiles\tCtrl+F"), "Ctrl+F",

@@ -42,8 +42,9 @@ const int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_MERGE_FILES, ID_FILE_SAVE
                          ID_FILE_PRINT_SETUP, 0, ID_IMPORT, ID_FILING_DATE, ID_EXPORT_SUMMARY,
                          ID_EXPORT_YEAR, 0, kRecentFiles,
                          0, ID_APP_EXIT};
-const int kEditMenu[] = {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_DELETE, ID_EDIT_MODIFY,
-                         ID_EDIT_ADD_NEW, 0, ID_COMPANY_INFO, ID_PROFILES, 0, ID_OPTIONS};
+const int kEditMenu[] = {ID_EDIT_UNDO,       ID_EDIT_REDO,        0, ID_EDIT_DELETE, ID_EDIT_MODIFY,
+                         ID_EDIT_ADD_NEW,    0,                   ID_EDIT_COPY_TRIPS,
+                         ID_EDIT_PASTE_TRIPS, 0, ID_COMPANY_INFO, ID_PROFILES, 0, ID_OPTIONS};
 const int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_DIALOGBAR, 0,
                          ID_VIEW_LIST, ID_VIEW_REPORT, ID_VIEW_TAX_RATES, ID_VIEW_CHECK,
                          ID_VIEW_VEHICLES, ID_VIEW_YEAR};
@@ -173,6 +174,8 @@ void CMainFrame::loadMenu(ViewMode mode)
                 ((mode == ViewMode::Report || mode == ViewMode::Check ||
                   mode == ViewMode::Vehicles || mode == ViewMode::Year) &&
                  (id == ID_EDIT_DELETE || id == ID_EDIT_MODIFY || id == ID_EDIT_ADD_NEW)) ||
+                (mode != ViewMode::EntryList &&
+                 (id == ID_EDIT_COPY_TRIPS || id == ID_EDIT_PASTE_TRIPS)) ||
                 (mode == ViewMode::TaxRates && id == ID_EDIT_DELETE);
             if (dropped)
                 continue;

@@ -422,15 +422,14 @@ Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool di
     return ReadTripLines(text, separator, context, import);
 }
 
-std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines)
+std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines,
+                             const RefusedWords &words)
 {
-    std::string text =
-        refused.size() == 1
-            ? UiText("HeadingImport", "1 line of the file could not be read:")
-            : UiArgs(UiText("HeadingImport", "%1 lines of the file could not be read:"),
-                     {std::to_string(refused.size())});
+    std::string text = refused.size() == 1 ? UiText("HeadingImport", words.one)
+                                           : UiArgs(UiText("HeadingImport", words.many),
+                                                    {std::to_string(refused.size())});
     for (size_t i = 0; i < refused.size() && i < shownLines; ++i)
-        text += "\n" + UiArgs(UiText("HeadingImport", "line %1: %2"),
+        text += "\n" + UiArgs(UiText("HeadingImport", words.each),
                               {std::to_string(refused[i].line), refused[i].reason});
     if (refused.size() > shownLines)
         text += "\n" + UiArgs(UiText("HeadingImport", "... and %1 more"),

@@ -2,6 +2,7 @@
 
 #include "imports/exportdate.h"
 #include "imports/headingmap.h"
+#include "numbers/uitext.h"
 #include "platform/result.h"
 #include "records/taxratetable.h"
 #include "records/tripentry.h"
@@ -65,8 +66,19 @@ bool ReadHeadings(std::string_view text, std::vector<std::string> &headings);
 Result ImportByHeading(std::string_view text, const TaxRateTable &table, bool diesel,
                        const HeadingImportSettings &settings, HeadingImport &import);
 
+// How the refused lines are named: "line" of "the file", or "row" of "the pasted text".
+// The message's sentences (context "HeadingImport", translated when the message is
+// made): for one refused line, for several (%1 their count), and for each (%1 its
+// number, %2 the reason). A paste speaks of rows of the pasted text.
+struct RefusedWords {
+    const char *one = UI_TEXT_NOOP("HeadingImport", "1 line of the file could not be read:");
+    const char *many = UI_TEXT_NOOP("HeadingImport", "%1 lines of the file could not be read:");
+    const char *each = UI_TEXT_NOOP("HeadingImport", "line %1: %2");
+};
+
 // The message of the refused lines: each with its number and reason (the first
 // `shownLines`, then how many more).
-std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines = 12);
+std::string RefusedLinesText(const std::vector<RefusedLine> &refused, size_t shownLines = 12,
+                             const RefusedWords &words = RefusedWords());
 // The message of the lines left out, or empty when none was.
 std::string LeftOutText(const HeadingImport &import);

@@ -36,9 +36,9 @@ const KnownName kKnownNames[] = {
 };
 // clang-format on
 
-// Upper case, accents of Windows-1252 letters dropped, blanks at the ends dropped and
-// runs of blanks made one.
-void Key(std::string_view text, std::string &key)
+} // namespace
+
+void JurisdictionKey(std::string_view text, std::string &key)
 {
     key.clear();
     bool blank = false;
@@ -67,6 +67,13 @@ void Key(std::string_view text, std::string &key)
         blank = false;
         key += static_cast<char>(c);
     }
+}
+
+namespace {
+
+void Key(std::string_view text, std::string &key)
+{
+    JurisdictionKey(text, key);
 }
 
 } // namespace

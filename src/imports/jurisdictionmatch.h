@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+// A jurisdiction text as it is compared: upper case, accents of Windows-1252 letters
+// dropped, blanks at the ends dropped and runs of blanks made one.
+void JurisdictionKey(std::string_view text, std::string &key);
+
 // Finds the slot of the loaded table that an export's jurisdiction text names: a two- or
 // three-letter code ("ON", "qc") or a full name ("Ontario", "NEW YORK"), case, accents
 // and repeated blanks ignored. Codes and names outside the table's own ("NL" and "NF"

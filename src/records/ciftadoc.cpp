@@ -299,6 +299,27 @@ void CIftaDoc::addSurchargeEntry(const TripEntry &entry)
     changed(DocChange::What::LinesAdded, entries_.size() - 1, 1);
 }
 
+void CIftaDoc::appendEntries(Entries lines)
+{
+    if (lines.empty())
+        return;
+    const size_t first = entries_.size();
+    const std::string name =
+        "Paste Trips " + std::to_string(first + 1) + "-" + std::to_string(first + lines.size());
+    undo_.record(name, entries_);
+    entries_.reserve(first + lines.size());
+    for (TripEntry &line : lines) {
+        line.tripNumber = static_cast<int32_t>(entries_.size() + 1);
+        entries_.push_back(std::move(line));
+    }
+    const TripEntry &last = entries_.back();
+    if (last.odometerIn != 0 || last.odometerOut != 0)
+        currentOdometer_ = last.odometerOut;
+    lastDate_ = last.date;
+    modified_ = true;
+    changed(DocChange::What::LinesAdded, first, lines.size());
+}
+
 void CIftaDoc::modifyEntry(size_t index, const TripEntry &entry)
 {
     if (index >= entries_.size())

@@ -143,6 +143,9 @@ public:
     std::optional<TripEntry> surchargeFollowUp(const TripEntry &added) const;
     // Appends a surcharge line ("Add Trip N"); the odometer state stays.
     void addSurchargeEntry(const TripEntry &entry);
+    // Appends pasted lines, numbered on after the last line, as one undo step ("Paste
+    // Trips 24-73"); new lines then continue from the last one's date and odometer.
+    void appendEntries(Entries lines);
     // Replaces the line at `index` ("Modify Trip N"); new lines then continue from its
     // date and odometer (as for addEntry).
     void modifyEntry(size_t index, const TripEntry &entry);

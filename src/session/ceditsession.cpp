@@ -9,6 +9,7 @@
 #include "sessionbase/odometerrule.h"
 #include "sessionbase/programstate.h"
 #include "sessionbase/sessionprompts.h"
+#include "sessionbase/tripclipboard.h"
 
 namespace {
 
@@ -175,6 +176,11 @@ bool CEditSession::undoTrips()
 bool CEditSession::redoTrips()
 {
     return doc_.redoEntries();
+}
+
+size_t CEditSession::pasteTrips(std::string_view text)
+{
+    return PasteTripsText(doc_, prompts_, text);
 }
 
 bool CEditSession::modifyRate(int slot)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "numbers/uitext.h"
+
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 class CIftaDoc;
 class LoadedTaxTable;
@@ -34,6 +37,9 @@ public:
     bool deleteTrip(int position);
     bool undoTrips();
     bool redoTrips();
+    // "Paste Trips": the rows of `text` after the record's lines, as one undo step
+    // (sessionbase/tripclipboard.h). Returns the lines added.
+    size_t pasteTrips(std::string_view text);
 
     // "Modify" of the tax rate in `slot`. True when the slot was changed.
     bool modifyRate(int slot);

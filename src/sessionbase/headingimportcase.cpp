@@ -29,26 +29,7 @@ bool ReadFile(const CIftaDoc &doc, SessionPrompts &prompts, const HeadingImportR
     settings.mapping = request.mapping;
     settings.dateOrder = request.dateOrder;
     settings.units = ImportUnits(request.options);
-    settings.canadianCarrier = IsCanada(doc.company().country);
-    Result read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
-    if (!read && import.datesAmbiguous) {
-        switch (prompts.askYesNoCancel(WithPath(kDateOrderQuestion, request.path))) {
-        case SessionPrompts::Answer::Yes:
-            settings.dateOrder = DateOrder::MonthFirst;
-            break;
-        case SessionPrompts::Answer::No:
-            settings.dateOrder = DateOrder::DayFirst;
-            break;
-        case SessionPrompts::Answer::Cancel:
-            return false;
-        }
-        read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
-    }
-    if (!read) {
-        prompts.warn(read.message);
-        return false;
-    }
-    return true;
+    return ReadTextByHeading(doc, prompts, text, request.path, settings, import);
 }
 
 // Whether the good lines are kept after refused ones were told.
@@ -76,6 +57,32 @@ bool KeepGoodLines(SessionPrompts &prompts, const HeadingImportRequest &request,
 }
 
 } // namespace
+
+bool ReadTextByHeading(const CIftaDoc &doc, SessionPrompts &prompts, std::string_view text,
+                       const std::string &name, HeadingImportSettings settings,
+                       HeadingImport &import)
+{
+    settings.canadianCarrier = IsCanada(doc.company().country);
+    Result read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
+    if (!read && import.datesAmbiguous) {
+        switch (prompts.askYesNoCancel(WithPath(kDateOrderQuestion, name))) {
+        case SessionPrompts::Answer::Yes:
+            settings.dateOrder = DateOrder::MonthFirst;
+            break;
+        case SessionPrompts::Answer::No:
+            settings.dateOrder = DateOrder::DayFirst;
+            break;
+        case SessionPrompts::Answer::Cancel:
+            return false;
+        }
+        read = ImportByHeading(text, doc.taxTable(), doc.isDiesel(), settings, import);
+    }
+    if (!read) {
+        prompts.warn(read.message);
+        return false;
+    }
+    return true;
+}
 
 bool ImportFileByHeading(CIftaDoc &doc, SessionPrompts &prompts,
                          const HeadingImportRequest &request, HeadingImport &import)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CIftaDoc;
 class SessionPrompts;
@@ -38,6 +39,14 @@ struct HeadingImportRequest {
 // was told (`import` holds what was read).
 bool ImportFileByHeading(CIftaDoc &doc, SessionPrompts &prompts,
                          const HeadingImportRequest &request, HeadingImport &import);
+
+// Reads `text` (Windows-1252) by its heading with `settings` (the carrier's country is
+// the document's), asking for the date order as the import of a file does, `name`
+// standing for the file's path in the question. False after the failure was told, or when
+// the user cancelled.
+bool ReadTextByHeading(const CIftaDoc &doc, SessionPrompts &prompts, std::string_view text,
+                       const std::string &name, HeadingImportSettings settings,
+                       HeadingImport &import);
 
 // The question when a file's dates can be read both ways; %1 is the file's path.
 constexpr const char *kDateOrderQuestion = UI_TEXT_NOOP(

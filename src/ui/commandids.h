@@ -65,6 +65,9 @@ enum Command : int {
     // The year summary.
     ID_VIEW_YEAR = 32850,
     ID_EXPORT_YEAR = 32851,
+    // Trip lines to and from a spreadsheet.
+    ID_EDIT_COPY_TRIPS = 32860,
+    ID_EDIT_PASTE_TRIPS = 32861,
 };
 
 // Help context of a command: 0x10000 plus its id (dialogs use their template number).

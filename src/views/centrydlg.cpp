@@ -1,6 +1,7 @@
 #include "views/centrydlg.h"
 
 #include "dialogs/dialogvalidation.h"
+#include "imports/jurisdictioncompletion.h"
 #include "numbers/civildate.h"
 #include "numbers/uitext.h"
 #include "platform/cp1252.h"
@@ -12,6 +13,7 @@
 #include "sessionbase/odometerrule.h"
 #include "ui/localnumbers.h"
 #include "ui/userprompts.h"
+#include "views/cjurisdictioncompleter.h"
 #include "views/cunitedit.h"
 #include "views/entryrules.h"
 
@@ -151,6 +153,8 @@ void CEntryDlg::createStateControls()
     state_->setCompleter(nullptr);
     state_->setMaxVisibleItems(12);
     state_->lineEdit()->setValidator(new UpperCaseValidator(state_));
+    // Type-ahead by abbreviation and by name ("ont" offers ON Ontario).
+    new CJurisdictionCompleter(data_.table, *state_->lineEdit());
     state_->installEventFilter(this);
 
     stateName_ = new QLineEdit(this);
@@ -334,7 +338,14 @@ void CEntryDlg::showSlotName(int item)
 
 void CEntryDlg::matchTypedJurisdiction()
 {
-    const int item = MatchComboItem(comboItems(), toBytes(state_->currentText()));
+    const std::string typed = toBytes(state_->currentText());
+    int item = MatchComboItem(comboItems(), typed);
+    if (item < 0 && !typed.empty()) {
+        // Not the beginning of an abbreviation: perhaps of a name ("new b" for NB).
+        const TaxRateTable none;
+        const std::string settled = SettleJurisdiction(data_.table ? *data_.table : none, typed);
+        item = settled.empty() ? -1 : state_->findText(fromBytes(settled), Qt::MatchFixedString);
+    }
     if (item < 0) {
         stateName_->clear(); // no slot carries that text
         return;
@@ -439,9 +450,13 @@ bool CEntryDlg::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (watched == state_ && reason != Qt::PopupFocusReason)
+        if (watched == state_ && reason != Qt::PopupFocusReason) {
             matchTypedJurisdiction();
-        else if (watched == odometerOut_)
+            // A text no jurisdiction goes by is refused as the box is left.
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+                !state_->currentText().isEmpty() && !jurisdictionListed())
+                refuse(state_, "State abbrev.", kChooseJurisdiction);
+        } else if (watched == odometerOut_)
             completeOdometerOut();
         else if (watched == odometerIn_)
             readingEdited();

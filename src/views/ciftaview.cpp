@@ -15,7 +15,10 @@
 #include "session/csession.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
+#include "views/ccelleditor.h"
 #include "views/centrylistctrl.h"
+#include "views/cnewtriprow.h"
+#include "views/tripclipboardcommands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -104,6 +107,10 @@ CIftaView::CIftaView(CSession &session, UserPrompts &prompts, CAppSettings &sett
     splitter_->setStretchFactor(1, 2);
     charts_->hide();
     fit_ = new CListFit(*list_, *splitter_, *charts_);
+    // Trips are typed at the foot of the list and edited in its cells.
+    newTripRow_ = new CNewTripRow(session_, *list_, this);
+    layout->addWidget(newTripRow_);
+    cellEditor_ = new CCellEditor(session_, *list_, *entryList_);
 
     list_->viewport()->installEventFilter(new ListMouseFilter(
         [this] { OnDoubleClick(); }, [this](const QPoint &pos) { OnContextMenu(pos); }, this));
@@ -252,6 +259,11 @@ void CIftaView::showModel(QAbstractItemModel *model, ViewMode mode)
         charts_->hide();
     }
     fit_->setFitColumns(mode == ViewMode::Report);
+    // Lines are copied several at a time; the other lists select one row.
+    const bool entries = mode == ViewMode::EntryList;
+    list_->setSelectionMode(entries ? QAbstractItemView::ExtendedSelection
+                                    : QAbstractItemView::SingleSelection);
+    newTripRow_->setVisible(entries);
     fit_->fit();
     const bool changed = mode_ != mode;
     mode_ = mode;
@@ -265,6 +277,7 @@ void CIftaView::ShowList()
     entryList_->SetColumns();
     entryList_->Fill();
     showModel(entryList_.get(), ViewMode::EntryList);
+    newTripRow_->clear();
     UpdateInfoBar();
 }
 
@@ -438,6 +451,12 @@ void CIftaView::buildEntryCommands()
         ID_EDIT_UNDO, [this] { OnUndo(); }, [this] { return doc_.undo().canUndo(); });
     entry.add(
         ID_EDIT_REDO, [this] { OnRedo(); }, [this] { return doc_.undo().canRedo(); });
+    entry.add(
+        ID_EDIT_COPY_TRIPS, [this] { CopySelectedTrips(session_, *list_, *entryList_); }, selected);
+    entry.add(ID_EDIT_PASTE_TRIPS, [this] {
+        if (PasteClipboardTrips(session_) > 0)
+            list_->scrollToBottom();
+    });
     entry.setLabel(ID_EDIT_UNDO, [this] { return doc_.undo().undoName(); });
     entry.setLabel(ID_EDIT_REDO, [this] { return doc_.undo().redoName(); });
 

@@ -11,9 +11,11 @@
 #include <string>
 
 class CAppSettings;
+class CCellEditor;
 class CEntryListCtrl;
 class CIftaDoc;
 class CListFit;
+class CNewTripRow;
 class CPrintCommands;
 class CSession;
 class UserPrompts;
@@ -81,6 +83,10 @@ public:
 
     // The entry list's model; it lives as long as the view.
     CEntryListCtrl &entryList() { return *entryList_; }
+    // The new-trip row under the entry list (shown in that mode only) and the box that
+    // edits one of its cells in place.
+    CNewTripRow &newTripRow() { return *newTripRow_; }
+    CCellEditor &cellEditor() { return *cellEditor_; }
 
     // Installs the report, tax-rate or check mode. Until a mode is installed, switching to
     // it shows an empty list.
@@ -175,6 +181,8 @@ private:
     QLabel *notice_ = nullptr; // one line above the report
     QStackedWidget *charts_ = nullptr;
     CListFit *fit_ = nullptr; // owned by the splitter
+    CNewTripRow *newTripRow_ = nullptr;
+    CCellEditor *cellEditor_ = nullptr; // owned by the list
     std::unique_ptr<CEntryListCtrl> entryList_;
     std::unique_ptr<CPrintCommands> ownPrintCommands_;
     CPrintCommands *printCommands_ = nullptr;

@@ -355,9 +355,9 @@ TEST_F(QuarterTest, ProfilesPreferencesAboutAndHelp)
                 greyed << item->text();
         }
     }
-    EXPECT_EQ(greyed,
-              QStringList({"Export Year Summary as &CSV...", "Recent &File", "&Undo\tCtrl+Z",
-                           "&Redo\tCtrl+Y", "&Delete\tCtrl+D", "&Modify\tCtrl+E"}));
+    EXPECT_EQ(greyed, QStringList({"Export Year Summary as &CSV...", "Recent &File",
+                                   "&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "&Delete\tCtrl+D",
+                                   "&Modify\tCtrl+E", "Cop&y Trips\tCtrl+C"}));
 
     // Two profiles stored from Company Setup, whose own answer is a third identity.
     prompts.companies.push_back([this](CompanyDialogData &data) {

@@ -5,6 +5,7 @@
 #include "sessiontest.h"
 
 #include "session/ceditsession.h"
+#include "sessionbase/tripclipboard.h"
 
 using namespace sessiontest;
 using Answer = SessionPrompts::Answer;
@@ -248,3 +249,41 @@ TEST(EditSession, ChangesAreToldOnceWithWhatChanged)
 }
 
 } // namespace
+
+// Trips pasted from a spreadsheet follow the record's lines as one undo step, with their
+// surcharge lines; copied lines read back as the same lines, the surcharge line that
+// follows its trip left to the paste.
+TEST(EditSession, PastedTripsFollowTheLinesAsOneStep)
+{
+    EditRig rig;
+    rig.answerEntry("QC", 10);
+    ASSERT_EQ(rig.edit.addTrip(), 0);
+    EXPECT_EQ(rig.edit.pasteTrips("Date,State,Km,Litres\n2026/04/02,KY,100,20\n"
+                                  "04/13/2026,Ontario,50,0\n"),
+              3u);
+    EXPECT_EQ(rig.lines(), "1:QC:10 2:KY:100 3:KX:100 4:ON:50");
+    EXPECT_EQ(rig.doc.undo().undoName(), "Paste Trips 2-4");
+
+    std::string text, error;
+    ASSERT_TRUE(CopiedTripsText(rig.doc, {1, 2, 3}, text, error));
+    EXPECT_EQ(text, "Date\tUnit\tJurisdiction\tKilometres\tLitres\tOdometer In\tOdometer Out\r\n"
+                    "2026/04/02\t\tKY\t100\t20\t0\t0\r\n"
+                    "2026/04/13\t\tON\t50\t0\t0\t0\r\n");
+    EXPECT_EQ(rig.edit.pasteTrips(text), 3u);
+    for (size_t i = 1; i < 4; ++i) {
+        TripEntry copy = rig.doc.entries()[i + 3];
+        EXPECT_EQ(copy.tripNumber, static_cast<int32_t>(i + 4));
+        copy.tripNumber = rig.doc.entries()[i].tripNumber;
+        EXPECT_EQ(copy, rig.doc.entries()[i]) << i;
+    }
+    ASSERT_TRUE(rig.edit.undoTrips());
+    ASSERT_TRUE(rig.edit.undoTrips());
+    EXPECT_EQ(rig.lines(), "1:QC:10");
+
+    // Dates that read both ways are asked about, naming the paste; Cancel adds nothing.
+    rig.prompts.answers = {Answer::Cancel};
+    EXPECT_EQ(rig.edit.pasteTrips("Date,State,Km\n04/03/2026,QC,5\n"), 0u);
+    ASSERT_FALSE(rig.prompts.shown.empty());
+    EXPECT_EQ(rig.prompts.shown.back().rfind("The dates of the pasted rows can be read", 0), 0u);
+    EXPECT_EQ(rig.lines(), "1:QC:10");
+}

@@ -10,6 +10,7 @@
 #include "views/centrydlg.h"
 #include "views/entryrules.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -85,6 +86,9 @@ protected:
         else if (auto *combo = qobject_cast<QComboBox *>(box))
             combo->lineEdit()->selectAll();
         QTest::keyClicks(box, text);
+        // Tab closes the completion list before it moves on.
+        if (QWidget *list = QApplication::activePopupWidget())
+            list->hide();
         picker()->setFocus(Qt::TabFocusReason);
     }
 

@@ -1,7 +1,8 @@
 // Opens a record file in the real main window and saves a picture of the window in the
 // entry list, the report (with its chart) and the tax-rate table, of the check view over
-// the record spoiled in two places, and of the company and trip dialogs filled from that
-// record:
+// the record spoiled in two places, of the company and trip dialogs filled from that
+// record, and of typing and pasting trips (the new-trip row with its completion list, the
+// question of a paste with bad rows):
 //   tollmark-screenshots FILE.irc OUTPUT_FOLDER
 // Run it in a folder holding ifta.itx, with a throw-away settings folder.
 #include "app/ciftaapp.h"
@@ -9,17 +10,25 @@
 #include "dialogs/ccompanydlg.h"
 #include "dialogs/cimportdlg.h"
 #include "imports/csvimport.h"
+#include "platform/cp1252.h"
 #include "profiles/cprofilestore.h"
 #include "records/ciftadoc.h"
 #include "session/csession.h"
+#include "sessionbase/tripclipboard.h"
 #include "ui/commandids.h"
 #include "ui/userprompts.h"
 #include "views/centrydlg.h"
+#include "views/ciftaview.h"
+#include "views/cnewtriprow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -79,6 +88,70 @@ bool GrabDialogs(CIftaApp &app, const QDir &out)
     return Grab(importDialog, out.filePath("import-mapping.png"));
 }
 
+// The answers of a paste as the window's question box shows them: the question is kept,
+// and answered No.
+class QuestionKept : public SilentPrompts
+{
+public:
+    bool askYesNo(const std::string &text) override
+    {
+        question = text;
+        return false;
+    }
+    std::string question;
+};
+
+// The new-trip row being typed in, its completion list open ("kent"), taken from the
+// screen so that the list, a window of its own, shows; then the question of a paste whose
+// rows are not all good, in a question box as the window asks it.
+bool GrabKeyboardEntry(CIftaApp &app, const QDir &out)
+{
+    CMainFrame &frame = *app.mainFrame();
+    frame.OnCommand(ID_VIEW_LIST);
+    frame.show();
+    frame.activateWindow();
+    CNewTripRow &row = frame.view()->newTripRow();
+    // Let the window become the active one, so that the row's box has the focus.
+    for (int i = 0; i < 20 && !frame.isActiveWindow(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+    row.enter();
+    auto *box = row.findChild<QLineEdit *>(QStringLiteral("rowState"));
+    if (!box)
+        return false;
+    box->setFocus(Qt::TabFocusReason);
+    for (const QChar c : QStringLiteral("kent")) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A + (c.unicode() - 'a'), Qt::NoModifier,
+                      QString(c));
+        QApplication::sendEvent(box, &key);
+    }
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+    const QRect shown = frame.frameGeometry();
+    if (!QGuiApplication::primaryScreen()
+             ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+             .save(out.filePath("new-trip-row.png")))
+        return false;
+    row.clear();
+
+    QuestionKept prompts;
+    CIftaDoc pasted(&app.document().rates());
+    PasteTripsText(pasted, prompts,
+                   "State\tMiles\tGallons\tDate\n"
+                   "KY\t412\t88.5\t04/03/2026\n"
+                   "Tennessee\t163\t0\t04/31/2026\n"
+                   "ohio\t250\t61.2\t04/04/2026\n"
+                   "Ontaria\t95\t0\t04/04/2026\n");
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Tollmark"),
+                         QString::fromStdString(Cp1252ToUtf8(prompts.question)),
+                         QMessageBox::Yes | QMessageBox::No, &frame);
+    question.show();
+    return Grab(question, out.filePath("paste-question.png"));
+}
+
 // The record with a trip started 35 units past the previous one's odometer out and another
 // dated after the quarter, as a bookkeeper might have entered them, for the check view.
 void SpoilForTheCheck(CIftaDoc &doc)
@@ -136,6 +209,13 @@ int main(int argc, char **argv)
         }
         QTextStream(stdout) << path << "\n";
     }
+    // The row and the paste over the record as it was read, before it is spoiled.
+    if (!GrabKeyboardEntry(app, out)) {
+        err << "could not write the pictures of the new-trip row and the paste\n";
+        return 1;
+    }
+    QTextStream(stdout) << out.filePath("new-trip-row.png") << "\n"
+                        << out.filePath("paste-question.png") << "\n";
     SpoilForTheCheck(app.document());
     frame.OnCommand(ID_VIEW_CHECK);
     if (!Grab(frame, out.filePath("check.png"))) {

@@ -3,6 +3,7 @@
 #include "numbers/uitext.h"
 #include "platform/result.h"
 #include "sessionbase/headingimportcase.h"
+#include "sessionbase/recordmessages.h"
 #include "sessionbase/sessionevents.h"
 #include "sessionbase/sessionprompts.h"
 
@@ -23,14 +24,6 @@ struct ProgramState;
 
 // The quarter `today` lies in, for a carrier of `country`.
 TaxPeriod CurrentQuarter(const CivilDate &today, const std::string &country);
-
-// "The dates are in 3Q2026; the record is 2Q2026. Change the record to 3Q2026?"
-std::string DatesQuarterQuestion(const TaxPeriod &dates, const TaxPeriod &record);
-
-// What a record file of the older layout (no fuel type) is told with: `written` false
-// when it has just been opened (the record keeps the fuel type it had; a save writes the
-// current layout), true once it was written again in the current layout.
-std::string OlderLayoutNotice(const std::string &path, const CIftaDoc &doc, bool written);
 
 // The record file's use cases, each written once for the window and tollmark-cli: File
 // New (the first record without a dialog, later ones through the company dialog or from a
@@ -204,8 +197,6 @@ constexpr const char *kUpdateRatesQuestion = UI_TEXT_NOOP(
     "Yes: every trip takes the rate of the loaded tax-rate table and the record takes its "
     "quarter; then the file is saved.\n"
     "No: the file is saved with the rates its trips carry now.");
-// The question of offerTableOfCountry, after the TableCountryText of the record.
-std::string TableCountryQuestion(const std::string &mismatch);
 // Options, before a default tax-rate file that is not there is remembered.
 constexpr const char *kMissingTaxFileQuestion = UI_TEXT_NOOP(
     "Messages",

@@ -102,12 +102,7 @@ protected:
     void restart()
     {
         app.reset();
-        app = std::make_unique<CIftaApp>(&prompts);
-        app->setRecoveryFolder(box.path("recovery"));
-        app->session().clock().fix(CivilDate{2026, 7, 2});
-        ASSERT_TRUE(app->InitInstance({}));
-        frame = app->mainFrame();
-        view = frame->view();
+        startApp();
         ASSERT_TRUE(app->OpenDocumentFile(sample));
     }
     QString sample;

@@ -27,6 +27,12 @@ protected:
     void SetUp() override
     {
         rates = box.copySample("ifta.itx");
+        startApp();
+    }
+    // The program started (again, after `app.reset()`) with the recovery folder and day
+    // of the tests.
+    void startApp()
+    {
         app = std::make_unique<CIftaApp>(&prompts);
         app->setRecoveryFolder(box.path("recovery"));
         // A day on which the sample quarter (2Q2026) is still on time, for the window and

@@ -11,7 +11,7 @@
         <source>The version of %1 that this save replaces could not be kept as a backup:
 %2
 Save all the same?</source>
-        <translation>La version de %1 que cet enregistrement remplace n’a pas pu être conservée comme copie de sécurité :
+        <translation>La version de %1 que cet enregistrement remplace n’a pas pu être conservée comme copie de sécurité&#xa0;:
 %2
 Enregistrer quand même?</translation>
     </message>
@@ -24,13 +24,25 @@ Enregistrer quand même?</translation>
     </message>
     <message>
         <source>Tollmark: quarterly IFTA fuel-tax returns</source>
-        <translation>Tollmark : déclarations trimestrielles de la taxe sur les carburants (IFTA)</translation>
+        <translation>Tollmark&#xa0;: déclarations trimestrielles de la taxe sur les carburants (IFTA)</translation>
     </message>
     <message>
         <source>Copyright © 2026 Varnotec and the Tollmark developers.
 Tollmark is free software under the GNU General Public License, version 3 or (at your option) any later version; it comes with no warranty.</source>
         <translation>Copyright © 2026 Varnotec et les développeurs de Tollmark.
 Tollmark est un logiciel libre distribué selon la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure; il n’est accompagné d’aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Version %1 (Build %2)</source>
+        <translation>Version %1 (build %2)</translation>
+    </message>
+    <message>
+        <source>FileVersion: %1<byte value="xd"/>
+ProductVersion: %2<byte value="xd"/>
+</source>
+        <translation>Version du fichier&#xa0;: %1<byte value="xd"/>
+Version du produit&#xa0;: %2<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -53,51 +65,51 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Company Name:</source>
-        <translation>Nom de l’entreprise :</translation>
+        <translation>Nom de l’entreprise&#xa0;:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation>Ville :</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>Province/State:</source>
-        <translation>Province/État :</translation>
+        <translation>Province/État&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Postal Code/Zip:</source>
-        <translation>Code postal/ZIP :</translation>
+        <translation>Code postal/ZIP&#xa0;:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation>Téléphone :</translation>
+        <translation>Téléphone&#xa0;:</translation>
     </message>
     <message>
         <source>IFTA Number:</source>
-        <translation>Numéro IFTA :</translation>
+        <translation>Numéro IFTA&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Notes :</translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Odometer:</source>
-        <translation>Odomètre :</translation>
+        <translation>Odomètre&#xa0;:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation>Du :</translation>
+        <translation>Du&#xa0;:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>Au :</translation>
+        <translation>Au&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -136,19 +148,19 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Quarter:</source>
-        <translation>Trimestre :</translation>
+        <translation>Trimestre&#xa0;:</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation>Progression :</translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>Download</source>
@@ -166,8 +178,8 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <translation>%1 a une surtaxe distincte. Ajouter aussi la ligne de surtaxe?</translation>
     </message>
     <message>
-        <source>No jurisdiction of the tax-rate table is called "%1".</source>
-        <translation>Aucune administration de la table des taux ne s’appelle « %1 ».</translation>
+        <source>No jurisdiction of the tax-rate table is called &quot;%1&quot;.</source>
+        <translation>Aucune administration de la table des taux ne s’appelle «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -209,20 +221,20 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <translation>Utiliser l’odomètre</translation>
     </message>
     <message>
-        <source>The truck's unit number (no commas)</source>
+        <source>The truck&apos;s unit number (no commas)</source>
         <translation>Le numéro d’unité du camion (sans virgule)</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>State abbrev.:</source>
-        <translation>Abrév. prov./État :</translation>
+        <translation>Abrév. prov./État&#xa0;:</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation>Unité :</translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Distance (Km)</source>
@@ -230,11 +242,11 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Odometer in: </source>
-        <translation>Odomètre départ : </translation>
+        <translation>Odomètre départ&#xa0;: </translation>
     </message>
     <message>
         <source>Odometer out:</source>
-        <translation>Odomètre arrivée :</translation>
+        <translation>Odomètre arrivée&#xa0;:</translation>
     </message>
     <message>
         <source>Fuel (L)</source>
@@ -260,47 +272,47 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <translation>Calculée</translation>
     </message>
     <message>
-        <source>The quarter's own due date, moved off the weekend</source>
+        <source>The quarter&apos;s own due date, moved off the weekend</source>
         <translation>La date d’échéance du trimestre, reportée hors de la fin de semaine</translation>
     </message>
     <message>
         <source>Set by hand:</source>
-        <translation>Fixée à la main :</translation>
+        <translation>Fixée à la main&#xa0;:</translation>
     </message>
     <message>
         <source>50.00 or 10% of the net tax</source>
-        <translation>50,00 ou 10 % de la taxe nette</translation>
+        <translation>50,00 ou 10&#xa0;% de la taxe nette</translation>
     </message>
     <message>
         <source>Filing date:</source>
-        <translation>Date de production :</translation>
+        <translation>Date de production&#xa0;:</translation>
     </message>
     <message>
         <source>Due date:</source>
-        <translation>Date d’échéance :</translation>
+        <translation>Date d’échéance&#xa0;:</translation>
     </message>
     <message>
         <source>Penalty:</source>
-        <translation>Pénalité :</translation>
+        <translation>Pénalité&#xa0;:</translation>
     </message>
     <message>
         <source>%1: type the monthly factor for %2 to %3 (0.007500 is 9% a year)</source>
-        <translation>%1 : tapez le facteur mensuel du %2 au %3 (0,007500 correspond à 9 % par année)</translation>
+        <translation>%1&#xa0;: tapez le facteur mensuel du %2 au %3 (0,007500 correspond à 9&#xa0;% par année)</translation>
     </message>
     <message>
         <source>Left empty: no interest is computed</source>
-        <translation>Laissé vide : aucun intérêt n’est calculé</translation>
+        <translation>Laissé vide&#xa0;: aucun intérêt n’est calculé</translation>
     </message>
     <message>
         <source>Interest factor:</source>
-        <translation>Facteur d’intérêts :</translation>
+        <translation>Facteur d’intérêts&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CFilingSession</name>
     <message>
         <source>The record file has no valid quarter: set its tax period</source>
-        <translation>Le relevé n’a pas de trimestre valide : fixez sa période de taxation</translation>
+        <translation>Le relevé n’a pas de trimestre valide&#xa0;: fixez sa période de taxation</translation>
     </message>
     <message>
         <source>No interest factor for %1 %2</source>
@@ -308,19 +320,19 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>No folder for your own interest-rate table: name one in Options</source>
-        <translation>Aucun dossier pour votre table des taux d’intérêt : indiquez-en un dans Options</translation>
+        <translation>Aucun dossier pour votre table des taux d’intérêt&#xa0;: indiquez-en un dans Options</translation>
     </message>
     <message>
         <source>No interest-rate table: name one in Options</source>
-        <translation>Aucune table des taux d’intérêt : indiquez-en une dans Options</translation>
+        <translation>Aucune table des taux d’intérêt&#xa0;: indiquez-en une dans Options</translation>
     </message>
     <message>
         <source>Late: %1 month</source>
-        <translation>En retard : %1 mois</translation>
+        <translation>En retard&#xa0;: %1 mois</translation>
     </message>
     <message>
         <source>Late: %1 months</source>
-        <translation>En retard : %1 mois</translation>
+        <translation>En retard&#xa0;: %1 mois</translation>
     </message>
     <message>
         <source>Due %1</source>
@@ -335,7 +347,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+        <translation>Le fichier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened.</source>
@@ -347,7 +359,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>The file %1 cannot be created: %2.</source>
-        <translation>Le fichier %1 ne peut pas être créé : %2.</translation>
+        <translation>Le fichier %1 ne peut pas être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 already exists and is not replaced.</source>
@@ -359,7 +371,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>The file cannot be written: %1.</source>
-        <translation>Le fichier ne peut pas être écrit : %1.</translation>
+        <translation>Le fichier ne peut pas être écrit&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The file is not open.</source>
@@ -382,7 +394,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>%1:</source>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -487,7 +499,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <translation>Selon les champs ci-dessous, dans l’ordre du fichier</translation>
     </message>
     <message>
-        <source>By the file's heading (column names)</source>
+        <source>By the file&apos;s heading (column names)</source>
         <translation>Selon l’en-tête du fichier (noms des colonnes)</translation>
     </message>
     <message>
@@ -496,7 +508,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Preset:</source>
-        <translation>Préréglage :</translation>
+        <translation>Préréglage&#xa0;:</translation>
     </message>
     <message>
         <source>Fields, in file order</source>
@@ -515,8 +527,8 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
         <translation>Aide</translation>
     </message>
     <message>
-        <source>The preset "%1" maps the columns otherwise. Replace its mapping?</source>
-        <translation>Le préréglage « %1 » associe les colonnes autrement. Remplacer son association?</translation>
+        <source>The preset &quot;%1&quot; maps the columns otherwise. Replace its mapping?</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» associe les colonnes autrement. Remplacer son association?</translation>
     </message>
 </context>
 <context>
@@ -531,15 +543,15 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Record Info:</source>
-        <translation>Relevé :</translation>
+        <translation>Relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Loaded Tax rates:</source>
-        <translation>Taux chargés :</translation>
+        <translation>Taux chargés&#xa0;:</translation>
     </message>
     <message>
         <source>Filing:</source>
-        <translation>Production :</translation>
+        <translation>Production&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -590,7 +602,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>There is not enough memory to finish this command; it was stopped.</source>
-        <translation>La mémoire manque pour terminer cette commande : elle a été interrompue.</translation>
+        <translation>La mémoire manque pour terminer cette commande&#xa0;: elle a été interrompue.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -659,7 +671,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
 <context>
     <name>CNewTripRow</name>
     <message>
-        <source>The truck's unit number (no commas)</source>
+        <source>The truck&apos;s unit number (no commas)</source>
         <translation>Le numéro d’unité du camion (sans virgule)</translation>
     </message>
     <message>
@@ -750,19 +762,19 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Default Tax File:</source>
-        <translation>Fichier de taux par défaut :</translation>
+        <translation>Fichier de taux par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Default User Profiles File:</source>
-        <translation>Fichier des profils d’utilisateur par défaut :</translation>
+        <translation>Fichier des profils d’utilisateur par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Table:</source>
-        <translation>Table des taux d’intérêt :</translation>
+        <translation>Table des taux d’intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Earlier &amp;versions kept of each file:</source>
-        <translation>&amp;Versions antérieures gardées de chaque fichier :</translation>
+        <translation>&amp;Versions antérieures gardées de chaque fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Off</source>
@@ -778,7 +790,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Recovery &amp;copy of unsaved changes every:</source>
-        <translation>&amp;Copie de récupération des modifications non enregistrées toutes les :</translation>
+        <translation>&amp;Copie de récupération des modifications non enregistrées toutes les&#xa0;:</translation>
     </message>
     <message>
         <source>System</source>
@@ -786,7 +798,7 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Tollmark.</source>
@@ -848,39 +860,39 @@ Tollmark est un logiciel libre distribué selon la Licence publique générale G
     </message>
     <message>
         <source>Company Name:</source>
-        <translation>Nom de l’entreprise :</translation>
+        <translation>Nom de l’entreprise&#xa0;:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation>Ville :</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>Province/State:</source>
-        <translation>Province/État :</translation>
+        <translation>Province/État&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Postal Code/Zip:</source>
-        <translation>Code postal/ZIP :</translation>
+        <translation>Code postal/ZIP&#xa0;:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation>Téléphone :</translation>
+        <translation>Téléphone&#xa0;:</translation>
     </message>
     <message>
         <source>IFTA Number:</source>
-        <translation>Numéro IFTA :</translation>
+        <translation>Numéro IFTA&#xa0;:</translation>
     </message>
     <message>
         <source>User record number: %1</source>
-        <translation>Profil d’utilisateur numéro : %1</translation>
+        <translation>Profil d’utilisateur numéro&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -907,11 +919,11 @@ Charger les taux de taxe maintenant?</translation>
     </message>
     <message>
         <source>%1: the older record layout (%2) has no fuel type: the %3 rates were used and the file was written in the current layout with fuel code %4.</source>
-        <translation>%1 : l’ancienne présentation du relevé (%2) n’a pas de type de carburant : les taux %3 ont été utilisés et le fichier a été écrit dans la présentation actuelle avec le code de carburant %4.</translation>
+        <translation>%1&#xa0;: l’ancienne présentation du relevé (%2) n’a pas de type de carburant&#xa0;: les taux %3 ont été utilisés et le fichier a été écrit dans la présentation actuelle avec le code de carburant %4.</translation>
     </message>
     <message>
         <source>%1 is in the older record layout (%2), which has no fuel type: the record is taken as %3 (fuel code %4), and a save writes it in the current layout.</source>
-        <translation>%1 est dans l’ancienne présentation du relevé (%2), qui n’a pas de type de carburant : le relevé est traité comme %3 (code de carburant %4), et un enregistrement l’écrit dans la présentation actuelle.</translation>
+        <translation>%1 est dans l’ancienne présentation du relevé (%2), qui n’a pas de type de carburant&#xa0;: le relevé est traité comme %3 (code de carburant %4), et un enregistrement l’écrit dans la présentation actuelle.</translation>
     </message>
     <message>
         <source>%1Q%2</source>
@@ -923,11 +935,11 @@ Charger les taux de taxe maintenant?</translation>
     </message>
     <message>
         <source>The record has not been saved yet: no earlier versions are kept.</source>
-        <translation>Le relevé n’a pas encore été enregistré : aucune version antérieure n’est gardée.</translation>
+        <translation>Le relevé n’a pas encore été enregistré&#xa0;: aucune version antérieure n’est gardée.</translation>
     </message>
     <message>
         <source>%1
-Load one with File, Load Tax Rates, or download the quarter's rates with Tax Rates, Download.</source>
+Load one with File, Load Tax Rates, or download the quarter&apos;s rates with Tax Rates, Download.</source>
         <translation>%1
 Chargez-en une avec Fichier, Charger les taux de taxe, ou téléchargez les taux du trimestre avec Taux de taxe, Télécharger.</translation>
     </message>
@@ -940,7 +952,7 @@ Tollmark comes with a sample table:
 Load it and keep it as the default tax-rate file?</source>
         <translation>%1
 
-Tollmark est fourni avec une table d’exemple :
+Tollmark est fourni avec une table d’exemple&#xa0;:
 %2
 
 La charger et la garder comme fichier de taux par défaut?</translation>
@@ -1011,15 +1023,15 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>Quarter:</source>
-        <translation>Trimestre :</translation>
+        <translation>Trimestre&#xa0;:</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1038,19 +1050,19 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation>Province/État :</translation>
+        <translation>Province/État&#xa0;:</translation>
     </message>
     <message>
         <source>Abbrev.:</source>
-        <translation>Abrév. :</translation>
+        <translation>Abrév.&#xa0;:</translation>
     </message>
     <message>
         <source>Diesel tax:</source>
-        <translation>Taux diesel :</translation>
+        <translation>Taux diesel&#xa0;:</translation>
     </message>
     <message>
         <source>Gas tax:</source>
-        <translation>Taux essence :</translation>
+        <translation>Taux essence&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1140,30 +1152,30 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     <name>ChartDownload</name>
     <message>
         <source>Not in the tax-rate table, passed over:</source>
-        <translation>Absentes de la table des taux, ignorées :</translation>
+        <translation>Absentes de la table des taux, ignorées&#xa0;:</translation>
     </message>
     <message>
         <source>Not in the chart, rates kept:</source>
-        <translation>Absentes du tableau, taux gardés :</translation>
+        <translation>Absentes du tableau, taux gardés&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>ChartFetcher</name>
     <message>
         <source>HTTP 404: the server has no rate chart at that address (not found).</source>
-        <translation>HTTP 404 : le serveur n’a pas de tableau des taux à cette adresse (introuvable).</translation>
+        <translation>HTTP 404&#xa0;: le serveur n’a pas de tableau des taux à cette adresse (introuvable).</translation>
     </message>
     <message>
         <source>HTTP 403: the server refused to give the rate chart (forbidden).</source>
-        <translation>HTTP 403 : le serveur a refusé de fournir le tableau des taux (interdit).</translation>
+        <translation>HTTP 403&#xa0;: le serveur a refusé de fournir le tableau des taux (interdit).</translation>
     </message>
     <message>
         <source>HTTP %1: the server failed to answer.</source>
-        <translation>HTTP %1 : le serveur n’a pas pu répondre.</translation>
+        <translation>HTTP %1&#xa0;: le serveur n’a pas pu répondre.</translation>
     </message>
     <message>
         <source>HTTP %1: the server refused.</source>
-        <translation>HTTP %1 : le serveur a refusé.</translation>
+        <translation>HTTP %1&#xa0;: le serveur a refusé.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
@@ -1174,8 +1186,8 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>La connexion a été réinitialisée ou fermée avant l’arrivée du tableau complet.</translation>
     </message>
     <message>
-        <source>The server's host name was not found: check the address and the connection to the Internet.</source>
-        <translation>Le nom d’hôte du serveur est introuvable : vérifiez l’adresse et la connexion à Internet.</translation>
+        <source>The server&apos;s host name was not found: check the address and the connection to the Internet.</source>
+        <translation>Le nom d’hôte du serveur est introuvable&#xa0;: vérifiez l’adresse et la connexion à Internet.</translation>
     </message>
     <message>
         <source>The server did not answer in time (timed out).</source>
@@ -1198,7 +1210,7 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>Le serveur mandataire est injoignable.</translation>
     </message>
     <message>
-        <source>The server's answer was too large for a rate chart.</source>
+        <source>The server&apos;s answer was too large for a rate chart.</source>
         <translation>La réponse du serveur était trop grande pour un tableau des taux.</translation>
     </message>
     <message>
@@ -1208,7 +1220,7 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     <message>
         <source>Connection to server fail (error: %1)
 %2</source>
-        <translation>Échec de la connexion au serveur (erreur : %1)
+        <translation>Échec de la connexion au serveur (erreur&#xa0;: %1)
 %2</translation>
     </message>
 </context>
@@ -1243,7 +1255,7 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>Repeats trip %1: the same date, jurisdiction, distance, fuel and odometers</source>
-        <translation>Répète le trajet %1 : même date, administration, distance, carburant et odomètres</translation>
+        <translation>Répète le trajet %1&#xa0;: même date, administration, distance, carburant et odomètres</translation>
     </message>
     <message>
         <source>The record is for %1, the loaded tax-rate table for %2</source>
@@ -1254,20 +1266,20 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>du %1 au %2</translation>
     </message>
     <message>
-        <source>The company's period %1 does not lie in one quarter</source>
+        <source>The company&apos;s period %1 does not lie in one quarter</source>
         <translation>La période de l’entreprise, %1, ne tombe pas dans un même trimestre</translation>
     </message>
     <message>
-        <source>The company's period %1 is in %2, the record is for %3</source>
+        <source>The company&apos;s period %1 is in %2, the record is for %3</source>
         <translation>La période de l’entreprise, %1, est au %2; le relevé est pour le %3</translation>
     </message>
     <message>
         <source>%1 %2 bought in %3 and no distance driven there</source>
-        <translation>%1 %2 achetés en %3 sans aucune distance parcourue</translation>
+        <translation>%1&#xa0;%2 achetés en %3 sans aucune distance parcourue</translation>
     </message>
     <message>
         <source>%1 %2 driven in the quarter and no fuel bought</source>
-        <translation>%1 %2 parcourus dans le trimestre sans aucun carburant acheté</translation>
+        <translation>%1&#xa0;%2 parcourus dans le trimestre sans aucun carburant acheté</translation>
     </message>
     <message>
         <source>The fleet average of %1 is outside %2 to %3</source>
@@ -1283,15 +1295,15 @@ La charger et la garder comme fichier de taux par défaut?</translation>
     </message>
     <message>
         <source>%1 %2 on no trip line: trip %3 ends at %4, trip %5 starts at %6</source>
-        <translation>%1 %2 sur aucune ligne de trajet : le trajet %3 finit à %4, le trajet %5 commence à %6</translation>
+        <translation>%1&#xa0;%2 sur aucune ligne de trajet&#xa0;: le trajet %3 finit à %4, le trajet %5 commence à %6</translation>
     </message>
     <message>
         <source>%1 %2 on two trip lines: trip %3 starts at %4, before trip %5 ends at %6</source>
-        <translation>%1 %2 sur deux lignes de trajet : le trajet %3 commence à %4, avant la fin du trajet %5 à %6</translation>
+        <translation>%1&#xa0;%2 sur deux lignes de trajet&#xa0;: le trajet %3 commence à %4, avant la fin du trajet %5 à %6</translation>
     </message>
     <message>
         <source>Odometer out %1 is %2 %3 less than odometer in %4</source>
-        <translation>L’odomètre d’arrivée %1 est inférieur de %2 %3 à l’odomètre de départ %4</translation>
+        <translation>L’odomètre d’arrivée %1 est inférieur de %2&#xa0;%3 à l’odomètre de départ %4</translation>
     </message>
     <message>
         <source>The check found %1 problem in this quarter. Print anyway?</source>
@@ -1306,8 +1318,8 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>1 ligne de trajet porte %1, la table chargée %2</translation>
     </message>
     <message>
-        <source>%1 trip lines carry a rate other than the loaded table's %2 (trip %3: %4)</source>
-        <translation>%1 lignes de trajet portent un autre taux que celui de la table chargée, %2 (trajet %3 : %4)</translation>
+        <source>%1 trip lines carry a rate other than the loaded table&apos;s %2 (trip %3: %4)</source>
+        <translation>%1 lignes de trajet portent un autre taux que celui de la table chargée, %2 (trajet %3&#xa0;: %4)</translation>
     </message>
     <message>
         <source>%1 on 1 line (trip %2)</source>
@@ -1322,20 +1334,20 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>position %1</translation>
     </message>
     <message>
-        <source>Trip lines in %1 carry %2 rates: %3; the report taxes the row at %4, its last line's</source>
-        <translation>Les trajets en %1 portent %2 taux : %3; le rapport taxe la ligne à %4, le taux de son dernier trajet</translation>
+        <source>Trip lines in %1 carry %2 rates: %3; the report taxes the row at %4, its last line&apos;s</source>
+        <translation>Les trajets en %1 portent %2 taux&#xa0;: %3; le rapport taxe la ligne à %4, le taux de son dernier trajet</translation>
     </message>
     <message>
         <source>%1 %2 driven in %3, %4 %2 on its %5 lines</source>
-        <translation>%1 %2 parcourus en %3, %4 %2 sur ses lignes %5</translation>
+        <translation>%1&#xa0;%2 parcourus en %3, %4&#xa0;%2 sur ses lignes %5</translation>
     </message>
     <message>
         <source>1 trip line names a jurisdiction slot outside the tax-rate table (trip %1: slot %2); the report leaves them out.</source>
-        <translation>1 ligne de trajet désigne une position hors de la table des taux (trajet %1 : position %2); le rapport l’exclut.</translation>
+        <translation>1 ligne de trajet désigne une position hors de la table des taux (trajet %1&#xa0;: position %2); le rapport l’exclut.</translation>
     </message>
     <message>
         <source>%1 trip lines name a jurisdiction slot outside the tax-rate table (trip %2: slot %3); the report leaves them out.</source>
-        <translation>%1 lignes de trajet désignent une position hors de la table des taux (trajet %2 : position %3); le rapport les exclut.</translation>
+        <translation>%1 lignes de trajet désignent une position hors de la table des taux (trajet %2&#xa0;: position %3); le rapport les exclut.</translation>
     </message>
     <message>
         <source>for Canada (rates per litre)</source>
@@ -1354,16 +1366,16 @@ La charger et la garder comme fichier de taux par défaut?</translation>
         <translation>milles et en gallons US</translation>
     </message>
     <message>
-        <source>The loaded tax-rate table is %1; the carrier's country "%2" reports in %3</source>
-        <translation>La table des taux chargée est %1; le pays du transporteur, « %2 », déclare en %3</translation>
+        <source>The loaded tax-rate table is %1; the carrier&apos;s country &quot;%2&quot; reports in %3</source>
+        <translation>La table des taux chargée est %1; le pays du transporteur, «&#xa0;%2&#xa0;», déclare en %3</translation>
     </message>
     <message>
         <source>%1: load the US table (File &gt; Load Tax Rates)</source>
-        <translation>%1 : chargez la table des États-Unis (Fichier &gt; Charger les taux de taxe)</translation>
+        <translation>%1&#xa0;: chargez la table des États-Unis (Fichier &gt; Charger les taux de taxe)</translation>
     </message>
     <message>
         <source>%1: load the Canadian table (File &gt; Load Tax Rates)</source>
-        <translation>%1 : chargez la table du Canada (Fichier &gt; Charger les taux de taxe)</translation>
+        <translation>%1&#xa0;: chargez la table du Canada (Fichier &gt; Charger les taux de taxe)</translation>
     </message>
 </context>
 <context>
@@ -1711,7 +1723,7 @@ Taux de taxe</translation>
         <translation>&amp;Vérifier le trimestre	Alt+K</translation>
     </message>
     <message>
-        <source>Check the quarter's records as an audit would
+        <source>Check the quarter&apos;s records as an audit would
 Check the Quarter</source>
         <translation>Vérifier les relevés du trimestre comme le ferait une vérification fiscale
 Vérifier le trimestre</translation>
@@ -1721,7 +1733,7 @@ Vérifier le trimestre</translation>
         <translation>Véhic&amp;ules	Alt+U</translation>
     </message>
     <message>
-        <source>Show each unit's trips, distance, fuel and average
+        <source>Show each unit&apos;s trips, distance, fuel and average
 View Vehicles</source>
         <translation>Afficher les trajets, la distance, le carburant et la moyenne de chaque unité
 Véhicules</translation>
@@ -1731,7 +1743,7 @@ Véhicules</translation>
         <translation>&amp;Année...	Alt+Y</translation>
     </message>
     <message>
-        <source>Show one to four quarters of the carrier side by side with the year's sums
+        <source>Show one to four quarters of the carrier side by side with the year&apos;s sums
 View Year</source>
         <translation>Afficher côte à côte un à quatre trimestres du transporteur avec les totaux de l’année
 Année</translation>
@@ -1862,7 +1874,7 @@ Coller des trajets</translation>
     <message>
         <source>Wrong State abbreviation field:&lt;%1&gt;.
 Edit the file and try again. Exit.</source>
-        <translation>Abréviation de province ou d’État erronée : &lt;%1&gt;.
+        <translation>Abréviation de province ou d’État erronée&#xa0;: &lt;%1&gt;.
 Corrigez le fichier et réessayez. Abandon.</translation>
     </message>
     <message>
@@ -1887,11 +1899,11 @@ Fermez le fichier et réessayez.</translation>
     </message>
     <message>
         <source>%1 line has a distance of 0: the odometer readings run backwards or are too far apart.</source>
-        <translation>%1 ligne a une distance de 0 : les relevés d’odomètre reculent ou sont trop éloignés.</translation>
+        <translation>%1 ligne a une distance de 0&#xa0;: les relevés d’odomètre reculent ou sont trop éloignés.</translation>
     </message>
     <message>
         <source>%1 lines have a distance of 0: the odometer readings run backwards or are too far apart.</source>
-        <translation>%1 lignes ont une distance de 0 : les relevés d’odomètre reculent ou sont trop éloignés.</translation>
+        <translation>%1 lignes ont une distance de 0&#xa0;: les relevés d’odomètre reculent ou sont trop éloignés.</translation>
     </message>
 </context>
 <context>
@@ -2039,11 +2051,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>The column mapping cannot be used: %1.</source>
-        <translation>L’association des colonnes ne peut pas être utilisée : %1.</translation>
+        <translation>L’association des colonnes ne peut pas être utilisée&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>No column of the file's heading names the jurisdiction ("State", "Jurisdiction", "Province" ...).</source>
-        <translation>Aucune colonne de l’en-tête du fichier ne désigne l’administration (« State », « Jurisdiction », « Province »...).</translation>
+        <source>No column of the file&apos;s heading names the jurisdiction (&quot;State&quot;, &quot;Jurisdiction&quot;, &quot;Province&quot; ...).</source>
+        <translation>Aucune colonne de l’en-tête du fichier ne désigne l’administration («&#xa0;State&#xa0;», «&#xa0;Jurisdiction&#xa0;», «&#xa0;Province&#xa0;»...).</translation>
     </message>
     <message>
         <source>The dates of the file read both as month/day/year and as day/month/year (no day is above 12).</source>
@@ -2051,15 +2063,15 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>1 line of the file could not be read:</source>
-        <translation>1 ligne du fichier n’a pas pu être lue :</translation>
+        <translation>1 ligne du fichier n’a pas pu être lue&#xa0;:</translation>
     </message>
     <message>
         <source>%1 lines of the file could not be read:</source>
-        <translation>%1 lignes du fichier n’ont pas pu être lues :</translation>
+        <translation>%1 lignes du fichier n’ont pas pu être lues&#xa0;:</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>... and %1 more</source>
@@ -2067,41 +2079,41 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>1 line was left out because its product is not motor fuel:</source>
-        <translation>1 ligne a été exclue parce que son produit n’est pas un carburant :</translation>
+        <translation>1 ligne a été exclue parce que son produit n’est pas un carburant&#xa0;:</translation>
     </message>
     <message>
         <source>%1 lines were left out because their product is not motor fuel:</source>
-        <translation>%1 lignes ont été exclues parce que leur produit n’est pas un carburant :</translation>
+        <translation>%1 lignes ont été exclues parce que leur produit n’est pas un carburant&#xa0;:</translation>
     </message>
     <message>
         <source>1 row of the pasted text could not be read:</source>
-        <translation>1 rangée du texte collé n’a pas pu être lue :</translation>
+        <translation>1 rangée du texte collé n’a pas pu être lue&#xa0;:</translation>
     </message>
     <message>
         <source>%1 rows of the pasted text could not be read:</source>
-        <translation>%1 rangées du texte collé n’ont pas pu être lues :</translation>
+        <translation>%1 rangées du texte collé n’ont pas pu être lues&#xa0;:</translation>
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation>rangée %1 : %2</translation>
+        <translation>rangée %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>InterestRateTable</name>
     <message>
         <source>No interest factor for %1 %2: add it to the interest-rate table</source>
-        <translation>Aucun facteur d’intérêts pour %1 %2 : ajoutez-le à la table des taux d’intérêt</translation>
+        <translation>Aucun facteur d’intérêts pour %1 %2&#xa0;: ajoutez-le à la table des taux d’intérêt</translation>
     </message>
 </context>
 <context>
     <name>LateReturn</name>
     <message>
-        <source>The late-return figures are too large to compute: check the trip lines' fuel and the tax rates</source>
-        <translation>Les montants de la déclaration en retard sont trop grands pour être calculés : vérifiez le carburant des trajets et les taux de taxe</translation>
+        <source>The late-return figures are too large to compute: check the trip lines&apos; fuel and the tax rates</source>
+        <translation>Les montants de la déclaration en retard sont trop grands pour être calculés&#xa0;: vérifiez le carburant des trajets et les taux de taxe</translation>
     </message>
     <message>
         <source>The record file has no valid quarter: set its tax period</source>
-        <translation>Le relevé n’a pas de trimestre valide : fixez sa période de taxation</translation>
+        <translation>Le relevé n’a pas de trimestre valide&#xa0;: fixez sa période de taxation</translation>
     </message>
 </context>
 <context>
@@ -2455,11 +2467,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Average: Invalid</source>
-        <translation>Moyenne : non valide</translation>
+        <translation>Moyenne&#xa0;: non valide</translation>
     </message>
     <message>
         <source>Average: %1 %2</source>
-        <translation>Moyenne : %1 %2</translation>
+        <translation>Moyenne&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>km/L</source>
@@ -2543,7 +2555,7 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>%1 filing: %2</source>
-        <translation>Production %1 : %2</translation>
+        <translation>Production %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>IFTA Year Summary</source>
@@ -2553,8 +2565,8 @@ Garder les %2 lignes valides?</translation>
 <context>
     <name>MergeUnits</name>
     <message>
-        <source>The name of %1 gives the unit number "%2" only cut to %3 characters, and trips merged before already carry it: two trucks would become one unit. Rename the file; it was not merged.</source>
-        <translation>Le nom de %1 ne donne le numéro d’unité « %2 » que coupé à %3 caractères, et des trajets déjà fusionnés le portent : deux camions deviendraient une seule unité. Renommez le fichier; il n’a pas été fusionné.</translation>
+        <source>The name of %1 gives the unit number &quot;%2&quot; only cut to %3 characters, and trips merged before already carry it: two trucks would become one unit. Rename the file; it was not merged.</source>
+        <translation>Le nom de %1 ne donne le numéro d’unité «&#xa0;%2&#xa0;» que coupé à %3 caractères, et des trajets déjà fusionnés le portent&#xa0;: deux camions deviendraient une seule unité. Renommez le fichier; il n’a pas été fusionné.</translation>
     </message>
     <message>
         <source>It is the same file as %1, whose trips were merged once.</source>
@@ -2596,12 +2608,12 @@ Garder les %2 lignes valides?</translation>
         <translation>Veuillez entrer un nombre entier positif.</translation>
     </message>
     <message>
-        <source>The period's "To:" date is before its "From:" date. Please correct the period.</source>
-        <translation>La date « Au » de la période précède sa date « Du ». Veuillez corriger la période.</translation>
+        <source>The period&apos;s &quot;To:&quot; date is before its &quot;From:&quot; date. Please correct the period.</source>
+        <translation>La date «&#xa0;Au&#xa0;» de la période précède sa date «&#xa0;Du&#xa0;». Veuillez corriger la période.</translation>
     </message>
     <message>
-        <source>The period's "From:" and "To:" dates must lie in one quarter. Please correct the period.</source>
-        <translation>Les dates « Du » et « Au » de la période doivent tomber dans un même trimestre. Veuillez corriger la période.</translation>
+        <source>The period&apos;s &quot;From:&quot; and &quot;To:&quot; dates must lie in one quarter. Please correct the period.</source>
+        <translation>Les dates «&#xa0;Du&#xa0;» et «&#xa0;Au&#xa0;» de la période doivent tomber dans un même trimestre. Veuillez corriger la période.</translation>
     </message>
     <message>
         <source>The answer is not a rate chart</source>
@@ -2621,14 +2633,14 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>The file holds more than 10000000 trip lines; it is not imported.</source>
-        <translation>Le fichier contient plus de 10 000 000 de lignes de trajet; il n’est pas importé.</translation>
+        <translation>Le fichier contient plus de 10&#xa0;000&#xa0;000 de lignes de trajet; il n’est pas importé.</translation>
     </message>
     <message>
         <source>A year summary takes one to four quarter files.</source>
         <translation>Un sommaire annuel prend de un à quatre relevés trimestriels.</translation>
     </message>
     <message>
-        <source>The year's figures are too large to be added up exactly; no summary was made.</source>
+        <source>The year&apos;s figures are too large to be added up exactly; no summary was made.</source>
         <translation>Les montants de l’année sont trop grands pour être additionnés exactement; aucun sommaire n’a été fait.</translation>
     </message>
     <message>
@@ -2658,8 +2670,8 @@ Yes: every trip takes the rate of the loaded tax-rate table and the record takes
 No: the file is saved with the rates its trips carry now.</source>
         <translation>Voulez-vous mettre à jour les taux de taxe du fichier enregistré?
 
-Oui : chaque trajet prend le taux de la table chargée et le relevé prend son trimestre; puis le fichier est enregistré.
-Non : le fichier est enregistré avec les taux que ses trajets portent maintenant.</translation>
+Oui&#xa0;: chaque trajet prend le taux de la table chargée et le relevé prend son trimestre; puis le fichier est enregistré.
+Non&#xa0;: le fichier est enregistré avec les taux que ses trajets portent maintenant.</translation>
     </message>
     <message>
         <source>The tax-rate file %1 does not exist. Remember it as the default tax-rate file anyway?</source>
@@ -2667,14 +2679,14 @@ Non : le fichier est enregistré avec les taux que ses trajets portent maintena
     </message>
     <message>
         <source>No tax-rate file was found in the current folder or in the settings, so the tax-rate table is empty.</source>
-        <translation>Aucun fichier de taux n’a été trouvé dans le dossier courant ni dans les paramètres : la table des taux de taxe est vide.</translation>
+        <translation>Aucun fichier de taux n’a été trouvé dans le dossier courant ni dans les paramètres&#xa0;: la table des taux de taxe est vide.</translation>
     </message>
     <message>
         <source>The recovery copy of the unsaved changes could not be written:
 %1
 
 Tollmark keeps trying; save your work to keep it safe.</source>
-        <translation>La copie de récupération des modifications non enregistrées n’a pas pu être écrite :
+        <translation>La copie de récupération des modifications non enregistrées n’a pas pu être écrite&#xa0;:
 %1
 
 Tollmark continue d’essayer; enregistrez votre travail pour le protéger.</translation>
@@ -2689,11 +2701,11 @@ Tollmark continue d’essayer; enregistrez votre travail pour le protéger.</tra
 Are they month first?
 Yes: MM/DD/YYYY
 No: DD/MM/YYYY</source>
-        <translation>Les dates de %1 peuvent se lire le mois d’abord (MM/JJ/AAAA) ou le jour d’abord (JJ/MM/AAAA) : aucun jour du fichier ne dépasse 12.
+        <translation>Les dates de %1 peuvent se lire le mois d’abord (MM/JJ/AAAA) ou le jour d’abord (JJ/MM/AAAA)&#xa0;: aucun jour du fichier ne dépasse 12.
 
 Le mois vient-il d’abord?
-Oui : MM/JJ/AAAA
-Non : JJ/MM/AAAA</translation>
+Oui&#xa0;: MM/JJ/AAAA
+Non&#xa0;: JJ/MM/AAAA</translation>
     </message>
     <message>
         <source>Odometer in plus the distance passes the largest odometer reading (2147483647).</source>
@@ -2733,8 +2745,8 @@ Yes: keep the distance %1; odometer out becomes %5.
 No: keep the readings; the distance becomes %4.</source>
         <translation>La distance %1 et les relevés d’odomètre %2 à %3 (%4) ne concordent pas.
 
-Oui : garder la distance %1; l’odomètre d’arrivée devient %5.
-Non : garder les relevés; la distance devient %4.</translation>
+Oui&#xa0;: garder la distance %1; l’odomètre d’arrivée devient %5.
+Non&#xa0;: garder les relevés; la distance devient %4.</translation>
     </message>
 </context>
 <context>
@@ -2786,15 +2798,15 @@ Non : garder les relevés; la distance devient %4.</translation>
     <name>QObject</name>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Quarter:</source>
-        <translation>Trimestre :</translation>
+        <translation>Trimestre&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Print Setup</source>
@@ -2819,11 +2831,11 @@ Non : garder les relevés; la distance devient %4.</translation>
     <name>Report</name>
     <message>
         <source>%1 jurisdiction uses rates that differ from the loaded table: File &gt; Save/Update Tax Rates applies them</source>
-        <translation>%1 administration utilise des taux différents de la table chargée : Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
+        <translation>%1 administration utilise des taux différents de la table chargée&#xa0;: Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
     </message>
     <message>
         <source>%1 jurisdictions use rates that differ from the loaded table: File &gt; Save/Update Tax Rates applies them</source>
-        <translation>%1 administrations utilisent des taux différents de la table chargée : Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
+        <translation>%1 administrations utilisent des taux différents de la table chargée&#xa0;: Fichier &gt; Enregistrer et mettre à jour les taux les applique</translation>
     </message>
     <message>
         <source>slot %1</source>
@@ -2831,11 +2843,11 @@ Non : garder les relevés; la distance devient %4.</translation>
     </message>
     <message>
         <source>Trip lines in %1 carry different rates: its row is taxed at the rate of its last line (View &gt; Check lists them)</source>
-        <translation>Les trajets en %1 portent des taux différents : sa ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
+        <translation>Les trajets en %1 portent des taux différents&#xa0;: sa ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
     </message>
     <message>
         <source>Trip lines in %1 carry different rates: each row is taxed at the rate of its last line (View &gt; Check lists them)</source>
-        <translation>Les trajets en %1 portent des taux différents : chaque ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
+        <translation>Les trajets en %1 portent des taux différents&#xa0;: chaque ligne est taxée au taux de son dernier trajet (Affichage &gt; Vérifier le trimestre les énumère)</translation>
     </message>
     <message>
         <source>1 trip line names a jurisdiction slot outside the tax-rate table; it is left out of the report</source>
@@ -2850,11 +2862,11 @@ Non : garder les relevés; la distance devient %4.</translation>
     <name>SafeFile</name>
     <message>
         <source>Cannot open the file %1: %2.</source>
-        <translation>Impossible d’ouvrir le fichier %1 : %2.</translation>
+        <translation>Impossible d’ouvrir le fichier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot save the file %1: %2.</source>
-        <translation>Impossible d’enregistrer le fichier %1 : %2.</translation>
+        <translation>Impossible d’enregistrer le fichier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a regular file.</source>
@@ -2862,7 +2874,7 @@ Non : garder les relevés; la distance devient %4.</translation>
     </message>
     <message>
         <source>The file %1 is too large (over %2 MiB).</source>
-        <translation>Le fichier %1 est trop gros (plus de %2 Mio).</translation>
+        <translation>Le fichier %1 est trop gros (plus de %2&#xa0;Mio).</translation>
     </message>
 </context>
 <context>
@@ -2905,6 +2917,10 @@ Add the %2 good rows?</source>
         <translation>%1
 
 Ajouter les %2 rangées valides?</translation>
+    </message>
+    <message>
+        <source>the pasted rows</source>
+        <translation>les lignes collées</translation>
     </message>
 </context>
 <context>
@@ -2960,7 +2976,7 @@ Ajouter les %2 rangées valides?</translation>
     <name>Validation</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2991,27 +3007,27 @@ Ajouter les %2 rangées valides?</translation>
     </message>
     <message>
         <source>%1 and %2 are of different carriers (%3; %4): a year summary takes the quarters of one carrier.</source>
-        <translation>%1 et %2 sont de transporteurs différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul transporteur.</translation>
+        <translation>%1 et %2 sont de transporteurs différents (%3; %4)&#xa0;: un sommaire annuel prend les trimestres d’un seul transporteur.</translation>
     </message>
     <message>
         <source>%1 and %2 are of different years (%3; %4): a year summary takes the quarters of one year.</source>
-        <translation>%1 et %2 sont d’années différentes (%3; %4) : un sommaire annuel prend les trimestres d’une seule année.</translation>
+        <translation>%1 et %2 sont d’années différentes (%3; %4)&#xa0;: un sommaire annuel prend les trimestres d’une seule année.</translation>
     </message>
     <message>
         <source>%1 and %2 are of different unit systems (%3; %4): a year summary takes the quarters of one unit system.</source>
-        <translation>%1 et %2 sont dans des systèmes d’unités différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul système d’unités.</translation>
+        <translation>%1 et %2 sont dans des systèmes d’unités différents (%3; %4)&#xa0;: un sommaire annuel prend les trimestres d’un seul système d’unités.</translation>
     </message>
     <message>
         <source>%1 and %2 are of different fuels (%3; %4): a year summary takes the quarters of one fuel.</source>
-        <translation>%1 et %2 sont de carburants différents (%3; %4) : un sommaire annuel prend les trimestres d’un seul carburant.</translation>
+        <translation>%1 et %2 sont de carburants différents (%3; %4)&#xa0;: un sommaire annuel prend les trimestres d’un seul carburant.</translation>
     </message>
     <message>
         <source>%1 and %2 are both %3: a year summary takes each quarter once.</source>
-        <translation>%1 et %2 sont tous deux du %3 : un sommaire annuel prend chaque trimestre une seule fois.</translation>
+        <translation>%1 et %2 sont tous deux du %3&#xa0;: un sommaire annuel prend chaque trimestre une seule fois.</translation>
     </message>
     <message>
         <source>%1 has no valid quarter: set its tax period and save it.</source>
-        <translation>%1 n’a pas de trimestre valide : fixez sa période de taxation et enregistrez-le.</translation>
+        <translation>%1 n’a pas de trimestre valide&#xa0;: fixez sa période de taxation et enregistrez-le.</translation>
     </message>
 </context>
 </TS>

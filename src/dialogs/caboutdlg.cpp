@@ -1,5 +1,7 @@
 #include "dialogs/caboutdlg.h"
 
+#include "numbers/uitext.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -66,9 +68,10 @@ std::string DottedVersion(const std::string &version)
 std::string VersionText(const VersionResource &resource)
 {
     const std::string fileVersion =
-        "Version " + DottedVersion(resource.fileVersion) + " (Build " + resource.specialBuild + ")";
-    return "FileVersion: " + fileVersion +
-           "\r\nProductVersion: " + DottedVersion(resource.productVersion) + "\r\n";
+        UiArgs(UiText("CAboutDlg", "Version %1 (Build %2)"),
+               {DottedVersion(resource.fileVersion), resource.specialBuild});
+    return UiArgs(UiText("CAboutDlg", "FileVersion: %1\r\nProductVersion: %2\r\n"),
+                  {fileVersion, DottedVersion(resource.productVersion)});
 }
 
 const std::string &ProgramVersionText()

@@ -134,7 +134,8 @@ size_t PasteTripsText(CIftaDoc &doc, SessionPrompts &prompts, std::string_view p
     // Columns whose names give no unit are in the units a new line starts in.
     settings.units = doc.newEntryUnits();
     HeadingImport import;
-    if (!ReadTextByHeading(doc, prompts, text, "the pasted rows", settings, import))
+    if (!ReadTextByHeading(doc, prompts, text, UiText("TripClipboard", "the pasted rows"), settings,
+                           import))
         return 0;
     // Rows are counted in the text as pasted, not in the heading put before it.
     for (RefusedLine &refused : import.refused)

@@ -2104,6 +2104,38 @@ Garder les %2 lignes valides?</translation>
         <source>No interest factor for %1 %2: add it to the interest-rate table</source>
         <translation>Aucun facteur d’intérêts pour %1 %2&#xa0;: ajoutez-le à la table des taux d’intérêt</translation>
     </message>
+    <message>
+        <source>Line %1 of the interest-rate table: %2</source>
+        <translation>Ligne %1 de la table des taux d’intérêt&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>%1 attendu</translation>
+    </message>
+    <message>
+        <source>the base must be US or Canada</source>
+        <translation>la base doit être US ou Canada</translation>
+    </message>
+    <message>
+        <source>the days must be real dates written YYYY-MM-DD</source>
+        <translation>les jours doivent être des dates réelles écrites AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>the last day comes before the first</source>
+        <translation>le dernier jour précède le premier</translation>
+    </message>
+    <message>
+        <source>the factor must be a number with at most six decimals, such as 0.007500</source>
+        <translation>le facteur doit être un nombre d’au plus six décimales, par exemple 0.007500 (avec un point, comme dans le fichier)</translation>
+    </message>
+    <message>
+        <source>the factor is above 0.100000 (10% a month), more than any monthly interest</source>
+        <translation>le facteur dépasse 0.100000 (10&#xa0;% par mois), plus que tout intérêt mensuel</translation>
+    </message>
+    <message>
+        <source>the period overlaps another %1 period</source>
+        <translation>la période chevauche une autre période %1</translation>
+    </message>
 </context>
 <context>
     <name>LateReturn</name>

@@ -51,7 +51,8 @@ bool ParseFactor(const std::string &text, Millionths &factor)
 
 std::string LineError(size_t number, const std::string &what)
 {
-    return "Line " + std::to_string(number) + " of the interest-rate table: " + what;
+    return UiArgs(UiText("InterestRateTable", "Line %1 of the interest-rate table: %2"),
+                  {std::to_string(number), what});
 }
 
 // One period line, or the reason it is refused.
@@ -59,7 +60,7 @@ bool ParsePeriod(const std::string &line, InterestPeriod &period, std::string &w
 {
     const std::vector<std::string> fields = SplitTabs(line);
     if (fields.size() != 4) {
-        why = std::string("expected ") + kLayout;
+        why = UiArgs(UiText("InterestRateTable", "expected %1"), {kLayout});
         return false;
     }
     if (fields[0] == "US") {
@@ -67,23 +68,25 @@ bool ParsePeriod(const std::string &line, InterestPeriod &period, std::string &w
     } else if (fields[0] == "Canada") {
         period.base = InterestBase::Canada;
     } else {
-        why = "the base must be US or Canada";
+        why = UiText("InterestRateTable", "the base must be US or Canada");
         return false;
     }
     if (!ParseIsoDate(fields[1], period.first) || !ParseIsoDate(fields[2], period.last)) {
-        why = "the days must be real dates written YYYY-MM-DD";
+        why = UiText("InterestRateTable", "the days must be real dates written YYYY-MM-DD");
         return false;
     }
     if (period.last < period.first) {
-        why = "the last day comes before the first";
+        why = UiText("InterestRateTable", "the last day comes before the first");
         return false;
     }
     if (!ParseFactor(fields[3], period.factor)) {
-        why = "the factor must be a number with at most six decimals, such as 0.007500";
+        why = UiText("InterestRateTable",
+                     "the factor must be a number with at most six decimals, such as 0.007500");
         return false;
     }
     if (period.factor > kLargestFactor) {
-        why = "the factor is above 0.100000 (10% a month), more than any monthly interest";
+        why = UiText("InterestRateTable",
+                     "the factor is above 0.100000 (10% a month), more than any monthly interest");
         return false;
     }
     return true;
@@ -185,9 +188,9 @@ Result InterestRateTable::parse(const std::string &text)
     if (const size_t line = OverlappingLine(numbered)) {
         const auto at = std::find_if(numbered.begin(), numbered.end(),
                                      [line](const NumberedPeriod &p) { return p.line == line; });
-        return Result::badFormat(
-            LineError(line, "the period overlaps another " +
-                                std::string(InterestBaseName(at->period.base)) + " period"));
+        return Result::badFormat(LineError(
+            line, UiArgs(UiText("InterestRateTable", "the period overlaps another %1 period"),
+                         {InterestBaseName(at->period.base)})));
     }
     std::vector<InterestPeriod> periods;
     periods.reserve(numbered.size());

@@ -2099,6 +2099,17 @@ Garder les %2 lignes valides?</translation>
     </message>
 </context>
 <context>
+    <name>HeadingMap</name>
+    <message>
+        <source>unknown field in the mapping: &quot;%1&quot;</source>
+        <translation>champ inconnu dans la correspondance&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file has no column &quot;%1&quot;</source>
+        <translation>le fichier n’a pas de colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>InterestRateTable</name>
     <message>
         <source>No interest factor for %1 %2: add it to the interest-rate table</source>

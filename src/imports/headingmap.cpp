@@ -186,14 +186,16 @@ bool ApplyMappingText(const std::string &text, const std::vector<std::string> &h
         const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
                                         [&](const char *k) { return NormalisedHeading(k) == key; });
         if (equals == std::string_view::npos || known == std::end(kKeys)) {
-            error = "unknown field in the mapping: \"" + std::string(Trimmed(item)) + "\"";
+            error = UiArgs(UiText("HeadingMap", "unknown field in the mapping: \"%1\""),
+                           {std::string(Trimmed(item))});
             return false;
         }
         const auto field = static_cast<ImportField>(known - std::begin(kKeys));
         const std::string_view name = Trimmed(item.substr(equals + 1));
         const int column = name.empty() ? -1 : FindColumn(headings, NormalisedHeading(name));
         if (!name.empty() && column < 0) {
-            error = "the file has no column \"" + std::string(name) + "\"";
+            error =
+                UiArgs(UiText("HeadingMap", "the file has no column \"%1\""), {std::string(name)});
             return false;
         }
         changed.setColumn(field, column);

@@ -17,24 +17,6 @@ std::string QuarterOf(const TaxPeriod &period)
     return std::to_string(period.quarter) + "Q" + std::to_string(period.year);
 }
 
-// A rig whose session has not run its start-up steps, on a fixed day; the default tax
-// file does not exist, so no table is loaded.
-struct FirstRecordRig {
-    FirstRecordRig()
-    {
-        settings.taxFile = folder.file("none.itx");
-        settings.profilesFile = folder.file("ifta.usr");
-    }
-    TempDir folder;
-    ProgramState state;
-    CIftaDoc doc{&state.taxRates};
-    MemorySettings settings;
-    CProfileStore profiles;
-    ScriptedPrompts prompts;
-    CTaxSession tax{state.taxRates, prompts, settings};
-    CRecordSession session{doc, state, tax, profiles, prompts, settings};
-};
-
 } // namespace
 
 // Without a table, the first record of a run and a later File New take the quarter of
@@ -51,7 +33,7 @@ TEST(RecordQuarter, ANewRecordWithoutATableTakesTodaysQuarter)
         {{2026, 7, 1}, "3Q2026"},
     };
     for (const auto &c : cases) {
-        FirstRecordRig rig;
+        SessionRig rig(false); // its start-up steps not run yet
         rig.state.clock.fix(c.today);
         ASSERT_TRUE(rig.session.newRecord());
         EXPECT_EQ(QuarterOf(rig.doc.recordPeriod()), c.quarter);

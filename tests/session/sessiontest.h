@@ -58,13 +58,16 @@ private:
 // The session's questions answered from a script.
 using ScriptedPrompts = ScriptedSessionPrompts<SessionPrompts>;
 
-// A record session as the window builds one, past its start-up steps. The default tax
-// file is one that does not exist, so a new record reads no table from the current folder.
+// A record session as the window builds one, past its start-up steps unless
+// `startedUp` is false. The default tax file is one that does not exist, so a new record
+// reads no table from the current folder.
 struct SessionRig {
-    SessionRig()
+    explicit SessionRig(bool startedUp = true)
     {
         settings.taxFile = folder.file("none.itx");
-        session.skipStartUpSteps();
+        settings.profilesFile = folder.file("ifta.usr");
+        if (startedUp)
+            session.skipStartUpSteps();
     }
 
     TempDir folder;

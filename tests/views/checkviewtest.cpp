@@ -4,6 +4,8 @@
 // is printed, and the report's chart following the list through an edit; the vehicles
 // view of a record with unit numbers, and the unit a new trip starts from.
 
+#include "viewrig.h"
+
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
@@ -50,7 +52,7 @@ private:
     int &shown_;
 };
 
-class CheckViewTest : public ::testing::Test
+class CheckViewTest : public ::testing::Test, protected ViewRig
 {
 protected:
     void SetUp() override
@@ -80,17 +82,8 @@ protected:
         return OdometerMark::None;
     }
 
-    // The printer settings need the application object before anything else is made.
-    QApplication &app = GuiApp();
-    ScriptedPrompts prompts;
-    MemorySettings settings;
-    CSession session{prompts, settings};
-    CIftaDoc &doc = session.document();
     int printDialogs = 0;
     CPrintCommands printCommands{std::make_unique<CountingDialogs>(printDialogs)};
-    CAppSettings appSettings;
-    CIftaView view{session, prompts, appSettings};
-    CViewModes modes{view};
 };
 
 } // namespace

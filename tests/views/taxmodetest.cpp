@@ -1,3 +1,5 @@
+#include "viewrig.h"
+
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
@@ -65,7 +67,7 @@ TEST(ViewModes, TaxCommandsRunThroughTheViewTables)
 
 // The report view over a record of the report tests' table, filed before its quarter is
 // due, so that its notice line is about the rates and the table only.
-class ReportNoticeTest : public ::testing::Test
+class ReportNoticeTest : public ::testing::Test, protected ViewRig
 {
 protected:
     void SetUp() override
@@ -74,15 +76,6 @@ protected:
         ASSERT_TRUE(
             CTaxSession::ReadTaxFileInto(TOLLMARK_TEST_DATA "/report/rates.itx", doc.rates()).ok());
     }
-
-    QApplication &app = GuiApp(); // before the widgets
-    ScriptedPrompts prompts;
-    MemorySettings settings;
-    CSession session{prompts, settings};
-    CIftaDoc &doc = session.document();
-    CAppSettings appSettings;
-    CIftaView view{session, prompts, appSettings};
-    CViewModes modes{view};
 };
 
 // A rate edited in the tax-rate view reaches the report only with Save/Update Tax Rates:

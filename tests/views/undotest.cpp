@@ -3,6 +3,8 @@
 // menu's items that name the step, and the window's record changes that drop the trip
 // lines' steps.
 
+#include "viewrig.h"
+
 #include "app/apptesthelpers.h"
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
@@ -31,7 +33,7 @@ namespace {
 
 const char *const kRates = TOLLMARK_TEST_DATA "/report/rates.itx";
 
-class UndoTest : public ::testing::Test
+class UndoTest : public ::testing::Test, protected ViewRig
 {
 protected:
     void SetUp() override
@@ -73,17 +75,6 @@ protected:
         ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_MODIFY));
         prompts.taxRate = nullptr;
     }
-
-    // Made first: the view below is a widget.
-    QApplication &app = GuiApp();
-    ScriptedPrompts prompts;
-    MemorySettings settings;
-    CSession session{prompts, settings};
-    CIftaDoc &doc = session.document();
-    const TaxRateTable &table = doc.taxTable();
-    CAppSettings appSettings;
-    CIftaView view{session, prompts, appSettings};
-    CViewModes modes{view};
 };
 
 TEST_F(UndoTest, EntryUndoAndRedoGoManyLevelsAndNameTheirStep)

@@ -2,6 +2,8 @@
 // shown read-only, its export offered, and File Print's listing of it, read back from the
 // PDF.
 
+#include "viewrig.h"
+
 #include "dialogs/guiapp.h"
 #include "dialogs/scriptedprompts.h"
 
@@ -26,7 +28,7 @@
 
 namespace {
 
-class YearViewTest : public ::testing::Test
+class YearViewTest : public ::testing::Test, protected ViewRig
 {
 protected:
     void SetUp() override
@@ -45,16 +47,8 @@ protected:
         std::filesystem::remove_all(PathFromUtf8(folder), ignored);
     }
 
-    QApplication &app = GuiApp();
     std::string folder = MakeTemporaryFolder(::testing::TempDir(), "tollmark-year-");
     std::string q3 = Utf8FromPath(PathFromUtf8(folder) / "q3.irc");
-    ScriptedPrompts prompts;
-    MemorySettings settings;
-    CSession session{prompts, settings};
-    CIftaDoc &doc = session.document();
-    CAppSettings appSettings;
-    CIftaView view{session, prompts, appSettings};
-    CViewModes modes{view};
 };
 
 } // namespace

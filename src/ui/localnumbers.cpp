@@ -41,12 +41,19 @@ QString ShownNumber(const std::string &text)
     return shown;
 }
 
+bool IsThousandsSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QChar(kNoBreakSpace) || c == QChar(kNarrowNoBreakSpace);
+}
+
 std::string TypedNumber(const QString &typed)
 {
     if (!FrenchNumbers())
         return typed.toStdString();
-    QString text = typed;
-    text.remove(QLatin1Char(' ')).remove(QChar(kNoBreakSpace)).remove(QChar(kNarrowNoBreakSpace));
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    QString text;
+    for (const QChar c : typed) {
+        if (!IsThousandsSpace(c))
+            text += c == QLatin1Char(',') ? QLatin1Char('.') : c;
+    }
     return text.toStdString();
 }

@@ -18,6 +18,9 @@ bool FrenchNumbers();
 // A text that is not a number (letters in it) is given back as it is.
 QString ShownNumber(const std::string &text);
 
+// A space that may stand between thousands in a French number: ' ', U+00A0 or U+202F.
+bool IsThousandsSpace(QChar c);
+
 // A number typed into a box as the core reads it: in French the spaces between thousands
 // (' ', U+00A0, U+202F) go and a decimal comma becomes the point. Anything else is left
 // for the core's own check to refuse.

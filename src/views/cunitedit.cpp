@@ -32,8 +32,7 @@ void CUnitEdit::keyPressEvent(QKeyEvent *event)
     const bool separator = c == QLatin1Char('.') || (french && c == QLatin1Char(','));
     const bool point = decimals_ && separator && !this->text().contains(QLatin1Char('.')) &&
                        !this->text().contains(QLatin1Char(','));
-    const bool group =
-        french && (c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F));
+    const bool group = french && IsThousandsSpace(c);
     if (c.isDigit() || point || group) {
         QLineEdit::keyPressEvent(event);
         return;

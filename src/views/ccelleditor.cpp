@@ -1,10 +1,10 @@
 #include "views/ccelleditor.h"
 
+#include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "imports/jurisdictioncompletion.h"
 #include "numbers/civildate.h"
 #include "numbers/uitext.h"
-#include "platform/cp1252.h"
 #include "records/builtinjurisdictions.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
@@ -27,16 +27,6 @@
 #include <climits>
 
 namespace {
-
-QString FromBytes(const std::string &bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string ToBytes(const QString &text)
-{
-    return Utf8ToCp1252(text.trimmed().toStdString());
-}
 
 bool Editable(int column)
 {
@@ -134,20 +124,18 @@ bool CCellEditor::fillEntry(EntryDialogData &data)
     // The figures' columns take numbers as the interface writes them (TypedNumber).
     const bool figure = column_ == EntryColumnDistance || column_ == EntryColumnFuel ||
                         column_ == EntryColumnOdometerIn || column_ == EntryColumnOdometerOut;
-    const std::string text = figure ? TypedNumber(box_->text()) : ToBytes(box_->text());
+    const std::string text = figure ? TypedNumber(box_->text()) : ToBytes(box_->text().trimmed());
     data.abbreviation = SlotText(session_.document().taxTable(), e.slot);
     data.units = EntryUnits{e.distanceInMiles, e.fuelInGallons};
     uint32_t number = 0;
-    CivilDate date;
     switch (column_) {
     case EntryColumnUnit:
         e.reservedText = CleanUnitNumber(text);
         return true;
     case EntryColumnDate:
-        if (!ParseTripDate(text, date) && !ParseIsoDate(text, date))
-            return refuse(UI_TEXT_NOOP("Fields", "Date"),
-                          UI_TEXT_NOOP("Messages", "Please enter the date as YYYY/MM/DD."));
-        e.date = FormatTripDate(date);
+        e.date = ReadTypedTripDate(text);
+        if (e.date.empty())
+            return refuse(UI_TEXT_NOOP("Fields", "Date"), kEnterTripDate);
         return data.quarter == 0 || DateInQuarter(e.date, data.quarterYear, data.quarter) ||
                session_.prompts().askYesNo(OutsideQuarterQuestion(data.quarterYear, data.quarter));
     case EntryColumnDistance:
@@ -171,9 +159,7 @@ bool CCellEditor::fillEntry(EntryDialogData &data)
     default:
         data.abbreviation = SettleJurisdiction(session_.document().taxTable(), text);
         if (data.abbreviation.empty())
-            return refuse(
-                UI_TEXT_NOOP("Fields", "State"),
-                UI_TEXT_NOOP("Messages", "Please choose a state or province from the list."));
+            return refuse(UI_TEXT_NOOP("Fields", "State"), kChooseJurisdiction);
         return true;
     }
 }

@@ -101,10 +101,6 @@ void ShowStoredDate(QDateEdit *picker, const std::string &text, bool add)
         picker->setDate(NoDate());
 }
 
-// A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
-const char *const kChooseJurisdiction =
-    UI_TEXT_NOOP("Messages", "Please choose a state or province from the list.");
-
 } // namespace
 
 CEntryDlg::CEntryDlg(UserPrompts &prompts, const EntryDialogData &data, QWidget *parent)

@@ -1,7 +1,7 @@
 #include "views/cjurisdictioncompleter.h"
 
+#include "dialogs/dialogtext.h"
 #include "imports/jurisdictioncompletion.h"
-#include "platform/cp1252.h"
 
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -9,11 +9,6 @@
 namespace {
 
 constexpr int kAbbreviationRole = Qt::UserRole + 1;
-
-QString FromBytes(const std::string &bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
 
 } // namespace
 
@@ -41,8 +36,7 @@ CJurisdictionCompleter::CJurisdictionCompleter(const TaxRateTable *table, QLineE
 void CJurisdictionCompleter::update(const QString &typed)
 {
     choices_->clear();
-    for (const JurisdictionChoice &choice :
-         CompleteJurisdiction(table_, Utf8ToCp1252(typed.toStdString()))) {
+    for (const JurisdictionChoice &choice : CompleteJurisdiction(table_, ToBytes(typed))) {
         const QString abbreviation = FromBytes(choice.abbreviation);
         auto *item =
             new QStandardItem(choice.name == choice.abbreviation

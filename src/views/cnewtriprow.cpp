@@ -1,10 +1,10 @@
 #include "views/cnewtriprow.h"
 
+#include "dialogs/dialogtext.h"
 #include "dialogs/dialogvalidation.h"
 #include "imports/jurisdictioncompletion.h"
 #include "numbers/civildate.h"
 #include "numbers/uitext.h"
-#include "platform/cp1252.h"
 #include "records/changeobservers.h"
 #include "records/ciftadoc.h"
 #include "records/entrylist.h"
@@ -35,20 +35,6 @@
 #include <climits>
 
 namespace {
-
-QString FromBytes(const std::string &bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string ToBytes(const QString &text)
-{
-    return Utf8ToCp1252(text.trimmed().toStdString());
-}
-
-const char *const kChooseJurisdiction =
-    UI_TEXT_NOOP("Messages", "Please choose a state or province from the list.");
-const char *const kEnterDate = UI_TEXT_NOOP("Messages", "Please enter the date as YYYY/MM/DD.");
 
 } // namespace
 
@@ -118,7 +104,7 @@ void CNewTripRow::buildBoxes()
     connect(date_, &QLineEdit::textEdited, this, [this](const QString &text) {
         CivilDate day;
         if (text.size() == 10 && date_->cursorPosition() == 10 &&
-            ParseTripDate(ToBytes(text), day)) {
+            ParseTripDate(ToBytes(text.trimmed()), day)) {
             state_->setFocus(Qt::TabFocusReason);
             state_->selectAll();
             dateAdvanced_ = true;
@@ -208,7 +194,7 @@ bool CNewTripRow::refuse(QLineEdit *box, const char *field, const char *prompt)
 
 bool CNewTripRow::settleJurisdiction()
 {
-    const std::string typed = ToBytes(state_->text());
+    const std::string typed = ToBytes(state_->text().trimmed());
     if (typed.empty())
         return true;
     const std::string settled = SettleJurisdiction(session_.document().taxTable(), typed);
@@ -252,21 +238,21 @@ bool CNewTripRow::fillEntry(EntryDialogData &data)
 {
     TripEntry &e = data.entry;
     data.units = units_;
-    const std::string dateText = ToBytes(date_->text());
-    CivilDate date;
+    const std::string dateText = ToBytes(date_->text().trimmed());
     if (!dateText.empty()) {
-        if (!ParseTripDate(dateText, date) && !ParseIsoDate(dateText, date))
-            return refuse(date_, UI_TEXT_NOOP("Fields", "Date"), kEnterDate);
-        e.date = FormatTripDate(date);
+        const std::string day = ReadTypedTripDate(dateText);
+        if (day.empty())
+            return refuse(date_, UI_TEXT_NOOP("Fields", "Date"), kEnterTripDate);
+        e.date = day;
     } else if (e.date.empty()) {
-        return refuse(date_, UI_TEXT_NOOP("Fields", "Date"), kEnterDate);
+        return refuse(date_, UI_TEXT_NOOP("Fields", "Date"), kEnterTripDate);
     }
     if (!settleJurisdiction())
         return false;
-    data.abbreviation = ToBytes(state_->text());
+    data.abbreviation = ToBytes(state_->text().trimmed());
     if (data.abbreviation.empty())
         return refuse(state_, UI_TEXT_NOOP("Fields", "State"), kChooseJurisdiction);
-    e.reservedText = CleanUnitNumber(ToBytes(unit_->text()));
+    e.reservedText = CleanUnitNumber(ToBytes(unit_->text().trimmed()));
     if (!readNumbers(data))
         return false;
     e.distanceInMiles = units_.distanceInMiles;

@@ -18,6 +18,14 @@ uint32_t CompleteOdometerOut(uint32_t odometerOut, uint32_t odometerIn)
     return odometerOut;
 }
 
+std::string ReadTypedTripDate(const std::string &text)
+{
+    CivilDate d;
+    if (!ParseTripDate(text, d) && !ParseIsoDate(text, d))
+        return {};
+    return FormatTripDate(d);
+}
+
 bool DateInQuarter(const std::string &date, int year, int quarter)
 {
     CivilDate d;

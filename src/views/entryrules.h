@@ -1,12 +1,24 @@
 #pragma once
 
 #include "numbers/fixeddecimal.h"
+#include "numbers/uitext.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // The rules of the trip entry dialog, apart from any widget so that tests can call them.
+// The new-trip row and the list's cell editor take trips by the same rules.
+
+// A trip whose jurisdiction is not in the loaded table would be taxed as slot 0's.
+constexpr const char *kChooseJurisdiction =
+    UI_TEXT_NOOP("Messages", "Please choose a state or province from the list.");
+constexpr const char *kEnterTripDate =
+    UI_TEXT_NOOP("Messages", "Please enter the date as YYYY/MM/DD.");
+
+// A date typed into a trip's box (YYYY/MM/DD, or YYYY-MM-DD) as the record keeps it;
+// empty when `text` is not a real date.
+std::string ReadTypedTripDate(const std::string &text);
 
 // A short odometer-out reading completed from odometer-in: a reading below 10 takes the
 // tens and above of odometer-in, below 100 the hundreds and above, and so on up to

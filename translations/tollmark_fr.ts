@@ -2446,11 +2446,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Fuel (L)</source>
-        <translation>Carburant (L)</translation>
+        <translation>Carb. (L)</translation>
     </message>
     <message>
         <source>Fuel (Gal)</source>
-        <translation>Carburant (gal)</translation>
+        <translation>Carb. (gal)</translation>
     </message>
     <message>
         <source>Surtax</source>
@@ -2458,11 +2458,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Odo in</source>
-        <translation>Odo départ</translation>
+        <translation>Odo dép.</translation>
     </message>
     <message>
         <source>Odo out</source>
-        <translation>Odo arrivée</translation>
+        <translation>Odo arr.</translation>
     </message>
     <message>
         <source>IFTA Record</source>
@@ -2486,11 +2486,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Dtax</source>
-        <translation>Tx diesel</translation>
+        <translation>Diesel</translation>
     </message>
     <message>
         <source>Gtax</source>
-        <translation>Tx essence</translation>
+        <translation>Essence</translation>
     </message>
     <message>
         <source>IFTA Quarter Check</source>
@@ -2542,11 +2542,11 @@ Garder les %2 lignes valides?</translation>
     </message>
     <message>
         <source>Odometer IN</source>
-        <translation>Odomètre départ</translation>
+        <translation>Odo départ</translation>
     </message>
     <message>
         <source>Odometer OUT</source>
-        <translation>Odomètre arrivée</translation>
+        <translation>Odo arrivée</translation>
     </message>
     <message>
         <source>    Year %1</source>
